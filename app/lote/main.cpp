@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+    std::puts("norvik1d-lote: em construção");
+    return 0;
+}

@@ -1,0 +1,33 @@
+#include "app/ui/Aplicacao.h"
+
+#include <QWidget>
+
+#include "app/ui/frmTelaApresentacao.h"
+#include "app/ui/IncluiJanelas.inc"
+
+namespace {
+void CriaJanelas(Contexto& ctx) {
+    Janelas& j = ctx.janelas;
+#include "app/ui/CriaJanelas.inc"
+}
+}  // namespace
+
+Aplicacao::Aplicacao(Mensagens& msg, DialogosArquivo& arquivos)
+    : dados_(std::make_unique<TDadosModelo>()),
+      temperaturas_(50, 2000),
+      tensoes_(50, 2000),
+      contexto_{*dados_, temperaturas_, tensoes_, msg, arquivos, janelas_} {
+    CriaJanelas(contexto_);
+}
+
+Aplicacao::~Aplicacao() {
+    // Windows are top-level and parentless: delete them in reverse order of creation.
+    Janelas& j = janelas_;
+    QWidget* todas[] = {
+#define JANELA(v) j.v,
+#include "app/ui/ListaJanelas.inc"
+#undef JANELA
+    };
+    for (auto it = std::rbegin(todas); it != std::rend(todas); ++it) delete *it;
+    delete j.frmTelaApresentacao;
+}

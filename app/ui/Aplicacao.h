@@ -1,0 +1,29 @@
+#pragma once
+#include <memory>
+
+#include "core/DadosModelo.h"
+#include "core/TabelaTexto.h"
+#include "core/ui/Contexto.h"
+#include "core/ui/Janelas.h"
+
+// Owns the analysis state, the two history tables and every window, created once
+// in the fixed order (the first one is the main window). The program builds one
+// with the real message boxes; each test builds its own with scripted fakes.
+class Aplicacao {
+public:
+    Aplicacao(Mensagens& msg, DialogosArquivo& arquivos);
+    ~Aplicacao();
+    Aplicacao(const Aplicacao&) = delete;
+    Aplicacao& operator=(const Aplicacao&) = delete;
+
+    TDadosModelo& dados() { return *dados_; }
+    Janelas& janelas() { return janelas_; }
+    Contexto& contexto() { return contexto_; }
+
+private:
+    std::unique_ptr<TDadosModelo> dados_;
+    TabelaTexto temperaturas_;
+    TabelaTexto tensoes_;
+    Janelas janelas_;
+    Contexto contexto_;
+};

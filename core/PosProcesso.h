@@ -1,0 +1,23 @@
+#pragma once
+#include "core/DadosModelo.h"
+#include "core/TabelaTexto.h"
+
+// Receives each active element of the final state (the colour map implements it).
+class PintorElemento {
+public:
+    virtual ~PintorElemento() = default;
+    virtual void DesenhaElemento(int e, int m, double tInferior, double tSuperior, double tMaxEscala,
+                                 double tMinEscala, double alturaMembro,
+                                 const std::array<TCamada, MaxElementos + 1>& elementos) = 0;
+};
+
+class TPosProcesso {
+public:
+    // Largest (smallest) of entries 1..k; entry 1 when k < 2. Ties keep the first.
+    static double MaximoVetor(const double* vetor1, int k);
+    static double MinimoVetor(const double* vetor1, int k);
+
+    // Widens TMaxEscala/TMinEscala over the rows of `historico` that hold a written
+    // step, then hands every active element of the final state to `pintor`.
+    static void PosProcessa(TDadosModelo& dados, const TabelaTexto& historico, PintorElemento* pintor);
+};

@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+// Open and save dialogs. `filtro` uses the "Descrição|*.ext|Outra|*.*" form;
+// an empty optional means the user cancelled.
+class DialogosArquivo {
+public:
+    virtual ~DialogosArquivo() = default;
+    virtual std::optional<QString> abrir(const QString& filtro) = 0;
+    virtual std::optional<QString> salvar(const QString& filtro) = 0;
+};

@@ -1,0 +1,20 @@
+#pragma once
+#include <QWidget>
+
+#include "core/ui/DialogosArquivo.h"
+#include "core/ui/Mensagens.h"
+
+class MensagensQt : public Mensagens {
+public:
+    void erro(const QString& texto) override;
+    void informacao(const QString& texto) override;
+    bool confirma(const QString& texto) override;
+};
+
+class DialogosArquivoQt : public DialogosArquivo {
+public:
+    std::optional<QString> abrir(const QString& filtro) override;
+    std::optional<QString> salvar(const QString& filtro) override;
+    // "Arquivo Texto|*.txt|Todos Arquivos|*.*" -> "Arquivo Texto (*.txt);;Todos Arquivos (*.*)"
+    static QString FiltroQt(const QString& filtro);
+};

@@ -1,0 +1,3 @@
+#include "input/ui/frmCalorIntDiscr.h"
+
+TfrmCalorIntDiscr::TfrmCalorIntDiscr(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

@@ -1,0 +1,3 @@
+#include "input/ui/frmCalorInterno.h"
+
+TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

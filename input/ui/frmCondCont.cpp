@@ -1,0 +1,3 @@
+#include "input/ui/frmCondCont.h"
+
+TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

@@ -1,0 +1,3 @@
+#include "input/ui/frmCondInic.h"
+
+TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

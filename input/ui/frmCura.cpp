@@ -1,0 +1,3 @@
+#include "input/ui/frmCura.h"
+
+TfrmCura::TfrmCura(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

@@ -1,0 +1,3 @@
+#include "input/ui/frmEntradaDados.h"
+
+TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

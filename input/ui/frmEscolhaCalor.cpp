@@ -1,0 +1,3 @@
+#include "input/ui/frmEscolhaCalor.h"
+
+TfrmEscolhaCalor::TfrmEscolhaCalor(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

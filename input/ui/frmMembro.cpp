@@ -1,0 +1,3 @@
+#include "input/ui/frmMembro.h"
+
+TfrmMembro::TfrmMembro(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

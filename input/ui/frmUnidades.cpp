@@ -1,0 +1,3 @@
+#include "input/ui/frmUnidades.h"
+
+TfrmUnidades::TfrmUnidades(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

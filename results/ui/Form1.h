@@ -1,0 +1,13 @@
+#pragma once
+#include <QWidget>
+
+#include "core/ui/Contexto.h"
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(Contexto& ctx, QWidget* parent = nullptr);
+
+private:
+    Contexto& ctx_;
+};

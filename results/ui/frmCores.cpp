@@ -1,0 +1,3 @@
+#include "results/ui/frmCores.h"
+
+TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

@@ -1,0 +1,3 @@
+#include "results/ui/frmEixo.h"
+
+TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

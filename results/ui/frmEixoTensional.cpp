@@ -1,0 +1,3 @@
+#include "results/ui/frmEixoTensional.h"
+
+TfrmEixoTensional::TfrmEixoTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

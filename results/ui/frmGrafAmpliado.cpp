@@ -1,0 +1,3 @@
+#include "results/ui/frmGrafAmpliado.h"
+
+TfrmGrafAmpliado::TfrmGrafAmpliado(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

@@ -1,0 +1,3 @@
+#include "results/ui/frmGrafico.h"
+
+TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

@@ -1,0 +1,3 @@
+#include "results/ui/frmGraficoTensional.h"
+
+TfrmGraficoTensional::TfrmGraficoTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

@@ -1,0 +1,3 @@
+#include "results/ui/frmResultados.h"
+
+TfrmResultados::TfrmResultados(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

@@ -1,0 +1,3 @@
+#include "stress/ui/frmCoefRestr.h"
+
+TfrmCoefRestr::TfrmCoefRestr(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

@@ -1,0 +1,3 @@
+#include "stress/ui/frmE.h"
+
+TfrmE::TfrmE(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

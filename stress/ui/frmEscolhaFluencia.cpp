@@ -1,0 +1,3 @@
+#include "stress/ui/frmEscolhaFluencia.h"
+
+TfrmEscolhaFluencia::TfrmEscolhaFluencia(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

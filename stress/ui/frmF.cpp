@@ -1,0 +1,3 @@
+#include "stress/ui/frmF.h"
+
+TfrmF::TfrmF(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}

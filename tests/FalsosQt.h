@@ -1,0 +1,45 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+#include "core/ui/DialogosArquivo.h"
+#include "core/ui/Mensagens.h"
+
+// Records every message and answers confirmations from a script (default "Sim").
+class MensagensFalsas : public Mensagens {
+public:
+    void erro(const QString& t) override { erros << t; todas << QStringLiteral("erro: ") + t; }
+    void informacao(const QString& t) override { informacoes << t; todas << QStringLiteral("info: ") + t; }
+    bool confirma(const QString& t) override {
+        confirmacoes << t;
+        todas << QStringLiteral("confirma: ") + t;
+        if (respostas.empty()) return true;
+        const bool r = respostas.front();
+        respostas.pop_front();
+        return r;
+    }
+    void limpa() { erros.clear(); informacoes.clear(); confirmacoes.clear(); todas.clear(); }
+
+    QStringList erros, informacoes, confirmacoes, todas;
+    std::deque<bool> respostas;
+};
+
+// Gives the scripted paths (nullopt = the user cancelled) and records the filters.
+class DialogosArquivoFalsos : public DialogosArquivo {
+public:
+    std::optional<QString> abrir(const QString& filtro) override { filtros << filtro; return proximo(); }
+    std::optional<QString> salvar(const QString& filtro) override { filtros << filtro; return proximo(); }
+
+    std::deque<std::optional<QString>> caminhos;
+    QStringList filtros;
+
+private:
+    std::optional<QString> proximo() {
+        if (caminhos.empty()) return std::nullopt;
+        auto c = caminhos.front();
+        caminhos.pop_front();
+        return c;
+    }
+};
