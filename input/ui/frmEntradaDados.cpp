@@ -1,3 +1,5 @@
 #include "input/ui/frmEntradaDados.h"
 
 TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+
+void TfrmEntradaDados::NovaAnalise() {}

@@ -8,6 +8,9 @@ class TfrmEntradaDados : public QWidget {
 public:
     explicit TfrmEntradaDados(Contexto& ctx, QWidget* parent = nullptr);
 
+    // "Nova Análise": also called by the results window.
+    void NovaAnalise();
+
 private:
     Contexto& ctx_;
 };

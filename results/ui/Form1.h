@@ -8,6 +8,9 @@ class TForm1 : public QWidget {
 public:
     explicit TForm1(Contexto& ctx, QWidget* parent = nullptr);
 
+    // The temperature table was refilled by a run: refresh the view.
+    void AtualizaTabela();
+
 private:
     Contexto& ctx_;
 };

@@ -8,6 +8,9 @@ class TfrmEixo : public QWidget {
 public:
     explicit TfrmEixo(Contexto& ctx, QWidget* parent = nullptr);
 
+    // Limits of the instant chooser seTempo.
+    void DefineLimitesHora(int minimo, int maximo);
+
 private:
     Contexto& ctx_;
 };

@@ -8,6 +8,9 @@ class TfrmGrafico : public QWidget {
 public:
     explicit TfrmGrafico(Contexto& ctx, QWidget* parent = nullptr);
 
+    // Upper limit of the node chooser.
+    void DefineNoMaximo(int no);
+
 private:
     Contexto& ctx_;
 };

@@ -8,6 +8,9 @@ class TfrmResultados : public QWidget {
 public:
     explicit TfrmResultados(Contexto& ctx, QWidget* parent = nullptr);
 
+    // Redraws the member (results-window variant) from the state.
+    void DesenhaMalha();
+
 private:
     Contexto& ctx_;
 };
