@@ -1,3 +1,5 @@
 #include "input/ui/frmCondInic.h"
 
 TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+
+void TfrmCondInic::Abre() {}

@@ -7,6 +7,8 @@ class TfrmCondInic : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmCondInic(Contexto& ctx, QWidget* parent = nullptr);
+    // Shows the dialog with its layer counter at "1".
+    void Abre();
 
 private:
     Contexto& ctx_;

@@ -1,3 +1,5 @@
 #include "input/ui/frmCura.h"
 
 TfrmCura::TfrmCura(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+
+void TfrmCura::Abre() {}

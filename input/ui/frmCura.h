@@ -7,6 +7,8 @@ class TfrmCura : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmCura(Contexto& ctx, QWidget* parent = nullptr);
+    // Shows the dialog with its layer counter at "1" and the captions and defaults of the unit system.
+    void Abre();
 
 private:
     Contexto& ctx_;

@@ -3,3 +3,5 @@
 TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
 
 void TfrmEntradaDados::NovaAnalise() {}
+
+void TfrmEntradaDados::HabilitaExecucao() {}

@@ -10,6 +10,8 @@ public:
 
     // "Nova Análise": also called by the results window.
     void NovaAnalise();
+    // Any "Insere" of the initial conditions enables the run.
+    void HabilitaExecucao();
 
 private:
     Contexto& ctx_;

@@ -1,3 +1,5 @@
 #include "input/ui/frmEscolhaCalor.h"
 
 TfrmEscolhaCalor::TfrmEscolhaCalor(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+
+void TfrmEscolhaCalor::Abre() {}

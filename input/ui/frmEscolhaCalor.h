@@ -7,6 +7,8 @@ class TfrmEscolhaCalor : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmEscolhaCalor(Contexto& ctx, QWidget* parent = nullptr);
+    // "Calor Interno": shows the choice between curve and table.
+    void Abre();
 
 private:
     Contexto& ctx_;

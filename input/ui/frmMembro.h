@@ -8,6 +8,11 @@ class TfrmMembro : public QWidget {
 public:
     explicit TfrmMembro(Contexto& ctx, QWidget* parent = nullptr);
 
+    // "Nova Análise" enables the foundation box again.
+    void HabilitaFundacao();
+    // "Inserir Membro": shows the dialog with the labels and defaults of the unit system.
+    void Abre();
+
 private:
     Contexto& ctx_;
 };
