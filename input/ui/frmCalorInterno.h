@@ -7,6 +7,8 @@ class TfrmCalorInterno : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmCalorInterno(Contexto& ctx, QWidget* parent = nullptr);
+    // After a project file is opened: the fields show the state in the current unit system.
+    void MostraEstado();
 
 private:
     Contexto& ctx_;

@@ -3,3 +3,5 @@
 TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
 
 void TfrmCondInic::Abre() {}
+
+void TfrmCondInic::MostraEstado() {}

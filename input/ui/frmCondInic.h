@@ -9,6 +9,8 @@ public:
     explicit TfrmCondInic(Contexto& ctx, QWidget* parent = nullptr);
     // Shows the dialog with its layer counter at "1".
     void Abre();
+    // After a project file is opened: the fields show the state in the current unit system.
+    void MostraEstado();
 
 private:
     Contexto& ctx_;

@@ -3,3 +3,5 @@
 TfrmCura::TfrmCura(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
 
 void TfrmCura::Abre() {}
+
+void TfrmCura::MostraEstado() {}

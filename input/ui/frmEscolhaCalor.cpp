@@ -3,3 +3,5 @@
 TfrmEscolhaCalor::TfrmEscolhaCalor(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
 
 void TfrmEscolhaCalor::Abre() {}
+
+void TfrmEscolhaCalor::MostraEstado() {}

@@ -5,3 +5,5 @@ TfrmMembro::TfrmMembro(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(c
 void TfrmMembro::Abre() {}
 
 void TfrmMembro::HabilitaFundacao() {}
+
+void TfrmMembro::MostraEstado() {}

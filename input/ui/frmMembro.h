@@ -12,6 +12,8 @@ public:
     void HabilitaFundacao();
     // "Inserir Membro": shows the dialog with the labels and defaults of the unit system.
     void Abre();
+    // After a project file is opened: the fields show the state in the current unit system.
+    void MostraEstado();
 
 private:
     Contexto& ctx_;

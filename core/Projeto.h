@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+#include "core/DadosModelo.h"
+
+// The project file: one problem as the input dialogs store it, as JSON.
+namespace Projeto {
+
+// Reads the whole file into a copy of the state and replaces `dados` only when the
+// file is valid; otherwise raises ErroEntrada naming the key (and list index) and
+// leaves `dados` untouched.
+void Le(const std::string& caminho, TDadosModelo& dados);
+void LeTexto(const std::string& texto, TDadosModelo& dados);
+
+// Writes through a temporary file renamed over the target; ErroEntrada on failure,
+// leaving any earlier file intact.
+void Grava(const std::string& caminho, const TDadosModelo& dados);
+std::string Texto(const TDadosModelo& dados);
+
+}  // namespace Projeto
