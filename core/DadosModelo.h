@@ -99,6 +99,9 @@ struct TDadosModelo {
     double TempoTMax = 0.0;
     std::array<TCamada, MaxElementos + 1> Elementos{};
     std::array<double, MaxHoras + 1> Temperaturas{};
+    // The temperature history holds a complete run (false from the start of any run
+    // until it reaches TempoTotal); the stress analysis needs one.
+    bool TermicoCompleto = false;
 
     // Colour-scale bounds, widened by every run for the life of the program.
     double TMaxEscala = 0.0;
