@@ -1,7 +1,170 @@
 #include "input/ui/frmCondInic.h"
 
-TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <cstdint>
+#include <string>
 
-void TfrmCondInic::Abre() {}
+#include "core/Erros.h"
+#include "core/ui/ExecutaAcao.h"
+#include "core/ui/Janelas.h"
+#include "input/ui/CamposNumericos.h"
+#include "input/ui/frmEntradaDados.h"
 
-void TfrmCondInic::MostraEstado() {}
+using CamposNumericos::Geral;
+using CamposNumericos::Inteiro;
+using CamposNumericos::Real;
+
+namespace {
+QLineEdit* Campo(QWidget* pai, const char* nome, const QString& texto) {
+    auto* ed = new QLineEdit(texto, pai);
+    ed->setObjectName(QString::fromLatin1(nome));
+    ed->setMinimumWidth(60);
+    return ed;
+}
+
+// A field left empty, or holding a single blank, has no value at all.
+bool Vazio(const QLineEdit* ed) { return ed->text().isEmpty() || ed->text() == QStringLiteral(" "); }
+}  // namespace
+
+TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
+    : QWidget(parent),
+      lbNCamada(new QLabel(QStringLiteral("1"), this)),
+      edDinic(Campo(this, "edDinic", QStringLiteral("1"))),
+      edHinic(Campo(this, "edHinic", QStringLiteral("6"))),
+      edTinic(Campo(this, "edTinic", QStringLiteral("20"))),
+      edStep(Campo(this, "edStep", QStringLiteral("1"))),
+      edT0(Campo(this, "edT0", QStringLiteral("72"))),
+      btnOk(new QPushButton(QStringLiteral("Insere"), this)),
+      btnCancelar(new QPushButton(QStringLiteral("Cancela"), this)),
+      ctx_(ctx),
+      laco_(lbNCamada) {
+    setObjectName(QStringLiteral("frmCondInic"));
+    setWindowTitle(QStringLiteral(" Condições Iniciais"));
+    lbNCamada->setObjectName(QStringLiteral("lbNCamada"));
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
+    // The analysis always advances by one hour.
+    edStep->setEnabled(false);
+
+    auto* camada = new QHBoxLayout;
+    camada->addWidget(new QLabel(QStringLiteral("Camada Número ->"), this));
+    camada->addWidget(lbNCamada);
+    camada->addStretch();
+
+    auto* gbxInicio = new QGroupBox(QStringLiteral("Início de concretagem da camada"), this);
+    gbxInicio->setObjectName(QStringLiteral("gbxInicio"));
+    auto* layInicio = new QGridLayout(gbxInicio);
+    layInicio->addWidget(new QLabel(QStringLiteral("Dia"), gbxInicio), 0, 0);
+    layInicio->addWidget(edDinic, 1, 0);
+    layInicio->addWidget(new QLabel(QStringLiteral("Hora"), gbxInicio), 0, 1);
+    layInicio->addWidget(edHinic, 1, 1);
+
+    auto* grade = new QGridLayout;
+    grade->addWidget(new QLabel(QStringLiteral("T inicial [ºC]"), this), 0, 0);
+    grade->addWidget(edTinic, 1, 0);
+    grade->addWidget(new QLabel(QStringLiteral("Instantes de\nAnálise [h]"), this), 0, 1);
+    grade->addWidget(edStep, 1, 1);
+    grade->addWidget(new QLabel(QStringLiteral("Tempo Total\nde Análise [h]"), this), 0, 2);
+    grade->addWidget(edT0, 1, 2);
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(btnOk);
+    botoes->addWidget(btnCancelar);
+
+    auto* principal = new QVBoxLayout(this);
+    principal->addLayout(camada);
+    principal->addWidget(gbxInicio);
+    principal->addLayout(grade);
+    principal->addLayout(botoes);
+
+    connect(btnOk, &QPushButton::clicked, this, [this] { Insere(); });
+    connect(btnCancelar, &QPushButton::clicked, this, [this] { hide(); });
+}
+
+void TfrmCondInic::Abre() {
+    laco_.Reinicia();
+    if (estadoPendente_) PreencheComEstado();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmCondInic::MostraEstado() {
+    estadoPendente_ = true;
+    if (isVisible()) PreencheComEstado();
+}
+
+// The pass starts again at layer 1: it shows the placement of layer 1.
+void TfrmCondInic::PreencheComEstado() {
+    estadoPendente_ = false;
+    const TDadosModelo& d = ctx_.dados;
+    edT0->setText(Geral(d.TempoTotal));
+    if (d.PassoTempo > 0) edStep->setText(QString::number(d.PassoTempo));
+    laco_.Reinicia();
+    if (d.NCamadas < 1) return;
+    const TCamada& c = d.Camadas[1];
+    const int h = c.HoraConcretagem;
+    const int dia = h >= 0 ? h / 24 + 1 : 1;
+    edDinic->setText(QString::number(dia));
+    edHinic->setText(QString::number(h - (dia - 1) * 24));
+    edTinic->setText(Geral(c.TInicial));
+}
+
+bool TfrmCondInic::Valida() {
+    const struct {
+        QLineEdit* campo;
+        const char* mensagem;
+    } obrigatorios[] = {
+        {edT0, "Não existe camada sem tempo total de análise."},
+        {edDinic, "Entre com um valor para o dia de concretagem desta camada."},
+        {edHinic, "Entre com um valor para a hora de concretagem desta camada."},
+        {edTinic, "Entre com um valor para a temperatura inicial de concretagem desta camada."},
+    };
+    for (const auto& o : obrigatorios) {
+        if (Vazio(o.campo)) {
+            ctx_.msg.erro(QString::fromUtf8(o.mensagem));
+            return false;
+        }
+    }
+    return true;
+}
+
+void TfrmCondInic::Insere() {
+    TDadosModelo& d = ctx_.dados;
+    ExecutaAcao(ctx_.msg, [&] {
+        if (!Valida()) return;
+        d.TempoTotal = Real(edT0);
+        d.PassoTempo = Inteiro(edStep);
+        const long long dia = Inteiro(edDinic);
+        const long long hora = Inteiro(edHinic);
+        const long long h = (dia - 1) * 24 + hora;
+        if (h < INT32_MIN || h > INT32_MAX) {
+            throw ErroEntrada("A hora de concretagem do dia " + std::to_string(dia) + " às " +
+                              std::to_string(hora) + " h está fora do alcance.");
+        }
+        const int n = laco_.Atual();
+        if (n > d.NCamadas || n < 1) return;
+        LacoCamadas::VerificaCapacidade(n);
+        TCamada& camada = d.Camadas[static_cast<std::size_t>(n)];
+        camada.TInicial = Real(edTinic);
+        camada.HoraConcretagem = static_cast<std::int32_t>(h);
+        if (n < d.NCamadas) {
+            laco_.Mostra(n + 1);
+            return;
+        }
+        if (camada.HoraConcretagem >= d.TempoTotal) {
+            ctx_.msg.erro(QStringLiteral("Favor Inserir um tempo total de análise (T0) maior."));
+            edT0->setText(QString::number(static_cast<long long>(camada.HoraConcretagem) + 48));
+        }
+        const bool corretos = LacoCamadas::ConfirmaPasso(ctx_.msg);
+        laco_.Reinicia();
+        edHinic->setText(QStringLiteral("6"));
+        edDinic->setText(QStringLiteral("1"));
+        if (corretos) hide();
+    });
+    if (ctx_.janelas.frmEntradaDados) ctx_.janelas.frmEntradaDados->HabilitaExecucao();
+}

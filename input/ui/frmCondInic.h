@@ -1,8 +1,14 @@
 #pragma once
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
+#include "input/ui/LacoCamadas.h"
 
+// " Condições Iniciais": placement day, hour and temperature of each layer, and
+// the total time of the analysis.
 class TfrmCondInic : public QWidget {
     Q_OBJECT
 public:
@@ -12,6 +18,22 @@ public:
     // After a project file is opened: the fields show the state in the current unit system.
     void MostraEstado();
 
+    QLabel* lbNCamada;
+    QLineEdit* edDinic;
+    QLineEdit* edHinic;
+    QLineEdit* edTinic;
+    QLineEdit* edStep;
+    QLineEdit* edT0;
+    QPushButton* btnOk;
+    QPushButton* btnCancelar;
+
 private:
+    void Insere();
+    // The four fields that must not be left empty, with their messages.
+    bool Valida();
+    void PreencheComEstado();
+
     Contexto& ctx_;
+    LacoCamadas laco_;
+    bool estadoPendente_ = false;
 };

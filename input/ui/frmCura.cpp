@@ -1,7 +1,254 @@
 #include "input/ui/frmCura.h"
 
-TfrmCura::TfrmCura(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
-void TfrmCura::Abre() {}
+#include "core/ui/ExecutaAcao.h"
+#include "core/ui/Janelas.h"
+#include "input/Conveccao.h"
+#include "input/UnidadesEntrada.h"
+#include "input/ui/CamposNumericos.h"
+#include "input/ui/frmCondCont.h"
 
-void TfrmCura::MostraEstado() {}
+using CamposNumericos::Geral;
+using CamposNumericos::Real;
+
+namespace {
+QLineEdit* Campo(QWidget* pai, const char* nome, const QString& texto) {
+    auto* ed = new QLineEdit(texto, pai);
+    ed->setObjectName(QString::fromLatin1(nome));
+    ed->setMinimumWidth(55);
+    return ed;
+}
+
+QLabel* Rotulo(QWidget* pai, const char* texto) { return new QLabel(QString::fromUtf8(texto), pai); }
+
+const QString CaptionCuraSI =
+    QStringLiteral("Coef. de Convecção [W/m^2.C] sob a Influência da Cura do Concerto");
+const QString CaptionCuraUsuais =
+    QStringLiteral("Coef. de Convecção [kCal/m^2.d.C] sob a Influência da Cura do Concerto");
+const QString CaptionAmbienteSI = QStringLiteral("Coef. de Convecção [W/m^2.C] Ambiente sob as Camadas");
+const QString CaptionAmbienteUsuais =
+    QStringLiteral("Coef. de Convecção [kCal/m^2.d.C] Ambiente sob as Camadas");
+}  // namespace
+
+TfrmCura::TfrmCura(Contexto& ctx, QWidget* parent)
+    : QWidget(parent),
+      lbCamada(new QLabel(QStringLiteral("1"), this)),
+      gbxCura(new QGroupBox(CaptionCuraSI, this)),
+      edBetaSC(Campo(gbxCura, "edBetaSC", QStringLiteral("100"))),
+      edDiasCura(Campo(gbxCura, "edDiasCura", QStringLiteral("1"))),
+      edIniCura(Campo(gbxCura, "edIniCura", QStringLiteral("8"))),
+      edFimCura(Campo(gbxCura, "edFimCura", QStringLiteral("17"))),
+      gbxAmbiente(new QGroupBox(CaptionAmbienteSI, this)),
+      edBetaS(Campo(gbxAmbiente, "edBetaS", QStringLiteral("15"))),
+      edBetaI(Campo(gbxAmbiente, "edBetaI", QStringLiteral("0"))),
+      cbxConstante(new QCheckBox(QStringLiteral("Constante"), gbxAmbiente)),
+      gbxVento(new QGroupBox(QStringLiteral("Variável (em função da velocidade do vento)"), gbxAmbiente)),
+      rbCEB(new QRadioButton(QStringLiteral("CEB"), gbxVento)),
+      rbZichner(new QRadioButton(QStringLiteral("Zichner"), gbxVento)),
+      rbOutros(new QRadioButton(QStringLiteral("(Outros)"), gbxVento)),
+      edVentoDia(Campo(gbxVento, "edVentoDia", QStringLiteral("4"))),
+      edDia(Campo(gbxVento, "edDia", QStringLiteral("6"))),
+      edNoite(Campo(gbxVento, "edNoite", QStringLiteral("18"))),
+      edVentoNoite(Campo(gbxVento, "edVentoNoite", QStringLiteral("5"))),
+      edNoite2(Campo(gbxVento, "edNoite2", QStringLiteral("18"))),
+      edDia2(Campo(gbxVento, "edDia2", QStringLiteral("6"))),
+      btnOk(new QPushButton(QStringLiteral("Ok"), this)),
+      btnCancelar(new QPushButton(QStringLiteral("Cancelar"), this)),
+      ctx_(ctx),
+      laco_(lbCamada) {
+    setObjectName(QStringLiteral("frmCura"));
+    setWindowTitle(QStringLiteral("  Coef de Convecção - Efeito da Cura do Concreto"));
+    lbCamada->setObjectName(QStringLiteral("lbCamada"));
+    gbxCura->setObjectName(QStringLiteral("gbxCura"));
+    gbxAmbiente->setObjectName(QStringLiteral("gbxAmbiente"));
+    cbxConstante->setObjectName(QStringLiteral("cbxConstante"));
+    gbxVento->setObjectName(QStringLiteral("gbxVento"));
+    rbCEB->setObjectName(QStringLiteral("rbCEB"));
+    rbZichner->setObjectName(QStringLiteral("rbZichner"));
+    rbOutros->setObjectName(QStringLiteral("rbOutros"));
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
+
+    auto* camada = new QHBoxLayout;
+    camada->addWidget(Rotulo(this, "Camada ->"));
+    camada->addWidget(lbCamada);
+    camada->addStretch();
+
+    auto* gbxDados = new QGroupBox(QStringLiteral("Dados Referentes à Cura do Concreto"), gbxCura);
+    auto* layDados = new QGridLayout(gbxDados);
+    layDados->addWidget(Rotulo(gbxDados, "Beta\nSuperior"), 0, 0);
+    layDados->addWidget(edBetaSC, 1, 0);
+    layDados->addWidget(Rotulo(gbxDados, "Dias de cura após\na concretagem"), 0, 1);
+    layDados->addWidget(edDiasCura, 1, 1);
+    auto* gbxPeriodo = new QGroupBox(QStringLiteral("Período Diário de Cura"), gbxCura);
+    auto* layPeriodo = new QGridLayout(gbxPeriodo);
+    layPeriodo->addWidget(Rotulo(gbxPeriodo, "Hora Inicial"), 0, 0);
+    layPeriodo->addWidget(edIniCura, 1, 0);
+    layPeriodo->addWidget(Rotulo(gbxPeriodo, "Hora Final"), 0, 1);
+    layPeriodo->addWidget(edFimCura, 1, 1);
+    auto* layCura = new QHBoxLayout(gbxCura);
+    layCura->addWidget(gbxDados);
+    layCura->addWidget(gbxPeriodo);
+
+    // Wind formula: shown for reference; its fields are never editable here.
+    rbCEB->setChecked(true);
+    auto* layVento = new QGridLayout(gbxVento);
+    layVento->addWidget(Rotulo(gbxVento, "Fórmulas Empíricas :"), 0, 0, 1, 2);
+    layVento->addWidget(rbCEB, 1, 0);
+    layVento->addWidget(rbZichner, 1, 1);
+    layVento->addWidget(rbOutros, 1, 2);
+    const struct {
+        const char* periodo;
+        QLineEdit* vento;
+        QLineEdit* de;
+        QLineEdit* ate;
+    } periodos[] = {{"Dia", edVentoDia, edDia, edNoite}, {"Noite", edVentoNoite, edNoite2, edDia2}};
+    int linha = 2;
+    for (const auto& p : periodos) {
+        layVento->addWidget(Rotulo(gbxVento, p.periodo), linha, 0);
+        layVento->addWidget(Rotulo(gbxVento, "Vel. Vento"), linha, 1);
+        layVento->addWidget(p.vento, linha, 2);
+        layVento->addWidget(Rotulo(gbxVento, "[m/s]"), linha, 3);
+        layVento->addWidget(Rotulo(gbxVento, "De :"), linha, 4);
+        layVento->addWidget(p.de, linha, 5);
+        layVento->addWidget(Rotulo(gbxVento, "[h]"), linha, 6);
+        layVento->addWidget(Rotulo(gbxVento, "Até :"), linha, 7);
+        layVento->addWidget(p.ate, linha, 8);
+        layVento->addWidget(Rotulo(gbxVento, "[h]"), linha, 9);
+        ++linha;
+    }
+    for (QWidget* w : {static_cast<QWidget*>(rbCEB), static_cast<QWidget*>(rbZichner),
+                       static_cast<QWidget*>(rbOutros), static_cast<QWidget*>(edVentoDia),
+                       static_cast<QWidget*>(edDia), static_cast<QWidget*>(edNoite),
+                       static_cast<QWidget*>(edVentoNoite), static_cast<QWidget*>(edNoite2),
+                       static_cast<QWidget*>(edDia2)}) {
+        w->setEnabled(false);
+    }
+
+    auto* layAmbiente = new QGridLayout(gbxAmbiente);
+    layAmbiente->addWidget(Rotulo(gbxAmbiente, "Beta Superior"), 0, 0);
+    layAmbiente->addWidget(edBetaS, 0, 1);
+    layAmbiente->addWidget(Rotulo(gbxAmbiente, "Beta Inferior"), 1, 0);
+    layAmbiente->addWidget(edBetaI, 1, 1);
+    layAmbiente->addWidget(cbxConstante, 0, 2);
+    layAmbiente->addWidget(gbxVento, 2, 0, 1, 4);
+    layAmbiente->setColumnStretch(3, 1);
+    cbxConstante->setChecked(true);
+    gbxVento->setEnabled(false);
+    gbxAmbiente->installEventFilter(this);
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(btnOk);
+    botoes->addWidget(btnCancelar);
+
+    auto* principal = new QVBoxLayout(this);
+    principal->addLayout(camada);
+    principal->addWidget(gbxCura);
+    principal->addWidget(gbxAmbiente);
+    principal->addLayout(botoes);
+
+    connect(cbxConstante, &QCheckBox::clicked, this, [this](bool marcado) { ConstanteClicado(marcado); });
+    connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
+    connect(btnCancelar, &QPushButton::clicked, this, [this] { Cancelar(); });
+}
+
+void TfrmCura::Abre() {
+    const bool usuais = ctx_.dados.UnidadesUsuais;
+    ctx_.dados.CuraAtiva = true;
+    laco_.Reinicia();
+    gbxAmbiente->setTitle(usuais ? CaptionAmbienteUsuais : CaptionAmbienteSI);
+    gbxCura->setTitle(usuais ? CaptionCuraUsuais : CaptionCuraSI);
+    edBetaS->setText(usuais ? QStringLiteral("12") : QStringLiteral("15"));
+    edBetaSC->setText(usuais ? QStringLiteral("300") : QStringLiteral("100"));
+    if (estadoPendente_) PreencheComEstado();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmCura::MostraEstado() {
+    estadoPendente_ = true;
+    if (isVisible()) PreencheComEstado();
+}
+
+// Shows the record of layer 1, where a new pass starts.
+void TfrmCura::PreencheComEstado() {
+    estadoPendente_ = false;
+    const TDadosModelo& d = ctx_.dados;
+    const bool usuais = d.UnidadesUsuais;
+    const TTrocaCalor& s = d.Superficie[1];
+    edBetaS->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaS, usuais)));
+    edBetaI->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaI, usuais)));
+    edBetaSC->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaSC, usuais)));
+    edDiasCura->setText(Geral(s.DiasCura));
+    edIniCura->setText(Geral(s.HoraIniCura));
+    edFimCura->setText(Geral(s.HoraFimCura));
+    edDia->setText(Geral(s.HoraIniDia));
+    edNoite->setText(Geral(s.HoraIniNoite));
+    cbxConstante->setChecked(d.CoefConvConstante);
+    gbxVento->setEnabled(!d.CoefConvConstante);
+    edBetaS->setEnabled(d.CoefConvConstante);
+    edBetaI->setEnabled(d.CoefConvConstante);
+}
+
+void TfrmCura::ConstanteClicado(bool marcado) {
+    ctx_.dados.CoefConvConstante = marcado;
+    gbxVento->setEnabled(!marcado);
+    edBetaS->setEnabled(marcado);
+    edBetaI->setEnabled(marcado);
+}
+
+bool TfrmCura::eventFilter(QObject* alvo, QEvent* evento) {
+    if (alvo == gbxAmbiente && evento->type() == QEvent::MouseButtonPress &&
+        lbCamada->text() != QStringLiteral("1")) {
+        ctx_.msg.erro(QStringLiteral(
+            "Para modificar os valores referentes a esta caixa deve-se clicar no botão \"Cancelar\"."));
+        gbxAmbiente->setEnabled(false);
+        return true;
+    }
+    return QWidget::eventFilter(alvo, evento);
+}
+
+void TfrmCura::Ok() {
+    TDadosModelo& d = ctx_.dados;
+    ExecutaAcao(ctx_.msg, [&] {
+        const bool usuais = d.UnidadesUsuais;
+        const int n = laco_.Atual();
+        LacoCamadas::VerificaCapacidade(n);
+        if (n == 1) {
+            TTrocaCalor& r1 = d.Superficie[1];
+            r1.HoraIniDia = Real(edDia);
+            r1.HoraIniNoite = Real(edNoite);
+            r1.HDia = UnidadesEntrada::CoefVentoArmazenado(CoeficienteVentoCEB(Real(edVentoDia)), usuais);
+            r1.HNoite = UnidadesEntrada::CoefVentoArmazenado(CoeficienteVentoCEB(Real(edVentoNoite)), usuais);
+        }
+        TTrocaCalor& s = d.Superficie[static_cast<std::size_t>(n)];
+        s.BetaS = UnidadesEntrada::CoefCuraArmazenado(Real(edBetaS), usuais);
+        s.BetaI = UnidadesEntrada::CoefCuraArmazenado(Real(edBetaI), usuais);
+        s.DiasCura = Real(edDiasCura);
+        s.HoraIniCura = Real(edIniCura);
+        s.HoraFimCura = Real(edFimCura);
+        s.BetaSC = UnidadesEntrada::CoefCuraArmazenado(Real(edBetaSC), usuais);
+        switch (laco_.Avanca(n, d.NCamadas, n, ctx_.msg)) {
+            case LacoCamadas::Fim::Continua:
+                break;
+            case LacoCamadas::Fim::Sim:
+                hide();
+                if (ctx_.janelas.frmCondCont) ctx_.janelas.frmCondCont->Abre();
+                break;
+            case LacoCamadas::Fim::Nao:
+                hide();
+                break;
+        }
+    });
+}
+
+void TfrmCura::Cancelar() {
+    hide();
+    gbxAmbiente->setEnabled(true);
+}

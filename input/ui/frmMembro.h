@@ -1,8 +1,15 @@
 #pragma once
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
+#include "input/ui/LacoCamadas.h"
 
+// "Inserir Camada": the member as a stack of layers, entered from the bottom up.
 class TfrmMembro : public QWidget {
     Q_OBJECT
 public:
@@ -15,6 +22,32 @@ public:
     // After a project file is opened: the fields show the state in the current unit system.
     void MostraEstado();
 
+    QLineEdit* edMembro;
+    QLineEdit* edXini;
+    QLineEdit* edH;
+    QLineEdit* edK;
+    QLineEdit* edRo;
+    QLineEdit* edCalorEsp;
+    QLineEdit* edAlfa;
+    QLabel* lbUnidadeK;
+    QLabel* lbUnidadeCalorEsp;
+    QGroupBox* gbxFundacao;
+    QCheckBox* ckbFundacao;
+    QCheckBox* chkFormaDeslizante;
+    QGroupBox* gbxFormaDeslizante;
+    QLineEdit* edEspessuraForma;
+    QLineEdit* edVelocidadeForma;
+    QPushButton* btnInserir;
+    QPushButton* Button1;
+
 private:
+    void Inserir();
+    void Sair();
+    void PreencheComEstado();
+    // Ends the entry with layer n as the last one.
+    void Conclui(int n);
+
     Contexto& ctx_;
+    LacoCamadas laco_;
+    bool estadoPendente_ = false;
 };

@@ -1,0 +1,33 @@
+#include "input/ui/CamposNumericos.h"
+
+#include "core/Erros.h"
+#include "core/Numeros.h"
+
+namespace CamposNumericos {
+
+namespace {
+template <class Conversao>
+auto Converte(QLineEdit* campo, Conversao conversao) {
+    try {
+        return conversao(campo->text().toStdString());
+    } catch (const ErroConversao&) {
+        if (campo->isEnabled() && campo->isVisible()) {
+            campo->setFocus();
+            campo->selectAll();
+        }
+        throw;
+    }
+}
+}  // namespace
+
+double Real(QLineEdit* campo) {
+    return Converte(campo, [](const std::string& t) { return Numeros::TextoParaReal(t); });
+}
+
+int Inteiro(QLineEdit* campo) {
+    return Converte(campo, [](const std::string& t) { return Numeros::TextoParaInteiro(t); });
+}
+
+QString Geral(double valor) { return QString::fromStdString(Numeros::FormataGeral(valor)); }
+
+}  // namespace CamposNumericos
