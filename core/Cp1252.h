@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// Text for files read by the engineers' other tools: single-byte Windows-1252.
+namespace Cp1252 {
+
+// Converts UTF-8 text to Windows-1252 bytes. A character that the code page does
+// not hold, and any malformed UTF-8 sequence, becomes '?'.
+std::string DeUtf8(std::string_view utf8);
+
+// Appends the converted text to `destino` (no temporary string; ASCII is copied
+// as is, which is what nearly every cell of a table holds).
+void Acrescenta(std::string& destino, std::string_view utf8);
+
+}  // namespace Cp1252
