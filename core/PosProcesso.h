@@ -13,7 +13,8 @@ public:
 
 class TPosProcesso {
 public:
-    // Largest (smallest) of entries 1..k; entry 1 when k < 2. Ties keep the first.
+    // Largest (smallest) of vetor1[1..k] (1-based, slot 0 unused); vetor1[1] when
+    // k < 2. Ties keep the first.
     static double MaximoVetor(const double* vetor1, int k);
     static double MinimoVetor(const double* vetor1, int k);
 

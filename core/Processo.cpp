@@ -1,11 +1,219 @@
 #include "core/Processo.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+
 #include "core/Erros.h"
+#include "core/Func.h"
+#include "core/Numeros.h"
+#include "core/PosProcesso.h"
 
-void TProcesso::ValidaEntrada(const TDadosModelo&) {}
+namespace {
 
-ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto&, Progresso&, PintorElemento*) {
+// The history table lives in memory as text; beyond this many cells a run of
+// years over hundreds of nodes would exhaust the machine.
+constexpr double MaxCelulasHistorico = 10'000'000.0;
+
+constexpr const char* TextoResolvido = "                         Sistema Resolvido ";
+
+std::string Inteiro(long long v) { return Numeros::FormataInteiro(v); }
+
+// Steps a run computes: t0 + k·PassoTempo ≤ TempoTotal, k ≥ 1.
+double PassosCalculados(const TDadosModelo& d) {
+    const double t0 = d.Camadas[1].HoraConcretagem;
+    const double k = std::floor((d.TempoTotal - t0) / d.PassoTempo);
+    return std::max(k, 0.0);
+}
+
+// The layer placed after layer j (placed at hour sj) at the top of a computed
+// step: its hour is a step time, later than sj (layer 2 may take the first step,
+// t0 itself), not 0, and the step at that hour is computed.
+bool ColocadaNoPasso(const TDadosModelo& d, int j, double sj, double passos) {
+    const double t0 = d.Camadas[1].HoraConcretagem;
+    const double h = d.Camadas[static_cast<std::size_t>(j + 1)].HoraConcretagem;
+    if (h == 0.0 || h < t0) return false;
+    if (j == 1 ? h < sj : h <= sj) return false;
+    if (std::fmod(h - t0, d.PassoTempo) != 0.0) return false;
+    return h <= t0 + (passos - 1.0) * d.PassoTempo;
+}
+
+class MetodoBanda final : public MetodoPasso {
+public:
+    void MontaEResolve(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, Progresso& progresso) override {
+        TFunc::MontaSistema(dados, trabalho, L, dados.Tempo);
+        TFunc::ResolveSistema(dados.NElemAtivos, trabalho.Sistema, trabalho.Carga, dados.Temperaturas.data(),
+                              dados.TMaxSolucao, dados.NoTMax, progresso);
+    }
+};
+
+void EscreveLinha(TabelaTexto& historico, int linha, double tempo, const TDadosModelo& dados, int nos) {
+    std::string& celulaTempo = historico.Celula(0, linha);
+    celulaTempo = Numeros::FormataInteiro(Numeros::Round(tempo));
+    for (int c = 1; c <= nos; ++c) {
+        std::string& celula = historico.Celula(c, linha);
+        celula.clear();
+        Numeros::AcrescentaFixo(celula, dados.Temperaturas[static_cast<std::size_t>(c)], 7, 2);
+    }
+}
+
+}  // namespace
+
+void TProcesso::ValidaEntrada(const TDadosModelo& d) {
+    if (d.NCamadas < 1) {
+        throw ErroEntrada("O membro não tem camadas: informe ao menos uma camada antes de processar.");
+    }
+    if (d.NCamadas > MaxCamadas) {
+        throw ErroEntrada("O membro tem " + Inteiro(d.NCamadas) + " camadas; o máximo é " + Inteiro(MaxCamadas) +
+                          " camadas.");
+    }
+    if (d.NElemCamada < 1) {
+        throw ErroEntrada("O número de elementos por camada deve ser ao menos 1 (é " + Inteiro(d.NElemCamada) + ").");
+    }
+    const long long nos = static_cast<long long>(d.NCamadas) * d.NElemCamada + 1;
+    if (nos > MaxNos) {
+        throw ErroEntrada("A malha teria " + Inteiro(nos) + " nós (" + Inteiro(d.NCamadas) + " camadas × " +
+                          Inteiro(d.NElemCamada) + " elementos + 1); o máximo é " + Inteiro(MaxNos) +
+                          " nós. Reduza o número de elementos por camada.");
+    }
+    if (d.PassoTempo < 1) {
+        throw ErroEntrada("O passo de tempo deve ser de ao menos 1 hora (é " + Inteiro(d.PassoTempo) + ").");
+    }
+    if (!std::isfinite(d.TempoTotal)) {
+        throw ErroEntrada("O tempo total da análise não é um número finito.");
+    }
+    const double t0 = d.Camadas[1].HoraConcretagem;
+    const double linhas = std::max(std::nearbyint((d.TempoTotal - t0) / d.PassoTempo) + 1.0,
+                                   PassosCalculados(d) * d.PassoTempo + 1.0);
+    if (linhas * static_cast<double>(nos + 1) > MaxCelulasHistorico) {
+        throw ErroEntrada("A análise até a hora " + Numeros::FormataGeral(d.TempoTotal) + " com " + Inteiro(nos) +
+                          " nós exigiria uma tabela de temperaturas com mais de " +
+                          Numeros::FormataGeral(MaxCelulasHistorico) +
+                          " células. Reduza o tempo total, aumente o passo de tempo ou use menos elementos.");
+    }
+
+    // The hourly table covers 5000 hours after each placement.
+    if (!d.CalorDiscreto) return;
+    const double passos = PassosCalculados(d);
+    if (passos < 1.0) return;
+    const double tUltimo = t0 + passos * d.PassoTempo;
+    const int limite = std::min(d.NCamadasMembro, d.NCamadas);
+    double sj = t0;
+    for (int j = 1; j <= std::max(limite, 1); ++j) {
+        if (j > 1) {
+            if (!ColocadaNoPasso(d, j - 1, sj, passos)) break;
+            sj = d.Camadas[static_cast<std::size_t>(j)].HoraConcretagem;
+        }
+        const double x = tUltimo - sj;
+        if (!d.CalorCamadas[static_cast<std::size_t>(j)].Constante && x > MaxHoras) {
+            throw ErroEntrada("A tabela de calor interno da camada " + Inteiro(j) + " seria consultada até a hora " +
+                              Numeros::FormataGeral(x) + " após o lançamento (hora " + Numeros::FormataGeral(tUltimo) +
+                              " da análise), mas ela vai só até a hora " + Inteiro(MaxHoras) +
+                              ". Reduza o tempo total da análise.");
+        }
+    }
+}
+
+int TProcesso::LinhasHistorico(const TDadosModelo& d) {
+    const double t0 = d.Camadas[1].HoraConcretagem;
+    const double porPasso = std::nearbyint((d.TempoTotal - t0) / d.PassoTempo) + 1.0;
+    const double ultimaLinha = PassosCalculados(d) * d.PassoTempo + 1.0;
+    const double linhas = std::max({porPasso, ultimaLinha, 1.0});
+    return static_cast<int>(std::min(linhas, static_cast<double>(std::numeric_limits<int>::max())));
+}
+
+ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico, Progresso& progresso,
+                                                  PintorElemento* pintor) {
+    MetodoBanda banda;
+    return ProcessaTransiente(dados, historico, progresso, pintor, banda);
+}
+
+ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico, Progresso& progresso,
+                                                  PintorElemento* pintor, MetodoPasso& metodo) {
     ValidaEntrada(dados);
     dados.TermicoCompleto = false;
-    return {};
+    auto trabalho = std::make_unique<TTrabalhoTermico>();
+    TValoresSI::Deriva(dados, trabalho->SI);
+
+    const int ne = dados.NElemCamada;
+    const int nos = dados.NCamadas * ne + 1;
+    const int P = dados.PassoTempo;
+    const double t0 = dados.Camadas[1].HoraConcretagem;
+    const long long linha0 = Numeros::Round(t0);
+
+    historico.Redimensiona(nos + 1, LinhasHistorico(dados));
+    historico.Limpa();
+    historico.Celula(0, 0) = "  Tempo[h]";
+    for (int c = 1; c <= nos; ++c) historico.Celula(c, 0) = "    Nó " + Inteiro(c);
+
+    dados.Tempo = t0;
+    progresso.MostraBarra();
+    progresso.MaximoGauge(static_cast<int>(std::max(0LL, Numeros::Trunc((dados.TempoTotal - t0) / P))));
+    progresso.PosicaoGauge(0);
+    dados.NElemAtivos = ne;
+    dados.CamadaAtual = 1;
+    for (int i = 1; i <= ne + 1; ++i) dados.Temperaturas[static_cast<std::size_t>(i)] = dados.Camadas[1].TInicial;
+    // The running maximum starts below any temperature, so that the message always
+    // names a node and an hour of this run, even in a member colder than 0 °C.
+    constexpr double semMaximo = std::numeric_limits<double>::lowest();
+    dados.TMaxima = semMaximo;
+    dados.TMaxSolucao = semMaximo;
+    auto semPassos = [&] {
+        if (dados.TMaxSolucao == semMaximo) {
+            dados.TMaxima = 0.0;
+            dados.TMaxSolucao = 0.0;
+        }
+    };
+
+    const int limiteCamadas = std::min(dados.NCamadasMembro, dados.NCamadas);
+    ResultadoTransiente resultado;
+    resultado.TempoFinal = t0;
+    do {
+        // A step that would pass TempoTotal ends the run before it places anything,
+        // so the state stays that of the last row written.
+        if (dados.Tempo + P > dados.TempoTotal) {
+            TFunc::AvancaTempo(dados);
+            semPassos();
+            return resultado;
+        }
+        if (dados.Tempo != 0.0 && dados.CamadaAtual < limiteCamadas &&
+            dados.Camadas[static_cast<std::size_t>(dados.CamadaAtual + 1)].HoraConcretagem == dados.Tempo) {
+            dados.NElemAtivos += ne;
+            dados.CamadaAtual += 1;
+            const double tIni = dados.Camadas[static_cast<std::size_t>(dados.CamadaAtual)].TInicial;
+            for (int i = dados.NElemAtivos - ne + 1; i <= dados.NElemAtivos + 1; ++i)
+                dados.Temperaturas[static_cast<std::size_t>(i)] = tIni;
+        }
+        const int n = dados.NElemAtivos + 1;
+        std::copy_n(dados.Temperaturas.begin() + 1, n, trabalho->TAnterior.begin() + 1);
+
+        TFunc::AvancaTempo(dados);
+        try {
+            metodo.MontaEResolve(dados, *trabalho, dados.CamadaAtual, progresso);
+        } catch (const ErroCalculo& e) {
+            semPassos();
+            throw ErroCalculo("Falha no cálculo térmico na hora " + Numeros::FormataGeral(dados.Tempo) + ": " +
+                              e.what() + ".");
+        }
+        if (dados.TMaxima < dados.TMaxSolucao) {
+            dados.TMaxima = dados.TMaxSolucao;
+            dados.TempoTMax = dados.Tempo;
+        }
+        TFunc::AplicaTemperaturasPrescritas(dados, dados.CamadaAtual);
+
+        EscreveLinha(historico, static_cast<int>(Numeros::Round(dados.Tempo) - linha0), dados.Tempo, dados, nos);
+        resultado.TempoFinal = dados.Tempo;
+        progresso.PosicaoGauge(static_cast<int>(Numeros::Trunc((dados.Tempo - t0) / P)));
+        progresso.Repinta();
+    } while (dados.Tempo < dados.TempoTotal);
+
+    TPosProcesso::PosProcessa(dados, historico, pintor);
+    progresso.Status(TextoResolvido);
+    resultado.Completo = true;
+    resultado.Mensagem = "A Temperatura Máxima de " + Numeros::FormataFixo(dados.TMaxima, 6, 2) +
+                         " Celcius ,ocorreu no Nó " + Inteiro(dados.NoTMax) + ", transcorridos " +
+                         Numeros::FormataGeral(dados.TempoTMax) + " horas.";
+    dados.TermicoCompleto = true;
+    return resultado;
 }

@@ -6,6 +6,18 @@
 #include "core/TabelaTexto.h"
 
 class PintorElemento;
+struct TTrabalhoTermico;
+
+// How the system of one step is built and solved. The engine's own works on the
+// band of the tridiagonal matrices; the tests and the benchmark plug in the
+// literal dense form to compare with it.
+class MetodoPasso {
+public:
+    virtual ~MetodoPasso() = default;
+    // Builds the system at dados.Tempo with L placed layers from trabalho.TAnterior,
+    // solves it into dados.Temperaturas (active nodes) and raises TMaxSolucao/NoTMax.
+    virtual void MontaEResolve(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, Progresso& progresso) = 0;
+};
 
 // What a thermal run tells its caller.
 struct ResultadoTransiente {
@@ -26,4 +38,11 @@ public:
     // arithmetic fails; `pintor`, when given, receives the final state.
     static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico,
                                                   Progresso& progresso, PintorElemento* pintor = nullptr);
+    static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico,
+                                                  Progresso& progresso, PintorElemento* pintor,
+                                                  MetodoPasso& metodo);
+
+    // Rows of the history table of a run (header included): one per step, and with
+    // PassoTempo above 1 enough for the row of the last step, Round(t) − Round(t0).
+    static int LinhasHistorico(const TDadosModelo& dados);
 };

@@ -1,0 +1,345 @@
+#include "core/Func.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "core/Erros.h"
+#include "core/Numeros.h"
+
+namespace {
+
+constexpr double Ln2 = std::numbers::ln2;
+
+// 2^y as the analysis evaluates it: exp(y·ln 2).
+double PotenciaDois(double y) { return std::exp(y * Ln2); }
+
+}  // namespace
+
+void TBanda::Zera(int n) {
+    for (int i = 0; i <= n + 1 && i <= MaxNos + 1; ++i) {
+        Inf[static_cast<std::size_t>(i)] = 0.0;
+        Diag[static_cast<std::size_t>(i)] = 0.0;
+        Sup[static_cast<std::size_t>(i)] = 0.0;
+    }
+}
+
+void TFunc::AvancaTempo(TDadosModelo& dados) {
+    dados.DtExplicito = dados.PassoTempo * (1.0 / 3.0) * 3600.0;
+    dados.DtImplicito = dados.PassoTempo * (2.0 / 3.0) * 3600.0;
+    dados.Tempo += dados.PassoTempo;
+}
+
+void TFunc::DistribuiPropriedades(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L) {
+    const int ne = dados.NElemCamada;
+    int e = 1;
+    for (int camada = 1; camada <= L; ++camada) {
+        const TCamada& c = trabalho.SI.Camadas[static_cast<std::size_t>(camada)];
+        if (c.Espessura == 0.0) {
+            throw ErroCalculo("a camada " + Numeros::FormataInteiro(camada) +
+                              " tem espessura nula (divisão por zero na condutividade)");
+        }
+        for (int k = 1; k <= ne; ++k, ++e) {
+            TCamada& el = dados.Elementos[static_cast<std::size_t>(e)];
+            const double xIni = el.XIni;
+            el = c;
+            el.Espessura = c.Espessura / ne;
+            if (e > 1) {
+                const TCamada& ant = dados.Elementos[static_cast<std::size_t>(e - 1)];
+                el.XIni = ant.XIni + ant.Espessura;
+            } else {
+                el.XIni = xIni;
+            }
+            trabalho.CamadaElemento[static_cast<std::size_t>(e)] = camada;
+        }
+    }
+}
+
+double TFunc::IdadeEquivalente(double Tr, double x) {
+    return (10.0 / Ln2) * PotenciaDois(-Tr / 10.0) * (PotenciaDois(x / 10.0) - 1.0);
+}
+
+double TFunc::TaxaCurva(double N, double Tr, double E, double C, double B, double x, double u) {
+    if (!(x > 0.0)) {
+        throw ErroCalculo("a curva de calor de hidratação foi avaliada numa idade equivalente não positiva");
+    }
+    const double ge = IdadeEquivalente(Tr, x);
+    const double lnGe = std::log(ge);
+    const double taxa = C * E * N * B * std::exp(-(1.0 + N) * lnGe) * std::exp(-B * std::exp(-N * lnGe)) *
+                        PotenciaDois((x - Tr) / 10.0) * u;
+    if (std::isfinite(taxa)) return taxa;
+
+    // Some term left double range (2^(x/10) after about 10 000 h, or ge^(−n) at a
+    // tiny equivalent age) while the rate itself is tiny: the same product in logarithms.
+    const double fator = C * E * N * B * u;
+    if (fator == 0.0) return 0.0;
+    const double meioX = x / 10.0 * Ln2;
+    const double lnGeLog = std::log(10.0 / Ln2) - Tr / 10.0 * Ln2 + meioX + std::log1p(-std::exp(-meioX));
+    const double expoente = std::log(std::fabs(fator)) - (1.0 + N) * lnGeLog - B * std::exp(-N * lnGeLog) +
+                            (x - Tr) / 10.0 * Ln2;
+    const double r = std::copysign(std::exp(expoente), fator);
+    if (!std::isfinite(r)) {
+        throw ErroCalculo("a curva de calor de hidratação não tem valor finito " +
+                          std::string("(verifique os parâmetros n, b, E, C e Tr)"));
+    }
+    return r;
+}
+
+double TFunc::CalorHidratacao(const TDadosModelo& dados, const TValoresSI& si, int camada, double x) {
+    const TCalorSI& c = si.Calor[static_cast<std::size_t>(camada)];
+    if (c.Constante) return c.F;
+    if (dados.CalorDiscreto) {
+        const long long h = Numeros::Trunc(x);
+        if (h < 1 || h > MaxHoras) {
+            throw ErroCalculo("a tabela de calor interno da camada " + Numeros::FormataInteiro(camada) +
+                              " foi consultada na hora " + Numeros::FormataInteiro(h) +
+                              " após o lançamento, fora das horas 1 a 5000");
+        }
+        return c.Tabela[h] * c.FatorTabela;
+    }
+    try {
+        return TaxaCurva(c.N, c.Tr, c.E, c.C, c.B, x, si.FatorCurva);
+    } catch (const ErroCalculo& e) {
+        throw ErroCalculo(std::string(e.what()) + " na camada " + Numeros::FormataInteiro(camada));
+    }
+}
+
+void TFunc::MontaVetorCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t) {
+    const int m = dados.NElemAtivos;
+    const int n = m + 1;
+    // Every element of a layer has the layer's rate: evaluate it once per layer.
+    int camadaAnterior = 0;
+    double taxa = 0.0;
+    for (int e = 1; e <= m; ++e) {
+        const int camada = trabalho.CamadaElemento[static_cast<std::size_t>(e)];
+        if (camada != camadaAnterior) {
+            const double x = t - dados.Elementos[static_cast<std::size_t>(e)].HoraConcretagem;
+            taxa = CalorHidratacao(dados, trabalho.SI, camada, x);
+            camadaAnterior = camada;
+        }
+        trabalho.FElemento[static_cast<std::size_t>(e)] = taxa;
+    }
+    // Half of each element's heat goes to each of its nodes.
+    TVetorNos& q = trabalho.Carga;
+    for (int i = 1; i <= n; ++i) q[static_cast<std::size_t>(i)] = 0.0;
+    for (int e = 1; e <= m; ++e) {
+        const double w = 0.5 * trabalho.FElemento[static_cast<std::size_t>(e)] *
+                         dados.Elementos[static_cast<std::size_t>(e)].Espessura;
+        q[static_cast<std::size_t>(e)] += w;
+        q[static_cast<std::size_t>(e + 1)] += w;
+    }
+    q[1] = dados.QRadiacao + q[1];
+    q[static_cast<std::size_t>(n)] = dados.QRadiacao + q[static_cast<std::size_t>(n)];
+}
+
+TMatriz2 TFunc::MatrizCondutividadeElemento(const TCamada& el) {
+    const double kh = el.K / el.Espessura;
+    return {{{kh, -kh}, {-kh, kh}}};
+}
+
+TMatriz2 TFunc::MatrizCapacidadeElemento(const TCamada& el) {
+    const double d = el.Ro * el.CalorEsp * el.Espessura / 3.0;
+    const double f = el.Ro * el.CalorEsp * el.Espessura / 6.0;
+    return {{{d, f}, {f, d}}};
+}
+
+namespace {
+
+template <typename MatrizElemento>
+void Monta(const TDadosModelo& dados, int m, TBanda& A, MatrizElemento matriz) {
+    A.Zera(m + 1);
+    for (int e = 1; e <= m; ++e) {
+        const TMatriz2 k = matriz(dados.Elementos[static_cast<std::size_t>(e)]);
+        const auto i = static_cast<std::size_t>(e);
+        A.Diag[i] += k[0][0];
+        A.Sup[i] += k[0][1];
+        A.Inf[i + 1] += k[1][0];
+        A.Diag[i + 1] += k[1][1];
+    }
+}
+
+}  // namespace
+
+void TFunc::MontaMatrizCondutividade(const TDadosModelo& dados, int m, TBanda& K) {
+    Monta(dados, m, K, MatrizCondutividadeElemento);
+}
+
+void TFunc::MontaMatrizCapacidade(const TDadosModelo& dados, int m, TBanda& C) {
+    Monta(dados, m, C, MatrizCapacidadeElemento);
+}
+
+double TFunc::TemperaturaAmbiente(const TDadosModelo& dados, double t) {
+    const double A = (dados.TAmbMax - dados.TAmbMin) / 2.0;
+    const double M = (dados.TAmbMax + dados.TAmbMin) / 2.0;
+    const double c = (dados.HoraTAmbMax + dados.HoraTAmbMin) / 2.0;
+    const double d = dados.HoraTAmbMax - dados.HoraTAmbMin;
+    return M + A * std::sin(2.0 * std::numbers::pi * (t + 12.0 - c - d) / (2.0 * (24.0 - d)));
+}
+
+TDiaHora TFunc::DiaHora(double t) {
+    TDiaHora r;
+    r.Dia = Numeros::Trunc(t / 24.0 + 1.0);
+    r.Hora = Numeros::Round((t / 24.0 + 1.0 - static_cast<double>(r.Dia)) * 24.0);
+    return r;
+}
+
+TCoeficientes TFunc::CoeficientesConveccao(const TDadosModelo& dados, const TValoresSI& si, double t, int L) {
+    const TDiaHora agora = DiaHora(t);
+    const double hora = static_cast<double>(agora.Hora);
+    TCoeficientes h{si.BetaInf, si.BetaSup};
+    if (dados.CuraAtiva) {
+        // Curing of the newest layer: the cured-surface coefficient within the daily
+        // curing hours, from the day of placement through DiasCura days after it.
+        const TTrocaCalor& S = si.Superficie[static_cast<std::size_t>(L)];
+        const double diaP = static_cast<double>(DiaHora(si.Camadas[static_cast<std::size_t>(L)].HoraConcretagem).Dia);
+        h.HInf = S.BetaI;
+        const bool naHora = S.HoraIniCura <= hora && hora <= S.HoraFimCura;
+        const bool noPrazo = S.DiasCura > 0.0 && static_cast<double>(agora.Dia) <= diaP + S.DiasCura;
+        h.HSup = (naHora && noPrazo) ? S.BetaSC : S.BetaS;
+    } else if (!dados.CoefConvConstante) {
+        const TTrocaCalor& R = si.Superficie[1];
+        h.HSup = (R.HoraIniDia <= hora && hora <= R.HoraIniNoite) ? R.HDia : R.HNoite;
+    }
+    return h;
+}
+
+void TFunc::AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t, int L, int n) {
+    const TCoeficientes h = CoeficientesConveccao(dados, trabalho.SI, t, L);
+    trabalho.HInf = h.HInf;
+    trabalho.HSup = h.HSup;
+    const auto fim = static_cast<std::size_t>(n);
+    trabalho.Sistema.Diag[1] += h.HInf;
+    trabalho.Sistema.Diag[fim] += h.HSup;
+    trabalho.Carga[1] += h.HInf * trabalho.TAmb;
+    trabalho.Carga[fim] += h.HSup * trabalho.TAmb;
+}
+
+void TFunc::MontaSistema(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, double t) {
+    const int m = dados.NElemAtivos;
+    const int n = m + 1;
+    DistribuiPropriedades(dados, trabalho, L);
+    MontaVetorCarga(dados, trabalho, t);
+    MontaMatrizCondutividade(dados, m, trabalho.K);
+    MontaMatrizCapacidade(dados, m, trabalho.C);
+
+    // Row i: (C − (1−θ)Δt·K)·Tprev summed over the band in column order, the same
+    // sum as over the full row since the entries outside the band are zero.
+    const double dtE = dados.DtExplicito;
+    const double dtI = dados.DtImplicito;
+    const TBanda& K = trabalho.K;
+    const TBanda& C = trabalho.C;
+    TBanda& S = trabalho.Sistema;
+    const TVetorNos& T = trabalho.TAnterior;
+    S.Zera(n);
+    for (int ii = 1; ii <= n; ++ii) {
+        const auto i = static_cast<std::size_t>(ii);
+        double s = 0.0;
+        if (ii > 1) s += (C.Inf[i] - dtE * K.Inf[i]) * T[i - 1];
+        s += (C.Diag[i] - dtE * K.Diag[i]) * T[i];
+        if (ii < n) s += (C.Sup[i] - dtE * K.Sup[i]) * T[i + 1];
+        if (ii > 1) S.Inf[i] = dtI * K.Inf[i] + C.Inf[i];
+        S.Diag[i] = dtI * K.Diag[i] + C.Diag[i];
+        if (ii < n) S.Sup[i] = dtI * K.Sup[i] + C.Sup[i];
+        trabalho.Carga[i] = (dtE + dtI) * trabalho.Carga[i] + s;
+    }
+
+    trabalho.TAmb = dados.TAmbConstante ? dados.TAmbConst : TemperaturaAmbiente(dados, t);
+    if (!std::isfinite(trabalho.TAmb)) {
+        throw ErroCalculo("a temperatura ambiente não tem valor finito (verifique as horas da máxima e da mínima)");
+    }
+    AplicaConveccao(dados, trabalho, t, L, n);
+
+    for (int ii = 1; ii <= n; ++ii) {
+        const auto i = static_cast<std::size_t>(ii);
+        if (!std::isfinite(S.Inf[i]) || !std::isfinite(S.Diag[i]) || !std::isfinite(S.Sup[i]) ||
+            !std::isfinite(trabalho.Carga[i])) {
+            throw ErroCalculo("o sistema do nó " + Numeros::FormataInteiro(ii) +
+                              " tem coeficientes não finitos (verifique as propriedades das camadas)");
+        }
+    }
+}
+
+void TFunc::AplicaTemperaturasPrescritas(TDadosModelo& dados, int L) {
+    const auto n = static_cast<std::size_t>(dados.NElemAtivos + 1);
+    if (dados.TPrescInfAtiva) dados.Temperaturas[1] = dados.TPrescInf;
+    if (L == dados.NCamadas && dados.TPrescSupAtiva) dados.Temperaturas[n] = dados.TPrescSup;
+}
+
+void TFunc::ResolveSistema(int m, const TBanda& A, const TVetorNos& b, double* x, double& tMax, int& noTMax,
+                           Progresso& progresso) {
+    const int n = m + 1;
+    // Row k holds columns k..k+2 at most: d = A[k][k], s1 = A[k][k+1], s2 = A[k][k+2];
+    // l[k] = A[k][k-1] before its elimination.
+    std::array<double, MaxNos + 3> d{}, s1{}, s2{}, l{}, y{};
+    for (int ii = 1; ii <= n; ++ii) {
+        const auto i = static_cast<std::size_t>(ii);
+        l[i] = A.Inf[i];
+        d[i] = A.Diag[i];
+        s1[i] = ii < n ? A.Sup[i] : 0.0;
+        s2[i] = 0.0;
+        y[i] = b[i];
+    }
+
+    for (int kk = 1; kk <= n - 1; ++kk) {
+        const auto k = static_cast<std::size_t>(kk);
+        progresso.PosicaoBarra(kk);
+        progresso.Status(TextoEliminacao);
+        progresso.Repinta();
+        // Only row k+1 has a non-zero entry below the diagonal of column k.
+        double v = d[k];
+        if (std::fabs(l[k + 1]) > std::fabs(v)) {
+            v = l[k + 1];
+            // Exchange rows k and k+1 in columns k..n.
+            std::swap(d[k], l[k + 1]);
+            std::swap(s1[k], d[k + 1]);
+            std::swap(s2[k], s1[k + 1]);
+            std::swap(y[k], y[k + 1]);
+        }
+        if (v == 0.0) {
+            throw ErroCalculo("pivô nulo na linha " + Numeros::FormataInteiro(kk) + " do sistema linear");
+        }
+        const double mult = l[k + 1] / v;
+        l[k + 1] = l[k + 1] - mult * d[k];
+        d[k + 1] = d[k + 1] - mult * s1[k];
+        s1[k + 1] = s1[k + 1] - mult * s2[k];
+        y[k + 1] = y[k + 1] - mult * y[k];
+    }
+
+    std::array<double, MaxNos + 3> r{};
+    const auto nn = static_cast<std::size_t>(n);
+    if (d[nn] == 0.0) {
+        throw ErroCalculo("pivô nulo na linha " + Numeros::FormataInteiro(n) + " do sistema linear");
+    }
+    r[nn] = y[nn] / d[nn];
+    double maximo = tMax;
+    int no = noTMax;
+    auto confere = [&](int ii) {
+        const double v = r[static_cast<std::size_t>(ii)];
+        if (!std::isfinite(v)) {
+            throw ErroCalculo("a temperatura do nó " + Numeros::FormataInteiro(ii) + " não tem valor finito");
+        }
+        if (v > maximo) {
+            maximo = v;
+            no = ii;
+        }
+    };
+    confere(n);
+    int posicao = n - 1;
+    for (int ii = n - 1; ii >= 1; --ii) {
+        const auto i = static_cast<std::size_t>(ii);
+        posicao += ii;
+        progresso.PosicaoBarra(posicao);
+        progresso.Status(TextoRetrosubstituicao);
+        progresso.Repinta();
+        double s = 0.0;
+        s += s1[i] * r[i + 1];
+        if (ii + 2 <= n) s += s2[i] * r[i + 2];
+        if (d[i] == 0.0) {
+            throw ErroCalculo("pivô nulo na linha " + Numeros::FormataInteiro(ii) + " do sistema linear");
+        }
+        r[i] = (y[i] - s) / d[i];
+        confere(ii);
+    }
+    for (int ii = 1; ii <= n; ++ii) x[ii] = r[static_cast<std::size_t>(ii)];
+    tMax = maximo;
+    noTMax = no;
+}

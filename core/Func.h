@@ -1,0 +1,118 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "core/DadosModelo.h"
+#include "core/Progresso.h"
+#include "core/ValoresSI.h"
+
+// A tridiagonal matrix over nodes 1..n: Inf[i] = A[i][i-1], Diag[i] = A[i][i],
+// Sup[i] = A[i][i+1]. The matrices of a bar of two-node elements are tridiagonal;
+// every entry outside the band is zero.
+struct TBanda {
+    std::array<double, MaxNos + 2> Inf{};
+    std::array<double, MaxNos + 2> Diag{};
+    std::array<double, MaxNos + 2> Sup{};
+    void Zera(int n);
+};
+
+// A node vector, 1-based (slot 0 unused).
+using TVetorNos = std::array<double, MaxNos + 2>;
+
+using TMatriz2 = std::array<std::array<double, 2>, 2>;
+
+// The work arrays of one run: the working SI values, the element-to-layer map, the
+// matrices and vectors of the step. Allocated once per run, reused by every step.
+struct TTrabalhoTermico {
+    TValoresSI SI;
+    std::array<int, MaxElementos + 1> CamadaElemento{};  // layer of element e
+    std::array<double, MaxElementos + 1> FElemento{};    // heat rate of element e at this step, W/m³
+    TBanda K;            // conductivity
+    TBanda C;            // capacity
+    TBanda Sistema;      // C + θΔt·K + H
+    TVetorNos Carga{};   // right-hand side
+    TVetorNos TAnterior{};
+    double HInf = 0.0;
+    double HSup = 0.0;
+    double TAmb = 0.0;
+};
+
+struct TDiaHora {
+    long long Dia = 0;
+    long long Hora = 0;
+};
+
+struct TCoeficientes {
+    double HInf = 0.0;
+    double HSup = 0.0;
+};
+
+// The routines that build and solve the system of one time step. The equation of
+// a step, with θ = 2/3 and Δt = PassoTempo·3600 s:
+//   (C + θΔt·K + H)·T = (C − (1−θ)Δt·K)·Tprev + Δt·F + H·TAmb
+// Failures of the arithmetic raise ErroCalculo with what failed (the driver adds the hour).
+class TFunc {
+public:
+    // DtExplicito = PassoTempo·(1/3)·3600, DtImplicito = PassoTempo·(2/3)·3600; Tempo += PassoTempo.
+    static void AvancaTempo(TDadosModelo& dados);
+
+    // Builds trabalho.Sistema and trabalho.Carga for time `t` (h) with `L` placed layers,
+    // from trabalho.TAnterior.
+    static void MontaSistema(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, double t);
+
+    // Rebuilds dados.Elementos (lengths, starts, working material) for the L placed
+    // layers and the element-to-layer map. A zero layer thickness raises ErroCalculo.
+    static void DistribuiPropriedades(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L);
+
+    // Internal heat and radiation loads into trabalho.Carga (the load F of the step).
+    static void MontaVetorCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t);
+
+    // Heat rate (W/m³) of a layer whose elements were placed `x` hours ago: its
+    // constant rate, the stored hourly table at entry Trunc(x), or the hydration curve.
+    static double CalorHidratacao(const TDadosModelo& dados, const TValoresSI& si, int camada, double x);
+
+    // Hydration curve rate, W/m³, x > 0 hours after placement:
+    //   Cc·E·n·b·ge^(−(1+n))·exp(−b·ge^(−n))·2^((x − Tr)/10)·u
+    // Evaluated in logarithms when a term leaves double range (runs of years), so the
+    // vanishing rate of old concrete comes out as a small number or zero.
+    static double TaxaCurva(double N, double Tr, double E, double C, double B, double x, double u);
+
+    // Equivalent age (h) after x hours: (10/ln 2)·2^(−Tr/10)·(2^(x/10) − 1).
+    static double IdadeEquivalente(double Tr, double x);
+
+    static TMatriz2 MatrizCondutividadeElemento(const TCamada& elemento);  // (k/h)·[[1,−1],[−1,1]]
+    static TMatriz2 MatrizCapacidadeElemento(const TCamada& elemento);     // ρch/6·[[2,1],[1,2]]
+    // Assemble elements 1..m over nodes 1..m+1.
+    static void MontaMatrizCondutividade(const TDadosModelo& dados, int m, TBanda& K);
+    static void MontaMatrizCapacidade(const TDadosModelo& dados, int m, TBanda& C);
+
+    // Daily sinusoid: M + A·sin(2π·(t + 12 − c − d) / (2·(24 − d))).
+    static double TemperaturaAmbiente(const TDadosModelo& dados, double t);
+
+    // Day = Trunc(t/24 + 1); hour = Round((t/24 + 1 − day)·24), halves to even.
+    static TDiaHora DiaHora(double t);
+
+    // Bottom and top coefficients at time t with L placed layers (curing, day/night or constant).
+    static TCoeficientes CoeficientesConveccao(const TDadosModelo& dados, const TValoresSI& si, double t, int L);
+
+    // Adds H at nodes 1 and n of the system and H·TAmb to the load.
+    static void AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t, int L, int n);
+
+    // Overwrites the prescribed end temperatures after the solve (the top one only
+    // once every layer is placed).
+    static void AplicaTemperaturasPrescritas(TDadosModelo& dados, int L);
+
+    // Gaussian elimination with partial pivoting (a row is exchanged only for a
+    // strictly larger magnitude) and back substitution, for n = m + 1 unknowns,
+    // touching only the band (the exchanges widen the upper band by one). Gives the
+    // same doubles as the dense elimination. Scans x[n], x[n−1], …, x[1] and raises
+    // tMax/noTMax on a strictly greater value. The solution is written to x[1..n]
+    // only when the whole solve succeeded; a zero pivot or a non-finite result raises
+    // ErroCalculo. Reports progress per row.
+    static void ResolveSistema(int m, const TBanda& A, const TVetorNos& b, double* x, double& tMax, int& noTMax,
+                               Progresso& progresso);
+};
+
+// Status texts of the solver.
+inline constexpr const char* TextoEliminacao = "Resolvendo Sistema Linear ...";
+inline constexpr const char* TextoRetrosubstituicao = "Fazendo Retrosubstituição...";
