@@ -1,3 +1,52 @@
 #include "stress/ui/frmACI.h"
 
-TfrmACI::TfrmACI(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/ui/ExecutaAcao.h"
+#include "stress/ui/Formulario.h"
+
+using namespace Formulario;
+
+TfrmACI::TfrmACI(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmACI"));
+    setWindowTitle(QStringLiteral("Coef. de Restrição - ACI"));
+    imgEstrutura = Rotulo(this, "imgEstrutura", QString());
+    edH = Campo(this, "edH", QStringLiteral("1"), QStringLiteral("Altura da estrutura"));
+    edL = Campo(this, "edL", QStringLiteral("2"),
+                QStringLiteral("Comprimento da estrutura \r\n(Equivale a maior dimensão)"));
+    auto* btnOk = Botao(this, "btnOk", QStringLiteral("Ok"));
+    auto* btnCancela = Botao(this, "btnCancela", QStringLiteral("Cancela"));
+
+    auto* campos = new QGridLayout;
+    campos->addWidget(Rotulo(this, nullptr, QStringLiteral("H=  ")), 0, 0);
+    campos->addWidget(edH, 0, 1);
+    campos->addWidget(Rotulo(this, nullptr, QStringLiteral("m")), 0, 2);
+    campos->addWidget(Rotulo(this, nullptr, QStringLiteral("L=  ")), 1, 0);
+    campos->addWidget(edL, 1, 1);
+    campos->addWidget(Rotulo(this, nullptr, QStringLiteral("m")), 1, 2);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(btnOk);
+    botoes->addWidget(btnCancela);
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(imgEstrutura, 0, Qt::AlignHCenter);
+    l->addLayout(campos);
+    l->addLayout(botoes);
+
+    connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
+    connect(btnCancela, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void TfrmACI::Abre(const QString& altura) {
+    edH->setText(altura);
+    show();
+    raise();
+}
+
+void TfrmACI::Ok() {
+    ctx_.dados.AlturaRestricao = Real(edH);
+    ctx_.dados.ComprimentoRestricao = Real(edL);
+    hide();
+}

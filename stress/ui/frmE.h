@@ -8,6 +8,10 @@ class TfrmE : public QWidget {
 public:
     explicit TfrmE(Contexto& ctx, QWidget* parent = nullptr);
 
+    // Adds the curve of the Bureau parameters a and b over the first 100 days and
+    // shows the window; earlier curves stay.
+    void AdicionaCurva(double a, double b);
+
 private:
     Contexto& ctx_;
 };

@@ -1,3 +1,124 @@
 #include "stress/ui/frmTensional.h"
 
-TfrmTensional::TfrmTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/ui/ExecutaAcao.h"
+#include "core/ui/Gauge.h"
+#include "core/ui/Janelas.h"
+#include "core/ui/ProgressoJanela.h"
+#include "results/ui/frmResultadoTensoes.h"
+#include "stress/ui/Formulario.h"
+#include "stress/ui/frmCoefRestr.h"
+#include "stress/ui/frmEscolhaFluencia.h"
+#include "stress/ui/frmTracaoFlexao.h"
+
+using namespace Formulario;
+
+TfrmTensional::TfrmTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmTensional"));
+    setWindowTitle(QStringLiteral("Norvik-1D      Tensional"));
+
+    gaTransiente = new Gauge(this);
+    gaTransiente->setObjectName(QStringLiteral("gaTransiente"));
+    gaTransiente->setToolTip(QStringLiteral("Percentagem Concluída da Análise"));
+
+
+    btnFluencia = Botao(this, "btnFluencia", QStringLiteral("Fluência"),
+                        QStringLiteral(" Entrada de Parâmetros\r\npara a curva de Fluência"));
+    btnCoefRestr = Botao(this, "btnCoefRestr", QStringLiteral("Coeficiente de Restrição"),
+                         QStringLiteral("Coeficiente de Restrição"));
+    btnTracaoFlexao = Botao(this, "btnTracaoFlexao", QStringLiteral("Tensões Resistentes"),
+                            QStringLiteral("Resistência à Tração na Flexão"));
+    GroupBox1 = Grupo(this, "GroupBox1", QStringLiteral("Entrada de Dados"));
+    auto* l1 = new QVBoxLayout(GroupBox1);
+    l1->addWidget(btnFluencia);
+    l1->addWidget(btnCoefRestr);
+    l1->addWidget(btnTracaoFlexao);
+
+    btnRun = Botao(this, "btnRun", QStringLiteral("Run"));
+    btnGrafico = Botao(this, "btnGrafico", QStringLiteral("Gráfico"));
+    btnGraficoEixo = Botao(this, "btnGraficoEixo", QStringLiteral("Gráfico Eixo"));
+    GroupBox2 = Grupo(this, "GroupBox2", QStringLiteral("Resultados"));
+    auto* l2 = new QVBoxLayout(GroupBox2);
+    l2->addWidget(btnGrafico);
+    l2->addWidget(btnGraficoEixo);
+    btnResult = Botao(this, "btnResult", QStringLiteral("Planilha"));
+    btnSaida = Botao(this, "btnSaida", QStringLiteral("Saida"), QStringLiteral("Saída da Análise Tensional"));
+
+    pbarProcesso = new QProgressBar(this);
+    pbarProcesso->setObjectName(QStringLiteral("pbarProcesso"));
+    pbarProcesso->setOrientation(Qt::Vertical);
+    pbarProcesso->setRange(0, 100);
+    pbarProcesso->setValue(0);
+    pbarProcesso->setTextVisible(false);
+
+    sbComentarios = new QStatusBar(this);
+    sbComentarios->setObjectName(QStringLiteral("sbComentarios"));
+    sbComentarios->setSizeGripEnabled(false);
+    sbPainel0 = Rotulo(this, "sbPainel0", QString());
+    sbPainel1 = Rotulo(this, "sbPainel1", QString());
+    sbComentarios->addWidget(sbPainel0, 3);
+    sbComentarios->addWidget(sbPainel1, 1);
+
+    auto* coluna = new QVBoxLayout;
+    coluna->addWidget(GroupBox1);
+    coluna->addWidget(btnRun);
+    coluna->addWidget(GroupBox2);
+    coluna->addWidget(btnResult);
+    coluna->addWidget(btnSaida);
+    coluna->addStretch();
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(gaTransiente, 0, Qt::AlignTop);
+    topo->addLayout(coluna);
+    topo->addWidget(pbarProcesso);
+    auto* l = new QVBoxLayout(this);
+    l->addLayout(topo);
+    l->addWidget(sbComentarios);
+
+    btnRun->setEnabled(false);
+    GroupBox2->setEnabled(false);
+    btnResult->setEnabled(false);
+
+    Janelas& j = ctx_.janelas;
+    connect(btnFluencia, &QPushButton::clicked, this, [&j] {
+        j.frmEscolhaFluencia->show();
+        j.frmEscolhaFluencia->raise();
+    });
+    connect(btnCoefRestr, &QPushButton::clicked, this, [&j] {
+        j.frmCoefRestr->show();
+        j.frmCoefRestr->raise();
+    });
+    connect(btnTracaoFlexao, &QPushButton::clicked, this, [&j] {
+        j.frmTracaoFlexao->show();
+        j.frmTracaoFlexao->raise();
+    });
+    connect(btnRun, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { btnRunClick(); }); });
+    connect(btnGrafico, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { btnGraficoClick(); }); });
+    connect(btnGraficoEixo, &QPushButton::clicked, this,
+            [this] { ExecutaAcao(ctx_.msg, [this] { btnGraficoEixoClick(); }); });
+    connect(btnResult, &QPushButton::clicked, this, [&j] {
+        j.frmResultadoTensoes->show();
+        j.frmResultadoTensoes->raise();
+    });
+    connect(btnSaida, &QPushButton::clicked, this, [this] { btnSaidaClick(); });
+}
+
+void TfrmTensional::HabilitaRun() { btnRun->setEnabled(true); }
+
+void TfrmTensional::btnRunClick() {}
+
+void TfrmTensional::btnGraficoClick() {}
+
+void TfrmTensional::btnGraficoEixoClick() {}
+
+void TfrmTensional::btnSaidaClick() {
+    hide();
+    btnRun->setEnabled(false);
+    GroupBox2->setEnabled(false);
+    btnResult->setEnabled(false);
+    gaTransiente->setProgress(0);
+    pbarProcesso->setValue(0);
+}

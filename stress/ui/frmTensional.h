@@ -1,13 +1,47 @@
 #pragma once
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
 
+class Gauge;
+class QGroupBox;
+
+// "Norvik-1D      Tensional": the control panel of the stress analysis. The inputs
+// can be entered in any order; a run needs the restraint choice confirmed since the
+// window was last opened, and the results open only after a run that ended well.
 class TfrmTensional : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmTensional(Contexto& ctx, QWidget* parent = nullptr);
 
+    // The restraint window's Ok allows a run.
+    void HabilitaRun();
+
+    Gauge* gaTransiente;
+    QGroupBox* GroupBox1;
+    QPushButton* btnFluencia;
+    QPushButton* btnCoefRestr;
+    QPushButton* btnTracaoFlexao;
+    QStatusBar* sbComentarios;
+    QLabel* sbPainel0;
+    QLabel* sbPainel1;
+    QProgressBar* pbarProcesso;
+    QPushButton* btnRun;
+    QGroupBox* GroupBox2;
+    QPushButton* btnGrafico;
+    QPushButton* btnGraficoEixo;
+    QPushButton* btnResult;
+    QPushButton* btnSaida;
+
 private:
+    void btnRunClick();
+    void btnGraficoClick();
+    void btnGraficoEixoClick();
+    void btnSaidaClick();
+
     Contexto& ctx_;
 };
