@@ -29,6 +29,10 @@ bool LacoCamadas::ConfirmaPasso(Mensagens& msg) {
 LacoCamadas::Fim LacoCamadas::Avanca(int n, int nCamadas, int mostradoNoFim, Mensagens& msg) {
     Mostra(n + 1);
     if (n + 1 <= nCamadas) return Fim::Continua;
-    Mostra(mostradoNoFim);
+    return Encerra(mostradoNoFim, msg);
+}
+
+LacoCamadas::Fim LacoCamadas::Encerra(int mostrado, Mensagens& msg) {
+    Mostra(mostrado);
     return ConfirmaPasso(msg) ? Fim::Sim : Fim::Nao;
 }

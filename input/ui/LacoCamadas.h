@@ -28,6 +28,8 @@ public:
     // (nCamadas) the pass ends: the counter shows `mostradoNoFim` and the question
     // is asked.
     Fim Avanca(int n, int nCamadas, int mostradoNoFim, Mensagens& msg);
+    // Ends the pass: the counter shows `mostrado` and the question is asked.
+    Fim Encerra(int mostrado, Mensagens& msg);
 
 private:
     QWidget* contador_;

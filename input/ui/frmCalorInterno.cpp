@@ -1,5 +1,180 @@
 #include "input/ui/frmCalorInterno.h"
 
-TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
-void TfrmCalorInterno::MostraEstado() {}
+#include "core/ui/ExecutaAcao.h"
+#include "input/UnidadesEntrada.h"
+#include "input/ui/CamposNumericos.h"
+
+using CamposNumericos::Geral;
+using CamposNumericos::Real;
+
+namespace {
+QLineEdit* Campo(QWidget* pai, const char* nome, const QString& texto) {
+    auto* ed = new QLineEdit(texto, pai);
+    ed->setObjectName(QString::fromLatin1(nome));
+    ed->setMinimumWidth(70);
+    return ed;
+}
+}  // namespace
+
+TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent)
+    : QWidget(parent),
+      lbNCamada(new QLabel(QStringLiteral("1"), this)),
+      gbxVariavel(new QGroupBox(QStringLiteral("Variável"), this)),
+      edC(Campo(gbxVariavel, "edC", QStringLiteral("300"))),
+      edE(Campo(gbxVariavel, "edE", QStringLiteral("80"))),
+      edTr(Campo(gbxVariavel, "edTr", QStringLiteral("0"))),
+      edn(Campo(gbxVariavel, "edn", QStringLiteral("0,45"))),
+      edb(Campo(gbxVariavel, "edb", QStringLiteral("7"))),
+      chkCalorIntConst(new QCheckBox(QStringLiteral("Constante"), this)),
+      lbCalorInt(new QLabel(QStringLiteral("f[W/m^3]"), this)),
+      edCalorInt(Campo(this, "edCalorInt", QStringLiteral("0"))),
+      btnOk(new QPushButton(QStringLiteral("Ok"), this)),
+      btnApagar(new QPushButton(QStringLiteral("Apagar"), this)),
+      btnCancelar(new QPushButton(QStringLiteral("Cancelar"), this)),
+      ctx_(ctx),
+      laco_(lbNCamada) {
+    setObjectName(QStringLiteral("frmCalorInterno"));
+    setWindowTitle(QStringLiteral("Curva de Calmon - Calor Interno"));
+    lbNCamada->setObjectName(QStringLiteral("lbNCamada"));
+    gbxVariavel->setObjectName(QStringLiteral("gbxVariavel"));
+    chkCalorIntConst->setObjectName(QStringLiteral("chkCalorIntConst"));
+    lbCalorInt->setObjectName(QStringLiteral("lbCalorInt"));
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnApagar->setObjectName(QStringLiteral("btnApagar"));
+    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
+
+    auto* camada = new QHBoxLayout;
+    camada->addWidget(new QLabel(QStringLiteral("Camada Número ->"), this));
+    camada->addWidget(lbNCamada);
+    camada->addStretch();
+
+    auto* layVariavel = new QGridLayout(gbxVariavel);
+    const struct {
+        const char* rotulo;
+        QLineEdit* campo;
+    } parametros[] = {{"C [Kg/m^3)", edC}, {"E [Cal/g]", edE}, {"Tr [C]", edTr}, {"n", edn}, {"b", edb}};
+    int linha = 0;
+    for (const auto& p : parametros) {
+        auto* rotulo = new QLabel(QString::fromUtf8(p.rotulo), gbxVariavel);
+        layVariavel->addWidget(rotulo, linha, 0);
+        layVariavel->addWidget(p.campo, linha, 1);
+        if (p.campo == edC) {
+            rotulo->setToolTip(QStringLiteral("Consumo de Cimento"));
+            edC->setToolTip(QStringLiteral("Consumo de Cimento"));
+        }
+        ++linha;
+    }
+
+    auto* constante = new QGridLayout;
+    constante->addWidget(chkCalorIntConst, 0, 0, 1, 2);
+    constante->addWidget(lbCalorInt, 1, 0);
+    constante->addWidget(edCalorInt, 1, 1);
+    constante->setRowStretch(2, 1);
+
+    auto* meio = new QHBoxLayout;
+    meio->addWidget(gbxVariavel);
+    meio->addLayout(constante);
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(btnOk);
+    botoes->addWidget(btnApagar);
+    botoes->addWidget(btnCancelar);
+
+    auto* principal = new QVBoxLayout(this);
+    principal->addLayout(camada);
+    principal->addLayout(meio);
+    principal->addLayout(botoes);
+
+    HabilitaCampos(false);
+    connect(chkCalorIntConst, &QCheckBox::clicked, this, [this](bool marcado) { ConstanteClicado(marcado); });
+    connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
+    connect(btnApagar, &QPushButton::clicked, this, [this] {
+        for (QLineEdit* ed : {edC, edE, edTr, edn, edb}) ed->clear();
+    });
+    connect(btnCancelar, &QPushButton::clicked, this, [this] {
+        laco_.Reinicia();
+        hide();
+    });
+}
+
+void TfrmCalorInterno::Prepara() {
+    laco_.Reinicia();
+    lbCalorInt->setText(ctx_.dados.UnidadesUsuais ? QStringLiteral("f[cal/d.m^3]")
+                                                  : QStringLiteral("f[W/m^3]"));
+    if (estadoPendente_) PreencheComEstado();
+}
+
+void TfrmCalorInterno::Abre() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmCalorInterno::MostraEstado() {
+    estadoPendente_ = true;
+    if (isVisible()) PreencheComEstado();
+}
+
+// Shows layer 1, where a new pass starts.
+void TfrmCalorInterno::PreencheComEstado() {
+    estadoPendente_ = false;
+    const TDadosModelo& d = ctx_.dados;
+    const TCalorInterno& c = d.CalorCamadas[1];
+    edC->setText(Geral(c.C));
+    edE->setText(Geral(c.E));
+    edTr->setText(Geral(c.Tr));
+    edn->setText(Geral(c.N));
+    edb->setText(Geral(c.B));
+    edCalorInt->setText(Geral(UnidadesEntrada::TaxaConstanteDigitada(c.F, d.UnidadesUsuais)));
+    chkCalorIntConst->setChecked(c.Constante);
+    HabilitaCampos(c.Constante);
+}
+
+void TfrmCalorInterno::HabilitaCampos(bool constante) {
+    gbxVariavel->setEnabled(!constante);
+    lbCalorInt->setEnabled(constante);
+    edCalorInt->setEnabled(constante);
+}
+
+void TfrmCalorInterno::ConstanteClicado(bool marcado) {
+    HabilitaCampos(marcado);
+    ExecutaAcao(ctx_.msg, [&] {
+        const int n = laco_.Atual();
+        LacoCamadas::VerificaCapacidade(n);
+        ctx_.dados.CalorCamadas[static_cast<std::size_t>(n)].Constante = marcado;
+    });
+}
+
+void TfrmCalorInterno::Ok() {
+    TDadosModelo& d = ctx_.dados;
+    ExecutaAcao(ctx_.msg, [&] {
+        const int n = laco_.Atual();
+        LacoCamadas::Fim fim;
+        if (n <= d.NCamadas) {
+            LacoCamadas::VerificaCapacidade(n);
+            TCalorInterno& c = d.CalorCamadas[static_cast<std::size_t>(n)];
+            if (!chkCalorIntConst->isChecked()) {
+                c.Tr = Real(edTr);
+                c.E = Real(edE);
+                c.C = Real(edC);
+                c.B = Real(edb);
+                c.N = Real(edn);
+                c.Constante = false;
+            } else {
+                c.Constante = true;
+            }
+            c.F = UnidadesEntrada::TaxaConstanteArmazenada(Real(edCalorInt), d.UnidadesUsuais);
+            fim = laco_.Avanca(n, d.NCamadas, d.NCamadas, ctx_.msg);
+        } else {
+            fim = laco_.Encerra(d.NCamadas, ctx_.msg);
+        }
+        if (fim == LacoCamadas::Fim::Continua) return;
+        laco_.Reinicia();
+        if (fim == LacoCamadas::Fim::Sim) hide();
+    });
+}

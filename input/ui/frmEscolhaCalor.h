@@ -1,8 +1,12 @@
 #pragma once
+#include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
 
+// "Calor Interno": the heat of the whole member from the hydration curve or from
+// the adiabatic calorimeter's table.
 class TfrmEscolhaCalor : public QWidget {
     Q_OBJECT
 public:
@@ -12,6 +16,12 @@ public:
     // After a project file is opened: the fields show the state in the current unit system.
     void MostraEstado();
 
+    QRadioButton* rbCurvaHidrat;
+    QRadioButton* rbCalorDiscr;
+    QPushButton* btnOk;
+
 private:
+    void Ok();
+
     Contexto& ctx_;
 };
