@@ -1,15 +1,47 @@
 #pragma once
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
 
+// " Condições de Contorno (Ambientais)": ambient temperature (constant or a daily
+// cycle), absorbed radiation and prescribed temperatures at the two ends.
 class TfrmCondCont : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmCondCont(Contexto& ctx, QWidget* parent = nullptr);
     // Shows the boundary-conditions dialog (after convection or curing).
     void Abre();
+    // After a project file is opened: the fields and boxes show the stored values.
+    void MostraEstado();
+
+    QLineEdit* edQn;
+    QCheckBox* chkTPrescEsq;
+    QLineEdit* edTprescrita1;
+    QCheckBox* chkTPrescDir;
+    QLineEdit* edTprescrita2;
+    QLabel* lbTmax;
+    QLineEdit* edTmax;
+    QLabel* lbTmin;
+    QLineEdit* edTmin;
+    QLabel* lbHTmax;
+    QLineEdit* edHTmax;
+    QLabel* lbHTmin;
+    QLineEdit* edHTmin;
+    QCheckBox* chkTAmbConst;
+    QLabel* lbTAmbConst;
+    QLineEdit* edTAmbConst;
+    QPushButton* btnOk;
+    QPushButton* btnCancelar;
 
 private:
+    void AmbienteConstante(bool constante);
+    void Ok();
+    // Closes this dialog and the convection and curing dialogs that led to it.
+    void FechaSequencia();
+
     Contexto& ctx_;
 };

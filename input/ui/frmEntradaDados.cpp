@@ -1,7 +1,350 @@
 #include "input/ui/frmEntradaDados.h"
 
-TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <memory>
 
-void TfrmEntradaDados::NovaAnalise() {}
+#include "core/Erros.h"
+#include "core/Numeros.h"
+#include "core/Processo.h"
+#include "core/Projeto.h"
+#include "core/ui/ExecutaAcao.h"
+#include "core/ui/Janelas.h"
+#include "core/ui/ProgressoJanela.h"
+#include "input/ui/frmCalorIntDiscr.h"
+#include "input/ui/frmCalorInterno.h"
+#include "input/ui/frmCoefConv.h"
+#include "input/ui/frmCondCont.h"
+#include "input/ui/frmCondInic.h"
+#include "input/ui/frmCura.h"
+#include "input/ui/frmEscolhaCalor.h"
+#include "input/ui/frmMembro.h"
+#include "input/ui/frmUnidades.h"
+#include "app/ui/frmInformacoes.h"
+#include "results/ui/Form1.h"
+#include "results/ui/frmCores.h"
+#include "results/ui/frmResultados.h"
+#include "stress/ui/frmTensional.h"
 
-void TfrmEntradaDados::HabilitaExecucao() {}
+namespace {
+const QString FiltroProjeto = QStringLiteral("Projeto Norvik-1D|*.n1d.json");
+
+QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
+    auto* b = new QPushButton(texto, pai);
+    b->setObjectName(QString::fromLatin1(nome));
+    return b;
+}
+
+// The run button carries only a picture: a green "play" triangle.
+QIcon IconeExecutar() {
+    QPixmap p(40, 40);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(QPen(QColor(0, 90, 0), 2));
+    g.setBrush(QColor(40, 170, 40));
+    const QPointF triangulo[] = {{10, 6}, {34, 20}, {10, 34}};
+    g.drawPolygon(triangulo, 3);
+    return QIcon(p);
+}
+
+void Mostra(QWidget* janela) {
+    if (!janela) return;
+    janela->show();
+    janela->raise();
+    janela->activateWindow();
+}
+
+// The run keeps the event loop for repaints only; the busy cursor says so.
+struct CursorOcupado {
+    CursorOcupado() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
+};
+}  // namespace
+
+TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
+    : QMainWindow(parent),
+      encerraPrograma([] { QCoreApplication::quit(); }),
+      gbxEntrada(new QGroupBox(QStringLiteral("Entrada de Dados"))),
+      btnMembro(Botao(gbxEntrada, "btnMembro", QStringLiteral("Inserir Membro"))),
+      btnCalorInt(Botao(gbxEntrada, "btnCalorInt", QStringLiteral("Calor Interno"))),
+      btnCondCont(Botao(gbxEntrada, "btnCondCont", QStringLiteral("Condições Contorno"))),
+      btnCondIni(Botao(gbxEntrada, "btnCondIni", QStringLiteral("Condições Iniciais"))),
+      btnTensional(Botao(nullptr, "btnTensional", QStringLiteral("Análise Tensional"))),
+      spNelem(new QSpinBox),
+      btnRUN(Botao(nullptr, "btnRUN", QString())),
+      gaTransiente(new Gauge),
+      pbarProcesso(new QProgressBar),
+      sbComentarios(new QStatusBar),
+      ctx_(ctx),
+      painel0_(new QLabel),
+      painel1_(new QLabel) {
+    setObjectName(QStringLiteral("frmEntradaDados"));
+    setWindowTitle(QStringLiteral("          Norvik - 1D"));
+    gbxEntrada->setObjectName(QStringLiteral("gbxEntrada"));
+
+    auto* colunaEntrada = new QVBoxLayout(gbxEntrada);
+    for (QPushButton* b : {btnMembro, btnCalorInt, btnCondCont, btnCondIni}) {
+        b->setMinimumHeight(30);
+        colunaEntrada->addWidget(b);
+    }
+    btnTensional->setMinimumHeight(30);
+    btnTensional->setEnabled(false);
+
+    spNelem->setObjectName(QStringLiteral("spNelem"));
+    // A member holds at most MaxNos nodes: one layer of MaxNos − 1 elements.
+    spNelem->setRange(1, MaxNos - 1);
+    spNelem->setValue(1);
+    auto* lbNelem = new QLabel(QStringLiteral("Elementos Finitos\npor Camada"));
+    lbNelem->setObjectName(QStringLiteral("lbNelem"));
+    lbNelem->setAlignment(Qt::AlignCenter);
+
+    btnRUN->setIcon(IconeExecutar());
+    btnRUN->setIconSize(QSize(40, 40));
+    btnRUN->setMinimumSize(64, 56);
+    btnRUN->setToolTip(QStringLiteral("Executar a Análise Térmica"));
+    btnRUN->setEnabled(false);
+
+    gaTransiente->setObjectName(QStringLiteral("gaTransiente"));
+    gaTransiente->setToolTip(QStringLiteral("Percentagem Concluída da Análise"));
+    gaTransiente->setMaxValue(100);
+    gaTransiente->setProgress(0);
+
+    pbarProcesso->setObjectName(QStringLiteral("pbarProcesso"));
+    pbarProcesso->setOrientation(Qt::Vertical);
+    pbarProcesso->setRange(0, 100);
+    pbarProcesso->setValue(0);
+    pbarProcesso->setTextVisible(false);
+    pbarProcesso->setFixedWidth(18);
+    // Shown by the run; its room is kept so that nothing moves when it appears.
+    QSizePolicy politica = pbarProcesso->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    pbarProcesso->setSizePolicy(politica);
+    pbarProcesso->hide();
+
+    auto* colunaEsquerda = new QVBoxLayout;
+    colunaEsquerda->addWidget(gbxEntrada);
+    colunaEsquerda->addWidget(btnTensional);
+    colunaEsquerda->addStretch();
+
+    auto* colunaExecucao = new QVBoxLayout;
+    colunaExecucao->addWidget(lbNelem);
+    colunaExecucao->addWidget(spNelem);
+    colunaExecucao->addSpacing(8);
+    colunaExecucao->addWidget(btnRUN, 0, Qt::AlignHCenter);
+    colunaExecucao->addSpacing(8);
+    colunaExecucao->addWidget(gaTransiente, 1);
+
+    auto* central = new QWidget;
+    auto* linha = new QHBoxLayout(central);
+    linha->addLayout(colunaEsquerda, 3);
+    linha->addLayout(colunaExecucao, 2);
+    linha->addWidget(pbarProcesso);
+    setCentralWidget(central);
+
+    sbComentarios->setObjectName(QStringLiteral("sbComentarios"));
+    sbComentarios->setSizeGripEnabled(false);
+    painel0_->setObjectName(QStringLiteral("sbComentarios0"));
+    painel1_->setObjectName(QStringLiteral("sbComentarios1"));
+    painel0_->setMinimumWidth(260);
+    sbComentarios->addWidget(painel0_, 3);
+    sbComentarios->addWidget(painel1_, 1);
+    setStatusBar(sbComentarios);
+
+    CriaMenus();
+
+    Janelas& j = ctx_.janelas;
+    connect(btnMembro, &QPushButton::clicked, this, [this, &j] {
+        ExecutaAcao(ctx_.msg, [&] { j.frmMembro->Abre(); });
+    });
+    connect(btnCalorInt, &QPushButton::clicked, this, [this, &j] {
+        ExecutaAcao(ctx_.msg, [&] { j.frmEscolhaCalor->Abre(); });
+    });
+    connect(btnCondCont, &QPushButton::clicked, this, [this] { CondicoesContorno(); });
+    connect(btnCondIni, &QPushButton::clicked, this, [this, &j] {
+        ExecutaAcao(ctx_.msg, [&] { j.frmCondInic->Abre(); });
+    });
+    connect(btnTensional, &QPushButton::clicked, this, [&j] { Mostra(j.frmTensional); });
+    connect(btnRUN, &QPushButton::clicked, this, [this] { Executa(); });
+    resize(460, 330);
+}
+
+void TfrmEntradaDados::CriaMenus() {
+    Janelas& j = ctx_.janelas;
+    auto acao = [this](const char* nome, const QString& texto) {
+        auto* a = new QAction(texto, this);
+        a->setObjectName(QString::fromLatin1(nome));
+        return a;
+    };
+    ReinicializarLumar1DCE1 = acao("ReinicializarLumar1DCE1", QStringLiteral("Nova Análise"));
+    AbrirProjeto = acao("AbrirProjeto", QStringLiteral("Abrir Projeto..."));
+    SalvarProjeto = acao("SalvarProjeto", QStringLiteral("Salvar Projeto..."));
+    Unidade1 = acao("Unidade1", QStringLiteral("Unidades"));
+    Sair = acao("Sair", QStringLiteral("Sair"));
+    VisualizarResultados1 = acao("VisualizarResultados1", QStringLiteral("Visualizar Resultados"));
+    VisualizarResultados1->setEnabled(false);
+    Programa1 = acao("Programa1", QStringLiteral("Sobre o Norvik-1D"));
+
+    QMenu* arquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
+    arquivo->setObjectName(QStringLiteral("Arquivo"));
+    arquivo->addAction(ReinicializarLumar1DCE1);
+    arquivo->addAction(AbrirProjeto);
+    arquivo->addAction(SalvarProjeto);
+    arquivo->addSeparator();
+    arquivo->addAction(Unidade1);
+    arquivo->addSeparator();
+    arquivo->addAction(Sair);
+    QMenu* resultados = menuBar()->addMenu(QStringLiteral("Resultados"));
+    resultados->setObjectName(QStringLiteral("Resultados"));
+    resultados->addAction(VisualizarResultados1);
+    QMenu* info = menuBar()->addMenu(QStringLiteral("Info"));
+    info->setObjectName(QStringLiteral("Info"));
+    info->addAction(Programa1);
+
+    connect(ReinicializarLumar1DCE1, &QAction::triggered, this, [this] { ExecutaAcao(ctx_.msg, [&] { NovaAnalise(); }); });
+    connect(AbrirProjeto, &QAction::triggered, this, [this] { AbreProjeto(); });
+    connect(SalvarProjeto, &QAction::triggered, this, [this] { SalvaProjeto(); });
+    connect(Unidade1, &QAction::triggered, this, [&j] { Mostra(j.frmUnidades); });
+    connect(Sair, &QAction::triggered, this, [this] { PerguntaSair(); });
+    connect(VisualizarResultados1, &QAction::triggered, this, [this, &j] {
+        ExecutaAcao(ctx_.msg, [&] {
+            j.frmResultados->DesenhaMalha();
+            Mostra(j.frmResultados);
+        });
+    });
+    connect(Programa1, &QAction::triggered, this, [&j] { Mostra(j.frmInformacoes); });
+}
+
+void TfrmEntradaDados::CondicoesContorno() {
+    Janelas& j = ctx_.janelas;
+    ExecutaAcao(ctx_.msg, [&] {
+        if (ctx_.msg.confirma(QStringLiteral(
+                "Deseja Considerar a Influência da Cura do Concreto no Coeficiente de Convecção?"))) {
+            j.frmCura->Abre();
+            ctx_.dados.CuraAtiva = true;
+        } else {
+            ctx_.dados.CuraAtiva = false;
+            j.frmCoefConv->Abre();
+        }
+    });
+}
+
+void TfrmEntradaDados::Executa() {
+    TDadosModelo& d = ctx_.dados;
+    Janelas& j = ctx_.janelas;
+    ExecutaAcao(ctx_.msg, [&] {
+        const int nElem = spNelem->value();
+        // A member beyond the capacities is refused before anything is asked or computed.
+        const int antesElem = d.NElemCamada;
+        const int antesAtivos = d.NElemAtivos;
+        d.NElemCamada = nElem;
+        d.NElemAtivos = nElem;
+        try {
+            TProcesso::ValidaEntrada(d);
+        } catch (...) {
+            d.NElemCamada = antesElem;
+            d.NElemAtivos = antesAtivos;
+            throw;
+        }
+        if (nElem > 2 && d.NCamadas > 50 &&
+            !ctx_.msg.confirma(
+                QStringLiteral("O número total de elementos está alto. Deseja mesmo assim iniciar Análise?"))) {
+            d.NElemCamada = antesElem;
+            d.NElemAtivos = antesAtivos;
+            return;
+        }
+
+        ResultadoTransiente r;
+        {
+            CursorOcupado cursor;
+            ProgressoJanela progresso(gaTransiente, pbarProcesso, painel0_);
+            r = TProcesso::ProcessaTransiente(d, ctx_.temperaturas, progresso, j.frmCores);
+            progresso.Conclui();
+        }
+        if (!r.Completo) {
+            ctx_.msg.informacao(
+                QStringLiteral("A análise parou em %1 h, antes do tempo total de %2 h: o passo de tempo não "
+                               "alcança o tempo total a partir da primeira concretagem. Nada foi pós-processado.")
+                    .arg(QString::fromStdString(Numeros::FormataGeral(r.TempoFinal)),
+                         QString::fromStdString(Numeros::FormataGeral(d.TempoTotal))));
+            return;
+        }
+        j.frmResultados->DesenhaMalha();
+        j.frmCores->DefineLimitesHora(d.Camadas[1].HoraConcretagem + 1, static_cast<int>(Numeros::Trunc(d.TempoTotal)));
+        j.Form1->AtualizaTabela();
+        ctx_.msg.informacao(QString::fromStdString(r.Mensagem));
+        btnTensional->setEnabled(true);
+        VisualizarResultados1->setEnabled(true);
+    });
+}
+
+void TfrmEntradaDados::NovaAnalise() {
+    TDadosModelo& d = ctx_.dados;
+    if (ctx_.janelas.frmMembro) ctx_.janelas.frmMembro->HabilitaFundacao();
+    btnTensional->setEnabled(false);
+    spNelem->setValue(1);
+    gaTransiente->setProgress(0);
+    pbarProcesso->setValue(0);
+    btnRUN->setEnabled(false);
+    d.Temperaturas.fill(0.0);
+    for (int L = 1; L <= d.NCamadas && L <= MaxCamadas; ++L) d.Camadas[static_cast<std::size_t>(L)].HoraConcretagem = 0;
+    painel0_->setText(QStringLiteral("                 Início de Nova Análise "));
+}
+
+void TfrmEntradaDados::HabilitaExecucao() { btnRUN->setEnabled(true); }
+
+void TfrmEntradaDados::PerguntaSair() {
+    ExecutaAcao(ctx_.msg, [&] {
+        if (ctx_.msg.confirma(QStringLiteral("Deseja Sair do Programa Lumar 1D?"))) close();
+    });
+}
+
+void TfrmEntradaDados::closeEvent(QCloseEvent* evento) {
+    evento->accept();
+    if (encerraPrograma) encerraPrograma();
+}
+
+void TfrmEntradaDados::AbreProjeto() {
+    TDadosModelo& d = ctx_.dados;
+    Janelas& j = ctx_.janelas;
+    ExecutaAcao(ctx_.msg, [&] {
+        const auto caminho = ctx_.arquivos.abrir(FiltroProjeto);
+        if (!caminho) return;
+        Projeto::Le(caminho->toStdString(), d);
+        // The temperature table and the stress results belong to the member that was replaced.
+        btnTensional->setEnabled(false);
+        VisualizarResultados1->setEnabled(false);
+        gaTransiente->setProgress(0);
+        pbarProcesso->setValue(0);
+        spNelem->setValue(d.NElemCamada >= 1 ? d.NElemCamada : 1);
+        j.frmUnidades->MostraEstado();
+        j.frmMembro->MostraEstado();
+        j.frmEscolhaCalor->MostraEstado();
+        j.frmCalorInterno->MostraEstado();
+        j.frmCalorIntDiscr->MostraEstado();
+        j.frmCondInic->MostraEstado();
+        j.frmCura->MostraEstado();
+        j.frmCoefConv->MostraEstado();
+        j.frmCondCont->MostraEstado();
+        btnRUN->setEnabled(true);
+        painel0_->setText(QStringLiteral("Projeto aberto: ") + *caminho);
+    });
+}
+
+void TfrmEntradaDados::SalvaProjeto() {
+    ExecutaAcao(ctx_.msg, [&] {
+        auto caminho = ctx_.arquivos.salvar(FiltroProjeto);
+        if (!caminho) return;
+        if (!caminho->endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) *caminho += QStringLiteral(".n1d.json");
+        // The element count is the window's until a run stores it: save what the user sees.
+        auto copia = std::make_unique<TDadosModelo>(ctx_.dados);
+        copia->NElemCamada = spNelem->value();
+        Projeto::Grava(caminho->toStdString(), *copia);
+        painel0_->setText(QStringLiteral("Projeto salvo: ") + *caminho);
+    });
+}

@@ -1,9 +1,21 @@
 #pragma once
-#include <QWidget>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <functional>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/Gauge.h"
 
-class TfrmEntradaDados : public QWidget {
+// "          Norvik - 1D": the window the program lives in. It opens the input
+// dialogs, holds the element count per layer, runs the transient analysis with
+// its progress, and leads to the results and to the stress analysis.
+class TfrmEntradaDados : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfrmEntradaDados(Contexto& ctx, QWidget* parent = nullptr);
@@ -12,7 +24,44 @@ public:
     void NovaAnalise();
     // Any "Insere" of the initial conditions enables the run.
     void HabilitaExecucao();
+    // Text of panel 0 or 1 of the status bar.
+    QLabel* Painel(int i) const { return i == 0 ? painel0_ : painel1_; }
+
+    // What ends the program when this window closes (the tests replace it).
+    std::function<void()> encerraPrograma;
+
+    QGroupBox* gbxEntrada;
+    QPushButton* btnMembro;
+    QPushButton* btnCalorInt;
+    QPushButton* btnCondCont;
+    QPushButton* btnCondIni;
+    QPushButton* btnTensional;
+    QSpinBox* spNelem;
+    QPushButton* btnRUN;
+    Gauge* gaTransiente;
+    QProgressBar* pbarProcesso;
+    QStatusBar* sbComentarios;
+
+    QAction* Sair;
+    QAction* ReinicializarLumar1DCE1;
+    QAction* AbrirProjeto;
+    QAction* SalvarProjeto;
+    QAction* Unidade1;
+    QAction* VisualizarResultados1;
+    QAction* Programa1;
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
+    void CriaMenus();
+    void CondicoesContorno();
+    void Executa();
+    void PerguntaSair();
+    void AbreProjeto();
+    void SalvaProjeto();
+
     Contexto& ctx_;
+    QLabel* painel0_;
+    QLabel* painel1_;
 };
