@@ -64,16 +64,21 @@ double TFunc::TaxaCurva(double N, double Tr, double E, double C, double B, doubl
     }
     const double ge = IdadeEquivalente(Tr, x);
     const double lnGe = std::log(ge);
-    const double taxa = C * E * N * B * std::exp(-(1.0 + N) * lnGe) * std::exp(-B * std::exp(-N * lnGe)) *
-                        PotenciaDois((x - Tr) / 10.0) * u;
-    if (std::isfinite(taxa)) return taxa;
+    const double t1 = std::exp(-(1.0 + N) * lnGe);
+    const double t2 = std::exp(-B * std::exp(-N * lnGe));
+    const double t3 = PotenciaDois((x - Tr) / 10.0);
+    const auto normal = [](double v) { return std::isfinite(v) && v != 0.0; };
+    if (normal(ge) && normal(t1) && normal(t2) && std::isfinite(t3)) {
+        const double taxa = C * E * N * B * t1 * t2 * t3 * u;
+        if (std::isfinite(taxa)) return taxa;
+    }
 
     // Some term left double range (2^(x/10) after about 10 000 h, or ge^(−n) at a
     // tiny equivalent age) while the rate itself is tiny: the same product in logarithms.
     const double fator = C * E * N * B * u;
     if (fator == 0.0) return 0.0;
-    const double meioX = x / 10.0 * Ln2;
-    const double lnGeLog = std::log(10.0 / Ln2) - Tr / 10.0 * Ln2 + meioX + std::log1p(-std::exp(-meioX));
+    const double xLn2 = x / 10.0 * Ln2;
+    const double lnGeLog = std::log(10.0 / Ln2) - Tr / 10.0 * Ln2 + xLn2 + std::log1p(-std::exp(-xLn2));
     const double expoente = std::log(std::fabs(fator)) - (1.0 + N) * lnGeLog - B * std::exp(-N * lnGeLog) +
                             (x - Tr) / 10.0 * Ln2;
     const double r = std::copysign(std::exp(expoente), fator);
