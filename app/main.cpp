@@ -5,7 +5,6 @@
 
 #include "app/ui/Aplicacao.h"
 #include "core/ui/MensagensQt.h"
-#include "input/ui/frmEntradaDados.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -18,7 +17,7 @@ int main(int argc, char** argv) {
 
     MensagensQt mensagens;
     DialogosArquivoQt arquivos;
-    Aplicacao aplicacao(mensagens, arquivos);
-    aplicacao.janelas().frmEntradaDados->show();
+    // The splash shows itself and hands over to the main window when its sequence ends.
+    Aplicacao aplicacao(mensagens, arquivos, true);
     return QApplication::exec();
 }

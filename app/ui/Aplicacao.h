@@ -7,11 +7,12 @@
 #include "core/ui/Janelas.h"
 
 // Owns the analysis state, the two history tables and every window, created once
-// in the fixed order (the first one is the main window). The program builds one
-// with the real message boxes; each test builds its own with scripted fakes.
+// in the fixed order (the first one is the main window) after the splash. The
+// program builds one with the real message boxes and the splash sequence running;
+// each test builds its own with scripted fakes and the splash left idle.
 class Aplicacao {
 public:
-    Aplicacao(Mensagens& msg, DialogosArquivo& arquivos);
+    Aplicacao(Mensagens& msg, DialogosArquivo& arquivos, bool apresentacao = false);
     ~Aplicacao();
     Aplicacao(const Aplicacao&) = delete;
     Aplicacao& operator=(const Aplicacao&) = delete;
