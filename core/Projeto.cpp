@@ -1,0 +1,555 @@
+#include "core/Projeto.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <tuple>
+#include <vector>
+
+#include "core/ArquivoAtomico.h"
+#include "core/Erros.h"
+
+namespace Projeto {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr const char* Formato = "norvik-1d/projeto";
+constexpr int Versao = 1;
+
+// ---- The fields a project file holds, each under the name of its field. ----
+
+template <class S, class T>
+struct Campo {
+    const char* nome;
+    T S::*membro;
+};
+template <class S, class T>
+constexpr Campo<S, T> C(const char* nome, T S::*membro) { return {nome, membro}; }
+
+using D = TDadosModelo;
+
+// The problem before the layer lists, in the order an engineer reads it.
+constexpr auto CamposProblema = std::make_tuple(
+    C("UnidadesUsuais", &D::UnidadesUsuais), C("NElemCamada", &D::NElemCamada),
+    C("NCamadas", &D::NCamadas), C("NCamadasMembro", &D::NCamadasMembro), C("Fundacao", &D::Fundacao),
+    C("TempoTotal", &D::TempoTotal), C("PassoTempo", &D::PassoTempo), C("CalorDiscreto", &D::CalorDiscreto));
+
+// Boundary conditions and the stress data, after the layer lists.
+constexpr auto CamposContorno = std::make_tuple(
+    C("TAmbConstante", &D::TAmbConstante), C("TAmbConst", &D::TAmbConst), C("TAmbMax", &D::TAmbMax),
+    C("TAmbMin", &D::TAmbMin), C("HoraTAmbMax", &D::HoraTAmbMax), C("HoraTAmbMin", &D::HoraTAmbMin),
+    C("QRadiacao", &D::QRadiacao), C("TPrescInfAtiva", &D::TPrescInfAtiva), C("TPrescInf", &D::TPrescInf),
+    C("TPrescSupAtiva", &D::TPrescSupAtiva), C("TPrescSup", &D::TPrescSup),
+    C("CoefConvConstante", &D::CoefConvConstante), C("BetaInf", &D::BetaInf), C("BetaSup", &D::BetaSup),
+    C("CuraAtiva", &D::CuraAtiva));
+
+constexpr auto CamposTensoes = std::make_tuple(
+    C("ModeloFluencia", &D::ModeloFluencia), C("EBureauA", &D::EBureauA), C("EBureauB", &D::EBureauB),
+    C("EEmGPa", &D::EEmGPa), C("FBureauA", &D::FBureauA), C("FBureauB", &D::FBureauB),
+    C("ModuloRef", &D::ModuloRef), C("ModuloConstante", &D::ModuloConstante), C("Fcm", &D::Fcm),
+    C("ByforsA1", &D::ByforsA1), C("ByforsA2", &D::ByforsA2), C("ByforsA3", &D::ByforsA3),
+    C("ByforsA4", &D::ByforsA4), C("CuraACI", &D::CuraACI), C("UmidadeRel", &D::UmidadeRel),
+    C("SlumpACI", &D::SlumpACI), C("FinosACI", &D::FinosACI), C("TeorArACI", &D::TeorArACI),
+    C("EspessuraMediaACI", &D::EspessuraMediaACI), C("VolSupACI", &D::VolSupACI),
+    C("AreaCEB", &D::AreaCEB), C("PerimetroCEB", &D::PerimetroCEB),
+    C("MassaEspecifica", &D::MassaEspecifica), C("RelAguaCimento", &D::RelAguaCimento),
+    C("RelAgregCimento", &D::RelAgregCimento), C("RelAreiaCimento", &D::RelAreiaCimento),
+    C("FatorCimento", &D::FatorCimento), C("EOtimizado", &D::EOtimizado),
+    C("ConsideraMaturidade", &D::ConsideraMaturidade), C("CimentoNBR", &D::CimentoNBR),
+    C("FckNBR", &D::FckNBR), C("AgregadoNBR", &D::AgregadoNBR), C("UmidadeNBR", &D::UmidadeNBR),
+    C("UmidadeSoSuperior", &D::UmidadeSoSuperior), C("PlacaNBR", &D::PlacaNBR), C("AreaNBR", &D::AreaNBR),
+    C("PerimetroNBR", &D::PerimetroNBR), C("SlumpNBR", &D::SlumpNBR), C("RestricaoACI", &D::RestricaoACI),
+    C("AlturaRestricao", &D::AlturaRestricao), C("ComprimentoRestricao", &D::ComprimentoRestricao),
+    C("ResistFlexaoA", &D::ResistFlexaoA), C("ResistFlexaoB", &D::ResistFlexaoB),
+    C("ResistTracaoA", &D::ResistTracaoA), C("ResistTracaoB", &D::ResistTracaoB),
+    C("ResistDiametralA", &D::ResistDiametralA), C("ResistDiametralB", &D::ResistDiametralB),
+    C("ResistComprA", &D::ResistComprA), C("ResistComprB", &D::ResistComprB));
+
+constexpr auto CamposCamada = std::make_tuple(
+    C("K", &TCamada::K), C("Espessura", &TCamada::Espessura), C("XIni", &TCamada::XIni), C("Ro", &TCamada::Ro),
+    C("CalorEsp", &TCamada::CalorEsp), C("Alfa", &TCamada::Alfa),
+    C("HoraConcretagem", &TCamada::HoraConcretagem), C("TInicial", &TCamada::TInicial));
+
+// `Tabela` is handled apart: a list of hourly rates from hour 1.
+constexpr auto CamposCalor = std::make_tuple(
+    C("Constante", &TCalorInterno::Constante), C("F", &TCalorInterno::F), C("N", &TCalorInterno::N),
+    C("Tr", &TCalorInterno::Tr), C("E", &TCalorInterno::E), C("C", &TCalorInterno::C),
+    C("B", &TCalorInterno::B));
+
+constexpr auto CamposSuperficie = std::make_tuple(
+    C("HDia", &TTrocaCalor::HDia), C("HNoite", &TTrocaCalor::HNoite), C("HoraIniDia", &TTrocaCalor::HoraIniDia),
+    C("HoraIniNoite", &TTrocaCalor::HoraIniNoite), C("BetaS", &TTrocaCalor::BetaS),
+    C("BetaI", &TTrocaCalor::BetaI), C("DiasCura", &TTrocaCalor::DiasCura),
+    C("HoraIniCura", &TTrocaCalor::HoraIniCura), C("HoraFimCura", &TTrocaCalor::HoraFimCura),
+    C("BetaSC", &TTrocaCalor::BetaSC));
+
+constexpr const char* ChaveTabela = "Tabela";
+constexpr const char* ListaCamadas = "Camadas";
+constexpr const char* ListaCalor = "CalorCamadas";
+constexpr const char* ListaSuperficie = "Superficie";
+
+template <class Tupla, class F>
+void ParaCada(const Tupla& campos, F&& f) {
+    std::apply([&](const auto&... c) { (f(c), ...); }, campos);
+}
+
+// ---- Enumerations as text. ----
+
+template <class E>
+struct NomeEnum {
+    E valor;
+    const char* nome;
+};
+
+constexpr NomeEnum<TModeloFluencia> NomesModelo[] = {{TModeloFluencia::Bureau, "Bureau"},
+                                                     {TModeloFluencia::ACI209, "ACI209"},
+                                                     {TModeloFluencia::CEB1990, "CEB1990"},
+                                                     {TModeloFluencia::Bazant, "Bazant"},
+                                                     {TModeloFluencia::NBR6118, "NBR6118"}};
+constexpr NomeEnum<TCuraACI> NomesCura[] = {
+    {TCuraACI::SemCura, "SemCura"}, {TCuraACI::Umida, "Umida"}, {TCuraACI::Vapor, "Vapor"}};
+constexpr NomeEnum<TCimentoNBR> NomesCimento[] = {
+    {TCimentoNBR::Lento, "Lento"}, {TCimentoNBR::Normal, "Normal"}, {TCimentoNBR::Rapido, "Rapido"}};
+constexpr NomeEnum<TAgregadoNBR> NomesAgregado[] = {{TAgregadoNBR::Basalto, "Basalto"},
+                                                    {TAgregadoNBR::Granito, "Granito"},
+                                                    {TAgregadoNBR::Calcario, "Calcario"},
+                                                    {TAgregadoNBR::Arenito, "Arenito"}};
+constexpr NomeEnum<TSlumpNBR> NomesSlump[] = {
+    {TSlumpNBR::S0a4, "0a4"}, {TSlumpNBR::S5a9, "5a9"}, {TSlumpNBR::S10a15, "10a15"}};
+
+template <class E>
+struct TabelaEnum;
+template <> struct TabelaEnum<TModeloFluencia> { static constexpr const auto& nomes = NomesModelo; };
+template <> struct TabelaEnum<TCuraACI> { static constexpr const auto& nomes = NomesCura; };
+template <> struct TabelaEnum<TCimentoNBR> { static constexpr const auto& nomes = NomesCimento; };
+template <> struct TabelaEnum<TAgregadoNBR> { static constexpr const auto& nomes = NomesAgregado; };
+template <> struct TabelaEnum<TSlumpNBR> { static constexpr const auto& nomes = NomesSlump; };
+
+// ---- Writing. ----
+
+// Shortest text that reads back to the same double; whole values without ".0".
+Json Numero(double x, const std::string& chave) {
+    if (!std::isfinite(x)) {
+        throw ErroEntrada("O projeto não foi salvo: o valor de \"" + chave + "\" não é um número finito");
+    }
+    constexpr double Limite = 9007199254740992.0;  // 2^53: every whole double below is exact
+    if (x == std::trunc(x) && std::fabs(x) < Limite && !(x == 0.0 && std::signbit(x))) {
+        return Json(static_cast<std::int64_t>(x));
+    }
+    return Json(x);
+}
+
+Json Valor(double x, const std::string& chave) { return Numero(x, chave); }
+Json Valor(std::int32_t x, const std::string&) { return Json(x); }
+Json Valor(bool x, const std::string&) { return Json(x); }
+template <class E>
+    requires std::is_enum_v<E>
+Json Valor(E x, const std::string&) {
+    for (const auto& n : TabelaEnum<E>::nomes) {
+        if (n.valor == x) return Json(n.nome);
+    }
+    return Json();
+}
+
+template <class S, class Tupla>
+Json Registro(const S& s, const Tupla& campos, const std::string& prefixo) {
+    Json o = Json::object();
+    ParaCada(campos, [&](const auto& c) { o[c.nome] = Valor(s.*(c.membro), prefixo + "." + c.nome); });
+    return o;
+}
+
+std::string Item(const std::string& lista, int indice) {
+    return lista + "[" + std::to_string(indice) + "]";
+}
+
+// Records 1..n, where n covers the layers of the member and every later record that
+// differs from its start-up value, so reopening restores exactly what the state held.
+template <class S, class Igual>
+int RegistrosUsados(const std::array<S, MaxCamadas + 1>& a, int nCamadas, Igual igual) {
+    const S zero{};
+    int n = std::clamp(nCamadas, 0, MaxCamadas);
+    for (int L = MaxCamadas; L > n; --L) {
+        if (!igual(a[static_cast<std::size_t>(L)], zero)) return L;
+    }
+    return n;
+}
+
+template <class S, class Tupla>
+bool MesmosCampos(const S& a, const S& b, const Tupla& campos) {
+    bool igual = true;
+    ParaCada(campos, [&](const auto& c) {
+        // Bitwise for doubles: a stored -0 must survive the round trip too.
+        using T = std::remove_cvref_t<decltype(a.*(c.membro))>;
+        if constexpr (std::is_same_v<T, double>) {
+            igual = igual && std::memcmp(&(a.*(c.membro)), &(b.*(c.membro)), sizeof(double)) == 0;
+        } else {
+            igual = igual && a.*(c.membro) == b.*(c.membro);
+        }
+    });
+    return igual;
+}
+
+bool TabelaVazia(const TCalorInterno& c) {
+    for (int h = 1; h <= MaxHoras; ++h) {
+        if (c.Tabela[static_cast<std::size_t>(h)] != 0.0 || std::signbit(c.Tabela[static_cast<std::size_t>(h)])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Json RegistroCalor(const TCalorInterno& c, const std::string& prefixo) {
+    Json o = Registro(c, CamposCalor, prefixo);
+    int ultima = MaxHoras;
+    while (ultima > 0 && c.Tabela[static_cast<std::size_t>(ultima)] == 0.0 &&
+           !std::signbit(c.Tabela[static_cast<std::size_t>(ultima)])) {
+        --ultima;
+    }
+    Json tabela = Json::array();
+    for (int h = 1; h <= ultima; ++h) {
+        tabela.push_back(Numero(c.Tabela[static_cast<std::size_t>(h)], prefixo + ".Tabela[" + std::to_string(h - 1) + "]"));
+    }
+    o[ChaveTabela] = std::move(tabela);
+    return o;
+}
+
+void AcrescentaChave(std::string& s, const char* chave, const Json& valor, bool& primeiro) {
+    s += primeiro ? "\n  \"" : ",\n  \"";
+    primeiro = false;
+    s += chave;
+    s += "\": ";
+    s += valor.dump();
+}
+
+void AcrescentaLista(std::string& s, const char* chave, const std::vector<Json>& itens, bool& primeiro) {
+    s += primeiro ? "\n  \"" : ",\n  \"";
+    primeiro = false;
+    s += chave;
+    s += "\": [";
+    for (std::size_t i = 0; i < itens.size(); ++i) {
+        s += i == 0 ? "\n    " : ",\n    ";
+        s += itens[i].dump();
+    }
+    s += itens.empty() ? "]" : "\n  ]";
+}
+
+// ---- Reading. ----
+
+[[noreturn]] void Recusa(const std::string& motivo) {
+    throw ErroEntrada("Arquivo de projeto recusado: " + motivo);
+}
+
+std::string Aspas(const std::string& chave) { return "\"" + chave + "\""; }
+
+// The name of an entry as the engineer finds it in the file, with the layer it is for.
+std::string NomeItem(const char* lista, std::size_t indice) {
+    return std::string(lista) + "[" + std::to_string(indice) + "] (camada " + std::to_string(indice + 1) + ")";
+}
+
+void Le(const Json& j, double& destino, const std::string& chave) {
+    if (!j.is_number()) Recusa("a chave " + Aspas(chave) + " deve ser um número");
+    destino = j.get<double>();
+}
+
+void Le(const Json& j, std::int32_t& destino, const std::string& chave) {
+    constexpr auto Min = std::numeric_limits<std::int32_t>::min();
+    constexpr auto Max = std::numeric_limits<std::int32_t>::max();
+    if (j.is_number_unsigned()) {
+        const auto v = j.get<std::uint64_t>();
+        if (v > static_cast<std::uint64_t>(Max)) Recusa("a chave " + Aspas(chave) + " está fora do alcance de um inteiro");
+        destino = static_cast<std::int32_t>(v);
+    } else if (j.is_number_integer()) {
+        const auto v = j.get<std::int64_t>();
+        if (v < Min || v > Max) Recusa("a chave " + Aspas(chave) + " está fora do alcance de um inteiro");
+        destino = static_cast<std::int32_t>(v);
+    } else if (j.is_number_float()) {
+        // 4.0 is a whole number written by another tool; 4.5 is not.
+        const double v = j.get<double>();
+        if (v != std::trunc(v)) Recusa("a chave " + Aspas(chave) + " deve ser um número inteiro");
+        if (v < Min || v > Max) Recusa("a chave " + Aspas(chave) + " está fora do alcance de um inteiro");
+        destino = static_cast<std::int32_t>(v);
+    } else {
+        Recusa("a chave " + Aspas(chave) + " deve ser um número inteiro");
+    }
+}
+
+void Le(const Json& j, bool& destino, const std::string& chave) {
+    if (!j.is_boolean()) Recusa("a chave " + Aspas(chave) + " deve ser true ou false");
+    destino = j.get<bool>();
+}
+
+template <class E>
+    requires std::is_enum_v<E>
+void Le(const Json& j, E& destino, const std::string& chave) {
+    std::string lista;
+    for (const auto& n : TabelaEnum<E>::nomes) {
+        if (j.is_string() && j.get_ref<const std::string&>() == n.nome) {
+            destino = n.valor;
+            return;
+        }
+        lista += lista.empty() ? "" : ", ";
+        lista += Aspas(n.nome);
+    }
+    Recusa("a chave " + Aspas(chave) + " deve ser um destes textos: " + lista);
+}
+
+// Fills the fields of `campos` from object `o`; any other key is refused unless
+// `extra` takes it.
+template <class S, class Tupla, class Extra>
+void LeRegistro(const Json& o, S& s, const Tupla& campos, const std::string& onde, Extra extra) {
+    if (!o.is_object()) Recusa(onde + " deve ser um objeto { ... }");
+    for (const auto& [chave, valor] : o.items()) {
+        bool achou = false;
+        ParaCada(campos, [&](const auto& c) {
+            if (!achou && chave == c.nome) {
+                achou = true;
+                Le(valor, s.*(c.membro), onde + "." + chave);
+            }
+        });
+        if (!achou && !extra(chave, valor)) Recusa("chave desconhecida " + Aspas(chave) + " em " + onde);
+    }
+}
+
+const Json& Lista(const Json& j, const char* chave, std::size_t maximo, const char* oQue) {
+    if (!j.is_array()) Recusa("a chave " + Aspas(chave) + " deve ser uma lista [ ... ]");
+    if (j.size() > maximo) {
+        Recusa("a lista " + Aspas(chave) + " tem " + std::to_string(j.size()) + " " + oQue + ", acima do máximo de " +
+               std::to_string(maximo));
+    }
+    return j;
+}
+
+void LeTabela(const Json& j, TCalorInterno& c, const std::string& onde) {
+    const std::string chave = onde + ".Tabela";
+    if (!j.is_array()) Recusa("a chave " + Aspas(chave) + " deve ser uma lista [ ... ]");
+    if (j.size() > static_cast<std::size_t>(MaxHoras)) {
+        Recusa("a lista " + Aspas(chave) + " tem " + std::to_string(j.size()) + " horas, acima do máximo de " +
+               std::to_string(MaxHoras));
+    }
+    for (std::size_t i = 0; i < j.size(); ++i) {
+        Le(j[i], c.Tabela[i + 1], chave + "[" + std::to_string(i) + "]");
+    }
+}
+
+// Position of byte `posicao` (1-based, as the parser counts) as line and column.
+std::string LinhaColuna(const std::string& texto, std::size_t posicao) {
+    std::size_t linha = 1, coluna = 1;
+    const std::size_t fim = std::min(posicao > 0 ? posicao - 1 : 0, texto.size());
+    for (std::size_t i = 0; i < fim; ++i) {
+        if (texto[i] == '\n') {
+            ++linha;
+            coluna = 1;
+        } else {
+            ++coluna;
+        }
+    }
+    return "linha " + std::to_string(linha) + ", coluna " + std::to_string(coluna);
+}
+
+Json Analisa(const std::string& texto) {
+    // A key given twice would silently lose one of its values: refuse it.
+    std::vector<std::set<std::string>> chaves;
+    std::string repetida;
+    const Json::parser_callback_t vigia = [&](int, nlohmann::json::parse_event_t evento, Json& valor) {
+        using E = nlohmann::json::parse_event_t;
+        if (evento == E::object_start) {
+            chaves.emplace_back();
+        } else if (evento == E::object_end) {
+            if (!chaves.empty()) chaves.pop_back();
+        } else if (evento == E::key && !chaves.empty() && repetida.empty()) {
+            const auto& chave = valor.get_ref<const std::string&>();
+            if (!chaves.back().insert(chave).second) repetida = chave;
+        }
+        return true;
+    };
+    Json j;
+    try {
+        j = Json::parse(texto, vigia);
+    } catch (const nlohmann::json::parse_error& e) {
+        Recusa("o texto não é JSON válido (" + LinhaColuna(texto, e.byte) + ")");
+    } catch (const nlohmann::json::exception&) {
+        Recusa("o texto contém um número fora do alcance de um número real");
+    }
+    if (!repetida.empty()) Recusa("a chave " + Aspas(repetida) + " aparece mais de uma vez");
+    return j;
+}
+
+template <class Tupla>
+bool LeCampoDoTopo(const Tupla& campos, const std::string& chave, const Json& valor, TDadosModelo& d) {
+    bool achou = false;
+    ParaCada(campos, [&](const auto& c) {
+        if (!achou && chave == c.nome) {
+            achou = true;
+            Le(valor, d.*(c.membro), chave);
+        }
+    });
+    return achou;
+}
+
+template <class Tupla>
+void CopiaCampos(const Tupla& campos, const TDadosModelo& origem, TDadosModelo& destino) {
+    ParaCada(campos, [&](const auto& c) { destino.*(c.membro) = origem.*(c.membro); });
+}
+
+}  // namespace
+
+std::string Texto(const TDadosModelo& d) {
+    std::string s = "{";
+    bool primeiro = true;
+    AcrescentaChave(s, "formato", Json(Formato), primeiro);
+    AcrescentaChave(s, "versao", Json(Versao), primeiro);
+    auto escalares = [&](const auto& campos) {
+        ParaCada(campos, [&](const auto& c) {
+            const Json v = Valor(d.*(c.membro), c.nome);
+            if (!v.is_null()) AcrescentaChave(s, c.nome, v, primeiro);  // no creep model chosen
+        });
+    };
+    escalares(CamposProblema);
+
+    std::vector<Json> itens;
+    const int nCamadas = RegistrosUsados(d.Camadas, d.NCamadas,
+                                         [](const TCamada& a, const TCamada& b) { return MesmosCampos(a, b, CamposCamada); });
+    for (int L = 1; L <= nCamadas; ++L) {
+        itens.push_back(Registro(d.Camadas[static_cast<std::size_t>(L)], CamposCamada, Item(ListaCamadas, L - 1)));
+    }
+    AcrescentaLista(s, ListaCamadas, itens, primeiro);
+
+    itens.clear();
+    const int nCalor = RegistrosUsados(d.CalorCamadas, d.NCamadas, [](const TCalorInterno& a, const TCalorInterno& b) {
+        return MesmosCampos(a, b, CamposCalor) && TabelaVazia(a);
+    });
+    for (int L = 1; L <= nCalor; ++L) {
+        itens.push_back(RegistroCalor(d.CalorCamadas[static_cast<std::size_t>(L)], Item(ListaCalor, L - 1)));
+    }
+    AcrescentaLista(s, ListaCalor, itens, primeiro);
+
+    // Surface records past the last one in use are zero: the list stops there.
+    itens.clear();
+    const int nSuperficie = RegistrosUsados(d.Superficie, 0, [](const TTrocaCalor& a, const TTrocaCalor& b) {
+        return MesmosCampos(a, b, CamposSuperficie);
+    });
+    for (int L = 1; L <= nSuperficie; ++L) {
+        itens.push_back(Registro(d.Superficie[static_cast<std::size_t>(L)], CamposSuperficie, Item(ListaSuperficie, L - 1)));
+    }
+    AcrescentaLista(s, ListaSuperficie, itens, primeiro);
+
+    escalares(CamposContorno);
+    escalares(CamposTensoes);
+    s += "\n}\n";
+    return s;
+}
+
+void Grava(const std::string& caminho, const TDadosModelo& dados) {
+    const std::string texto = Texto(dados);
+    TArquivoAtomico::Grava(caminho, texto, "Não foi possível salvar o projeto em \"" + caminho + "\"");
+}
+
+void LeTexto(const std::string& texto, TDadosModelo& dados) {
+    const Json j = Analisa(texto);
+    if (!j.is_object()) Recusa("o arquivo não contém um objeto JSON { ... }");
+
+    const auto formato = j.find("formato");
+    if (formato == j.end()) Recusa("falta a chave \"formato\"; o arquivo não é um projeto do Norvik 1D");
+    if (!formato->is_string() || formato->get_ref<const std::string&>() != Formato) {
+        Recusa("a chave \"formato\" vale " + formato->dump() + " e não \"" + Formato +
+               "\"; o arquivo não é um projeto do Norvik 1D");
+    }
+    const auto versao = j.find("versao");
+    if (versao == j.end()) Recusa("falta a chave \"versao\"");
+    if (!versao->is_number_integer()) Recusa("a chave \"versao\" deve ser um número inteiro");
+    const auto numeroVersao = versao->get<std::int64_t>();
+    if (numeroVersao > Versao) {
+        Recusa("o arquivo é da versão " + std::to_string(numeroVersao) + ", mais nova que a versão " +
+               std::to_string(Versao) + " que este programa lê");
+    }
+    if (numeroVersao < 1) Recusa("versão " + std::to_string(numeroVersao) + " desconhecida");
+
+    // A fresh state: every key that is absent keeps its start-up value.
+    auto novo = std::make_unique<TDadosModelo>();
+    bool temMembro = false;
+    for (const auto& [chave, valor] : j.items()) {
+        if (chave == "formato" || chave == "versao") continue;
+        if (LeCampoDoTopo(CamposProblema, chave, valor, *novo) || LeCampoDoTopo(CamposContorno, chave, valor, *novo) ||
+            LeCampoDoTopo(CamposTensoes, chave, valor, *novo)) {
+            temMembro = temMembro || chave == "NCamadasMembro";
+            continue;
+        }
+        if (chave == ListaCamadas) {
+            const Json& lista = Lista(valor, ListaCamadas, MaxCamadas, "camadas");
+            for (std::size_t i = 0; i < lista.size(); ++i) {
+                LeRegistro(lista[i], novo->Camadas[i + 1], CamposCamada, NomeItem(ListaCamadas, i),
+                           [](const std::string&, const Json&) { return false; });
+            }
+        } else if (chave == ListaCalor) {
+            const Json& lista = Lista(valor, ListaCalor, MaxCamadas, "camadas");
+            for (std::size_t i = 0; i < lista.size(); ++i) {
+                TCalorInterno& c = novo->CalorCamadas[i + 1];
+                const std::string onde = NomeItem(ListaCalor, i);
+                LeRegistro(lista[i], c, CamposCalor, onde, [&](const std::string& k, const Json& v) {
+                    if (k != ChaveTabela) return false;
+                    LeTabela(v, c, onde);
+                    return true;
+                });
+            }
+        } else if (chave == ListaSuperficie) {
+            const Json& lista = Lista(valor, ListaSuperficie, MaxCamadas, "registros");
+            for (std::size_t i = 0; i < lista.size(); ++i) {
+                LeRegistro(lista[i], novo->Superficie[i + 1], CamposSuperficie, NomeItem(ListaSuperficie, i),
+                           [](const std::string&, const Json&) { return false; });
+            }
+        } else {
+            Recusa("chave desconhecida " + Aspas(chave));
+        }
+    }
+    if (!temMembro) novo->NCamadasMembro = novo->NCamadas;
+
+    // Capacities of the state: a problem that does not fit is refused here, not in the run.
+    if (novo->NCamadas < 0 || novo->NCamadas > MaxCamadas) {
+        Recusa("\"NCamadas\" vale " + std::to_string(novo->NCamadas) + "; o membro pode ter de 0 a " +
+               std::to_string(MaxCamadas) + " camadas");
+    }
+    if (novo->NCamadasMembro < 0 || novo->NCamadasMembro > MaxCamadas) {
+        Recusa("\"NCamadasMembro\" vale " + std::to_string(novo->NCamadasMembro) + "; deve ficar entre 0 e " +
+               std::to_string(MaxCamadas));
+    }
+    if (novo->NElemCamada < 1) {
+        Recusa("\"NElemCamada\" vale " + std::to_string(novo->NElemCamada) + "; cada camada precisa de ao menos 1 elemento");
+    }
+    if (novo->PassoTempo < 1) {
+        Recusa("\"PassoTempo\" vale " + std::to_string(novo->PassoTempo) + "; o passo de tempo é de ao menos 1 hora");
+    }
+    const long long nos = static_cast<long long>(novo->NCamadas) * novo->NElemCamada + 1;
+    if (nos > MaxNos) {
+        Recusa("o membro teria " + std::to_string(nos) + " nós (NCamadas × NElemCamada + 1), acima do máximo de " +
+               std::to_string(MaxNos));
+    }
+
+    // All valid: the problem replaces the one in memory. The run state and the colour
+    // scale stay; the history no longer belongs to this problem.
+    CopiaCampos(CamposProblema, *novo, dados);
+    CopiaCampos(CamposContorno, *novo, dados);
+    CopiaCampos(CamposTensoes, *novo, dados);
+    dados.Camadas = novo->Camadas;
+    dados.CalorCamadas = novo->CalorCamadas;
+    dados.Superficie = novo->Superficie;
+    dados.TermicoCompleto = false;
+}
+
+void Le(const std::string& caminho, TDadosModelo& dados) {
+    std::ifstream f(caminho, std::ios::binary);
+    if (!f) throw ErroEntrada("Não foi possível abrir o arquivo de projeto \"" + caminho + "\"");
+    std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    if (f.bad()) throw ErroEntrada("Não foi possível ler o arquivo de projeto \"" + caminho + "\"");
+    LeTexto(texto, dados);
+}
+
+}  // namespace Projeto
