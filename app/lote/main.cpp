@@ -1,6 +1,177 @@
-#include <cstdio>
+// norvik1d-lote: runs a project file without windows and writes its tables in the
+// layout of "Salvar Tudo".
+//
+//   norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO]
+//
+// Exit 0 on success (the run's messages on standard output), 2 on refused input or
+// a failed run (the message on standard error; no output file half-written).
+#include <csignal>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
-int main() {
-    std::puts("norvik1d-lote: em construção");
-    return 0;
+#include "core/DadosModelo.h"
+#include "core/Erros.h"
+#include "core/Numeros.h"
+#include "core/Processo.h"
+#include "core/Progresso.h"
+#include "core/Projeto.h"
+#include "core/TabelaTexto.h"
+#include "results/ExportaTabela.h"
+
+namespace {
+
+constexpr int Sucesso = 0;
+constexpr int Falha = 2;
+
+constexpr const char* Uso =
+    "Uso: norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO]\n"
+    "  Lê o arquivo de projeto PROJETO (.n1d.json), executa a análise térmica e, com\n"
+    "  --tensoes, a análise de tensões; grava cada tabela no caminho dado, no leiaute\n"
+    "  de \"Salvar Tudo\". Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
+
+struct Opcoes {
+    std::string projeto;
+    std::optional<std::string> temperaturas;
+    std::optional<std::string> tensoes;
+    bool ajuda = false;
+};
+
+Opcoes LeOpcoes(const std::vector<std::string>& args) {
+    Opcoes o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--ajuda" || a == "-h" || a == "--help") {
+            o.ajuda = true;
+        } else if (a == "--temperaturas" || a == "--tensoes") {
+            auto& destino = a == "--temperaturas" ? o.temperaturas : o.tensoes;
+            if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                throw ErroEntrada("falta o nome do arquivo depois de " + a);
+            }
+            destino = args[++i];
+        } else if (a.size() > 1 && a[0] == '-') {
+            throw ErroEntrada("opção desconhecida: " + a);
+        } else if (o.projeto.empty()) {
+            o.projeto = a;
+        } else {
+            throw ErroEntrada("mais de um arquivo de projeto: \"" + o.projeto + "\" e \"" + a + "\"");
+        }
+    }
+    if (!o.ajuda && o.projeto.empty()) throw ErroEntrada("falta o arquivo de projeto");
+    return o;
+}
+
+bool MesmoArquivo(const std::string& a, const std::string& b) {
+    std::error_code ec1, ec2;
+    const auto ca = std::filesystem::weakly_canonical(a, ec1);
+    const auto cb = std::filesystem::weakly_canonical(b, ec2);
+    return ec1 || ec2 ? a == b : ca == cb;
+}
+
+// An output that would overwrite the project or the other table is refused before
+// anything runs.
+void VerificaSaidas(const Opcoes& o) {
+    for (const auto* saida : {&o.temperaturas, &o.tensoes}) {
+        if (*saida && MesmoArquivo(**saida, o.projeto)) {
+            throw ErroEntrada("a tabela \"" + **saida + "\" sobrescreveria o próprio arquivo de projeto");
+        }
+    }
+    if (o.temperaturas && o.tensoes && MesmoArquivo(*o.temperaturas, *o.tensoes)) {
+        throw ErroEntrada("as tabelas de temperaturas e de tensões teriam o mesmo arquivo \"" + *o.tensoes + "\"");
+    }
+}
+
+// The stress analysis of the batch tool: refuses, before the thermal run, what it
+// cannot analyse, and then runs on the complete temperature history, returning the
+// message of the largest tension.
+void VerificaTensoes(const TDadosModelo&) {
+    throw ErroEntrada("a análise de tensões ainda não está disponível no norvik1d-lote");
+}
+
+std::string ExecutaTensoes(TDadosModelo&, const TabelaTexto&, TabelaTexto&) {
+    throw ErroEntrada("a análise de tensões ainda não está disponível no norvik1d-lote");
+}
+
+int Executa(const Opcoes& o) {
+    VerificaSaidas(o);
+    auto dados = std::make_unique<TDadosModelo>();
+    try {
+        Projeto::Le(o.projeto, *dados);
+    } catch (const ErroEntrada& e) {
+        throw ErroEntrada(o.projeto + ": " + e.what());
+    }
+    if (o.tensoes) VerificaTensoes(*dados);
+
+    // As the run command does: the member starts with the elements of its first layer.
+    dados->NElemAtivos = dados->NElemCamada;
+    TabelaTexto temperaturas;
+    Progresso semJanela;
+    const ResultadoTransiente termico = TProcesso::ProcessaTransiente(*dados, temperaturas, semJanela);
+    const int ativosTermico = dados->NElemAtivos;
+
+    std::vector<std::string> mensagens;
+    std::string aviso;
+    if (termico.Completo) {
+        mensagens.push_back(termico.Mensagem);
+    } else {
+        aviso = "a análise parou na hora " + Numeros::FormataGeral(termico.TempoFinal) +
+                ", antes do tempo total de " + Numeros::FormataGeral(dados->TempoTotal) +
+                " h: o passo seguinte passaria dele. Sem mensagem de temperatura máxima.";
+    }
+
+    TabelaTexto tensoes;
+    if (o.tensoes) {
+        if (!termico.Completo) {
+            throw ErroEntrada("a análise de tensões precisa da análise térmica completa até o tempo total");
+        }
+        mensagens.push_back(ExecutaTensoes(*dados, temperaturas, tensoes));
+    }
+
+    // Every analysis succeeded: only now are the tables written.
+    if (o.temperaturas) ExportaTabela::Grava(*o.temperaturas, temperaturas, ativosTermico);
+    if (o.tensoes) ExportaTabela::Grava(*o.tensoes, tensoes, dados->NElemAtivos);
+
+    for (const auto& m : mensagens) std::cout << m << '\n';
+    std::cout.flush();
+    if (!aviso.empty()) std::cerr << "norvik1d-lote: " << aviso << '\n';
+    return Sucesso;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A file-size limit must end as a reported write error, not kill the tool
+    // while a temporary file is half written.
+    std::signal(SIGXFSZ, SIG_IGN);
+    Opcoes o;
+    try {
+        o = LeOpcoes(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const ErroEntrada& e) {
+        std::cerr << "norvik1d-lote: " << e.what() << '\n' << Uso;
+        return Falha;
+    }
+    try {
+        if (o.ajuda) {
+            std::cout << Uso;
+            return Sucesso;
+        }
+        return Executa(o);
+    } catch (const ErroEntrada& e) {
+        std::cerr << "norvik1d-lote: " << e.what() << '\n';
+        return Falha;
+    } catch (const ErroCalculo& e) {
+        std::cerr << "norvik1d-lote: " << e.what() << '\n';
+        return Falha;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "norvik1d-lote: memória insuficiente\n";
+        return Falha;
+    } catch (const std::exception& e) {
+        std::cerr << "norvik1d-lote: " << e.what() << '\n';
+        return Falha;
+    }
 }
