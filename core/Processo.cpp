@@ -115,6 +115,11 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
     }
 }
 
+std::string TProcesso::MensagemMaxima(double tMaxima, int noTMax, double tempoTMax) {
+    return "A Temperatura Máxima de " + Numeros::FormataFixo(tMaxima, 6, 2) + " Celcius ,ocorreu no Nó " +
+           Inteiro(noTMax) + ", transcorridos " + Numeros::FormataGeral(tempoTMax) + " horas.";
+}
+
 int TProcesso::LinhasHistorico(const TDadosModelo& d) {
     const double t0 = d.Camadas[1].HoraConcretagem;
     const double porPasso = std::nearbyint((d.TempoTotal - t0) / d.PassoTempo) + 1.0;
@@ -211,9 +216,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
     TPosProcesso::PosProcessa(dados, historico, pintor);
     progresso.Status(TextoResolvido);
     resultado.Completo = true;
-    resultado.Mensagem = "A Temperatura Máxima de " + Numeros::FormataFixo(dados.TMaxima, 6, 2) +
-                         " Celcius ,ocorreu no Nó " + Inteiro(dados.NoTMax) + ", transcorridos " +
-                         Numeros::FormataGeral(dados.TempoTMax) + " horas.";
+    resultado.Mensagem = MensagemMaxima(dados.TMaxima, dados.NoTMax, dados.TempoTMax);
     dados.TermicoCompleto = true;
     return resultado;
 }

@@ -42,6 +42,9 @@ public:
                                                   Progresso& progresso, PintorElemento* pintor,
                                                   MetodoPasso& metodo);
 
+    // "A Temperatura Máxima de  41,24 Celcius ,ocorreu no Nó 7, transcorridos 30 horas."
+    static std::string MensagemMaxima(double tMaxima, int noTMax, double tempoTMax);
+
     // Rows of the history table of a run (header included): one per step, and with
     // PassoTempo above 1 enough for the row of the last step, Round(t) − Round(t0).
     static int LinhasHistorico(const TDadosModelo& dados);

@@ -240,7 +240,7 @@ TEST(ValoresSI, PadroesDosDoisSistemasDescrevemOMesmoConcreto) {
     d->Superficie[1].HDia = 77760.0 * 1000 / 86400;
     d->CalorCamadas[1].F = 86400.0 * 0.0099537;  // 86 400 cal/(d·m³) = 4,186 W/m³
     d->CalorCamadas[1].Tabela[1] = 3600.0;       // kcal/(m³·h)
-    const TDadosModelo antes = *d;
+    const auto antes = std::make_unique<TDadosModelo>(*d);
     auto si = std::make_unique<TValoresSI>();
     TValoresSI::Deriva(*d, *si);
     EXPECT_NEAR(si->Camadas[1].K, 2.093, 1e-12);
@@ -251,8 +251,8 @@ TEST(ValoresSI, PadroesDosDoisSistemasDescrevemOMesmoConcreto) {
     EXPECT_NEAR(si->Calor[1].F, 4.186, 1e-12);
     EXPECT_NEAR(si->Calor[1].Tabela[1] * si->Calor[1].FatorTabela, 4186.0, 1e-9);
     EXPECT_EQ(si->FatorCurva, 4186.0 / 3600.0);
-    EXPECT_EQ(d->Camadas[1].K, antes.Camadas[1].K);
-    EXPECT_EQ(d->BetaSup, antes.BetaSup);
+    EXPECT_EQ(d->Camadas[1].K, antes->Camadas[1].K);
+    EXPECT_EQ(d->BetaSup, antes->BetaSup);
 }
 
 }  // namespace
