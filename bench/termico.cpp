@@ -1,0 +1,54 @@
+// Thermal runs at the capacity of the state, at a typical size, and the capacity
+// run with the literal dense step, to show what the band solver saves.
+#include <benchmark/benchmark.h>
+
+#include "core/MembroTeste.h"
+#include "core/SolverDenso.h"
+#include "core/Processo.h"
+#include "core/TabelaTexto.h"
+
+namespace {
+
+// Lifts placed a day apart, hydration curve, daily ambient cycle, day/night top coefficient.
+std::unique_ptr<TDadosModelo> Caso(int camadas, int elementos, double horas) {
+    auto d = teste::Membro(camadas, elementos, 8, 24, 8 + horas);
+    teste::CurvaHidratacao(*d);
+    d->TAmbConstante = false;
+    d->TAmbMax = 30;
+    d->TAmbMin = 18;
+    d->HoraTAmbMax = 15;
+    d->HoraTAmbMin = 3;
+    d->CoefConvConstante = false;
+    d->BetaInf = 5.0 * 3600;
+    d->Superficie[1] = TTrocaCalor{77760, 92160, 6, 18, 0, 0, 0, 0, 0, 0};
+    d->QRadiacao = 200;
+    return d;
+}
+
+void Roda(benchmark::State& state, int camadas, int elementos, double horas, bool denso) {
+    auto d = Caso(camadas, elementos, horas);
+    TabelaTexto historico;
+    Progresso progresso;
+    denso::MetodoDenso metodoDenso;
+    for (auto _ : state) {
+        const ResultadoTransiente r =
+            denso ? TProcesso::ProcessaTransiente(*d, historico, progresso, nullptr, metodoDenso)
+                  : TProcesso::ProcessaTransiente(*d, historico, progresso);
+        benchmark::DoNotOptimize(r.Completo);
+        if (!r.Completo) state.SkipWithError("rodada incompleta");
+    }
+    state.counters["nos"] = camadas * elementos + 1;
+    state.counters["TMax"] = d->TMaxima;
+}
+
+void Capacidade(benchmark::State& s) { Roda(s, 23, 13, 5000, false); }
+void Tipico(benchmark::State& s) { Roda(s, 10, 4, 720, false); }
+void CapacidadeDenso(benchmark::State& s) { Roda(s, 23, 13, 5000, true); }
+
+}  // namespace
+
+BENCHMARK(Capacidade)->Unit(benchmark::kMillisecond);
+BENCHMARK(Tipico)->Unit(benchmark::kMillisecond);
+BENCHMARK(CapacidadeDenso)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+BENCHMARK_MAIN();
