@@ -1,0 +1,173 @@
+// Runs the built norvik1d-lote as an engineer would, and checks its exit codes,
+// its messages and that a failure never leaves an output file touched.
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "PastaTemporaria.h"
+#include "core/DadosModelo.h"
+#include "core/Processo.h"
+#include "core/Projeto.h"
+#include "results/ExportaTabela.h"
+
+namespace {
+
+const std::string Binario = std::string(NORVIK_BINARIOS) + "/norvik1d-lote";
+const std::string Exemplos = std::string(NORVIK_FONTES) + "/exemplos/";
+
+// Quoted for the shell (built by appending: GCC 12 warns falsely on "'" + temporary).
+std::string Q(const std::string& caminho) {
+    std::string q(1, '\'');
+    q.append(caminho);
+    q.push_back('\'');
+    return q;
+}
+
+struct Saida {
+    int codigo = -1;
+    std::string out;
+    std::string err;
+};
+
+// `prefixo` goes before the command in the shell (a file-size limit, for instance).
+Saida Roda(const PastaTemporaria& pasta, const std::string& args, const std::string& prefixo = "") {
+    const std::string out = pasta.Caminho().parent_path() / (pasta.Caminho().filename().string() + ".out");
+    const std::string err = pasta.Caminho().parent_path() / (pasta.Caminho().filename().string() + ".err");
+    const std::string comando = prefixo + Q(Binario) + " " + args + " >" + Q(out) + " 2>" + Q(err);
+    const int estado = std::system(("sh -c \"" + comando + "\"").c_str());
+    Saida s;
+    s.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    s.out = LeArquivo(out);
+    s.err = LeArquivo(err);
+    std::remove(out.c_str());
+    std::remove(err.c_str());
+    return s;
+}
+
+// Layer 1 at hour 6, TempoTotal 72, PassoTempo 4: the steps end at hour 70.
+const std::string ParaAntes = R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamada": 2, "NCamadas": 1,
+  "TempoTotal": 72, "PassoTempo": 4, "QRadiacao": 0,
+  "Camadas": [{"K": 2, "Espessura": 1, "Ro": 2400, "CalorEsp": 1000, "HoraConcretagem": 6, "TInicial": 20}],
+  "CalorCamadas": [{"Constante": true, "F": 300}]})";
+
+const std::string EspessuraNula = R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamada": 2, "NCamadas": 2,
+  "TempoTotal": 48, "PassoTempo": 1,
+  "Camadas": [{"K": 2, "Espessura": 1, "Ro": 2400, "CalorEsp": 1000, "HoraConcretagem": 6, "TInicial": 20},
+              {"K": 2, "Espessura": 0, "Ro": 2400, "CalorEsp": 1000, "HoraConcretagem": 12, "TInicial": 20}],
+  "CalorCamadas": [{"Constante": true, "F": 500}, {"Constante": true, "F": 500}]})";
+
+class LoteExemplo : public ::testing::TestWithParam<const char*> {};
+
+// Every bundled example runs, reports its maximum, and writes the bytes of "Salvar Tudo"
+// for the table of the same run made in this process.
+TEST_P(LoteExemplo, RodaEGravaOsBytesDoSalvarTudo) {
+    PastaTemporaria pasta;
+    const std::string projeto = Exemplos + GetParam() + ".n1d.json";
+    const std::string tabela = pasta / "t.txt";
+    const Saida s = Roda(pasta, Q(projeto) + " --temperaturas " + Q(tabela));
+    ASSERT_EQ(s.codigo, 0) << s.err;
+    EXPECT_EQ(s.err, "");
+    EXPECT_EQ(s.out.rfind("A Temperatura Máxima de ", 0), 0u) << s.out;
+
+    auto dados = std::make_unique<TDadosModelo>();
+    Projeto::Le(projeto, *dados);
+    TabelaTexto historico;
+    Progresso progresso;
+    const ResultadoTransiente r = TProcesso::ProcessaTransiente(*dados, historico, progresso);
+    ASSERT_TRUE(r.Completo);
+    EXPECT_EQ(s.out, r.Mensagem + "\n");
+    EXPECT_EQ(LeArquivo(tabela), ExportaTabela::Bytes(historico, dados->NElemAtivos));
+    EXPECT_EQ(pasta.QuantosArquivos(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Exemplos, LoteExemplo,
+                         ::testing::Values("bloco-fundacao-3-camadas", "muro-10-camadas-cura",
+                                           "secao-gravidade-40-camadas-adiabatico"),
+                         [](const auto& info) {
+                             std::string nome;
+                             for (const char* p = info.param; *p; ++p) nome += *p == '-' ? '_' : *p;
+                             return nome;
+                         });
+
+TEST(Lote, ParadaAntesDoTempoTotalGravaEAvisa) {
+    PastaTemporaria pasta;
+    GravaArquivo(pasta / "p.n1d.json", ParaAntes);
+    const Saida s = Roda(pasta, Q(pasta / "p.n1d.json") + " --temperaturas " + Q(pasta / "t.txt"));
+    EXPECT_EQ(s.codigo, 0) << s.err;
+    EXPECT_EQ(s.out, "") << "sem mensagem de temperatura máxima";
+    EXPECT_NE(s.err.find("a análise parou na hora 70"), std::string::npos) << s.err;
+    const std::string t = LeArquivo(pasta / "t.txt");
+    EXPECT_NE(t.find("\r\n70       "), std::string::npos);
+    EXPECT_EQ(t.find("\r\n74"), std::string::npos);
+}
+
+struct CasoFalha {
+    const char* nome;
+    std::string projeto;     // written as p.n1d.json when not empty
+    std::string argumentos;  // $P: the project, $T: the output table, $D: the folder
+    std::string prefixo;
+    const char* mensagem;
+};
+
+class LoteFalha : public ::testing::TestWithParam<CasoFalha> {};
+
+std::string Substitui(std::string s, const std::string& de, const std::string& para) {
+    for (std::size_t p = s.find(de); p != std::string::npos; p = s.find(de, p + para.size())) s.replace(p, de.size(), para);
+    return s;
+}
+
+// Exit 2, the message on standard error, nothing on standard output, and the earlier
+// output file exactly as it was, with no temporary left beside it.
+TEST_P(LoteFalha, SaiComDoisENaoTocaASaida) {
+    const CasoFalha& c = GetParam();
+    PastaTemporaria pasta;
+    if (!c.projeto.empty()) GravaArquivo(pasta / "p.n1d.json", c.projeto);
+    GravaArquivo(pasta / "t.txt", "tabela anterior");
+    std::string args = Substitui(c.argumentos, "$P", Q(pasta / "p.n1d.json"));
+    args = Substitui(args, "$T", Q(pasta / "t.txt"));
+    args = Substitui(args, "$D", pasta.Caminho().string());
+    const Saida s = Roda(pasta, args, c.prefixo);
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_EQ(s.out, "");
+    EXPECT_NE(s.err.find(c.mensagem), std::string::npos) << s.err;
+    EXPECT_EQ(LeArquivo(pasta / "t.txt"), "tabela anterior");
+    EXPECT_EQ(pasta.QuantosArquivos(), c.projeto.empty() ? 1 : 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LoteFalha,
+    ::testing::Values(
+        CasoFalha{"SemArgumentos", "", "", "", "falta o arquivo de projeto"},
+        CasoFalha{"OpcaoDesconhecida", ParaAntes, "$P --temperatura $T", "", "opção desconhecida: --temperatura"},
+        CasoFalha{"OpcaoSemArquivo", ParaAntes, "$P --temperaturas", "", "falta o nome do arquivo depois de --temperaturas"},
+        CasoFalha{"ProjetoInexistente", "", "$D/nao.n1d.json --temperaturas $T", "", "Não foi possível abrir"},
+        CasoFalha{"ProjetoRecusado", R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamadas": 2})",
+                  "$P --temperaturas $T", "", "chave desconhecida \"NElemCamadas\""},
+        CasoFalha{"TensoesAindaNao", ParaAntes, "$P --temperaturas $T --tensoes $D/s.txt", "",
+                  "a análise de tensões ainda não está disponível"},
+        CasoFalha{"CalculoFalha", EspessuraNula, "$P --temperaturas $T", "", "na hora 13"},
+        CasoFalha{"SaidaSobreOProjeto", ParaAntes, "$P --temperaturas $P", "", "sobrescreveria o próprio arquivo"},
+        CasoFalha{"PastaDeSaidaInexistente", ParaAntes, "$P --temperaturas $D/nao/t.txt", "", "a pasta não existe"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// A disk that fills up while the table is written (the shell's file-size limit, in
+// blocks of 512 bytes): exit 2 and the earlier table intact.
+TEST(Lote, DiscoCheioNaoEhSucesso) {
+    PastaTemporaria pasta;
+    GravaArquivo(pasta / "t.txt", "tabela anterior");
+    const Saida s = Roda(pasta,
+                         Q(Exemplos + "secao-gravidade-40-camadas-adiabatico.n1d.json") + " --temperaturas " +
+                             Q(pasta / "t.txt"),
+                         "ulimit -f 200; exec ");
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_NE(s.err.find("Não foi possível salvar o arquivo"), std::string::npos) << s.err;
+    EXPECT_EQ(s.out, "") << "uma tabela não gravada não é anunciada como sucesso";
+    EXPECT_EQ(LeArquivo(pasta / "t.txt"), "tabela anterior");
+    EXPECT_EQ(pasta.QuantosArquivos(), 1);
+}
+
+}  // namespace
