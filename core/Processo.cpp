@@ -136,8 +136,8 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
 
 ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico, Progresso& progresso,
                                                   PintorElemento* pintor, MetodoPasso& metodo) {
-    ValidaEntrada(dados);
     dados.TermicoCompleto = false;
+    ValidaEntrada(dados);
     auto trabalho = std::make_unique<TTrabalhoTermico>();
     TValoresSI::Deriva(dados, trabalho->SI);
 

@@ -34,10 +34,14 @@ public:
     static void ValidaEntrada(const TDadosModelo& dados);
 
     // Runs one analysis from the placement of layer 1 to TempoTotal, filling
-    // `historico`. Raises ErroEntrada for refused input and ErroCalculo when the
-    // arithmetic fails; `pintor`, when given, receives the final state.
+    // `historico`. Raises ErroEntrada for refused input (the table untouched) and
+    // ErroCalculo, naming what failed and the hour, when the arithmetic fails (no
+    // non-finite value is written, no maximum reported); `pintor`, when given,
+    // receives the final state. The stored input is not modified: the run works on
+    // SI copies of it. Sets TermicoCompleto only when TempoTotal is reached.
     static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico,
                                                   Progresso& progresso, PintorElemento* pintor = nullptr);
+    // The same, with another way of building and solving each step.
     static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico,
                                                   Progresso& progresso, PintorElemento* pintor,
                                                   MetodoPasso& metodo);
