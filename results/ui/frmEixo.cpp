@@ -1,5 +1,209 @@
 #include "results/ui/frmEixo.h"
 
-TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
-void TfrmEixo::DefineLimitesHora(int /*minimo*/, int /*maximo*/) {}
+#include "core/Numeros.h"
+#include "core/ui/ExecutaAcao.h"
+#include "core/ui/Janelas.h"
+#include "results/CurvasTemperatura.h"
+#include "results/ui/Form1.h"
+#include "results/ui/PainelGrafico.h"
+#include "results/ui/PainelMalha.h"
+#include "results/ui/frmCores.h"
+#include "results/ui/frmGrafEixoAmpliado.h"
+#include "results/ui/frmGrafico.h"
+
+TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmEixo"));
+    setWindowTitle(QStringLiteral("Norvik 1D") + QString(74, QLatin1Char(' ')) + QStringLiteral("Gráfico Eixo"));
+
+    auto* menu = new QMenuBar(this);
+    menu->addAction(QStringLiteral("&Saída"), this, &QWidget::close);
+    QMenu* resultados = menu->addMenu(QStringLiteral("&Resultados"));
+    resultados->addAction(QStringLiteral("Planilha"), this, [this] {
+        close();
+        MostraJanela(ctx_.janelas.Form1);
+    });
+    resultados->addAction(QStringLiteral("Gráfico"), this, [this] {
+        close();
+        TfrmGrafico* grafico = ctx_.janelas.frmGrafico;
+        if (!grafico) return;
+        grafico->DefineNoMaximo(ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1);
+        MostraJanela(grafico);
+        grafico->DesenhaMalha();
+    });
+    resultados->addAction(QStringLiteral("Cores"), this, [this] {
+        close();
+        MostraJanela(ctx_.janelas.frmCores);
+    });
+
+    cGraficoEixo = new TPainelGrafico(this);
+    cGraficoEixo->setObjectName(QStringLiteral("cGraficoEixo"));
+    cGraficoEixo->DefineTitulos(QStringLiteral("Nó X Temperatura"), QStringLiteral("Nó (m)"),
+                                QStringLiteral("Temperatura (Celcius)"));
+
+    painelMalha = new TPainelMalha(ctx_, VarianteMalha::Eixo, this);
+
+    auto* lblTempo = new QLabel(QStringLiteral("Tempo da Análise"), this);
+    seTempo = new QSpinBox(this);
+    seTempo->setObjectName(QStringLiteral("seTempo"));
+    seTempo->setRange(0, INT_MAX);
+    seTempo->setValue(1);
+    seTempo->setToolTip(QStringLiteral("Nó que se deseja Visualizar"));
+    lblTempo->setBuddy(seTempo);
+    auto* lblHoras = new QLabel(QStringLiteral("(h)"), this);
+
+    btnVisualizar = new QPushButton(QStringLiteral("Visualizar"), this);
+    btnVisualizar->setObjectName(QStringLiteral("btnVisualizar"));
+    btnApagar = new QPushButton(QStringLiteral("Apagar"), this);
+    btnApagar->setObjectName(QStringLiteral("btnApagar"));
+    btnAmpliar = new QPushButton(QStringLiteral("Ampliar"), this);
+    btnAmpliar->setObjectName(QStringLiteral("btnAmpliar"));
+    btnAmpliar->setEnabled(false);
+
+    const QString dicaExtremos = QStringLiteral("Temperaturas Máx. e Min. do(s)\n    Gráfico(s)  Visualizado(s)");
+    gbxTemperaturas = new QGroupBox(QStringLiteral("Temperaturas Atingidas"), this);
+    gbxTemperaturas->setObjectName(QStringLiteral("gbxTemperaturas"));
+    gbxTemperaturas->setToolTip(dicaExtremos);
+    edTMax = new QLineEdit(QStringLiteral("30"), gbxTemperaturas);
+    edTMax->setObjectName(QStringLiteral("edTMax"));
+    edTMin = new QLineEdit(QStringLiteral("20"), gbxTemperaturas);
+    edTMin->setObjectName(QStringLiteral("edTMin"));
+    for (QLineEdit* ed : {edTMax, edTMin}) {
+        ed->setToolTip(dicaExtremos);
+        ed->setReadOnly(true);
+    }
+    auto* gradeT = new QGridLayout(gbxTemperaturas);
+    gradeT->addWidget(new QLabel(QStringLiteral("Máxima "), gbxTemperaturas), 0, 0);
+    gradeT->addWidget(edTMax, 0, 1);
+    gradeT->addWidget(new QLabel(QStringLiteral("Mínima"), gbxTemperaturas), 1, 0);
+    gradeT->addWidget(edTMin, 1, 1);
+
+    gbxEscala = new QGroupBox(QStringLiteral("Escala do Gráfico"), this);
+    gbxEscala->setObjectName(QStringLiteral("gbxEscala"));
+    gbxEscala->setToolTip(QStringLiteral("Opções de Escala do Gráfico"));
+    chkAutom = new QCheckBox(QStringLiteral("Automática"), gbxEscala);
+    chkAutom->setObjectName(QStringLiteral("chkAutom"));
+    chkAutom->setChecked(true);
+    lblEMax = new QLabel(QStringLiteral("Máxima"), gbxEscala);
+    lblEMax->setObjectName(QStringLiteral("lblEMax"));
+    lblEMin = new QLabel(QStringLiteral("Mínima"), gbxEscala);
+    lblEMin->setObjectName(QStringLiteral("lblEMin"));
+    edEMax = new QLineEdit(QStringLiteral("Temper."), gbxEscala);
+    edEMax->setObjectName(QStringLiteral("edEMax"));
+    edEMin = new QLineEdit(QStringLiteral("Temper."), gbxEscala);
+    edEMin->setObjectName(QStringLiteral("edEMin"));
+    btnAplicar = new QPushButton(QStringLiteral("Aplicar"), gbxEscala);
+    btnAplicar->setObjectName(QStringLiteral("btnAplicar"));
+    auto* gradeE = new QGridLayout(gbxEscala);
+    gradeE->addWidget(chkAutom, 0, 0, 1, 2);
+    gradeE->addWidget(lblEMax, 1, 0);
+    gradeE->addWidget(edEMax, 1, 1);
+    gradeE->addWidget(lblEMin, 2, 0);
+    gradeE->addWidget(edEMin, 2, 1);
+    gradeE->addWidget(btnAplicar, 3, 0, 1, 2);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblEMax, lblEMin, edEMax, edEMin, btnAplicar})
+        w->setEnabled(false);
+    btnAplicar->setVisible(false);
+
+    auto* controles = new QVBoxLayout;
+    controles->addWidget(painelMalha, 1);
+    auto* linhaTempo = new QHBoxLayout;
+    linhaTempo->addWidget(lblTempo);
+    linhaTempo->addWidget(seTempo);
+    linhaTempo->addWidget(lblHoras);
+    controles->addLayout(linhaTempo);
+    controles->addWidget(btnVisualizar);
+    controles->addWidget(btnApagar);
+    controles->addWidget(btnAmpliar);
+    controles->addWidget(gbxTemperaturas);
+    controles->addWidget(gbxEscala);
+
+    auto* principal = new QHBoxLayout(this);
+    principal->setMenuBar(menu);
+    principal->addWidget(cGraficoEixo, 1);
+    principal->addLayout(controles);
+    resize(1000, 640);
+
+    connect(btnVisualizar, &QPushButton::clicked, this, &TfrmEixo::btnVisualizarClick);
+    connect(btnApagar, &QPushButton::clicked, this, &TfrmEixo::btnApagarClick);
+    connect(btnAmpliar, &QPushButton::clicked, this, [this] { MostraJanela(ctx_.janelas.frmGrafEixoAmpliado); });
+    connect(chkAutom, &QCheckBox::clicked, this, &TfrmEixo::chkAutomClick);
+    connect(btnAplicar, &QPushButton::clicked, this, &TfrmEixo::btnAplicarClick);
+}
+
+void TfrmEixo::DefineLimitesHora(int minimo, int maximo) {
+    // A limit below the other (an analysis shorter than the first placement) would
+    // leave no hour to choose: the upper one then follows the lower.
+    seTempo->setRange(minimo, std::max(minimo, maximo));
+}
+
+void TfrmEixo::DesenhaMalha() { painelMalha->DesenhaMalha(); }
+
+void TfrmEixo::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    DesenhaMalha();
+}
+
+void TfrmEixo::MostraJanela(QWidget* janela) {
+    if (!janela) return;
+    janela->show();
+    janela->raise();
+    janela->activateWindow();
+}
+
+void TfrmEixo::btnVisualizarClick() {
+    ExecutaAcao(ctx_.msg, [this] {
+        const TDadosModelo& d = ctx_.dados;
+        const int h1 = d.Camadas[1].HoraConcretagem;
+        const int ultima = static_cast<int>(Numeros::Trunc(d.TempoTotal));
+        // Below H1 the hour becomes H1 (the header row: an empty curve), above the
+        // end of the analysis the last whole hour.
+        int h = TPainelGrafico::ValorDigitado(seTempo);
+        if (h < h1) h = h1;
+        if (h > ultima) h = ultima;
+        DefineLimitesHora(h1 + 1, ultima);
+        const QList<QPointF> pontos =
+            TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.temperaturas, h - h1, d.NCamadas * d.NElemCamada + 1));
+        const QString titulo = QStringLiteral("t= ") + QString::number(h) + QStringLiteral(" h");
+        cGraficoEixo->AdicionaSerie(titulo, pontos);
+        cGraficoEixo->MostraExtremos(edTMax, edTMin);
+        if (TfrmGrafEixoAmpliado* ampliado = ctx_.janelas.frmGrafEixoAmpliado)
+            ampliado->cGraficoEixoAmpl->AdicionaSerie(titulo, pontos);
+        btnAmpliar->setEnabled(true);
+    });
+}
+
+void TfrmEixo::btnApagarClick() {
+    cGraficoEixo->RemoveSeries();
+    if (TfrmGrafEixoAmpliado* ampliado = ctx_.janelas.frmGrafEixoAmpliado) ampliado->cGraficoEixoAmpl->RemoveSeries();
+    btnAmpliar->setEnabled(false);
+}
+
+void TfrmEixo::chkAutomClick() {
+    const bool manual = !chkAutom->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{lblEMax, lblEMin, edEMax, edEMin, btnAplicar})
+        w->setEnabled(manual);
+    btnAplicar->setVisible(manual);
+    if (!manual) cGraficoEixo->EscalaVerticalAutomatica();
+}
+
+// The enlarged chart keeps its own scale.
+void TfrmEixo::btnAplicarClick() {
+    ExecutaAcao(ctx_.msg, [this] {
+        cGraficoEixo->FixaVertical();
+        const auto [minimo, maximo] = TPainelGrafico::LeLimites(edEMin, edEMax);
+        cGraficoEixo->EscalaVerticalManual(minimo, maximo);
+    });
+}

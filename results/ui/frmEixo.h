@@ -3,6 +3,17 @@
 
 #include "core/ui/Contexto.h"
 
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class TPainelGrafico;
+class TPainelMalha;
+
+// Temperature of every node at chosen hours (profiles along the member's axis),
+// read from the temperature history; every curve also goes to the enlarged window.
 class TfrmEixo : public QWidget {
     Q_OBJECT
 public:
@@ -10,7 +21,36 @@ public:
 
     // Limits of the instant chooser seTempo.
     void DefineLimitesHora(int minimo, int maximo);
+    // Redraws the layered member beside the chart.
+    void DesenhaMalha();
+
+    TPainelGrafico* cGraficoEixo;
+    TPainelMalha* painelMalha;
+    QSpinBox* seTempo;
+    QPushButton* btnVisualizar;
+    QPushButton* btnApagar;
+    QPushButton* btnAmpliar;
+    QGroupBox* gbxTemperaturas;
+    QLineEdit* edTMax;
+    QLineEdit* edTMin;
+    QGroupBox* gbxEscala;
+    QCheckBox* chkAutom;
+    QLabel* lblEMax;
+    QLabel* lblEMin;
+    QLineEdit* edEMax;
+    QLineEdit* edEMin;
+    QPushButton* btnAplicar;
+
+    void btnVisualizarClick();
+    void btnApagarClick();
+    void chkAutomClick();
+    void btnAplicarClick();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
+    void MostraJanela(QWidget* janela);
+
     Contexto& ctx_;
 };

@@ -1,3 +1,11 @@
 #include "results/ui/frmGrafAmpliado.h"
 
-TfrmGrafAmpliado::TfrmGrafAmpliado(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include "results/ui/PainelGrafico.h"
+
+TfrmGrafAmpliado::TfrmGrafAmpliado(Contexto& ctx, QWidget* parent)
+    : TJanelaAmpliada(ctx, QStringLiteral("cGraficoNosAmpl"), parent), cGraficoNosAmpl(grafico_) {
+    setObjectName(QStringLiteral("frmGrafAmpliado"));
+    setWindowTitle(QStringLiteral("Gráfico Ampliado"));
+    cGraficoNosAmpl->DefineTitulos(QStringLiteral(" Tempo X Temperatura"), QStringLiteral("Tempo (horas)"),
+                                   QStringLiteral("Temperatura (Celcius)"));
+}

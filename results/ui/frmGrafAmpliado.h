@@ -1,13 +1,11 @@
 #pragma once
-#include <QWidget>
+#include "results/ui/JanelaAmpliada.h"
 
-#include "core/ui/Contexto.h"
-
-class TfrmGrafAmpliado : public QWidget {
+// The temperature-time chart at a large size, from which the picture is saved.
+class TfrmGrafAmpliado : public TJanelaAmpliada {
     Q_OBJECT
 public:
     explicit TfrmGrafAmpliado(Contexto& ctx, QWidget* parent = nullptr);
 
-private:
-    Contexto& ctx_;
+    TPainelGrafico* cGraficoNosAmpl;
 };

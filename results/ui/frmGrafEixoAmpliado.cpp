@@ -1,3 +1,13 @@
 #include "results/ui/frmGrafEixoAmpliado.h"
 
-TfrmGrafEixoAmpliado::TfrmGrafEixoAmpliado(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include "results/ui/PainelGrafico.h"
+
+TfrmGrafEixoAmpliado::TfrmGrafEixoAmpliado(Contexto& ctx, QWidget* parent)
+    : TJanelaAmpliada(ctx, QStringLiteral("cGraficoEixoAmpl"), parent), cGraficoEixoAmpl(grafico_) {
+    setObjectName(QStringLiteral("frmGrafEixoAmpliado"));
+    setWindowTitle(QStringLiteral(" Gráfico do Eixo Ampliado"));
+    cGraficoEixoAmpl->DefineTitulos(QStringLiteral("Nó X Temperatura"), QStringLiteral("Nó (m)"),
+                                    QStringLiteral("Temperatura (Celcius)"));
+    // Only the main profile chart has its legend below; here it stands at the side.
+    cGraficoEixoAmpl->DefineLegenda(Qt::AlignRight);
+}

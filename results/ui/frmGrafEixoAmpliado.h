@@ -1,13 +1,11 @@
 #pragma once
-#include <QWidget>
+#include "results/ui/JanelaAmpliada.h"
 
-#include "core/ui/Contexto.h"
-
-class TfrmGrafEixoAmpliado : public QWidget {
+// The axis-profile chart at a large size, from which the picture is saved.
+class TfrmGrafEixoAmpliado : public TJanelaAmpliada {
     Q_OBJECT
 public:
     explicit TfrmGrafEixoAmpliado(Contexto& ctx, QWidget* parent = nullptr);
 
-private:
-    Contexto& ctx_;
+    TPainelGrafico* cGraficoEixoAmpl;
 };

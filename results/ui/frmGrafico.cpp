@@ -1,5 +1,217 @@
 #include "results/ui/frmGrafico.h"
 
-TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
-void TfrmGrafico::DefineNoMaximo(int /*no*/) {}
+#include "core/Numeros.h"
+#include "core/ui/ExecutaAcao.h"
+#include "core/ui/Janelas.h"
+#include "results/CurvasTemperatura.h"
+#include "results/ui/Form1.h"
+#include "results/ui/PainelGrafico.h"
+#include "results/ui/PainelMalha.h"
+#include "results/ui/frmCores.h"
+#include "results/ui/frmEixo.h"
+#include "results/ui/frmGrafAmpliado.h"
+
+TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmGrafico"));
+    setWindowTitle(QStringLiteral(" Norvik 1D") + QString(76, QLatin1Char(' ')) + QStringLiteral("Gráfico "));
+
+    auto* menu = new QMenuBar(this);
+    menu->addAction(QStringLiteral("&Sair"), this, &QWidget::close);
+    QMenu* resultados = menu->addMenu(QStringLiteral("&Resultados"));
+    resultados->addAction(QStringLiteral("Planilha"), this, [this] {
+        close();
+        MostraJanela(ctx_.janelas.Form1);
+    });
+    resultados->addAction(QStringLiteral("Eixo"), this, [this] {
+        close();
+        TfrmEixo* eixo = ctx_.janelas.frmEixo;
+        if (!eixo) return;
+        MostraJanela(eixo);
+        eixo->DefineLimitesHora(ctx_.dados.Camadas[1].HoraConcretagem + 1,
+                                static_cast<int>(Numeros::Trunc(ctx_.dados.TempoTotal)));
+        eixo->DesenhaMalha();
+    });
+    resultados->addAction(QStringLiteral("Cores"), this, [this] {
+        close();
+        MostraJanela(ctx_.janelas.frmCores);
+    });
+
+    cGraficoNos = new TPainelGrafico(this);
+    cGraficoNos->setObjectName(QStringLiteral("cGraficoNos"));
+    cGraficoNos->DefineTitulos(QStringLiteral(" Tempo X Temperatura"), QStringLiteral("Tempo (horas)"),
+                               QStringLiteral("Temperatura (Celcius)"));
+
+    painelMalha = new TPainelMalha(ctx_, VarianteMalha::Grafico, this);
+
+    auto* lblNo = new QLabel(QStringLiteral("Escolha do Nó"), this);
+    spseNo = new QSpinBox(this);
+    spseNo->setObjectName(QStringLiteral("spseNo"));
+    spseNo->setRange(1, INT_MAX);
+    spseNo->setValue(1);
+    spseNo->setToolTip(QStringLiteral("Nó que se deseja Visualizar"));
+    lblNo->setBuddy(spseNo);
+
+    btnVisualizar = new QPushButton(QStringLiteral("Visualizar"), this);
+    btnVisualizar->setObjectName(QStringLiteral("btnVisualizar"));
+    btnApagar = new QPushButton(QStringLiteral("Apagar"), this);
+    btnApagar->setObjectName(QStringLiteral("btnApagar"));
+    btnVisuAmpliado = new QPushButton(QStringLiteral("Ampliar"), this);
+    btnVisuAmpliado->setObjectName(QStringLiteral("btnVisuAmpliado"));
+    btnVisuAmpliado->setEnabled(false);
+
+    const QString dicaExtremos =
+        QStringLiteral("Temperaturas Máx. e Min. do(s)\n    Gráfico(s)  Visualizado(s) ");
+    gbxTemperaturas = new QGroupBox(QStringLiteral("Temperaturas Atingidas"), this);
+    gbxTemperaturas->setObjectName(QStringLiteral("gbxTemperaturas"));
+    gbxTemperaturas->setToolTip(dicaExtremos);
+    edTMax = new QLineEdit(QStringLiteral("30"), gbxTemperaturas);
+    edTMax->setObjectName(QStringLiteral("edTMax"));
+    edTMin = new QLineEdit(QStringLiteral("20"), gbxTemperaturas);
+    edTMin->setObjectName(QStringLiteral("edTMin"));
+    for (QLineEdit* ed : {edTMax, edTMin}) {
+        ed->setToolTip(dicaExtremos);
+        ed->setReadOnly(true);
+    }
+    auto* gradeT = new QGridLayout(gbxTemperaturas);
+    gradeT->addWidget(new QLabel(QStringLiteral("Máxima"), gbxTemperaturas), 0, 0);
+    gradeT->addWidget(edTMax, 0, 1);
+    gradeT->addWidget(new QLabel(QStringLiteral("Mínima"), gbxTemperaturas), 1, 0);
+    gradeT->addWidget(edTMin, 1, 1);
+
+    gbxEscala = new QGroupBox(QStringLiteral("Escala do Gráfico"), this);
+    gbxEscala->setObjectName(QStringLiteral("gbxEscala"));
+    gbxEscala->setToolTip(QStringLiteral("Opções de Escala do Gráfico"));
+    chkAutom = new QCheckBox(QStringLiteral("Automática"), gbxEscala);
+    chkAutom->setObjectName(QStringLiteral("chkAutom"));
+    chkAutom->setChecked(true);
+    lblEMax = new QLabel(QStringLiteral("Máxima"), gbxEscala);
+    lblEMax->setObjectName(QStringLiteral("lblEMax"));
+    lblEMin = new QLabel(QStringLiteral("Mínima"), gbxEscala);
+    lblEMin->setObjectName(QStringLiteral("lblEMin"));
+    edEMax = new QLineEdit(gbxEscala);
+    edEMax->setObjectName(QStringLiteral("edEMax"));
+    edEMin = new QLineEdit(gbxEscala);
+    edEMin->setObjectName(QStringLiteral("edEMin"));
+    btnAplicar = new QPushButton(QStringLiteral("Eixo Vertical (Temper.)"), gbxEscala);
+    btnAplicar->setObjectName(QStringLiteral("btnAplicar"));
+    btnAplicarHoriz = new QPushButton(QStringLiteral("Eixo Horizontal (Tempo)"), gbxEscala);
+    btnAplicarHoriz->setObjectName(QStringLiteral("btnAplicarHoriz"));
+    auto* gradeE = new QGridLayout(gbxEscala);
+    gradeE->addWidget(chkAutom, 0, 0, 1, 2);
+    gradeE->addWidget(lblEMax, 1, 0);
+    gradeE->addWidget(edEMax, 1, 1);
+    gradeE->addWidget(lblEMin, 2, 0);
+    gradeE->addWidget(edEMin, 2, 1);
+    gradeE->addWidget(btnAplicar, 3, 0, 1, 2);
+    gradeE->addWidget(btnAplicarHoriz, 4, 0, 1, 2);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblEMax, lblEMin, edEMax, edEMin, btnAplicar, btnAplicarHoriz})
+        w->setEnabled(false);
+    btnAplicar->setVisible(false);
+
+    auto* controles = new QVBoxLayout;
+    controles->addWidget(painelMalha, 1);
+    auto* linhaNo = new QHBoxLayout;
+    linhaNo->addWidget(lblNo);
+    linhaNo->addWidget(spseNo);
+    controles->addLayout(linhaNo);
+    controles->addWidget(btnVisualizar);
+    controles->addWidget(btnApagar);
+    controles->addWidget(btnVisuAmpliado);
+    controles->addWidget(gbxTemperaturas);
+    controles->addWidget(gbxEscala);
+
+    auto* principal = new QHBoxLayout(this);
+    principal->setMenuBar(menu);
+    principal->addWidget(cGraficoNos, 1);
+    principal->addLayout(controles);
+    resize(1000, 640);
+
+    connect(btnVisualizar, &QPushButton::clicked, this, &TfrmGrafico::btnVisualizarClick);
+    connect(btnApagar, &QPushButton::clicked, this, &TfrmGrafico::btnApagarClick);
+    connect(btnVisuAmpliado, &QPushButton::clicked, this, [this] { MostraJanela(ctx_.janelas.frmGrafAmpliado); });
+    connect(chkAutom, &QCheckBox::clicked, this, &TfrmGrafico::chkAutomClick);
+    connect(btnAplicar, &QPushButton::clicked, this, &TfrmGrafico::btnAplicarClick);
+    connect(btnAplicarHoriz, &QPushButton::clicked, this, &TfrmGrafico::btnAplicarHorizClick);
+}
+
+void TfrmGrafico::DefineNoMaximo(int no) { spseNo->setMaximum(std::max(no, spseNo->minimum())); }
+
+void TfrmGrafico::DesenhaMalha() { painelMalha->DesenhaMalha(); }
+
+void TfrmGrafico::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    DesenhaMalha();
+}
+
+int TfrmGrafico::NumeroNos() const { return ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1; }
+
+void TfrmGrafico::MostraJanela(QWidget* janela) {
+    if (!janela) return;
+    janela->show();
+    janela->raise();
+    janela->activateWindow();
+}
+
+void TfrmGrafico::btnVisualizarClick() {
+    ExecutaAcao(ctx_.msg, [this] {
+        const int n = NumeroNos();
+        const int no = std::clamp(TPainelGrafico::ValorDigitado(spseNo), 1, std::max(n, 1));
+        DefineNoMaximo(n);
+        spseNo->setValue(no);
+        const QList<QPointF> pontos = TPainelGrafico::Pontos(CurvasTemperatura::HistoricoNo(ctx_.temperaturas, no));
+        const QString titulo = QStringLiteral("Nó:") + QString::number(no);
+        cGraficoNos->AdicionaSerie(titulo, pontos);
+        cGraficoNos->MostraExtremos(edTMax, edTMin);
+        if (TfrmGrafAmpliado* ampliado = ctx_.janelas.frmGrafAmpliado)
+            ampliado->cGraficoNosAmpl->AdicionaSerie(titulo, pontos);
+        btnVisuAmpliado->setEnabled(true);
+    });
+}
+
+void TfrmGrafico::btnApagarClick() {
+    cGraficoNos->RemoveSeries();
+    if (TfrmGrafAmpliado* ampliado = ctx_.janelas.frmGrafAmpliado) ampliado->cGraficoNosAmpl->RemoveSeries();
+    btnVisuAmpliado->setEnabled(false);
+}
+
+void TfrmGrafico::chkAutomClick() {
+    const bool manual = !chkAutom->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{lblEMax, lblEMin, edEMax, edEMin, btnAplicar, btnAplicarHoriz})
+        w->setEnabled(manual);
+    btnAplicar->setVisible(manual);
+    // Only the temperature axis goes back to automatic: a time range set by hand stays.
+    if (!manual) cGraficoNos->EscalaVerticalAutomatica();
+}
+
+void TfrmGrafico::btnAplicarClick() {
+    ExecutaAcao(ctx_.msg, [this] {
+        cGraficoNos->FixaVertical();
+        const auto [minimo, maximo] = TPainelGrafico::LeLimites(edEMin, edEMax);
+        cGraficoNos->EscalaVerticalManual(minimo, maximo);
+        if (TfrmGrafAmpliado* ampliado = ctx_.janelas.frmGrafAmpliado)
+            ampliado->cGraficoNosAmpl->EscalaVerticalManual(minimo, maximo);
+    });
+}
+
+void TfrmGrafico::btnAplicarHorizClick() {
+    ExecutaAcao(ctx_.msg, [this] {
+        cGraficoNos->FixaHorizontal();
+        const auto [minimo, maximo] = TPainelGrafico::LeLimites(edEMin, edEMax);
+        cGraficoNos->EscalaHorizontalManual(minimo, maximo);
+        if (TfrmGrafAmpliado* ampliado = ctx_.janelas.frmGrafAmpliado)
+            ampliado->cGraficoNosAmpl->EscalaHorizontalManual(minimo, maximo);
+    });
+}

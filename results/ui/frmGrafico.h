@@ -3,6 +3,17 @@
 
 #include "core/ui/Contexto.h"
 
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class TPainelGrafico;
+class TPainelMalha;
+
+// Temperature against time of chosen nodes, one curve per node, read from the
+// temperature history; every curve also goes to the enlarged chart window.
 class TfrmGrafico : public QWidget {
     Q_OBJECT
 public:
@@ -10,7 +21,39 @@ public:
 
     // Upper limit of the node chooser.
     void DefineNoMaximo(int no);
+    // Redraws the layered member beside the chart.
+    void DesenhaMalha();
+
+    TPainelGrafico* cGraficoNos;
+    TPainelMalha* painelMalha;
+    QSpinBox* spseNo;
+    QPushButton* btnVisualizar;
+    QPushButton* btnApagar;
+    QPushButton* btnVisuAmpliado;
+    QGroupBox* gbxTemperaturas;
+    QLineEdit* edTMax;
+    QLineEdit* edTMin;
+    QGroupBox* gbxEscala;
+    QCheckBox* chkAutom;
+    QLabel* lblEMax;
+    QLabel* lblEMin;
+    QLineEdit* edEMax;
+    QLineEdit* edEMin;
+    QPushButton* btnAplicar;
+    QPushButton* btnAplicarHoriz;
+
+    void btnVisualizarClick();
+    void btnApagarClick();
+    void chkAutomClick();
+    void btnAplicarClick();
+    void btnAplicarHorizClick();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
+    int NumeroNos() const;
+    void MostraJanela(QWidget* janela);
+
     Contexto& ctx_;
 };
