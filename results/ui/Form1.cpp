@@ -1,5 +1,100 @@
 #include "results/ui/Form1.h"
 
-TForm1::TForm1(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QHeaderView>
+#include <QVBoxLayout>
 
-void TForm1::AtualizaTabela() {}
+#include "core/ui/ExecutaAcao.h"
+#include "core/ui/Janelas.h"
+#include "results/ui/Navegacao.h"
+#include "results/ui/SalvaTabela.h"
+#include "results/ui/frmSalvarNo.h"
+#include "results/ui/frmTemperaturaNo.h"
+
+TForm1::TForm1(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral(" Norvik 1D                         Planilha de Resultados (Temperaturas)"));
+    resize(820, 560);
+
+    MainMenu1 = new QMenuBar(this);
+    Saida1 = MainMenu1->addAction(QStringLiteral("&Saída"));
+    QMenu* resultados = MainMenu1->addMenu(QStringLiteral("&Resultados"));
+    Grafico1 = resultados->addAction(QStringLiteral("Gráfico"));
+    Eixo1 = resultados->addAction(QStringLiteral("Eixo"));
+    Cores1 = resultados->addAction(QStringLiteral("Cores"));
+    QMenu* salvar = MainMenu1->addMenu(QStringLiteral("&Salvar"));
+    SalvarTudo1 = salvar->addAction(QStringLiteral("Salvar Tudo"));
+    VisualizarNos1 = salvar->addAction(QStringLiteral("Visualizar Nós"));
+    SalvarNos1 = salvar->addAction(QStringLiteral("Salvar Nós"));
+
+    auto* titulo = new QLabel(QStringLiteral("RESULTADOS"), this);
+    QFont fonte = titulo->font();
+    fonte.setPointSize(fonte.pointSize() + 4);
+    fonte.setBold(true);
+    titulo->setFont(fonte);
+    titulo->setAlignment(Qt::AlignHCenter);
+    auto* subtitulo = new QLabel(QStringLiteral("Temperaturas [C]"), this);
+    subtitulo->setAlignment(Qt::AlignHCenter);
+
+    modelo = new ModeloTabela(ctx_.temperaturas, this);
+    StgResultado = new QTableView(this);
+    StgResultado->setObjectName(QStringLiteral("StgResultado"));
+    StgResultado->setModel(modelo);
+    // Fixed row heights and column widths: the view never measures a million cells.
+    StgResultado->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StgResultado->verticalHeader()->setDefaultSectionSize(20);
+    StgResultado->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StgResultado->horizontalHeader()->setDefaultSectionSize(70);
+    StgResultado->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont mono(QStringLiteral("Monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    StgResultado->setFont(mono);
+    StgResultado->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    auto* caixa = new QVBoxLayout(this);
+    caixa->setMenuBar(MainMenu1);
+    caixa->addWidget(titulo);
+    caixa->addWidget(subtitulo);
+    caixa->addWidget(StgResultado, 1);
+
+    connect(Saida1, &QAction::triggered, this, [this] { close(); });
+    connect(Grafico1, &QAction::triggered, this, [this] {
+        ExecutaAcao(ctx_.msg, [this] {
+            close();
+            Navegacao::AbreGrafico(ctx_);
+        });
+    });
+    connect(Eixo1, &QAction::triggered, this, [this] {
+        ExecutaAcao(ctx_.msg, [this] {
+            close();
+            Navegacao::AbreEixo(ctx_, true);
+        });
+    });
+    connect(Cores1, &QAction::triggered, this, [this] {
+        ExecutaAcao(ctx_.msg, [this] {
+            close();
+            Navegacao::AbreCores(ctx_);
+        });
+    });
+    connect(SalvarTudo1, &QAction::triggered, this,
+            [this] { ExecutaAcao(ctx_.msg, [this] { SalvaTabela::SalvarTudo(ctx_, ctx_.temperaturas); }); });
+    connect(VisualizarNos1, &QAction::triggered, this, [this] {
+        ExecutaAcao(ctx_.msg, [this] {
+            if (auto* j = ctx_.janelas.frmTemperaturaNo) j->Abre(TModoNo::Temperatura);
+        });
+    });
+    connect(SalvarNos1, &QAction::triggered, this, [this] {
+        ExecutaAcao(ctx_.msg, [this] {
+            if (auto* j = ctx_.janelas.frmSalvarNo) j->Abre(TModoNo::Temperatura);
+        });
+    });
+}
+
+void TForm1::AtualizaTabela() { modelo->Recarrega(); }
+
+void TForm1::showEvent(QShowEvent* evento) {
+    // A run that stopped early resized the table without telling the view.
+    if (modelo->rowCount() != StgResultado->verticalHeader()->count() ||
+        modelo->columnCount() != StgResultado->horizontalHeader()->count())
+        modelo->Recarrega();
+    QWidget::showEvent(evento);
+}

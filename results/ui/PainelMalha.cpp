@@ -1,6 +1,157 @@
 #include "results/ui/PainelMalha.h"
 
-TPainelMalha::TPainelMalha(Contexto& ctx, VarianteMalha variante, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), variante_(variante) {}
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPolygon>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <algorithm>
+#include <cmath>
 
-void TPainelMalha::DesenhaMalha() {}
+namespace {
+// Column bounds and label columns of each window.
+struct Geometria {
+    int x1, x2, xElemento, xNo;
+    bool alturaAtiva;  // height of the member from the last active element, not the complete member
+};
+
+Geometria GeometriaDe(VarianteMalha v) {
+    switch (v) {
+        case VarianteMalha::Resultados: return {50, 58, 40, 60, true};
+        case VarianteMalha::EixoTensional: return {25, 33, 15, 35, true};
+        default: return {25, 33, 15, 35, false};
+    }
+}
+
+// Text with its top-left corner at (x, y) over a box of the background colour.
+void TextoOpaco(QPainter& p, int x, int y, const QString& texto, const QColor& cor, const QColor& fundo) {
+    const QRect caixa = p.fontMetrics().boundingRect(QRect(x, y, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, texto);
+    p.fillRect(caixa, fundo);
+    p.setPen(cor);
+    p.drawText(caixa, Qt::AlignLeft | Qt::AlignTop, texto);
+}
+
+QFont Arial(int pontos) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(pontos);
+    return f;
+}
+}  // namespace
+
+TPainelMalha::TPainelMalha(Contexto& ctx, VarianteMalha variante, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), variante_(variante) {
+    pbMalha = new TFigura(this);
+    pbMalha->setObjectName(QStringLiteral("pbMalha"));
+    const bool resultados = variante == VarianteMalha::Resultados;
+    pbMalha->setFixedWidth(resultados ? 90 : 60);
+    pbMalha->setMinimumHeight(150);
+    pbMalha->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    // A member of many layers has a long legend: it scrolls instead of stretching the window.
+    auto* rolagem = new QScrollArea(this);
+    rolagem->setFrameShape(QFrame::NoFrame);
+    rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rolagem->setFixedWidth(150);
+    pbLegenda = new TFigura;
+    pbLegenda->setObjectName(QStringLiteral("pbLegenda"));
+    pbLegenda->setFixedSize(130, 200);
+    rolagem->setWidget(pbLegenda);
+    auto* caixa = new QHBoxLayout(this);
+    caixa->setContentsMargins(0, 0, 0, 0);
+    caixa->setSpacing(4);
+    caixa->addWidget(pbMalha);
+    caixa->addWidget(rolagem);
+}
+
+void TPainelMalha::DesenhaMalhaEm(QWidget* janela) {
+    if (!janela) return;
+    for (auto* painel : janela->findChildren<TPainelMalha*>()) painel->DesenhaMalha();
+}
+
+QColor TPainelMalha::Fundo() const { return palette().color(QPalette::Button); }
+
+QColor TPainelMalha::CorCamada(int camada, const QColor& fundo) {
+    static const QColor cores[10] = {
+        QColor(0, 0, 255),     QColor(255, 0, 0),   QColor(255, 255, 0), QColor(0, 128, 0),
+        QColor(128, 128, 128), QColor(255, 255, 255), QColor(128, 0, 0), QColor(128, 0, 128),
+        QColor(128, 128, 0),   QColor(0, 255, 255)};
+    if (camada >= 1 && camada <= 10) return cores[camada - 1];
+    return fundo;
+}
+
+void TPainelMalha::DesenhaMalha() {
+    const TDadosModelo& d = ctx_.dados;
+    nElemCamada_ = d.NElemCamada;
+    nCamadas_ = d.NCamadas;
+    nElemAtivos_ = d.NElemAtivos;
+    elementos_ = d.Elementos;
+    desenhada_ = true;
+    PintaMalha();
+    PintaLegenda();
+}
+
+void TPainelMalha::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    if (desenhada_) PintaMalha();
+}
+
+void TPainelMalha::PintaMalha() {
+    const QColor fundo = Fundo();
+    pbMalha->Limpa(fundo);
+    const int P = pbMalha->Imagem().height();
+
+    const Geometria g = GeometriaDe(variante_);
+    const long total = static_cast<long>(nElemCamada_) * nCamadas_;
+    const int ultimo = g.alturaAtiva ? nElemAtivos_ : static_cast<int>(total);
+    if (nElemCamada_ > 0 && nCamadas_ > 0 && total <= MaxElementos && ultimo >= 1 && ultimo <= MaxElementos) {
+        const auto& topo = elementos_[static_cast<std::size_t>(ultimo)];
+        const double H = topo.XIni + topo.Espessura;
+        const double s = (P - 4) / H;
+        if (H > 0 && std::isfinite(s)) {
+            QPainter p(&pbMalha->Imagem());
+            auto Y = [&](double y) { return static_cast<int>(std::trunc(P - s * y + 2)); };
+            auto T = [&](double v) { return static_cast<int>(std::trunc(s * v)); };
+            int e = 0;
+            for (int L = 1; L <= nCamadas_; ++L) {
+                for (int k = 1; k <= nElemCamada_; ++k) {
+                    ++e;
+                    const auto& el = elementos_[static_cast<std::size_t>(e)];
+                    const double y0 = el.XIni;
+                    const double y1 = el.XIni + el.Espessura;
+                    p.setPen(QPen(Qt::black, 1));
+                    p.setBrush(CorCamada(L, fundo));
+                    QPolygon area;
+                    area << QPoint(g.x1, Y(y0)) << QPoint(g.x1, Y(y1)) << QPoint(g.x2, Y(y1)) << QPoint(g.x2, Y(y0));
+                    p.drawPolygon(area);
+                    p.setBrush(fundo);
+
+                    p.setFont(Arial(6));
+                    TextoOpaco(p, g.xElemento, P - T((y0 + y1) / 2) - 2, QString::number(e), Qt::red, fundo);
+                    p.setFont(Arial(5));
+                    if (e == 1)
+                        TextoOpaco(p, g.xNo, P - T(y0) - 9, QStringLiteral("1"), Qt::black, fundo);
+                    else
+                        TextoOpaco(p, g.xNo, P - T(y0), QString::number(e), Qt::black, fundo);
+                    if (e == total) TextoOpaco(p, g.xNo, P - T(y1) + 1, QString::number(e + 1), Qt::black, fundo);
+                }
+            }
+        }
+    }
+    pbMalha->Atualiza();
+}
+
+void TPainelMalha::PintaLegenda() {
+    const QColor fundo = Fundo();
+    pbLegenda->setFixedHeight(std::max(200, 70 + 17 * std::clamp(nCamadas_, 0, MaxCamadas) + 4));
+    pbLegenda->Limpa(fundo);
+    QPainter p(&pbLegenda->Imagem());
+    p.setFont(Arial(10));
+    TextoOpaco(p, 22, 2, QStringLiteral("< LEGENDA >"), Qt::black, fundo);
+    p.setFont(Arial(9));
+    TextoOpaco(p, 2, 33, QStringLiteral("> Elementos"), Qt::red, fundo);
+    TextoOpaco(p, 2, 50, QStringLiteral("> Numeração Nós"), Qt::black, fundo);
+    for (int L = 1; L <= std::min(nCamadas_, MaxCamadas); ++L)
+        TextoOpaco(p, 2, 70 + 17 * (L - 1), QStringLiteral("> Camada ") + QString::number(L),
+                   CorCamada(std::min(L, 10), fundo), fundo);
+    p.end();
+    pbLegenda->Atualiza();
+}

@@ -1,7 +1,10 @@
 #pragma once
+#include <QColor>
+#include <QImage>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
+#include "results/ui/Figura.h"
 
 // The five windows that show the layered member beside their chart.
 enum class VarianteMalha { Grafico, Eixo, GraficoTensional, EixoTensional, Resultados };
@@ -16,7 +19,30 @@ public:
     // Takes a copy of the layer and element tables and repaints both pictures.
     void DesenhaMalha();
 
+    // Draws the member in every panel that `janela` holds (the chart windows
+    // place one in their layouts).
+    static void DesenhaMalhaEm(QWidget* janela);
+
+    // Fill colour of layer L (1-based); layers above 10 have none of their own.
+    static QColor CorCamada(int camada, const QColor& fundo);
+
+    TFigura* pbMalha;
+    TFigura* pbLegenda;
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+
 private:
+    void PintaMalha();
+    void PintaLegenda();
+    QColor Fundo() const;
+
     Contexto& ctx_;
     VarianteMalha variante_;
+    bool desenhada_ = false;
+    // Copies taken at DesenhaMalha, so a later run does not change a drawing on screen.
+    int nElemCamada_ = 0;
+    int nCamadas_ = 0;
+    int nElemAtivos_ = 0;
+    std::array<TCamada, MaxElementos + 1> elementos_{};
 };

@@ -1,19 +1,81 @@
 #pragma once
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
 #include <QWidget>
 
 #include "core/PosProcesso.h"
 #include "core/ui/Contexto.h"
+#include "results/ui/Figura.h"
 
+// " IsoCores": the member painted in the colours of its temperatures at one
+// instant, beside the colour scale of the whole analysis, with an animation over
+// the instants and a read-out of the height and temperature under the mouse.
 class TfrmCores : public QWidget, public PintorElemento {
     Q_OBJECT
 public:
     explicit TfrmCores(Contexto& ctx, QWidget* parent = nullptr);
 
+    // The final state of a run, element by element (the post-processing calls it).
     void DesenhaElemento(int e, int m, double tInferior, double tSuperior, double tMaxEscala, double tMinEscala,
                          double alturaMembro, const std::array<TCamada, MaxElementos + 1>& elementos) override;
     // Limits of the start-hour control seTIni, set at the end of every complete run.
     void DefineLimitesHora(int minimo, int maximo);
 
+    // The scale picture and its five texts from TMinEscala and TMaxEscala.
+    void DesenhaEscala();
+    // "Visualizar": paints the instant chosen in seTIni.
+    void Visualizar();
+    // One tick of the animation.
+    void PassoAnimacao();
+    // The read-out for the mouse at (x, y) of imGrafico.
+    void MostraLeitura(int x, int y);
+
+    // Columns of the member in the picture.
+    static constexpr int XEsquerda = 110;
+    static constexpr int XDireita = 160;
+
+    QMenuBar* MainMenu1;
+    QAction* Lumar1D1;
+    QAction* SaidaCores1;
+    QAction* Grafico1;
+    QAction* Planilha1;
+    QAction* Eixo1;
+    TFigura* imGrafico;
+    TFigura* ImEscala;
+    TFigura* imCor;
+    QLabel* stTmax;
+    QLabel* stTq;
+    QLabel* stTr;
+    QLabel* stTf;
+    QLabel* stTmin;
+    QLabel* lbIndica;
+    QLabel* lbXi;
+    QLabel* lbTi;
+    QLabel* Label5;
+    QSpinBox* seTIni;
+    QPushButton* btnVisualizar;
+    QCheckBox* chkAnimacao;
+    QSpinBox* seFotos;
+    QTimer* tAnimacao;
+    QProgressBar* gaProcesso;
+    int PosEscala = 0;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
+    void PintaElemento(int e, int m, double tInferior, double tSuperior, double tMaxEscala, double tMinEscala,
+                       double alturaMembro, const TCamada& elemento);
+    void LimpaColuna();
+    void Status(const QString& texto);
+    double AlturaMembro() const;
+
     Contexto& ctx_;
+    bool leituraValida_ = false;
 };

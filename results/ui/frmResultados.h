@@ -1,8 +1,13 @@
 #pragma once
+#include <QFrame>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
+#include "results/ui/PainelMalha.h"
 
+// "Resultados": the hub of a thermal run's results.
 class TfrmResultados : public QWidget {
     Q_OBJECT
 public:
@@ -11,6 +16,30 @@ public:
     // Redraws the member (results-window variant) from the state.
     void DesenhaMalha();
 
+    QPushButton* btnGrafico;
+    QPushButton* btnCores;
+    QPushButton* btnEixo;
+    QPushButton* Button1;
+    QPushButton* btnTensional;
+    QFrame* Panel1;
+    TPainelMalha* painelMalha;
+    QMenuBar* MainMenu1;
+    QAction* Sair1;
+    QAction* NovaAnalise1;
+    QAction* SalvarPlanilha1;
+    QAction* AnaliseTensional1;
+    QAction* Planilha1;
+    QAction* Grafico1;
+    QAction* Cores1;
+    QAction* Eixo1;
+
 private:
+    void Sair();
+    void NovaAnalise();
+    void SalvarPlanilha();
+    void AnaliseTensional();
+    // "Deseja salvar a planilha de resultados?" and, on Yes, the save.
+    void PerguntaSalvar();
+
     Contexto& ctx_;
 };

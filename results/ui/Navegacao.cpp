@@ -1,0 +1,46 @@
+#include "results/ui/Navegacao.h"
+
+#include "core/Numeros.h"
+#include "core/ui/Janelas.h"
+#include "results/ui/Form1.h"
+#include "results/ui/PainelMalha.h"
+#include "results/ui/frmCores.h"
+#include "results/ui/frmEixo.h"
+#include "results/ui/frmGrafico.h"
+
+namespace Navegacao {
+
+namespace {
+void Mostra(QWidget* janela) {
+    if (!janela) return;
+    janela->show();
+    janela->raise();
+    janela->activateWindow();
+}
+}  // namespace
+
+int UltimoNo(const TDadosModelo& dados) { return dados.NCamadas * dados.NElemCamada + 1; }
+
+void AbreGrafico(Contexto& ctx) {
+    auto* janela = ctx.janelas.frmGrafico;
+    if (!janela) return;
+    janela->DefineNoMaximo(UltimoNo(ctx.dados));
+    Mostra(janela);
+    TPainelMalha::DesenhaMalhaEm(janela);
+}
+
+void AbreEixo(Contexto& ctx, bool defineLimites) {
+    auto* janela = ctx.janelas.frmEixo;
+    if (!janela) return;
+    Mostra(janela);
+    if (defineLimites)
+        janela->DefineLimitesHora(ctx.dados.Camadas[1].HoraConcretagem + 1,
+                                  static_cast<int>(Numeros::Trunc(ctx.dados.TempoTotal)));
+    TPainelMalha::DesenhaMalhaEm(janela);
+}
+
+void AbreCores(Contexto& ctx) { Mostra(ctx.janelas.frmCores); }
+
+void AbrePlanilha(Contexto& ctx) { Mostra(ctx.janelas.Form1); }
+
+}  // namespace Navegacao

@@ -1,0 +1,65 @@
+#include "results/ui/SalvaTabela.h"
+
+#include <QFile>
+
+#include "core/Numeros.h"
+#include "core/ui/Janelas.h"
+#include "results/ExportaNos.h"
+#include "results/ExportaTabela.h"
+#include "results/ui/frmSalvaArq.h"
+
+namespace SalvaTabela {
+
+namespace {
+
+std::string CaminhoLocal(const QString& nome) { return QFile::encodeName(nome).toStdString(); }
+
+// The progress window for the length of one save, hidden however the save ends.
+class JanelaProgresso {
+public:
+    JanelaProgresso(Contexto& ctx) : janela_(ctx.janelas.frmSalvaArq) {
+        if (janela_) janela_->Inicia(MaximoBarra(ctx.dados));
+    }
+    ~JanelaProgresso() {
+        if (janela_) janela_->Termina();
+    }
+    void Avanca(int posicao) {
+        if (janela_) janela_->Avanca(posicao);
+    }
+
+private:
+    TfrmSalvaArq* janela_;
+};
+
+}  // namespace
+
+QString NomeComTxt(const QString& escolhido) { return escolhido + QStringLiteral(".txt"); }
+
+int MaximoBarra(const TDadosModelo& dados) {
+    return static_cast<int>(Numeros::Round(dados.TempoTotal - dados.Camadas[1].HoraConcretagem));
+}
+
+void SalvarTudo(Contexto& ctx, const TabelaTexto& tabela) {
+    ctx.msg.erro(QStringLiteral("Atenção. O procedimento para salvar pode demorar."));
+    const auto nome = ctx.arquivos.salvar(FiltroTexto);
+    if (!nome) return;
+    JanelaProgresso progresso(ctx);
+    ExportaTabela::Grava(CaminhoLocal(NomeComTxt(*nome)), tabela, ctx.dados.NElemAtivos,
+                         [&](int linha) { progresso.Avanca(linha); });
+}
+
+bool SalvaDireto(Contexto& ctx, const TabelaTexto& tabela) {
+    const auto nome = ctx.arquivos.salvar(FiltroTexto);
+    if (!nome) return false;
+    ExportaTabela::Grava(CaminhoLocal(NomeComTxt(*nome)), tabela, ctx.dados.NElemAtivos);
+    return true;
+}
+
+void SalvaNos(Contexto& ctx, const TabelaTexto& tabela, const std::vector<int>& nos) {
+    const auto nome = ctx.arquivos.salvar(FiltroTexto);
+    if (!nome) return;
+    JanelaProgresso progresso(ctx);
+    ExportaNos::Grava(CaminhoLocal(NomeComTxt(*nome)), tabela, nos, [&](int linha) { progresso.Avanca(linha); });
+}
+
+}  // namespace SalvaTabela
