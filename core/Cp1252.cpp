@@ -47,10 +47,11 @@ std::size_t Decodifica(std::string_view t, std::size_t p, char32_t& cp) {
 void Acrescenta(std::string& destino, std::string_view utf8) {
     std::size_t p = 0;
     while (p < utf8.size()) {
-        const auto b = static_cast<unsigned char>(utf8[p]);
-        if (b < 0x80) {
-            destino.push_back(static_cast<char>(b));
-            ++p;
+        std::size_t fim = p;
+        while (fim < utf8.size() && static_cast<unsigned char>(utf8[fim]) < 0x80) ++fim;
+        if (fim > p) {
+            destino.append(utf8.data() + p, fim - p);
+            p = fim;
             continue;
         }
         char32_t cp = 0;
