@@ -90,8 +90,9 @@ double TFunc::TaxaCurva(double N, double Tr, double E, double C, double B, doubl
 }
 
 double TFunc::CalorHidratacao(const TDadosModelo& dados, const TValoresSI& si, int camada, double x) {
-    const TCalorSI& c = si.Calor[static_cast<std::size_t>(camada)];
-    if (c.Constante) return c.F;
+    const TCalorSI& w = si.Calor[static_cast<std::size_t>(camada)];
+    const TCalorInterno& c = *w.Registro;
+    if (c.Constante) return w.F;
     if (dados.CalorDiscreto) {
         const long long h = Numeros::Trunc(x);
         if (h < 1 || h > MaxHoras) {
@@ -99,7 +100,7 @@ double TFunc::CalorHidratacao(const TDadosModelo& dados, const TValoresSI& si, i
                               " foi consultada na hora " + Numeros::FormataInteiro(h) +
                               " após o lançamento, fora das horas 1 a 5000");
         }
-        return c.Tabela[h] * c.FatorTabela;
+        return c.Tabela[static_cast<std::size_t>(h)] * w.FatorTabela;
     }
     try {
         return TaxaCurva(c.N, c.Tr, c.E, c.C, c.B, x, si.FatorCurva);

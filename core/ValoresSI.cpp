@@ -8,17 +8,9 @@ void TValoresSI::Deriva(const TDadosModelo& dados, TValoresSI& si) {
     si.BetaSup = dados.BetaSup;
     si.FatorCurva = FatorCurvaSI;
     for (int L = 1; L <= MaxCamadas; ++L) {
-        const TCalorInterno& c = dados.CalorCamadas[L];
-        TCalorSI& w = si.Calor[L];
-        w.Constante = c.Constante;
-        w.F = c.F;
-        w.N = c.N;
-        w.Tr = c.Tr;
-        w.E = c.E;
-        w.C = c.C;
-        w.B = c.B;
-        w.Tabela = c.Tabela.data();
-        w.FatorTabela = 1.0;
+        si.Calor[L].Registro = &dados.CalorCamadas[L];
+        si.Calor[L].F = dados.CalorCamadas[L].F;
+        si.Calor[L].FatorTabela = 1.0;
     }
     if (!usuais) return;
 

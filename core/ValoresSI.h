@@ -3,18 +3,12 @@
 
 #include "core/DadosModelo.h"
 
-// The heat of one layer in the working units of the analysis (W/m³). The hourly
-// table is not copied: the analysis reads the stored table through `Tabela` and
-// multiplies by `FatorTabela`.
+// The heat of one layer in the working units of the analysis (W/m³). The stored
+// record is referred to, not copied: the curve parameters need no conversion, and
+// the hourly table is read in place and multiplied by `FatorTabela`.
 struct TCalorSI {
-    bool Constante = false;
-    double F = 0.0;
-    double N = 0.0;
-    double Tr = 0.0;
-    double E = 0.0;
-    double C = 0.0;
-    double B = 0.0;
-    const double* Tabela = nullptr;  // stored table, entries 1..MaxHoras
+    const TCalorInterno* Registro = nullptr;
+    double F = 0.0;  // constant rate, W/m³
     double FatorTabela = 1.0;
 };
 

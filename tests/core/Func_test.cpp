@@ -249,7 +249,7 @@ TEST(ValoresSI, PadroesDosDoisSistemasDescrevemOMesmoConcreto) {
     EXPECT_NEAR(si->Superficie[1].BetaSC / 3600, 300 * 4186.0 / 86400, 1e-10);
     EXPECT_NEAR(si->Superficie[1].HDia, 77760.0, 1e-8);
     EXPECT_NEAR(si->Calor[1].F, 4.186, 1e-12);
-    EXPECT_NEAR(si->Calor[1].Tabela[1] * si->Calor[1].FatorTabela, 4186.0, 1e-9);
+    EXPECT_NEAR(si->Calor[1].Registro->Tabela[1] * si->Calor[1].FatorTabela, 4186.0, 1e-9);
     EXPECT_EQ(si->FatorCurva, 4186.0 / 3600.0);
     EXPECT_EQ(d->Camadas[1].K, antes->Camadas[1].K);
     EXPECT_EQ(d->BetaSup, antes->BetaSup);
