@@ -85,7 +85,8 @@ TEST_P(LoteExemplo, RodaEGravaOsBytesDoSalvarTudo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Exemplos, LoteExemplo,
-                         ::testing::Values("bloco-fundacao-3-camadas", "muro-10-camadas-cura",
+                         ::testing::Values("bloco-fundacao-3-camadas", "bloco-fundacao-3-camadas-unidades-usuais",
+                                           "muro-10-camadas-cura",
                                            "secao-gravidade-40-camadas-adiabatico"),
                          [](const auto& info) {
                              std::string nome;
