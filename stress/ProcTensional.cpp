@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <exception>
 #include <thread>
 
 #include "core/Erros.h"
@@ -137,16 +138,25 @@ void ResolveBloco(const TMatrizFluencia& M, int H, const int* horas, const doubl
 
 // Runs tarefa(k) for k = 0..n − 1 on `linhas` threads, handing the next k to whichever is
 // free; the calling thread is thread 0.
+// An exception of any thread (memory exhausted) is raised again in the caller.
 template <class F>
 void Distribui(int n, int linhas, F tarefa) {
     std::atomic<int> proxima{0};
+    std::vector<std::exception_ptr> erros(static_cast<std::size_t>(std::max(linhas, 1)));
     auto trabalho = [&](int fio) {
-        for (int k = proxima.fetch_add(1); k < n; k = proxima.fetch_add(1)) tarefa(k, fio);
+        try {
+            for (int k = proxima.fetch_add(1); k < n; k = proxima.fetch_add(1)) tarefa(k, fio);
+        } catch (...) {
+            erros[static_cast<std::size_t>(fio)] = std::current_exception();
+            proxima.store(n);
+        }
     };
     std::vector<std::thread> outras;
     for (int f = 1; f < linhas; ++f) outras.emplace_back(trabalho, f);
     trabalho(0);
     for (auto& t : outras) t.join();
+    for (const auto& e : erros)
+        if (e) std::rethrow_exception(e);
 }
 
 // How a node's solve failed: a compliance (loading hour j, hour i) or a stress (hour i)
