@@ -1,3 +1,46 @@
 #include "results/ui/frmEixoTensional.h"
 
-TfrmEixoTensional::TfrmEixoTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QSpinBox>
+#include <algorithm>
+
+#include "core/Numeros.h"
+#include "results/ui/PainelGrafico.h"
+
+using CurvasTensao::TipoResistencia;
+
+TfrmEixoTensional::TfrmEixoTensional(Contexto& ctx, QWidget* parent)
+    : TJanelaGraficoTensao(ctx, VarianteMalha::EixoTensional,
+                           {QStringLiteral(" Gráfico por Eixo"), QStringLiteral("Nó X Tensão"), QStringLiteral("Nó"),
+                            QStringLiteral("Escolha da hora"), QStringLiteral("Tração por C. &Diâmetral")},
+                           parent) {
+    setObjectName(QStringLiteral("frmEixoTensional"));
+}
+
+void TfrmEixoTensional::Abre() {
+    show();
+    raise();
+    DesenhaMalha();
+}
+
+void TfrmEixoTensional::Visualizar() {
+    const TDadosModelo& d = ctx_.dados;
+    const int h1 = d.Camadas[1].HoraConcretagem;
+    const int ultima = static_cast<int>(Numeros::Trunc(d.TempoTotal));
+    // Row 0 of the table is its header: the first hour with stresses is H1 + 1.
+    const int primeira = std::min(h1 + 1, std::max(ultima, h1));
+    const int hora = std::clamp(TPainelGrafico::ValorDigitado(spseNo), primeira, std::max(ultima, primeira));
+    spseNo->setRange(primeira, std::max(ultima, primeira));
+    spseNo->setValue(hora);
+    cGrafico->AdicionaSerie(QStringLiteral("Hora:") + QString::number(hora),
+                            TPainelGrafico::Pontos(CurvasTensao::PerfilLinha(ctx_.tensoes, hora - h1,
+                                                                              d.NElemAtivos + 1)));
+    cGrafico->MostraExtremos(edTMax, edTMin);
+}
+
+void TfrmEixoTensional::Resistencia(TipoResistencia tipo) {
+    static const QString prefixos[] = {QStringLiteral("TraçãoFlexão"), QStringLiteral("TraçãoSimples"),
+                                       QStringLiteral("TraçãoC.Diâm."), QStringLiteral("Compres.")};
+    const int hora = spseNo->value();
+    AdicionaResistencia(prefixos[static_cast<int>(tipo)] + QString::fromStdString(Numeros::FormataGeral(hora)), tipo,
+                        CurvasTensao::ResistenciaEixo(ctx_.dados, tipo, hora, ctx_.dados.NElemAtivos + 1));
+}

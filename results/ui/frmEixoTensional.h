@@ -1,13 +1,17 @@
 #pragma once
-#include <QWidget>
+#include "stress/ui/JanelaGraficoTensao.h"
 
-#include "core/ui/Contexto.h"
-
-class TfrmEixoTensional : public QWidget {
+// " Gráfico por Eixo": stress of every node at a chosen hour, and the strengths of
+// concrete of that age as horizontal lines.
+class TfrmEixoTensional : public TJanelaGraficoTensao {
     Q_OBJECT
 public:
     explicit TfrmEixoTensional(Contexto& ctx, QWidget* parent = nullptr);
 
-private:
-    Contexto& ctx_;
+    // Shown from the stress window or table with the member drawn.
+    void Abre();
+
+protected:
+    void Visualizar() override;
+    void Resistencia(CurvasTensao::TipoResistencia tipo) override;
 };

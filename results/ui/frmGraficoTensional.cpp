@@ -1,3 +1,43 @@
 #include "results/ui/frmGraficoTensional.h"
 
-TfrmGraficoTensional::TfrmGraficoTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+#include <QSpinBox>
+#include <algorithm>
+
+#include "results/ui/PainelGrafico.h"
+
+using CurvasTensao::TipoResistencia;
+
+TfrmGraficoTensional::TfrmGraficoTensional(Contexto& ctx, QWidget* parent)
+    : TJanelaGraficoTensao(ctx, VarianteMalha::GraficoTensional,
+                           {QStringLiteral(" GraficoTensional"), QStringLiteral(" Tempo X Tensão"),
+                            QStringLiteral("Tempo (Horas)"), QStringLiteral("Escolha do Nó"),
+                            QStringLiteral("Tração por C. &Diâmentral")},
+                           parent) {
+    setObjectName(QStringLiteral("frmGraficoTensional"));
+}
+
+void TfrmGraficoTensional::DefineNoMaximo(int no) { spseNo->setMaximum(std::max(no, spseNo->minimum())); }
+
+void TfrmGraficoTensional::Abre() {
+    DefineNoMaximo(ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1);
+    show();
+    raise();
+    DesenhaMalha();
+}
+
+void TfrmGraficoTensional::Visualizar() {
+    const int n = ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1;
+    const int no = std::clamp(TPainelGrafico::ValorDigitado(spseNo), 1, std::max(n, 1));
+    DefineNoMaximo(n);
+    spseNo->setValue(no);
+    cGrafico->AdicionaSerie(QStringLiteral("Nó:") + QString::number(no),
+                            TPainelGrafico::Pontos(CurvasTensao::HistoricoNo(ctx_.tensoes, no)));
+    cGrafico->MostraExtremos(edTMax, edTMin);
+}
+
+void TfrmGraficoTensional::Resistencia(TipoResistencia tipo) {
+    static const QString titulos[] = {QStringLiteral("Tração Flexão"), QStringLiteral("Tração Simples"),
+                                      QStringLiteral("Tração C.Diâm."), QStringLiteral("Compressão")};
+    AdicionaResistencia(titulos[static_cast<int>(tipo)], tipo,
+                        CurvasTensao::ResistenciaTempo(ctx_.dados, tipo, spseNo->value()));
+}

@@ -1,13 +1,19 @@
 #pragma once
-#include <QWidget>
+#include "stress/ui/JanelaGraficoTensao.h"
 
-#include "core/ui/Contexto.h"
-
-class TfrmGraficoTensional : public QWidget {
+// " GraficoTensional": stress against time of chosen nodes, and the strength of the
+// layer holding the node against the same time.
+class TfrmGraficoTensional : public TJanelaGraficoTensao {
     Q_OBJECT
 public:
     explicit TfrmGraficoTensional(Contexto& ctx, QWidget* parent = nullptr);
 
-private:
-    Contexto& ctx_;
+    // Upper limit of the node chooser.
+    void DefineNoMaximo(int no);
+    // Shown from the stress window or table: chooser up to the member's last node, member drawn.
+    void Abre();
+
+protected:
+    void Visualizar() override;
+    void Resistencia(CurvasTensao::TipoResistencia tipo) override;
 };

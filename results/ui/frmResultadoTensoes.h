@@ -1,12 +1,34 @@
 #pragma once
+#include <QLabel>
+#include <QMenuBar>
+#include <QTableView>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/ModeloTabela.h"
 
+// " Resultado de Tensões": the stresses of the last stress run, hours by nodes, with
+// the same exports and node windows as the temperature table.
 class TfrmResultadoTensoes : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmResultadoTensoes(Contexto& ctx, QWidget* parent = nullptr);
+
+    // The stress table was refilled (or partly written by a failed run): refresh the view.
+    void AtualizaTabela();
+
+    QTableView* StgResultado;
+    ModeloTabela* modelo;
+    QMenuBar* MainMenu1;
+    QAction* Saida1;
+    QAction* Grafico1;
+    QAction* Eixo1;
+    QAction* SalvarTudo1;
+    QAction* VisualizarNos1;
+    QAction* SalvarNos1;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
     Contexto& ctx_;

@@ -16,8 +16,13 @@ QLineEdit* Campo(QWidget* dono, const char* nome, const QString& texto, const QS
 QRadioButton* Opcao(QWidget* dono, const char* nome, const QString& texto, bool marcada) {
     auto* r = new QRadioButton(texto, dono);
     r->setObjectName(QString::fromLatin1(nome));
-    r->setChecked(marcada);
+    if (marcada) r->setProperty("marcadaInicial", true);
     return r;
+}
+
+void MarcaOpcoes(QWidget* janela) {
+    for (QRadioButton* r : janela->findChildren<QRadioButton*>())
+        if (r->property("marcadaInicial").toBool()) r->setChecked(true);
 }
 
 QPushButton* Botao(QWidget* dono, const char* nome, const QString& texto, const QString& dica) {

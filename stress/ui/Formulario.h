@@ -12,7 +12,11 @@
 namespace Formulario {
 
 QLineEdit* Campo(QWidget* dono, const char* nome, const QString& texto, const QString& dica = {});
+// `marcada` takes effect at MarcaOpcoes: until the layouts place the options in
+// their groups they are all siblings, and checking one would clear the others.
 QRadioButton* Opcao(QWidget* dono, const char* nome, const QString& texto, bool marcada = false);
+// Checks the options created as marked; called once the layouts are built.
+void MarcaOpcoes(QWidget* janela);
 QPushButton* Botao(QWidget* dono, const char* nome, const QString& texto, const QString& dica = {});
 QLabel* Rotulo(QWidget* dono, const char* nome, const QString& texto);
 QGroupBox* Grupo(QWidget* dono, const char* nome, const QString& titulo, const QString& dica = {});

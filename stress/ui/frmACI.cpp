@@ -1,18 +1,29 @@
 #include "stress/ui/frmACI.h"
 
 #include <QGridLayout>
+#include <QPixmap>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/ui/ImagemJpeg.h"
 #include "core/ui/ExecutaAcao.h"
 #include "stress/ui/Formulario.h"
 
 using namespace Formulario;
 
+// The pictures live in a static library: their resource must be registered by hand.
+static void RegistraRecursos() { Q_INIT_RESOURCE(tensional); }
+
 TfrmACI::TfrmACI(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmACI"));
     setWindowTitle(QStringLiteral("Coef. de Restrição - ACI"));
     imgEstrutura = Rotulo(this, "imgEstrutura", QString());
+    RegistraRecursos();
+    try {
+        imgEstrutura->setPixmap(QPixmap::fromImage(ImagemJpeg::Carrega(QStringLiteral(":/tensional/restricao_aci.jpg"))));
+    } catch (const std::exception&) {
+        // Without its picture the window still asks for H and L.
+    }
     edH = Campo(this, "edH", QStringLiteral("1"), QStringLiteral("Altura da estrutura"));
     edL = Campo(this, "edL", QStringLiteral("2"),
                 QStringLiteral("Comprimento da estrutura \r\n(Equivale a maior dimensão)"));

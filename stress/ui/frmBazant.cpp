@@ -83,6 +83,7 @@ TfrmBazant::TfrmBazant(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     l->addWidget(gbxModelo);
     l->addLayout(botoes);
 
+    MarcaOpcoes(this);
     connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();

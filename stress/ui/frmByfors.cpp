@@ -97,6 +97,7 @@ TfrmByfors::TfrmByfors(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     l->addWidget(gbxByfors);
     l->addLayout(botoes);
 
+    MarcaOpcoes(this);
     connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
     connect(btnCancela, &QPushButton::clicked, this, &QWidget::hide);
 }

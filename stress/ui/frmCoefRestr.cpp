@@ -25,6 +25,7 @@ TfrmCoefRestr::TfrmCoefRestr(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     auto* l = new QVBoxLayout(this);
     l->addWidget(grupo);
     l->addWidget(btnOk, 0, Qt::AlignHCenter);
+    MarcaOpcoes(this);
     connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
 }
 

@@ -1,6 +1,5 @@
 #include "stress/ui/frmEscolhaFluencia.h"
 
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
@@ -30,6 +29,7 @@ TfrmEscolhaFluencia::TfrmEscolhaFluencia(Contexto& ctx, QWidget* parent) : QWidg
     auto* l = new QVBoxLayout(this);
     l->addWidget(grupo);
     l->addWidget(btnOK, 0, Qt::AlignHCenter);
+    MarcaOpcoes(this);
     connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { btnOKClick(); }); });
 }
 
@@ -56,14 +56,12 @@ void TfrmEscolhaFluencia::btnOKClick() {
             j.frmByfors->show();
             j.frmByfors->raise();
             break;
-        case TModeloFluencia::Bazant: {
+        case TModeloFluencia::Bazant:
             // The density typed for the layers is the best first guess for the concrete.
-            if (auto* edRo = j.frmMembro->findChild<QLineEdit*>(QStringLiteral("edRo")))
-                j.frmBazant->edMassaEspec->setText(edRo->text());
+            j.frmBazant->edMassaEspec->setText(j.frmMembro->edRo->text());
             j.frmBazant->show();
             j.frmBazant->raise();
             break;
-        }
         case TModeloFluencia::NBR6118:
             j.frmNBR6118->show();
             j.frmNBR6118->raise();

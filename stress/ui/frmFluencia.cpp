@@ -68,6 +68,7 @@ TfrmFluencia::TfrmFluencia(Contexto& ctx, QWidget* parent) : QWidget(parent), ct
     l->addWidget(gbxModelo);
     l->addLayout(botoes);
 
+    MarcaOpcoes(this);
     // The unit of E is a property of the typed parameters: it takes effect at once.
     connect(rbtGpa, &QRadioButton::toggled, this, [this](bool gpa) { ctx_.dados.EEmGPa = gpa; });
     connect(btnVisualizarE, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { VisualizarE(); }); });

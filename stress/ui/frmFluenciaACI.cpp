@@ -61,6 +61,7 @@ TfrmFluenciaACI::TfrmFluenciaACI(Contexto& ctx, QWidget* parent) : QWidget(paren
     l->addWidget(gbxModelo);
     l->addLayout(botoes);
 
+    MarcaOpcoes(this);
     connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();

@@ -108,6 +108,7 @@ TfrmNBR6118::TfrmNBR6118(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
                        static_cast<QWidget*>(lblPerimetro), static_cast<QWidget*>(edPerimetro)})
         w->setEnabled(false);
 
+    MarcaOpcoes(this);
     connect(cbPlaca, &QComboBox::currentTextChanged, this, [this] { cbPlacaChange(); });
     connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {

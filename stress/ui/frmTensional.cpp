@@ -9,7 +9,10 @@
 #include "core/ui/Gauge.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/ProgressoJanela.h"
+#include "results/ui/frmEixoTensional.h"
+#include "results/ui/frmGraficoTensional.h"
 #include "results/ui/frmResultadoTensoes.h"
+#include "stress/ProcTensional.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmCoefRestr.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -108,11 +111,33 @@ TfrmTensional::TfrmTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), 
 
 void TfrmTensional::HabilitaRun() { btnRun->setEnabled(true); }
 
-void TfrmTensional::btnRunClick() {}
+void TfrmTensional::btnRunClick() {
+    TfrmResultadoTensoes* planilha = ctx_.janelas.frmResultadoTensoes;
+    ProgressoJanela progresso(gaTransiente, pbarProcesso, sbPainel0);
+    ResultadoTensional resultado;
+    try {
+        resultado = TProcTensional::ProcessaTensional(ctx_.dados, ctx_.temperaturas, ctx_.tensoes, progresso);
+    } catch (...) {
+        // A failed run keeps the nodes it wrote: the table shows them, the buttons stay as they were.
+        progresso.Conclui();
+        planilha->AtualizaTabela();
+        throw;
+    }
+    progresso.Conclui();
+    planilha->AtualizaTabela();
+    if (!resultado.Completo) return;
+    ctx_.msg.informacao(QString::fromStdString(resultado.Mensagem));
+    GroupBox2->setEnabled(true);
+    btnResult->setEnabled(true);
+}
 
-void TfrmTensional::btnGraficoClick() {}
+void TfrmTensional::btnGraficoClick() {
+    ctx_.janelas.frmGraficoTensional->Abre();
+}
 
-void TfrmTensional::btnGraficoEixoClick() {}
+void TfrmTensional::btnGraficoEixoClick() {
+    ctx_.janelas.frmEixoTensional->Abre();
+}
 
 void TfrmTensional::btnSaidaClick() {
     hide();

@@ -1,0 +1,71 @@
+#pragma once
+#include <QWidget>
+
+#include "core/ui/Contexto.h"
+#include "results/ui/PainelMalha.h"
+#include "stress/ui/CurvasTensao.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class TPainelGrafico;
+
+// What the two stress chart windows share: the chart with its legend below, the
+// member drawing, the node (or hour) chooser, the extremes shown, the manual
+// scale, and the menus of the four strength curves and of help.
+class TJanelaGraficoTensao : public QWidget {
+    Q_OBJECT
+public:
+    // Texts that differ between the two windows.
+    struct Textos {
+        QString janela, grafico, eixoX, rotuloEscolha, itemDiametral;
+    };
+
+    TJanelaGraficoTensao(Contexto& ctx, VarianteMalha variante, const Textos& textos, QWidget* parent = nullptr);
+
+    // Redraws the layered member beside the chart.
+    void DesenhaMalha();
+
+    TPainelGrafico* cGrafico;
+    TPainelMalha* painelMalha;
+    QSpinBox* spseNo;
+    QPushButton* btnVisualizar;
+    QPushButton* btnApagar;
+    QPushButton* btnVisuAmpliado;
+    QGroupBox* gbxTensoes;
+    QLineEdit* edTMax;
+    QLineEdit* edTMin;
+    QGroupBox* gbxEscala;
+    QCheckBox* chkAutom;
+    QLabel* lblEMax;
+    QLabel* lblEMin;
+    QLineEdit* edEMax;
+    QLineEdit* edEMin;
+    QPushButton* btnAplicar;
+    QAction* TracaoFlexao;
+    QAction* TracaoSimples;
+    QAction* TracaoComprDiametral;
+    QAction* Compressao;
+
+protected:
+    // "Visualizar": the stress curve of the chosen node or hour.
+    virtual void Visualizar() = 0;
+    // A strength item: its curve for the chosen node or hour.
+    virtual void Resistencia(CurvasTensao::TipoResistencia tipo) = 0;
+
+    // Adds a strength curve; refuses one whose coefficients were never given, and
+    // reports a vanishing denominator after keeping the points before it.
+    void AdicionaResistencia(const QString& titulo, CurvasTensao::TipoResistencia tipo,
+                             const CurvasTensao::CurvaResistencia& curva);
+    // Whether the strength window has given this kind its coefficients.
+    bool ResistenciaDefinida(CurvasTensao::TipoResistencia tipo) const;
+
+    Contexto& ctx_;
+
+private:
+    void chkAutomClick();
+    void btnAplicarClick();
+};

@@ -1,0 +1,289 @@
+// The stress input dialogs driven as a user would: type, click, read the state.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// GCC 12 sees the scripted optional paths as maybe uninitialised (a known false positive).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include "FalsosQt.h"
+#pragma GCC diagnostic pop
+#include "app/ui/Aplicacao.h"
+#include "core/ui/Janelas.h"
+#include "input/ui/frmMembro.h"
+#include "stress/ui/frmACI.h"
+#include "stress/ui/frmBazant.h"
+#include "stress/ui/frmByfors.h"
+#include "stress/ui/frmCEB.h"
+#include "stress/ui/frmCoefRestr.h"
+#include "stress/ui/frmEscolhaFluencia.h"
+#include "stress/ui/frmFluencia.h"
+#include "stress/ui/frmFluenciaACI.h"
+#include "stress/ui/frmNBR6118.h"
+#include "stress/ui/frmTensional.h"
+#include "stress/ui/frmTracaoFlexao.h"
+
+namespace {
+
+class JanelasEntradaTensional : public ::testing::Test {
+protected:
+    MensagensFalsas msg;
+    DialogosArquivoFalsos arquivos;
+    Aplicacao app{msg, arquivos};
+    Janelas& j = app.janelas();
+    TDadosModelo& d = app.dados();
+
+    static void Clica(QWidget* janela, const char* botao) {
+        auto* b = janela->findChild<QPushButton*>(QString::fromLatin1(botao));
+        ASSERT_NE(b, nullptr) << botao;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    static void Digita(QLineEdit* campo, const QString& texto) { campo->setText(texto); }
+    void Escolhe(QRadioButton* modelo) {
+        j.frmEscolhaFluencia->show();
+        modelo->setChecked(true);
+        Clica(j.frmEscolhaFluencia, "btnOK");
+    }
+};
+
+TEST_F(JanelasEntradaTensional, BureauGravaOsPadroesEAUnidadeNaHora) {
+    Escolhe(j.frmEscolhaFluencia->rbBureau);
+    EXPECT_EQ(d.ModeloFluencia, TModeloFluencia::Bureau);
+    ASSERT_TRUE(j.frmFluencia->isVisible());
+    j.frmFluencia->rbtMpa->setChecked(true);
+    EXPECT_FALSE(d.EEmGPa);  // without Ok
+    Clica(j.frmFluencia, "btnOk");
+    EXPECT_DOUBLE_EQ(d.EBureauA, 0.111137);
+    EXPECT_DOUBLE_EQ(d.EBureauB, 0.03547);
+    EXPECT_DOUBLE_EQ(d.FBureauA, 6.0656);
+    EXPECT_DOUBLE_EQ(d.FBureauB, 8.748);
+    EXPECT_FALSE(j.frmFluencia->isVisible());
+    EXPECT_TRUE(msg.erros.isEmpty());
+}
+
+TEST_F(JanelasEntradaTensional, ACIComModuloConstanteGravaOsPadroesNaOrdem) {
+    Escolhe(j.frmEscolhaFluencia->rbACI);
+    ASSERT_TRUE(j.frmByfors->isVisible());
+    Clica(j.frmByfors, "btnOK");
+    EXPECT_TRUE(d.ModuloConstante);
+    EXPECT_DOUBLE_EQ(d.ByforsA1, 2.0e-5);
+    EXPECT_DOUBLE_EQ(d.ByforsA2, 0.4152);
+    EXPECT_DOUBLE_EQ(d.ByforsA3, 3.236);
+    EXPECT_DOUBLE_EQ(d.ByforsA4, 0.135);
+    ASSERT_TRUE(j.frmFluenciaACI->isVisible());
+    EXPECT_TRUE(j.frmFluenciaACI->gbxModuloRef->isVisible());
+    j.frmFluenciaACI->rbVapor->setChecked(true);
+    Clica(j.frmFluenciaACI, "btnOK");
+    EXPECT_EQ(d.CuraACI, TCuraACI::Vapor);
+    EXPECT_DOUBLE_EQ(d.UmidadeRel, 55);
+    EXPECT_DOUBLE_EQ(d.SlumpACI, 50);
+    EXPECT_DOUBLE_EQ(d.FinosACI, 45);
+    EXPECT_DOUBLE_EQ(d.TeorArACI, 5);
+    EXPECT_DOUBLE_EQ(d.EspessuraMediaACI, 2000);
+    EXPECT_DOUBLE_EQ(d.VolSupACI, 1000);
+    EXPECT_DOUBLE_EQ(d.ModuloRef, 25000);
+    EXPECT_DOUBLE_EQ(d.Fcm, 21);
+}
+
+TEST_F(JanelasEntradaTensional, CampoInvalidoParaOOkNeleEGuardaOsAnteriores) {
+    Escolhe(j.frmEscolhaFluencia->rbACI);
+    j.frmByfors->rbVariavel->setChecked(true);
+    Clica(j.frmByfors, "btnOK");
+    EXPECT_FALSE(j.frmFluenciaACI->gbxModuloRef->isVisible());  // Byfors modulus: no reference asked
+    Digita(j.frmFluenciaACI->edUmidade, QStringLiteral("60,5"));
+    Digita(j.frmFluenciaACI->edTAr, QStringLiteral("5.0"));
+    Clica(j.frmFluenciaACI, "btnOK");
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_EQ(msg.erros[0], QStringLiteral("'5.0' não é um valor de ponto flutuante válido"));
+    EXPECT_DOUBLE_EQ(d.UmidadeRel, 60.5);
+    EXPECT_DOUBLE_EQ(d.FinosACI, 45);
+    EXPECT_DOUBLE_EQ(d.TeorArACI, 0);   // not reached
+    EXPECT_DOUBLE_EQ(d.EspessuraMediaACI, 0);
+    EXPECT_TRUE(j.frmFluenciaACI->isVisible());  // stays open to be mended
+}
+
+TEST_F(JanelasEntradaTensional, ByforsTipo2EscreveA1EDepoisAResistenciaDoCEB) {
+    Escolhe(j.frmEscolhaFluencia->rbCEB);
+    j.frmByfors->rbTipo[1]->setChecked(true);
+    EXPECT_EQ(j.frmByfors->edA1->text(), QStringLiteral("2"));
+    j.frmByfors->rbTipo[2]->setChecked(true);
+    EXPECT_EQ(j.frmByfors->edA1->text(), QStringLiteral("4,7"));
+    EXPECT_FALSE(j.frmByfors->rbTipo[1]->isChecked());
+    EXPECT_TRUE(j.frmByfors->rbConstante->isChecked());  // the types do not touch the modulus choice
+    j.frmByfors->rbTipo[1]->setChecked(true);
+    j.frmByfors->rbVariavel->setChecked(true);
+    Clica(j.frmByfors, "btnOK");
+    ASSERT_TRUE(j.frmCEB->isVisible());
+    EXPECT_FALSE(j.frmFluenciaACI->isVisible());
+    EXPECT_EQ(j.frmCEB->edfcm->text(), QStringLiteral("28"));
+    EXPECT_FALSE(j.frmCEB->gbxE28->isVisible());
+    EXPECT_FALSE(d.ModuloConstante);
+    Clica(j.frmCEB, "btnOK");
+    EXPECT_DOUBLE_EQ(d.Fcm, 28);
+    EXPECT_DOUBLE_EQ(d.ModuloRef, 27000);
+    EXPECT_DOUBLE_EQ(d.AreaCEB, 5e6);
+    EXPECT_DOUBLE_EQ(d.PerimetroCEB, 10000);
+    EXPECT_DOUBLE_EQ(d.UmidadeRel, 50);
+}
+
+TEST_F(JanelasEntradaTensional, ByforsCancelaNaoGravaNemVoltaAEscolha) {
+    Escolhe(j.frmEscolhaFluencia->rbCEB);
+    Clica(j.frmByfors, "btnCancela");
+    EXPECT_FALSE(j.frmByfors->isVisible());
+    EXPECT_FALSE(j.frmEscolhaFluencia->isVisible());
+    EXPECT_FALSE(j.frmCEB->isVisible());
+    EXPECT_DOUBLE_EQ(d.ByforsA1, 0);
+}
+
+TEST_F(JanelasEntradaTensional, BazantPrefixoZeroVirgulaEMassaDaCamada) {
+    j.frmMembro->edRo->setText(QStringLiteral("2410,5"));
+    Escolhe(j.frmEscolhaFluencia->rbBazant);
+    ASSERT_TRUE(j.frmBazant->isVisible());
+    EXPECT_EQ(j.frmBazant->edMassaEspec->text(), QStringLiteral("2410,5"));
+    j.frmBazant->rbBaixoCH->setChecked(true);
+    j.frmBazant->rbSim->setChecked(true);
+    j.frmBazant->RadioButton1->setChecked(true);
+    Clica(j.frmBazant, "btnOK");
+    EXPECT_DOUBLE_EQ(d.MassaEspecifica, 2410.5);
+    EXPECT_DOUBLE_EQ(d.Fcm, 21);
+    EXPECT_FALSE(d.EOtimizado);
+    EXPECT_DOUBLE_EQ(d.ModuloRef, 25000);
+    EXPECT_DOUBLE_EQ(d.RelAguaCimento, 0.45);
+    EXPECT_DOUBLE_EQ(d.RelAgregCimento, 0.65);
+    EXPECT_DOUBLE_EQ(d.RelAreiaCimento, 0.60);
+    EXPECT_DOUBLE_EQ(d.FatorCimento, 1.03);
+    EXPECT_TRUE(d.ConsideraMaturidade);
+    EXPECT_FALSE(j.frmBazant->isVisible());
+}
+
+TEST_F(JanelasEntradaTensional, NBRPlacaLigaEDesligaGeometriaETrocaDeUmidade) {
+    Escolhe(j.frmEscolhaFluencia->rbNBR);
+    auto* w = j.frmNBR6118;
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_FALSE(w->edArea->isEnabled());
+    EXPECT_FALSE(w->lblPerimetro->isEnabled());
+    w->cbPlaca->setCurrentText(QStringLiteral("Não"));
+    EXPECT_TRUE(w->edArea->isEnabled());
+    EXPECT_TRUE(w->lblArea->isEnabled());
+    EXPECT_TRUE(w->edPerimetro->isEnabled());
+    EXPECT_FALSE(w->rbUmidadeSup->isEnabled());
+    EXPECT_FALSE(w->rbUmidadeDupla->isEnabled());
+    EXPECT_FALSE(d.PlacaNBR);
+    Clica(w, "btnOK");
+    EXPECT_EQ(d.CimentoNBR, TCimentoNBR::Normal);
+    EXPECT_DOUBLE_EQ(d.FckNBR, 30);
+    EXPECT_EQ(d.AgregadoNBR, TAgregadoNBR::Granito);
+    EXPECT_DOUBLE_EQ(d.UmidadeNBR, 70);
+    EXPECT_TRUE(d.UmidadeSoSuperior);
+    EXPECT_FALSE(d.PlacaNBR);
+    EXPECT_DOUBLE_EQ(d.AreaNBR, 4);
+    EXPECT_DOUBLE_EQ(d.PerimetroNBR, 2);
+    EXPECT_EQ(d.SlumpNBR, TSlumpNBR::S5a9);
+    w->cbPlaca->setCurrentText(QStringLiteral("Sim"));
+    EXPECT_TRUE(d.PlacaNBR);
+    EXPECT_FALSE(w->edArea->isEnabled());
+    EXPECT_TRUE(w->rbUmidadeDupla->isEnabled());
+}
+
+// Cancelling any parameter window returns to the choice and keeps the model chosen.
+class CancelaParametros : public JanelasEntradaTensional, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CancelaParametros, VoltaAEscolhaComOModeloMantido) {
+    struct Caso {
+        QRadioButton* opcao;
+        QWidget* janela;
+        TModeloFluencia modelo;
+    };
+    const Caso casos[] = {
+        {j.frmEscolhaFluencia->rbBureau, j.frmFluencia, TModeloFluencia::Bureau},
+        {j.frmEscolhaFluencia->rbBazant, j.frmBazant, TModeloFluencia::Bazant},
+        {j.frmEscolhaFluencia->rbNBR, j.frmNBR6118, TModeloFluencia::NBR6118},
+        {j.frmEscolhaFluencia->rbACI, j.frmFluenciaACI, TModeloFluencia::ACI209},
+        {j.frmEscolhaFluencia->rbCEB, j.frmCEB, TModeloFluencia::CEB1990},
+    };
+    const Caso& c = casos[GetParam()];
+    d.Fcm = 33;
+    Escolhe(c.opcao);
+    if (c.modelo == TModeloFluencia::ACI209 || c.modelo == TModeloFluencia::CEB1990) Clica(j.frmByfors, "btnOK");
+    ASSERT_TRUE(c.janela->isVisible());
+    EXPECT_FALSE(j.frmEscolhaFluencia->isVisible());
+    Clica(c.janela, "btnCancela");
+    EXPECT_FALSE(c.janela->isVisible());
+    EXPECT_TRUE(j.frmEscolhaFluencia->isVisible());
+    EXPECT_EQ(d.ModeloFluencia, c.modelo);
+    EXPECT_DOUBLE_EQ(d.Fcm, 33);
+}
+INSTANTIATE_TEST_SUITE_P(Modelos, CancelaParametros, ::testing::Range(0, 5));
+
+TEST_F(JanelasEntradaTensional, RestricaoTotalAvisaEHabilitaRun) {
+    EXPECT_FALSE(j.frmTensional->btnRun->isEnabled());
+    d.RestricaoACI = true;
+    j.frmCoefRestr->show();
+    Clica(j.frmCoefRestr, "btnOk");
+    EXPECT_FALSE(d.RestricaoACI);
+    EXPECT_TRUE(j.frmTensional->btnRun->isEnabled());
+    ASSERT_EQ(msg.informacoes.size(), 1);
+    EXPECT_EQ(msg.informacoes[0], QStringLiteral("A opção escolhida descarta um coeficiente de restrição. Ou seja, "
+                                                 "todos os nós estão 100% impedidos."));
+    EXPECT_FALSE(j.frmACI->isVisible());
+}
+
+TEST_F(JanelasEntradaTensional, RestricaoACIEscreveAAlturaDoMembroSemAFundacao) {
+    d.NCamadas = 3;
+    d.Camadas[1] = {.K = 0, .Espessura = 0.6, .XIni = 0};
+    d.Camadas[2] = {.K = 0, .Espessura = 1.25, .XIni = 0.6};
+    d.Camadas[3] = {.K = 0, .Espessura = 1.25, .XIni = 1.85};
+    d.Fundacao = true;
+    j.frmCoefRestr->rbACI->setChecked(true);
+    Clica(j.frmCoefRestr, "btnOk");
+    EXPECT_TRUE(d.RestricaoACI);
+    ASSERT_TRUE(j.frmACI->isVisible());
+    EXPECT_EQ(j.frmACI->edH->text(), QStringLiteral("2,5"));
+    EXPECT_TRUE(msg.informacoes.isEmpty());
+    Clica(j.frmACI, "btnOk");
+    EXPECT_DOUBLE_EQ(d.AlturaRestricao, 2.5);
+    EXPECT_DOUBLE_EQ(d.ComprimentoRestricao, 2);
+
+    d.Fundacao = false;
+    j.frmACI->edL->setText(QStringLiteral("9"));
+    Clica(j.frmCoefRestr, "btnOk");
+    EXPECT_EQ(j.frmACI->edH->text(), QStringLiteral("3,1"));
+    Clica(j.frmACI, "btnCancela");
+    EXPECT_DOUBLE_EQ(d.AlturaRestricao, 2.5);  // cancelled: the earlier geometry stays
+    EXPECT_TRUE(d.RestricaoACI);
+}
+
+TEST_F(JanelasEntradaTensional, TensoesResistentesGravaOsOitoValores) {
+    j.frmTracaoFlexao->show();
+    j.frmTracaoFlexao->edComprB->setText(QStringLiteral("0,04"));
+    Clica(j.frmTracaoFlexao, "btnOk");
+    EXPECT_DOUBLE_EQ(d.ResistFlexaoA, 0.54128);
+    EXPECT_DOUBLE_EQ(d.ResistFlexaoB, 0.189165);
+    EXPECT_DOUBLE_EQ(d.ResistTracaoA, 0.65271);
+    EXPECT_DOUBLE_EQ(d.ResistTracaoB, 0.548387);
+    EXPECT_DOUBLE_EQ(d.ResistDiametralA, 0.525694);
+    EXPECT_DOUBLE_EQ(d.ResistDiametralB, 0.272113);
+    EXPECT_DOUBLE_EQ(d.ResistComprA, 0.0532665);
+    EXPECT_DOUBLE_EQ(d.ResistComprB, 0.04);
+    EXPECT_FALSE(j.frmTracaoFlexao->isVisible());
+}
+
+TEST_F(JanelasEntradaTensional, SaidaExigeNovamenteORestricaoOkParaRodar) {
+    j.frmTensional->show();
+    Clica(j.frmCoefRestr, "btnOk");
+    ASSERT_TRUE(j.frmTensional->btnRun->isEnabled());
+    Clica(j.frmTensional, "btnSaida");
+    EXPECT_FALSE(j.frmTensional->isVisible());
+    j.frmTensional->show();
+    EXPECT_FALSE(j.frmTensional->btnRun->isEnabled());
+    EXPECT_FALSE(j.frmTensional->GroupBox2->isEnabled());
+    EXPECT_FALSE(j.frmTensional->btnResult->isEnabled());
+    Clica(j.frmCoefRestr, "btnOk");
+    EXPECT_TRUE(j.frmTensional->btnRun->isEnabled());
+}
+
+}  // namespace
