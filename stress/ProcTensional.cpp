@@ -214,6 +214,16 @@ void TProcTensional::ValidaEntrada(const TDadosModelo& d, const TabelaTexto& tem
     if (!d.TermicoCompleto)
         throw ErroEntrada("A análise tensional precisa de uma análise térmica completa. "
                           "Execute a análise térmica antes.");
+    ValidaParametros(d);
+    const long long H1 = Numeros::Trunc(d.TempoTotal) - d.Camadas[1].HoraConcretagem;
+    const int nos = d.NCamadas * d.NElemCamada + 1;
+    if (temperaturas.Colunas() < nos + 1 || temperaturas.Linhas() < std::max<long long>(H1, 0) + 1)
+        throw ErroEntrada("A tabela de temperaturas não corresponde ao membro atual (" + FormataInteiro(nos) +
+                          " nós, " + FormataInteiro(std::max<long long>(H1, 0)) +
+                          " horas). Execute a análise térmica novamente.");
+}
+
+void TProcTensional::ValidaParametros(const TDadosModelo& d) {
     if (d.PassoTempo != 1)
         throw ErroEntrada("A análise tensional precisa das temperaturas de hora em hora: o passo de tempo "
                           "da análise térmica é de " + FormataInteiro(d.PassoTempo) + " horas e deve ser 1.");
@@ -234,11 +244,6 @@ void TProcTensional::ValidaEntrada(const TDadosModelo& d, const TabelaTexto& tem
     if (d.RestricaoACI && d.AlturaRestricao == 0.0)
         throw ErroEntrada("O coeficiente de restrição ACI precisa da altura H da estrutura, que está nula. "
                           "Informe H na janela \"Coef. de Restrição - ACI\".");
-    const int nos = d.NCamadas * d.NElemCamada + 1;
-    if (temperaturas.Colunas() < nos + 1 || temperaturas.Linhas() < std::max<long long>(H1, 0) + 1)
-        throw ErroEntrada("A tabela de temperaturas não corresponde ao membro atual (" + FormataInteiro(nos) +
-                          " nós, " + FormataInteiro(std::max<long long>(H1, 0)) +
-                          " horas). Execute a análise térmica novamente.");
 }
 
 std::vector<std::vector<double>> TProcTensional::SubstituicaoProgressiva(

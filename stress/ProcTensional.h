@@ -25,6 +25,9 @@ public:
     // than the 5000-hour arrays, no creep model, restraint on with H zero, a member
     // beyond the capacities or a temperature table that does not match it.
     static void ValidaEntrada(const TDadosModelo& dados, const TabelaTexto& temperaturas);
+    // The same refusals that need no thermal run (all but the first and the last), so
+    // that a caller can refuse before running the thermal analysis.
+    static void ValidaParametros(const TDadosModelo& dados);
 
     // Runs the analysis over every node, rewriting `tensoes` (same shape as the
     // temperature table, "%7.4f") and the extremum fields of `dados`. Raises ErroEntrada
