@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -244,8 +245,10 @@ void AcrescentaLista(std::string& s, const char* chave, const std::vector<Json>&
 
 // ---- Reading. ----
 
+constexpr std::string_view PrefixoRecusa = "Arquivo de projeto recusado: ";
+
 [[noreturn]] void Recusa(const std::string& motivo) {
-    throw ErroEntrada("Arquivo de projeto recusado: " + motivo);
+    throw ErroEntrada(std::string(PrefixoRecusa) + motivo);
 }
 
 std::string Aspas(const std::string& chave) { return "\"" + chave + "\""; }
@@ -545,11 +548,29 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
 }
 
 void Le(const std::string& caminho, TDadosModelo& dados) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(caminho, ec)) {
+        throw ErroEntrada("Não foi possível abrir o arquivo de projeto \"" + caminho + "\": o nome é de uma pasta");
+    }
     std::ifstream f(caminho, std::ios::binary);
     if (!f) throw ErroEntrada("Não foi possível abrir o arquivo de projeto \"" + caminho + "\"");
-    std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    std::string texto;
+    try {
+        texto.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        f.setstate(std::ios::badbit);
+    }
     if (f.bad()) throw ErroEntrada("Não foi possível ler o arquivo de projeto \"" + caminho + "\"");
-    LeTexto(texto, dados);
+    try {
+        LeTexto(texto, dados);
+    } catch (const ErroEntrada& e) {
+        // The same message, naming the file: Arquivo de projeto "x" recusado: ...
+        std::string m = e.what();
+        if (m.rfind(PrefixoRecusa, 0) == 0) {
+            m = "Arquivo de projeto \"" + caminho + "\" recusado: " + m.substr(PrefixoRecusa.size());
+        }
+        throw ErroEntrada(m);
+    }
 }
 
 }  // namespace Projeto

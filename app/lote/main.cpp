@@ -100,11 +100,7 @@ std::string ExecutaTensoes(TDadosModelo&, const TabelaTexto&, TabelaTexto&) {
 int Executa(const Opcoes& o) {
     VerificaSaidas(o);
     auto dados = std::make_unique<TDadosModelo>();
-    try {
-        Projeto::Le(o.projeto, *dados);
-    } catch (const ErroEntrada& e) {
-        throw ErroEntrada(o.projeto + ": " + e.what());
-    }
+    Projeto::Le(o.projeto, *dados);
     if (o.tensoes) VerificaTensoes(*dados);
 
     // As the run command does: the member starts with the elements of its first layer.

@@ -232,6 +232,15 @@ TEST(Projeto, GravaAtomicamente) {
 
     EXPECT_THROW(Projeto::Grava(pasta / "nao/ha/pasta.n1d.json", *d), ErroEntrada);
     EXPECT_THROW(Projeto::Le(pasta / "nao-existe.n1d.json", *d), ErroEntrada);
+    EXPECT_THROW(Projeto::Le(pasta.Caminho().string(), *d), ErroEntrada);
+    GravaArquivo(pasta / "vazio.n1d.json", "{}");
+    try {
+        Projeto::Le(pasta / "vazio.n1d.json", *d);
+        FAIL();
+    } catch (const ErroEntrada& e) {
+        EXPECT_EQ(std::string(e.what()), "Arquivo de projeto \"" + (pasta / "vazio.n1d.json") +
+                                             "\" recusado: falta a chave \"formato\"; o arquivo não é um projeto do Norvik 1D");
+    }
 }
 
 TEST(Projeto, NaoSalvaValorNaoFinito) {
