@@ -1,14 +1,11 @@
 // Runs the built norvik1d-lote as an engineer would, and checks its exit codes,
 // its messages and that a failure never leaves an output file touched.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 
-#include "PastaTemporaria.h"
+#include "RodaLote.h"
 #include "core/DadosModelo.h"
 #include "core/Processo.h"
 #include "core/Projeto.h"
@@ -16,37 +13,7 @@
 
 namespace {
 
-const std::string Binario = std::string(NORVIK_BINARIOS) + "/norvik1d-lote";
 const std::string Exemplos = std::string(NORVIK_FONTES) + "/exemplos/";
-
-// Quoted for the shell (built by appending: GCC 12 warns falsely on "'" + temporary).
-std::string Q(const std::string& caminho) {
-    std::string q(1, '\'');
-    q.append(caminho);
-    q.push_back('\'');
-    return q;
-}
-
-struct Saida {
-    int codigo = -1;
-    std::string out;
-    std::string err;
-};
-
-// `prefixo` goes before the command in the shell (a file-size limit, for instance).
-Saida Roda(const PastaTemporaria& pasta, const std::string& args, const std::string& prefixo = "") {
-    const std::string out = pasta.Caminho().parent_path() / (pasta.Caminho().filename().string() + ".out");
-    const std::string err = pasta.Caminho().parent_path() / (pasta.Caminho().filename().string() + ".err");
-    const std::string comando = prefixo + Q(Binario) + " " + args + " >" + Q(out) + " 2>" + Q(err);
-    const int estado = std::system(("sh -c \"" + comando + "\"").c_str());
-    Saida s;
-    s.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
-    s.out = LeArquivo(out);
-    s.err = LeArquivo(err);
-    std::remove(out.c_str());
-    std::remove(err.c_str());
-    return s;
-}
 
 // Layer 1 at hour 6, TempoTotal 72, PassoTempo 4: the steps end at hour 70.
 const std::string ParaAntes = R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamada": 2, "NCamadas": 1,
@@ -148,8 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFalha{"ProjetoInexistente", "", "$D/nao.n1d.json --temperaturas $T", "", "Não foi possível abrir"},
         CasoFalha{"ProjetoRecusado", R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamadas": 2})",
                   "$P --temperaturas $T", "", "chave desconhecida \"NElemCamadas\""},
-        CasoFalha{"TensoesAindaNao", ParaAntes, "$P --temperaturas $T --tensoes $D/s.txt", "",
-                  "a análise de tensões ainda não está disponível"},
+        CasoFalha{"TabelasNoMesmoArquivo", ParaAntes, "$P --temperaturas $T --tensoes $T", "",
+                  "teriam o mesmo arquivo"},
         CasoFalha{"CalculoFalha", EspessuraNula, "$P --temperaturas $T", "", "na hora 13"},
         CasoFalha{"SaidaSobreOProjeto", ParaAntes, "$P --temperaturas $P", "", "sobrescreveria o próprio arquivo"},
         CasoFalha{"PastaDeSaidaInexistente", ParaAntes, "$P --temperaturas $D/nao/t.txt", "", "a pasta não existe"}),
