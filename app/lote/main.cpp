@@ -22,6 +22,7 @@
 #include "core/Projeto.h"
 #include "core/TabelaTexto.h"
 #include "results/ExportaTabela.h"
+#include "stress/ProcTensional.h"
 
 namespace {
 
@@ -89,12 +90,11 @@ void VerificaSaidas(const Opcoes& o) {
 // The stress analysis of the batch tool: refuses, before the thermal run, what it
 // cannot analyse, and then runs on the complete temperature history, returning the
 // message of the largest tension.
-void VerificaTensoes(const TDadosModelo&) {
-    throw ErroEntrada("a análise de tensões ainda não está disponível no norvik1d-lote");
-}
+void VerificaTensoes(const TDadosModelo& dados) { TProcTensional::ValidaParametros(dados); }
 
-std::string ExecutaTensoes(TDadosModelo&, const TabelaTexto&, TabelaTexto&) {
-    throw ErroEntrada("a análise de tensões ainda não está disponível no norvik1d-lote");
+std::string ExecutaTensoes(TDadosModelo& dados, const TabelaTexto& temperaturas, TabelaTexto& tensoes) {
+    Progresso semJanela;
+    return TProcTensional::ProcessaTensional(dados, temperaturas, tensoes, semJanela).Mensagem;
 }
 
 int Executa(const Opcoes& o) {
