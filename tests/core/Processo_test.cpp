@@ -212,9 +212,23 @@ TEST(Unidades, UsuaisESIDaoAMesmaTabela) {
     EXPECT_LT(us->TMaxima, 100.0);
     EXPECT_FALSE(r.Mensagem.empty());
     // The run leaves what the dialogs stored untouched.
-    EXPECT_EQ(0, std::memcmp(&guardado->Camadas, &us->Camadas, sizeof us->Camadas));
-    EXPECT_EQ(0, std::memcmp(&guardado->CalorCamadas, &us->CalorCamadas, sizeof us->CalorCamadas));
-    EXPECT_EQ(0, std::memcmp(&guardado->Superficie, &us->Superficie, sizeof us->Superficie));
+    for (int L = 1; L <= MaxCamadas; ++L) {
+        const TCamada &a = guardado->Camadas[L], &b = us->Camadas[L];
+        EXPECT_TRUE(a.K == b.K && a.Espessura == b.Espessura && a.XIni == b.XIni && a.Ro == b.Ro &&
+                    a.CalorEsp == b.CalorEsp && a.Alfa == b.Alfa && a.HoraConcretagem == b.HoraConcretagem &&
+                    a.TInicial == b.TInicial)
+            << L;
+        const TCalorInterno &ca = guardado->CalorCamadas[L], &cb = us->CalorCamadas[L];
+        EXPECT_TRUE(ca.Constante == cb.Constante && ca.F == cb.F && ca.N == cb.N && ca.Tr == cb.Tr &&
+                    ca.E == cb.E && ca.C == cb.C && ca.B == cb.B && ca.Tabela == cb.Tabela)
+            << L;
+        const TTrocaCalor &sa = guardado->Superficie[L], &sb = us->Superficie[L];
+        EXPECT_TRUE(sa.HDia == sb.HDia && sa.HNoite == sb.HNoite && sa.HoraIniDia == sb.HoraIniDia &&
+                    sa.HoraIniNoite == sb.HoraIniNoite && sa.BetaS == sb.BetaS && sa.BetaI == sb.BetaI &&
+                    sa.DiasCura == sb.DiasCura && sa.HoraIniCura == sb.HoraIniCura &&
+                    sa.HoraFimCura == sb.HoraFimCura && sa.BetaSC == sb.BetaSC)
+            << L;
+    }
     EXPECT_EQ(guardado->BetaInf, us->BetaInf);
     EXPECT_EQ(guardado->BetaSup, us->BetaSup);
 }
