@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "ModeloTensional.h"
 #include "stress/AvaliadorFluencia.h"
 
 namespace {
@@ -17,42 +18,7 @@ std::unique_ptr<TDadosModelo> Padrao(TModeloFluencia modelo) {
     d->Camadas[1].Espessura = 1.5;
     d->Camadas[2].Espessura = 1.0;
     d->Camadas[1].TInicial = 20.0;
-    // Bureau (GPa).
-    d->EBureauA = 0.111137;
-    d->EBureauB = 0.03547;
-    d->FBureauA = 6.0656;
-    d->FBureauB = 8.748;
-    // ACI 209.
-    d->UmidadeRel = 55;
-    d->SlumpACI = 50;
-    d->FinosACI = 45;
-    d->TeorArACI = 5;
-    d->EspessuraMediaACI = 2000;
-    d->VolSupACI = 1000;
-    d->ModuloRef = 25000;
-    d->Fcm = 21;
-    d->ByforsA1 = 2.0e-5;
-    d->ByforsA2 = 0.4152;
-    d->ByforsA3 = 3.236;
-    d->ByforsA4 = 0.135;
-    // CEB 1990.
-    d->AreaCEB = 5e6;
-    d->PerimetroCEB = 1e4;
-    // Bažant–Panula.
-    d->MassaEspecifica = 2500;
-    d->RelAguaCimento = 0.45;
-    d->RelAgregCimento = 0.65;
-    d->RelAreiaCimento = 0.60;
-    d->FatorCimento = 1.0;
-    // NBR 6118.
-    d->CimentoNBR = TCimentoNBR::Normal;
-    d->FckNBR = 30;
-    d->AgregadoNBR = TAgregadoNBR::Granito;
-    d->UmidadeNBR = 70;
-    d->PlacaNBR = false;
-    d->AreaNBR = 4;
-    d->PerimetroNBR = 2;
-    d->SlumpNBR = TSlumpNBR::S5a9;
+    ModeloTensional::ParametrosPadrao(*d);
     return d;
 }
 

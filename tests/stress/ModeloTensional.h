@@ -10,8 +10,45 @@
 // hand so that the stress run is checked against known answers.
 namespace ModeloTensional {
 
+// The parameters of every creep model as the dialogs offer them at start (the ACI/CEB
+// reference modulus 25 GPa, NBR with normal cement, granite and slump 5 to 9 cm).
+inline void ParametrosPadrao(TDadosModelo& d) {
+    d.EBureauA = 0.111137;  // Bureau, in GPa
+    d.EBureauB = 0.03547;
+    d.FBureauA = 6.0656;
+    d.FBureauB = 8.748;
+    d.UmidadeRel = 55;  // ACI 209
+    d.SlumpACI = 50;
+    d.FinosACI = 45;
+    d.TeorArACI = 5;
+    d.EspessuraMediaACI = 2000;
+    d.VolSupACI = 1000;
+    d.ModuloRef = 25000;
+    d.Fcm = 21;
+    d.ByforsA1 = 2.0e-5;
+    d.ByforsA2 = 0.4152;
+    d.ByforsA3 = 3.236;
+    d.ByforsA4 = 0.135;
+    d.AreaCEB = 5e6;  // CEB 1990
+    d.PerimetroCEB = 1e4;
+    d.MassaEspecifica = 2500;  // Bažant–Panula
+    d.RelAguaCimento = 0.45;
+    d.RelAgregCimento = 0.65;
+    d.RelAreiaCimento = 0.60;
+    d.FatorCimento = 1.0;
+    d.CimentoNBR = TCimentoNBR::Normal;  // NBR 6118
+    d.FckNBR = 30;
+    d.AgregadoNBR = TAgregadoNBR::Granito;
+    d.UmidadeNBR = 70;
+    d.PlacaNBR = false;
+    d.AreaNBR = 4;
+    d.PerimetroNBR = 2;
+    d.SlumpNBR = TSlumpNBR::S5a9;
+}
+
 // Layers of thickness `espessura`, `elementos` elements each, placed at the given hours,
-// α = 10·10^-6/°C and placement temperature 20 °C; Bureau defaults (in GPa).
+// α = 10·10^-6/°C and placement temperature 20 °C; the Bureau model and every model's
+// parameters at their defaults.
 inline std::unique_ptr<TDadosModelo> Membro(std::initializer_list<int> horas, int elementos, double tempoTotal,
                                             double espessura = 1.0) {
     auto d = std::make_unique<TDadosModelo>();
@@ -37,10 +74,7 @@ inline std::unique_ptr<TDadosModelo> Membro(std::initializer_list<int> horas, in
         d->Elementos[e].XIni = (e - 1) * (espessura / elementos);
     }
     d->ModeloFluencia = TModeloFluencia::Bureau;
-    d->EBureauA = 0.111137;
-    d->EBureauB = 0.03547;
-    d->FBureauA = 6.0656;
-    d->FBureauB = 8.748;
+    ParametrosPadrao(*d);
     return d;
 }
 

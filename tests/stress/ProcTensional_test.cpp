@@ -211,10 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
                [](TDadosModelo& d, TabelaTexto&) {
                    d.ModeloFluencia = TModeloFluencia::CEB1990;
                    d.ModuloConstante = true;
-                   d.ModuloRef = 25000;
-                   d.UmidadeRel = 50;
-                   d.AreaCEB = 5e6;
-                   d.PerimetroCEB = 1e4;
+                   d.Fcm = 0.0;
                },
                "CEB 1990: a função de fluência da carga aplicada com 1 horas de idade, na idade de 1 horas"}),
     [](const auto& info) { return std::string(info.param.nome); });
@@ -224,12 +221,6 @@ TEST(ProcTensional, FalhaNumNoDeixaOsAnteriores) {
     // (negative base of a fractional power); node 1 stays written, no message.
     auto d = Membro({0}, 2, 12);
     d->ModeloFluencia = TModeloFluencia::Bazant;
-    d->ModuloRef = 25000;
-    d->Fcm = 21;
-    d->RelAguaCimento = 0.45;
-    d->RelAgregCimento = 0.65;
-    d->RelAreiaCimento = 0.6;
-    d->FatorCimento = 1.0;
     d->ConsideraMaturidade = true;
     auto temp = Temperaturas(*d, [](int n, int h) { return n == 2 && h >= 5 ? -30.0 : 20.0 + h; });
     TabelaTexto tens;
@@ -281,12 +272,6 @@ class Fios : public ::testing::TestWithParam<bool> {};
 TEST_P(Fios, UmOuDoisFiosDaoAMesmaTabela) {
     auto d = Membro({0, 30, 60}, 8, 200);
     d->ModeloFluencia = TModeloFluencia::Bazant;
-    d->ModuloRef = 25000;
-    d->Fcm = 21;
-    d->RelAguaCimento = 0.45;
-    d->RelAgregCimento = 0.65;
-    d->RelAreiaCimento = 0.6;
-    d->FatorCimento = 1.0;
     d->ConsideraMaturidade = GetParam();
     d->RestricaoACI = true;
     d->AlturaRestricao = 3;
