@@ -83,8 +83,7 @@ double TFunc::TaxaCurva(double N, double Tr, double E, double C, double B, doubl
                             (x - Tr) / 10.0 * Ln2;
     const double r = std::copysign(std::exp(expoente), fator);
     if (!std::isfinite(r)) {
-        throw ErroCalculo("a curva de calor de hidratação não tem valor finito " +
-                          std::string("(verifique os parâmetros n, b, E, C e Tr)"));
+        throw ErroCalculo("a curva de calor de hidratação não tem valor finito (verifique os parâmetros n, b, E, C e Tr)");
     }
     return r;
 }
@@ -98,7 +97,7 @@ double TFunc::CalorHidratacao(const TDadosModelo& dados, const TValoresSI& si, i
         if (h < 1 || h > MaxHoras) {
             throw ErroCalculo("a tabela de calor interno da camada " + Numeros::FormataInteiro(camada) +
                               " foi consultada na hora " + Numeros::FormataInteiro(h) +
-                              " após o lançamento, fora das horas 1 a 5000");
+                              " após o lançamento, fora das horas 1 a " + Numeros::FormataInteiro(MaxHoras));
         }
         return c.Tabela[static_cast<std::size_t>(h)] * w.FatorTabela;
     }
