@@ -37,8 +37,9 @@ public:
 
 private:
     std::optional<QString> proximo() {
-        if (caminhos.empty()) return std::nullopt;
-        auto c = caminhos.front();
+        std::optional<QString> c;
+        if (caminhos.empty()) return c;
+        c.swap(caminhos.front());
         caminhos.pop_front();
         return c;
     }
