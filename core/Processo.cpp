@@ -182,6 +182,8 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
             semPassos();
             return resultado;
         }
+        // Placement: only the next layer, at its exact hour, at most one per step; the
+        // former top node takes the placement temperature of the new layer.
         if (dados.Tempo != 0.0 && dados.CamadaAtual < limiteCamadas &&
             dados.Camadas[static_cast<std::size_t>(dados.CamadaAtual + 1)].HoraConcretagem == dados.Tempo) {
             dados.NElemAtivos += ne;
@@ -193,6 +195,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
         const int n = dados.NElemAtivos + 1;
         std::copy_n(dados.Temperaturas.begin() + 1, n, trabalho->TAnterior.begin() + 1);
 
+        // (C + θΔt·K + H)·T = (C − (1−θ)Δt·K)·Tprev + Δt·F + H·TAmb at the new time.
         TFunc::AvancaTempo(dados);
         try {
             metodo.MontaEResolve(dados, *trabalho, dados.CamadaAtual, progresso);
