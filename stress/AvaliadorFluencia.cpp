@@ -1,5 +1,6 @@
 #include "stress/AvaliadorFluencia.h"
 
+#include <cmath>
 #include <limits>
 
 TAvaliadorFluencia::TAvaliadorFluencia(const TDadosModelo& dados, int ordem)
@@ -48,9 +49,26 @@ TAvaliadorFluencia::TAvaliadorFluencia(const TDadosModelo& dados, int ordem)
         case TModeloFluencia::Nenhum:
             break;
     }
+    // A loading age whose modulus or coefficient is not a finite number (a Bureau
+    // denominator a + b·t0 of zero gives an infinite modulus and a compliance that looks
+    // finite) makes every compliance of that age a failure.
+    invalida_.assign(n, false);
+    for (const auto* v : {&porCarga1_, &porCarga2_})
+        for (std::size_t j = 0; j < v->size(); ++j)
+            if (!std::isfinite((*v)[j])) invalida_[j] = true;
+}
+
+void TAvaliadorFluencia::MarcaInvalidas(int i, double* linha) const {
+    for (int j = 1; j <= i; ++j)
+        if (invalida_[static_cast<std::size_t>(j)]) linha[j - 1] = std::numeric_limits<double>::quiet_NaN();
 }
 
 void TAvaliadorFluencia::Linha(int i, double* linha) const {
+    Preenche(i, linha);
+    MarcaInvalidas(i, linha);
+}
+
+void TAvaliadorFluencia::Preenche(int i, double* linha) const {
     const double t = idade_[static_cast<std::size_t>(i)];
     switch (d_.ModeloFluencia) {
         case TModeloFluencia::Bureau:
@@ -109,4 +127,5 @@ void TAvaliadorFluencia::LinhaMaturidade(int i, double temperatura, double* linh
     for (int j = 1; j <= i; ++j)
         linha[j - 1] = TFuncao::FluenciaBazant(c1_, p, porCarga1_[static_cast<std::size_t>(j)], t,
                                                idade_[static_cast<std::size_t>(j)]);
+    MarcaInvalidas(i, linha);
 }

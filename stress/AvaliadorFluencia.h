@@ -22,11 +22,15 @@ public:
     void LinhaMaturidade(int i, double temperatura, double* linha) const;
 
 private:
+    void Preenche(int i, double* linha) const;
+    void MarcaInvalidas(int i, double* linha) const;
+
     const TDadosModelo& d_;
     int ordem_;
     std::vector<double> idade_;  // idade_[k] = k/24 days
     // Per loading index j (entry j); their meaning depends on the model.
-    std::vector<double> porCarga1_, porCarga2_, porCarga3_;
+    std::vector<double> porCarga1_, porCarga2_;
+    std::vector<bool> invalida_;  // loading ages whose values above are not finite
     // Per index k of either age (NBR: βf and the fictitious age).
     std::vector<double> porIdade1_, porIdade2_;
     double c1_ = 0.0, c2_ = 0.0, c3_ = 0.0, c4_ = 0.0, c5_ = 0.0, c6_ = 0.0;

@@ -167,7 +167,7 @@ struct Recusa {
 class Recusas : public ::testing::TestWithParam<Recusa> {};
 
 TEST_P(Recusas, NadaMudaENenhumCalculo) {
-    auto d = Membro({0, 5}, 2, 20);
+    auto d = Membro({0, 5}, 2, 30);
     auto temp = Temperaturas(*d, [](int, int h) { return 20.0 - h; });
     d->RestricaoACI = false;
     d->TracaoMaxima = -3.0;
@@ -213,7 +213,13 @@ INSTANTIATE_TEST_SUITE_P(
                    d.ModuloConstante = true;
                    d.Fcm = 0.0;
                },
-               "CEB 1990: a função de fluência da carga aplicada com 1 horas de idade, na idade de 1 horas"}),
+               "CEB 1990: a função de fluência da carga aplicada com 1 horas de idade, na idade de 1 horas"},
+        Recusa{"DenominadorDoBureauNulo",
+               [](TDadosModelo& d, TabelaTexto&) {
+                   d.EBureauA = 1.0;  // a + b·t0 = 0 at one day
+                   d.EBureauB = -1.0;
+               },
+               "Reclamation: a função de fluência da carga aplicada com 24 horas de idade, na idade de 24 horas"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(ProcTensional, FalhaNumNoDeixaOsAnteriores) {
