@@ -159,7 +159,6 @@ TfrmCura::TfrmCura(Contexto& ctx, QWidget* parent)
 
 void TfrmCura::Abre() {
     const bool usuais = ctx_.dados.UnidadesUsuais;
-    ctx_.dados.CuraAtiva = true;
     laco_.Reinicia();
     gbxAmbiente->setTitle(usuais ? CaptionAmbienteUsuais : CaptionAmbienteSI);
     gbxCura->setTitle(usuais ? CaptionCuraUsuais : CaptionCuraSI);

@@ -1,0 +1,166 @@
+#include "input/ui/frmMembro.h"
+
+#include <QCheckBox>
+
+#include "DialogosCamadasTeste.h"
+
+namespace {
+
+class Membro : public DialogosCamadas {
+protected:
+    TfrmMembro* f() { return j.frmMembro; }
+    // Types the thickness, presses "Inserir" and answers the questions asked.
+    void InsereCamada(const char* espessura, bool corretos, bool maisUma) {
+        Digita(f(), "edH", QString::fromUtf8(espessura));
+        if (corretos) Responde({corretos, maisUma});
+        else Responde({corretos});
+        Clica(f(), "btnInserir");
+    }
+};
+
+TEST_F(Membro, TresCamadasEmpilhamAsCoordenadasIniciais) {
+    f()->Abre();
+    InsereCamada("1,5", true, true);
+    EXPECT_EQ(Texto(f(), "edMembro"), "2");
+    EXPECT_EQ(Texto(f(), "edXini"), "1,5");
+    EXPECT_EQ(Texto(f(), "edH"), "");
+    InsereCamada("2", true, true);
+    EXPECT_EQ(Texto(f(), "edXini"), "3,5");
+    InsereCamada("0,5", true, false);
+
+    EXPECT_EQ(d.NCamadas, 3);
+    EXPECT_EQ(d.NCamadasMembro, 3);
+    const double xIni[] = {0.0, 1.5, 3.5}, h[] = {1.5, 2.0, 0.5};
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(d.Camadas[n].XIni, xIni[n - 1]) << n;
+        EXPECT_EQ(d.Camadas[n].Espessura, h[n - 1]) << n;
+        // Each layer starts with the properties of the one below: the SI defaults.
+        EXPECT_EQ(d.Camadas[n].K, 2.0);
+        EXPECT_EQ(d.Camadas[n].Ro, 2348.0);
+        EXPECT_EQ(d.Camadas[n].CalorEsp, 837.0);
+        EXPECT_DOUBLE_EQ(d.Camadas[n].Alfa, 0.00001);
+    }
+    EXPECT_FALSE(f()->isVisible());
+    EXPECT_EQ(Texto(f(), "edMembro"), "1");
+    EXPECT_EQ(Texto(f(), "edXini"), "0");
+    EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+}
+
+TEST_F(Membro, UnidadesUsuaisMudamRotulosPadroesEConversao) {
+    d.UnidadesUsuais = true;
+    f()->Abre();
+    EXPECT_EQ(Filho<QLabel>(f(), "lbUnidadeK")->text(), "[kCal/m.d.C]");
+    EXPECT_EQ(Filho<QLabel>(f(), "lbUnidadeCalorEsp")->text(), "[Cal/g.C]");
+    EXPECT_EQ(Texto(f(), "edK"), "43,20");
+    EXPECT_EQ(Texto(f(), "edCalorEsp"), "0,20");
+    InsereCamada("1", true, false);
+    EXPECT_DOUBLE_EQ(d.Camadas[1].K, 1800.0);
+    EXPECT_EQ(d.Camadas[1].CalorEsp, 0.2);
+
+    // Back in SI, the next opening shows the SI labels and defaults again.
+    d.UnidadesUsuais = false;
+    f()->Abre();
+    EXPECT_EQ(Filho<QLabel>(f(), "lbUnidadeK")->text(), "[W/m.C]");
+    EXPECT_EQ(Texto(f(), "edK"), "2");
+    EXPECT_EQ(Texto(f(), "edCalorEsp"), "837");
+}
+
+TEST_F(Membro, NaoACamadaCorretaPermiteCorrigirSemAvancar) {
+    f()->Abre();
+    InsereCamada("1", false, true);
+    EXPECT_EQ(msg.confirmacoes, QStringList{"Os dados desta camada estão corretos?"});
+    EXPECT_EQ(Texto(f(), "edMembro"), "1");
+    InsereCamada("3", true, false);
+    EXPECT_EQ(d.NCamadas, 1);
+    EXPECT_EQ(d.NCamadasMembro, 1);
+    EXPECT_EQ(d.Camadas[1].Espessura, 3.0);
+}
+
+TEST_F(Membro, EspessuraVaziaAvisaEDesabilitaAFundacao) {
+    f()->Abre();
+    auto* fundacao = Filho<QCheckBox>(f(), "ckbFundacao");
+    EXPECT_TRUE(fundacao->isEnabled());
+    Digita(f(), "edH", "");
+    Clica(f(), "btnInserir");
+    EXPECT_EQ(msg.erros, QStringList{"Não existe camada sem espessura. Inserir a camada novamente."});
+    EXPECT_TRUE(msg.confirmacoes.isEmpty());
+    EXPECT_EQ(Texto(f(), "edMembro"), "1");
+    EXPECT_EQ(d.NCamadas, 1);
+    EXPECT_FALSE(fundacao->isChecked());
+    EXPECT_FALSE(fundacao->isEnabled());
+}
+
+TEST_F(Membro, FundacaoSoNaPrimeiraInsercao) {
+    f()->Abre();
+    auto* fundacao = Filho<QCheckBox>(f(), "ckbFundacao");
+    Marca(fundacao);
+    InsereCamada("1", true, true);
+    EXPECT_TRUE(d.Fundacao);
+    EXPECT_FALSE(fundacao->isEnabled());
+    // "Sair" and "Nova Análise" are what enable it again.
+    Clica(f(), "Button1");
+    EXPECT_TRUE(fundacao->isEnabled());
+    EXPECT_FALSE(f()->isVisible());
+    fundacao->setEnabled(false);
+    f()->HabilitaFundacao();
+    EXPECT_TRUE(fundacao->isEnabled());
+}
+
+TEST_F(Membro, CampoInvalidoParaNaqueleCampo) {
+    f()->Abre();
+    Digita(f(), "edRo", "2.400");
+    Digita(f(), "edK", "2,5");
+    Digita(f(), "edH", "1");
+    Clica(f(), "btnInserir");
+    EXPECT_EQ(msg.erros, QStringList{"'2.400' não é um valor de ponto flutuante válido"});
+    EXPECT_EQ(d.NCamadas, 1);
+    EXPECT_EQ(d.Camadas[1].K, 2.5) << "o campo anterior fica gravado";
+    EXPECT_EQ(d.Camadas[1].Espessura, 0.0);
+    EXPECT_EQ(Texto(f(), "edMembro"), "1");
+    EXPECT_TRUE(msg.confirmacoes.isEmpty());
+}
+
+TEST_F(Membro, A300aCamadaEncerraOMembro) {
+    f()->Abre();
+    Digita(f(), "edMembro", "299");
+    InsereCamada("0,1", true, true);
+    EXPECT_EQ(Texto(f(), "edMembro"), "300");
+    msg.limpa();
+    InsereCamada("0,1", true, true);
+    EXPECT_EQ(msg.confirmacoes, QStringList{"Os dados desta camada estão corretos?"});
+    ASSERT_EQ(msg.informacoes.size(), 1);
+    EXPECT_TRUE(msg.informacoes[0].contains("300"));
+    EXPECT_EQ(d.NCamadas, 300);
+    EXPECT_EQ(d.NCamadasMembro, 300);
+    EXPECT_EQ(d.Camadas[300].Espessura, 0.1);
+    EXPECT_FALSE(f()->isVisible());
+    EXPECT_EQ(Texto(f(), "edMembro"), "1");
+}
+
+TEST_F(Membro, MostraEstadoNasUnidadesAtuais) {
+    d.NCamadas = 2;
+    d.Camadas[1] = TCamada{1800.0, 1.25, 0.0, 2400.0, 0.22, 0.000012, 0, 0.0};
+    d.Fundacao = true;
+    d.UnidadesUsuais = true;
+    f()->MostraEstado();
+    f()->Abre();
+    EXPECT_EQ(Texto(f(), "edMembro"), "1");
+    EXPECT_EQ(Texto(f(), "edH"), "1,25");
+    EXPECT_EQ(Texto(f(), "edK"), "43,2");
+    EXPECT_EQ(Texto(f(), "edRo"), "2400");
+    EXPECT_EQ(Texto(f(), "edCalorEsp"), "0,22");
+    EXPECT_EQ(Texto(f(), "edAlfa"), "12");
+    EXPECT_TRUE(Filho<QCheckBox>(f(), "ckbFundacao")->isChecked());
+}
+
+TEST_F(Membro, FormaDeslizanteDesabilitada) {
+    f()->Abre();
+    EXPECT_FALSE(Filho<QCheckBox>(f(), "chkFormaDeslizante")->isEnabled());
+    EXPECT_FALSE(Campo(f(), "edEspessuraForma")->isEnabled());
+    EXPECT_EQ(Texto(f(), "edEspessuraForma"), "0,35");
+    EXPECT_EQ(Texto(f(), "edVelocidadeForma"), "5");
+    EXPECT_FALSE(Campo(f(), "edMembro")->isEnabled());
+    EXPECT_EQ(f()->windowTitle(), "Inserir Camada");
+}
+
+}  // namespace
