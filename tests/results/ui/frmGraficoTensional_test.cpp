@@ -1,0 +1,148 @@
+// The stress-time chart: node curves read back from the stress table and the
+// strength curves of the node's layer.
+#include <QLineSeries>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "FalsosQt.h"
+#include "app/ui/Aplicacao.h"
+#include "core/ui/Janelas.h"
+#include "results/ui/PainelGrafico.h"
+#include "results/ui/frmGraficoTensional.h"
+#include "stress/Restricao.h"
+#include "stress/ui/CurvasTensao.h"
+#include "stress/ui/MembroTensional.h"
+
+namespace {
+
+using CurvasTensao::TipoResistencia;
+
+class GraficoTensional : public ::testing::Test {
+protected:
+    MensagensFalsas msg;
+    DialogosArquivoFalsos arquivos;
+    Aplicacao app{msg, arquivos};
+    TDadosModelo& d = app.dados();
+    TabelaTexto& tensoes = app.contexto().tensoes;
+    TfrmGraficoTensional* g = app.janelas().frmGraficoTensional;
+
+    void SetUp() override {
+        MembroTensional::Prepara(d, app.contexto().temperaturas);
+        // A stress table by hand: node n at row r holds −n·r/1000 MPa from its placement on.
+        tensoes.Redimensiona(10, 73);
+        for (int r = 1; r <= 72; ++r) {
+            tensoes.Celula(0, r) = std::to_string(MembroTensional::Hora1 + r);
+            for (int n = 1; n <= 9; ++n)
+                if (n <= 5 || r > 24) tensoes.Celula(n, r) = Numeros::FormataFixo(-n * r / 1000.0, 7, 4);
+        }
+        d.ResistFlexaoA = 0.54128;
+        d.ResistFlexaoB = 0.189165;
+        d.ResistComprA = 0.0532665;
+        d.ResistComprB = 0.0311677;
+        g->Abre();
+    }
+    QLineSeries* Ultima() { return g->cGrafico->Series().back(); }
+};
+
+TEST_F(GraficoTensional, NoForaDaFaixaVaiAoUltimoEZeroEhPlotado) {
+    tensoes.Celula(9, 30) = " 0,0000";
+    g->spseNo->setMaximum(100000);
+    g->spseNo->setValue(999);
+    QTest::mouseClick(g->btnVisualizar, Qt::LeftButton);
+    EXPECT_EQ(g->spseNo->value(), 9);
+    EXPECT_EQ(g->spseNo->maximum(), 9);
+    ASSERT_EQ(g->cGrafico->NumeroSeries(), 1);
+    EXPECT_EQ(Ultima()->name(), QStringLiteral("Nó:9"));
+    const QList<QPointF> pontos = Ultima()->points();
+    ASSERT_EQ(pontos.size(), 48);  // the 24 empty cells before layer 2 are skipped
+    EXPECT_EQ(pontos[0], QPointF(MembroTensional::Hora2 + 1, -9 * 25 / 1000.0));
+    EXPECT_EQ(pontos[5], QPointF(36, 0.0));
+    EXPECT_EQ(g->edTMax->text(), QStringLiteral("0"));
+    EXPECT_EQ(g->edTMin->text(), QStringLiteral("-0,648"));
+}
+
+// In a member of 4 elements per layer node 3 takes layer 1, node 4 layer 2.
+struct CasoCamada {
+    int no;
+    int primeiraHora;
+};
+class ResistenciaPorNo : public GraficoTensional, public ::testing::WithParamInterface<CasoCamada> {};
+
+TEST_P(ResistenciaPorNo, ComecaDepoisDaConcretagemDaCamadaCerta) {
+    const CasoCamada c = GetParam();
+    g->spseNo->setValue(c.no);
+    g->TracaoFlexao->trigger();
+    g->Compressao->trigger();
+    ASSERT_EQ(g->cGrafico->NumeroSeries(), 2);
+    const QList<QLineSeries*> series = g->cGrafico->Series();
+    EXPECT_EQ(series[0]->name(), QStringLiteral("Tração Flexão"));
+    EXPECT_EQ(series[1]->name(), QStringLiteral("Compressão"));
+    const QList<QPointF> flexao = series[0]->points();
+    ASSERT_EQ(flexao.size(), 78 - c.primeiraHora);
+    EXPECT_EQ(flexao[0].x(), c.primeiraHora + 1);
+    EXPECT_DOUBLE_EQ(flexao[0].y(), -CurvaResistencia(1.0 / 24, d.ResistFlexaoA, d.ResistFlexaoB));
+    EXPECT_DOUBLE_EQ(series[1]->points()[23].y(), CurvaResistencia(1.0, d.ResistComprA, d.ResistComprB));
+}
+INSTANTIATE_TEST_SUITE_P(Nos, ResistenciaPorNo,
+                         ::testing::Values(CasoCamada{3, MembroTensional::Hora1}, CasoCamada{4, MembroTensional::Hora2},
+                                           CasoCamada{9, MembroTensional::Hora2}));
+
+TEST_F(GraficoTensional, ResistenciaAntesDasTensoesResistentesPedeOsDados) {
+    g->TracaoSimples->trigger();  // never confirmed: a and b are zero
+    EXPECT_EQ(g->cGrafico->NumeroSeries(), 0);
+    ASSERT_EQ(msg.informacoes.size(), 1);
+    EXPECT_TRUE(msg.informacoes[0].startsWith(QStringLiteral("Entre primeiro com as Tensões Resistentes")));
+    EXPECT_TRUE(msg.erros.isEmpty());
+}
+
+TEST_F(GraficoTensional, DenominadorNuloGuardaOsPontosAnterioresEAvisa) {
+    d.ResistTracaoA = 1.0;
+    d.ResistTracaoB = -24.0;  // a + b·z = 0 at z = 1/24: the first point
+    g->TracaoSimples->trigger();
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].startsWith(QStringLiteral("Divisão por zero")));
+    ASSERT_EQ(g->cGrafico->NumeroSeries(), 1);
+    EXPECT_EQ(Ultima()->count(), 0);
+}
+
+TEST_F(GraficoTensional, AjudaEscalaManualEApagar) {
+    for (QAction* a : g->findChildren<QAction*>()) {
+        if (a->text() == QStringLiteral("Convenção de Sinal")) a->trigger();
+        if (a->text() == QStringLiteral("Visualização Gráfico")) a->trigger();
+    }
+    ASSERT_EQ(msg.informacoes.size(), 2);
+    EXPECT_EQ(msg.informacoes[0], QStringLiteral("Tensão de Compressão => POSITIVA; Tensão de Tração => NEGATIVA."));
+    EXPECT_EQ(msg.informacoes[1], QStringLiteral("Mover => Manter Pressionado Botão esq. Mouse; Ampliar => Manter "
+                                                 "Pressionado Botão Dir. Mouse."));
+    EXPECT_FALSE(g->edEMax->isEnabled());
+    EXPECT_FALSE(g->btnAplicar->isVisibleTo(g));
+    QTest::mouseClick(g->chkAutom, Qt::LeftButton);
+    EXPECT_TRUE(g->edEMax->isEnabled());
+    EXPECT_TRUE(g->lblEMin->isEnabled());
+    EXPECT_TRUE(g->btnAplicar->isVisibleTo(g));
+    g->edEMin->setText(QStringLiteral("-2,5"));
+    g->edEMax->setText(QStringLiteral("4"));
+    QTest::mouseClick(g->btnAplicar, Qt::LeftButton);
+    EXPECT_FALSE(g->cGrafico->VerticalAutomatica());
+    g->edEMax->setText(QStringLiteral("x"));
+    QTest::mouseClick(g->btnAplicar, Qt::LeftButton);
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_EQ(msg.erros[0], QStringLiteral("'x' não é um valor de ponto flutuante válido"));
+    QTest::mouseClick(g->chkAutom, Qt::LeftButton);
+    EXPECT_TRUE(g->cGrafico->VerticalAutomatica());
+    EXPECT_FALSE(g->edEMax->isEnabled());
+
+    QTest::mouseClick(g->btnVisualizar, Qt::LeftButton);
+    QTest::mouseClick(g->btnVisualizar, Qt::LeftButton);
+    EXPECT_EQ(g->cGrafico->NumeroSeries(), 2);
+    QTest::mouseClick(g->btnApagar, Qt::LeftButton);
+    EXPECT_EQ(g->cGrafico->NumeroSeries(), 0);
+}
+
+}  // namespace
