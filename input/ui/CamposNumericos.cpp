@@ -28,6 +28,13 @@ int Inteiro(QLineEdit* campo) {
     return Converte(campo, [](const std::string& t) { return Numeros::TextoParaInteiro(t); });
 }
 
+QLineEdit* NovoCampo(QWidget* pai, const char* nome, const QString& texto, int larguraMinima) {
+    auto* campo = new QLineEdit(texto, pai);
+    campo->setObjectName(QString::fromLatin1(nome));
+    campo->setMinimumWidth(larguraMinima);
+    return campo;
+}
+
 QString Geral(double valor) { return QString::fromStdString(Numeros::FormataGeral(valor)); }
 
 }  // namespace CamposNumericos

@@ -9,6 +9,10 @@ namespace CamposNumericos {
 
 double Real(QLineEdit* campo);
 int Inteiro(QLineEdit* campo);
+// A field named `nome` (object name, for tests and the project's own lookups)
+// holding `texto`, wide enough for the numbers it takes.
+QLineEdit* NovoCampo(QWidget* pai, const char* nome, const QString& texto, int larguraMinima = 60);
+
 // General number format (up to 15 significant digits, decimal comma).
 QString Geral(double valor);
 

@@ -74,6 +74,12 @@ TfrmCalorIntDiscr::TfrmCalorIntDiscr(Contexto& ctx, QWidget* parent)
 void TfrmCalorIntDiscr::Abre() {
     DefineCelula(0, 0, QStringLiteral("Tempo [Dia]"));
     DefineCelula(0, 1, QStringLiteral("Temper.[C]"));
+    // The headings are cells like the points: bold tells them apart.
+    for (int coluna = 0; coluna < 2; ++coluna) {
+        QFont fonte = sgdVertices->item(0, coluna)->font();
+        fonte.setBold(true);
+        sgdVertices->item(0, coluna)->setFont(fonte);
+    }
     laco_.Reinicia();
     show();
     raise();

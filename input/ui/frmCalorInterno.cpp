@@ -9,29 +9,21 @@
 #include "input/ui/CamposNumericos.h"
 
 using CamposNumericos::Geral;
+using CamposNumericos::NovoCampo;
 using CamposNumericos::Real;
-
-namespace {
-QLineEdit* Campo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* ed = new QLineEdit(texto, pai);
-    ed->setObjectName(QString::fromLatin1(nome));
-    ed->setMinimumWidth(70);
-    return ed;
-}
-}  // namespace
 
 TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent)
     : QWidget(parent),
       lbNCamada(new QLabel(QStringLiteral("1"), this)),
       gbxVariavel(new QGroupBox(QStringLiteral("Variável"), this)),
-      edC(Campo(gbxVariavel, "edC", QStringLiteral("300"))),
-      edE(Campo(gbxVariavel, "edE", QStringLiteral("80"))),
-      edTr(Campo(gbxVariavel, "edTr", QStringLiteral("0"))),
-      edn(Campo(gbxVariavel, "edn", QStringLiteral("0,45"))),
-      edb(Campo(gbxVariavel, "edb", QStringLiteral("7"))),
+      edC(NovoCampo(gbxVariavel, "edC", QStringLiteral("300"))),
+      edE(NovoCampo(gbxVariavel, "edE", QStringLiteral("80"))),
+      edTr(NovoCampo(gbxVariavel, "edTr", QStringLiteral("0"))),
+      edn(NovoCampo(gbxVariavel, "edn", QStringLiteral("0,45"))),
+      edb(NovoCampo(gbxVariavel, "edb", QStringLiteral("7"))),
       chkCalorIntConst(new QCheckBox(QStringLiteral("Constante"), this)),
       lbCalorInt(new QLabel(QStringLiteral("f[W/m^3]"), this)),
-      edCalorInt(Campo(this, "edCalorInt", QStringLiteral("0"))),
+      edCalorInt(NovoCampo(this, "edCalorInt", QStringLiteral("0"))),
       btnOk(new QPushButton(QStringLiteral("Ok"), this)),
       btnApagar(new QPushButton(QStringLiteral("Apagar"), this)),
       btnCancelar(new QPushButton(QStringLiteral("Cancelar"), this)),

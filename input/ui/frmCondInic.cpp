@@ -14,17 +14,11 @@
 #include "input/ui/frmEntradaDados.h"
 
 using CamposNumericos::Geral;
+using CamposNumericos::NovoCampo;
 using CamposNumericos::Inteiro;
 using CamposNumericos::Real;
 
 namespace {
-QLineEdit* Campo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* ed = new QLineEdit(texto, pai);
-    ed->setObjectName(QString::fromLatin1(nome));
-    ed->setMinimumWidth(60);
-    return ed;
-}
-
 // A field left empty, or holding a single blank, has no value at all.
 bool Vazio(const QLineEdit* ed) { return ed->text().isEmpty() || ed->text() == QStringLiteral(" "); }
 }  // namespace
@@ -32,11 +26,11 @@ bool Vazio(const QLineEdit* ed) { return ed->text().isEmpty() || ed->text() == Q
 TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
     : QWidget(parent),
       lbNCamada(new QLabel(QStringLiteral("1"), this)),
-      edDinic(Campo(this, "edDinic", QStringLiteral("1"))),
-      edHinic(Campo(this, "edHinic", QStringLiteral("6"))),
-      edTinic(Campo(this, "edTinic", QStringLiteral("20"))),
-      edStep(Campo(this, "edStep", QStringLiteral("1"))),
-      edT0(Campo(this, "edT0", QStringLiteral("72"))),
+      edDinic(NovoCampo(this, "edDinic", QStringLiteral("1"))),
+      edHinic(NovoCampo(this, "edHinic", QStringLiteral("6"))),
+      edTinic(NovoCampo(this, "edTinic", QStringLiteral("20"))),
+      edStep(NovoCampo(this, "edStep", QStringLiteral("1"))),
+      edT0(NovoCampo(this, "edT0", QStringLiteral("72"))),
       btnOk(new QPushButton(QStringLiteral("Insere"), this)),
       btnCancelar(new QPushButton(QStringLiteral("Cancela"), this)),
       ctx_(ctx),

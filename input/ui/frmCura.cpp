@@ -13,16 +13,10 @@
 #include "input/ui/frmCondCont.h"
 
 using CamposNumericos::Geral;
+using CamposNumericos::NovoCampo;
 using CamposNumericos::Real;
 
 namespace {
-QLineEdit* Campo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* ed = new QLineEdit(texto, pai);
-    ed->setObjectName(QString::fromLatin1(nome));
-    ed->setMinimumWidth(55);
-    return ed;
-}
-
 QLabel* Rotulo(QWidget* pai, const char* texto) { return new QLabel(QString::fromUtf8(texto), pai); }
 
 const QString CaptionCuraSI =
@@ -38,24 +32,24 @@ TfrmCura::TfrmCura(Contexto& ctx, QWidget* parent)
     : QWidget(parent),
       lbCamada(new QLabel(QStringLiteral("1"), this)),
       gbxCura(new QGroupBox(CaptionCuraSI, this)),
-      edBetaSC(Campo(gbxCura, "edBetaSC", QStringLiteral("100"))),
-      edDiasCura(Campo(gbxCura, "edDiasCura", QStringLiteral("1"))),
-      edIniCura(Campo(gbxCura, "edIniCura", QStringLiteral("8"))),
-      edFimCura(Campo(gbxCura, "edFimCura", QStringLiteral("17"))),
+      edBetaSC(NovoCampo(gbxCura, "edBetaSC", QStringLiteral("100"))),
+      edDiasCura(NovoCampo(gbxCura, "edDiasCura", QStringLiteral("1"))),
+      edIniCura(NovoCampo(gbxCura, "edIniCura", QStringLiteral("8"))),
+      edFimCura(NovoCampo(gbxCura, "edFimCura", QStringLiteral("17"))),
       gbxAmbiente(new QGroupBox(CaptionAmbienteSI, this)),
-      edBetaS(Campo(gbxAmbiente, "edBetaS", QStringLiteral("15"))),
-      edBetaI(Campo(gbxAmbiente, "edBetaI", QStringLiteral("0"))),
+      edBetaS(NovoCampo(gbxAmbiente, "edBetaS", QStringLiteral("15"))),
+      edBetaI(NovoCampo(gbxAmbiente, "edBetaI", QStringLiteral("0"))),
       cbxConstante(new QCheckBox(QStringLiteral("Constante"), gbxAmbiente)),
       gbxVento(new QGroupBox(QStringLiteral("Variável (em função da velocidade do vento)"), gbxAmbiente)),
       rbCEB(new QRadioButton(QStringLiteral("CEB"), gbxVento)),
       rbZichner(new QRadioButton(QStringLiteral("Zichner"), gbxVento)),
       rbOutros(new QRadioButton(QStringLiteral("(Outros)"), gbxVento)),
-      edVentoDia(Campo(gbxVento, "edVentoDia", QStringLiteral("4"))),
-      edDia(Campo(gbxVento, "edDia", QStringLiteral("6"))),
-      edNoite(Campo(gbxVento, "edNoite", QStringLiteral("18"))),
-      edVentoNoite(Campo(gbxVento, "edVentoNoite", QStringLiteral("5"))),
-      edNoite2(Campo(gbxVento, "edNoite2", QStringLiteral("18"))),
-      edDia2(Campo(gbxVento, "edDia2", QStringLiteral("6"))),
+      edVentoDia(NovoCampo(gbxVento, "edVentoDia", QStringLiteral("4"))),
+      edDia(NovoCampo(gbxVento, "edDia", QStringLiteral("6"))),
+      edNoite(NovoCampo(gbxVento, "edNoite", QStringLiteral("18"))),
+      edVentoNoite(NovoCampo(gbxVento, "edVentoNoite", QStringLiteral("5"))),
+      edNoite2(NovoCampo(gbxVento, "edNoite2", QStringLiteral("18"))),
+      edDia2(NovoCampo(gbxVento, "edDia2", QStringLiteral("6"))),
       btnOk(new QPushButton(QStringLiteral("Ok"), this)),
       btnCancelar(new QPushButton(QStringLiteral("Cancelar"), this)),
       ctx_(ctx),

@@ -9,34 +9,26 @@
 #include "input/ui/CamposNumericos.h"
 
 using CamposNumericos::Geral;
+using CamposNumericos::NovoCampo;
 using CamposNumericos::Real;
-
-namespace {
-QLineEdit* Campo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* ed = new QLineEdit(texto, pai);
-    ed->setObjectName(QString::fromLatin1(nome));
-    ed->setMinimumWidth(70);
-    return ed;
-}
-}  // namespace
 
 TfrmMembro::TfrmMembro(Contexto& ctx, QWidget* parent)
     : QWidget(parent),
-      edMembro(Campo(this, "edMembro", QStringLiteral("1"))),
-      edXini(Campo(this, "edXini", QStringLiteral("0"))),
-      edH(Campo(this, "edH", QString())),
-      edK(Campo(this, "edK", QStringLiteral("2"))),
-      edRo(Campo(this, "edRo", QStringLiteral("2348"))),
-      edCalorEsp(Campo(this, "edCalorEsp", QStringLiteral("837"))),
-      edAlfa(Campo(this, "edAlfa", QStringLiteral("10,0"))),
+      edMembro(NovoCampo(this, "edMembro", QStringLiteral("1"))),
+      edXini(NovoCampo(this, "edXini", QStringLiteral("0"))),
+      edH(NovoCampo(this, "edH", QString())),
+      edK(NovoCampo(this, "edK", QStringLiteral("2"))),
+      edRo(NovoCampo(this, "edRo", QStringLiteral("2348"))),
+      edCalorEsp(NovoCampo(this, "edCalorEsp", QStringLiteral("837"))),
+      edAlfa(NovoCampo(this, "edAlfa", QStringLiteral("10,0"))),
       lbUnidadeK(new QLabel(QStringLiteral("[W/m.C]"), this)),
       lbUnidadeCalorEsp(new QLabel(QStringLiteral("[J/kg.C]"), this)),
       gbxFundacao(new QGroupBox(QStringLiteral("Fundação"), this)),
       ckbFundacao(new QCheckBox(QStringLiteral("Incluir"), gbxFundacao)),
       chkFormaDeslizante(new QCheckBox(QStringLiteral("Forma Deslizante"), this)),
       gbxFormaDeslizante(new QGroupBox(this)),
-      edEspessuraForma(Campo(gbxFormaDeslizante, "edEspessuraForma", QStringLiteral("0,35"))),
-      edVelocidadeForma(Campo(gbxFormaDeslizante, "edVelocidadeForma", QStringLiteral("5"))),
+      edEspessuraForma(NovoCampo(gbxFormaDeslizante, "edEspessuraForma", QStringLiteral("0,35"))),
+      edVelocidadeForma(NovoCampo(gbxFormaDeslizante, "edVelocidadeForma", QStringLiteral("5"))),
       btnInserir(new QPushButton(QStringLiteral("Inserir"), this)),
       Button1(new QPushButton(QStringLiteral("Sair"), this)),
       ctx_(ctx),
