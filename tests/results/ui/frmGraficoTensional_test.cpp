@@ -122,7 +122,7 @@ TEST_F(GraficoTensional, AjudaEscalaManualEApagar) {
                                                  "Pressionado Botão Dir. Mouse."));
     EXPECT_FALSE(g->edEMax->isEnabled());
     EXPECT_FALSE(g->btnAplicar->isVisibleTo(g));
-    QTest::mouseClick(g->chkAutom, Qt::LeftButton);
+    g->chkAutom->click();
     EXPECT_TRUE(g->edEMax->isEnabled());
     EXPECT_TRUE(g->lblEMin->isEnabled());
     EXPECT_TRUE(g->btnAplicar->isVisibleTo(g));
@@ -134,7 +134,7 @@ TEST_F(GraficoTensional, AjudaEscalaManualEApagar) {
     QTest::mouseClick(g->btnAplicar, Qt::LeftButton);
     ASSERT_EQ(msg.erros.size(), 1);
     EXPECT_EQ(msg.erros[0], QStringLiteral("'x' não é um valor de ponto flutuante válido"));
-    QTest::mouseClick(g->chkAutom, Qt::LeftButton);
+    g->chkAutom->click();
     EXPECT_TRUE(g->cGrafico->VerticalAutomatica());
     EXPECT_FALSE(g->edEMax->isEnabled());
 

@@ -7,11 +7,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-// GCC 12 sees the scripted optional paths as maybe uninitialised (a known false positive).
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include "FalsosQt.h"
-#pragma GCC diagnostic pop
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Janelas.h"
 #include "input/ui/frmMembro.h"

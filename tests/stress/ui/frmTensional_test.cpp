@@ -8,10 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include "FalsosQt.h"
-#pragma GCC diagnostic pop
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Gauge.h"
 #include "core/ui/Janelas.h"
