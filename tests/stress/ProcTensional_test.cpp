@@ -295,4 +295,73 @@ TEST_P(Fios, UmOuDoisFiosDaoAMesmaTabela) {
 
 INSTANTIATE_TEST_SUITE_P(Maturidade, Fios, ::testing::Bool());
 
+// The whole run against a literal one: every compliance from FuncaoFluencia, every node
+// solved alone, heights and layers worked out from the geometry.
+struct CasoLiteral {
+    const char* nome;
+    TModeloFluencia modelo;
+    bool maturidade;
+};
+
+class RunLiteral : public ::testing::TestWithParam<CasoLiteral> {};
+
+TEST_P(RunLiteral, TabelaEMensagemIguaisAsDeUmCalculoLiteral) {
+    auto d = Membro({2, 20, 45}, 3, 90, 1.2);
+    d->ModeloFluencia = GetParam().modelo;
+    d->ConsideraMaturidade = GetParam().maturidade;
+    d->Camadas[2].TInicial = 24.0;
+    d->Camadas[3].Alfa = 8e-6;
+    d->RestricaoACI = true;
+    d->Fundacao = true;
+    d->AlturaRestricao = 2.4;
+    d->ComprimentoRestricao = 5.0;
+    auto temp = Temperaturas(*d, [](int n, int h) { return 22.0 + 12.0 * std::sin(h / 17.0 + n) - 0.05 * h; });
+    TabelaTexto tens;
+    Gravador g;
+    const auto r = TProcTensional::ProcessaTensional(*d, temp, tens, g);
+
+    const int NE = 3, nos = 10, t0 = 2;
+    double minimo = 0.0, tracao = 0.0;
+    int no = 0, hora = 0;
+    for (int n = 1; n <= nos; ++n) {
+        const int l = n <= NE + 1 ? 1 : (n + NE - 2) / NE;
+        const int Hl = 90 - d->Camadas[l].HoraConcretagem;
+        const int desl = d->Camadas[l].HoraConcretagem - t0;
+        std::vector<double> T(static_cast<std::size_t>(Hl)), eps(T.size()), ds(T.size());
+        const double y = (n - 1) * 0.4;
+        const double fator = l == 1 ? 1.0 : FatorRestricao(y - 1.2, 2.4, 5.0);
+        for (int k = 0; k < Hl; ++k) {
+            T[static_cast<std::size_t>(k)] = Valor(temp, n, desl + k + 1);
+            eps[static_cast<std::size_t>(k)] =
+                d->Camadas[l].Alfa * (T[static_cast<std::size_t>(k)] - d->Camadas[l].TInicial) * fator;
+        }
+        for (int i = 0; i < Hl; ++i) {
+            double soma = 0.0;
+            for (int j = 0; j < i; ++j)
+                soma = soma + TFuncao::FuncaoFluencia(*d, j + 1, i + 1, T.data()) * ds[static_cast<std::size_t>(j)];
+            ds[static_cast<std::size_t>(i)] =
+                (eps[static_cast<std::size_t>(i)] - soma) / TFuncao::FuncaoFluencia(*d, i + 1, i + 1, T.data());
+        }
+        double sigma = 0.0;
+        for (int k = 0; k < Hl; ++k) {
+            sigma = k == 0 ? ds[0] : sigma + ds[static_cast<std::size_t>(k)];
+            if (k >= 1 && sigma < 0.0 && sigma < minimo) minimo = sigma, hora = k + 1;
+            ASSERT_EQ(tens.Celula(n, desl + k + 1), Numeros::FormataFixo(sigma + 0.0, 7, 4)) << n << "," << k;
+        }
+        if (minimo < tracao) tracao = minimo, no = n;
+    }
+    ASSERT_LT(tracao, 0.0);
+    EXPECT_EQ(r.Mensagem, "A Tensão Máxima de Tração" + Numeros::FormataFixo(-tracao, 6, 2) + " MPa ,ocorreu no Nó " +
+                              std::to_string(no) + ", transcorridos " + std::to_string(hora) + " horas.");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modelos, RunLiteral,
+                         ::testing::Values(CasoLiteral{"Bureau", TModeloFluencia::Bureau, false},
+                                           CasoLiteral{"ACI209", TModeloFluencia::ACI209, false},
+                                           CasoLiteral{"CEB1990", TModeloFluencia::CEB1990, false},
+                                           CasoLiteral{"Bazant", TModeloFluencia::Bazant, false},
+                                           CasoLiteral{"BazantMaturidade", TModeloFluencia::Bazant, true},
+                                           CasoLiteral{"NBR6118", TModeloFluencia::NBR6118, false}),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
 }  // namespace
