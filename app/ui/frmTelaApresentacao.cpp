@@ -10,6 +10,9 @@
 #include "core/ui/Janelas.h"
 #include "input/ui/frmEntradaDados.h"
 
+// The pictures are compiled into a static library: register them explicitly.
+static void RegistraRecursos() { Q_INIT_RESOURCE(app); }
+
 namespace {
 struct Passo {
     int posicao;
@@ -30,6 +33,7 @@ TfrmTelaApresentacao::TfrmTelaApresentacao(Contexto& ctx, QWidget* parent)
     setWindowTitle(QStringLiteral("Bem Vindo ao Programa..."));
     imgApresentacao->setObjectName(QStringLiteral("imgApresentacao"));
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    RegistraRecursos();
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);

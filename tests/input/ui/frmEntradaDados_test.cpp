@@ -1,0 +1,259 @@
+#include "input/ui/frmEntradaDados.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include "DialogosCamadasTeste.h"
+#include "app/ui/frmInformacoes.h"
+#include "core/Projeto.h"
+#include "input/ui/frmCoefConv.h"
+#include "input/ui/frmCura.h"
+#include "input/ui/frmMembro.h"
+#include "results/ui/frmResultados.h"
+
+namespace {
+
+class EntradaDados : public DialogosCamadas {
+protected:
+    TfrmEntradaDados* f() { return j.frmEntradaDados; }
+
+    // A valid member of `n` equal layers, placed one per hour from hour 1.
+    void Membro(int n, double tempoTotal) {
+        d.NCamadas = n;
+        d.NCamadasMembro = n;
+        d.PassoTempo = 1;
+        d.TempoTotal = tempoTotal;
+        for (int L = 1; L <= n; ++L) {
+            TCamada& c = d.Camadas[L];
+            c = TCamada{2.0, 0.5, 0.5 * (L - 1), 2400.0, 1000.0, 1e-5, L, 20.0};
+            d.CalorCamadas[L].Constante = true;
+            d.CalorCamadas[L].F = 0.0;
+        }
+        d.TAmbConstante = true;
+        d.TAmbConst = 20.0;
+        d.QRadiacao = 0.0;
+    }
+    void Executa(int elementos) {
+        f()->spNelem->setValue(elementos);
+        f()->HabilitaExecucao();
+        Clica(f(), "btnRUN");
+    }
+};
+
+TEST_F(EntradaDados, EstadoInicial) {
+    EXPECT_EQ(f()->windowTitle(), "          Norvik - 1D");
+    EXPECT_FALSE(f()->btnRUN->isEnabled());
+    EXPECT_FALSE(f()->btnTensional->isEnabled());
+    EXPECT_FALSE(f()->VisualizarResultados1->isEnabled());
+    EXPECT_EQ(f()->spNelem->value(), 1);
+    EXPECT_EQ(f()->spNelem->minimum(), 1);
+    EXPECT_EQ(f()->gaTransiente->toolTip(), "Percentagem Concluída da Análise");
+    EXPECT_EQ(f()->gaTransiente->progress(), 0);
+    EXPECT_EQ(f()->pbarProcesso->value(), 0);
+    EXPECT_EQ(f()->pbarProcesso->orientation(), Qt::Vertical);
+    for (const char* b : {"btnMembro", "btnCalorInt", "btnCondCont", "btnCondIni"})
+        EXPECT_TRUE(Filho<QAbstractButton>(f(), b)->isEnabled()) << b;
+}
+
+struct CasoPergunta {
+    int camadas;
+    int elementos;
+    bool pergunta;
+};
+
+class PerguntaElementos : public EntradaDados, public ::testing::WithParamInterface<CasoPergunta> {};
+
+TEST_P(PerguntaElementos, SoPerguntaAcimaDeCinquentaCamadasEDoisElementos) {
+    const auto [camadas, elementos, pergunta] = GetParam();
+    Membro(camadas, camadas + 1);
+    Responde({false});
+    Executa(elementos);
+    if (pergunta) {
+        ASSERT_EQ(msg.confirmacoes.size(), 1);
+        EXPECT_EQ(msg.confirmacoes[0], "O número total de elementos está alto. Deseja mesmo assim iniciar Análise?");
+        // "Não": nothing happens, not even the element count.
+        EXPECT_EQ(d.NElemCamada, 0);
+        EXPECT_FALSE(f()->btnTensional->isEnabled());
+    } else {
+        EXPECT_TRUE(msg.confirmacoes.isEmpty());
+        EXPECT_EQ(d.NElemCamada, elementos);
+        EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+        EXPECT_TRUE(f()->btnTensional->isEnabled());
+        EXPECT_TRUE(f()->VisualizarResultados1->isEnabled());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EntradaDados, PerguntaElementos,
+                         ::testing::Values(CasoPergunta{60, 2, false}, CasoPergunta{60, 3, true},
+                                           CasoPergunta{50, 5, false}, CasoPergunta{51, 3, true}));
+
+TEST_F(EntradaDados, MembroAlemDeTrezentosNosERecusadoAntesDePerguntarOuCalcular) {
+    for (auto [camadas, elementos] : {std::pair{300, 1}, std::pair{100, 3}, std::pair{2, 150}}) {
+        msg.limpa();
+        Membro(camadas, camadas + 1);
+        d.NElemCamada = 0;
+        Executa(elementos);
+        EXPECT_TRUE(msg.confirmacoes.isEmpty()) << camadas;
+        ASSERT_EQ(msg.erros.size(), 1) << camadas;
+        EXPECT_TRUE(msg.erros[0].contains("301 nós")) << msg.erros[0].toStdString();
+        EXPECT_TRUE(msg.informacoes.isEmpty());
+        EXPECT_EQ(d.NElemCamada, 0);
+        EXPECT_FALSE(f()->btnTensional->isEnabled());
+    }
+}
+
+TEST_F(EntradaDados, ExecucaoCompletaMostraAMensagemDoMotorEHabilitaResultados) {
+    Membro(2, 30);
+    Executa(2);
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    ASSERT_EQ(msg.informacoes.size(), 1);
+    EXPECT_TRUE(msg.informacoes[0].startsWith("A Temperatura Máxima de ")) << msg.informacoes[0].toStdString();
+    EXPECT_TRUE(d.TermicoCompleto);
+    EXPECT_EQ(f()->gaTransiente->progress(), f()->gaTransiente->maxValue());
+    EXPECT_EQ(f()->gaTransiente->percentual(), 100);
+    EXPECT_TRUE(f()->pbarProcesso->isVisibleTo(f()));
+    EXPECT_TRUE(f()->btnTensional->isEnabled());
+    EXPECT_TRUE(f()->VisualizarResultados1->isEnabled());
+    // The results open only when asked.
+    EXPECT_FALSE(j.frmResultados->isVisible());
+    f()->VisualizarResultados1->trigger();
+    EXPECT_TRUE(j.frmResultados->isVisible());
+    EXPECT_TRUE(msg.erros.isEmpty());
+}
+
+TEST_F(EntradaDados, ExecucaoQueFalhaNaoHabilitaNada) {
+    Membro(2, 30);
+    d.Camadas[2].Espessura = 0.0;  // an element of zero length
+    Executa(1);
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.informacoes.isEmpty());
+    EXPECT_FALSE(f()->btnTensional->isEnabled());
+    EXPECT_FALSE(f()->VisualizarResultados1->isEnabled());
+}
+
+TEST_F(EntradaDados, NovaAnaliseDesabilitaAExecucaoAteAsCondicoesIniciais) {
+    Membro(3, 10);
+    Executa(2);
+    d.Temperaturas[5] = 33.0;
+    f()->ReinicializarLumar1DCE1->trigger();
+    EXPECT_FALSE(f()->btnRUN->isEnabled());
+    EXPECT_FALSE(f()->btnTensional->isEnabled());
+    EXPECT_TRUE(f()->VisualizarResultados1->isEnabled());
+    EXPECT_EQ(f()->spNelem->value(), 1);
+    EXPECT_EQ(f()->gaTransiente->progress(), 0);
+    EXPECT_EQ(f()->pbarProcesso->value(), 0);
+    EXPECT_EQ(d.Temperaturas[5], 0.0);
+    for (int L = 1; L <= 3; ++L) EXPECT_EQ(d.Camadas[L].HoraConcretagem, 0) << L;
+    EXPECT_EQ(d.NCamadas, 3);
+    EXPECT_EQ(d.Camadas[2].Espessura, 0.5);
+    EXPECT_EQ(f()->Painel(0)->text(), "                 Início de Nova Análise ");
+    EXPECT_TRUE(Filho<QCheckBox>(j.frmMembro, "ckbFundacao")->isEnabled());
+}
+
+TEST_F(EntradaDados, SairPerguntaEPorMolduraNaoPergunta) {
+    int encerramentos = 0;
+    f()->encerraPrograma = [&] { ++encerramentos; };
+    f()->show();
+    Responde({false});
+    f()->Sair->trigger();
+    EXPECT_EQ(msg.confirmacoes, QStringList{"Deseja Sair do Programa Lumar 1D?"});
+    EXPECT_TRUE(f()->isVisible());
+    EXPECT_EQ(encerramentos, 0);
+
+    Responde({true});
+    f()->Sair->trigger();
+    EXPECT_FALSE(f()->isVisible());
+    EXPECT_EQ(encerramentos, 1);
+
+    msg.limpa();
+    f()->show();
+    f()->close();
+    EXPECT_TRUE(msg.confirmacoes.isEmpty());
+    EXPECT_EQ(encerramentos, 2);
+}
+
+TEST_F(EntradaDados, CondicoesContornoPerguntaPelaCura) {
+    Responde({true});
+    Clica(f(), "btnCondCont");
+    EXPECT_EQ(msg.confirmacoes,
+              QStringList{"Deseja Considerar a Influência da Cura do Concreto no Coeficiente de Convecção?"});
+    EXPECT_TRUE(d.CuraAtiva);
+    EXPECT_TRUE(j.frmCura->isVisible());
+    EXPECT_FALSE(j.frmCoefConv->isVisible());
+
+    Responde({false});
+    Clica(f(), "btnCondCont");
+    EXPECT_FALSE(d.CuraAtiva);
+    EXPECT_TRUE(j.frmCoefConv->isVisible());
+}
+
+TEST_F(EntradaDados, InformacoesAbreSempreAMesmaJanelaEFecharSoEsconde) {
+    f()->show();
+    f()->Programa1->trigger();
+    f()->Programa1->trigger();
+    EXPECT_TRUE(j.frmInformacoes->isVisible());
+    EXPECT_EQ(j.frmInformacoes->windowTitle(), "Informações do Programa");
+    Clica(j.frmInformacoes, "btnFechar");
+    EXPECT_FALSE(j.frmInformacoes->isVisible());
+    EXPECT_TRUE(f()->isVisible());
+    f()->Programa1->trigger();
+    EXPECT_TRUE(j.frmInformacoes->isVisible());
+}
+
+class ProjetoNaJanela : public EntradaDados {
+protected:
+    QTemporaryDir pasta;
+    QString Caminho(const char* nome) { return QDir(pasta.path()).filePath(QString::fromLatin1(nome)); }
+};
+
+TEST_F(ProjetoNaJanela, SalvarEAbrirDevolvemOMesmoProblema) {
+    Membro(2, 30);
+    d.BetaSup = 54000.0;
+    f()->spNelem->setValue(4);
+    arquivos.caminhos.push_back(Caminho("viga"));
+    f()->SalvarProjeto->trigger();
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    EXPECT_EQ(arquivos.filtros, QStringList{"Projeto Norvik-1D|*.n1d.json"});
+    ASSERT_TRUE(QFile::exists(Caminho("viga.n1d.json")));
+    // Saving stores nothing in the state: a run does that.
+    EXPECT_EQ(d.NElemCamada, 0);
+
+    d.NCamadas = 7;
+    d.BetaSup = 1.0;
+    f()->spNelem->setValue(1);
+    arquivos.caminhos.push_back(Caminho("viga.n1d.json"));
+    f()->AbrirProjeto->trigger();
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    EXPECT_EQ(d.NCamadas, 2);
+    EXPECT_EQ(d.NElemCamada, 4);
+    EXPECT_EQ(d.BetaSup, 54000.0);
+    EXPECT_EQ(d.Camadas[2].HoraConcretagem, 2);
+    EXPECT_EQ(f()->spNelem->value(), 4);
+    EXPECT_TRUE(f()->btnRUN->isEnabled());
+}
+
+TEST_F(ProjetoNaJanela, ArquivoRecusadoMostraAMensagemENaoMudaNada) {
+    Membro(2, 30);
+    QFile arquivo(Caminho("ruim.n1d.json"));
+    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(R"({"formato": "norvik-1d/projeto", "versao": 1, "NCamadaz": 3})");
+    arquivo.close();
+    arquivos.caminhos.push_back(arquivo.fileName());
+    f()->AbrirProjeto->trigger();
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].contains("NCamadaz")) << msg.erros[0].toStdString();
+    EXPECT_EQ(d.NCamadas, 2);
+    EXPECT_FALSE(f()->btnRUN->isEnabled());
+
+    // Cancelling the dialog does nothing at all.
+    msg.limpa();
+    f()->AbrirProjeto->trigger();
+    EXPECT_TRUE(msg.todas.isEmpty());
+}
+
+}  // namespace
