@@ -110,6 +110,17 @@ void TPainelMalha::PintaMalha() {
             QPainter p(&pbMalha->Imagem());
             auto Y = [&](double y) { return static_cast<int>(std::trunc(P - s * y + 2)); };
             auto T = [&](double v) { return static_cast<int>(std::trunc(s * v)); };
+            // On a short picture the numbers of neighbouring elements would be written
+            // over one another: a number is left out when it would touch the last one
+            // written (the first node and the top node are always written).
+            p.setFont(Arial(6));
+            const int alturaElemento = p.fontMetrics().height() - 2;
+            p.setFont(Arial(5));
+            const int alturaNo = p.fontMetrics().height() - 2;
+            const auto& ultimoEl = elementos_[static_cast<std::size_t>(total)];
+            const int linhaNoTopo = P - T(ultimoEl.XIni + ultimoEl.Espessura) + 1;
+            int ultimaLinhaElemento = P + 1000;
+            int ultimaLinhaNo = P + 1000;
             int e = 0;
             for (int L = 1; L <= nCamadas_; ++L) {
                 for (int k = 1; k <= nElemCamada_; ++k) {
@@ -125,13 +136,23 @@ void TPainelMalha::PintaMalha() {
                     p.setBrush(fundo);
 
                     p.setFont(Arial(6));
-                    TextoOpaco(p, g.xElemento, P - T((y0 + y1) / 2) - 2, QString::number(e), Qt::red, fundo);
+                    const int linhaElemento = P - T((y0 + y1) / 2) - 2;
+                    if (ultimaLinhaElemento - linhaElemento >= alturaElemento) {
+                        TextoOpaco(p, g.xElemento, linhaElemento, QString::number(e), Qt::red, fundo);
+                        ultimaLinhaElemento = linhaElemento;
+                    }
                     p.setFont(Arial(5));
-                    if (e == 1)
-                        TextoOpaco(p, g.xNo, P - T(y0) - 9, QStringLiteral("1"), Qt::black, fundo);
-                    else
-                        TextoOpaco(p, g.xNo, P - T(y0), QString::number(e), Qt::black, fundo);
-                    if (e == total) TextoOpaco(p, g.xNo, P - T(y1) + 1, QString::number(e + 1), Qt::black, fundo);
+                    if (e == 1) {
+                        ultimaLinhaNo = P - T(y0) - 9;
+                        TextoOpaco(p, g.xNo, ultimaLinhaNo, QStringLiteral("1"), Qt::black, fundo);
+                    } else {
+                        const int linhaNo = P - T(y0);
+                        if (ultimaLinhaNo - linhaNo >= alturaNo && linhaNo - linhaNoTopo >= alturaNo) {
+                            TextoOpaco(p, g.xNo, linhaNo, QString::number(e), Qt::black, fundo);
+                            ultimaLinhaNo = linhaNo;
+                        }
+                    }
+                    if (e == total) TextoOpaco(p, g.xNo, linhaNoTopo, QString::number(e + 1), Qt::black, fundo);
                 }
             }
         }

@@ -159,6 +159,9 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
         else
             tAnimacao->stop();
     });
+    connect(seFotos, &QSpinBox::valueChanged, this, [this](int periodo) {
+        if (tAnimacao->isActive()) tAnimacao->setInterval(periodo);
+    });
     connect(tAnimacao, &QTimer::timeout, this, [this] {
         // A failing instant stops the animation instead of repeating its message.
         if (!ExecutaAcao(ctx_.msg, [this] { PassoAnimacao(); })) chkAnimacao->setChecked(false);
