@@ -1,5 +1,6 @@
 // The stress input dialogs driven as a user would: type, click, read the state.
 #include <QComboBox>
+#include <QLineSeries>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,7 +13,10 @@
 #include "core/ui/Janelas.h"
 #include "input/ui/frmMembro.h"
 #include "stress/ui/frmACI.h"
+#include "results/ui/PainelGrafico.h"
 #include "stress/ui/frmBazant.h"
+#include "stress/ui/frmE.h"
+#include "stress/ui/frmF.h"
 #include "stress/ui/frmByfors.h"
 #include "stress/ui/frmCEB.h"
 #include "stress/ui/frmCoefRestr.h"
@@ -59,6 +63,42 @@ TEST_F(JanelasEntradaTensional, BureauGravaOsPadroesEAUnidadeNaHora) {
     EXPECT_DOUBLE_EQ(d.FBureauB, 8.748);
     EXPECT_FALSE(j.frmFluencia->isVisible());
     EXPECT_TRUE(msg.erros.isEmpty());
+}
+
+TEST_F(JanelasEntradaTensional, VisualizarEGuardaOsParametrosESobrepoeCurvas) {
+    Escolhe(j.frmEscolhaFluencia->rbBureau);
+    j.frmFluencia->edEa->setText(QStringLiteral("0,2"));
+    Clica(j.frmFluencia, "btnVisualizarE");
+    Clica(j.frmFluencia, "btnVisualizarE");
+    EXPECT_DOUBLE_EQ(d.EBureauA, 0.2);
+    EXPECT_DOUBLE_EQ(d.FBureauA, 0);  // only the E parameters are stored
+    ASSERT_TRUE(j.frmE->isVisible());
+    const QList<QLineSeries*> e = j.frmE->cGrafico->Series();
+    ASSERT_EQ(e.size(), 2);
+    EXPECT_EQ(e[0]->points(), e[1]->points());
+    ASSERT_EQ(e[0]->count(), 100);
+    // In the unit of the parameters: no GPa factor on the chart.
+    EXPECT_DOUBLE_EQ(e[0]->at(0).y(), 1.0 / (0.2 + 0.03547));
+    EXPECT_EQ(e[0]->at(99).x(), 100);
+
+    Clica(j.frmFluencia, "btnVisualizarF");
+    EXPECT_DOUBLE_EQ(d.FBureauB, 8.748);
+    const QList<QLineSeries*> f = j.frmF->cGrafico->Series();
+    ASSERT_EQ(f.size(), 1);
+    EXPECT_DOUBLE_EQ(f[0]->at(3).y(), 6.0656 + 8.748 / 4);
+
+    // a + b·z = 0 at z = 2: reported, nothing drawn.
+    j.frmFluencia->edEa->setText(QStringLiteral("1"));
+    j.frmFluencia->edEb->setText(QStringLiteral("-0,5"));
+    Clica(j.frmFluencia, "btnVisualizarE");
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].startsWith(QStringLiteral("Divisão por zero na curva de E(z) no dia 2")));
+    EXPECT_EQ(j.frmE->cGrafico->NumeroSeries(), 2);
+}
+
+TEST_F(JanelasEntradaTensional, GeometriaACIMostraSuaFigura) {
+    ASSERT_NE(j.frmACI->imgEstrutura->pixmap().width(), 0);
+    EXPECT_EQ(j.frmACI->edL->toolTip(), QStringLiteral("Comprimento da estrutura \r\n(Equivale a maior dimensão)"));
 }
 
 TEST_F(JanelasEntradaTensional, ACIComModuloConstanteGravaOsPadroesNaOrdem) {

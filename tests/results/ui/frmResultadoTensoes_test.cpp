@@ -1,0 +1,72 @@
+// The stress table window: its menu, the whole-table export and the chart windows.
+#include <QFile>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "FalsosQt.h"
+#include "app/ui/Aplicacao.h"
+#include "core/ui/Janelas.h"
+#include "results/ExportaTabela.h"
+#include "results/ui/frmEixoTensional.h"
+#include "results/ui/frmGraficoTensional.h"
+#include "results/ui/frmResultadoTensoes.h"
+#include "stress/ui/MembroTensional.h"
+
+namespace {
+
+class ResultadoTensoes : public ::testing::Test {
+protected:
+    MensagensFalsas msg;
+    DialogosArquivoFalsos arquivos;
+    Aplicacao app{msg, arquivos};
+    TDadosModelo& d = app.dados();
+    TabelaTexto& tensoes = app.contexto().tensoes;
+    TfrmResultadoTensoes* p = app.janelas().frmResultadoTensoes;
+
+    void SetUp() override {
+        MembroTensional::Prepara(d, app.contexto().temperaturas);
+        tensoes.Redimensiona(10, 73);
+        tensoes.Celula(0, 0) = "  Tempo[h]";
+        for (int n = 1; n <= 9; ++n) tensoes.Celula(n, 0) = "    Nó " + std::to_string(n);
+        for (int r = 1; r <= 72; ++r) {
+            tensoes.Celula(0, r) = std::to_string(MembroTensional::Hora1 + r);
+            for (int n = 1; n <= 9; ++n) tensoes.Celula(n, r) = Numeros::FormataFixo(-n * r / 100.0, 7, 4);
+        }
+        tensoes.Celula(3, 10) = "-12,3456";  // one character wider than the format
+        p->AtualizaTabela();
+        p->show();
+    }
+};
+
+TEST_F(ResultadoTensoes, SalvarTudoGravaOsMesmosBytesQueOExportador) {
+    QTemporaryDir pasta;
+    const QString nome = pasta.filePath(QStringLiteral("tensoes"));
+    arquivos.caminhos.push_back(nome);
+    p->SalvarTudo1->trigger();
+    ASSERT_EQ(arquivos.filtros.size(), 1);
+    EXPECT_EQ(arquivos.filtros[0], QStringLiteral("Arquivo Texto|*.txt|Todos Arquivos|*.*"));
+    QFile arquivo(nome + QStringLiteral(".txt"));
+    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
+    const QByteArray gravado = arquivo.readAll();
+    EXPECT_EQ(gravado.toStdString(), ExportaTabela::Bytes(tensoes, d.NElemAtivos));
+    EXPECT_TRUE(gravado.contains("-12,3456"));
+}
+
+TEST_F(ResultadoTensoes, GraficoEEixoFechamAPlanilhaEAbremOsGraficos) {
+    p->Grafico1->trigger();
+    EXPECT_FALSE(p->isVisible());
+    TfrmGraficoTensional* g = app.janelas().frmGraficoTensional;
+    ASSERT_TRUE(g->isVisible());
+    EXPECT_EQ(g->spseNo->maximum(), 9);
+    EXPECT_EQ(g->windowTitle(), QStringLiteral(" GraficoTensional"));
+    p->show();
+    p->Eixo1->trigger();
+    EXPECT_FALSE(p->isVisible());
+    EXPECT_TRUE(app.janelas().frmEixoTensional->isVisible());
+    EXPECT_EQ(p->modelo->rowCount(), 72);
+    EXPECT_EQ(p->modelo->columnCount(), 9);
+    EXPECT_TRUE(msg.erros.isEmpty());
+}
+
+}  // namespace
