@@ -98,6 +98,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Agenda{"na_ultima_hora", 6, 1, 10, 53, 54, 3}),
     [](const testing::TestParamInfo<Agenda>& i) { return std::string(i.param.nome); });
 
+// A layer count confirmed larger than the member's never places a layer the table has no column for.
+TEST(Colocacao, NadaAlemDasCamadasDoMembro) {
+    auto d = Membro(3, 2, 6, 4, 40);
+    d->NCamadas = 2;
+    d->NCamadasMembro = 3;
+    TabelaTexto t;
+    const ResultadoTransiente r = Roda(*d, t);
+    EXPECT_TRUE(r.Completo);
+    EXPECT_EQ(d->CamadaAtual, 2);
+    EXPECT_EQ(d->NElemAtivos, 4);
+    EXPECT_EQ(t.Colunas(), 6);
+}
+
 TEST(Fim, PassoQuatroTerminaAntesSemMensagem) {
     auto d = Membro(1, 2, 6, 0, 16);
     d->PassoTempo = 4;
