@@ -1,6 +1,5 @@
 #include "results/ui/Form1.h"
 
-#include <QHeaderView>
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
@@ -26,35 +25,13 @@ TForm1::TForm1(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     VisualizarNos1 = salvar->addAction(QStringLiteral("Visualizar Nós"));
     SalvarNos1 = salvar->addAction(QStringLiteral("Salvar Nós"));
 
-    auto* titulo = new QLabel(QStringLiteral("RESULTADOS"), this);
-    QFont fonte = titulo->font();
-    fonte.setPointSize(fonte.pointSize() + 4);
-    fonte.setBold(true);
-    titulo->setFont(fonte);
-    titulo->setAlignment(Qt::AlignHCenter);
-    auto* subtitulo = new QLabel(QStringLiteral("Temperaturas [C]"), this);
-    subtitulo->setAlignment(Qt::AlignHCenter);
-
-    modelo = new ModeloTabela(ctx_.temperaturas, this);
-    StgResultado = new QTableView(this);
-    StgResultado->setObjectName(QStringLiteral("StgResultado"));
-    StgResultado->setModel(modelo);
-    // Fixed row heights and column widths: the view never measures a million cells.
-    StgResultado->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StgResultado->verticalHeader()->setDefaultSectionSize(20);
-    StgResultado->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StgResultado->horizontalHeader()->setDefaultSectionSize(70);
-    StgResultado->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont mono(QStringLiteral("Monospace"));
-    mono.setStyleHint(QFont::TypeWriter);
-    StgResultado->setFont(mono);
-    StgResultado->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    vista = new TVistaTabela(ctx_.temperaturas, QStringLiteral("Temperaturas [C]"), this);
+    StgResultado = vista->StgResultado;
+    modelo = vista->modelo;
 
     auto* caixa = new QVBoxLayout(this);
     caixa->setMenuBar(MainMenu1);
-    caixa->addWidget(titulo);
-    caixa->addWidget(subtitulo);
-    caixa->addWidget(StgResultado, 1);
+    caixa->addWidget(vista, 1);
 
     connect(Saida1, &QAction::triggered, this, [this] { close(); });
     connect(Grafico1, &QAction::triggered, this, [this] {
@@ -89,12 +66,9 @@ TForm1::TForm1(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     });
 }
 
-void TForm1::AtualizaTabela() { modelo->Recarrega(); }
+void TForm1::AtualizaTabela() { vista->Atualiza(); }
 
 void TForm1::showEvent(QShowEvent* evento) {
-    // A run that stopped early resized the table without telling the view.
-    if (modelo->rowCount() != StgResultado->verticalHeader()->count() ||
-        modelo->columnCount() != StgResultado->horizontalHeader()->count())
-        modelo->Recarrega();
+    vista->AtualizaSeMudou();
     QWidget::showEvent(evento);
 }

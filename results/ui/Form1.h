@@ -6,6 +6,7 @@
 
 #include "core/ui/Contexto.h"
 #include "core/ui/ModeloTabela.h"
+#include "results/ui/VistaTabela.h"
 
 // The temperature results table: the history of a run, hours by nodes.
 class TForm1 : public QWidget {
@@ -16,6 +17,7 @@ public:
     // The temperature table was refilled by a run: refresh the view.
     void AtualizaTabela();
 
+    TVistaTabela* vista;
     QTableView* StgResultado;
     ModeloTabela* modelo;
     QMenuBar* MainMenu1;

@@ -1,0 +1,43 @@
+#include "results/ui/VistaTabela.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+
+TVistaTabela::TVistaTabela(const TabelaTexto& tabela, const QString& subtitulo, QWidget* parent) : QWidget(parent) {
+    auto* titulo = new QLabel(QStringLiteral("RESULTADOS"), this);
+    QFont fonte = titulo->font();
+    fonte.setPointSize(fonte.pointSize() + 4);
+    fonte.setBold(true);
+    titulo->setFont(fonte);
+    titulo->setAlignment(Qt::AlignHCenter);
+    auto* sub = new QLabel(subtitulo, this);
+    sub->setAlignment(Qt::AlignHCenter);
+
+    modelo = new ModeloTabela(tabela, this);
+    StgResultado = new QTableView(this);
+    StgResultado->setObjectName(QStringLiteral("StgResultado"));
+    StgResultado->setModel(modelo);
+    // Fixed row heights and column widths: the view never measures a million cells.
+    StgResultado->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StgResultado->verticalHeader()->setDefaultSectionSize(20);
+    StgResultado->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StgResultado->horizontalHeader()->setDefaultSectionSize(70);
+    StgResultado->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont mono(QStringLiteral("Monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    StgResultado->setFont(mono);
+    StgResultado->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    auto* caixa = new QVBoxLayout(this);
+    caixa->setContentsMargins(0, 0, 0, 0);
+    caixa->addWidget(titulo);
+    caixa->addWidget(sub);
+    caixa->addWidget(StgResultado, 1);
+}
+
+void TVistaTabela::AtualizaSeMudou() {
+    if (modelo->rowCount() != StgResultado->verticalHeader()->count() ||
+        modelo->columnCount() != StgResultado->horizontalHeader()->count())
+        modelo->Recarrega();
+}
