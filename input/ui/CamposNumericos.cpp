@@ -35,6 +35,12 @@ QLineEdit* NovoCampo(QWidget* pai, const char* nome, const QString& texto, int l
     return campo;
 }
 
+void ApresentaJanela(QWidget* janela) {
+    janela->show();
+    janela->raise();
+    janela->activateWindow();
+}
+
 QString Geral(double valor) { return QString::fromStdString(Numeros::FormataGeral(valor)); }
 
 }  // namespace CamposNumericos

@@ -81,9 +81,7 @@ void TfrmCalorIntDiscr::Abre() {
         sgdVertices->item(0, coluna)->setFont(fonte);
     }
     laco_.Reinicia();
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
 }
 
 // The points that made the tables are not kept, only the rates: the grid keeps

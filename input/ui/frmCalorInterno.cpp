@@ -102,9 +102,7 @@ void TfrmCalorInterno::Prepara() {
 }
 
 void TfrmCalorInterno::Abre() {
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmCalorInterno::MostraEstado() {

@@ -82,9 +82,7 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
 void TfrmCondInic::Abre() {
     laco_.Reinicia();
     if (estadoPendente_) PreencheComEstado();
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmCondInic::MostraEstado() {

@@ -159,9 +159,7 @@ void TfrmCura::Abre() {
     edBetaS->setText(usuais ? QStringLiteral("12") : QStringLiteral("15"));
     edBetaSC->setText(usuais ? QStringLiteral("300") : QStringLiteral("100"));
     if (estadoPendente_) PreencheComEstado();
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmCura::MostraEstado() {

@@ -5,6 +5,7 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "input/ui/CamposNumericos.h"
 #include "input/ui/frmCalorIntDiscr.h"
 #include "input/ui/frmCalorInterno.h"
 
@@ -36,9 +37,7 @@ TfrmEscolhaCalor::TfrmEscolhaCalor(Contexto& ctx, QWidget* parent)
 }
 
 void TfrmEscolhaCalor::Abre() {
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmEscolhaCalor::MostraEstado() {

@@ -120,9 +120,7 @@ void TfrmMembro::Abre() {
     edK->setText(usuais ? QStringLiteral("43,20") : QStringLiteral("2"));
     edCalorEsp->setText(usuais ? QStringLiteral("0,20") : QStringLiteral("837"));
     if (estadoPendente_) PreencheComEstado();
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmMembro::HabilitaFundacao() { ckbFundacao->setEnabled(true); }
