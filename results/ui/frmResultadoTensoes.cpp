@@ -1,11 +1,11 @@
 #include "results/ui/frmResultadoTensoes.h"
 
-#include <QHeaderView>
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/ui/SalvaTabela.h"
+#include "results/ui/VistaTabela.h"
 #include "results/ui/frmEixoTensional.h"
 #include "results/ui/frmGraficoTensional.h"
 #include "results/ui/frmSalvarNo.h"
@@ -26,35 +26,12 @@ TfrmResultadoTensoes::TfrmResultadoTensoes(Contexto& ctx, QWidget* parent) : QWi
     VisualizarNos1 = salvar->addAction(QStringLiteral("Visualizar Nós"));
     SalvarNos1 = salvar->addAction(QStringLiteral("Salvar Nós"));
 
-    auto* titulo = new QLabel(QStringLiteral("RESULTADOS"), this);
-    QFont fonte = titulo->font();
-    fonte.setPointSize(fonte.pointSize() + 4);
-    fonte.setBold(true);
-    titulo->setFont(fonte);
-    titulo->setAlignment(Qt::AlignHCenter);
-    auto* subtitulo = new QLabel(QStringLiteral("Tensões [MPa]"), this);
-    subtitulo->setAlignment(Qt::AlignHCenter);
-
-    modelo = new ModeloTabela(ctx_.tensoes, this);
-    StgResultado = new QTableView(this);
-    StgResultado->setObjectName(QStringLiteral("StgResultado"));
-    StgResultado->setModel(modelo);
-    // Fixed sizes: the view never measures a million cells.
-    StgResultado->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StgResultado->verticalHeader()->setDefaultSectionSize(20);
-    StgResultado->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StgResultado->horizontalHeader()->setDefaultSectionSize(70);
-    StgResultado->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont mono(QStringLiteral("Monospace"));
-    mono.setStyleHint(QFont::TypeWriter);
-    StgResultado->setFont(mono);
-    StgResultado->setEditTriggers(QAbstractItemView::NoEditTriggers);
-
+    vista = new TVistaTabela(ctx_.tensoes, QStringLiteral("Tensões [MPa]"), this);
+    StgResultado = vista->StgResultado;
+    modelo = vista->modelo;
     auto* caixa = new QVBoxLayout(this);
     caixa->setMenuBar(MainMenu1);
-    caixa->addWidget(titulo);
-    caixa->addWidget(subtitulo);
-    caixa->addWidget(StgResultado, 1);
+    caixa->addWidget(vista, 1);
 
     connect(Saida1, &QAction::triggered, this, [this] { close(); });
     connect(Grafico1, &QAction::triggered, this, [this] {
@@ -77,11 +54,9 @@ TfrmResultadoTensoes::TfrmResultadoTensoes(Contexto& ctx, QWidget* parent) : QWi
             [this] { ExecutaAcao(ctx_.msg, [this] { ctx_.janelas.frmSalvarNo->Abre(TModoNo::Tensao); }); });
 }
 
-void TfrmResultadoTensoes::AtualizaTabela() { modelo->Recarrega(); }
+void TfrmResultadoTensoes::AtualizaTabela() { vista->Atualiza(); }
 
 void TfrmResultadoTensoes::showEvent(QShowEvent* evento) {
-    if (modelo->rowCount() != StgResultado->verticalHeader()->count() ||
-        modelo->columnCount() != StgResultado->horizontalHeader()->count())
-        modelo->Recarrega();
+    vista->AtualizaSeMudou();
     QWidget::showEvent(evento);
 }

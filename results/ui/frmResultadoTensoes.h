@@ -1,11 +1,12 @@
 #pragma once
-#include <QLabel>
 #include <QMenuBar>
 #include <QTableView>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
 #include "core/ui/ModeloTabela.h"
+
+class TVistaTabela;
 
 // " Resultado de Tensões": the stresses of the last stress run, hours by nodes, with
 // the same exports and node windows as the temperature table.
@@ -17,6 +18,7 @@ public:
     // The stress table was refilled (or partly written by a failed run): refresh the view.
     void AtualizaTabela();
 
+    TVistaTabela* vista;
     QTableView* StgResultado;
     ModeloTabela* modelo;
     QMenuBar* MainMenu1;

@@ -1,22 +1,9 @@
 #pragma once
-#include <QWidget>
+#include "stress/ui/JanelaCurvaBureau.h"
 
-#include "core/ui/Contexto.h"
-
-class TPainelGrafico;
-
-// "Gráfico de E(z)": the Bureau modulus E(z) = z/(a+b.z) over the first 100 days, in the
-// unit of the parameters, so that the engineer can judge them; curves overlay.
-class TfrmE : public QWidget {
+// "Gráfico de E(z)": the Bureau modulus E(z) = z/(a+b.z) in the unit of the parameters.
+class TfrmE : public TJanelaCurvaBureau {
     Q_OBJECT
 public:
     explicit TfrmE(Contexto& ctx, QWidget* parent = nullptr);
-
-    // Adds the curve of a and b for z = 1 .. 100 days and shows the window.
-    void AdicionaCurva(double a, double b);
-
-    TPainelGrafico* cGrafico;
-
-private:
-    Contexto& ctx_;
 };

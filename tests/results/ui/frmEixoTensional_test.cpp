@@ -26,12 +26,7 @@ protected:
 
     void SetUp() override {
         MembroTensional::Prepara(d, app.contexto().temperaturas);
-        tensoes.Redimensiona(10, 73);
-        for (int r = 1; r <= 72; ++r) {
-            tensoes.Celula(0, r) = std::to_string(MembroTensional::Hora1 + r);
-            for (int n = 1; n <= 9; ++n)
-                if (n <= 5 || r > 24) tensoes.Celula(n, r) = Numeros::FormataFixo(n + r / 100.0, 7, 4);
-        }
+        MembroTensional::PreparaTensoes(tensoes, [](int n, int r) { return n + r / 100.0; });
         e->Abre();
     }
     QLineSeries* Ultima() { return e->cGrafico->Series().back(); }

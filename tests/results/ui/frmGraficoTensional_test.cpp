@@ -34,13 +34,7 @@ protected:
 
     void SetUp() override {
         MembroTensional::Prepara(d, app.contexto().temperaturas);
-        // A stress table by hand: node n at row r holds −n·r/1000 MPa from its placement on.
-        tensoes.Redimensiona(10, 73);
-        for (int r = 1; r <= 72; ++r) {
-            tensoes.Celula(0, r) = std::to_string(MembroTensional::Hora1 + r);
-            for (int n = 1; n <= 9; ++n)
-                if (n <= 5 || r > 24) tensoes.Celula(n, r) = Numeros::FormataFixo(-n * r / 1000.0, 7, 4);
-        }
+        MembroTensional::PreparaTensoes(tensoes, [](int n, int r) { return -n * r / 1000.0; });
         d.ResistFlexaoA = 0.54128;
         d.ResistFlexaoB = 0.189165;
         d.ResistComprA = 0.0532665;

@@ -26,13 +26,7 @@ protected:
 
     void SetUp() override {
         MembroTensional::Prepara(d, app.contexto().temperaturas);
-        tensoes.Redimensiona(10, 73);
-        tensoes.Celula(0, 0) = "  Tempo[h]";
-        for (int n = 1; n <= 9; ++n) tensoes.Celula(n, 0) = "    Nó " + std::to_string(n);
-        for (int r = 1; r <= 72; ++r) {
-            tensoes.Celula(0, r) = std::to_string(MembroTensional::Hora1 + r);
-            for (int n = 1; n <= 9; ++n) tensoes.Celula(n, r) = Numeros::FormataFixo(-n * r / 100.0, 7, 4);
-        }
+        MembroTensional::PreparaTensoes(tensoes, [](int n, int r) { return -n * r / 100.0; });
         tensoes.Celula(3, 10) = "-12,3456";  // one character wider than the format
         p->AtualizaTabela();
         p->show();

@@ -3,6 +3,7 @@
 // windows can be driven without the thermal run: 2 layers of 4 elements of 0,25 m,
 // layer 1 placed at hour 6 and layer 2 at hour 30, TempoTotal 78 h (H1 = 72 rows).
 #include <cmath>
+#include <string>
 
 #include "core/DadosModelo.h"
 #include "core/Numeros.h"
@@ -54,6 +55,22 @@ inline void Prepara(TDadosModelo& d, TabelaTexto& temperaturas) {
             const int idade = Hora1 + r - colocacao;
             temperaturas.Celula(n, r) = Numeros::FormataFixo(idade > 0 ? Temperatura(n, idade) : 0.0, 7, 2);
         }
+    }
+}
+
+// A stress table by hand, as the stress run lays it out: `valor(no, linha)` in "%7.4f"
+// from the node's placement on, the cells before it empty.
+template <class Valor>
+void PreparaTensoes(TabelaTexto& tensoes, Valor valor) {
+    const int linhas = 78 - Hora1 + 1;
+    tensoes.Redimensiona(Nos + 1, linhas);
+    tensoes.Limpa();
+    tensoes.Celula(0, 0) = "  Tempo[h]";
+    for (int n = 1; n <= Nos; ++n) tensoes.Celula(n, 0) = "    Nó " + std::to_string(n);
+    for (int r = 1; r < linhas; ++r) {
+        tensoes.Celula(0, r) = std::to_string(Hora1 + r);
+        for (int n = 1; n <= Nos; ++n)
+            if (n <= 5 || Hora1 + r > Hora2) tensoes.Celula(n, r) = Numeros::FormataFixo(valor(n, r), 7, 4);
     }
 }
 
