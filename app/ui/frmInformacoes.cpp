@@ -34,9 +34,9 @@ TfrmInformacoes::TfrmInformacoes(Contexto& ctx, QWidget* parent)
     desenvolvimento->setAlignment(Qt::AlignCenter);
 
     auto* versoes = new QLabel(QStringLiteral(
-        "Versão 0.1: análise térmica transiente unidimensional em camadas.\n"
-        "Versão 0.1: análise de tensões térmicas com fluência (cinco modelos).\n"
-        "Versão 0.1: arquivo de projeto e execução em lote."));
+        "Versão 0.1: análise térmica transiente unidimensional em camadas,\n"
+        "    análise de tensões térmicas com fluência (cinco modelos),\n"
+        "    arquivo de projeto e execução em lote."));
     versoes->setObjectName(QStringLiteral("lbVersoes"));
 
     auto* botoes = new QHBoxLayout;

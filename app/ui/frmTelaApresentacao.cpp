@@ -102,7 +102,13 @@ void TfrmTelaApresentacao::ProximoPasso() {
         passo_->start(p.esperaMs);
         return;
     }
-    if (auto* principal = ctx_.janelas.frmEntradaDados) principal->show();
+    if (auto* principal = ctx_.janelas.frmEntradaDados) {
+        // The main window appears where the splash was.
+        QRect r = principal->frameGeometry();
+        r.moveCenter(frameGeometry().center());
+        principal->move(r.topLeft());
+        principal->show();
+    }
     hide();
     concluida_ = true;
 }

@@ -262,6 +262,11 @@ void TfrmEntradaDados::Executa() {
         ResultadoTransiente r;
         {
             CursorOcupado cursor;
+            emExecucao_ = true;
+            struct FimExecucao {
+                bool& b;
+                ~FimExecucao() { b = false; }
+            } fim{emExecucao_};
             ProgressoJanela progresso(gaTransiente, pbarProcesso, painel0_);
             r = TProcesso::ProcessaTransiente(d, ctx_.temperaturas, progresso, j.frmCores);
             progresso.Conclui();
@@ -305,6 +310,11 @@ void TfrmEntradaDados::PerguntaSair() {
 }
 
 void TfrmEntradaDados::closeEvent(QCloseEvent* evento) {
+    // The window's frame stays live while a run repaints it: the run ends first.
+    if (emExecucao_) {
+        evento->ignore();
+        return;
+    }
     evento->accept();
     if (encerraPrograma) encerraPrograma();
 }

@@ -62,6 +62,7 @@ private:
     void SalvaProjeto();
 
     Contexto& ctx_;
+    bool emExecucao_ = false;
     QLabel* painel0_;
     QLabel* painel1_;
 };
