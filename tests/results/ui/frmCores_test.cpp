@@ -2,6 +2,7 @@
 
 #include "AmbienteResultados.h"
 #include "core/ui/Janelas.h"
+#include "core/PosProcesso.h"
 #include "results/ui/frmCores.h"
 
 namespace {
@@ -123,6 +124,20 @@ TEST_F(frmCoresTeste, AnimacaoParaNoUltimoInstante) {
     EXPECT_EQ(cores->seTIni->value(), 5);
     EXPECT_EQ(cores->Label5->text(), QStringLiteral("Instante: 5"));
     EXPECT_TRUE(msg.erros.isEmpty());
+}
+
+TEST_F(frmCoresTeste, FimDeRodadaPintaOEstadoFinalEVoltaAoInstanteFinal) {
+    Membro(2, 2, 6, 3);
+    cores->DefineLimitesHora(1, 6);
+    cores->seTIni->setValue(2);
+    QTest::mouseClick(cores->btnVisualizar, Qt::LeftButton);
+    ASSERT_EQ(cores->Label5->text(), QStringLiteral("Instante: 2"));
+    TDadosModelo& d = app->dados();
+    for (int n = 1; n <= 5; ++n) d.Temperaturas[n] = Temperatura(n, 6);
+    TPosProcesso::PosProcessa(d, app->contexto().temperaturas, cores);
+    EXPECT_EQ(cores->Label5->text(), QStringLiteral(" Instante : Final"));
+    EXPECT_EQ(cores->stTmax->text(), QStringLiteral("  50,00"));  // scale bounds kept: they only widen
+    EXPECT_NE(Pixel(135, 100), QColor(Qt::white));                // the whole member of the final state
 }
 
 }  // namespace
