@@ -403,9 +403,39 @@ void CopiaCampos(const Tupla& campos, const TDadosModelo& origem, TDadosModelo& 
     ParaCada(campos, [&](const auto& c) { destino.*(c.membro) = origem.*(c.membro); });
 }
 
+// What keeps a problem from fitting the state (empty when it fits). The same rule
+// refuses a file when it is read and a state before it is written, so that every
+// file saved can be opened again.
+std::string ProblemaDeCapacidade(const TDadosModelo& d) {
+    if (d.NCamadas < 0 || d.NCamadas > MaxCamadas) {
+        return "\"NCamadas\" vale " + std::to_string(d.NCamadas) + "; o membro pode ter de 0 a " +
+               std::to_string(MaxCamadas) + " camadas";
+    }
+    if (d.NCamadasMembro < 0 || d.NCamadasMembro > MaxCamadas) {
+        return "\"NCamadasMembro\" vale " + std::to_string(d.NCamadasMembro) + "; deve ficar entre 0 e " +
+               std::to_string(MaxCamadas);
+    }
+    if (d.NElemCamada < 1) {
+        return "\"NElemCamada\" vale " + std::to_string(d.NElemCamada) + "; cada camada precisa de ao menos 1 elemento";
+    }
+    if (d.PassoTempo < 1) {
+        return "\"PassoTempo\" vale " + std::to_string(d.PassoTempo) +
+               "; o passo de tempo é de ao menos 1 hora (confirme as condições iniciais)";
+    }
+    const long long nos = static_cast<long long>(d.NCamadas) * d.NElemCamada + 1;
+    if (nos > MaxNos) {
+        return "o membro teria " + std::to_string(nos) + " nós (NCamadas × NElemCamada + 1), acima do máximo de " +
+               std::to_string(MaxNos);
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string Texto(const TDadosModelo& d) {
+    if (const std::string p = ProblemaDeCapacidade(d); !p.empty()) {
+        throw ErroEntrada("O projeto não foi salvo: " + p);
+    }
     std::string s = "{";
     bool primeiro = true;
     AcrescentaChave(s, "formato", Json(Formato), primeiro);
@@ -515,26 +545,8 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
     }
     if (!temMembro) novo->NCamadasMembro = novo->NCamadas;
 
-    // Capacities of the state: a problem that does not fit is refused here, not in the run.
-    if (novo->NCamadas < 0 || novo->NCamadas > MaxCamadas) {
-        Recusa("\"NCamadas\" vale " + std::to_string(novo->NCamadas) + "; o membro pode ter de 0 a " +
-               std::to_string(MaxCamadas) + " camadas");
-    }
-    if (novo->NCamadasMembro < 0 || novo->NCamadasMembro > MaxCamadas) {
-        Recusa("\"NCamadasMembro\" vale " + std::to_string(novo->NCamadasMembro) + "; deve ficar entre 0 e " +
-               std::to_string(MaxCamadas));
-    }
-    if (novo->NElemCamada < 1) {
-        Recusa("\"NElemCamada\" vale " + std::to_string(novo->NElemCamada) + "; cada camada precisa de ao menos 1 elemento");
-    }
-    if (novo->PassoTempo < 1) {
-        Recusa("\"PassoTempo\" vale " + std::to_string(novo->PassoTempo) + "; o passo de tempo é de ao menos 1 hora");
-    }
-    const long long nos = static_cast<long long>(novo->NCamadas) * novo->NElemCamada + 1;
-    if (nos > MaxNos) {
-        Recusa("o membro teria " + std::to_string(nos) + " nós (NCamadas × NElemCamada + 1), acima do máximo de " +
-               std::to_string(MaxNos));
-    }
+    // A problem that does not fit the state is refused here, not in the run.
+    if (const std::string p = ProblemaDeCapacidade(*novo); !p.empty()) Recusa(p);
 
     // All valid: the problem replaces the one in memory. The run state and the colour
     // scale stay; the history no longer belongs to this problem.

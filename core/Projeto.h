@@ -13,7 +13,8 @@ void Le(const std::string& caminho, TDadosModelo& dados);
 void LeTexto(const std::string& texto, TDadosModelo& dados);
 
 // Writes through a temporary file renamed over the target; ErroEntrada on failure,
-// leaving any earlier file intact.
+// leaving any earlier file intact. A state that the reading would refuse (beyond the
+// capacities, no time step yet, a value that is not finite) is not written.
 void Grava(const std::string& caminho, const TDadosModelo& dados);
 std::string Texto(const TDadosModelo& dados);
 

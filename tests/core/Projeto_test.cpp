@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -93,7 +95,16 @@ TEST(Projeto, IdaEVoltaExata) {
     auto lido = Novo();
     Projeto::LeTexto(texto, *lido);
     EXPECT_EQ(Projeto::Texto(*lido), texto);
-    EXPECT_EQ(std::memcmp(&lido->Camadas, &d->Camadas, sizeof d->Camadas), 0);
+    // Field by field and bit by bit (a record's padding is not part of it).
+    auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+    for (int L = 1; L <= MaxCamadas; ++L) {
+        const TCamada& a = lido->Camadas[L];
+        const TCamada& b = d->Camadas[L];
+        EXPECT_TRUE(bits(a.K) == bits(b.K) && bits(a.Espessura) == bits(b.Espessura) && bits(a.XIni) == bits(b.XIni) &&
+                    bits(a.Ro) == bits(b.Ro) && bits(a.CalorEsp) == bits(b.CalorEsp) && bits(a.Alfa) == bits(b.Alfa) &&
+                    a.HoraConcretagem == b.HoraConcretagem && bits(a.TInicial) == bits(b.TInicial))
+            << L;
+    }
     EXPECT_EQ(std::memcmp(&lido->Superficie, &d->Superficie, sizeof d->Superficie), 0);
     for (int L = 1; L <= MaxCamadas; ++L) {
         EXPECT_EQ(std::memcmp(lido->CalorCamadas[L].Tabela.data(), d->CalorCamadas[L].Tabela.data(),
@@ -243,7 +254,17 @@ TEST(Projeto, GravaAtomicamente) {
     }
 }
 
-TEST(Projeto, NaoSalvaValorNaoFinito) {
+// A file that could not be opened again is never written.
+TEST(Projeto, NaoSalvaOQueNaoReabriria) {
+    PastaTemporaria pasta;
+    try {
+        Projeto::Grava(pasta / "novo.n1d.json", *Novo());
+        FAIL();
+    } catch (const ErroEntrada& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("O projeto não foi salvo: \"NElemCamada\" vale 0", 0), 0u) << e.what();
+    }
+    EXPECT_EQ(pasta.QuantosArquivos(), 0);
+
     auto d = Novo();
     d->NElemCamada = 1;
     d->PassoTempo = 1;
