@@ -7,6 +7,7 @@
 
 #include "app/ui/ImagemJpeg.h"
 #include "core/ui/ExecutaAcao.h"
+#include "input/ui/CamposNumericos.h"
 #include "stress/ui/Formulario.h"
 
 using namespace Formulario;
@@ -60,4 +61,9 @@ void TfrmACI::Ok() {
     ctx_.dados.AlturaRestricao = Real(edH);
     ctx_.dados.ComprimentoRestricao = Real(edL);
     hide();
+}
+
+void TfrmACI::MostraEstado() {
+    edH->setText(CamposNumericos::Geral(ctx_.dados.AlturaRestricao));
+    edL->setText(CamposNumericos::Geral(ctx_.dados.ComprimentoRestricao));
 }

@@ -12,6 +12,9 @@ class TfrmACI : public QWidget {
 public:
     explicit TfrmACI(Contexto& ctx, QWidget* parent = nullptr);
 
+    // After a project file is opened: the fields show what the state holds.
+    void MostraEstado();
+
     // Shown by the restraint window with the member's height already in H.
     void Abre(const QString& altura);
 

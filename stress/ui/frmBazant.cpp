@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "input/ui/CamposNumericos.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -104,4 +105,17 @@ void TfrmBazant::Ok() {
     d.ConsideraMaturidade = rbSim->isChecked();
     // Closed only once every field is read, so that a mistyped one can be mended here.
     hide();
+}
+
+void TfrmBazant::MostraEstado() {
+    const TDadosModelo& d = ctx_.dados;
+    edMassaEspec->setText(CamposNumericos::Geral(d.MassaEspecifica));
+    edfc->setText(CamposNumericos::Geral(d.Fcm));
+    (d.EOtimizado ? rbEOtimizado : RadioButton1)->setChecked(true);
+    edE->setText(CamposNumericos::Geral(d.ModuloRef / 1000.0));
+    edwc->setText(CamposNumericos::Geral(d.RelAguaCimento * 100.0));
+    edac->setText(CamposNumericos::Geral(d.RelAgregCimento * 100.0));
+    edsc->setText(CamposNumericos::Geral(d.RelAreiaCimento * 100.0));
+    (d.FatorCimento == 0.93 ? rbEnduRapido : d.FatorCimento == 1.03 ? rbBaixoCH : rbNormal)->setChecked(true);
+    (d.ConsideraMaturidade ? rbSim : rbNao)->setChecked(true);
 }

@@ -12,6 +12,9 @@ class TfrmBazant : public QWidget {
 public:
     explicit TfrmBazant(Contexto& ctx, QWidget* parent = nullptr);
 
+    // After a project file is opened: the fields show what the state holds.
+    void MostraEstado();
+
     QLineEdit* edMassaEspec;
     QLineEdit* edfc;
     QRadioButton* RadioButton1;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "input/ui/CamposNumericos.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmCEB.h"
@@ -125,4 +126,13 @@ void TfrmByfors::Ok() {
     } else if (modelo == TModeloFluencia::ACI209) {
         j.frmFluenciaACI->Abre(d.ModuloConstante);
     }
+}
+
+void TfrmByfors::MostraEstado() {
+    const TDadosModelo& d = ctx_.dados;
+    (d.ModuloConstante ? rbConstante : rbVariavel)->setChecked(true);
+    edA1->setText(CamposNumericos::Geral(d.ByforsA1 * 100000.0));
+    edA2->setText(CamposNumericos::Geral(d.ByforsA2 * 100.0));
+    edA3->setText(CamposNumericos::Geral(d.ByforsA3));
+    edA4->setText(CamposNumericos::Geral(d.ByforsA4));
 }

@@ -13,6 +13,9 @@ class TfrmByfors : public QWidget {
 public:
     explicit TfrmByfors(Contexto& ctx, QWidget* parent = nullptr);
 
+    // After a project file is opened: the fields show what the state holds.
+    void MostraEstado();
+
     QRadioButton* rbConstante;
     QRadioButton* rbVariavel;
     QLineEdit* edA1;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "input/ui/CamposNumericos.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -64,4 +65,13 @@ void TfrmCEB::Ok() {
     d.PerimetroCEB = Real(edU) * 1000.0;   // m -> mm
     d.UmidadeRel = Real(edUmidade);
     hide();
+}
+
+void TfrmCEB::MostraEstado() {
+    const TDadosModelo& d = ctx_.dados;
+    edfcm->setText(CamposNumericos::Geral(d.Fcm));
+    edE28->setText(CamposNumericos::Geral(d.ModuloRef / 1000.0));
+    edAc->setText(CamposNumericos::Geral(d.AreaCEB / 1.0e6));
+    edU->setText(CamposNumericos::Geral(d.PerimetroCEB / 1000.0));
+    edUmidade->setText(CamposNumericos::Geral(d.UmidadeRel));
 }

@@ -11,6 +11,9 @@ class TfrmCEB : public QWidget {
 public:
     explicit TfrmCEB(Contexto& ctx, QWidget* parent = nullptr);
 
+    // After a project file is opened: the fields show what the state holds.
+    void MostraEstado();
+
     // Shown by the Byfors window: `fcm`, when a concrete type was chosen there, is
     // its strength; the 28-day modulus is asked only when the modulus is constant.
     void Abre(bool moduloConstante, const QString& fcm);

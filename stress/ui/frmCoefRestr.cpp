@@ -49,3 +49,5 @@ void TfrmCoefRestr::Ok() {
                                            "todos os nós estão 100% impedidos."));
     }
 }
+
+void TfrmCoefRestr::MostraEstado() { (ctx_.dados.RestricaoACI ? rbACI : rbTotal)->setChecked(true); }

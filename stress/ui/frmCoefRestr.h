@@ -11,6 +11,9 @@ class TfrmCoefRestr : public QWidget {
 public:
     explicit TfrmCoefRestr(Contexto& ctx, QWidget* parent = nullptr);
 
+    // After a project file is opened: the fields show what the state holds.
+    void MostraEstado();
+
     // Height of the member above the restrained base: the top of the last layer,
     // less the foundation layer when there is one.
     static double AlturaMembro(const TDadosModelo& dados);

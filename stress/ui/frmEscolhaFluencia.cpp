@@ -70,3 +70,14 @@ void TfrmEscolhaFluencia::btnOKClick() {
             break;
     }
 }
+
+void TfrmEscolhaFluencia::MostraEstado() {
+    switch (ctx_.dados.ModeloFluencia) {
+        case TModeloFluencia::ACI209: rbACI->setChecked(true); break;
+        case TModeloFluencia::CEB1990: rbCEB->setChecked(true); break;
+        case TModeloFluencia::Bazant: rbBazant->setChecked(true); break;
+        case TModeloFluencia::NBR6118: rbNBR->setChecked(true); break;
+        case TModeloFluencia::Bureau:
+        case TModeloFluencia::Nenhum: rbBureau->setChecked(true); break;
+    }
+}

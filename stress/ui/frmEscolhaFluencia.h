@@ -11,6 +11,9 @@ class TfrmEscolhaFluencia : public QWidget {
 public:
     explicit TfrmEscolhaFluencia(Contexto& ctx, QWidget* parent = nullptr);
 
+    // After a project file is opened: the fields show what the state holds.
+    void MostraEstado();
+
     // The model whose option is selected now (not necessarily confirmed by "OK").
     TModeloFluencia ModeloSelecionado() const;
 

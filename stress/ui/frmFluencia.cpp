@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "input/ui/CamposNumericos.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmE.h"
@@ -98,4 +99,13 @@ void TfrmFluencia::Ok() {
     ctx_.dados.FBureauA = Real(edFa);
     ctx_.dados.FBureauB = Real(edFb);
     hide();
+}
+
+void TfrmFluencia::MostraEstado() {
+    const TDadosModelo& d = ctx_.dados;
+    edEa->setText(CamposNumericos::Geral(d.EBureauA));
+    edEb->setText(CamposNumericos::Geral(d.EBureauB));
+    edFa->setText(CamposNumericos::Geral(d.FBureauA));
+    edFb->setText(CamposNumericos::Geral(d.FBureauB));
+    (d.EEmGPa ? rbtGpa : rbtMpa)->setChecked(true);
 }

@@ -12,6 +12,9 @@ class TfrmFluencia : public QWidget {
 public:
     explicit TfrmFluencia(Contexto& ctx, QWidget* parent = nullptr);
 
+    // After a project file is opened: the fields show what the state holds.
+    void MostraEstado();
+
     QLineEdit* edEa;
     QLineEdit* edEb;
     QRadioButton* rbtMpa;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "input/ui/CamposNumericos.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -88,4 +89,17 @@ void TfrmFluenciaACI::Ok() {
     d.ModuloRef = Real(edE) * 1000.0;
     d.Fcm = Real(edfcm);
     hide();
+}
+
+void TfrmFluenciaACI::MostraEstado() {
+    const TDadosModelo& d = ctx_.dados;
+    (d.CuraACI == TCuraACI::Umida ? rbUmida : d.CuraACI == TCuraACI::Vapor ? rbVapor : rbSemCura)->setChecked(true);
+    edUmidade->setText(CamposNumericos::Geral(d.UmidadeRel));
+    edSlump->setText(CamposNumericos::Geral(d.SlumpACI));
+    edAgregado->setText(CamposNumericos::Geral(d.FinosACI));
+    edTAr->setText(CamposNumericos::Geral(d.TeorArACI));
+    edEspessura->setText(CamposNumericos::Geral(d.EspessuraMediaACI));
+    edVS->setText(CamposNumericos::Geral(d.VolSupACI));
+    edE->setText(CamposNumericos::Geral(d.ModuloRef / 1000.0));
+    edfcm->setText(CamposNumericos::Geral(d.Fcm));
 }

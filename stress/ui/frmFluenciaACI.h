@@ -12,6 +12,9 @@ class TfrmFluenciaACI : public QWidget {
 public:
     explicit TfrmFluenciaACI(Contexto& ctx, QWidget* parent = nullptr);
 
+    // After a project file is opened: the fields show what the state holds.
+    void MostraEstado();
+
     // Shown by the Byfors window; the reference modulus is asked only when the
     // modulus is constant.
     void Abre(bool moduloConstante);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "input/ui/CamposNumericos.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -146,4 +147,22 @@ void TfrmNBR6118::Ok() {
                  : rbSlump1015->isChecked() ? TSlumpNBR::S10a15
                                             : TSlumpNBR::S5a9;
     hide();
+}
+
+void TfrmNBR6118::MostraEstado() {
+    const TDadosModelo& d = ctx_.dados;
+    (d.CimentoNBR == TCimentoNBR::Lento ? rbLento : d.CimentoNBR == TCimentoNBR::Rapido ? rbRapido : rbNormal)
+        ->setChecked(true);
+    edFck->setText(CamposNumericos::Geral(d.FckNBR));
+    QRadioButton* agregados[] = {rbBasalto, rbGranito, rbCalcario, rbArenito};
+    agregados[static_cast<int>(d.AgregadoNBR)]->setChecked(true);
+    Edit1->setText(CamposNumericos::Geral(d.UmidadeNBR));
+    (d.UmidadeSoSuperior ? rbUmidadeSup : rbUmidadeDupla)->setChecked(true);
+    edArea->setText(CamposNumericos::Geral(d.AreaNBR));
+    edPerimetro->setText(CamposNumericos::Geral(d.PerimetroNBR));
+    QRadioButton* slumps[] = {rbSlump04, rbSlump59, rbSlump1015};
+    slumps[static_cast<int>(d.SlumpNBR)]->setChecked(true);
+    const bool placa = d.PlacaNBR;
+    cbPlaca->setCurrentText(placa ? QStringLiteral("Sim") : QStringLiteral("Não"));
+    cbPlacaChange();
 }

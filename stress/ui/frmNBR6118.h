@@ -14,6 +14,9 @@ class TfrmNBR6118 : public QWidget {
 public:
     explicit TfrmNBR6118(Contexto& ctx, QWidget* parent = nullptr);
 
+    // After a project file is opened: the fields show what the state holds.
+    void MostraEstado();
+
     QRadioButton* rbLento;
     QRadioButton* rbNormal;
     QRadioButton* rbRapido;

@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Gauge.h"
@@ -14,8 +16,15 @@
 #include "results/ui/frmResultadoTensoes.h"
 #include "stress/ProcTensional.h"
 #include "stress/ui/Formulario.h"
+#include "stress/ui/frmACI.h"
+#include "stress/ui/frmBazant.h"
+#include "stress/ui/frmByfors.h"
+#include "stress/ui/frmCEB.h"
 #include "stress/ui/frmCoefRestr.h"
 #include "stress/ui/frmEscolhaFluencia.h"
+#include "stress/ui/frmFluencia.h"
+#include "stress/ui/frmFluenciaACI.h"
+#include "stress/ui/frmNBR6118.h"
 #include "stress/ui/frmTracaoFlexao.h"
 
 using namespace Formulario;
@@ -137,6 +146,38 @@ void TfrmTensional::btnGraficoClick() {
 
 void TfrmTensional::btnGraficoEixoClick() {
     ctx_.janelas.frmEixoTensional->Abre();
+}
+
+void TfrmTensional::MostraEstado() {
+    btnRun->setEnabled(false);
+    GroupBox2->setEnabled(false);
+    btnResult->setEnabled(false);
+    gaTransiente->setProgress(0);
+    pbarProcesso->setValue(0);
+
+    const TDadosModelo& d = ctx_.dados;
+    Janelas& j = ctx_.janelas;
+    j.frmEscolhaFluencia->MostraEstado();
+    switch (d.ModeloFluencia) {
+        case TModeloFluencia::Bureau: j.frmFluencia->MostraEstado(); break;
+        case TModeloFluencia::ACI209:
+            j.frmByfors->MostraEstado();
+            j.frmFluenciaACI->MostraEstado();
+            break;
+        case TModeloFluencia::CEB1990:
+            j.frmByfors->MostraEstado();
+            j.frmCEB->MostraEstado();
+            break;
+        case TModeloFluencia::Bazant: j.frmBazant->MostraEstado(); break;
+        case TModeloFluencia::NBR6118: j.frmNBR6118->MostraEstado(); break;
+        case TModeloFluencia::Nenhum: break;
+    }
+    j.frmCoefRestr->MostraEstado();
+    if (d.AlturaRestricao != 0.0 || d.ComprimentoRestricao != 0.0) j.frmACI->MostraEstado();
+    const double resistencias[] = {d.ResistFlexaoA,    d.ResistFlexaoB,    d.ResistTracaoA, d.ResistTracaoB,
+                                   d.ResistDiametralA, d.ResistDiametralB, d.ResistComprA,  d.ResistComprB};
+    if (std::any_of(std::begin(resistencias), std::end(resistencias), [](double v) { return v != 0.0; }))
+        j.frmTracaoFlexao->MostraEstado();
 }
 
 void TfrmTensional::btnSaidaClick() {

@@ -20,6 +20,10 @@ public:
 
     // The restraint window's Ok allows a run.
     void HabilitaRun();
+    // After a project file is opened: back to the first state (the stress results
+    // belong to the member replaced), and the stress dialogs show the values the
+    // project gave; a dialog whose values the project left at zero keeps its own.
+    void MostraEstado();
 
     Gauge* gaTransiente;
     QGroupBox* GroupBox1;

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "input/ui/CamposNumericos.h"
 #include "stress/ui/Formulario.h"
 
 using namespace Formulario;
@@ -61,4 +62,16 @@ void TfrmTracaoFlexao::Ok() {
     d.ResistComprA = Real(edComprA);
     d.ResistComprB = Real(edComprB);
     hide();
+}
+
+void TfrmTracaoFlexao::MostraEstado() {
+    const TDadosModelo& d = ctx_.dados;
+    edFlexaoA->setText(CamposNumericos::Geral(d.ResistFlexaoA));
+    edFlexaoB->setText(CamposNumericos::Geral(d.ResistFlexaoB));
+    edTracaoA->setText(CamposNumericos::Geral(d.ResistTracaoA));
+    edTracaoB->setText(CamposNumericos::Geral(d.ResistTracaoB));
+    edDiametralA->setText(CamposNumericos::Geral(d.ResistDiametralA));
+    edDiametralB->setText(CamposNumericos::Geral(d.ResistDiametralB));
+    edComprA->setText(CamposNumericos::Geral(d.ResistComprA));
+    edComprB->setText(CamposNumericos::Geral(d.ResistComprB));
 }

@@ -11,6 +11,9 @@ class TfrmTracaoFlexao : public QWidget {
 public:
     explicit TfrmTracaoFlexao(Contexto& ctx, QWidget* parent = nullptr);
 
+    // After a project file is opened: the fields show what the state holds.
+    void MostraEstado();
+
     QLineEdit* edFlexaoA;
     QLineEdit* edFlexaoB;
     QLineEdit* edTracaoA;

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
+#include <utility>
 
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
@@ -320,6 +322,44 @@ TEST_F(JanelasEntradaTensional, SaidaExigeNovamenteORestricaoOkParaRodar) {
     EXPECT_FALSE(j.frmTensional->btnResult->isEnabled());
     Clica(j.frmCoefRestr, "btnOk");
     EXPECT_TRUE(j.frmTensional->btnRun->isEnabled());
+}
+
+// A project opened: the dialogs show its values, so their Ok stores them unchanged.
+TEST_F(JanelasEntradaTensional, ProjetoAbertoApareceNosDialogosESobreviveAoOk) {
+    j.frmTensional->HabilitaRun();
+    d.ModeloFluencia = TModeloFluencia::CEB1990;
+    d.ModuloConstante = false;
+    d.ByforsA1 = 4.7e-5;
+    d.ByforsA2 = 0.5;
+    d.ByforsA3 = 3;
+    d.ByforsA4 = 0.2;
+    d.Fcm = 33.1;
+    d.ModuloRef = 31500;
+    d.AreaCEB = 2.5e6;
+    d.PerimetroCEB = 7500;
+    d.UmidadeRel = 65;
+    d.RestricaoACI = true;
+    d.AlturaRestricao = 3.5;
+    d.ComprimentoRestricao = 12;
+    auto antes = std::make_unique<TDadosModelo>(d);
+    j.frmTensional->MostraEstado();
+    EXPECT_FALSE(j.frmTensional->btnRun->isEnabled());
+    EXPECT_TRUE(j.frmEscolhaFluencia->rbCEB->isChecked());
+    EXPECT_TRUE(j.frmCoefRestr->rbACI->isChecked());
+    EXPECT_EQ(j.frmTracaoFlexao->edFlexaoA->text(), QStringLiteral("0,54128"));  // never given: defaults stay
+    EXPECT_EQ(j.frmFluencia->edEa->text(), QStringLiteral("0,111137"));         // another model: untouched
+    Clica(j.frmByfors, "btnOK");
+    Clica(j.frmCEB, "btnOK");
+    Clica(j.frmACI, "btnOk");
+    EXPECT_TRUE(msg.erros.isEmpty());
+    EXPECT_EQ(d.ModuloConstante, antes->ModuloConstante);
+    for (auto [obtido, esperado] : {std::pair{d.ByforsA1, antes->ByforsA1}, {d.ByforsA2, antes->ByforsA2},
+                                    {d.ByforsA3, antes->ByforsA3}, {d.ByforsA4, antes->ByforsA4},
+                                    {d.Fcm, antes->Fcm}, {d.ModuloRef, antes->ModuloRef},
+                                    {d.AreaCEB, antes->AreaCEB}, {d.PerimetroCEB, antes->PerimetroCEB},
+                                    {d.UmidadeRel, antes->UmidadeRel}, {d.AlturaRestricao, antes->AlturaRestricao},
+                                    {d.ComprimentoRestricao, antes->ComprimentoRestricao}})
+        EXPECT_DOUBLE_EQ(obtido, esperado);
 }
 
 }  // namespace
