@@ -341,6 +341,7 @@ void TfrmEntradaDados::AbreProjeto() {
         j.frmCura->MostraEstado();
         j.frmCoefConv->MostraEstado();
         j.frmCondCont->MostraEstado();
+        j.frmTensional->MostraEstado();
         btnRUN->setEnabled(true);
         painel0_->setText(QStringLiteral("Projeto aberto: ") + *caminho);
     });
