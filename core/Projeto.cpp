@@ -199,22 +199,19 @@ bool MesmosCampos(const S& a, const S& b, const Tupla& campos) {
     return igual;
 }
 
-bool TabelaVazia(const TCalorInterno& c) {
-    for (int h = 1; h <= MaxHoras; ++h) {
-        if (c.Tabela[static_cast<std::size_t>(h)] != 0.0 || std::signbit(c.Tabela[static_cast<std::size_t>(h)])) {
-            return false;
-        }
+// Last hour of the table that holds anything (a stored -0 included); the zeros after
+// it are what a shorter list reads back as.
+int UltimaHora(const TCalorInterno& c) {
+    int h = MaxHoras;
+    while (h > 0 && c.Tabela[static_cast<std::size_t>(h)] == 0.0 && !std::signbit(c.Tabela[static_cast<std::size_t>(h)])) {
+        --h;
     }
-    return true;
+    return h;
 }
 
 Json RegistroCalor(const TCalorInterno& c, const std::string& prefixo) {
     Json o = Registro(c, CamposCalor, prefixo);
-    int ultima = MaxHoras;
-    while (ultima > 0 && c.Tabela[static_cast<std::size_t>(ultima)] == 0.0 &&
-           !std::signbit(c.Tabela[static_cast<std::size_t>(ultima)])) {
-        --ultima;
-    }
+    const int ultima = UltimaHora(c);
     Json tabela = Json::array();
     for (int h = 1; h <= ultima; ++h) {
         tabela.push_back(Numero(c.Tabela[static_cast<std::size_t>(h)], prefixo + ".Tabela[" + std::to_string(h - 1) + "]"));
@@ -458,7 +455,7 @@ std::string Texto(const TDadosModelo& d) {
 
     itens.clear();
     const int nCalor = RegistrosUsados(d.CalorCamadas, d.NCamadas, [](const TCalorInterno& a, const TCalorInterno& b) {
-        return MesmosCampos(a, b, CamposCalor) && TabelaVazia(a);
+        return MesmosCampos(a, b, CamposCalor) && UltimaHora(a) == 0;
     });
     for (int L = 1; L <= nCalor; ++L) {
         itens.push_back(RegistroCalor(d.CalorCamadas[static_cast<std::size_t>(L)], Item(ListaCalor, L - 1)));
