@@ -37,10 +37,10 @@ void ProgressoJanela::PosicaoBarra(int posicao) {
     TalvezRepinte();
 }
 
+// Kept as bytes: converted for the label only when the window is repainted.
 void ProgressoJanela::Status(std::string_view texto) {
-    const QString novo = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-    if (novo != status_) {
-        status_ = novo;
+    if (texto != status_) {
+        status_.assign(texto);
         statusMudou_ = true;
     }
     TalvezRepinte();
@@ -55,7 +55,11 @@ void ProgressoJanela::Conclui() {
 }
 
 void ProgressoJanela::TalvezRepinte() {
-    if (!primeira_ && relogio_.elapsed() < IntervaloMinimoMs) return;
+    if (!primeira_) {
+        if (++avisos_ < AvisosPorLeitura) return;
+        avisos_ = 0;
+        if (relogio_.elapsed() < IntervaloMinimoMs) return;
+    }
     primeira_ = false;
     relogio_.start();
     Aplica();
@@ -70,7 +74,7 @@ void ProgressoJanela::Aplica() {
     if (barraVisivel_ && barra_->isHidden()) barra_->show();
     barra_->setValue(barra_pos_);
     if (statusMudou_) {
-        painel_->setText(status_);
+        painel_->setText(QString::fromStdString(status_));
         statusMudou_ = false;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 #include <QElapsedTimer>
-#include <QString>
+#include <string>
 
 #include "core/Progresso.h"
 
@@ -17,6 +17,8 @@ class QWidget;
 class ProgressoJanela : public Progresso {
 public:
     static constexpr int IntervaloMinimoMs = 33;
+    // The clock is read once every so many reports: the solver reports every row.
+    static constexpr int AvisosPorLeitura = 16;
 
     ProgressoJanela(Gauge* gauge, QProgressBar* barra, QLabel* painel);
 
@@ -44,7 +46,8 @@ private:
     int posicao_ = 0;
     int barra_pos_ = 0;
     bool barraVisivel_ = false;
-    QString status_;
+    std::string status_;
     bool statusMudou_ = false;
+    int avisos_ = 0;
     int repinturas_ = 0;
 };

@@ -257,3 +257,20 @@ TEST_F(ProjetoNaJanela, ArquivoRecusadoMostraAMensagemENaoMudaNada) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EntradaDados, ExecucaoQueNaoAlcancaOTempoTotalAvisaENaoHabilitaResultados) {
+    Membro(1, 11);  // t0 = 1: steps of 4 h reach hours 5 and 9, the third passes 11
+    d.PassoTempo = 4;
+    Executa(2);
+    EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    ASSERT_EQ(msg.informacoes.size(), 1);
+    EXPECT_TRUE(msg.informacoes[0].startsWith("A análise parou em 9 h, antes do tempo total de 11 h"))
+        << msg.informacoes[0].toStdString();
+    EXPECT_FALSE(d.TermicoCompleto);
+    EXPECT_FALSE(f()->btnTensional->isEnabled());
+    EXPECT_FALSE(f()->VisualizarResultados1->isEnabled());
+}
+
+}  // namespace
