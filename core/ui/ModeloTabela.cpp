@@ -10,6 +10,10 @@ void ModeloTabela::Recarrega() {
     endResetModel();
 }
 
+QString ModeloTabela::Canto() const {
+    return tabela_.Contem(0, 0) ? QString::fromUtf8(tabela_.Celula(0, 0)).trimmed() : QString();
+}
+
 int ModeloTabela::rowCount(const QModelIndex& pai) const {
     return pai.isValid() ? 0 : std::max(tabela_.Linhas() - 1, 0);
 }

@@ -11,6 +11,9 @@ class ModeloTabela : public QAbstractTableModel {
 public:
     explicit ModeloTabela(const TabelaTexto& tabela, QObject* parent = nullptr);
 
+    // Text of cell (0, 0), without its leading blanks.
+    QString Canto() const;
+
     // The table was refilled or resized.
     void Recarrega();
 

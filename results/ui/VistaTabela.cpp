@@ -1,6 +1,10 @@
 #include "results/ui/VistaTabela.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyleOptionHeader>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -29,6 +33,13 @@ TVistaTabela::TVistaTabela(const TabelaTexto& tabela, const QString& subtitulo, 
     StgResultado->setFont(mono);
     StgResultado->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
+    // The corner over the hours shows the table's own corner text.
+    StgResultado->verticalHeader()->setMinimumWidth(70);
+    if (auto* canto = StgResultado->findChild<QAbstractButton*>()) {
+        canto_ = canto;
+        canto->installEventFilter(this);
+    }
+
     auto* caixa = new QVBoxLayout(this);
     caixa->setContentsMargins(0, 0, 0, 0);
     caixa->addWidget(titulo);
@@ -40,4 +51,17 @@ void TVistaTabela::AtualizaSeMudou() {
     if (modelo->rowCount() != StgResultado->verticalHeader()->count() ||
         modelo->columnCount() != StgResultado->horizontalHeader()->count())
         modelo->Recarrega();
+}
+
+bool TVistaTabela::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto != canto_ || evento->type() != QEvent::Paint) return QWidget::eventFilter(objeto, evento);
+    QPainter p(canto_);
+    QStyleOptionHeader opcao;
+    opcao.initFrom(canto_);
+    opcao.rect = canto_->rect();
+    opcao.position = QStyleOptionHeader::OnlyOneSection;
+    opcao.text = modelo->Canto();
+    opcao.textAlignment = Qt::AlignCenter;
+    canto_->style()->drawControl(QStyle::CE_Header, &opcao, &p, canto_);
+    return true;
 }

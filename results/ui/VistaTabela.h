@@ -19,4 +19,10 @@ public:
 
     QTableView* StgResultado;
     ModeloTabela* modelo;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    QWidget* canto_ = nullptr;
 };
