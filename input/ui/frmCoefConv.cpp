@@ -16,12 +16,7 @@ using CamposNumericos::Geral;
 using CamposNumericos::Real;
 
 namespace {
-QLineEdit* Campo(const char* nome, const QString& texto) {
-    auto* ed = new QLineEdit(texto);
-    ed->setObjectName(QString::fromLatin1(nome));
-    ed->setMinimumWidth(60);
-    return ed;
-}
+QLineEdit* Campo(const char* nome, const QString& texto) { return CamposNumericos::NovoCampo(nullptr, nome, texto); }
 
 // One row of the wind group: "Vel. Vento" [m/s], "De :" [h], "Até :" [h].
 QGroupBox* GrupoPeriodo(const QString& titulo, QLineEdit* vento, QLineEdit* de, QLineEdit* ate) {
@@ -118,9 +113,7 @@ void TfrmCoefConv::Abre() {
         edBetaB->setText(Geral(CoefFaceDigitado(d.BetaSup, usuais)));
         edBetaA->setText(Geral(CoefFaceDigitado(d.BetaInf, usuais)));
     }
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmCoefConv::MostraEstado() {

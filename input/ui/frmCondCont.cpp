@@ -15,12 +15,7 @@ using CamposNumericos::Geral;
 using CamposNumericos::Real;
 
 namespace {
-QLineEdit* Campo(const char* nome, const QString& texto) {
-    auto* ed = new QLineEdit(texto);
-    ed->setObjectName(QString::fromLatin1(nome));
-    ed->setMinimumWidth(60);
-    return ed;
-}
+QLineEdit* Campo(const char* nome, const QString& texto) { return CamposNumericos::NovoCampo(nullptr, nome, texto); }
 
 QLabel* Rotulo(const char* nome, const QString& texto) {
     auto* lb = new QLabel(texto);
@@ -123,11 +118,7 @@ void TfrmCondCont::AmbienteConstante(bool constante) {
         w->setEnabled(!constante);
 }
 
-void TfrmCondCont::Abre() {
-    show();
-    raise();
-    activateWindow();
-}
+void TfrmCondCont::Abre() { CamposNumericos::ApresentaJanela(this); }
 
 void TfrmCondCont::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;

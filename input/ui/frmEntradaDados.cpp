@@ -16,6 +16,7 @@
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/ProgressoJanela.h"
+#include "input/ui/CamposNumericos.h"
 #include "input/ui/frmCalorIntDiscr.h"
 #include "input/ui/frmCalorInterno.h"
 #include "input/ui/frmCoefConv.h"
@@ -51,13 +52,6 @@ QIcon IconeExecutar() {
     const QPointF triangulo[] = {{10, 6}, {34, 20}, {10, 34}};
     g.drawPolygon(triangulo, 3);
     return QIcon(p);
-}
-
-void Mostra(QWidget* janela) {
-    if (!janela) return;
-    janela->show();
-    janela->raise();
-    janela->activateWindow();
 }
 
 // The run keeps the event loop for repaints only; the busy cursor says so.
@@ -169,7 +163,7 @@ TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
     connect(btnCondIni, &QPushButton::clicked, this, [this, &j] {
         ExecutaAcao(ctx_.msg, [&] { j.frmCondInic->Abre(); });
     });
-    connect(btnTensional, &QPushButton::clicked, this, [&j] { Mostra(j.frmTensional); });
+    connect(btnTensional, &QPushButton::clicked, this, [&j] { CamposNumericos::ApresentaJanela(j.frmTensional); });
     connect(btnRUN, &QPushButton::clicked, this, [this] { Executa(); });
     resize(460, 330);
 }
@@ -209,15 +203,15 @@ void TfrmEntradaDados::CriaMenus() {
     connect(ReinicializarLumar1DCE1, &QAction::triggered, this, [this] { ExecutaAcao(ctx_.msg, [&] { NovaAnalise(); }); });
     connect(AbrirProjeto, &QAction::triggered, this, [this] { AbreProjeto(); });
     connect(SalvarProjeto, &QAction::triggered, this, [this] { SalvaProjeto(); });
-    connect(Unidade1, &QAction::triggered, this, [&j] { Mostra(j.frmUnidades); });
+    connect(Unidade1, &QAction::triggered, this, [&j] { CamposNumericos::ApresentaJanela(j.frmUnidades); });
     connect(Sair, &QAction::triggered, this, [this] { PerguntaSair(); });
     connect(VisualizarResultados1, &QAction::triggered, this, [this, &j] {
         ExecutaAcao(ctx_.msg, [&] {
             j.frmResultados->DesenhaMalha();
-            Mostra(j.frmResultados);
+            CamposNumericos::ApresentaJanela(j.frmResultados);
         });
     });
-    connect(Programa1, &QAction::triggered, this, [&j] { Mostra(j.frmInformacoes); });
+    connect(Programa1, &QAction::triggered, this, [&j] { CamposNumericos::ApresentaJanela(j.frmInformacoes); });
 }
 
 void TfrmEntradaDados::CondicoesContorno() {
