@@ -1,0 +1,140 @@
+#include "results/ResumoTermico.h"
+
+#include <algorithm>
+
+#include "core/ArquivoAtomico.h"
+#include "core/Cp1252.h"
+#include "core/Numeros.h"
+
+using Numeros::FormataFixo;
+using Numeros::FormataGeral;
+using Numeros::FormataInteiro;
+
+namespace {
+
+// Temperatures are read as the "%7.2f" text shows them; differences are taken in
+// hundredths so that 45,67 − 30,12 prints 15,55 and not a binary neighbour of it.
+long long Centesimos(double t) { return Numeros::Round(t * 100.0); }
+
+std::string Temperatura(double t) { return FormataFixo(t + 0.0, 0, 2); }
+
+}  // namespace
+
+TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto& tabela, double limite) {
+    TResumoTermico r;
+    r.Limite = limite;
+    const int colunas = tabela.Colunas();
+    r.HorasAcima.assign(static_cast<std::size_t>(std::max(colunas, 1)), 0.0);
+    if (colunas < 2 || d.NElemCamada < 1 || d.NCamadas < 1) return r;
+
+    const int limiteCamadas = std::clamp(std::min(d.NCamadasMembro, d.NCamadas), 1, MaxCamadas);
+    int camadas = 1;
+    double anterior = d.Camadas[1].HoraConcretagem;  // start of the step of the next row
+    bool primeiraT = true;
+    bool primeiraDif = true;
+    long long difMaxima = 0;
+    std::vector<double> linha(static_cast<std::size_t>(colunas), 0.0);
+
+    for (int lin = 1; lin < tabela.Linhas(); ++lin) {
+        if (tabela.Celula(0, lin).empty()) continue;  // a row no step wrote
+        const double hora = tabela.Valor(0, lin);
+        // The layer whose placement hour opens this step entered before it was solved.
+        if (anterior != 0.0 && camadas < limiteCamadas &&
+            d.Camadas[static_cast<std::size_t>(camadas + 1)].HoraConcretagem == anterior)
+            ++camadas;
+        const double duracao = hora - anterior;
+        anterior = hora;
+
+        const int topo = std::min(camadas * d.NElemCamada + 1, colunas - 1);
+        bool completa = true;
+        for (int n = 1; n <= topo && completa; ++n) completa = !tabela.Celula(n, lin).empty();
+        if (!completa) continue;
+        int quente = 1;
+        for (int n = 1; n <= topo; ++n) {
+            const double t = tabela.Valor(n, lin);
+            linha[static_cast<std::size_t>(n)] = t;
+            if (t > linha[static_cast<std::size_t>(quente)]) quente = n;
+            if (t >= limite) r.HorasAcima[static_cast<std::size_t>(n)] += duracao;
+        }
+        const double tQuente = linha[static_cast<std::size_t>(quente)];
+        if (primeiraT || tQuente > r.TMaxima) {
+            r.TMaxima = tQuente;
+            r.NoTMax = quente;
+            r.HoraTMax = hora;
+            primeiraT = false;
+        }
+        const long long dif = Centesimos(tQuente) - Centesimos(linha[static_cast<std::size_t>(topo)]);
+        r.Diferenca.push_back({hora, static_cast<double>(dif) / 100.0});
+        if (primeiraDif || dif > difMaxima) {
+            difMaxima = dif;
+            r.DifMaxima = static_cast<double>(dif) / 100.0;
+            r.HoraDifMaxima = hora;
+            r.NoQuenteDif = quente;
+            r.NoTopoDif = topo;
+            primeiraDif = false;
+        }
+    }
+    r.Vazio = primeiraT;
+    for (int n = 1; n < colunas; ++n) {
+        const double h = r.HorasAcima[static_cast<std::size_t>(n)];
+        if (h > r.HorasPior) {
+            r.HorasPior = h;
+            r.NoPior = n;
+        }
+    }
+    return r;
+}
+
+std::string TResumoTermico::Texto() const {
+    std::string s = "Resumo Térmico\n\n";
+    if (Vazio) return s + "A tabela de temperaturas não tem linhas calculadas.\n";
+    s += "Temperatura máxima: " + Temperatura(TMaxima) + " °C no Nó " + FormataInteiro(NoTMax) + ", na hora " +
+         FormataGeral(HoraTMax) + ".\n";
+    s += "Maior diferença entre o ponto mais quente e a face superior: " + Temperatura(DifMaxima) +
+         " °C na hora " + FormataGeral(HoraDifMaxima) + " (ponto mais quente no Nó " + FormataInteiro(NoQuenteDif) +
+         ", face superior no Nó " + FormataInteiro(NoTopoDif) + ").\n";
+    const std::string limite = FormataGeral(Limite);
+    if (NoPior == 0) {
+        s += "Nenhum nó atinge " + limite + " °C.\n";
+    } else {
+        s += "Nó com mais horas a " + limite + " °C ou acima: Nó " + FormataInteiro(NoPior) + ", " +
+             FormataGeral(HorasPior) + " horas.\n";
+    }
+    s += "\nHoras a " + limite + " °C ou acima, por nó:\n     Nó     Horas\n";
+    for (std::size_t n = 1; n < HorasAcima.size(); ++n) {
+        std::string linha = FormataInteiro(static_cast<long long>(n));
+        std::string horas = FormataGeral(HorasAcima[n]);
+        s += std::string(7 - std::min<std::size_t>(7, linha.size()), ' ') + linha +
+             std::string(10 - std::min<std::size_t>(10, horas.size()), ' ') + horas + "\n";
+    }
+    s += "\nDiferença entre o ponto mais quente e a face superior:\n   t[h]  Dif.[°C]\n";
+    for (const Ponto& p : Diferenca) {
+        std::string hora = FormataGeral(p.hora);
+        s += std::string(7 - std::min<std::size_t>(7, hora.size()), ' ') + hora + "   " + FormataFixo(p.valor + 0.0, 7, 2) +
+             "\n";
+    }
+    return s;
+}
+
+std::string TResumoTermico::Bytes() const { return ResumoArquivo::Bytes(Texto()); }
+
+void TResumoTermico::Grava(const std::string& caminho) const { TArquivoAtomico::Grava(caminho, Bytes()); }
+
+namespace ResumoArquivo {
+
+std::string Bytes(const std::string& texto) {
+    std::string bytes;
+    bytes.reserve(texto.size() + texto.size() / 16);
+    std::size_t inicio = 0;
+    while (inicio < texto.size()) {
+        const std::size_t fim = texto.find('\n', inicio);
+        const std::size_t ate = fim == std::string::npos ? texto.size() : fim;
+        Cp1252::Acrescenta(bytes, std::string_view(texto).substr(inicio, ate - inicio));
+        if (fim == std::string::npos) break;
+        bytes += "\r\n";
+        inicio = fim + 1;
+    }
+    return bytes;
+}
+
+}  // namespace ResumoArquivo
