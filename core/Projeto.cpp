@@ -307,7 +307,10 @@ void Le(const Json& j, E& destino, const std::string& chave) {
 template <class S, class Tupla, class Extra>
 void LeRegistro(const Json& o, S& s, const Tupla& campos, const std::string& onde, Extra extra) {
     if (!o.is_object()) Recusa(onde + " deve ser um objeto { ... }");
-    for (const auto& [chave, valor] : o.items()) {
+    for (const auto& item : o.items()) {
+        // Named references, not a structured binding: the lambda below captures them.
+        const std::string& chave = item.key();
+        const Json& valor = item.value();
         bool achou = false;
         ParaCada(campos, [&](const auto& c) {
             if (!achou && chave == c.nome) {
