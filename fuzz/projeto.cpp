@@ -10,21 +10,30 @@
 #include "core/Erros.h"
 #include "core/Projeto.h"
 
+namespace {
+
 // A state the writer accepts, so that a half-read file would show in its text.
-static void Prepara(TDadosModelo& d) {
-    d.NElemCamada = 1;
-    d.PassoTempo = 1;
+const TDadosModelo& Inicial() {
+    static const auto d = [] {
+        auto p = std::make_unique<TDadosModelo>();
+        p->NElemCamada = 1;
+        p->PassoTempo = 1;
+        p->NCamadas = 1;
+        p->TempoTotal = 48;
+        return p;
+    }();
+    return *d;
 }
 
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
-    static const std::string textoInicial = [] {
-        auto d = std::make_unique<TDadosModelo>();
-        Prepara(*d);
-        return Projeto::Texto(*d);
-    }();
+    static const std::string textoInicial = Projeto::Texto(Inicial());
+    // Reused between runs: the state is large and each run starts from a copy.
+    static const auto estado = std::make_unique<TDadosModelo>();
+    static const auto relido = std::make_unique<TDadosModelo>();
+    *estado = Inicial();
     const std::string texto(reinterpret_cast<const char*>(dados), tamanho);
-    auto estado = std::make_unique<TDadosModelo>();
-    Prepara(*estado);
     try {
         Projeto::LeTexto(texto, *estado);
     } catch (const ErroEntrada&) {
@@ -32,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         return 0;
     }
     const std::string gravado = Projeto::Texto(*estado);
-    auto relido = std::make_unique<TDadosModelo>();
+    *relido = Inicial();
     Projeto::LeTexto(gravado, *relido);
     if (Projeto::Texto(*relido) != gravado) std::abort();
     return 0;
