@@ -1,0 +1,170 @@
+#include "results/ui/frmResumoTermico.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "core/Numeros.h"
+#include "core/ui/ExecutaAcao.h"
+#include "results/ui/PainelGrafico.h"
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Temperatura(double t) { return Q(Numeros::FormataFixo(t + 0.0, 0, 2)); }
+
+}  // namespace
+
+TfrmResumoTermico::TfrmResumoTermico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmResumoTermico"));
+    setWindowTitle(QStringLiteral("Resumo Térmico"));
+
+    auto* menu = new QMenuBar(this);
+    menu->addAction(QStringLiteral("&Sair"), this, &QWidget::close);
+    QMenu* arquivo = menu->addMenu(QStringLiteral("&Arquivo"));
+    arquivo->addAction(QStringLiteral("Salvar Resumo"), this, [this] { ExecutaAcao(ctx_.msg, [this] { SalvarResumo(); }); });
+    arquivo->addAction(QStringLiteral("Salvar Figura"), this,
+                       [this] { ExecutaAcao(ctx_.msg, [this] { cGraficoDiferenca->SalvaFiguraComo(ctx_.arquivos); }); });
+
+    auto* gbxResultados = new QGroupBox(QStringLiteral("Resultados da Análise Térmica"), this);
+    lblMaxima = new QLabel(gbxResultados);
+    lblMaxima->setObjectName(QStringLiteral("lblMaxima"));
+    lblDiferenca = new QLabel(gbxResultados);
+    lblDiferenca->setObjectName(QStringLiteral("lblDiferenca"));
+    lblDiferenca->setWordWrap(true);
+    lblLimite = new QLabel(gbxResultados);
+    lblLimite->setObjectName(QStringLiteral("lblLimite"));
+    lblLimite->setWordWrap(true);
+    for (QLabel* l : {lblMaxima, lblDiferenca, lblLimite}) l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* colunaResultados = new QVBoxLayout(gbxResultados);
+    colunaResultados->addWidget(lblMaxima);
+    colunaResultados->addWidget(lblDiferenca);
+    colunaResultados->addWidget(lblLimite);
+
+    auto* lblEdLimite = new QLabel(QStringLiteral("Temperatura limite [°C]:"), this);
+    edLimite = new QLineEdit(QStringLiteral("70"), this);
+    edLimite->setObjectName(QStringLiteral("edLimite"));
+    edLimite->setToolTip(QStringLiteral("Horas de cada nó com temperatura igual ou acima deste limite\n"
+                                        "(verificação da formação de etringita tardia)"));
+    edLimite->setMaximumWidth(90);
+    lblEdLimite->setBuddy(edLimite);
+    btnCalcular = new QPushButton(QStringLiteral("Calcular"), this);
+    btnCalcular->setObjectName(QStringLiteral("btnCalcular"));
+    connect(btnCalcular, &QPushButton::clicked, this, [this] { Calcula(); });
+    connect(edLimite, &QLineEdit::returnPressed, this, [this] { Calcula(); });
+    auto* linhaLimite = new QHBoxLayout;
+    linhaLimite->addWidget(lblEdLimite);
+    linhaLimite->addWidget(edLimite);
+    linhaLimite->addWidget(btnCalcular);
+    linhaLimite->addStretch(1);
+
+    sgdHoras = new QTableWidget(0, 2, this);
+    sgdHoras->setObjectName(QStringLiteral("sgdHoras"));
+    sgdHoras->setHorizontalHeaderLabels({QStringLiteral("Nó"), QStringLiteral("Horas no limite ou acima")});
+    sgdHoras->verticalHeader()->setVisible(false);
+    sgdHoras->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgdHoras->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    sgdHoras->setMinimumWidth(230);
+    sgdHoras->setMaximumWidth(260);
+
+    cGraficoDiferenca = new TPainelGrafico(this);
+    cGraficoDiferenca->setObjectName(QStringLiteral("cGraficoDiferenca"));
+    cGraficoDiferenca->DefineTitulos(QStringLiteral("Diferença entre o ponto mais quente e a face superior"),
+                                     QStringLiteral("Tempo (horas)"), QStringLiteral("Diferença (Celcius)"));
+    cGraficoDiferenca->setMinimumSize(520, 340);
+
+    auto* baixo = new QHBoxLayout;
+    baixo->addWidget(sgdHoras);
+    baixo->addWidget(cGraficoDiferenca, 1);
+
+    auto* raiz = new QVBoxLayout(this);
+    raiz->setMenuBar(menu);
+    raiz->addWidget(gbxResultados);
+    raiz->addLayout(linhaLimite);
+    raiz->addLayout(baixo, 1);
+    resize(900, 620);
+}
+
+void TfrmResumoTermico::Abre() {
+    if (!ctx_.dados.TermicoCompleto) {
+        ctx_.msg.erro(QStringLiteral("O resumo térmico precisa de uma análise térmica completa. "
+                                     "Execute a análise térmica antes."));
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+    Calcula();
+}
+
+bool TfrmResumoTermico::Calcula() {
+    return ExecutaAcao(ctx_.msg, [this] {
+        const double limite = Numeros::TextoParaReal(edLimite->text().toStdString());
+        resumo_ = TResumoTermico::Calcula(ctx_.dados, ctx_.temperaturas, limite);
+        Mostra();
+    });
+}
+
+void TfrmResumoTermico::Mostra() {
+    const TResumoTermico& r = resumo_;
+    cGraficoDiferenca->RemoveSeries();
+    sgdHoras->setRowCount(0);
+    if (r.Vazio) {
+        lblMaxima->setText(QStringLiteral("A tabela de temperaturas não tem linhas calculadas."));
+        lblDiferenca->clear();
+        lblLimite->clear();
+        return;
+    }
+    lblMaxima->setText(QStringLiteral("Temperatura máxima: %1 °C no Nó %2, na hora %3.")
+                           .arg(Temperatura(r.TMaxima))
+                           .arg(r.NoTMax)
+                           .arg(Q(Numeros::FormataGeral(r.HoraTMax))));
+    lblDiferenca->setText(QStringLiteral("Maior diferença entre o ponto mais quente e a face superior: %1 °C na hora "
+                                         "%2 (ponto mais quente no Nó %3, face superior no Nó %4).")
+                              .arg(Temperatura(r.DifMaxima))
+                              .arg(Q(Numeros::FormataGeral(r.HoraDifMaxima)))
+                              .arg(r.NoQuenteDif)
+                              .arg(r.NoTopoDif));
+    const QString limite = Q(Numeros::FormataGeral(r.Limite));
+    lblLimite->setText(r.NoPior == 0 ? QStringLiteral("Nenhum nó atinge %1 °C.").arg(limite)
+                                     : QStringLiteral("Nó com mais horas a %1 °C ou acima: Nó %2, %3 horas.")
+                                           .arg(limite)
+                                           .arg(r.NoPior)
+                                           .arg(Q(Numeros::FormataGeral(r.HorasPior))));
+
+    const int nos = static_cast<int>(r.HorasAcima.size()) - 1;
+    sgdHoras->setRowCount(std::max(nos, 0));
+    for (int n = 1; n <= nos; ++n) {
+        auto* no = new QTableWidgetItem(QString::number(n));
+        auto* horas = new QTableWidgetItem(Q(Numeros::FormataGeral(r.HorasAcima[static_cast<std::size_t>(n)])));
+        no->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        horas->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (n == r.NoPior) {
+            for (QTableWidgetItem* i : {no, horas}) i->setBackground(QColor(255, 210, 200));
+        }
+        sgdHoras->setItem(n - 1, 0, no);
+        sgdHoras->setItem(n - 1, 1, horas);
+    }
+
+    QList<QPointF> pontos;
+    pontos.reserve(static_cast<qsizetype>(r.Diferenca.size()));
+    for (const auto& p : r.Diferenca) pontos.append(QPointF(p.hora, p.valor));
+    cGraficoDiferenca->AdicionaSerie(QStringLiteral("Diferença"), pontos);
+    cGraficoDiferenca->VistaCompleta();
+}
+
+void TfrmResumoTermico::SalvarResumo() {
+    if (resumo_.Vazio) {
+        ctx_.msg.erro(QStringLiteral("Não há resumo térmico para salvar."));
+        return;
+    }
+    const auto nome = ctx_.arquivos.salvar(QStringLiteral("Arquivo Texto|*.txt|Todos Arquivos|*.*"));
+    if (!nome) return;
+    QString caminho = *nome;
+    if (!caminho.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) caminho += QStringLiteral(".txt");
+    resumo_.Grava(QFile::encodeName(caminho).toStdString());
+}

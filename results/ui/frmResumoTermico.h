@@ -1,0 +1,43 @@
+#pragma once
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+
+#include "core/ui/Contexto.h"
+#include "results/ResumoTermico.h"
+
+class TPainelGrafico;
+
+// "Resumo Térmico": the figures of a thermal-control plan for the last complete run
+// (peak, largest core-to-top difference with its chart, hours at or above a limit).
+class TfrmResumoTermico : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmResumoTermico(Contexto& ctx, QWidget* parent = nullptr);
+
+    // Shows the window with the summary of the temperature table; without a complete
+    // thermal run it says so and stays closed.
+    void Abre();
+    // Reads the limit and recomputes; false when the limit or the table was refused.
+    bool Calcula();
+    // "Salvar Resumo": the save dialog, then the text file.
+    void SalvarResumo();
+
+    const TResumoTermico& Resumo() const { return resumo_; }
+
+    QLineEdit* edLimite;
+    QPushButton* btnCalcular;
+    QLabel* lblMaxima;
+    QLabel* lblDiferenca;
+    QLabel* lblLimite;
+    QTableWidget* sgdHoras;
+    TPainelGrafico* cGraficoDiferenca;
+
+private:
+    void Mostra();
+
+    Contexto& ctx_;
+    TResumoTermico resumo_;
+};

@@ -1,0 +1,239 @@
+#include "stress/ui/frmIndiceFissuracao.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/Numeros.h"
+#include "core/ui/ExecutaAcao.h"
+#include "core/ui/Janelas.h"
+#include "results/ui/PainelGrafico.h"
+#include "stress/ui/frmTracaoFlexao.h"
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Fixo(double v, int decimais) { return Q(Numeros::FormataFixo(v + 0.0, 0, decimais)); }
+
+}  // namespace
+
+TfrmIndiceFissuracao::TfrmIndiceFissuracao(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmIndiceFissuracao"));
+    setWindowTitle(QStringLiteral("Índice de Fissuração"));
+
+    auto* menu = new QMenuBar(this);
+    menu->addAction(QStringLiteral("&Sair"), this, &QWidget::close);
+    QMenu* arquivo = menu->addMenu(QStringLiteral("&Arquivo"));
+    arquivo->addAction(QStringLiteral("Salvar Índice"), this, [this] { ExecutaAcao(ctx_.msg, [this] { SalvarIndice(); }); });
+    arquivo->addAction(QStringLiteral("Salvar Figura"), this,
+                       [this] { ExecutaAcao(ctx_.msg, [this] { cGraficoIndice->SalvaFiguraComo(ctx_.arquivos); }); });
+
+    cbxCurva = new QComboBox(this);
+    cbxCurva->setObjectName(QStringLiteral("cbxCurva"));
+    for (TCurvaTracao c : {TCurvaTracao::Flexao, TCurvaTracao::Simples, TCurvaTracao::Diametral})
+        cbxCurva->addItem(QString::fromUtf8(TIndiceFissuracao::NomeCurva(c)), static_cast<int>(c));
+    cbxCurva->setCurrentIndex(1);
+    cbxCurva->setToolTip(QStringLiteral("Curva de resistência à tração da janela \"Tensões Resistentes\""));
+    edLimite = new QLineEdit(QStringLiteral("1,0"), this);
+    edLimite->setObjectName(QStringLiteral("edLimite"));
+    edLimite->setToolTip(QStringLiteral("Nós cujo menor índice fica abaixo deste valor são destacados"));
+    edLimite->setMaximumWidth(80);
+    btnCalcular = new QPushButton(QStringLiteral("Calcular"), this);
+    btnCalcular->setObjectName(QStringLiteral("btnCalcular"));
+    connect(btnCalcular, &QPushButton::clicked, this, [this] { Calcula(); });
+    connect(edLimite, &QLineEdit::returnPressed, this, [this] { Calcula(); });
+    auto* linhaEntrada = new QHBoxLayout;
+    linhaEntrada->addWidget(new QLabel(QStringLiteral("Resistência:"), this));
+    linhaEntrada->addWidget(cbxCurva);
+    linhaEntrada->addSpacing(12);
+    linhaEntrada->addWidget(new QLabel(QStringLiteral("Índice limite:"), this));
+    linhaEntrada->addWidget(edLimite);
+    linhaEntrada->addWidget(btnCalcular);
+    linhaEntrada->addStretch(1);
+
+    auto* gbxResultados = new QGroupBox(QStringLiteral("Índice de Fissuração  I = f(idade) / |tensão|"), this);
+    lblCritico = new QLabel(gbxResultados);
+    lblCritico->setObjectName(QStringLiteral("lblCritico"));
+    lblAbaixo = new QLabel(gbxResultados);
+    lblAbaixo->setObjectName(QStringLiteral("lblAbaixo"));
+    lblAbaixo->setWordWrap(true);
+    auto* lblInfo = new QLabel(QStringLiteral("Probabilidade de fissuração P = 1 - exp(-(I/0,92)^-4,29), "
+                                              "Japan Concrete Institute (2008), informativa."),
+                               gbxResultados);
+    auto* colunaResultados = new QVBoxLayout(gbxResultados);
+    colunaResultados->addWidget(lblCritico);
+    colunaResultados->addWidget(lblAbaixo);
+    colunaResultados->addWidget(lblInfo);
+
+    sgdIndices = new QTableWidget(0, 6, this);
+    sgdIndices->setObjectName(QStringLiteral("sgdIndices"));
+    sgdIndices->setHorizontalHeaderLabels({QStringLiteral("Nó"), QStringLiteral("Índice mín."), QStringLiteral("Hora"),
+                                           QStringLiteral("Tensão [MPa]"), QStringLiteral("Resist. [MPa]"),
+                                           QStringLiteral("P")});
+    sgdIndices->verticalHeader()->setVisible(false);
+    sgdIndices->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgdIndices->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgdIndices->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    sgdIndices->setMinimumWidth(430);
+    connect(sgdIndices, &QTableWidget::cellDoubleClicked, this, [this](int linha, int) {
+        spseNo->setValue(linha + 1);
+        Visualizar();
+    });
+
+    cGraficoIndice = new TPainelGrafico(this);
+    cGraficoIndice->setObjectName(QStringLiteral("cGraficoIndice"));
+    cGraficoIndice->DefineTitulos(QStringLiteral("Índice de Fissuração"), QStringLiteral("Tempo (horas)"),
+                                  QStringLiteral("Índice"));
+    cGraficoIndice->setMinimumSize(480, 340);
+
+    spseNo = new QSpinBox(this);
+    spseNo->setObjectName(QStringLiteral("spseNo"));
+    spseNo->setRange(1, 1);
+    spseNo->setToolTip(QStringLiteral("Nó cujo índice se deseja visualizar"));
+    btnVisualizar = new QPushButton(QStringLiteral("Visualizar"), this);
+    btnVisualizar->setObjectName(QStringLiteral("btnVisualizar"));
+    btnApagar = new QPushButton(QStringLiteral("Apagar"), this);
+    btnApagar->setObjectName(QStringLiteral("btnApagar"));
+    connect(btnVisualizar, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Visualizar(); }); });
+    connect(btnApagar, &QPushButton::clicked, this, [this] { Apagar(); });
+    auto* linhaNo = new QHBoxLayout;
+    linhaNo->addWidget(new QLabel(QStringLiteral("Escolha do Nó"), this));
+    linhaNo->addWidget(spseNo);
+    linhaNo->addWidget(btnVisualizar);
+    linhaNo->addWidget(btnApagar);
+    linhaNo->addStretch(1);
+
+    auto* direita = new QVBoxLayout;
+    direita->addWidget(cGraficoIndice, 1);
+    direita->addLayout(linhaNo);
+    auto* baixo = new QHBoxLayout;
+    baixo->addWidget(sgdIndices);
+    baixo->addLayout(direita, 1);
+
+    auto* raiz = new QVBoxLayout(this);
+    raiz->setMenuBar(menu);
+    raiz->addLayout(linhaEntrada);
+    raiz->addWidget(gbxResultados);
+    raiz->addLayout(baixo, 1);
+    resize(1000, 620);
+}
+
+TCurvaTracao TfrmIndiceFissuracao::CurvaEscolhida() const {
+    return static_cast<TCurvaTracao>(cbxCurva->currentData().toInt());
+}
+
+void TfrmIndiceFissuracao::Abre() {
+    const TabelaTexto& t = ctx_.tensoes;
+    if (t.Linhas() < 2 || t.Colunas() < 2 || t.Celula(0, 0) != "  Tempo[h]") {
+        ctx_.msg.erro(QStringLiteral("O índice de fissuração precisa de uma análise tensional completa. "
+                                     "Execute a análise tensional antes."));
+        return;
+    }
+    if (!TIndiceFissuracao::ResistenciasDefinidas(ctx_.dados, CurvaEscolhida())) {
+        ctx_.msg.informacao(QStringLiteral("Entre primeiro com as tensões resistentes e confirme com \"Ok\"; "
+                                           "depois abra o índice de fissuração de novo."));
+        if (QWidget* resistencias = ctx_.janelas.frmTracaoFlexao) {
+            resistencias->show();
+            resistencias->raise();
+            resistencias->activateWindow();
+        }
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+    Calcula();
+}
+
+bool TfrmIndiceFissuracao::Calcula() {
+    return ExecutaAcao(ctx_.msg, [this] {
+        const double limite = Numeros::TextoParaReal(edLimite->text().toStdString());
+        indice_ = TIndiceFissuracao::Calcula(ctx_.dados, ctx_.tensoes, CurvaEscolhida(), limite);
+        calculado_ = true;
+        Mostra();
+    });
+}
+
+void TfrmIndiceFissuracao::Mostra() {
+    const TIndiceFissuracao& r = indice_;
+    cGraficoIndice->RemoveSeries();
+    const int nos = static_cast<int>(r.Nos.size()) - 1;
+    spseNo->setRange(1, std::max(nos, 1));
+    sgdIndices->setRowCount(std::max(nos, 0));
+    const QColor destaque(255, 210, 200);
+    for (int n = 1; n <= nos; ++n) {
+        const auto& no = r.Nos[static_cast<std::size_t>(n)];
+        QStringList textos{QString::number(n)};
+        if (no.ComTracao) {
+            textos << Fixo(no.IndiceMinimo, 3) << Q(Numeros::FormataGeral(no.Hora)) << Fixo(no.Tensao, 4)
+                   << Fixo(no.Resistencia, 4) << Fixo(100.0 * no.Probabilidade, 1) + QStringLiteral(" %");
+        } else {
+            textos << QStringLiteral("sem tração") << QString() << QString() << QString() << QString();
+        }
+        const bool abaixo = no.ComTracao && no.IndiceMinimo < r.Limite;
+        for (int c = 0; c < textos.size(); ++c) {
+            auto* item = new QTableWidgetItem(textos[c]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (abaixo) {
+                item->setBackground(destaque);
+                item->setToolTip(QStringLiteral("Abaixo do limite"));
+            }
+            sgdIndices->setItem(n - 1, c, item);
+        }
+    }
+    if (r.NoCritico == 0) {
+        lblCritico->setText(QStringLiteral("Nenhum nó está tracionado: não há índice de fissuração."));
+        lblAbaixo->clear();
+        return;
+    }
+    const auto& critico = r.Nos[static_cast<std::size_t>(r.NoCritico)];
+    lblCritico->setText(QStringLiteral("Menor índice: %1 no Nó %2, na hora %3 (P = %4 %).")
+                            .arg(Fixo(critico.IndiceMinimo, 3))
+                            .arg(r.NoCritico)
+                            .arg(Q(Numeros::FormataGeral(critico.Hora)))
+                            .arg(Fixo(100.0 * critico.Probabilidade, 1)));
+    const std::vector<int> abaixo = r.NosAbaixoDoLimite();
+    QStringList lista;
+    for (int n : abaixo) lista << QString::number(n);
+    lblAbaixo->setText(abaixo.empty() ? QStringLiteral("Nenhum nó abaixo do limite.")
+                                      : QStringLiteral("Nós abaixo do limite: %1.").arg(lista.join(QStringLiteral(", "))));
+    spseNo->setValue(r.NoCritico);
+    AdicionaNo(r.NoCritico);
+}
+
+void TfrmIndiceFissuracao::AdicionaNo(int no) {
+    if (no < 1 || no >= static_cast<int>(indice_.Nos.size())) return;
+    QList<QPointF> pontos;
+    for (const auto& p : indice_.Nos[static_cast<std::size_t>(no)].Indices) pontos.append(QPointF(p.hora, p.valor));
+    cGraficoIndice->AdicionaSerie(QStringLiteral("Nó %1").arg(no), pontos);
+    cGraficoIndice->VistaCompleta();
+}
+
+void TfrmIndiceFissuracao::Visualizar() {
+    if (!calculado_) return;
+    const int no = spseNo->value();
+    if (no < 1 || no >= static_cast<int>(indice_.Nos.size())) return;
+    if (indice_.Nos[static_cast<std::size_t>(no)].Indices.empty()) {
+        ctx_.msg.informacao(QStringLiteral("O Nó %1 não fica tracionado: não tem índice de fissuração.").arg(no));
+        return;
+    }
+    AdicionaNo(no);
+}
+
+void TfrmIndiceFissuracao::Apagar() { cGraficoIndice->RemoveSeries(); }
+
+void TfrmIndiceFissuracao::SalvarIndice() {
+    if (!calculado_) {
+        ctx_.msg.erro(QStringLiteral("Não há índice de fissuração para salvar."));
+        return;
+    }
+    const auto nome = ctx_.arquivos.salvar(QStringLiteral("Arquivo Texto|*.txt|Todos Arquivos|*.*"));
+    if (!nome) return;
+    QString caminho = *nome;
+    if (!caminho.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) caminho += QStringLiteral(".txt");
+    indice_.Grava(QFile::encodeName(caminho).toStdString());
+}
