@@ -40,6 +40,8 @@ class TfrmUnidades;
 class TfrmInformacoes;
 class TfrmNBR6118;
 class TfrmTelaApresentacao;
+class TfrmResumoTermico;
+class TfrmIndiceFissuracao;
 
 struct Janelas {
     TfrmEntradaDados* frmEntradaDados = nullptr;
@@ -80,4 +82,6 @@ struct Janelas {
     TfrmInformacoes* frmInformacoes = nullptr;
     TfrmNBR6118* frmNBR6118 = nullptr;
     TfrmTelaApresentacao* frmTelaApresentacao = nullptr;
+    TfrmResumoTermico* frmResumoTermico = nullptr;
+    TfrmIndiceFissuracao* frmIndiceFissuracao = nullptr;
 };
