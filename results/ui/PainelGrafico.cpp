@@ -123,8 +123,7 @@ TPainelGrafico::TPainelGrafico(QWidget* parent)
     for (QValueAxis* eixo : {eixoX_, eixoY_}) {
         eixo->setTickType(QValueAxis::TicksDynamic);
         eixo->setTickAnchor(0.0);
-        eixo->setRange(0.0, 1.0);
-        AjustaMarcas(eixo);
+        DefineFaixa(eixo, 0.0, 1.0);
         connect(eixo, &QValueAxis::rangeChanged, this, [this, eixo] { AjustaMarcas(eixo); });
     }
 
@@ -218,7 +217,17 @@ void TPainelGrafico::AjustaEixo(QValueAxis* eixo, double minimo, double maximo) 
         minimo -= 1.0;
         maximo += 1.0;
     }
+    DefineFaixa(eixo, minimo, maximo);
+}
+
+// The chart lays out its ticks as soon as the range changes, with the step in force:
+// a wide range over a fine step would create tens of thousands of tick items. So a
+// coarser step is set before the range, a finer one after.
+void TPainelGrafico::DefineFaixa(QValueAxis* eixo, double minimo, double maximo) {
+    const double passo = PassoRedondo(maximo - minimo);
+    if (passo > eixo->tickInterval()) eixo->setTickInterval(passo);
     eixo->setRange(minimo, maximo);
+    AjustaMarcas(eixo);
 }
 
 // Ticks at round values (1, 2 or 5 × 10^k) and as many decimals as the step needs.
@@ -267,12 +276,12 @@ void TPainelGrafico::VistaCompleta() {
     if (xAutomatico_) {
         if (f) AjustaEixo(eixoX_, f->minX, f->maxX);
     } else {
-        eixoX_->setRange(manualX_.first, manualX_.second);
+        DefineFaixa(eixoX_, manualX_.first, manualX_.second);
     }
     if (yAutomatico_) {
         if (f) AjustaEixo(eixoY_, f->minY, f->maxY);
     } else {
-        eixoY_->setRange(manualY_.first, manualY_.second);
+        DefineFaixa(eixoY_, manualY_.first, manualY_.second);
     }
 }
 

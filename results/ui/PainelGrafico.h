@@ -97,6 +97,7 @@ private:
 
     void AjustaEixo(QValueAxis* eixo, double minimo, double maximo);
     void AjustaMarcas(QValueAxis* eixo);
+    void DefineFaixa(QValueAxis* eixo, double minimo, double maximo);
     std::optional<Faixa> FaixaDados() const;
 
     QChart* grafico_;
