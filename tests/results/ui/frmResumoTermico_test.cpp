@@ -1,0 +1,81 @@
+// "Resumo Térmico" on a history written by the test: the figures on screen, the chart
+// of the difference, a bad limit, the file, and the refusal before a complete run.
+#include "results/ui/frmResumoTermico.h"
+
+#include <QLineSeries>
+#include <QTest>
+
+#include "AmbienteResultados.h"
+#include "core/ui/Janelas.h"
+#include "results/ui/PainelGrafico.h"
+
+namespace {
+
+class ResumoTermicoJanela : public AmbienteResultados {
+protected:
+    TfrmResumoTermico* janela() { return app->contexto().janelas.frmResumoTermico; }
+
+    // Two layers of two elements, the second placed at hour 3; node 2 peaks at 80,00 at
+    // hour 5, when the top face (node 5) is at 25,05.
+    void Prepara() {
+        Membro(2, 2, 10, 3);
+        app->contexto().temperaturas.Celula(2, 5) = "  80,00";
+        app->dados().TermicoCompleto = true;
+    }
+};
+
+TEST_F(ResumoTermicoJanela, SemAnaliseCompletaAvisaENaoAbre) {
+    Membro(2, 2, 10, 3);
+    janela()->Abre();
+    EXPECT_FALSE(janela()->isVisible());
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_EQ(msg.erros[0], QStringLiteral("O resumo térmico precisa de uma análise térmica completa. "
+                                           "Execute a análise térmica antes."));
+}
+
+TEST_F(ResumoTermicoJanela, MostraPicoDiferencaEHorasAcimaDoLimite) {
+    Prepara();
+    janela()->Abre();
+    ASSERT_TRUE(janela()->isVisible());
+    EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join(QStringLiteral("; ")).toStdString();
+    EXPECT_EQ(janela()->lblMaxima->text(), QStringLiteral("Temperatura máxima: 80,00 °C no Nó 2, na hora 5."));
+    EXPECT_EQ(janela()->lblDiferenca->text(),
+              QStringLiteral("Maior diferença entre o ponto mais quente e a face superior: 54,95 °C na hora 5 "
+                             "(ponto mais quente no Nó 2, face superior no Nó 5)."));
+    EXPECT_EQ(janela()->lblLimite->text(), QStringLiteral("Nó com mais horas a 70 °C ou acima: Nó 2, 1 horas."));
+    ASSERT_EQ(janela()->sgdHoras->rowCount(), 5);
+    EXPECT_EQ(janela()->sgdHoras->item(1, 1)->text(), QStringLiteral("1"));
+    ASSERT_EQ(janela()->cGraficoDiferenca->NumeroSeries(), 1);
+    EXPECT_EQ(janela()->cGraficoDiferenca->Series()[0]->count(), 10);
+
+    // A higher limit typed with the decimal comma: nobody reaches it.
+    janela()->edLimite->setText(QStringLiteral("80,5"));
+    QTest::mouseClick(janela()->btnCalcular, Qt::LeftButton);
+    EXPECT_EQ(janela()->lblLimite->text(), QStringLiteral("Nenhum nó atinge 80,5 °C."));
+
+    // A limit that is not a number: the conversion message, the summary kept.
+    janela()->edLimite->setText(QStringLiteral("70.5"));
+    EXPECT_FALSE(janela()->Calcula());
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_EQ(msg.erros[0], QStringLiteral("'70.5' não é um valor de ponto flutuante válido"));
+    EXPECT_EQ(janela()->Resumo().Limite, 80.5);
+    if (qEnvironmentVariableIsSet("NORVIK_CAPTURAS"))
+        janela()->grab().save(qEnvironmentVariable("NORVIK_CAPTURAS") + QStringLiteral("/frmResumoTermico.png"));
+}
+
+TEST_F(ResumoTermicoJanela, SalvaOResumoComExtensaoTxt) {
+    Prepara();
+    janela()->Abre();
+    arquivos.caminhos.push_back(Caminho(QStringLiteral("resumo")));
+    arquivos.caminhos.push_back(Caminho(QStringLiteral("outro.TXT")));
+    arquivos.caminhos.push_back(std::nullopt);
+    janela()->SalvarResumo();
+    janela()->SalvarResumo();
+    janela()->SalvarResumo();  // cancelled: nothing more
+    EXPECT_EQ(Le(Caminho(QStringLiteral("resumo.txt"))), janela()->Resumo().Bytes());
+    EXPECT_EQ(Le(Caminho(QStringLiteral("outro.TXT"))), janela()->Resumo().Bytes());
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 2);
+    EXPECT_TRUE(msg.erros.isEmpty());
+}
+
+}  // namespace

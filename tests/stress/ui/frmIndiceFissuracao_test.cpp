@@ -1,0 +1,104 @@
+// "Índice de Fissuração" on a stress table written by the test: refused before a stress
+// run, asks for the strengths before they were entered, then the index per node, the
+// marked nodes, the chart of chosen nodes and the file.
+#include "stress/ui/frmIndiceFissuracao.h"
+
+#include <QLineSeries>
+#include <QTest>
+
+#include "core/ui/Janelas.h"
+#include "results/ui/AmbienteResultados.h"
+#include "results/ui/PainelGrafico.h"
+#include "stress/ui/frmTracaoFlexao.h"
+
+namespace {
+
+class IndiceFissuracaoJanela : public AmbienteResultados {
+protected:
+    TfrmIndiceFissuracao* janela() { return app->contexto().janelas.frmIndiceFissuracao; }
+
+    // One layer of two elements placed at hour 0, stresses for hours 1 to 4: node 1 reaches
+    // −1 MPa (I = 1 with Fts = 1 MPa at every age), node 2 stays compressed, node 3
+    // reaches −0,5 MPa (I = 2).
+    void Prepara() {
+        Membro(1, 2, 4);
+        app->dados().TermicoCompleto = true;
+        TabelaTexto& t = app->contexto().tensoes;
+        t.Redimensiona(4, 5);
+        t.Limpa();
+        t.Celula(0, 0) = "  Tempo[h]";
+        const char* valores[3][4] = {{" 0,2000", "-0,5000", "-1,0000", "-0,8000"},
+                                     {" 0,1000", " 0,2000", " 0,3000", " 0,0000"},
+                                     {"-0,2500", "-0,5000", "-0,4000", " 0,1000"}};
+        for (int n = 1; n <= 3; ++n) t.Celula(n, 0) = "    Nó " + std::to_string(n);
+        for (int r = 1; r <= 4; ++r) {
+            t.Celula(0, r) = std::to_string(r);
+            for (int n = 1; n <= 3; ++n) t.Celula(n, r) = valores[n - 1][r - 1];
+        }
+    }
+};
+
+TEST_F(IndiceFissuracaoJanela, SemAnaliseTensionalAvisaENaoAbre) {
+    janela()->Abre();
+    EXPECT_FALSE(janela()->isVisible());
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_EQ(msg.erros[0], QStringLiteral("O índice de fissuração precisa de uma análise tensional completa. "
+                                           "Execute a análise tensional antes."));
+}
+
+TEST_F(IndiceFissuracaoJanela, PedeAsResistenciasAntesDeAbrir) {
+    Prepara();
+    janela()->Abre();
+    EXPECT_FALSE(janela()->isVisible());
+    ASSERT_EQ(msg.informacoes.size(), 1);
+    EXPECT_TRUE(msg.informacoes[0].startsWith(QStringLiteral("Entre primeiro com as tensões resistentes")));
+    EXPECT_TRUE(app->contexto().janelas.frmTracaoFlexao->isVisible());
+}
+
+TEST_F(IndiceFissuracaoJanela, IndicePorNoComDestaqueEGrafico) {
+    Prepara();
+    app->dados().ResistTracaoB = 1.0;  // Fts(z) = z/(0 + z) = 1 MPa
+    janela()->Abre();
+    ASSERT_TRUE(janela()->isVisible());
+    EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join(QStringLiteral("; ")).toStdString();
+    EXPECT_EQ(janela()->cbxCurva->currentText(), QStringLiteral("Tração Simples"));
+    EXPECT_EQ(janela()->lblCritico->text(), QStringLiteral("Menor índice: 1,000 no Nó 1, na hora 3 (P = 50,3 %)."));
+    EXPECT_EQ(janela()->lblAbaixo->text(), QStringLiteral("Nenhum nó abaixo do limite."));
+    ASSERT_EQ(janela()->sgdIndices->rowCount(), 3);
+    EXPECT_EQ(janela()->sgdIndices->item(1, 1)->text(), QStringLiteral("sem tração"));
+    EXPECT_EQ(janela()->sgdIndices->item(2, 1)->text(), QStringLiteral("2,000"));
+    // The critical node is charted at once; its three hours in tension are the points.
+    ASSERT_EQ(janela()->cGraficoIndice->NumeroSeries(), 1);
+    EXPECT_EQ(janela()->cGraficoIndice->Series()[0]->count(), 3);
+
+    janela()->edLimite->setText(QStringLiteral("2,5"));
+    QTest::mouseClick(janela()->btnCalcular, Qt::LeftButton);
+    EXPECT_EQ(janela()->lblAbaixo->text(), QStringLiteral("Nós abaixo do limite: 1, 3."));
+    EXPECT_NE(janela()->sgdIndices->item(2, 0)->background().color(), janela()->sgdIndices->item(1, 0)->background().color());
+
+    janela()->spseNo->setValue(3);
+    QTest::mouseClick(janela()->btnVisualizar, Qt::LeftButton);
+    EXPECT_EQ(janela()->cGraficoIndice->NumeroSeries(), 2);
+    janela()->spseNo->setValue(2);
+    QTest::mouseClick(janela()->btnVisualizar, Qt::LeftButton);
+    EXPECT_EQ(janela()->cGraficoIndice->NumeroSeries(), 2);
+    ASSERT_EQ(msg.informacoes.size(), 1);
+    EXPECT_EQ(msg.informacoes[0], QStringLiteral("O Nó 2 não fica tracionado: não tem índice de fissuração."));
+    if (qEnvironmentVariableIsSet("NORVIK_CAPTURAS"))
+        janela()->grab().save(qEnvironmentVariable("NORVIK_CAPTURAS") + QStringLiteral("/frmIndiceFissuracao.png"));
+    QTest::mouseClick(janela()->btnApagar, Qt::LeftButton);
+    EXPECT_EQ(janela()->cGraficoIndice->NumeroSeries(), 0);
+
+    // The flexural curve was never entered: the message says so, the last index stays.
+    janela()->cbxCurva->setCurrentIndex(0);
+    EXPECT_FALSE(janela()->Calcula());
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].contains(QStringLiteral("Tração na Flexão")));
+
+    janela()->cbxCurva->setCurrentIndex(1);
+    arquivos.caminhos.push_back(Caminho(QStringLiteral("indice")));
+    janela()->SalvarIndice();
+    EXPECT_EQ(Le(Caminho(QStringLiteral("indice.txt"))), janela()->Indice().Bytes());
+}
+
+}  // namespace
