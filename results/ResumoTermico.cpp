@@ -85,7 +85,7 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
     return r;
 }
 
-std::string TResumoTermico::Texto() const {
+std::string TResumoTermico::Texto(bool comDiferencaPorHora) const {
     std::string s = "Resumo Térmico\n\n";
     if (Vazio) return s + "A tabela de temperaturas não tem linhas calculadas.\n";
     s += "Temperatura máxima: " + Temperatura(TMaxima) + " °C no Nó " + FormataInteiro(NoTMax) + ", na hora " +
@@ -107,6 +107,7 @@ std::string TResumoTermico::Texto() const {
         s += std::string(7 - std::min<std::size_t>(7, linha.size()), ' ') + linha +
              std::string(10 - std::min<std::size_t>(10, horas.size()), ' ') + horas + "\n";
     }
+    if (!comDiferencaPorHora) return s;
     s += "\nDiferença entre o ponto mais quente e a face superior:\n   t[h]  Dif.[°C]\n";
     for (const Ponto& p : Diferenca) {
         std::string hora = FormataGeral(p.hora);

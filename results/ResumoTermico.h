@@ -45,8 +45,9 @@ struct TResumoTermico {
     // not a number raises ErroConversao quoting it; rows with an empty cell are skipped.
     static TResumoTermico Calcula(const TDadosModelo& dados, const TabelaTexto& tabela, double limite);
 
-    // Text for the screen and for the file (UTF-8, lines ended by "\n").
-    std::string Texto() const;
+    // Text for the screen and for the file (UTF-8, lines ended by "\n"); `comDiferencaPorHora`
+    // adds the difference at every hour.
+    std::string Texto(bool comDiferencaPorHora = true) const;
     // The file: Windows-1252, CR LF.
     std::string Bytes() const;
     // Written whole or not at all (ErroEntrada "Não foi possível salvar o arquivo").

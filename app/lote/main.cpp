@@ -1,7 +1,7 @@
 // norvik1d-lote: runs a project file without windows and writes its tables in the
 // layout of "Salvar Tudo".
 //
-//   norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO]
+//   norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]
 //
 // Exit 0 on success (the run's messages on standard output), 2 on refused input or
 // a failed run (the message on standard error; no output file half-written).
@@ -22,6 +22,8 @@
 #include "core/Projeto.h"
 #include "core/TabelaTexto.h"
 #include "results/ExportaTabela.h"
+#include "results/ResumoTermico.h"
+#include "stress/IndiceFissuracao.h"
 #include "stress/ProcTensional.h"
 
 namespace {
@@ -30,16 +32,19 @@ constexpr int Sucesso = 0;
 constexpr int Falha = 2;
 
 constexpr const char* Uso =
-    "Uso: norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO]\n"
+    "Uso: norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]\n"
     "  Lê o arquivo de projeto PROJETO (.n1d.json), executa a análise térmica e, com\n"
     "  --tensoes, a análise de tensões; grava cada tabela no caminho dado, no leiaute\n"
-    "  de \"Salvar Tudo\". Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
+    "  de \"Salvar Tudo\". Com --resumo, escreve também o resumo térmico (limite de 70 °C)\n"
+    "  e, com --tensoes, o índice de fissuração (Tração Simples, limite 1,0).\n"
+    "  Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
 
 struct Opcoes {
     std::string projeto;
     std::optional<std::string> temperaturas;
     std::optional<std::string> tensoes;
     bool ajuda = false;
+    bool resumo = false;
 };
 
 Opcoes LeOpcoes(const std::vector<std::string>& args) {
@@ -48,6 +53,8 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
         const std::string& a = args[i];
         if (a == "--ajuda" || a == "-h" || a == "--help") {
             o.ajuda = true;
+        } else if (a == "--resumo") {
+            o.resumo = true;
         } else if (a == "--temperaturas" || a == "--tensoes") {
             auto& destino = a == "--temperaturas" ? o.temperaturas : o.tensoes;
             if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
@@ -97,11 +104,23 @@ std::string ExecutaTensoes(TDadosModelo& dados, const TabelaTexto& temperaturas,
     return TProcTensional::ProcessaTensional(dados, temperaturas, tensoes, semJanela).Mensagem;
 }
 
+// Limits of the summaries printed by --resumo: those the windows start with.
+constexpr double LimiteTemperatura = 70.0;
+constexpr double LimiteIndice = 1.0;
+constexpr TCurvaTracao CurvaIndice = TCurvaTracao::Simples;
+
+void VerificaResistencias(const TDadosModelo& dados) {
+    if (!TIndiceFissuracao::ResistenciasDefinidas(dados, CurvaIndice))
+        throw ErroEntrada("o índice de fissuração do --resumo precisa da resistência à tração simples: "
+                          "ResistTracaoA e ResistTracaoB não estão no projeto");
+}
+
 int Executa(const Opcoes& o) {
     VerificaSaidas(o);
     auto dados = std::make_unique<TDadosModelo>();
     Projeto::Le(o.projeto, *dados);
     if (o.tensoes) VerificaTensoes(*dados);
+    if (o.resumo && o.tensoes) VerificaResistencias(*dados);
 
     // As the run command does: the member starts with the elements of its first layer.
     dados->NElemAtivos = dados->NElemCamada;
@@ -128,11 +147,20 @@ int Executa(const Opcoes& o) {
         mensagens.push_back(ExecutaTensoes(*dados, temperaturas, tensoes));
     }
 
+    // The summaries, before any file is written or anything printed: a failure leaves neither.
+    std::string resumo;
+    if (o.resumo) {
+        resumo = "\n" + TResumoTermico::Calcula(*dados, temperaturas, LimiteTemperatura).Texto(false);
+        if (o.tensoes)
+            resumo += "\n" + TIndiceFissuracao::Calcula(*dados, tensoes, CurvaIndice, LimiteIndice).Texto(false);
+    }
+
     // Every analysis succeeded: only now are the tables written.
     if (o.temperaturas) ExportaTabela::Grava(*o.temperaturas, temperaturas, ativosTermico);
     if (o.tensoes) ExportaTabela::Grava(*o.tensoes, tensoes, dados->NElemAtivos);
 
     for (const auto& m : mensagens) std::cout << m << '\n';
+    std::cout << resumo;
     std::cout.flush();
     if (!aviso.empty()) std::cerr << "norvik1d-lote: " << aviso << '\n';
     return Sucesso;
