@@ -75,6 +75,11 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
         }
     }
     r.Vazio = primeiraT;
+    if (!r.Vazio && d.TermicoCompleto) {
+        r.TMaxima = d.TMaxima;
+        r.NoTMax = d.NoTMax;
+        r.HoraTMax = d.TempoTMax;
+    }
     for (int n = 1; n < colunas; ++n) {
         const double h = r.HorasAcima[static_cast<std::size_t>(n)];
         if (h > r.HorasPior) {

@@ -22,9 +22,12 @@ struct TResumoTermico {
 
     bool Vazio = true;  // no row of the table could be read
 
-    double TMaxima = 0.0;  // °C, first reached (earliest hour, then lowest node)
+    // The peak of the run's message (TMaxima, NoTMax, TempoTMax) after a complete run: the
+    // table's two decimals may tie it with an earlier hour. Without a complete run, the
+    // table's first highest cell (earliest hour, then lowest node).
+    double TMaxima = 0.0;  // °C
     int NoTMax = 0;
-    double HoraTMax = 0.0;  // absolute hour, as column 0 shows it
+    double HoraTMax = 0.0;  // absolute hour
 
     // Largest Tquente − Ttopo at one hour, °C, its hour and the two nodes.
     double DifMaxima = 0.0;

@@ -143,3 +143,21 @@ TEST(ResumoTermico, MesmoMaximoDaMensagemDaExecucao) {
 }
 
 }  // namespace
+
+namespace {
+
+// After a complete run the peak is the run's own: 72,004 at node 3, hour 12 prints as the
+// 72,00 that node 2 showed first at hour 11.
+TEST(ResumoTermico, AposExecucaoCompletaOPicoEODaMensagem) {
+    Historico h;
+    h.dados->TermicoCompleto = true;
+    h.dados->TMaxima = 72.004;
+    h.dados->NoTMax = 3;
+    h.dados->TempoTMax = 12;
+    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0);
+    EXPECT_EQ(r.NoTMax, 3);
+    EXPECT_EQ(r.HoraTMax, 12.0);
+    EXPECT_NE(r.Texto().find("\nTemperatura máxima: 72,00 °C no Nó 3, na hora 12.\n"), std::string::npos);
+}
+
+}  // namespace
