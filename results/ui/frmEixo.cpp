@@ -134,7 +134,7 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     principal->setMenuBar(menu);
     principal->addWidget(cGraficoEixo, 1);
     principal->addLayout(controles);
-    resize(1000, 640);
+    resize(1000, 700);
 
     connect(btnVisualizar, &QPushButton::clicked, this, &TfrmEixo::btnVisualizarClick);
     connect(btnApagar, &QPushButton::clicked, this, &TfrmEixo::btnApagarClick);

@@ -137,7 +137,7 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     principal->setMenuBar(menu);
     principal->addWidget(cGraficoNos, 1);
     principal->addLayout(controles);
-    resize(1000, 640);
+    resize(1000, 700);
 
     connect(btnVisualizar, &QPushButton::clicked, this, &TfrmGrafico::btnVisualizarClick);
     connect(btnApagar, &QPushButton::clicked, this, &TfrmGrafico::btnApagarClick);
