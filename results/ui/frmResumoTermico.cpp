@@ -162,9 +162,13 @@ void TfrmResumoTermico::SalvarResumo() {
         ctx_.msg.erro(QStringLiteral("Não há resumo térmico para salvar."));
         return;
     }
-    const auto nome = ctx_.arquivos.salvar(QStringLiteral("Arquivo Texto|*.txt|Todos Arquivos|*.*"));
-    if (!nome) return;
+    if (const auto caminho = EscolheArquivoTexto(ctx_.arquivos)) resumo_.Grava(*caminho);
+}
+
+std::optional<std::string> TfrmResumoTermico::EscolheArquivoTexto(DialogosArquivo& arquivos) {
+    const auto nome = arquivos.salvar(QStringLiteral("Arquivo Texto|*.txt|Todos Arquivos|*.*"));
+    if (!nome) return std::nullopt;
     QString caminho = *nome;
     if (!caminho.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) caminho += QStringLiteral(".txt");
-    resumo_.Grava(QFile::encodeName(caminho).toStdString());
+    return QFile::encodeName(caminho).toStdString();
 }

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QWidget>
+#include <optional>
+#include <string>
 
 #include "core/ui/Contexto.h"
 #include "results/ResumoTermico.h"
@@ -26,6 +28,10 @@ public:
     void SalvarResumo();
 
     const TResumoTermico& Resumo() const { return resumo_; }
+
+    // The save dialog of the two summaries: the chosen path with ".txt" added unless it
+    // already ends so, in the file system's encoding; nothing when the user cancelled.
+    static std::optional<std::string> EscolheArquivoTexto(DialogosArquivo& arquivos);
 
     QLineEdit* edLimite;
     QPushButton* btnCalcular;

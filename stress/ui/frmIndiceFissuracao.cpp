@@ -1,6 +1,5 @@
 #include "stress/ui/frmIndiceFissuracao.h"
 
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,6 +11,7 @@
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/ui/PainelGrafico.h"
+#include "results/ui/frmResumoTermico.h"
 #include "stress/ui/frmTracaoFlexao.h"
 
 namespace {
@@ -231,9 +231,5 @@ void TfrmIndiceFissuracao::SalvarIndice() {
         ctx_.msg.erro(QStringLiteral("Não há índice de fissuração para salvar."));
         return;
     }
-    const auto nome = ctx_.arquivos.salvar(QStringLiteral("Arquivo Texto|*.txt|Todos Arquivos|*.*"));
-    if (!nome) return;
-    QString caminho = *nome;
-    if (!caminho.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) caminho += QStringLiteral(".txt");
-    indice_.Grava(QFile::encodeName(caminho).toStdString());
+    if (const auto caminho = TfrmResumoTermico::EscolheArquivoTexto(ctx_.arquivos)) indice_.Grava(*caminho);
 }

@@ -20,7 +20,11 @@ protected:
     void Prepara() {
         Membro(2, 2, 10, 3);
         app->contexto().temperaturas.Celula(2, 5) = "  80,00";
-        app->dados().TermicoCompleto = true;
+        TDadosModelo& d = app->dados();
+        d.TermicoCompleto = true;  // with the run's own peak, as its message gave it
+        d.TMaxima = 80.0;
+        d.NoTMax = 2;
+        d.TempoTMax = 5;
     }
 };
 
