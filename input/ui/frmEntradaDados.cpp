@@ -265,6 +265,7 @@ void TfrmEntradaDados::Executa() {
             r = TProcesso::ProcessaTransiente(d, ctx_.temperaturas, progresso, j.frmCores);
             progresso.Conclui();
         }
+        if (fecharAoTerminar_) return;  // nothing more is shown of a program that is closing
         if (!r.Completo) {
             ctx_.msg.informacao(
                 QStringLiteral("A análise parou em %1 h, antes do tempo total de %2 h: o passo de tempo não "
@@ -280,6 +281,10 @@ void TfrmEntradaDados::Executa() {
         btnTensional->setEnabled(true);
         VisualizarResultados1->setEnabled(true);
     });
+    if (fecharAoTerminar_) {
+        fecharAoTerminar_ = false;
+        close();
+    }
 }
 
 void TfrmEntradaDados::NovaAnalise() {
@@ -306,6 +311,8 @@ void TfrmEntradaDados::PerguntaSair() {
 void TfrmEntradaDados::closeEvent(QCloseEvent* evento) {
     // The window's frame stays live while a run repaints it: the run ends first.
     if (emExecucao_) {
+        // Closed mid-run: the run ends at its next step and the program then closes.
+        fecharAoTerminar_ = true;
         evento->ignore();
         return;
     }

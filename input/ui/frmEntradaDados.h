@@ -63,6 +63,7 @@ private:
 
     Contexto& ctx_;
     bool emExecucao_ = false;
+    bool fecharAoTerminar_ = false;  // the window was closed during a run
     QLabel* painel0_;
     QLabel* painel1_;
 };
