@@ -4,6 +4,7 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "results/ui/frmResumoTermico.h"
 #include "results/ui/Navegacao.h"
 #include "results/ui/SalvaTabela.h"
 #include "results/ui/frmSalvarNo.h"
@@ -20,6 +21,12 @@ TForm1::TForm1(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     Grafico1 = resultados->addAction(QStringLiteral("Gráfico"));
     Eixo1 = resultados->addAction(QStringLiteral("Eixo"));
     Cores1 = resultados->addAction(QStringLiteral("Cores"));
+    {
+        QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
+        connect(resumo, &QAction::triggered, this, [this] {
+            if (ctx_.janelas.frmResumoTermico) ctx_.janelas.frmResumoTermico->Abre();
+        });
+    }
     QMenu* salvar = MainMenu1->addMenu(QStringLiteral("&Salvar"));
     SalvarTudo1 = salvar->addAction(QStringLiteral("Salvar Tudo"));
     VisualizarNos1 = salvar->addAction(QStringLiteral("Visualizar Nós"));

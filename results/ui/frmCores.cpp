@@ -11,6 +11,7 @@
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "results/ui/frmResumoTermico.h"
 #include "input/ui/frmEntradaDados.h"
 #include "results/Cores.h"
 #include "results/ui/Navegacao.h"
@@ -46,6 +47,12 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     Grafico1 = resultados->addAction(QStringLiteral("&Grafico"));
     Planilha1 = resultados->addAction(QStringLiteral("&Planilha"));
     Eixo1 = resultados->addAction(QStringLiteral("Eixo"));
+    {
+        QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
+        connect(resumo, &QAction::triggered, this, [this] {
+            if (ctx_.janelas.frmResumoTermico) ctx_.janelas.frmResumoTermico->Abre();
+        });
+    }
 
     // The scale, its texts and the moving pointer sit at fixed pixel positions, as
     // the pointer's place is a pixel row of the scale.

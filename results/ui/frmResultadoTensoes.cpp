@@ -4,6 +4,7 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "stress/ui/frmIndiceFissuracao.h"
 #include "results/ui/SalvaTabela.h"
 #include "results/ui/VistaTabela.h"
 #include "results/ui/frmEixoTensional.h"
@@ -21,6 +22,12 @@ TfrmResultadoTensoes::TfrmResultadoTensoes(Contexto& ctx, QWidget* parent) : QWi
     QMenu* resultados = MainMenu1->addMenu(QStringLiteral("&Resultados"));
     Grafico1 = resultados->addAction(QStringLiteral("Gráfico"));
     Eixo1 = resultados->addAction(QStringLiteral("Eixo"));
+    {
+        QAction* indice = resultados->addAction(QStringLiteral("Índice de Fissuração"));
+        connect(indice, &QAction::triggered, this, [this] {
+            if (ctx_.janelas.frmIndiceFissuracao) ctx_.janelas.frmIndiceFissuracao->Abre();
+        });
+    }
     QMenu* salvar = MainMenu1->addMenu(QStringLiteral("&Salvar"));
     SalvarTudo1 = salvar->addAction(QStringLiteral("Salvar Tudo"));
     VisualizarNos1 = salvar->addAction(QStringLiteral("Visualizar Nós"));

@@ -6,6 +6,7 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "results/ui/frmResumoTermico.h"
 #include "input/ui/frmEntradaDados.h"
 #include "results/ui/Navegacao.h"
 #include "results/ui/SalvaTabela.h"
@@ -36,6 +37,12 @@ TfrmResultados::TfrmResultados(Contexto& ctx, QWidget* parent) : QWidget(parent)
     Grafico1 = resultados->addAction(QStringLiteral("Gráfico"));
     Cores1 = resultados->addAction(QStringLiteral("Cores"));
     Eixo1 = resultados->addAction(QStringLiteral("Eixo"));
+    {
+        QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
+        connect(resumo, &QAction::triggered, this, [this] {
+            if (ctx_.janelas.frmResumoTermico) ctx_.janelas.frmResumoTermico->Abre();
+        });
+    }
 
     auto* quadro = new QGroupBox(QStringLiteral("RESULTADOS"), this);
     btnGrafico = Botao(QStringLiteral("btnGrafico"), QStringLiteral("Gráfico"),

@@ -10,6 +10,7 @@
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Gauge.h"
 #include "core/ui/Janelas.h"
+#include "stress/ui/frmIndiceFissuracao.h"
 #include "core/ui/ProgressoJanela.h"
 #include "results/ui/frmEixoTensional.h"
 #include "results/ui/frmGraficoTensional.h"
@@ -57,6 +58,14 @@ TfrmTensional::TfrmTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     auto* l2 = new QVBoxLayout(GroupBox2);
     l2->addWidget(btnGrafico);
     l2->addWidget(btnGraficoEixo);
+    {
+        QPushButton* indice = Botao(this, "btnIndiceFissuracao", QStringLiteral("Índice de Fissuração"),
+                                    QStringLiteral("Índice de fissuração e probabilidade de fissuração por nó"));
+        l2->addWidget(indice);
+        connect(indice, &QPushButton::clicked, this, [this] {
+            if (ctx_.janelas.frmIndiceFissuracao) ctx_.janelas.frmIndiceFissuracao->Abre();
+        });
+    }
     btnResult = Botao(this, "btnResult", QStringLiteral("Planilha"));
     btnSaida = Botao(this, "btnSaida", QStringLiteral("Saida"), QStringLiteral("Saída da Análise Tensional"));
 
