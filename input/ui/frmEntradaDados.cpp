@@ -311,7 +311,7 @@ void TfrmEntradaDados::PerguntaSair() {
 void TfrmEntradaDados::closeEvent(QCloseEvent* evento) {
     // The window's frame stays live while a run repaints it: the run ends first.
     if (emExecucao_) {
-        // Closed mid-run: the run ends at its next step and the program then closes.
+        // Closed mid-run: the run goes on to its end (about a second at capacity), then the program closes.
         fecharAoTerminar_ = true;
         evento->ignore();
         return;
