@@ -7,7 +7,12 @@
 
 #include "AmbienteResultados.h"
 #include "core/ui/Janelas.h"
+#include "results/ui/Form1.h"
 #include "results/ui/PainelGrafico.h"
+#include "results/ui/frmCores.h"
+#include "results/ui/frmEixo.h"
+#include "results/ui/frmGrafico.h"
+#include "results/ui/frmResultados.h"
 
 namespace {
 
@@ -79,6 +84,30 @@ TEST_F(ResumoTermicoJanela, SalvaOResumoComExtensaoTxt) {
     EXPECT_EQ(Le(Caminho(QStringLiteral("resumo.txt"))), janela()->Resumo().Bytes());
     EXPECT_EQ(Le(Caminho(QStringLiteral("outro.TXT"))), janela()->Resumo().Bytes());
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 2);
+    EXPECT_TRUE(msg.erros.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// Every "Resultados" menu of the temperature views that offers the summary opens it.
+TEST_F(ResumoTermicoJanela, MenusResultadosAbremOResumo) {
+    Prepara();
+    Janelas& j = app->contexto().janelas;
+    int encontrados = 0;
+    for (QWidget* vista : {static_cast<QWidget*>(j.frmResultados), static_cast<QWidget*>(j.Form1),
+                           static_cast<QWidget*>(j.frmCores), static_cast<QWidget*>(j.frmGrafico),
+                           static_cast<QWidget*>(j.frmEixo)}) {
+        for (QAction* acao : vista->findChildren<QAction*>()) {
+            if (acao->text() != QStringLiteral("Resumo Térmico")) continue;
+            janela()->hide();
+            acao->trigger();
+            EXPECT_TRUE(janela()->isVisible()) << vista->objectName().toStdString();
+            ++encontrados;
+        }
+    }
+    EXPECT_GE(encontrados, 3);
     EXPECT_TRUE(msg.erros.isEmpty());
 }
 

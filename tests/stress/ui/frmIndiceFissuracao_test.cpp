@@ -9,6 +9,8 @@
 #include "core/ui/Janelas.h"
 #include "results/ui/AmbienteResultados.h"
 #include "results/ui/PainelGrafico.h"
+#include "results/ui/frmResultadoTensoes.h"
+#include "stress/ui/frmTensional.h"
 #include "stress/ui/frmTracaoFlexao.h"
 
 namespace {
@@ -99,6 +101,33 @@ TEST_F(IndiceFissuracaoJanela, IndicePorNoComDestaqueEGrafico) {
     arquivos.caminhos.push_back(Caminho(QStringLiteral("indice")));
     janela()->SalvarIndice();
     EXPECT_EQ(Le(Caminho(QStringLiteral("indice.txt"))), janela()->Indice().Bytes());
+}
+
+}  // namespace
+
+namespace {
+
+// The stress window's button and the stress table's menu open the index.
+TEST_F(IndiceFissuracaoJanela, JanelaTensionalEPlanilhaAbremOIndice) {
+    Prepara();
+    app->dados().ResistTracaoB = 1.0;
+    Janelas& j = app->contexto().janelas;
+    auto* botao = j.frmTensional->findChild<QPushButton*>(QStringLiteral("btnIndiceFissuracao"));
+    ASSERT_NE(botao, nullptr);
+    EXPECT_FALSE(botao->isEnabled());  // inside "Resultados", enabled by a run's normal end
+    j.frmTensional->GroupBox2->setEnabled(true);
+    botao->click();
+    EXPECT_TRUE(janela()->isVisible());
+    janela()->hide();
+    int encontrados = 0;
+    for (QAction* acao : j.frmResultadoTensoes->findChildren<QAction*>()) {
+        if (acao->text() != QStringLiteral("Índice de Fissuração")) continue;
+        acao->trigger();
+        ++encontrados;
+    }
+    EXPECT_EQ(encontrados, 1);
+    EXPECT_TRUE(janela()->isVisible());
+    EXPECT_TRUE(msg.erros.isEmpty());
 }
 
 }  // namespace
