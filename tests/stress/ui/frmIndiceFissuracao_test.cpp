@@ -3,6 +3,7 @@
 // marked nodes, the chart of chosen nodes and the file.
 #include "stress/ui/frmIndiceFissuracao.h"
 
+#include <QGroupBox>
 #include <QLineSeries>
 #include <QTest>
 
