@@ -17,6 +17,7 @@
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/CurvasTemperatura.h"
+#include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
 #include "results/ui/PainelGrafico.h"
 #include "results/ui/PainelMalha.h"
@@ -33,19 +34,19 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     QMenu* resultados = menu->addMenu(QStringLiteral("&Resultados"));
     resultados->addAction(QStringLiteral("Planilha"), this, [this] {
         close();
-        MostraJanela(ctx_.janelas.Form1);
+        ControlesGrafico::MostraJanela(ctx_.janelas.Form1);
     });
     resultados->addAction(QStringLiteral("Gráfico"), this, [this] {
         close();
         TfrmGrafico* grafico = ctx_.janelas.frmGrafico;
         if (!grafico) return;
         grafico->DefineNoMaximo(ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1);
-        MostraJanela(grafico);
+        ControlesGrafico::MostraJanela(grafico);
         grafico->DesenhaMalha();
     });
     resultados->addAction(QStringLiteral("Cores"), this, [this] {
         close();
-        MostraJanela(ctx_.janelas.frmCores);
+        ControlesGrafico::MostraJanela(ctx_.janelas.frmCores);
     });
 
     cGraficoEixo = new TPainelGrafico(this);
@@ -72,49 +73,20 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     btnAmpliar->setObjectName(QStringLiteral("btnAmpliar"));
     btnAmpliar->setEnabled(false);
 
-    const QString dicaExtremos = QStringLiteral("Temperaturas Máx. e Min. do(s)\n    Gráfico(s)  Visualizado(s)");
-    gbxTemperaturas = new QGroupBox(QStringLiteral("Temperaturas Atingidas"), this);
-    gbxTemperaturas->setObjectName(QStringLiteral("gbxTemperaturas"));
-    gbxTemperaturas->setToolTip(dicaExtremos);
-    edTMax = new QLineEdit(QStringLiteral("30"), gbxTemperaturas);
-    edTMax->setObjectName(QStringLiteral("edTMax"));
-    edTMin = new QLineEdit(QStringLiteral("20"), gbxTemperaturas);
-    edTMin->setObjectName(QStringLiteral("edTMin"));
-    for (QLineEdit* ed : {edTMax, edTMin}) {
-        ed->setToolTip(dicaExtremos);
-        ed->setReadOnly(true);
-    }
-    auto* gradeT = new QGridLayout(gbxTemperaturas);
-    gradeT->addWidget(new QLabel(QStringLiteral("Máxima "), gbxTemperaturas), 0, 0);
-    gradeT->addWidget(edTMax, 0, 1);
-    gradeT->addWidget(new QLabel(QStringLiteral("Mínima"), gbxTemperaturas), 1, 0);
-    gradeT->addWidget(edTMin, 1, 1);
-
-    gbxEscala = new QGroupBox(QStringLiteral("Escala do Gráfico"), this);
-    gbxEscala->setObjectName(QStringLiteral("gbxEscala"));
-    gbxEscala->setToolTip(QStringLiteral("Opções de Escala do Gráfico"));
-    chkAutom = new QCheckBox(QStringLiteral("Automática"), gbxEscala);
-    chkAutom->setObjectName(QStringLiteral("chkAutom"));
-    chkAutom->setChecked(true);
-    lblEMax = new QLabel(QStringLiteral("Máxima"), gbxEscala);
-    lblEMax->setObjectName(QStringLiteral("lblEMax"));
-    lblEMin = new QLabel(QStringLiteral("Mínima"), gbxEscala);
-    lblEMin->setObjectName(QStringLiteral("lblEMin"));
-    edEMax = new QLineEdit(QStringLiteral("Temper."), gbxEscala);
-    edEMax->setObjectName(QStringLiteral("edEMax"));
-    edEMin = new QLineEdit(QStringLiteral("Temper."), gbxEscala);
-    edEMin->setObjectName(QStringLiteral("edEMin"));
+    gbxTemperaturas = ControlesGrafico::GrupoExtremos(
+        this, QStringLiteral("Máxima "), QStringLiteral("Temperaturas Máx. e Min. do(s)\n    Gráfico(s)  Visualizado(s)"),
+        edTMax, edTMin);
+    const ControlesGrafico::Escala escala = ControlesGrafico::GrupoEscala(this, QStringLiteral("Temper."));
+    gbxEscala = escala.gbxEscala;
+    chkAutom = escala.chkAutom;
+    lblEMax = escala.lblEMax;
+    lblEMin = escala.lblEMin;
+    edEMax = escala.edEMax;
+    edEMin = escala.edEMin;
     btnAplicar = new QPushButton(QStringLiteral("Aplicar"), gbxEscala);
     btnAplicar->setObjectName(QStringLiteral("btnAplicar"));
-    auto* gradeE = new QGridLayout(gbxEscala);
-    gradeE->addWidget(chkAutom, 0, 0, 1, 2);
-    gradeE->addWidget(lblEMax, 1, 0);
-    gradeE->addWidget(edEMax, 1, 1);
-    gradeE->addWidget(lblEMin, 2, 0);
-    gradeE->addWidget(edEMin, 2, 1);
-    gradeE->addWidget(btnAplicar, 3, 0, 1, 2);
-    for (QWidget* w : std::initializer_list<QWidget*>{lblEMax, lblEMin, edEMax, edEMin, btnAplicar})
-        w->setEnabled(false);
+    escala.grade->addWidget(btnAplicar, 3, 0, 1, 2);
+    btnAplicar->setEnabled(false);
     btnAplicar->setVisible(false);
 
     auto* controles = new QVBoxLayout;
@@ -138,7 +110,7 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
 
     connect(btnVisualizar, &QPushButton::clicked, this, &TfrmEixo::btnVisualizarClick);
     connect(btnApagar, &QPushButton::clicked, this, &TfrmEixo::btnApagarClick);
-    connect(btnAmpliar, &QPushButton::clicked, this, [this] { MostraJanela(ctx_.janelas.frmGrafEixoAmpliado); });
+    connect(btnAmpliar, &QPushButton::clicked, this, [this] { ControlesGrafico::MostraJanela(ctx_.janelas.frmGrafEixoAmpliado); });
     connect(chkAutom, &QCheckBox::clicked, this, &TfrmEixo::chkAutomClick);
     connect(btnAplicar, &QPushButton::clicked, this, &TfrmEixo::btnAplicarClick);
 }
@@ -154,13 +126,6 @@ void TfrmEixo::DesenhaMalha() { painelMalha->DesenhaMalha(); }
 void TfrmEixo::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
     DesenhaMalha();
-}
-
-void TfrmEixo::MostraJanela(QWidget* janela) {
-    if (!janela) return;
-    janela->show();
-    janela->raise();
-    janela->activateWindow();
 }
 
 void TfrmEixo::btnVisualizarClick() {

@@ -50,7 +50,6 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
-    void MostraJanela(QWidget* janela);
 
     Contexto& ctx_;
 };

@@ -17,6 +17,7 @@
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/CurvasTemperatura.h"
+#include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
 #include "results/ui/PainelGrafico.h"
 #include "results/ui/PainelMalha.h"
@@ -33,20 +34,20 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     QMenu* resultados = menu->addMenu(QStringLiteral("&Resultados"));
     resultados->addAction(QStringLiteral("Planilha"), this, [this] {
         close();
-        MostraJanela(ctx_.janelas.Form1);
+        ControlesGrafico::MostraJanela(ctx_.janelas.Form1);
     });
     resultados->addAction(QStringLiteral("Eixo"), this, [this] {
         close();
         TfrmEixo* eixo = ctx_.janelas.frmEixo;
         if (!eixo) return;
-        MostraJanela(eixo);
+        ControlesGrafico::MostraJanela(eixo);
         eixo->DefineLimitesHora(ctx_.dados.Camadas[1].HoraConcretagem + 1,
                                 static_cast<int>(Numeros::Trunc(ctx_.dados.TempoTotal)));
         eixo->DesenhaMalha();
     });
     resultados->addAction(QStringLiteral("Cores"), this, [this] {
         close();
-        MostraJanela(ctx_.janelas.frmCores);
+        ControlesGrafico::MostraJanela(ctx_.janelas.frmCores);
     });
 
     cGraficoNos = new TPainelGrafico(this);
@@ -72,53 +73,24 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     btnVisuAmpliado->setObjectName(QStringLiteral("btnVisuAmpliado"));
     btnVisuAmpliado->setEnabled(false);
 
-    const QString dicaExtremos =
-        QStringLiteral("Temperaturas Máx. e Min. do(s)\n    Gráfico(s)  Visualizado(s) ");
-    gbxTemperaturas = new QGroupBox(QStringLiteral("Temperaturas Atingidas"), this);
-    gbxTemperaturas->setObjectName(QStringLiteral("gbxTemperaturas"));
-    gbxTemperaturas->setToolTip(dicaExtremos);
-    edTMax = new QLineEdit(QStringLiteral("30"), gbxTemperaturas);
-    edTMax->setObjectName(QStringLiteral("edTMax"));
-    edTMin = new QLineEdit(QStringLiteral("20"), gbxTemperaturas);
-    edTMin->setObjectName(QStringLiteral("edTMin"));
-    for (QLineEdit* ed : {edTMax, edTMin}) {
-        ed->setToolTip(dicaExtremos);
-        ed->setReadOnly(true);
-    }
-    auto* gradeT = new QGridLayout(gbxTemperaturas);
-    gradeT->addWidget(new QLabel(QStringLiteral("Máxima"), gbxTemperaturas), 0, 0);
-    gradeT->addWidget(edTMax, 0, 1);
-    gradeT->addWidget(new QLabel(QStringLiteral("Mínima"), gbxTemperaturas), 1, 0);
-    gradeT->addWidget(edTMin, 1, 1);
-
-    gbxEscala = new QGroupBox(QStringLiteral("Escala do Gráfico"), this);
-    gbxEscala->setObjectName(QStringLiteral("gbxEscala"));
-    gbxEscala->setToolTip(QStringLiteral("Opções de Escala do Gráfico"));
-    chkAutom = new QCheckBox(QStringLiteral("Automática"), gbxEscala);
-    chkAutom->setObjectName(QStringLiteral("chkAutom"));
-    chkAutom->setChecked(true);
-    lblEMax = new QLabel(QStringLiteral("Máxima"), gbxEscala);
-    lblEMax->setObjectName(QStringLiteral("lblEMax"));
-    lblEMin = new QLabel(QStringLiteral("Mínima"), gbxEscala);
-    lblEMin->setObjectName(QStringLiteral("lblEMin"));
-    edEMax = new QLineEdit(gbxEscala);
-    edEMax->setObjectName(QStringLiteral("edEMax"));
-    edEMin = new QLineEdit(gbxEscala);
-    edEMin->setObjectName(QStringLiteral("edEMin"));
+    gbxTemperaturas = ControlesGrafico::GrupoExtremos(
+        this, QStringLiteral("Máxima"), QStringLiteral("Temperaturas Máx. e Min. do(s)\n    Gráfico(s)  Visualizado(s) "),
+        edTMax, edTMin);
+    const ControlesGrafico::Escala escala = ControlesGrafico::GrupoEscala(this, QString());
+    gbxEscala = escala.gbxEscala;
+    chkAutom = escala.chkAutom;
+    lblEMax = escala.lblEMax;
+    lblEMin = escala.lblEMin;
+    edEMax = escala.edEMax;
+    edEMin = escala.edEMin;
     btnAplicar = new QPushButton(QStringLiteral("Eixo Vertical (Temper.)"), gbxEscala);
     btnAplicar->setObjectName(QStringLiteral("btnAplicar"));
     btnAplicarHoriz = new QPushButton(QStringLiteral("Eixo Horizontal (Tempo)"), gbxEscala);
     btnAplicarHoriz->setObjectName(QStringLiteral("btnAplicarHoriz"));
-    auto* gradeE = new QGridLayout(gbxEscala);
-    gradeE->addWidget(chkAutom, 0, 0, 1, 2);
-    gradeE->addWidget(lblEMax, 1, 0);
-    gradeE->addWidget(edEMax, 1, 1);
-    gradeE->addWidget(lblEMin, 2, 0);
-    gradeE->addWidget(edEMin, 2, 1);
-    gradeE->addWidget(btnAplicar, 3, 0, 1, 2);
-    gradeE->addWidget(btnAplicarHoriz, 4, 0, 1, 2);
-    for (QWidget* w : std::initializer_list<QWidget*>{lblEMax, lblEMin, edEMax, edEMin, btnAplicar, btnAplicarHoriz})
-        w->setEnabled(false);
+    escala.grade->addWidget(btnAplicar, 3, 0, 1, 2);
+    escala.grade->addWidget(btnAplicarHoriz, 4, 0, 1, 2);
+    btnAplicar->setEnabled(false);
+    btnAplicarHoriz->setEnabled(false);
     btnAplicar->setVisible(false);
 
     auto* controles = new QVBoxLayout;
@@ -141,7 +113,7 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
 
     connect(btnVisualizar, &QPushButton::clicked, this, &TfrmGrafico::btnVisualizarClick);
     connect(btnApagar, &QPushButton::clicked, this, &TfrmGrafico::btnApagarClick);
-    connect(btnVisuAmpliado, &QPushButton::clicked, this, [this] { MostraJanela(ctx_.janelas.frmGrafAmpliado); });
+    connect(btnVisuAmpliado, &QPushButton::clicked, this, [this] { ControlesGrafico::MostraJanela(ctx_.janelas.frmGrafAmpliado); });
     connect(chkAutom, &QCheckBox::clicked, this, &TfrmGrafico::chkAutomClick);
     connect(btnAplicar, &QPushButton::clicked, this, &TfrmGrafico::btnAplicarClick);
     connect(btnAplicarHoriz, &QPushButton::clicked, this, &TfrmGrafico::btnAplicarHorizClick);
@@ -157,13 +129,6 @@ void TfrmGrafico::showEvent(QShowEvent* evento) {
 }
 
 int TfrmGrafico::NumeroNos() const { return ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1; }
-
-void TfrmGrafico::MostraJanela(QWidget* janela) {
-    if (!janela) return;
-    janela->show();
-    janela->raise();
-    janela->activateWindow();
-}
 
 void TfrmGrafico::btnVisualizarClick() {
     ExecutaAcao(ctx_.msg, [this] {

@@ -53,7 +53,6 @@ protected:
 
 private:
     int NumeroNos() const;
-    void MostraJanela(QWidget* janela);
 
     Contexto& ctx_;
 };

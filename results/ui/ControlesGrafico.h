@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// The control groups that the temperature chart windows share beside their chart.
+namespace ControlesGrafico {
+
+// "Temperaturas Atingidas": the highest and lowest value of the curves shown
+// (read-only boxes edTMax and edTMin with their starting texts "30" and "20").
+QGroupBox* GrupoExtremos(QWidget* pai, const QString& rotuloMaximo, const QString& dica, QLineEdit*& edTMax,
+                         QLineEdit*& edTMin);
+
+// "Escala do Gráfico": chkAutom ticked and the two bounds of a manual scale,
+// disabled, holding `textoLimites`. The window adds its apply buttons to the
+// returned grid from row 3 on.
+struct Escala {
+    QGroupBox* gbxEscala;
+    QCheckBox* chkAutom;
+    QLabel* lblEMax;
+    QLabel* lblEMin;
+    QLineEdit* edEMax;
+    QLineEdit* edEMin;
+    QGridLayout* grade;
+};
+Escala GrupoEscala(QWidget* pai, const QString& textoLimites);
+
+// Shows a window of the program in front of the others.
+void MostraJanela(QWidget* janela);
+
+}  // namespace ControlesGrafico
