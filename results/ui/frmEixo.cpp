@@ -16,6 +16,7 @@
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "results/ui/frmResumoTermico.h"
 #include "results/CurvasTemperatura.h"
 #include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
@@ -48,6 +49,13 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
         close();
         ControlesGrafico::MostraJanela(ctx_.janelas.frmCores);
     });
+
+    {
+        QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
+        connect(resumo, &QAction::triggered, this, [this] {
+            if (ctx_.janelas.frmResumoTermico) ctx_.janelas.frmResumoTermico->Abre();
+        });
+    }
 
     cGraficoEixo = new TPainelGrafico(this);
     cGraficoEixo->setObjectName(QStringLiteral("cGraficoEixo"));

@@ -16,6 +16,7 @@
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "results/ui/frmResumoTermico.h"
 #include "results/CurvasTemperatura.h"
 #include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
@@ -49,6 +50,13 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
         close();
         ControlesGrafico::MostraJanela(ctx_.janelas.frmCores);
     });
+
+    {
+        QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
+        connect(resumo, &QAction::triggered, this, [this] {
+            if (ctx_.janelas.frmResumoTermico) ctx_.janelas.frmResumoTermico->Abre();
+        });
+    }
 
     cGraficoNos = new TPainelGrafico(this);
     cGraficoNos->setObjectName(QStringLiteral("cGraficoNos"));
