@@ -67,16 +67,24 @@ TIndiceFissuracao TIndiceFissuracao::Calcula(const TDadosModelo& d, const Tabela
     const int colunas = tensoes.Colunas();
     r.Nos.resize(static_cast<std::size_t>(std::max(colunas, 1)));
     const int camadas = std::clamp(d.NCamadas, 1, MaxCamadas);
+    // The hour column is read once for all nodes; an empty cell marks a row no run wrote.
+    std::vector<double> horas(static_cast<std::size_t>(std::max(tensoes.Linhas(), 1)), 0.0);
+    std::vector<char> escrita(horas.size(), 0);
+    for (int lin = 1; lin < tensoes.Linhas(); ++lin) {
+        if (tensoes.Celula(0, lin).empty()) continue;
+        horas[static_cast<std::size_t>(lin)] = tensoes.Valor(0, lin);
+        escrita[static_cast<std::size_t>(lin)] = 1;
+    }
     for (int n = 1; n < colunas; ++n) {
         No& no = r.Nos[static_cast<std::size_t>(n)];
         // The node's concrete is that of the layer whose stress history it carries.
         const int camada = std::clamp(d.NElemCamada > 0 ? TProcTensional::CamadaDoNo(d, n) : 1, 1, camadas);
         const double colocacao = d.Camadas[static_cast<std::size_t>(camada)].HoraConcretagem;
         for (int lin = 1; lin < tensoes.Linhas(); ++lin) {
-            if (tensoes.Celula(n, lin).empty() || tensoes.Celula(0, lin).empty()) continue;
+            if (!escrita[static_cast<std::size_t>(lin)] || tensoes.Celula(n, lin).empty()) continue;
             const double sigma = tensoes.Valor(n, lin);
             if (!(sigma < 0.0)) continue;  // compression or zero: no index
-            const double hora = tensoes.Valor(0, lin);
+            const double hora = horas[static_cast<std::size_t>(lin)];
             const double idade = (hora - colocacao) / 24.0;
             const double f = CurvaResistencia(idade, a, b);
             if (!std::isfinite(f) || f <= 0.0)
