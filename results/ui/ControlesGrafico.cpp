@@ -55,11 +55,4 @@ Escala GrupoEscala(QWidget* pai, const QString& textoLimites) {
     return e;
 }
 
-void MostraJanela(QWidget* janela) {
-    if (!janela) return;
-    janela->show();
-    janela->raise();
-    janela->activateWindow();
-}
-
 }  // namespace ControlesGrafico

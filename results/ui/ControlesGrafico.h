@@ -30,7 +30,4 @@ struct Escala {
 };
 Escala GrupoEscala(QWidget* pai, const QString& textoLimites);
 
-// Shows a window of the program in front of the others.
-void MostraJanela(QWidget* janela);
-
 }  // namespace ControlesGrafico

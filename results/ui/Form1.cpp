@@ -4,7 +4,6 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "results/ui/frmResumoTermico.h"
 #include "results/ui/Navegacao.h"
 #include "results/ui/SalvaTabela.h"
 #include "results/ui/frmSalvarNo.h"
@@ -24,7 +23,7 @@ TForm1::TForm1(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     {
         QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
         connect(resumo, &QAction::triggered, this, [this] {
-            if (ctx_.janelas.frmResumoTermico) ctx_.janelas.frmResumoTermico->Abre();
+            Navegacao::AbreResumoTermico(ctx_);
         });
     }
     QMenu* salvar = MainMenu1->addMenu(QStringLiteral("&Salvar"));

@@ -7,17 +7,16 @@
 #include "results/ui/frmCores.h"
 #include "results/ui/frmEixo.h"
 #include "results/ui/frmGrafico.h"
+#include "results/ui/frmResumoTermico.h"
 
 namespace Navegacao {
 
-namespace {
-void Mostra(QWidget* janela) {
+void MostraJanela(QWidget* janela) {
     if (!janela) return;
     janela->show();
     janela->raise();
     janela->activateWindow();
 }
-}  // namespace
 
 int UltimoNo(const TDadosModelo& dados) { return dados.NCamadas * dados.NElemCamada + 1; }
 
@@ -25,22 +24,26 @@ void AbreGrafico(Contexto& ctx) {
     auto* janela = ctx.janelas.frmGrafico;
     if (!janela) return;
     janela->DefineNoMaximo(UltimoNo(ctx.dados));
-    Mostra(janela);
+    MostraJanela(janela);
     TPainelMalha::DesenhaMalhaEm(janela);
 }
 
 void AbreEixo(Contexto& ctx, bool defineLimites) {
     auto* janela = ctx.janelas.frmEixo;
     if (!janela) return;
-    Mostra(janela);
+    MostraJanela(janela);
     if (defineLimites)
         janela->DefineLimitesHora(ctx.dados.Camadas[1].HoraConcretagem + 1,
                                   static_cast<int>(Numeros::Trunc(ctx.dados.TempoTotal)));
     TPainelMalha::DesenhaMalhaEm(janela);
 }
 
-void AbreCores(Contexto& ctx) { Mostra(ctx.janelas.frmCores); }
+void AbreCores(Contexto& ctx) { MostraJanela(ctx.janelas.frmCores); }
 
-void AbrePlanilha(Contexto& ctx) { Mostra(ctx.janelas.Form1); }
+void AbrePlanilha(Contexto& ctx) { MostraJanela(ctx.janelas.Form1); }
+
+void AbreResumoTermico(Contexto& ctx) {
+    if (ctx.janelas.frmResumoTermico) ctx.janelas.frmResumoTermico->Abre();
+}
 
 }  // namespace Navegacao

@@ -1,6 +1,8 @@
 #pragma once
 #include "core/ui/Contexto.h"
 
+class QWidget;
+
 // The ways from one temperature view to another, shared by the results table,
 // the results window and the colour map.
 namespace Navegacao {
@@ -13,6 +15,10 @@ void AbreGrafico(Contexto& ctx);
 void AbreEixo(Contexto& ctx, bool defineLimites);
 void AbreCores(Contexto& ctx);
 void AbrePlanilha(Contexto& ctx);
+void AbreResumoTermico(Contexto& ctx);
+
+// Shows a window in front of the others.
+void MostraJanela(QWidget* janela);
 
 // Last node of the complete member, NCamadas × NElemCamada + 1.
 int UltimoNo(const TDadosModelo& dados);

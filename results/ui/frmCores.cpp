@@ -11,7 +11,6 @@
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "results/ui/frmResumoTermico.h"
 #include "input/ui/frmEntradaDados.h"
 #include "results/Cores.h"
 #include "results/ui/Navegacao.h"
@@ -50,7 +49,7 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     {
         QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
         connect(resumo, &QAction::triggered, this, [this] {
-            if (ctx_.janelas.frmResumoTermico) ctx_.janelas.frmResumoTermico->Abre();
+            Navegacao::AbreResumoTermico(ctx_);
         });
     }
 

@@ -16,12 +16,12 @@
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "results/ui/frmResumoTermico.h"
 #include "results/CurvasTemperatura.h"
 #include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
 #include "results/ui/PainelGrafico.h"
 #include "results/ui/PainelMalha.h"
+#include "results/ui/Navegacao.h"
 #include "results/ui/frmCores.h"
 #include "results/ui/frmGrafEixoAmpliado.h"
 #include "results/ui/frmGrafico.h"
@@ -35,27 +35,17 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     QMenu* resultados = menu->addMenu(QStringLiteral("&Resultados"));
     resultados->addAction(QStringLiteral("Planilha"), this, [this] {
         close();
-        ControlesGrafico::MostraJanela(ctx_.janelas.Form1);
+        Navegacao::AbrePlanilha(ctx_);
     });
     resultados->addAction(QStringLiteral("Gráfico"), this, [this] {
         close();
-        TfrmGrafico* grafico = ctx_.janelas.frmGrafico;
-        if (!grafico) return;
-        grafico->DefineNoMaximo(ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1);
-        ControlesGrafico::MostraJanela(grafico);
-        grafico->DesenhaMalha();
+        Navegacao::AbreGrafico(ctx_);
     });
     resultados->addAction(QStringLiteral("Cores"), this, [this] {
         close();
-        ControlesGrafico::MostraJanela(ctx_.janelas.frmCores);
+        Navegacao::AbreCores(ctx_);
     });
-
-    {
-        QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
-        connect(resumo, &QAction::triggered, this, [this] {
-            if (ctx_.janelas.frmResumoTermico) ctx_.janelas.frmResumoTermico->Abre();
-        });
-    }
+    resultados->addAction(QStringLiteral("Resumo Térmico"), this, [this] { Navegacao::AbreResumoTermico(ctx_); });
 
     cGraficoEixo = new TPainelGrafico(this);
     cGraficoEixo->setObjectName(QStringLiteral("cGraficoEixo"));
@@ -118,7 +108,7 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
 
     connect(btnVisualizar, &QPushButton::clicked, this, &TfrmEixo::btnVisualizarClick);
     connect(btnApagar, &QPushButton::clicked, this, &TfrmEixo::btnApagarClick);
-    connect(btnAmpliar, &QPushButton::clicked, this, [this] { ControlesGrafico::MostraJanela(ctx_.janelas.frmGrafEixoAmpliado); });
+    connect(btnAmpliar, &QPushButton::clicked, this, [this] { Navegacao::MostraJanela(ctx_.janelas.frmGrafEixoAmpliado); });
     connect(chkAutom, &QCheckBox::clicked, this, &TfrmEixo::chkAutomClick);
     connect(btnAplicar, &QPushButton::clicked, this, &TfrmEixo::btnAplicarClick);
 }

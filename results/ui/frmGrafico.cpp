@@ -16,12 +16,12 @@
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "results/ui/frmResumoTermico.h"
 #include "results/CurvasTemperatura.h"
 #include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
 #include "results/ui/PainelGrafico.h"
 #include "results/ui/PainelMalha.h"
+#include "results/ui/Navegacao.h"
 #include "results/ui/frmCores.h"
 #include "results/ui/frmEixo.h"
 #include "results/ui/frmGrafAmpliado.h"
@@ -35,28 +35,17 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     QMenu* resultados = menu->addMenu(QStringLiteral("&Resultados"));
     resultados->addAction(QStringLiteral("Planilha"), this, [this] {
         close();
-        ControlesGrafico::MostraJanela(ctx_.janelas.Form1);
+        Navegacao::AbrePlanilha(ctx_);
     });
     resultados->addAction(QStringLiteral("Eixo"), this, [this] {
         close();
-        TfrmEixo* eixo = ctx_.janelas.frmEixo;
-        if (!eixo) return;
-        ControlesGrafico::MostraJanela(eixo);
-        eixo->DefineLimitesHora(ctx_.dados.Camadas[1].HoraConcretagem + 1,
-                                static_cast<int>(Numeros::Trunc(ctx_.dados.TempoTotal)));
-        eixo->DesenhaMalha();
+        Navegacao::AbreEixo(ctx_, true);
     });
     resultados->addAction(QStringLiteral("Cores"), this, [this] {
         close();
-        ControlesGrafico::MostraJanela(ctx_.janelas.frmCores);
+        Navegacao::AbreCores(ctx_);
     });
-
-    {
-        QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
-        connect(resumo, &QAction::triggered, this, [this] {
-            if (ctx_.janelas.frmResumoTermico) ctx_.janelas.frmResumoTermico->Abre();
-        });
-    }
+    resultados->addAction(QStringLiteral("Resumo Térmico"), this, [this] { Navegacao::AbreResumoTermico(ctx_); });
 
     cGraficoNos = new TPainelGrafico(this);
     cGraficoNos->setObjectName(QStringLiteral("cGraficoNos"));
@@ -121,7 +110,7 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
 
     connect(btnVisualizar, &QPushButton::clicked, this, &TfrmGrafico::btnVisualizarClick);
     connect(btnApagar, &QPushButton::clicked, this, &TfrmGrafico::btnApagarClick);
-    connect(btnVisuAmpliado, &QPushButton::clicked, this, [this] { ControlesGrafico::MostraJanela(ctx_.janelas.frmGrafAmpliado); });
+    connect(btnVisuAmpliado, &QPushButton::clicked, this, [this] { Navegacao::MostraJanela(ctx_.janelas.frmGrafAmpliado); });
     connect(chkAutom, &QCheckBox::clicked, this, &TfrmGrafico::chkAutomClick);
     connect(btnAplicar, &QPushButton::clicked, this, &TfrmGrafico::btnAplicarClick);
     connect(btnAplicarHoriz, &QPushButton::clicked, this, &TfrmGrafico::btnAplicarHorizClick);

@@ -6,7 +6,6 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "results/ui/frmResumoTermico.h"
 #include "input/ui/frmEntradaDados.h"
 #include "results/ui/Navegacao.h"
 #include "results/ui/SalvaTabela.h"
@@ -40,7 +39,7 @@ TfrmResultados::TfrmResultados(Contexto& ctx, QWidget* parent) : QWidget(parent)
     {
         QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
         connect(resumo, &QAction::triggered, this, [this] {
-            if (ctx_.janelas.frmResumoTermico) ctx_.janelas.frmResumoTermico->Abre();
+            Navegacao::AbreResumoTermico(ctx_);
         });
     }
 
