@@ -26,10 +26,10 @@ TForm1::TForm1(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
             Navegacao::AbreResumoTermico(ctx_);
         });
     }
-    QMenu* salvar = MainMenu1->addMenu(QStringLiteral("&Salvar"));
-    SalvarTudo1 = salvar->addAction(QStringLiteral("Salvar Tudo"));
-    VisualizarNos1 = salvar->addAction(QStringLiteral("Visualizar Nós"));
-    SalvarNos1 = salvar->addAction(QStringLiteral("Salvar Nós"));
+    const auto menuSalvar = SalvaTabela::CriaMenuSalvar(MainMenu1, this, ctx_, ctx_.temperaturas, TModoNo::Temperatura);
+    SalvarTudo1 = menuSalvar.SalvarTudo;
+    VisualizarNos1 = menuSalvar.VisualizarNos;
+    SalvarNos1 = menuSalvar.SalvarNos;
 
     vista = new TVistaTabela(ctx_.temperaturas, QStringLiteral("Temperaturas [C]"), this);
     StgResultado = vista->StgResultado;
@@ -56,18 +56,6 @@ TForm1::TForm1(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
         ExecutaAcao(ctx_.msg, [this] {
             close();
             Navegacao::AbreCores(ctx_);
-        });
-    });
-    connect(SalvarTudo1, &QAction::triggered, this,
-            [this] { ExecutaAcao(ctx_.msg, [this] { SalvaTabela::SalvarTudo(ctx_, ctx_.temperaturas); }); });
-    connect(VisualizarNos1, &QAction::triggered, this, [this] {
-        ExecutaAcao(ctx_.msg, [this] {
-            if (auto* j = ctx_.janelas.frmTemperaturaNo) j->Abre(TModoNo::Temperatura);
-        });
-    });
-    connect(SalvarNos1, &QAction::triggered, this, [this] {
-        ExecutaAcao(ctx_.msg, [this] {
-            if (auto* j = ctx_.janelas.frmSalvarNo) j->Abre(TModoNo::Temperatura);
         });
     });
 }

@@ -3,7 +3,12 @@
 #include <QFile>
 
 #include "core/Numeros.h"
+#include <QMenuBar>
+
+#include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "results/ui/frmSalvarNo.h"
+#include "results/ui/frmTemperaturaNo.h"
 #include "results/ExportaNos.h"
 #include "results/ExportaTabela.h"
 #include "results/ui/frmSalvaArq.h"
@@ -60,6 +65,27 @@ void SalvaNos(Contexto& ctx, const TabelaTexto& tabela, const std::vector<int>& 
     if (!nome) return;
     JanelaProgresso progresso(ctx);
     ExportaNos::Grava(CaminhoLocal(NomeComTxt(*nome)), tabela, nos, [&](int linha) { progresso.Avanca(linha); });
+}
+
+MenuSalvar CriaMenuSalvar(QMenuBar* barra, QWidget* dono, Contexto& ctx, const TabelaTexto& tabela, TModoNo modo) {
+    QMenu* salvar = barra->addMenu(QStringLiteral("&Salvar"));
+    MenuSalvar m{salvar->addAction(QStringLiteral("Salvar Tudo")), salvar->addAction(QStringLiteral("Visualizar Nós")),
+                 salvar->addAction(QStringLiteral("Salvar Nós"))};
+    Contexto* c = &ctx;
+    const TabelaTexto* t = &tabela;
+    QObject::connect(m.SalvarTudo, &QAction::triggered, dono,
+                     [c, t] { ExecutaAcao(c->msg, [c, t] { SalvarTudo(*c, *t); }); });
+    QObject::connect(m.VisualizarNos, &QAction::triggered, dono, [c, modo] {
+        ExecutaAcao(c->msg, [c, modo] {
+            if (auto* j = c->janelas.frmTemperaturaNo) j->Abre(modo);
+        });
+    });
+    QObject::connect(m.SalvarNos, &QAction::triggered, dono, [c, modo] {
+        ExecutaAcao(c->msg, [c, modo] {
+            if (auto* j = c->janelas.frmSalvarNo) j->Abre(modo);
+        });
+    });
+    return m;
 }
 
 }  // namespace SalvaTabela

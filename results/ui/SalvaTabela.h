@@ -5,6 +5,10 @@
 #include "core/TabelaTexto.h"
 #include "core/ui/Contexto.h"
 
+class QAction;
+class QMenuBar;
+class QWidget;
+
 // Saving a history table or chosen nodes to a text file, shared by the
 // temperature and stress tables, the results window and the node export.
 // Failures (a file that cannot be created, a disk error) are raised as
@@ -30,5 +34,14 @@ bool SalvaDireto(Contexto& ctx, const TabelaTexto& tabela);
 
 // The node export: the dialog, then the chosen nodes with the progress window.
 void SalvaNos(Contexto& ctx, const TabelaTexto& tabela, const std::vector<int>& nos);
+
+// The "&Salvar" menu of a history-table window: "Salvar Tudo", "Visualizar Nós"
+// and "Salvar Nós" over `tabela`, the node windows opened in `modo`.
+struct MenuSalvar {
+    QAction* SalvarTudo;
+    QAction* VisualizarNos;
+    QAction* SalvarNos;
+};
+MenuSalvar CriaMenuSalvar(QMenuBar* barra, QWidget* dono, Contexto& ctx, const TabelaTexto& tabela, TModoNo modo);
 
 }  // namespace SalvaTabela

@@ -28,10 +28,10 @@ TfrmResultadoTensoes::TfrmResultadoTensoes(Contexto& ctx, QWidget* parent) : QWi
             if (ctx_.janelas.frmIndiceFissuracao) ctx_.janelas.frmIndiceFissuracao->Abre();
         });
     }
-    QMenu* salvar = MainMenu1->addMenu(QStringLiteral("&Salvar"));
-    SalvarTudo1 = salvar->addAction(QStringLiteral("Salvar Tudo"));
-    VisualizarNos1 = salvar->addAction(QStringLiteral("Visualizar Nós"));
-    SalvarNos1 = salvar->addAction(QStringLiteral("Salvar Nós"));
+    const auto menuSalvar = SalvaTabela::CriaMenuSalvar(MainMenu1, this, ctx_, ctx_.tensoes, TModoNo::Tensao);
+    SalvarTudo1 = menuSalvar.SalvarTudo;
+    VisualizarNos1 = menuSalvar.VisualizarNos;
+    SalvarNos1 = menuSalvar.SalvarNos;
 
     vista = new TVistaTabela(ctx_.tensoes, QStringLiteral("Tensões [MPa]"), this);
     StgResultado = vista->StgResultado;
@@ -53,12 +53,6 @@ TfrmResultadoTensoes::TfrmResultadoTensoes(Contexto& ctx, QWidget* parent) : QWi
             ctx_.janelas.frmEixoTensional->Abre();
         });
     });
-    connect(SalvarTudo1, &QAction::triggered, this,
-            [this] { ExecutaAcao(ctx_.msg, [this] { SalvaTabela::SalvarTudo(ctx_, ctx_.tensoes); }); });
-    connect(VisualizarNos1, &QAction::triggered, this,
-            [this] { ExecutaAcao(ctx_.msg, [this] { ctx_.janelas.frmTemperaturaNo->Abre(TModoNo::Tensao); }); });
-    connect(SalvarNos1, &QAction::triggered, this,
-            [this] { ExecutaAcao(ctx_.msg, [this] { ctx_.janelas.frmSalvarNo->Abre(TModoNo::Tensao); }); });
 }
 
 void TfrmResultadoTensoes::AtualizaTabela() { vista->Atualiza(); }
