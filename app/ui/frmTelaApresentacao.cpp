@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "app/ui/ImagemJpeg.h"
+#include "core/ui/ImagemJpeg.h"
 #include "core/ui/Janelas.h"
 #include "input/ui/frmEntradaDados.h"
 

@@ -43,7 +43,11 @@ class TfrmTelaApresentacao;
 class TfrmResumoTermico;
 class TfrmIndiceFissuracao;
 
+class Programa;
+
 struct Janelas {
+    // The program as a whole (the main window): what other windows ask of it.
+    Programa* programa = nullptr;
     TfrmEntradaDados* frmEntradaDados = nullptr;
     TForm1* Form1 = nullptr;
     TfrmGrafico* frmGrafico = nullptr;

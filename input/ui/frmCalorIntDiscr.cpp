@@ -10,7 +10,7 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "input/CalorDiscreto.h"
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 
 TfrmCalorIntDiscr::TfrmCalorIntDiscr(Contexto& ctx, QWidget* parent)
     : QWidget(parent),

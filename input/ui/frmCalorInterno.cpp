@@ -6,7 +6,7 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "input/UnidadesEntrada.h"
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 
 using CamposNumericos::Geral;
 using CamposNumericos::NovoCampo;

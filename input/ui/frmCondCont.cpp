@@ -7,7 +7,7 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCoefConv.h"
 #include "input/ui/frmCura.h"
 

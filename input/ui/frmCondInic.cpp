@@ -10,7 +10,7 @@
 #include "core/Erros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 #include "input/ui/frmEntradaDados.h"
 
 using CamposNumericos::Geral;

@@ -9,7 +9,7 @@
 #include "core/ui/Janelas.h"
 #include "input/Conveccao.h"
 #include "input/UnidadesEntrada.h"
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCondCont.h"
 
 using CamposNumericos::Geral;

@@ -16,7 +16,7 @@
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/ProgressoJanela.h"
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCalorIntDiscr.h"
 #include "input/ui/frmCalorInterno.h"
 #include "input/ui/frmCoefConv.h"
@@ -175,7 +175,7 @@ void TfrmEntradaDados::CriaMenus() {
         a->setObjectName(QString::fromLatin1(nome));
         return a;
     };
-    ReinicializarLumar1DCE1 = acao("ReinicializarLumar1DCE1", QStringLiteral("Nova Análise"));
+    ReinicializarNorvik1DCE1 = acao("ReinicializarNorvik1DCE1", QStringLiteral("Nova Análise"));
     AbrirProjeto = acao("AbrirProjeto", QStringLiteral("Abrir Projeto..."));
     SalvarProjeto = acao("SalvarProjeto", QStringLiteral("Salvar Projeto..."));
     Unidade1 = acao("Unidade1", QStringLiteral("Unidades"));
@@ -186,7 +186,7 @@ void TfrmEntradaDados::CriaMenus() {
 
     QMenu* arquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
     arquivo->setObjectName(QStringLiteral("Arquivo"));
-    arquivo->addAction(ReinicializarLumar1DCE1);
+    arquivo->addAction(ReinicializarNorvik1DCE1);
     arquivo->addAction(AbrirProjeto);
     arquivo->addAction(SalvarProjeto);
     arquivo->addSeparator();
@@ -200,7 +200,7 @@ void TfrmEntradaDados::CriaMenus() {
     info->setObjectName(QStringLiteral("Info"));
     info->addAction(Programa1);
 
-    connect(ReinicializarLumar1DCE1, &QAction::triggered, this, [this] { ExecutaAcao(ctx_.msg, [&] { NovaAnalise(); }); });
+    connect(ReinicializarNorvik1DCE1, &QAction::triggered, this, [this] { ExecutaAcao(ctx_.msg, [&] { NovaAnalise(); }); });
     connect(AbrirProjeto, &QAction::triggered, this, [this] { AbreProjeto(); });
     connect(SalvarProjeto, &QAction::triggered, this, [this] { SalvaProjeto(); });
     connect(Unidade1, &QAction::triggered, this, [&j] { CamposNumericos::ApresentaJanela(j.frmUnidades); });
@@ -304,7 +304,7 @@ void TfrmEntradaDados::HabilitaExecucao() { btnRUN->setEnabled(true); }
 
 void TfrmEntradaDados::PerguntaSair() {
     ExecutaAcao(ctx_.msg, [&] {
-        if (ctx_.msg.confirma(QStringLiteral("Deseja Sair do Programa Lumar 1D?"))) close();
+        if (ctx_.msg.confirma(QStringLiteral("Deseja Sair do Programa Norvik 1D?"))) close();
     });
 }
 
@@ -359,4 +359,9 @@ void TfrmEntradaDados::SalvaProjeto() {
         Projeto::Grava(caminho->toStdString(), *copia);
         painel0_->setText(QStringLiteral("Projeto salvo: ") + *caminho);
     });
+}
+
+void TfrmEntradaDados::MostraStatus(const QString& texto) {
+    painel0_->setText(texto);
+    painel0_->repaint();
 }

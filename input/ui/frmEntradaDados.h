@@ -11,17 +11,20 @@
 
 #include "core/ui/Contexto.h"
 #include "core/ui/Gauge.h"
+#include "core/ui/Programa.h"
 
 // "          Norvik - 1D": the window the program lives in. It opens the input
 // dialogs, holds the element count per layer, runs the transient analysis with
 // its progress, and leads to the results and to the stress analysis.
-class TfrmEntradaDados : public QMainWindow {
+class TfrmEntradaDados : public QMainWindow, public Programa {
     Q_OBJECT
 public:
     explicit TfrmEntradaDados(Contexto& ctx, QWidget* parent = nullptr);
 
     // "Nova Análise": also called by the results window.
-    void NovaAnalise();
+    void NovaAnalise() override;
+    void EncerraPrograma() override { close(); }
+    void MostraStatus(const QString& texto) override;
     // Any "Insere" of the initial conditions enables the run.
     void HabilitaExecucao();
     // Text of panel 0 or 1 of the status bar.
@@ -43,7 +46,7 @@ public:
     QStatusBar* sbComentarios;
 
     QAction* Sair;
-    QAction* ReinicializarLumar1DCE1;
+    QAction* ReinicializarNorvik1DCE1;
     QAction* AbrirProjeto;
     QAction* SalvarProjeto;
     QAction* Unidade1;

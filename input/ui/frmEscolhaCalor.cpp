@@ -5,7 +5,7 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCalorIntDiscr.h"
 #include "input/ui/frmCalorInterno.h"
 

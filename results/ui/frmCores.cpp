@@ -11,7 +11,7 @@
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "input/ui/frmEntradaDados.h"
+#include "core/ui/Programa.h"
 #include "results/Cores.h"
 #include "results/ui/Navegacao.h"
 
@@ -39,8 +39,8 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
 
     MainMenu1 = new QMenuBar(this);
     QMenu* saida = MainMenu1->addMenu(QStringLiteral("&Saída"));
-    Lumar1D1 = saida->addAction(QStringLiteral("Lumar 1D"));
-    Lumar1D1->setObjectName(QStringLiteral("Lumar1D1"));
+    Norvik1D1 = saida->addAction(QStringLiteral("Norvik 1D"));
+    Norvik1D1->setObjectName(QStringLiteral("Norvik1D1"));
     SaidaCores1 = saida->addAction(QStringLiteral("Cores"));
     QMenu* resultados = MainMenu1->addMenu(QStringLiteral("Resultados"));
     Grafico1 = resultados->addAction(QStringLiteral("&Grafico"));
@@ -173,10 +173,10 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
         if (!ExecutaAcao(ctx_.msg, [this] { PassoAnimacao(); })) chkAnimacao->setChecked(false);
     });
     connect(imGrafico, &TFigura::MouseMoveu, this, &TfrmCores::MostraLeitura);
-    connect(Lumar1D1, &QAction::triggered, this, [this] {
+    connect(Norvik1D1, &QAction::triggered, this, [this] {
         ExecutaAcao(ctx_.msg, [this] {
-            if (ctx_.msg.confirma(QStringLiteral("Deseja Sair do Programa Lumar 1D?")) && ctx_.janelas.frmEntradaDados)
-                ctx_.janelas.frmEntradaDados->close();
+            if (ctx_.msg.confirma(QStringLiteral("Deseja Sair do Programa Norvik 1D?")) && ctx_.janelas.programa)
+                ctx_.janelas.programa->EncerraPrograma();
         });
     });
     connect(SaidaCores1, &QAction::triggered, this, [this] { close(); });
@@ -264,12 +264,7 @@ void TfrmCores::DesenhaElemento(int e, int m, double tInferior, double tSuperior
 }
 
 void TfrmCores::Status(const QString& texto) {
-    if (auto* principal = ctx_.janelas.frmEntradaDados) {
-        if (QLabel* painel = principal->Painel(0)) {
-            painel->setText(texto);
-            painel->repaint();
-        }
-    }
+    if (ctx_.janelas.programa) ctx_.janelas.programa->MostraStatus(texto);
 }
 
 void TfrmCores::Visualizar() {

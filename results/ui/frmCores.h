@@ -41,7 +41,7 @@ public:
     static constexpr int XDireita = 160;
 
     QMenuBar* MainMenu1;
-    QAction* Lumar1D1;
+    QAction* Norvik1D1;
     QAction* SaidaCores1;
     QAction* Grafico1;
     QAction* Planilha1;

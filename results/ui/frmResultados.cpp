@@ -6,7 +6,7 @@
 
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "input/ui/frmEntradaDados.h"
+#include "core/ui/Programa.h"
 #include "results/ui/Navegacao.h"
 #include "results/ui/SalvaTabela.h"
 #include "stress/ui/frmTensional.h"
@@ -111,8 +111,8 @@ void TfrmResultados::SalvarPlanilha() {
 void TfrmResultados::Sair() {
     // A save that fails raises, so the program never ends over a table it could not keep.
     PerguntaSalvar();
-    if (ctx_.msg.confirma(QStringLiteral("Deseja Sair do Programa Lumar 1D?")) && ctx_.janelas.frmEntradaDados)
-        ctx_.janelas.frmEntradaDados->close();
+    if (ctx_.msg.confirma(QStringLiteral("Deseja Sair do Programa Norvik 1D?")) && ctx_.janelas.programa)
+        ctx_.janelas.programa->EncerraPrograma();
 }
 
 void TfrmResultados::NovaAnalise() {
@@ -120,7 +120,7 @@ void TfrmResultados::NovaAnalise() {
     close();
     // The main window enables the foundation box, disables the run and the stress
     // analysis, and clears the temperatures and placement hours.
-    if (ctx_.janelas.frmEntradaDados) ctx_.janelas.frmEntradaDados->NovaAnalise();
+    if (ctx_.janelas.programa) ctx_.janelas.programa->NovaAnalise();
 }
 
 void TfrmResultados::AnaliseTensional() {

@@ -2,7 +2,7 @@
 
 #include <QHBoxLayout>
 
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 
 namespace Formulario {
 

@@ -5,9 +5,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/ui/ImagemJpeg.h"
+#include "core/ui/ImagemJpeg.h"
 #include "core/ui/ExecutaAcao.h"
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 #include "stress/ui/Formulario.h"
 
 using namespace Formulario;

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmCEB.h"

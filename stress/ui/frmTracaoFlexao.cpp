@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 #include "stress/ui/Formulario.h"
 
 using namespace Formulario;

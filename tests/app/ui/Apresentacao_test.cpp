@@ -5,7 +5,7 @@
 
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
-#include "app/ui/ImagemJpeg.h"
+#include "core/ui/ImagemJpeg.h"
 #include "app/ui/frmTelaApresentacao.h"
 #include "core/Erros.h"
 #include "input/ui/frmEntradaDados.h"

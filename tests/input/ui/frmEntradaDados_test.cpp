@@ -140,7 +140,7 @@ TEST_F(EntradaDados, NovaAnaliseDesabilitaAExecucaoAteAsCondicoesIniciais) {
     Membro(3, 10);
     Executa(2);
     d.Temperaturas[5] = 33.0;
-    f()->ReinicializarLumar1DCE1->trigger();
+    f()->ReinicializarNorvik1DCE1->trigger();
     EXPECT_FALSE(f()->btnRUN->isEnabled());
     EXPECT_FALSE(f()->btnTensional->isEnabled());
     EXPECT_TRUE(f()->VisualizarResultados1->isEnabled());
@@ -161,7 +161,7 @@ TEST_F(EntradaDados, SairPerguntaEPorMolduraNaoPergunta) {
     f()->show();
     Responde({false});
     f()->Sair->trigger();
-    EXPECT_EQ(msg.confirmacoes, QStringList{"Deseja Sair do Programa Lumar 1D?"});
+    EXPECT_EQ(msg.confirmacoes, QStringList{"Deseja Sair do Programa Norvik 1D?"});
     EXPECT_TRUE(f()->isVisible());
     EXPECT_EQ(encerramentos, 0);
 

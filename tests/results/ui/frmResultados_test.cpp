@@ -30,7 +30,7 @@ TEST_F(frmResultadosTeste, SalvarPlanilhaPerguntaEGravaSemAvisoNemProgresso) {
 TEST_F(frmResultadosTeste, SairNaoENaoDeixaTudoComoEstava) {
     msg.respostas = {false, false};
     res->Sair1->trigger();
-    EXPECT_EQ(msg.confirmacoes, (QStringList{"Deseja salvar a planilha de resultados?", "Deseja Sair do Programa Lumar 1D?"}));
+    EXPECT_EQ(msg.confirmacoes, (QStringList{"Deseja salvar a planilha de resultados?", "Deseja Sair do Programa Norvik 1D?"}));
     EXPECT_TRUE(res->isVisible());
     EXPECT_TRUE(arquivos.filtros.isEmpty());
 }

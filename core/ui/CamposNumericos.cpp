@@ -1,4 +1,4 @@
-#include "input/ui/CamposNumericos.h"
+#include "core/ui/CamposNumericos.h"
 
 #include "core/Erros.h"
 #include "core/Numeros.h"

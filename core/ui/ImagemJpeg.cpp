@@ -1,4 +1,4 @@
-#include "app/ui/ImagemJpeg.h"
+#include "core/ui/ImagemJpeg.h"
 
 #include <QFile>
 #include <csetjmp>

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+// What the result windows ask of the program as a whole, without knowing which
+// window carries it out: end the program, start a new problem, show a line in
+// the main status bar. The main window implements it and the registry holds it.
+class Programa {
+public:
+    virtual ~Programa() = default;
+    // Closes the main window, which ends the program (the exit question has been asked).
+    virtual void EncerraPrograma() = 0;
+    // "Nova Análise".
+    virtual void NovaAnalise() = 0;
+    // Text of the first panel of the main status bar, shown at once.
+    virtual void MostraStatus(const QString& texto) = 0;
+};
