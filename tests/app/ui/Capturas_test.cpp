@@ -1,4 +1,10 @@
+#include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
 #include <QPixmap>
 #include <gtest/gtest.h>
 
@@ -10,6 +16,20 @@
 #include "input/ui/frmCondCont.h"
 #include "input/ui/frmEntradaDados.h"
 #include "input/ui/frmUnidades.h"
+#include "input/ui/frmMembro.h"
+#include "results/ui/Form1.h"
+#include "results/ui/frmCores.h"
+#include "results/ui/frmGrafico.h"
+#include "results/ui/frmGraficoTensional.h"
+#include "results/ui/frmResultados.h"
+#include "results/ui/frmResumoTermico.h"
+#include "stress/ui/frmACI.h"
+#include "stress/ui/frmCoefRestr.h"
+#include "stress/ui/frmEscolhaFluencia.h"
+#include "stress/ui/frmFluencia.h"
+#include "stress/ui/frmIndiceFissuracao.h"
+#include "stress/ui/frmTensional.h"
+#include "stress/ui/frmTracaoFlexao.h"
 
 namespace {
 
@@ -36,6 +56,95 @@ TEST(Capturas, JanelasDaEntradaEDaAbertura) {
         w->adjustSize();
         EXPECT_TRUE(w->grab().save(pasta + QStringLiteral("/") + w->objectName() + QStringLiteral(".png")));
     }
+}
+
+}  // namespace
+
+namespace {
+
+void Clica(QWidget* janela, const char* botao) {
+    auto* b = janela->findChild<QPushButton*>(QString::fromLatin1(botao));
+    ASSERT_NE(b, nullptr) << botao;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+bool Grava(QWidget* w, const QString& pasta, const char* nome) {
+    w->show();
+    QApplication::processEvents();
+    return w->grab().save(pasta + QStringLiteral("/") + QString::fromLatin1(nome) + QStringLiteral(".png"));
+}
+
+// The quick guide of the README, walked through the windows from the opening of the
+// foundation-block example to the cracking index; each step's picture is written
+// under the name the README shows it by.
+TEST(Capturas, GuiaRapido) {
+    const QString pasta = qEnvironmentVariable("NORVIK_CAPTURAS");
+    if (pasta.isEmpty()) GTEST_SKIP() << "NORVIK_CAPTURAS não definida";
+    QDir().mkpath(pasta);
+    MensagensFalsas msg;
+    DialogosArquivoFalsos arquivos;
+    Aplicacao app(msg, arquivos);
+    Janelas& j = app.janelas();
+    TfrmEntradaDados* principal = j.frmEntradaDados;
+    principal->show();
+
+    arquivos.caminhos.push_back(QStringLiteral(NORVIK_FONTES "/exemplos/bloco-fundacao-3-camadas.n1d.json"));
+    principal->AbrirProjeto->trigger();
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+
+    Clica(principal, "btnMembro");
+    EXPECT_TRUE(Grava(j.frmMembro, pasta, "guia-1-membro"));
+    Clica(j.frmMembro, "Button1");
+
+    Clica(principal, "btnRUN");
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    EXPECT_TRUE(Grava(principal, pasta, "guia-2-execucao"));
+
+    principal->VisualizarResultados1->trigger();
+    EXPECT_TRUE(Grava(j.frmResultados, pasta, "guia-3-resultados"));
+    j.frmResultados->Planilha1->trigger();
+    j.Form1->resize(760, 420);
+    EXPECT_TRUE(Grava(j.Form1, pasta, "guia-3-planilha"));
+
+    j.frmResultados->Cores1->trigger();
+    j.frmCores->btnVisualizar->click();
+    EXPECT_TRUE(Grava(j.frmCores, pasta, "guia-4-cores"));
+
+    j.frmResultados->Grafico1->trigger();
+    for (int no : {7, 13}) {
+        j.frmGrafico->spseNo->setValue(no);
+        j.frmGrafico->btnVisualizar->click();
+    }
+    EXPECT_TRUE(Grava(j.frmGrafico, pasta, "guia-5-grafico"));
+
+    j.frmResultados->AnaliseTensional1->trigger();
+    TfrmTensional* t = j.frmTensional;
+    Clica(t, "btnFluencia");
+    EXPECT_TRUE(Grava(j.frmEscolhaFluencia, pasta, "guia-6-fluencia"));
+    Clica(j.frmEscolhaFluencia, "btnOK");
+    Clica(j.frmFluencia, "btnOk");
+    Clica(t, "btnCoefRestr");
+    j.frmCoefRestr->rbACI->setChecked(true);
+    Clica(j.frmCoefRestr, "btnOk");
+    EXPECT_TRUE(Grava(j.frmACI, pasta, "guia-7-restricao"));
+    Clica(j.frmACI, "btnOk");
+    Clica(t, "btnTracaoFlexao");
+    Clica(j.frmTracaoFlexao, "btnOk");
+    Clica(t, "btnRun");
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    EXPECT_TRUE(Grava(t, pasta, "guia-8-tensional"));
+
+    Clica(t, "btnGrafico");
+    j.frmGraficoTensional->spseNo->setValue(3);
+    j.frmGraficoTensional->btnVisualizar->click();
+    j.frmGraficoTensional->TracaoSimples->trigger();
+    EXPECT_TRUE(Grava(j.frmGraficoTensional, pasta, "guia-9-grafico-tensoes"));
+
+    j.frmResumoTermico->Abre();
+    EXPECT_TRUE(Grava(j.frmResumoTermico, pasta, "guia-10-resumo"));
+    j.frmIndiceFissuracao->Abre();
+    EXPECT_TRUE(Grava(j.frmIndiceFissuracao, pasta, "guia-11-indice"));
+    EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
 }
 
 }  // namespace
