@@ -54,16 +54,19 @@ TEST(ResumoTermico, PicoDiferencaEHorasAcimaDoLimiteConhecidos) {
     EXPECT_EQ(r.TMaxima, 72.0);
     EXPECT_EQ(r.NoTMax, 2);
     EXPECT_EQ(r.HoraTMax, 11.0);
-    // Hour 12: 72,00 at node 3 against the top face (node 5) at 30,50.
-    EXPECT_EQ(r.DifMaxima, 41.5);
+    // Hour 12: layer 2 (nodes 4 and 5; the joint, node 3, is layer 1's) at 66,00 against
+    // its top face at 30,50. Node 3's 72,00 is the hot lift below and does not count.
+    EXPECT_EQ(r.DifMaxima, 35.5);
+    EXPECT_EQ(r.CamadaDif, 2);
     EXPECT_EQ(r.HoraDifMaxima, 12.0);
-    EXPECT_EQ(r.NoQuenteDif, 3);
+    EXPECT_EQ(r.NoQuenteDif, 4);
     EXPECT_EQ(r.NoTopoDif, 5);
     // Before the second layer the top face is node 3; hour 14 ends exactly: 62,00 − 45,67.
     ASSERT_EQ(r.Diferenca.size(), 7u);
     EXPECT_EQ(r.Diferenca[0].hora, 7.0);
     EXPECT_EQ(r.Diferenca[0].valor, 3.0);
     EXPECT_EQ(r.Diferenca[2].valor, 33.0);
+    EXPECT_EQ(r.Diferenca[3].valor, 20.0);  // hour 10: the fresh lift, 50,00 − 30,00
     EXPECT_EQ(r.Diferenca[6].hora, 14.0);
     EXPECT_EQ(r.Diferenca[6].valor, 16.33);
     // 70,00 counts (at or above); the stale 99,00 of nodes 4 and 5 does not.
@@ -71,6 +74,45 @@ TEST(ResumoTermico, PicoDiferencaEHorasAcimaDoLimiteConhecidos) {
     EXPECT_EQ(r.NoPior, 2);
     EXPECT_EQ(r.HorasPior, 3.0);
 }
+
+// Each lift while it is on top: from its placement to the next one's, its own nodes only.
+struct CasoCamadas {
+    const char* nome;
+    bool fundacao;
+    std::vector<TResumoTermico::DiferencaCamada> esperadas;
+    const char* linha;
+};
+
+class DiferencaPorCamada : public testing::TestWithParam<CasoCamadas> {};
+
+TEST_P(DiferencaPorCamada, CadaCamadaEnquantoEstaNoTopo) {
+    Historico h;
+    h.dados->Fundacao = GetParam().fundacao;
+    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0);
+    const auto& esperadas = GetParam().esperadas;
+    ASSERT_EQ(r.Camadas.size(), esperadas.size());
+    for (std::size_t i = 0; i < esperadas.size(); ++i) {
+        EXPECT_EQ(r.Camadas[i].Camada, esperadas[i].Camada) << i;
+        EXPECT_EQ(r.Camadas[i].DifMaxima, esperadas[i].DifMaxima) << i;
+        EXPECT_EQ(r.Camadas[i].Hora, esperadas[i].Hora) << i;
+        EXPECT_EQ(r.Camadas[i].NoQuente, esperadas[i].NoQuente) << i;
+        EXPECT_EQ(r.Camadas[i].NoTopo, esperadas[i].NoTopo) << i;
+    }
+    // The soil on top (hours 7 to 9 with "Fundação") gives no point of the chart.
+    EXPECT_EQ(r.Diferenca.size(), GetParam().fundacao ? 4u : 7u);
+    EXPECT_NE(r.Texto(false).find(GetParam().linha), std::string::npos) << r.Texto(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Historico, DiferencaPorCamada,
+    testing::Values(
+        CasoCamadas{"SemFundacao", false, {{1, 33.0, 9.0, 2, 3}, {2, 35.5, 12.0, 4, 5}},
+                    "\n Camada  Dif.[°C]    t[h]  Nó quente  Nó topo\n      1     33,00       9          2        3\n"
+                    "      2     35,50      12          4        5\n"},
+        CasoCamadas{"FundacaoNaoEhCamada", true, {{2, 35.5, 12.0, 4, 5}},
+                    "Maior diferença entre o ponto mais quente de uma camada e a sua face superior, enquanto é a "
+                    "do topo: 35,50 °C na camada 2, na hora 12 (ponto mais quente no Nó 4, face superior no Nó 5).\n"}),
+    [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(ResumoTermico, NenhumaHoraAcimaDoLimite) {
     Historico h;
@@ -91,7 +133,7 @@ TEST(ResumoTermico, PassoDeDuasHorasContaAsHorasDoPasso) {
     EXPECT_EQ(r.HorasAcima, (std::vector<double>{0, 0, 4, 2, 0, 0}));
     ASSERT_EQ(r.Diferenca.size(), 3u);
     EXPECT_EQ(r.Diferenca[0].valor, 5.5);    // hour 8: only layer 1, top node 3
-    EXPECT_EQ(r.Diferenca[1].valor, 41.25);  // hour 10: top node 5
+    EXPECT_EQ(r.Diferenca[1].valor, 20.0);   // hour 10: layer 2 alone, 50,00 − 30,00 at top node 5
 }
 
 TEST(ResumoTermico, TabelaSemLinhasEscritasECelulaIlegivel) {
@@ -120,14 +162,20 @@ TEST(ResumoTermico, ArquivoEmWindows1252ComCrLf) {
     EXPECT_EQ(LeArquivo(pasta / "resumo.txt"), bytes);
 }
 
-// On a real run the summary finds the figures of the run's message.
-TEST(ResumoTermico, MesmoMaximoDaMensagemDaExecucao) {
+// A real run with the bottom prescribed at 80 °C: the table holds 80,00 at node 1 from
+// the first hour, and that is the peak, while the run's message keeps the value the
+// solution reached before the prescribed face was written back.
+TEST(ResumoTermico, PicoDaTabelaComFacePrescrita) {
     PastaTemporaria pasta;
-    GravaArquivo(pasta / "p.n1d.json", R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamada": 3, "NCamadas": 2,
-  "NCamadasMembro": 2, "TempoTotal": 120, "PassoTempo": 1, "Fundacao": true, "TAmbConst": 22, "BetaSup": 43200,
+    GravaArquivo(pasta / "p.n1d.json", R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamada": 4, "NCamadas": 3,
+  "NCamadasMembro": 3, "TempoTotal": 200, "PassoTempo": 1, "Fundacao": true, "TAmbConstante": false, "TAmbConst": 25,
+  "TAmbMax": 31, "TAmbMin": 19, "HoraTAmbMax": 15, "HoraTAmbMin": 3, "QRadiacao": 0, "TPrescInfAtiva": true,
+  "TPrescInf": 80, "BetaSup": 43200,
   "Camadas": [{"K": 2.4, "Espessura": 1.5, "XIni": 0, "Ro": 2400, "CalorEsp": 950, "Alfa": 1e-05, "HoraConcretagem": 8, "TInicial": 22},
-              {"K": 2.4, "Espessura": 1.5, "XIni": 1.5, "Ro": 2400, "CalorEsp": 950, "Alfa": 1e-05, "HoraConcretagem": 32, "TInicial": 24}],
+              {"K": 2.4, "Espessura": 1.5, "XIni": 1.5, "Ro": 2400, "CalorEsp": 950, "Alfa": 1e-05, "HoraConcretagem": 80, "TInicial": 24},
+              {"K": 2.4, "Espessura": 1.5, "XIni": 3, "Ro": 2400, "CalorEsp": 950, "Alfa": 1e-05, "HoraConcretagem": 152, "TInicial": 23}],
   "CalorCamadas": [{"Constante": false, "N": 0.45, "E": 80, "C": 330, "B": 7},
+                   {"Constante": false, "N": 0.45, "E": 80, "C": 330, "B": 7},
                    {"Constante": false, "N": 0.45, "E": 80, "C": 330, "B": 7}]})");
     auto dados = std::make_unique<TDadosModelo>();
     Projeto::Le(pasta / "p.n1d.json", *dados);
@@ -136,28 +184,44 @@ TEST(ResumoTermico, MesmoMaximoDaMensagemDaExecucao) {
     Progresso progresso;
     const ResultadoTransiente run = TProcesso::ProcessaTransiente(*dados, tabela, progresso);
     ASSERT_TRUE(run.Completo);
+    ASSERT_EQ(tabela.Celula(1, 1), "  80,00");
     const TResumoTermico r = TResumoTermico::Calcula(*dados, tabela, 70.0);
-    EXPECT_EQ(TProcesso::MensagemMaxima(r.TMaxima, r.NoTMax, r.HoraTMax), run.Mensagem);
-    EXPECT_EQ(r.Diferenca.size(), 112u);
-    EXPECT_GT(r.DifMaxima, 0.0);
+    EXPECT_EQ(r.TMaxima, 80.0);
+    EXPECT_EQ(r.NoTMax, 1);
+    EXPECT_EQ(r.HoraTMax, 9.0);
+    EXPECT_NE(run.Mensagem, TProcesso::MensagemMaxima(r.TMaxima, r.NoTMax, r.HoraTMax));
+    EXPECT_GT(dados->TMaxima, 80.0);
+
+    // Lifts 2 and 3 (layer 1 is the foundation), each against its own top face.
+    ASSERT_EQ(r.Camadas.size(), 2u);
+    EXPECT_EQ(r.Camadas[0].Camada, 2);
+    EXPECT_EQ(r.Camadas[0].NoTopo, 9);
+    EXPECT_EQ(r.Camadas[1].Camada, 3);
+    EXPECT_EQ(r.Camadas[1].NoTopo, 13);
+    for (const auto& c : r.Camadas) {
+        EXPECT_GT(c.NoQuente, 4 * (c.Camada - 1) + 1) << c.Camada;  // above the joint with the lift below
+        EXPECT_LE(c.NoQuente, c.NoTopo) << c.Camada;
+        EXPECT_GT(c.DifMaxima, 0.0) << c.Camada;
+    }
+    EXPECT_EQ(r.Diferenca.size(), 200u - 80u);  // from the first row with lift 2 on top
 }
 
 }  // namespace
 
 namespace {
 
-// After a complete run the peak is the run's own: 72,004 at node 3, hour 12 prints as the
-// 72,00 that node 2 showed first at hour 11.
-TEST(ResumoTermico, AposExecucaoCompletaOPicoEODaMensagem) {
+// After a complete run the peak is still the table's: the run's own 77,29 at node 3,
+// hour 12 (a value the table never shows) is not the summary's.
+TEST(ResumoTermico, AposExecucaoCompletaOPicoEODaTabela) {
     Historico h;
     h.dados->TermicoCompleto = true;
-    h.dados->TMaxima = 72.004;
+    h.dados->TMaxima = 77.29;
     h.dados->NoTMax = 3;
     h.dados->TempoTMax = 12;
     const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0);
-    EXPECT_EQ(r.NoTMax, 3);
-    EXPECT_EQ(r.HoraTMax, 12.0);
-    EXPECT_NE(r.Texto().find("\nTemperatura máxima: 72,00 °C no Nó 3, na hora 12.\n"), std::string::npos);
+    EXPECT_EQ(r.NoTMax, 2);
+    EXPECT_EQ(r.HoraTMax, 11.0);
+    EXPECT_NE(r.Texto().find("\nTemperatura máxima: 72,00 °C no Nó 2, na hora 11.\n"), std::string::npos);
 }
 
 }  // namespace
