@@ -202,11 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
                "modelo de fluência"},
         Recusa{"RestricaoSemAltura", [](TDadosModelo& d, TabelaTexto&) { d.RestricaoACI = true; }, "altura H"},
         Recusa{"RestricaoComAlturaNegativa",
-               [](TDadosModelo& d, TabelaTexto&) {
-                   d.RestricaoACI = true;
-                   d.AlturaRestricao = -3.0;
-                   d.ComprimentoRestricao = 6.0;
-               },
+               [](TDadosModelo& d, TabelaTexto&) { d.RestricaoACI = true, d.AlturaRestricao = -3, d.ComprimentoRestricao = 6; },
                "altura H da estrutura, que está negativa (-3)"},
         Recusa{"CamadaAntesDaPrimeira", [](TDadosModelo& d, TabelaTexto&) { d.Camadas[1].HoraConcretagem = 8; },
                "camada 2"},
@@ -221,11 +217,9 @@ INSTANTIATE_TEST_SUITE_P(
                    d.Fcm = 0.0;
                },
                "CEB 1990: a função de fluência da carga aplicada com 1 horas de idade, na idade de 1 horas"},
-        Recusa{"PerimetroNuloNoCEB",
+        Recusa{"PerimetroNuloNoCEB",  // h0 infinite: no βH, not the 1500 cap
                [](TDadosModelo& d, TabelaTexto&) {
-                   d.ModeloFluencia = TModeloFluencia::CEB1990;
-                   d.ModuloConstante = true;
-                   d.PerimetroCEB = 0.0;  // h0 infinite: no βH, not the 1500 cap
+                   d.ModeloFluencia = TModeloFluencia::CEB1990, d.ModuloConstante = true, d.PerimetroCEB = 0;
                },
                "CEB 1990: a função de fluência da carga aplicada com 1 horas de idade, na idade de 1 horas"},
         Recusa{"DenominadorDoBureauNulo",
