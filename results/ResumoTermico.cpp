@@ -5,6 +5,7 @@
 #include "core/ArquivoAtomico.h"
 #include "core/Cp1252.h"
 #include "core/Numeros.h"
+#include "stress/ProcTensional.h"
 
 using Numeros::FormataFixo;
 using Numeros::FormataGeral;
@@ -17,6 +18,10 @@ namespace {
 long long Centesimos(double t) { return Numeros::Round(t * 100.0); }
 
 std::string Temperatura(double t) { return FormataFixo(t + 0.0, 0, 2); }
+
+std::string Alinha(const std::string& texto, std::size_t largura) {
+    return std::string(largura - std::min(largura, texto.size()), ' ') + texto;
+}
 
 }  // namespace
 
@@ -31,8 +36,8 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
     int camadas = 1;
     double anterior = d.Camadas[1].HoraConcretagem;  // start of the step of the next row
     bool primeiraT = true;
-    bool primeiraDif = true;
-    long long difMaxima = 0;
+    long long difMaxima = 0;  // in hundredths, of the headline and of the current top lift
+    long long difCamada = 0;
     std::vector<double> linha(static_cast<std::size_t>(colunas), 0.0);
 
     for (int lin = 1; lin < tabela.Linhas(); ++lin) {
@@ -53,6 +58,7 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
         for (int n = 1; n <= topo; ++n) {
             const double t = tabela.Valor(n, lin);
             linha[static_cast<std::size_t>(n)] = t;
+            // Strictly higher: a tie keeps the earlier hour, then the lower node.
             if (t > linha[static_cast<std::size_t>(quente)]) quente = n;
             if (t >= limite) r.HorasAcima[static_cast<std::size_t>(n)] += duracao;
         }
@@ -63,23 +69,35 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
             r.HoraTMax = hora;
             primeiraT = false;
         }
-        const long long dif = Centesimos(tQuente) - Centesimos(linha[static_cast<std::size_t>(topo)]);
+
+        // The top lift against its own top face; the soil under the member is no lift.
+        const int camadaTopo = TProcTensional::CamadaDoNo(d, topo);
+        if (TProcTensional::NoDaFundacao(d, topo)) continue;
+        int quenteCamada = topo;
+        for (int n = topo - 1; n >= 1 && TProcTensional::CamadaDoNo(d, n) == camadaTopo; --n)
+            if (linha[static_cast<std::size_t>(n)] >= linha[static_cast<std::size_t>(quenteCamada)]) quenteCamada = n;
+        const long long dif =
+            Centesimos(linha[static_cast<std::size_t>(quenteCamada)]) - Centesimos(linha[static_cast<std::size_t>(topo)]);
         r.Diferenca.push_back({hora, static_cast<double>(dif) / 100.0});
-        if (primeiraDif || dif > difMaxima) {
+        // Lifts come to the top in placement order: a new one opens its own entry.
+        const DiferencaCamada atual{camadaTopo, static_cast<double>(dif) / 100.0, hora, quenteCamada, topo};
+        if (r.Camadas.empty() || r.Camadas.back().Camada != camadaTopo) {
+            r.Camadas.push_back(atual);
+            difCamada = dif;
+        } else if (dif > difCamada) {
+            r.Camadas.back() = atual;
+            difCamada = dif;
+        }
+        if (r.CamadaDif == 0 || dif > difMaxima) {
             difMaxima = dif;
+            r.CamadaDif = camadaTopo;
             r.DifMaxima = static_cast<double>(dif) / 100.0;
             r.HoraDifMaxima = hora;
-            r.NoQuenteDif = quente;
+            r.NoQuenteDif = quenteCamada;
             r.NoTopoDif = topo;
-            primeiraDif = false;
         }
     }
     r.Vazio = primeiraT;
-    if (!r.Vazio && d.TermicoCompleto) {
-        r.TMaxima = d.TMaxima;
-        r.NoTMax = d.NoTMax;
-        r.HoraTMax = d.TempoTMax;
-    }
     for (int n = 1; n < colunas; ++n) {
         const double h = r.HorasAcima[static_cast<std::size_t>(n)];
         if (h > r.HorasPior) {
@@ -95,15 +113,22 @@ std::string TResumoTermico::Texto(bool comDiferencaPorHora) const {
     if (Vazio) return s + "A tabela de temperaturas não tem linhas calculadas.\n";
     s += "Temperatura máxima: " + Temperatura(TMaxima) + " °C no Nó " + FormataInteiro(NoTMax) + ", na hora " +
          FormataGeral(HoraTMax) + ".\n";
-    s += "Maior diferença entre o ponto mais quente e a face superior: " + Temperatura(DifMaxima) +
-         " °C na hora " + FormataGeral(HoraDifMaxima) + " (ponto mais quente no Nó " + FormataInteiro(NoQuenteDif) +
-         ", face superior no Nó " + FormataInteiro(NoTopoDif) + ").\n";
+    s += LinhaDiferenca() + "\n";
     const std::string limite = FormataGeral(Limite);
     if (NoPior == 0) {
         s += "Nenhum nó atinge " + limite + " °C.\n";
     } else {
         s += "Nó com mais horas a " + limite + " °C ou acima: Nó " + FormataInteiro(NoPior) + ", " +
              FormataGeral(HorasPior) + " horas.\n";
+    }
+    if (!Camadas.empty()) {
+        s += "\nDiferença entre o ponto mais quente e a face superior de cada camada, enquanto é a do topo:\n"
+             " Camada  Dif.[°C]    t[h]  Nó quente  Nó topo\n";
+        for (const DiferencaCamada& c : Camadas) {
+            s += Alinha(FormataInteiro(c.Camada), 7) + Alinha(FormataFixo(c.DifMaxima + 0.0, 0, 2), 10) +
+                 Alinha(FormataGeral(c.Hora), 8) + Alinha(FormataInteiro(c.NoQuente), 11) +
+                 Alinha(FormataInteiro(c.NoTopo), 9) + "\n";
+        }
     }
     s += "\nHoras a " + limite + " °C ou acima, por nó:\n     Nó     Horas\n";
     for (std::size_t n = 1; n < HorasAcima.size(); ++n) {
@@ -113,13 +138,36 @@ std::string TResumoTermico::Texto(bool comDiferencaPorHora) const {
              std::string(10 - std::min<std::size_t>(10, horas.size()), ' ') + horas + "\n";
     }
     if (!comDiferencaPorHora) return s;
-    s += "\nDiferença entre o ponto mais quente e a face superior:\n   t[h]  Dif.[°C]\n";
+    s += "\nDiferença entre o ponto mais quente da camada do topo e a sua face superior:\n   t[h]  Dif.[°C]\n";
     for (const Ponto& p : Diferenca) {
         std::string hora = FormataGeral(p.hora);
         s += std::string(7 - std::min<std::size_t>(7, hora.size()), ' ') + hora + "   " + FormataFixo(p.valor + 0.0, 7, 2) +
              "\n";
     }
     return s;
+}
+
+std::string TResumoTermico::LinhaDiferenca() const {
+    if (CamadaDif == 0) return "Nenhuma camada de concreto está no topo nas horas da tabela: não há diferença.";
+    return "Maior diferença entre o ponto mais quente de uma camada e a sua face superior, enquanto é a do topo: " +
+           Temperatura(DifMaxima) + " °C na camada " + FormataInteiro(CamadaDif) + ", na hora " +
+           FormataGeral(HoraDifMaxima) + " (ponto mais quente no Nó " + FormataInteiro(NoQuenteDif) +
+           ", face superior no Nó " + FormataInteiro(NoTopoDif) + ").";
+}
+
+std::string TResumoTermico::Definicao() {
+    return "Temperatura máxima: a maior temperatura da tabela entre os nós já lançados, como a tabela a mostra "
+           "(uma face com temperatura prescrita conta com o valor prescrito). Em empate vale a primeira hora e, "
+           "nela, o nó de menor número.\n\n"
+           "Diferença entre o ponto mais quente e a face superior: para cada camada de concreto, enquanto ela é a "
+           "camada do topo (do seu lançamento até o lançamento da camada seguinte, ou até o fim da análise), a "
+           "temperatura do seu nó mais quente menos a do nó da sua face superior exposta. Os nós da camada são os "
+           "que a análise de tensões lhe atribui: o nó da junta com a camada de baixo pertence à de baixo, de modo "
+           "que o calor da camada de baixo não entra na diferença da camada nova. Com \"Fundação\", a camada 1 é "
+           "o solo e não é avaliada. A maior diferença é a maior entre as camadas, com a camada, a hora e os nós; "
+           "em empate vale a primeira hora e o nó de menor número.\n\n"
+           "Horas no limite ou acima: as horas de cada nó com temperatura igual ou acima do limite; cada linha "
+           "conta as horas do passo que a termina.";
 }
 
 std::string TResumoTermico::Bytes() const { return ResumoArquivo::Bytes(Texto()); }

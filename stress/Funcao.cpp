@@ -99,6 +99,9 @@ double TFuncao::CoefFluenciaNocionalCEB(const TDadosModelo& d, double t0) {
 
 double TFuncao::BetaHCEB(const TDadosModelo& d) {
     const double h0 = 2.0 * d.AreaCEB / d.PerimetroCEB;
+    // A section without perimeter (h0 infinite, or 0/0) has no notional size: no value,
+    // so that the run ends with its calculation failure instead of taking the 1500 cap.
+    if (!std::isfinite(h0)) return std::numeric_limits<double>::quiet_NaN();
     const double betaH = 150.0 * (1.0 + Potencia(0.012 * d.UmidadeRel, 18.0)) * h0 / 100.0 + 250.0;
     return betaH >= 1500.0 ? 1500.0 : betaH;
 }

@@ -59,6 +59,7 @@ public:
 
     // CEB 1990.
     static double CoefFluenciaNocionalCEB(const TDadosModelo& d, double t0);  // φ0
+    // βH, capped at 1500; NaN when the perimeter is zero (no notional size).
     static double BetaHCEB(const TDadosModelo& d);
     static double FuncaoTempoCEB(double betaH, double t, double t0);  // βc
 

@@ -79,6 +79,13 @@ TIndiceFissuracao TIndiceFissuracao::Calcula(const TDadosModelo& d, const Tabela
         No& no = r.Nos[static_cast<std::size_t>(n)];
         // The node's concrete is that of the layer whose stress history it carries.
         const int camada = std::clamp(d.NElemCamada > 0 ? TProcTensional::CamadaDoNo(d, n) : 1, 1, camadas);
+        no.Camada = camada;
+        // The soil is not concrete: no strength of its own, no index.
+        if (d.NElemCamada > 0 && TProcTensional::NoDaFundacao(d, n)) {
+            no.Fundacao = true;
+            r.NosFundacao = n;
+            continue;
+        }
         const double colocacao = d.Camadas[static_cast<std::size_t>(camada)].HoraConcretagem;
         for (int lin = 1; lin < tensoes.Linhas(); ++lin) {
             if (!escrita[static_cast<std::size_t>(lin)] || tensoes.Celula(n, lin).empty()) continue;
@@ -121,11 +128,10 @@ std::string TIndiceFissuracao::Texto(bool comHistorico) const {
     s += std::string("Curva de resistência: ") + NomeCurva(Curva) + "\n";
     s += "Limite do índice: " + FormataGeral(Limite) + "\n";
     s += "Probabilidade de fissuração P = 1 - exp(-(I/0,92)^-4,29), Japan Concrete Institute (2008), informativa.\n";
-    if (NoCritico == 0) return s + "\nNenhum nó está tracionado: não há índice de fissuração.\n";
+    if (NosFundacao > 0) s += LinhaFundacao() + "\n";
+    if (NoCritico == 0) return s + "\n" + LinhaCritico() + "\n";
 
-    const No& critico = Nos[static_cast<std::size_t>(NoCritico)];
-    s += "Menor índice: " + FormataFixo(critico.IndiceMinimo, 0, 3) + " no Nó " + FormataInteiro(NoCritico) +
-         ", na hora " + FormataGeral(critico.Hora) + " (P = " + Percentual(critico.Probabilidade) + ").\n";
+    s += LinhaCritico() + "\n";
     const std::vector<int> abaixo = NosAbaixoDoLimite();
     if (abaixo.empty()) {
         s += "Nenhum nó abaixo do limite.\n";
@@ -135,10 +141,14 @@ std::string TIndiceFissuracao::Texto(bool comHistorico) const {
         s += ".\n";
     }
 
-    s += "\n     Nó  Índice mín.   t[h]  Tensão[MPa]  Resist.[MPa]        P\n";
+    s += "\n     Nó  Camada  Índice mín.   t[h]  Tensão[MPa]  Resist.[MPa]        P\n";
     for (std::size_t n = 1; n < Nos.size(); ++n) {
         const No& no = Nos[n];
-        s += Alinha(FormataInteiro(static_cast<long long>(n)), 7);
+        s += Alinha(FormataInteiro(static_cast<long long>(n)), 7) + Alinha(FormataInteiro(no.Camada), 8);
+        if (no.Fundacao) {
+            s += "   fundação\n";
+            continue;
+        }
         if (!no.ComTracao) {
             s += "   sem tração\n";
             continue;
@@ -156,6 +166,23 @@ std::string TIndiceFissuracao::Texto(bool comHistorico) const {
             s += Alinha(FormataGeral(p.hora), 7) + Alinha(FormataFixo(p.valor, 0, 4), 13) + "\n";
     }
     return s;
+}
+
+std::string TIndiceFissuracao::LinhaCritico() const {
+    if (NoCritico == 0) {
+        if (NosFundacao > 0 && NosFundacao + 1 >= static_cast<int>(Nos.size()))
+            return "Só há nós da fundação: não há concreto para o índice de fissuração.";
+        return "Nenhum nó está tracionado: não há índice de fissuração.";
+    }
+    const No& critico = Nos[static_cast<std::size_t>(NoCritico)];
+    return "Menor índice: " + FormataFixo(critico.IndiceMinimo, 0, 3) + " no Nó " + FormataInteiro(NoCritico) +
+           ", na hora " + FormataGeral(critico.Hora) + " (P = " + Percentual(critico.Probabilidade) + ").";
+}
+
+std::string TIndiceFissuracao::LinhaFundacao() const {
+    if (NosFundacao == 0) return "";
+    return "Nós da fundação (camada 1, Nós 1 a " + FormataInteiro(NosFundacao) +
+           ") fora do índice: o solo não é concreto.";
 }
 
 std::string TIndiceFissuracao::Bytes() const { return ResumoArquivo::Bytes(Texto()); }

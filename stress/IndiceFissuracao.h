@@ -10,7 +10,8 @@
 // in tension, I = f(z)/|σ|, f the chosen tensile strength curve z/(a + b·z) at the age z
 // (days) of the node's concrete, and the probability of cracking
 // P = 1 − exp(−(I/0.92)^−4.29) of the Japan Concrete Institute guideline (2008), given
-// as information. Hours without tension have no index.
+// as information. Hours without tension have no index. Only concrete is judged: with
+// "Fundação" the nodes of layer 1 (the soil), its top node included, have no index.
 enum class TCurvaTracao { Flexao, Simples, Diametral };
 
 struct TIndiceFissuracao {
@@ -19,6 +20,10 @@ struct TIndiceFissuracao {
         double valor = 0.0;
     };
     struct No {
+        // The lift whose history the stress run gave the node (the joint belongs to the
+        // lift below) and whose strength judges it.
+        int Camada = 0;
+        bool Fundacao = false;   // a node of the soil under the member: not judged
         bool ComTracao = false;  // some hour in tension: the fields below hold
         double IndiceMinimo = 0.0;
         double Hora = 0.0;        // absolute hour of the minimum (first on ties)
@@ -32,6 +37,7 @@ struct TIndiceFissuracao {
     double Limite = 1.0;
     std::vector<No> Nos;  // slot 0 unused
     int NoCritico = 0;    // lowest minimum index (lowest node on ties); 0 without tension
+    int NosFundacao = 0;  // nodes 1..NosFundacao are the soil's, left out
 
     // P(I) = 1 − exp(−(I/0.92)^−4.29); I ≤ 0 is refused by the callers (no tension, no index).
     static double Probabilidade(double indice);
@@ -50,6 +56,12 @@ struct TIndiceFissuracao {
 
     // Nodes whose minimum index lies below the limit.
     std::vector<int> NosAbaixoDoLimite() const;
+
+    // The headline: the lowest index with its node, hour and probability, or why
+    // there is none.
+    std::string LinhaCritico() const;
+    // Which nodes were left out as the soil's; empty without "Fundação".
+    std::string LinhaFundacao() const;
 
     // Text for the screen and for the file (UTF-8, "\n"); `comHistorico` adds the index
     // of every node at every hour in tension.

@@ -193,6 +193,8 @@ int TProcTensional::CamadaDoNo(const TDadosModelo& d, int n) {
     return (n - 1 + d.NElemCamada - 1) / d.NElemCamada;
 }
 
+bool TProcTensional::NoDaFundacao(const TDadosModelo& d, int n) { return d.Fundacao && CamadaDoNo(d, n) == 1; }
+
 int TProcTensional::HorasCamada(const TDadosModelo& d, int camada) {
     return static_cast<int>(Numeros::Trunc(d.TempoTotal) - d.Camadas[camada].HoraConcretagem);
 }
@@ -204,7 +206,7 @@ double TProcTensional::CoefRestricaoNo(const TDadosModelo& d, int n) {
     double h = y;
     if (d.Fundacao) {
         // The first layer is held by the foundation; heights count from its top.
-        if (CamadaDoNo(d, n) == 1) return 1.0;
+        if (NoDaFundacao(d, n)) return 1.0;
         h = y - d.Camadas[1].Espessura;
     }
     return FatorRestricao(h, d.AlturaRestricao, d.ComprimentoRestricao);
@@ -244,6 +246,11 @@ void TProcTensional::ValidaParametros(const TDadosModelo& d) {
     if (d.RestricaoACI && d.AlturaRestricao == 0.0)
         throw ErroEntrada("O coeficiente de restrição ACI precisa da altura H da estrutura, que está nula. "
                           "Informe H na janela \"Coef. de Restrição - ACI\".");
+    // A negative height has a factor (h/H < 0 raises it above 1) but no meaning.
+    if (d.RestricaoACI && d.AlturaRestricao < 0.0)
+        throw ErroEntrada("O coeficiente de restrição ACI precisa da altura H da estrutura, que está negativa (" +
+                          Numeros::FormataGeral(d.AlturaRestricao) +
+                          "). Informe H na janela \"Coef. de Restrição - ACI\".");
 }
 
 std::vector<std::vector<double>> TProcTensional::SubstituicaoProgressiva(

@@ -41,6 +41,9 @@ public:
 
     // Layer of node n: the node between two layers belongs to the lower one.
     static int CamadaDoNo(const TDadosModelo& dados, int n);
+    // Node n is the foundation's: with "Fundação" layer 1 is the soil the member rests on,
+    // its top node included; it is held fully and is not concrete to be judged.
+    static bool NoDaFundacao(const TDadosModelo& dados, int n);
     // Hours lived by the concrete of layer ℓ: Trunc(TempoTotal) − HoraConcretagem of ℓ.
     static int HorasCamada(const TDadosModelo& dados, int camada);
     // Factor applied to node n's strains: 1 without the ACI restraint and for layer 1

@@ -29,6 +29,9 @@ TfrmResumoTermico::TfrmResumoTermico(Contexto& ctx, QWidget* parent) : QWidget(p
     arquivo->addAction(QStringLiteral("Salvar Resumo"), this, [this] { ExecutaAcao(ctx_.msg, [this] { SalvarResumo(); }); });
     arquivo->addAction(QStringLiteral("Salvar Figura"), this,
                        [this] { ExecutaAcao(ctx_.msg, [this] { cGraficoDiferenca->SalvaFiguraComo(ctx_.arquivos); }); });
+    QMenu* ajuda = menu->addMenu(QStringLiteral("A&juda"));
+    ajuda->addAction(QStringLiteral("Definições"), this,
+                     [this] { ctx_.msg.informacao(Q(TResumoTermico::Definicao())); });
 
     auto* gbxResultados = new QGroupBox(QStringLiteral("Resultados da Análise Térmica"), this);
     lblMaxima = new QLabel(gbxResultados);
@@ -62,23 +65,38 @@ TfrmResumoTermico::TfrmResumoTermico(Contexto& ctx, QWidget* parent) : QWidget(p
     linhaLimite->addWidget(btnCalcular);
     linhaLimite->addStretch(1);
 
+    sgdCamadas = new QTableWidget(0, 5, this);
+    sgdCamadas->setObjectName(QStringLiteral("sgdCamadas"));
+    sgdCamadas->setHorizontalHeaderLabels({QStringLiteral("Camada"), QStringLiteral("Dif. [°C]"), QStringLiteral("Hora"),
+                                           QStringLiteral("Nó quente"), QStringLiteral("Nó topo")});
+    sgdCamadas->setToolTip(QStringLiteral("Maior diferença entre o nó mais quente de cada camada e a sua face "
+                                          "superior,\nenquanto ela é a camada do topo (veja Ajuda, Definições)"));
+    sgdCamadas->verticalHeader()->setVisible(false);
+    sgdCamadas->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgdCamadas->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
     sgdHoras = new QTableWidget(0, 2, this);
     sgdHoras->setObjectName(QStringLiteral("sgdHoras"));
     sgdHoras->setHorizontalHeaderLabels({QStringLiteral("Nó"), QStringLiteral("Horas no limite ou acima")});
     sgdHoras->verticalHeader()->setVisible(false);
     sgdHoras->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgdHoras->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    sgdHoras->setMinimumWidth(230);
-    sgdHoras->setMaximumWidth(260);
+    for (QTableWidget* t : {sgdCamadas, sgdHoras}) {
+        t->setMinimumWidth(330);
+        t->setMaximumWidth(380);
+    }
 
     cGraficoDiferenca = new TPainelGrafico(this);
     cGraficoDiferenca->setObjectName(QStringLiteral("cGraficoDiferenca"));
-    cGraficoDiferenca->DefineTitulos(QStringLiteral("Diferença entre o ponto mais quente e a face superior"),
+    cGraficoDiferenca->DefineTitulos(QStringLiteral("Diferença entre o ponto mais quente da camada do topo e a sua face superior"),
                                      QStringLiteral("Tempo (horas)"), QStringLiteral("Diferença (Celcius)"));
     cGraficoDiferenca->setMinimumSize(520, 340);
 
+    auto* tabelas = new QVBoxLayout;
+    tabelas->addWidget(sgdCamadas, 1);
+    tabelas->addWidget(sgdHoras, 2);
     auto* baixo = new QHBoxLayout;
-    baixo->addWidget(sgdHoras);
+    baixo->addLayout(tabelas);
     baixo->addWidget(cGraficoDiferenca, 1);
 
     auto* raiz = new QVBoxLayout(this);
@@ -113,6 +131,7 @@ void TfrmResumoTermico::Mostra() {
     const TResumoTermico& r = resumo_;
     cGraficoDiferenca->RemoveSeries();
     sgdHoras->setRowCount(0);
+    sgdCamadas->setRowCount(0);
     if (r.Vazio) {
         lblMaxima->setText(QStringLiteral("A tabela de temperaturas não tem linhas calculadas."));
         lblDiferenca->clear();
@@ -123,12 +142,7 @@ void TfrmResumoTermico::Mostra() {
                            .arg(Temperatura(r.TMaxima))
                            .arg(r.NoTMax)
                            .arg(Q(Numeros::FormataGeral(r.HoraTMax))));
-    lblDiferenca->setText(QStringLiteral("Maior diferença entre o ponto mais quente e a face superior: %1 °C na hora "
-                                         "%2 (ponto mais quente no Nó %3, face superior no Nó %4).")
-                              .arg(Temperatura(r.DifMaxima))
-                              .arg(Q(Numeros::FormataGeral(r.HoraDifMaxima)))
-                              .arg(r.NoQuenteDif)
-                              .arg(r.NoTopoDif));
+    lblDiferenca->setText(Q(r.LinhaDiferenca()));
     const QString limite = Q(Numeros::FormataGeral(r.Limite));
     lblLimite->setText(r.NoPior == 0 ? QStringLiteral("Nenhum nó atinge %1 °C.").arg(limite)
                                      : QStringLiteral("Nó com mais horas a %1 °C ou acima: Nó %2, %3 horas.")
@@ -148,6 +162,19 @@ void TfrmResumoTermico::Mostra() {
         }
         sgdHoras->setItem(n - 1, 0, no);
         sgdHoras->setItem(n - 1, 1, horas);
+    }
+
+    sgdCamadas->setRowCount(static_cast<int>(r.Camadas.size()));
+    for (int i = 0; i < static_cast<int>(r.Camadas.size()); ++i) {
+        const TResumoTermico::DiferencaCamada& c = r.Camadas[static_cast<std::size_t>(i)];
+        const QStringList textos{QString::number(c.Camada), Temperatura(c.DifMaxima), Q(Numeros::FormataGeral(c.Hora)),
+                                 QString::number(c.NoQuente), QString::number(c.NoTopo)};
+        for (int col = 0; col < textos.size(); ++col) {
+            auto* item = new QTableWidgetItem(textos[col]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c.Camada == r.CamadaDif) item->setBackground(QColor(255, 210, 200));
+            sgdCamadas->setItem(i, col, item);
+        }
     }
 
     QList<QPointF> pontos;

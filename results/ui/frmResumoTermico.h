@@ -13,7 +13,8 @@
 class TPainelGrafico;
 
 // "Resumo Térmico": the figures of a thermal-control plan for the last complete run
-// (peak, largest core-to-top difference with its chart, hours at or above a limit).
+// (peak, largest core-to-top difference of each lift while it is the top lift with the
+// chart of the top lift's difference, hours at or above a limit); "Ajuda" defines them.
 class TfrmResumoTermico : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +39,7 @@ public:
     QLabel* lblMaxima;
     QLabel* lblDiferenca;
     QLabel* lblLimite;
+    QTableWidget* sgdCamadas;  // one row per lift: its largest difference while on top
     QTableWidget* sgdHoras;
     TPainelGrafico* cGraficoDiferenca;
 

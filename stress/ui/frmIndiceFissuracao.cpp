@@ -64,21 +64,26 @@ TfrmIndiceFissuracao::TfrmIndiceFissuracao(Contexto& ctx, QWidget* parent) : QWi
     auto* lblInfo = new QLabel(QStringLiteral("Probabilidade de fissuração P = 1 - exp(-(I/0,92)^-4,29), "
                                               "Japan Concrete Institute (2008), informativa."),
                                gbxResultados);
+    lblFundacao = new QLabel(gbxResultados);
+    lblFundacao->setObjectName(QStringLiteral("lblFundacao"));
+    lblFundacao->setVisible(false);
     auto* colunaResultados = new QVBoxLayout(gbxResultados);
     colunaResultados->addWidget(lblCritico);
     colunaResultados->addWidget(lblAbaixo);
+    colunaResultados->addWidget(lblFundacao);
     colunaResultados->addWidget(lblInfo);
 
-    sgdIndices = new QTableWidget(0, 6, this);
+    sgdIndices = new QTableWidget(0, 7, this);
     sgdIndices->setObjectName(QStringLiteral("sgdIndices"));
-    sgdIndices->setHorizontalHeaderLabels({QStringLiteral("Nó"), QStringLiteral("Índice mín."), QStringLiteral("Hora"),
+    sgdIndices->setHorizontalHeaderLabels({QStringLiteral("Nó"), QStringLiteral("Camada"), QStringLiteral("Índice mín."),
+                                           QStringLiteral("Hora"),
                                            QStringLiteral("Tensão [MPa]"), QStringLiteral("Resist. [MPa]"),
                                            QStringLiteral("P")});
     sgdIndices->verticalHeader()->setVisible(false);
     sgdIndices->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgdIndices->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgdIndices->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    sgdIndices->setMinimumWidth(430);
+    sgdIndices->setMinimumWidth(490);
     connect(sgdIndices, &QTableWidget::cellDoubleClicked, this, [this](int linha, int) {
         spseNo->setValue(linha + 1);
         Visualizar();
@@ -167,8 +172,10 @@ void TfrmIndiceFissuracao::Mostra() {
     const QColor destaque(255, 210, 200);
     for (int n = 1; n <= nos; ++n) {
         const auto& no = r.Nos[static_cast<std::size_t>(n)];
-        QStringList textos{QString::number(n)};
-        if (no.ComTracao) {
+        QStringList textos{QString::number(n), QString::number(no.Camada)};
+        if (no.Fundacao) {
+            textos << QStringLiteral("fundação") << QString() << QString() << QString() << QString();
+        } else if (no.ComTracao) {
             textos << Fixo(no.IndiceMinimo, 3) << Q(Numeros::FormataGeral(no.Hora)) << Fixo(no.Tensao, 4)
                    << Fixo(no.Resistencia, 4) << Fixo(100.0 * no.Probabilidade, 1) + QStringLiteral(" %");
         } else {
@@ -185,17 +192,13 @@ void TfrmIndiceFissuracao::Mostra() {
             sgdIndices->setItem(n - 1, c, item);
         }
     }
+    lblCritico->setText(Q(r.LinhaCritico()));
+    lblFundacao->setText(Q(r.LinhaFundacao()));
+    lblFundacao->setVisible(r.NosFundacao > 0);
     if (r.NoCritico == 0) {
-        lblCritico->setText(QStringLiteral("Nenhum nó está tracionado: não há índice de fissuração."));
         lblAbaixo->clear();
         return;
     }
-    const auto& critico = r.Nos[static_cast<std::size_t>(r.NoCritico)];
-    lblCritico->setText(QStringLiteral("Menor índice: %1 no Nó %2, na hora %3 (P = %4 %).")
-                            .arg(Fixo(critico.IndiceMinimo, 3))
-                            .arg(r.NoCritico)
-                            .arg(Q(Numeros::FormataGeral(critico.Hora)))
-                            .arg(Fixo(100.0 * critico.Probabilidade, 1)));
     const std::vector<int> abaixo = r.NosAbaixoDoLimite();
     QStringList lista;
     for (int n : abaixo) lista << QString::number(n);
@@ -217,6 +220,11 @@ void TfrmIndiceFissuracao::Visualizar() {
     if (!calculado_) return;
     const int no = spseNo->value();
     if (no < 1 || no >= static_cast<int>(indice_.Nos.size())) return;
+    if (indice_.Nos[static_cast<std::size_t>(no)].Fundacao) {
+        ctx_.msg.informacao(
+            QStringLiteral("O Nó %1 é da fundação: o índice de fissuração avalia só o concreto.").arg(no));
+        return;
+    }
     if (indice_.Nos[static_cast<std::size_t>(no)].Indices.empty()) {
         ctx_.msg.informacao(QStringLiteral("O Nó %1 não fica tracionado: não tem índice de fissuração.").arg(no));
         return;

@@ -13,8 +13,9 @@
 class TPainelGrafico;
 
 // "Índice de Fissuração": per node, the minimum of I = f(idade)/|σ| over the hours in
-// tension with its hour and probability of cracking; nodes below a limit are marked,
-// and the index of chosen nodes is charted against time.
+// tension with its hour and probability of cracking, and the lift whose strength judges
+// it (the soil under the member is left out); nodes below a limit are marked, and the
+// index of chosen nodes is charted against time.
 class TfrmIndiceFissuracao : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +39,7 @@ public:
     QPushButton* btnCalcular;
     QLabel* lblCritico;
     QLabel* lblAbaixo;
+    QLabel* lblFundacao;  // the soil's nodes left out, with "Fundação"
     QTableWidget* sgdIndices;
     QSpinBox* spseNo;
     QPushButton* btnVisualizar;

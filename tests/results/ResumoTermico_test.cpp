@@ -54,22 +54,39 @@ TEST(ResumoTermico, PicoDiferencaEHorasAcimaDoLimiteConhecidos) {
     EXPECT_EQ(r.TMaxima, 72.0);
     EXPECT_EQ(r.NoTMax, 2);
     EXPECT_EQ(r.HoraTMax, 11.0);
-    // Hour 12: 72,00 at node 3 against the top face (node 5) at 30,50.
-    EXPECT_EQ(r.DifMaxima, 41.5);
+    // Hour 12: layer 2 (nodes 4 and 5; the joint, node 3, is layer 1's) at 66,00 against
+    // its top face at 30,50. Node 3's 72,00 is the hot lift below and does not count.
+    EXPECT_EQ(r.DifMaxima, 35.5);
+    EXPECT_EQ(r.CamadaDif, 2);
     EXPECT_EQ(r.HoraDifMaxima, 12.0);
-    EXPECT_EQ(r.NoQuenteDif, 3);
+    EXPECT_EQ(r.NoQuenteDif, 4);
     EXPECT_EQ(r.NoTopoDif, 5);
     // Before the second layer the top face is node 3; hour 14 ends exactly: 62,00 − 45,67.
     ASSERT_EQ(r.Diferenca.size(), 7u);
     EXPECT_EQ(r.Diferenca[0].hora, 7.0);
     EXPECT_EQ(r.Diferenca[0].valor, 3.0);
     EXPECT_EQ(r.Diferenca[2].valor, 33.0);
+    EXPECT_EQ(r.Diferenca[3].valor, 20.0);  // hour 10: the fresh lift, 50,00 − 30,00
     EXPECT_EQ(r.Diferenca[6].hora, 14.0);
     EXPECT_EQ(r.Diferenca[6].valor, 16.33);
     // 70,00 counts (at or above); the stale 99,00 of nodes 4 and 5 does not.
     EXPECT_EQ(r.HorasAcima, (std::vector<double>{0, 0, 3, 2, 0, 0}));
     EXPECT_EQ(r.NoPior, 2);
     EXPECT_EQ(r.HorasPior, 3.0);
+}
+
+// Each lift while it is on top, its own nodes only: lift 1 at hours 7 to 9 (nodes 1 to 3),
+// lift 2 from hour 10 (nodes 4 and 5); with "Fundação" layer 1 is the soil, no lift.
+TEST(ResumoTermico, DiferencaDeCadaCamadaEnquantoEstaNoTopo) {
+    Historico h;
+    const std::string cabecalho = " Camada  Dif.[°C]    t[h]  Nó quente  Nó topo\n";
+    const std::string camada2 = "      2     35,50      12          4        5\n\n";
+    const std::string texto = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0).Texto(false);
+    EXPECT_NE(texto.find(cabecalho + "      1     33,00       9          2        3\n" + camada2), std::string::npos) << texto;
+    h.dados->Fundacao = true;
+    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0);
+    EXPECT_EQ(r.Diferenca.size(), 4u);
+    EXPECT_NE(r.Texto(false).find(cabecalho + camada2), std::string::npos) << r.Texto(false);
 }
 
 TEST(ResumoTermico, NenhumaHoraAcimaDoLimite) {
@@ -91,7 +108,7 @@ TEST(ResumoTermico, PassoDeDuasHorasContaAsHorasDoPasso) {
     EXPECT_EQ(r.HorasAcima, (std::vector<double>{0, 0, 4, 2, 0, 0}));
     ASSERT_EQ(r.Diferenca.size(), 3u);
     EXPECT_EQ(r.Diferenca[0].valor, 5.5);    // hour 8: only layer 1, top node 3
-    EXPECT_EQ(r.Diferenca[1].valor, 41.25);  // hour 10: top node 5
+    EXPECT_EQ(r.Diferenca[1].valor, 20.0);   // hour 10: layer 2 alone, 50,00 − 30,00 at top node 5
 }
 
 TEST(ResumoTermico, TabelaSemLinhasEscritasECelulaIlegivel) {
@@ -138,26 +155,28 @@ TEST(ResumoTermico, MesmoMaximoDaMensagemDaExecucao) {
     ASSERT_TRUE(run.Completo);
     const TResumoTermico r = TResumoTermico::Calcula(*dados, tabela, 70.0);
     EXPECT_EQ(TProcesso::MensagemMaxima(r.TMaxima, r.NoTMax, r.HoraTMax), run.Mensagem);
-    EXPECT_EQ(r.Diferenca.size(), 112u);
-    EXPECT_GT(r.DifMaxima, 0.0);
+    // Layer 1 is the foundation: only lift 2 has a difference, from its placement on.
+    EXPECT_EQ(r.Diferenca.size(), 88u);
+    ASSERT_EQ(r.Camadas.size(), 1u);
+    EXPECT_EQ(r.Camadas[0].Camada, 2);
 }
 
 }  // namespace
 
 namespace {
 
-// After a complete run the peak is the run's own: 72,004 at node 3, hour 12 prints as the
-// 72,00 that node 2 showed first at hour 11.
-TEST(ResumoTermico, AposExecucaoCompletaOPicoEODaMensagem) {
+// After a complete run the peak is still the table's: the run's own 77,29 at node 3,
+// hour 12 (a value the table never shows) is not the summary's.
+TEST(ResumoTermico, AposExecucaoCompletaOPicoEODaTabela) {
     Historico h;
     h.dados->TermicoCompleto = true;
-    h.dados->TMaxima = 72.004;
+    h.dados->TMaxima = 77.29;
     h.dados->NoTMax = 3;
     h.dados->TempoTMax = 12;
     const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0);
-    EXPECT_EQ(r.NoTMax, 3);
-    EXPECT_EQ(r.HoraTMax, 12.0);
-    EXPECT_NE(r.Texto().find("\nTemperatura máxima: 72,00 °C no Nó 3, na hora 12.\n"), std::string::npos);
+    EXPECT_EQ(r.NoTMax, 2);
+    EXPECT_EQ(r.HoraTMax, 11.0);
+    EXPECT_NE(r.Texto().find("\nTemperatura máxima: 72,00 °C no Nó 2, na hora 11.\n"), std::string::npos);
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST(IndiceFissuracao, MenorIndicePorNoESuaProbabilidade) {
     const std::string texto = r.Texto(false);
     EXPECT_NE(texto.find("Menor índice: 1,000 no Nó 1, na hora 3 (P = 50,3 %)."), std::string::npos) << texto;
     EXPECT_NE(texto.find("Nós abaixo do limite: 1."), std::string::npos) << texto;
-    EXPECT_NE(texto.find("      2   sem tração\n"), std::string::npos) << texto;
+    EXPECT_NE(texto.find("      2       1   sem tração\n"), std::string::npos) << texto;
 }
 
 // The age is counted from the placement of the node's own layer.
@@ -101,6 +101,19 @@ TEST(IndiceFissuracao, IdadeContadaDaColocacaoDaCamadaDoNo) {
     EXPECT_DOUBLE_EQ(r.Nos[3].IndiceMinimo, 1.0);  // 1 day old
     EXPECT_EQ(r.NoCritico, 3);
     EXPECT_TRUE(r.NosAbaixoDoLimite().empty());
+}
+
+// With "Fundação" and a single layer there is only soil: no index, and the text says why.
+TEST(IndiceFissuracao, SoAFundacaoNaoTemConcreto) {
+    Tabela t({{"-1,0000", "", "", ""}, {"-2,0000", "", "", ""}, {"-4,0000", "", "", ""}});
+    t.dados->Fundacao = true;
+    const TIndiceFissuracao r = TIndiceFissuracao::Calcula(*t.dados, t.tensoes, TCurvaTracao::Simples, 1.0);
+    EXPECT_EQ(r.NoCritico, 0);
+    EXPECT_EQ(r.NosFundacao, 3);
+    EXPECT_NE(r.Texto().find("Nós 1 a 3) fora do índice: o solo não é concreto.\n\nSó há nós da fundação: não há "
+                             "concreto para o índice de fissuração.\n"),
+              std::string::npos)
+        << r.Texto();
 }
 
 TEST(IndiceFissuracao, SemTracaoNaoHaIndice) {

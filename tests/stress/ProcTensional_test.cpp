@@ -201,6 +201,9 @@ INSTANTIATE_TEST_SUITE_P(
         Recusa{"SemModelo", [](TDadosModelo& d, TabelaTexto&) { d.ModeloFluencia = TModeloFluencia::Nenhum; },
                "modelo de fluência"},
         Recusa{"RestricaoSemAltura", [](TDadosModelo& d, TabelaTexto&) { d.RestricaoACI = true; }, "altura H"},
+        Recusa{"RestricaoComAlturaNegativa",
+               [](TDadosModelo& d, TabelaTexto&) { d.RestricaoACI = true, d.AlturaRestricao = -3, d.ComprimentoRestricao = 6; },
+               "altura H da estrutura, que está negativa (-3)"},
         Recusa{"CamadaAntesDaPrimeira", [](TDadosModelo& d, TabelaTexto&) { d.Camadas[1].HoraConcretagem = 8; },
                "camada 2"},
         Recusa{"TabelaDeOutroMembro", [](TDadosModelo& d, TabelaTexto&) { d.NElemCamada = 3; },
@@ -212,6 +215,11 @@ INSTANTIATE_TEST_SUITE_P(
                    d.ModeloFluencia = TModeloFluencia::CEB1990;
                    d.ModuloConstante = true;
                    d.Fcm = 0.0;
+               },
+               "CEB 1990: a função de fluência da carga aplicada com 1 horas de idade, na idade de 1 horas"},
+        Recusa{"PerimetroNuloNoCEB",  // h0 infinite: no βH, not the 1500 cap
+               [](TDadosModelo& d, TabelaTexto&) {
+                   d.ModeloFluencia = TModeloFluencia::CEB1990, d.ModuloConstante = true, d.PerimetroCEB = 0;
                },
                "CEB 1990: a função de fluência da carga aplicada com 1 horas de idade, na idade de 1 horas"},
         Recusa{"DenominadorDoBureauNulo",

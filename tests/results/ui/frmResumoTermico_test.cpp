@@ -20,16 +20,19 @@ class ResumoTermicoJanela : public AmbienteResultados {
 protected:
     TfrmResumoTermico* janela() { return app->contexto().janelas.frmResumoTermico; }
 
-    // Two layers of two elements, the second placed at hour 3; node 2 peaks at 80,00 at
-    // hour 5, when the top face (node 5) is at 25,05.
+    // Two layers of two elements, the second placed at hour 3; node 2 (layer 1) peaks at
+    // 80,00 at hour 5, when the top face (node 5) is at 25,05; node 4, in the top lift,
+    // reaches 60,00 at hour 6 against 25,06 at its face. Elsewhere the top face is the
+    // warmest node of its lift.
     void Prepara() {
         Membro(2, 2, 10, 3);
         app->contexto().temperaturas.Celula(2, 5) = "  80,00";
+        app->contexto().temperaturas.Celula(4, 6) = "  60,00";
         TDadosModelo& d = app->dados();
-        d.TermicoCompleto = true;  // with the run's own peak, as its message gave it
-        d.TMaxima = 80.0;
-        d.NoTMax = 2;
-        d.TempoTMax = 5;
+        d.TermicoCompleto = true;  // the run's own peak, before a face was written back
+        d.TMaxima = 77.29;
+        d.NoTMax = 3;
+        d.TempoTMax = 7;
     }
 };
 
@@ -47,10 +50,17 @@ TEST_F(ResumoTermicoJanela, MostraPicoDiferencaEHorasAcimaDoLimite) {
     janela()->Abre();
     ASSERT_TRUE(janela()->isVisible());
     EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join(QStringLiteral("; ")).toStdString();
+    // The table's peak, not the run's 77,29.
     EXPECT_EQ(janela()->lblMaxima->text(), QStringLiteral("Temperatura máxima: 80,00 °C no Nó 2, na hora 5."));
+    // The lift below (node 2) does not count against the top lift's face.
     EXPECT_EQ(janela()->lblDiferenca->text(),
-              QStringLiteral("Maior diferença entre o ponto mais quente e a face superior: 54,95 °C na hora 5 "
-                             "(ponto mais quente no Nó 2, face superior no Nó 5)."));
+              QStringLiteral("Maior diferença entre o ponto mais quente de uma camada e a sua face superior, "
+                             "enquanto é a do topo: 34,94 °C na camada 2, na hora 6 (ponto mais quente no Nó 4, "
+                             "face superior no Nó 5)."));
+    ASSERT_EQ(janela()->sgdCamadas->rowCount(), 2);
+    const QStringList esperadas[2] = {{"1", "0,00", "1", "3", "3"}, {"2", "34,94", "6", "4", "5"}};
+    for (int l = 0; l < 2; ++l)
+        for (int c = 0; c < 5; ++c) EXPECT_EQ(janela()->sgdCamadas->item(l, c)->text(), esperadas[l][c]) << l << "," << c;
     EXPECT_EQ(janela()->lblLimite->text(), QStringLiteral("Nó com mais horas a 70 °C ou acima: Nó 2, 1 horas."));
     ASSERT_EQ(janela()->sgdHoras->rowCount(), 5);
     EXPECT_EQ(janela()->sgdHoras->item(1, 1)->text(), QStringLiteral("1"));
@@ -70,6 +80,14 @@ TEST_F(ResumoTermicoJanela, MostraPicoDiferencaEHorasAcimaDoLimite) {
     EXPECT_EQ(janela()->Resumo().Limite, 80.5);
     if (qEnvironmentVariableIsSet("NORVIK_CAPTURAS"))
         janela()->grab().save(qEnvironmentVariable("NORVIK_CAPTURAS") + QStringLiteral("/frmResumoTermico.png"));
+}
+
+TEST_F(ResumoTermicoJanela, AjudaDefineADiferencaPorCamada) {
+    for (QAction* acao : janela()->findChildren<QAction*>())
+        if (acao->text() == QStringLiteral("Definições")) acao->trigger();
+    ASSERT_EQ(msg.informacoes.size(), 1);
+    EXPECT_EQ(msg.informacoes[0], QString::fromStdString(TResumoTermico::Definicao()));
+    EXPECT_TRUE(msg.informacoes[0].contains(QStringLiteral("enquanto ela é a camada do topo")));
 }
 
 TEST_F(ResumoTermicoJanela, SalvaOResumoComExtensaoTxt) {

@@ -68,8 +68,9 @@ TEST_F(IndiceFissuracaoJanela, IndicePorNoComDestaqueEGrafico) {
     EXPECT_EQ(janela()->lblCritico->text(), QStringLiteral("Menor índice: 1,000 no Nó 1, na hora 3 (P = 50,3 %)."));
     EXPECT_EQ(janela()->lblAbaixo->text(), QStringLiteral("Nenhum nó abaixo do limite."));
     ASSERT_EQ(janela()->sgdIndices->rowCount(), 3);
-    EXPECT_EQ(janela()->sgdIndices->item(1, 1)->text(), QStringLiteral("sem tração"));
-    EXPECT_EQ(janela()->sgdIndices->item(2, 1)->text(), QStringLiteral("2,000"));
+    EXPECT_EQ(janela()->sgdIndices->item(1, 2)->text(), QStringLiteral("sem tração"));
+    EXPECT_EQ(janela()->sgdIndices->item(2, 2)->text(), QStringLiteral("2,000"));
+    EXPECT_FALSE(janela()->lblFundacao->isVisible());
     // The critical node is charted at once; its three hours in tension are the points.
     ASSERT_EQ(janela()->cGraficoIndice->NumeroSeries(), 1);
     EXPECT_EQ(janela()->cGraficoIndice->Series()[0]->count(), 3);
@@ -107,6 +108,38 @@ TEST_F(IndiceFissuracaoJanela, IndicePorNoComDestaqueEGrafico) {
 }  // namespace
 
 namespace {
+
+// A member on its foundation: layer 1 is the soil, nodes 1 to 3 (the joint, the most
+// stressed, carries the soil's history); only nodes 4 and 5 are concrete.
+TEST_F(IndiceFissuracaoJanela, FundacaoFicaForaDoIndice) {
+    Membro(2, 2, 4);
+    TDadosModelo& d = app->dados();
+    d.TermicoCompleto = true;
+    d.Fundacao = true;
+    d.ResistTracaoB = 1.0;  // 1 MPa at every age
+    TabelaTexto& t = app->contexto().tensoes;
+    t.Redimensiona(6, 5);
+    t.Celula(0, 0) = "  Tempo[h]";
+    const char* sigma[] = {"", "-1,0000", "-1,0000", "-4,0000", "-1,0000", "-0,5000"};
+    for (int r = 1; r <= 4; ++r)
+        for (int n = 0; n <= 5; ++n) t.Celula(n, r) = n ? sigma[n] : std::to_string(r);
+    janela()->Abre();
+    ASSERT_TRUE(janela()->isVisible());
+    EXPECT_EQ(janela()->lblCritico->text(), QStringLiteral("Menor índice: 1,000 no Nó 4, na hora 1 (P = 50,3 %)."));
+    EXPECT_TRUE(janela()->lblFundacao->isVisible());
+    EXPECT_EQ(janela()->lblFundacao->text(),
+              QStringLiteral("Nós da fundação (camada 1, Nós 1 a 3) fora do índice: o solo não é concreto."));
+    // Column "Camada": the joint (node 3) is layer 1's, node 4 the concrete's.
+    ASSERT_EQ(janela()->sgdIndices->rowCount(), 5);
+    EXPECT_EQ(janela()->sgdIndices->horizontalHeaderItem(1)->text(), QStringLiteral("Camada"));
+    EXPECT_EQ(janela()->sgdIndices->item(2, 1)->text() + janela()->sgdIndices->item(2, 2)->text(), QStringLiteral("1fundação"));
+    EXPECT_EQ(janela()->sgdIndices->item(3, 1)->text() + janela()->sgdIndices->item(3, 2)->text(), QStringLiteral("21,000"));
+    janela()->spseNo->setValue(3);
+    QTest::mouseClick(janela()->btnVisualizar, Qt::LeftButton);
+    ASSERT_EQ(msg.informacoes.size(), 1);
+    EXPECT_EQ(msg.informacoes[0], QStringLiteral("O Nó 3 é da fundação: o índice de fissuração avalia só o concreto."));
+    EXPECT_TRUE(msg.erros.isEmpty());
+}
 
 // The stress window's button and the stress table's menu open the index.
 TEST_F(IndiceFissuracaoJanela, JanelaTensionalEPlanilhaAbremOIndice) {
