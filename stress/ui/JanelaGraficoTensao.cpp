@@ -13,6 +13,7 @@
 #include <climits>
 
 #include "core/Erros.h"
+#include "core/ui/CaixaInteira.h"
 #include "core/ui/ExecutaAcao.h"
 #include "results/ui/PainelGrafico.h"
 #include "stress/ui/Formulario.h"
@@ -43,7 +44,7 @@ TJanelaGraficoTensao::TJanelaGraficoTensao(Contexto& ctx, VarianteMalha variante
     painelMalha = new TPainelMalha(ctx_, variante, this);
 
     auto* lblNo = Rotulo(this, "lblNo", textos.rotuloEscolha);
-    spseNo = new QSpinBox(this);
+    spseNo = new CaixaInteira(this);
     spseNo->setObjectName(QStringLiteral("spseNo"));
     spseNo->setRange(1, INT_MAX);
     spseNo->setValue(1);

@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/ui/ExecutaAcao.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmE.h"
@@ -77,7 +77,7 @@ TfrmFluencia::TfrmFluencia(Contexto& ctx, QWidget* parent) : QWidget(parent), ct
     connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();
-        ctx_.janelas.frmEscolhaFluencia->show();
+        CamposNumericos::ApresentaJanela(ctx_.janelas.frmEscolhaFluencia);
     });
 }
 

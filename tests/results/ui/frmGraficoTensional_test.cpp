@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <utility>
 
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
@@ -60,6 +61,22 @@ TEST_F(GraficoTensional, NoForaDaFaixaVaiAoUltimoEZeroEhPlotado) {
     EXPECT_EQ(g->edTMax->text(), QStringLiteral("0"));
     EXPECT_EQ(g->edTMin->text(), QStringLiteral("-0,648"));
 }
+
+// Typed key by key, as a user does: the box refuses no whole number.
+class NoDigitadoTensao : public GraficoTensional,
+                         public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(NoDigitadoTensao, ForaDoMembroVaiAoNoMaisProximo) {
+    g->spseNo->setValue(5);
+    g->spseNo->selectAll();
+    QTest::keyClicks(g->spseNo, QString::fromLatin1(GetParam().first));
+    QTest::mouseClick(g->btnVisualizar, Qt::LeftButton);
+    ASSERT_EQ(g->cGrafico->NumeroSeries(), 1);
+    EXPECT_EQ(Ultima()->name(), QString::fromUtf8(GetParam().second));
+}
+INSTANTIATE_TEST_SUITE_P(Teclas, NoDigitadoTensao,
+                         ::testing::Values(std::pair{"0", "Nó:1"}, std::pair{"999", "Nó:9"},
+                                           std::pair{"12", "Nó:9"}));
 
 // In a member of 4 elements per layer node 3 takes layer 1, node 4 layer 2.
 struct CasoCamada {

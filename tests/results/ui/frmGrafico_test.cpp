@@ -6,6 +6,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QValueAxis>
 #include <gtest/gtest.h>
 
@@ -111,6 +112,28 @@ TEST_P(NoForaDoIntervalo, VaiParaONoMaisProximo) {
 INSTANTIATE_TEST_SUITE_P(Grafico, NoForaDoIntervalo,
                          ::testing::Values(CasoNo{"0", "Nó:1"}, CasoNo{"-4", "Nó:1"}, CasoNo{"3", "Nó:3"},
                                            CasoNo{"99", "Nó:3"}));
+
+// Typed key by key, as a user does: the box takes any whole number, the plot brings
+// it into the member (the node shown before stays out of it).
+struct CasoTeclas {
+    const char* teclas;
+    const char* titulo;
+    const char* mostrado;
+};
+class NoDigitado : public GraficoTeste, public ::testing::WithParamInterface<CasoTeclas> {};
+
+TEST_P(NoDigitado, ForaDoMembroVaiAoNoMaisProximo) {
+    Visualiza("2");  // the chooser's limit is now the node count, 3
+    f.spseNo->selectAll();
+    QTest::keyClicks(f.spseNo, QString::fromUtf8(GetParam().teclas));
+    QTest::mouseClick(f.btnVisualizar, Qt::LeftButton);
+    ASSERT_EQ(f.cGraficoNos->NumeroSeries(), 2);
+    EXPECT_EQ(f.cGraficoNos->Series().back()->name(), QString::fromUtf8(GetParam().titulo));
+    EXPECT_EQ(f.spseNo->text(), QString::fromUtf8(GetParam().mostrado));
+}
+INSTANTIATE_TEST_SUITE_P(Grafico, NoDigitado,
+                         ::testing::Values(CasoTeclas{"0", "Nó:1", "1"}, CasoTeclas{"999", "Nó:3", "3"},
+                                           CasoTeclas{"30", "Nó:3", "3"}, CasoTeclas{"1", "Nó:1", "1"}));
 
 TEST_F(GraficoTeste, ExtremosSobreTodasAsCurvasEDepoisDeApagar) {
     Visualiza("1");
