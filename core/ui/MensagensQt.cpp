@@ -32,9 +32,12 @@ bool MensagensQt::confirma(const QString& texto) {
 QString DialogosArquivoQt::FiltroQt(const QString& filtro) {
     const QStringList partes = filtro.split(QLatin1Char('|'));
     QStringList saida;
-    for (int i = 0; i + 1 < partes.size(); i += 2)
-        saida << partes[i] + QStringLiteral(" (") + QString(partes[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                     QStringLiteral(")");
+    for (int i = 0; i + 1 < partes.size(); i += 2) {
+        const QString padroes = QStringLiteral("(") + QString(partes[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                                QStringLiteral(")");
+        // A description that already names its patterns keeps them once.
+        saida << (partes[i].trimmed().endsWith(padroes) ? partes[i].trimmed() : partes[i] + QLatin1Char(' ') + padroes);
+    }
     return saida.join(QStringLiteral(";;"));
 }
 

@@ -89,6 +89,7 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     escala.grade->addWidget(btnAplicarHoriz, 4, 0, 1, 2);
     btnAplicar->setEnabled(false);
     btnAplicarHoriz->setEnabled(false);
+    ControlesGrafico::GuardaLugar(btnAplicar);
     btnAplicar->setVisible(false);
 
     auto* controles = new QVBoxLayout;

@@ -1,5 +1,6 @@
 #include "results/ui/frmGrafico.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -134,6 +135,29 @@ TEST_P(NoDigitado, ForaDoMembroVaiAoNoMaisProximo) {
 INSTANTIATE_TEST_SUITE_P(Grafico, NoDigitado,
                          ::testing::Values(CasoTeclas{"0", "Nó:1", "1"}, CasoTeclas{"999", "Nó:3", "3"},
                                            CasoTeclas{"30", "Nó:3", "3"}, CasoTeclas{"1", "Nó:1", "1"}));
+
+// Ticking and unticking "Automática" shows and hides the vertical-axis button
+// without moving any other control.
+TEST_F(GraficoTeste, AutomaticaNaoMoveOsOutrosControles) {
+    f.resize(900, 600);
+    f.show();
+    QApplication::processEvents();
+    const QList<QWidget*> outros{f.btnAplicarHoriz, f.edEMin, f.edEMax, f.edTMin, f.btnVisualizar, f.chkAutom};
+    auto posicoes = [&] {
+        QList<QRect> r;
+        for (QWidget* w : outros) r << QRect(w->mapTo(&f, QPoint(0, 0)), w->size());
+        return r;
+    };
+    const QList<QRect> antes = posicoes();
+    QTest::mouseClick(f.chkAutom, Qt::LeftButton, {}, QPoint(6, f.chkAutom->height() / 2));
+    QApplication::processEvents();
+    ASSERT_FALSE(f.chkAutom->isChecked());
+    ASSERT_TRUE(f.btnAplicar->isVisible());
+    EXPECT_EQ(posicoes(), antes);
+    QTest::mouseClick(f.chkAutom, Qt::LeftButton, {}, QPoint(6, f.chkAutom->height() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(posicoes(), antes);
+}
 
 TEST_F(GraficoTeste, ExtremosSobreTodasAsCurvasEDepoisDeApagar) {
     Visualiza("1");
