@@ -74,7 +74,7 @@ TEST_P(NumerosLongos, NaoEntramNaColuna) {
     const auto [x1, x2] = GetParam().second;
     int invadidos = 0;
     for (int y = 0; y < img.height(); ++y) {
-        if (QColor(img.pixel(x1, y)) != QColor(Qt::black)) continue;  // above or below the column
+        if (QColor(img.pixel(x2, y)) != QColor(Qt::black)) continue;  // above or below the column
         for (int x = x1 + 1; x < x2; ++x) {
             const QColor c(img.pixel(x, y));
             if (c.red() > 60 || c.green() > 60) ++invadidos;  // neither blue nor an outline
