@@ -6,7 +6,14 @@
 #include <QPushButton>
 
 namespace {
-QWidget* Ativa() { return QApplication::activeWindow(); }
+// The box centres over the window that asks: a modal one first, else the active
+// one, else the window that holds the focus.
+QWidget* Ativa() {
+    if (QWidget* w = QApplication::activeModalWidget()) return w;
+    if (QWidget* w = QApplication::activeWindow()) return w;
+    if (QWidget* w = QApplication::focusWidget()) return w->window();
+    return nullptr;
+}
 
 void Caixa(QMessageBox::Icon icone, const QString& titulo, const QString& texto) {
     QMessageBox caixa(icone, titulo, texto, QMessageBox::NoButton, Ativa());

@@ -192,6 +192,19 @@ TEST_F(EntradaDados, CondicoesContornoPerguntaPelaCura) {
     EXPECT_TRUE(j.frmCoefConv->isVisible());
 }
 
+// The borderless information window opens over the main window, wherever that is.
+class InformacoesSobreAPrincipal : public EntradaDados, public ::testing::WithParamInterface<QPoint> {};
+
+TEST_P(InformacoesSobreAPrincipal, CentradaNaJanelaPrincipal) {
+    f()->show();
+    f()->move(GetParam());
+    f()->Programa1->trigger();
+    ASSERT_TRUE(j.frmInformacoes->isVisible());
+    const QPoint diferenca = j.frmInformacoes->frameGeometry().center() - f()->frameGeometry().center();
+    EXPECT_LE(diferenca.manhattanLength(), 2) << diferenca.x() << ", " << diferenca.y();
+}
+INSTANTIATE_TEST_SUITE_P(Posicoes, InformacoesSobreAPrincipal, ::testing::Values(QPoint(0, 0), QPoint(700, 350)));
+
 TEST_F(EntradaDados, InformacoesAbreSempreAMesmaJanelaEFecharSoEsconde) {
     f()->show();
     f()->Programa1->trigger();
