@@ -109,6 +109,8 @@ void TfrmBazant::Ok() {
 
 void TfrmBazant::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.FatorCimento == 0.0) return;
     edMassaEspec->setText(CamposNumericos::Geral(d.MassaEspecifica));
     edfc->setText(CamposNumericos::Geral(d.Fcm));
     (d.EOtimizado ? rbEOtimizado : RadioButton1)->setChecked(true);

@@ -68,6 +68,8 @@ void TfrmCEB::Ok() {
 
 void TfrmCEB::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.AreaCEB == 0.0 && d.PerimetroCEB == 0.0 && d.UmidadeRel == 0.0) return;
     edfcm->setText(CamposNumericos::Geral(d.Fcm));
     edE28->setText(CamposNumericos::Geral(d.ModuloRef / 1000.0));
     edAc->setText(CamposNumericos::Geral(d.AreaCEB / 1.0e6));

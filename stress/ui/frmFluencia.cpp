@@ -103,6 +103,8 @@ void TfrmFluencia::Ok() {
 
 void TfrmFluencia::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.EBureauA == 0.0 && d.EBureauB == 0.0 && d.FBureauA == 0.0 && d.FBureauB == 0.0) return;
     edEa->setText(CamposNumericos::Geral(d.EBureauA));
     edEb->setText(CamposNumericos::Geral(d.EBureauB));
     edFa->setText(CamposNumericos::Geral(d.FBureauA));

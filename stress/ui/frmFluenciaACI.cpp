@@ -92,6 +92,10 @@ void TfrmFluenciaACI::Ok() {
 
 void TfrmFluenciaACI::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.SlumpACI == 0.0 && d.FinosACI == 0.0 && d.TeorArACI == 0.0 && d.EspessuraMediaACI == 0.0 &&
+        d.VolSupACI == 0.0)
+        return;
     (d.CuraACI == TCuraACI::Umida ? rbUmida : d.CuraACI == TCuraACI::Vapor ? rbVapor : rbSemCura)->setChecked(true);
     edUmidade->setText(CamposNumericos::Geral(d.UmidadeRel));
     edSlump->setText(CamposNumericos::Geral(d.SlumpACI));

@@ -151,6 +151,8 @@ void TfrmNBR6118::Ok() {
 
 void TfrmNBR6118::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.FckNBR == 0.0 && d.AreaNBR == 0.0 && d.PerimetroNBR == 0.0) return;
     (d.CimentoNBR == TCimentoNBR::Lento ? rbLento : d.CimentoNBR == TCimentoNBR::Rapido ? rbRapido : rbNormal)
         ->setChecked(true);
     edFck->setText(CamposNumericos::Geral(d.FckNBR));

@@ -216,6 +216,36 @@ INSTANTIATE_TEST_SUITE_P(
                        }}),
     [](const auto& info) { return std::string(info.param.nome); });
 
+// A project that chose a creep model but never confirmed its window holds the
+// start-up zeros for it: the window keeps its defaults instead of showing zeros.
+struct CasoModeloSemDados {
+    const char* nome;
+    TModeloFluencia modelo;
+    QLineEdit* (*campo)(Janelas&);
+    const char* padrao;
+};
+class ModeloSemDados : public JanelasEntradaTensional, public ::testing::WithParamInterface<CasoModeloSemDados> {};
+
+TEST_P(ModeloSemDados, JanelaFicaComOsPadroes) {
+    d.ModeloFluencia = GetParam().modelo;
+    j.frmTensional->MostraEstado();
+    EXPECT_EQ(GetParam().campo(j)->text(), QString::fromUtf8(GetParam().padrao));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Modelos, ModeloSemDados,
+    ::testing::Values(
+        CasoModeloSemDados{"Bureau", TModeloFluencia::Bureau, [](Janelas& j) { return j.frmFluencia->edEa; },
+                           "0,111137"},
+        CasoModeloSemDados{"Bazant", TModeloFluencia::Bazant, [](Janelas& j) { return j.frmBazant->edfc; }, "21"},
+        CasoModeloSemDados{"CEB", TModeloFluencia::CEB1990, [](Janelas& j) { return j.frmCEB->edAc; }, "5"},
+        CasoModeloSemDados{"Byfors", TModeloFluencia::CEB1990, [](Janelas& j) { return j.frmByfors->edA2; },
+                           "41,52"},
+        CasoModeloSemDados{"ACI", TModeloFluencia::ACI209, [](Janelas& j) { return j.frmFluenciaACI->edSlump; },
+                           "50"},
+        CasoModeloSemDados{"NBR", TModeloFluencia::NBR6118, [](Janelas& j) { return j.frmNBR6118->edFck; },
+                           "30"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
 TEST_F(JanelasEntradaTensional, BazantPrefixoZeroVirgulaEMassaDaCamada) {
     // The layers of the problem (an opened project), not what the layer dialog's field still shows.
     d.NCamadas = 2;
