@@ -89,24 +89,57 @@ Resultado PreencheTabela(const std::vector<LinhaTexto>& pontos, double ro, doubl
     return r;
 }
 
-std::optional<std::vector<PontoArquivo>> LeArquivo(std::istream& entrada) {
+namespace {
+
+// One point of the file at `p`; false when the line is not one.
+bool LePonto(const char* p, const char* fim, PontoArquivo& ponto) {
+    if (!LeNumero(p, fim, ponto.horas)) return false;
+    // The two numbers are separated by blanks: "1.5x 20" is not a point.
+    if (p == fim || !EhBranco(*p)) return false;
+    if (!LeNumero(p, fim, ponto.temperatura)) return false;
+    // "20,5" is not read as 20: what follows the temperature starts with a blank.
+    return p == fim || EhBranco(*p);
+}
+
+// A line quoted in a message: without its line end, and short.
+std::string TextoCitado(std::string linha) {
+    while (!linha.empty() && (linha.back() == '\r' || linha.back() == '\n')) linha.pop_back();
+    constexpr std::size_t Maximo = 60;
+    if (linha.size() <= Maximo) return linha;
+    std::size_t corte = Maximo;
+    // Never in the middle of a UTF-8 character.
+    while (corte > 0 && (static_cast<unsigned char>(linha[corte]) & 0xC0) == 0x80) --corte;
+    return linha.substr(0, corte) + "...";
+}
+
+}  // namespace
+
+std::optional<std::vector<PontoArquivo>> LeArquivo(std::istream& entrada, LinhaRecusada* recusa) {
     std::vector<PontoArquivo> pontos;
     std::string linha;
+    long long numero = 0;
     while (std::getline(entrada, linha)) {
+        ++numero;
         const char* p = linha.data();
         const char* fim = p + linha.size();
         const char* q = p;
         while (q != fim && EhBranco(*q)) ++q;
         if (q == fim) continue;
         PontoArquivo ponto;
-        if (!LeNumero(p, fim, ponto.horas)) return std::nullopt;
-        // The two numbers are separated by blanks: "1.5x 20" is not a point.
-        if (p == fim || !EhBranco(*p)) return std::nullopt;
-        if (!LeNumero(p, fim, ponto.temperatura)) return std::nullopt;
-        if (p != fim && !EhBranco(*p)) return std::nullopt;
+        if (!LePonto(p, fim, ponto)) {
+            if (recusa) *recusa = LinhaRecusada{numero, TextoCitado(linha)};
+            return std::nullopt;
+        }
         pontos.push_back(ponto);
     }
     return pontos;
+}
+
+std::string MensagemLinhaRecusada(const LinhaRecusada& recusa) {
+    return "Linha " + std::to_string(recusa.numero) + " do arquivo não pôde ser lida: '" + recusa.texto +
+           "'. Cada linha deve ter o tempo em horas e a temperatura adiabática em °C, separados por espaço, "
+           "com ponto decimal; o que vier depois da temperatura deve estar separado dela por espaço. "
+           "Nada foi importado.";
 }
 
 }  // namespace CalorDiscreto

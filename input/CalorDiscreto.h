@@ -46,9 +46,20 @@ struct PontoArquivo {
     double temperatura = 0.0;
 };
 
+// The first line of an import file that is not a point: its number (from 1,
+// blank lines counted) and its text, cut short when long.
+struct LinhaRecusada {
+    long long numero = 0;
+    std::string texto;
+};
+
 // Reads the import file: one point per line, two numbers with a decimal point
-// separated by blanks; what follows them is ignored; blank lines are skipped.
-// Returns nothing when a line does not begin with two numbers.
-std::optional<std::vector<PontoArquivo>> LeArquivo(std::istream& entrada);
+// separated by blanks; what follows them, after a blank, is ignored; blank lines
+// are skipped. Returns nothing when a line does not begin with two such numbers,
+// and then tells which line in `recusa` (when given).
+std::optional<std::vector<PontoArquivo>> LeArquivo(std::istream& entrada, LinhaRecusada* recusa = nullptr);
+
+// Why the import read nothing, for the user: the line and what a line must hold.
+std::string MensagemLinhaRecusada(const LinhaRecusada& recusa);
 
 }  // namespace CalorDiscreto

@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/ui/Janelas.h"
+#include "input/ui/frmEntradaDados.h"
+
 TfrmInformacoes::TfrmInformacoes(Contexto& ctx, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), btnFechar(new QPushButton(QStringLiteral("Fechar"))), ctx_(ctx) {
     setObjectName(QStringLiteral("frmInformacoes"));
@@ -57,6 +60,14 @@ TfrmInformacoes::TfrmInformacoes(Contexto& ctx, QWidget* parent)
     principal->addWidget(moldura);
 
     connect(btnFechar, &QPushButton::clicked, this, [this] { btnFecharClick(); });
+}
+
+// Borderless, it has no frame the system would place: it opens over the main window.
+void TfrmInformacoes::showEvent(QShowEvent* evento) {
+    adjustSize();
+    if (const QWidget* principal = ctx_.janelas.frmEntradaDados; principal && principal->isVisible())
+        move(principal->frameGeometry().center() - rect().center());
+    QWidget::showEvent(evento);
 }
 
 void TfrmInformacoes::btnFecharClick() { close(); }

@@ -13,6 +13,9 @@ public:
 
     QPushButton* btnFechar;
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
     void btnFecharClick();
 

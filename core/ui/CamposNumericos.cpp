@@ -36,6 +36,9 @@ QLineEdit* NovoCampo(QWidget* pai, const char* nome, const QString& texto, int l
 }
 
 void ApresentaJanela(QWidget* janela) {
+    // A minimised window would stay on the task bar: the command that opens it brings it back
+    // (maximised stays maximised).
+    if (janela->isMinimized()) janela->setWindowState(janela->windowState() & ~Qt::WindowMinimized);
     janela->show();
     janela->raise();
     janela->activateWindow();

@@ -13,7 +13,8 @@ int Inteiro(QLineEdit* campo);
 // holding `texto`, wide enough for the numbers it takes.
 QLineEdit* NovoCampo(QWidget* pai, const char* nome, const QString& texto, int larguraMinima = 60);
 
-// Shows a non-modal dialog in front, or brings it there if already open.
+// Every opening of a window goes through here: shows it in front, or brings it
+// there if already open, minimised included.
 void ApresentaJanela(QWidget* janela);
 
 // General number format (up to 15 significant digits, decimal comma).

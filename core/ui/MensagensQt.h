@@ -4,8 +4,11 @@
 #include "core/ui/DialogosArquivo.h"
 #include "core/ui/Mensagens.h"
 
+// Message boxes centred over the window that asks.
 class MensagensQt : public Mensagens {
 public:
+    // Starts following where the user acts, so that the first box already knows it.
+    MensagensQt();
     void erro(const QString& texto) override;
     void informacao(const QString& texto) override;
     bool confirma(const QString& texto) override;

@@ -162,9 +162,17 @@ void TfrmCalorIntDiscr::Importa() {
         const auto caminho = ctx_.arquivos.abrir(QString());
         if (!caminho) return;
         std::ifstream arquivo(caminho->toStdString());
-        if (!arquivo) return;
-        const auto pontos = CalorDiscreto::LeArquivo(arquivo);
-        if (!pontos) return;
+        if (!arquivo) {
+            ctx_.msg.erro(QStringLiteral("O arquivo '%1' não pôde ser aberto. Nada foi importado.").arg(*caminho));
+            return;
+        }
+        CalorDiscreto::LinhaRecusada recusa;
+        const auto pontos = CalorDiscreto::LeArquivo(arquivo, &recusa);
+        if (!pontos) {
+            // The grid keeps its points: the user mends the file and imports again.
+            ctx_.msg.erro(QString::fromStdString(CalorDiscreto::MensagemLinhaRecusada(recusa)));
+            return;
+        }
         sgdVertices->setRowCount(static_cast<int>(pontos->size()) + 1);
         int linha = 1;
         for (const auto& p : *pontos) {

@@ -4,23 +4,31 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "input/UnidadesEntrada.h"
-#include "core/ui/CamposNumericos.h"
 
 using CamposNumericos::Geral;
 using CamposNumericos::NovoCampo;
+
+namespace {
+const QString PadraoC = QStringLiteral("300");
+const QString PadraoE = QStringLiteral("80");
+const QString PadraoTr = QStringLiteral("0");
+const QString PadraoN = QStringLiteral("0,45");
+const QString PadraoB = QStringLiteral("7");
+}  // namespace
 using CamposNumericos::Real;
 
 TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent)
     : QWidget(parent),
       lbNCamada(new QLabel(QStringLiteral("1"), this)),
       gbxVariavel(new QGroupBox(QStringLiteral("Variável"), this)),
-      edC(NovoCampo(gbxVariavel, "edC", QStringLiteral("300"))),
-      edE(NovoCampo(gbxVariavel, "edE", QStringLiteral("80"))),
-      edTr(NovoCampo(gbxVariavel, "edTr", QStringLiteral("0"))),
-      edn(NovoCampo(gbxVariavel, "edn", QStringLiteral("0,45"))),
-      edb(NovoCampo(gbxVariavel, "edb", QStringLiteral("7"))),
+      edC(NovoCampo(gbxVariavel, "edC", PadraoC)),
+      edE(NovoCampo(gbxVariavel, "edE", PadraoE)),
+      edTr(NovoCampo(gbxVariavel, "edTr", PadraoTr)),
+      edn(NovoCampo(gbxVariavel, "edn", PadraoN)),
+      edb(NovoCampo(gbxVariavel, "edb", PadraoB)),
       chkCalorIntConst(new QCheckBox(QStringLiteral("Constante"), this)),
       lbCalorInt(new QLabel(QStringLiteral("f[W/m^3]"), this)),
       edCalorInt(NovoCampo(this, "edCalorInt", QStringLiteral("0"))),
@@ -115,11 +123,14 @@ void TfrmCalorInterno::PreencheComEstado() {
     estadoPendente_ = false;
     const TDadosModelo& d = ctx_.dados;
     const TCalorInterno& c = d.CalorCamadas[1];
-    edC->setText(Geral(c.C));
-    edE->setText(Geral(c.E));
-    edTr->setText(Geral(c.Tr));
-    edn->setText(Geral(c.N));
-    edb->setText(Geral(c.B));
+    // A layer given a constant rate or a calorimeter table never had a curve: its
+    // parameters are zeros, and the fields keep the defaults instead.
+    const bool temCurva = c.C != 0.0 || c.E != 0.0 || c.N != 0.0 || c.B != 0.0 || c.Tr != 0.0;
+    edC->setText(temCurva ? Geral(c.C) : PadraoC);
+    edE->setText(temCurva ? Geral(c.E) : PadraoE);
+    edTr->setText(temCurva ? Geral(c.Tr) : PadraoTr);
+    edn->setText(temCurva ? Geral(c.N) : PadraoN);
+    edb->setText(temCurva ? Geral(c.B) : PadraoB);
     edCalorInt->setText(Geral(UnidadesEntrada::TaxaConstanteDigitada(c.F, d.UnidadesUsuais)));
     chkCalorIntConst->setChecked(c.Constante);
     HabilitaCampos(c.Constante);

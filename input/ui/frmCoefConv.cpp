@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "input/Conveccao.h"
 #include "input/UnidadesEntrada.h"
-#include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCondCont.h"
 
 using CamposNumericos::Geral;
@@ -107,6 +107,9 @@ void TfrmCoefConv::Abre() {
     gbxCoeficientes->setTitle(usuais ? QStringLiteral("Coef. de Convecção [kCal/m^2.d.C] sob as Camadas")
                                      : QStringLiteral("Coef. de Convecção [W/m^2.C] sob as Camadas"));
     edBetaB->setText(usuais ? QStringLiteral("300") : QStringLiteral("15"));
+    // Read-only here: it tells whether the analysis uses the constant upper-face
+    // coefficient or the day and night wind coefficients, as the curing dialog left it.
+    cbxConstante->setChecked(ctx_.dados.CoefConvConstante);
     if (estadoPendente_) {
         estadoPendente_ = false;
         const TDadosModelo& d = ctx_.dados;

@@ -4,12 +4,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
 
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "input/Conveccao.h"
 #include "input/UnidadesEntrada.h"
-#include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCondCont.h"
 
 using CamposNumericos::Geral;
@@ -18,6 +20,15 @@ using CamposNumericos::Real;
 
 namespace {
 QLabel* Rotulo(QWidget* pai, const char* texto) { return new QLabel(QString::fromUtf8(texto), pai); }
+
+QString PadraoBetaS(bool usuais) { return usuais ? QStringLiteral("12") : QStringLiteral("15"); }
+QString PadraoBetaSC(bool usuais) { return usuais ? QStringLiteral("300") : QStringLiteral("100"); }
+const QString PadraoBetaI = QStringLiteral("0");
+const QString PadraoDiasCura = QStringLiteral("1");
+const QString PadraoIniCura = QStringLiteral("8");
+const QString PadraoFimCura = QStringLiteral("17");
+const QString PadraoIniDia = QStringLiteral("6");
+const QString PadraoIniNoite = QStringLiteral("18");
 
 const QString CaptionCuraSI =
     QStringLiteral("Coef. de Convecção [W/m^2.C] sob a Influência da Cura do Concerto");
@@ -33,20 +44,20 @@ TfrmCura::TfrmCura(Contexto& ctx, QWidget* parent)
       lbCamada(new QLabel(QStringLiteral("1"), this)),
       gbxCura(new QGroupBox(CaptionCuraSI, this)),
       edBetaSC(NovoCampo(gbxCura, "edBetaSC", QStringLiteral("100"))),
-      edDiasCura(NovoCampo(gbxCura, "edDiasCura", QStringLiteral("1"))),
-      edIniCura(NovoCampo(gbxCura, "edIniCura", QStringLiteral("8"))),
-      edFimCura(NovoCampo(gbxCura, "edFimCura", QStringLiteral("17"))),
+      edDiasCura(NovoCampo(gbxCura, "edDiasCura", PadraoDiasCura)),
+      edIniCura(NovoCampo(gbxCura, "edIniCura", PadraoIniCura)),
+      edFimCura(NovoCampo(gbxCura, "edFimCura", PadraoFimCura)),
       gbxAmbiente(new QGroupBox(CaptionAmbienteSI, this)),
       edBetaS(NovoCampo(gbxAmbiente, "edBetaS", QStringLiteral("15"))),
-      edBetaI(NovoCampo(gbxAmbiente, "edBetaI", QStringLiteral("0"))),
+      edBetaI(NovoCampo(gbxAmbiente, "edBetaI", PadraoBetaI)),
       cbxConstante(new QCheckBox(QStringLiteral("Constante"), gbxAmbiente)),
       gbxVento(new QGroupBox(QStringLiteral("Variável (em função da velocidade do vento)"), gbxAmbiente)),
       rbCEB(new QRadioButton(QStringLiteral("CEB"), gbxVento)),
       rbZichner(new QRadioButton(QStringLiteral("Zichner"), gbxVento)),
       rbOutros(new QRadioButton(QStringLiteral("(Outros)"), gbxVento)),
       edVentoDia(NovoCampo(gbxVento, "edVentoDia", QStringLiteral("4"))),
-      edDia(NovoCampo(gbxVento, "edDia", QStringLiteral("6"))),
-      edNoite(NovoCampo(gbxVento, "edNoite", QStringLiteral("18"))),
+      edDia(NovoCampo(gbxVento, "edDia", PadraoIniDia)),
+      edNoite(NovoCampo(gbxVento, "edNoite", PadraoIniNoite)),
       edVentoNoite(NovoCampo(gbxVento, "edVentoNoite", QStringLiteral("5"))),
       edNoite2(NovoCampo(gbxVento, "edNoite2", QStringLiteral("18"))),
       edDia2(NovoCampo(gbxVento, "edDia2", QStringLiteral("6"))),
@@ -154,10 +165,12 @@ TfrmCura::TfrmCura(Contexto& ctx, QWidget* parent)
 void TfrmCura::Abre() {
     const bool usuais = ctx_.dados.UnidadesUsuais;
     laco_.Reinicia();
+    // A pass from layer 1 may change the ambient coefficients again.
+    gbxAmbiente->setEnabled(true);
     gbxAmbiente->setTitle(usuais ? CaptionAmbienteUsuais : CaptionAmbienteSI);
     gbxCura->setTitle(usuais ? CaptionCuraUsuais : CaptionCuraSI);
-    edBetaS->setText(usuais ? QStringLiteral("12") : QStringLiteral("15"));
-    edBetaSC->setText(usuais ? QStringLiteral("300") : QStringLiteral("100"));
+    edBetaS->setText(PadraoBetaS(usuais));
+    edBetaSC->setText(PadraoBetaSC(usuais));
     if (estadoPendente_) PreencheComEstado();
     CamposNumericos::ApresentaJanela(this);
 }
@@ -167,20 +180,35 @@ void TfrmCura::MostraEstado() {
     if (isVisible()) PreencheComEstado();
 }
 
-// Shows the record of layer 1, where a new pass starts.
+// Shows the record of layer 1, where a new pass starts. A part of the record that
+// no dialog ever wrote (a project made without curing, or without any exchange
+// data) is all zeros: the fields keep their defaults rather than turn into zeros.
 void TfrmCura::PreencheComEstado() {
     estadoPendente_ = false;
     const TDadosModelo& d = ctx_.dados;
     const bool usuais = d.UnidadesUsuais;
     const TTrocaCalor& s = d.Superficie[1];
-    edBetaS->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaS, usuais)));
-    edBetaI->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaI, usuais)));
-    edBetaSC->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaSC, usuais)));
-    edDiasCura->setText(Geral(s.DiasCura));
-    edIniCura->setText(Geral(s.HoraIniCura));
-    edFimCura->setText(Geral(s.HoraFimCura));
-    edDia->setText(Geral(s.HoraIniDia));
-    edNoite->setText(Geral(s.HoraIniNoite));
+    const auto algum = [](std::initializer_list<double> v) {
+        return std::any_of(v.begin(), v.end(), [](double x) { return x != 0.0; });
+    };
+    if (algum({s.BetaS, s.BetaI, s.BetaSC, s.DiasCura, s.HoraIniCura, s.HoraFimCura})) {
+        edBetaS->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaS, usuais)));
+        edBetaI->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaI, usuais)));
+        edBetaSC->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaSC, usuais)));
+        edDiasCura->setText(Geral(s.DiasCura));
+        edIniCura->setText(Geral(s.HoraIniCura));
+        edFimCura->setText(Geral(s.HoraFimCura));
+    } else {
+        edBetaS->setText(PadraoBetaS(usuais));
+        edBetaSC->setText(PadraoBetaSC(usuais));
+        edBetaI->setText(PadraoBetaI);
+        edDiasCura->setText(PadraoDiasCura);
+        edIniCura->setText(PadraoIniCura);
+        edFimCura->setText(PadraoFimCura);
+    }
+    const bool diaNoite = algum({s.HDia, s.HNoite, s.HoraIniDia, s.HoraIniNoite});
+    edDia->setText(diaNoite ? Geral(s.HoraIniDia) : PadraoIniDia);
+    edNoite->setText(diaNoite ? Geral(s.HoraIniNoite) : PadraoIniNoite);
     cbxConstante->setChecked(d.CoefConvConstante);
     gbxVento->setEnabled(!d.CoefConvConstante);
     edBetaS->setEnabled(d.CoefConvConstante);

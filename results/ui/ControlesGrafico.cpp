@@ -55,4 +55,10 @@ Escala GrupoEscala(QWidget* pai, const QString& textoLimites) {
     return e;
 }
 
+void GuardaLugar(QWidget* controle) {
+    QSizePolicy politica = controle->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    controle->setSizePolicy(politica);
+}
+
 }  // namespace ControlesGrafico

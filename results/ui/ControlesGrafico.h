@@ -30,4 +30,8 @@ struct Escala {
 };
 Escala GrupoEscala(QWidget* pai, const QString& textoLimites);
 
+// A control that "Automática" shows and hides keeps its place while hidden, so
+// that the other controls do not move.
+void GuardaLugar(QWidget* controle);
+
 }  // namespace ControlesGrafico

@@ -1,6 +1,7 @@
 #include "results/ui/Navegacao.h"
 
 #include "core/Numeros.h"
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/Janelas.h"
 #include "results/ui/Form1.h"
 #include "results/ui/PainelMalha.h"
@@ -13,9 +14,7 @@ namespace Navegacao {
 
 void MostraJanela(QWidget* janela) {
     if (!janela) return;
-    janela->show();
-    janela->raise();
-    janela->activateWindow();
+    CamposNumericos::ApresentaJanela(janela);
 }
 
 int UltimoNo(const TDadosModelo& dados) { return dados.NCamadas * dados.NElemCamada + 1; }

@@ -215,6 +215,9 @@ void TPainelGrafico::MostraExtremos(QLineEdit* edMax, QLineEdit* edMin) const {
     if (!e) return;
     edMax->setText(QString::fromStdString(Numeros::FormataGeral(e->second)));
     edMin->setText(QString::fromStdString(Numeros::FormataGeral(e->first)));
+    // A number longer than its box shows its start: the sign and the leading digits.
+    edMax->setCursorPosition(0);
+    edMin->setCursorPosition(0);
 }
 
 // An axis cannot show a zero span: a flat curve gets one unit above and below.

@@ -138,7 +138,11 @@ void TPainelMalha::PintaMalha() {
                     p.setFont(Arial(6));
                     const int linhaElemento = P - T((y0 + y1) / 2) - 2;
                     if (ultimaLinhaElemento - linhaElemento >= alturaElemento) {
-                        TextoOpaco(p, g.xElemento, linhaElemento, QString::number(e), Qt::red, fundo);
+                        // A long number ends left of the column instead of running into it.
+                        const QString numero = QString::number(e);
+                        const int largura = p.fontMetrics().boundingRect(numero).width();
+                        const int x = std::max(0, std::min(g.xElemento, g.x1 - 2 - largura));
+                        TextoOpaco(p, x, linhaElemento, numero, Qt::red, fundo);
                         ultimaLinhaElemento = linhaElemento;
                     }
                     p.setFont(Arial(5));

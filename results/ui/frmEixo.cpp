@@ -85,6 +85,7 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     btnAplicar->setObjectName(QStringLiteral("btnAplicar"));
     escala.grade->addWidget(btnAplicar, 3, 0, 1, 2);
     btnAplicar->setEnabled(false);
+    ControlesGrafico::GuardaLugar(btnAplicar);
     btnAplicar->setVisible(false);
 
     auto* controles = new QVBoxLayout;

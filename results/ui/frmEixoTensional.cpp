@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/Numeros.h"
+#include "core/ui/CamposNumericos.h"
 #include "results/ui/PainelGrafico.h"
 
 using CurvasTensao::TipoResistencia;
@@ -17,8 +18,7 @@ TfrmEixoTensional::TfrmEixoTensional(Contexto& ctx, QWidget* parent)
 }
 
 void TfrmEixoTensional::Abre() {
-    show();
-    raise();
+    CamposNumericos::ApresentaJanela(this);
     DesenhaMalha();
 }
 

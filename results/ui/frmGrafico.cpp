@@ -14,6 +14,7 @@
 #include <climits>
 
 #include "core/Numeros.h"
+#include "core/ui/CaixaInteira.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/CurvasTemperatura.h"
@@ -55,7 +56,7 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     painelMalha = new TPainelMalha(ctx_, VarianteMalha::Grafico, this);
 
     auto* lblNo = new QLabel(QStringLiteral("Escolha do Nó"), this);
-    spseNo = new QSpinBox(this);
+    spseNo = new CaixaInteira(this);
     spseNo->setObjectName(QStringLiteral("spseNo"));
     spseNo->setRange(1, INT_MAX);
     spseNo->setValue(1);
@@ -88,6 +89,7 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     escala.grade->addWidget(btnAplicarHoriz, 4, 0, 1, 2);
     btnAplicar->setEnabled(false);
     btnAplicarHoriz->setEnabled(false);
+    ControlesGrafico::GuardaLugar(btnAplicar);
     btnAplicar->setVisible(false);
 
     auto* controles = new QVBoxLayout;

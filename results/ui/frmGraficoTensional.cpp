@@ -3,6 +3,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "core/ui/CamposNumericos.h"
 #include "results/ui/PainelGrafico.h"
 
 using CurvasTensao::TipoResistencia;
@@ -20,8 +21,7 @@ void TfrmGraficoTensional::DefineNoMaximo(int no) { spseNo->setMaximum(std::max(
 
 void TfrmGraficoTensional::Abre() {
     DefineNoMaximo(ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1);
-    show();
-    raise();
+    CamposNumericos::ApresentaJanela(this);
     DesenhaMalha();
 }
 

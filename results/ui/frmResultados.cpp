@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/Programa.h"
@@ -125,9 +126,7 @@ void TfrmResultados::NovaAnalise() {
 
 void TfrmResultados::AnaliseTensional() {
     if (auto* janela = ctx_.janelas.frmTensional) {
-        janela->show();
-        janela->raise();
-        janela->activateWindow();
+        CamposNumericos::ApresentaJanela(janela);
     }
     close();
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/Numeros.h"
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "results/ui/PainelGrafico.h"
 
@@ -113,9 +114,7 @@ void TfrmResumoTermico::Abre() {
                                      "Execute a análise térmica antes."));
         return;
     }
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
     Calcula();
 }
 

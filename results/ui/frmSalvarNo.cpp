@@ -5,6 +5,7 @@
 
 #include "core/Erros.h"
 #include "core/Numeros.h"
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "results/ui/EscolhaNo.h"
 #include "results/ui/SalvaTabela.h"
@@ -61,9 +62,7 @@ TfrmSalvarNo::TfrmSalvarNo(Contexto& ctx, QWidget* parent) : QWidget(parent), ct
 void TfrmSalvarNo::Abre(TModoNo modo) {
     modo_ = modo;
     ctx_.dados.ModoNo = modo;
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
     mmFile->clear();
     GroupBox1->setTitle(modo == TModoNo::Temperatura
                             ? QStringLiteral("Quais são os nós selecionados para a temperatura?")

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/Numeros.h"
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "results/ui/EscolhaNo.h"
 
@@ -57,9 +58,7 @@ void TfrmTemperaturaNo::Abre(TModoNo modo) {
     mmFile->clear();
     GroupBox1->setTitle(modo == TModoNo::Temperatura ? QStringLiteral("Temper.[Celcius]")
                                                       : QStringLiteral("Tensão [MPa]"));
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
     EscolhaNo::Preenche(cbbVisualizaNo, ctx_.dados);
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/Erros.h"
 #include "core/Numeros.h"
+#include "core/ui/CamposNumericos.h"
 #include "results/ui/PainelGrafico.h"
 
 TJanelaCurvaBureau::TJanelaCurvaBureau(Contexto&, const Textos& textos, Funcao funcao, QWidget* parent)
@@ -32,6 +33,5 @@ void TJanelaCurvaBureau::AdicionaCurva(double a, double b) {
     cGrafico->AdicionaSerie(QStringLiteral("a = ") + QString::fromStdString(Numeros::FormataGeral(a)) +
                                 QStringLiteral("; b = ") + QString::fromStdString(Numeros::FormataGeral(b)),
                             pontos);
-    show();
-    raise();
+    CamposNumericos::ApresentaJanela(this);
 }

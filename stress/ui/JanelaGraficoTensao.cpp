@@ -13,7 +13,9 @@
 #include <climits>
 
 #include "core/Erros.h"
+#include "core/ui/CaixaInteira.h"
 #include "core/ui/ExecutaAcao.h"
+#include "results/ui/ControlesGrafico.h"
 #include "results/ui/PainelGrafico.h"
 #include "stress/ui/Formulario.h"
 
@@ -43,7 +45,7 @@ TJanelaGraficoTensao::TJanelaGraficoTensao(Contexto& ctx, VarianteMalha variante
     painelMalha = new TPainelMalha(ctx_, variante, this);
 
     auto* lblNo = Rotulo(this, "lblNo", textos.rotuloEscolha);
-    spseNo = new QSpinBox(this);
+    spseNo = new CaixaInteira(this);
     spseNo->setObjectName(QStringLiteral("spseNo"));
     spseNo->setRange(1, INT_MAX);
     spseNo->setValue(1);
@@ -58,8 +60,12 @@ TJanelaGraficoTensao::TJanelaGraficoTensao(Contexto& ctx, VarianteMalha variante
     gbxTensoes = Grupo(this, "gbxTensoes", QStringLiteral("Tensões Atingidas"), dicaExtremos);
     edTMax = Campo(this, "edTMax", QStringLiteral("0"), dicaExtremos);
     edTMin = Campo(this, "edTMin", QStringLiteral("0"), dicaExtremos);
-    edTMax->setReadOnly(true);
-    edTMin->setReadOnly(true);
+    // Wide enough for a negative stress of 15 significant digits.
+    const int largura = edTMin->fontMetrics().horizontalAdvance(QStringLiteral("-0,000000000000000")) + 16;
+    for (QLineEdit* ed : {edTMax, edTMin}) {
+        ed->setReadOnly(true);
+        ed->setMinimumWidth(largura);
+    }
     auto* gradeT = new QGridLayout(gbxTensoes);
     gradeT->addWidget(Rotulo(this, nullptr, QStringLiteral("Máx.")), 0, 0);
     gradeT->addWidget(edTMax, 0, 1);
@@ -86,6 +92,7 @@ TJanelaGraficoTensao::TJanelaGraficoTensao(Contexto& ctx, VarianteMalha variante
     gradeE->addWidget(edEMin, 2, 1);
     gradeE->addWidget(btnAplicar, 3, 0, 1, 2);
     for (QWidget* w : std::initializer_list<QWidget*>{lblEMax, lblEMin, edEMax, edEMin}) w->setEnabled(false);
+    ControlesGrafico::GuardaLugar(btnAplicar);
     btnAplicar->setVisible(false);
 
     auto* controles = new QVBoxLayout;

@@ -5,9 +5,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ImagemJpeg.h"
 #include "core/ui/ExecutaAcao.h"
-#include "core/ui/CamposNumericos.h"
 #include "stress/ui/Formulario.h"
 
 using namespace Formulario;
@@ -53,8 +53,7 @@ TfrmACI::TfrmACI(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
 
 void TfrmACI::Abre(const QString& altura) {
     edH->setText(altura);
-    show();
-    raise();
+    CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmACI::Ok() {

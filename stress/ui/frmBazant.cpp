@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/ui/ExecutaAcao.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -88,7 +88,7 @@ TfrmBazant::TfrmBazant(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();
-        ctx_.janelas.frmEscolhaFluencia->show();
+        CamposNumericos::ApresentaJanela(ctx_.janelas.frmEscolhaFluencia);
     });
 }
 
@@ -109,6 +109,8 @@ void TfrmBazant::Ok() {
 
 void TfrmBazant::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.FatorCimento == 0.0) return;
     edMassaEspec->setText(CamposNumericos::Geral(d.MassaEspecifica));
     edfc->setText(CamposNumericos::Geral(d.Fcm));
     (d.EOtimizado ? rbEOtimizado : RadioButton1)->setChecked(true);

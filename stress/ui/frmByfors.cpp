@@ -130,6 +130,8 @@ void TfrmByfors::Ok() {
 
 void TfrmByfors::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.ByforsA1 == 0.0 && d.ByforsA2 == 0.0 && d.ByforsA3 == 0.0 && d.ByforsA4 == 0.0) return;
     (d.ModuloConstante ? rbConstante : rbVariavel)->setChecked(true);
     edA1->setText(CamposNumericos::Geral(d.ByforsA1 * 100000.0));
     edA2->setText(CamposNumericos::Geral(d.ByforsA2 * 100.0));

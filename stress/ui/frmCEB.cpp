@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/ui/ExecutaAcao.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -46,15 +46,14 @@ TfrmCEB::TfrmCEB(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();
-        ctx_.janelas.frmEscolhaFluencia->show();
+        CamposNumericos::ApresentaJanela(ctx_.janelas.frmEscolhaFluencia);
     });
 }
 
 void TfrmCEB::Abre(bool moduloConstante, const QString& fcm) {
     if (!fcm.isEmpty()) edfcm->setText(fcm);
     gbxE28->setVisible(moduloConstante);
-    show();
-    raise();
+    CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmCEB::Ok() {
@@ -69,6 +68,8 @@ void TfrmCEB::Ok() {
 
 void TfrmCEB::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.AreaCEB == 0.0 && d.PerimetroCEB == 0.0 && d.UmidadeRel == 0.0) return;
     edfcm->setText(CamposNumericos::Geral(d.Fcm));
     edE28->setText(CamposNumericos::Geral(d.ModuloRef / 1000.0));
     edAc->setText(CamposNumericos::Geral(d.AreaCEB / 1.0e6));

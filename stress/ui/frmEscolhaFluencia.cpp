@@ -1,10 +1,11 @@
 #include "stress/ui/frmEscolhaFluencia.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "input/ui/frmMembro.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmBazant.h"
 #include "stress/ui/frmByfors.h"
@@ -48,23 +49,23 @@ void TfrmEscolhaFluencia::btnOKClick() {
     Janelas& j = ctx_.janelas;
     switch (modelo) {
         case TModeloFluencia::Bureau:
-            j.frmFluencia->show();
-            j.frmFluencia->raise();
+            CamposNumericos::ApresentaJanela(j.frmFluencia);
             break;
         case TModeloFluencia::ACI209:
         case TModeloFluencia::CEB1990:
-            j.frmByfors->show();
-            j.frmByfors->raise();
+            CamposNumericos::ApresentaJanela(j.frmByfors);
             break;
         case TModeloFluencia::Bazant:
-            // The density typed for the layers is the best first guess for the concrete.
-            j.frmBazant->edMassaEspec->setText(j.frmMembro->edRo->text());
-            j.frmBazant->show();
-            j.frmBazant->raise();
+            // The density of the member's concrete is the best first guess: that of the top
+            // layer, as the layer dialog leaves it after a pass (never a soil layer below).
+            if (const int topo = std::min(ctx_.dados.NCamadas, MaxCamadas); topo >= 1) {
+                j.frmBazant->edMassaEspec->setText(
+                    CamposNumericos::Geral(ctx_.dados.Camadas[static_cast<std::size_t>(topo)].Ro));
+            }
+            CamposNumericos::ApresentaJanela(j.frmBazant);
             break;
         case TModeloFluencia::NBR6118:
-            j.frmNBR6118->show();
-            j.frmNBR6118->raise();
+            CamposNumericos::ApresentaJanela(j.frmNBR6118);
             break;
         case TModeloFluencia::Nenhum:
             break;

@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/ui/ExecutaAcao.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmE.h"
@@ -77,7 +77,7 @@ TfrmFluencia::TfrmFluencia(Contexto& ctx, QWidget* parent) : QWidget(parent), ct
     connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();
-        ctx_.janelas.frmEscolhaFluencia->show();
+        CamposNumericos::ApresentaJanela(ctx_.janelas.frmEscolhaFluencia);
     });
 }
 
@@ -103,6 +103,8 @@ void TfrmFluencia::Ok() {
 
 void TfrmFluencia::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.EBureauA == 0.0 && d.EBureauB == 0.0 && d.FBureauA == 0.0 && d.FBureauB == 0.0) return;
     edEa->setText(CamposNumericos::Geral(d.EBureauA));
     edEb->setText(CamposNumericos::Geral(d.EBureauB));
     edFa->setText(CamposNumericos::Geral(d.FBureauA));

@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/ui/ExecutaAcao.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -66,14 +66,13 @@ TfrmFluenciaACI::TfrmFluenciaACI(Contexto& ctx, QWidget* parent) : QWidget(paren
     connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();
-        ctx_.janelas.frmEscolhaFluencia->show();
+        CamposNumericos::ApresentaJanela(ctx_.janelas.frmEscolhaFluencia);
     });
 }
 
 void TfrmFluenciaACI::Abre(bool moduloConstante) {
     gbxModuloRef->setVisible(moduloConstante);
-    show();
-    raise();
+    CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmFluenciaACI::Ok() {
@@ -93,6 +92,10 @@ void TfrmFluenciaACI::Ok() {
 
 void TfrmFluenciaACI::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.SlumpACI == 0.0 && d.FinosACI == 0.0 && d.TeorArACI == 0.0 && d.EspessuraMediaACI == 0.0 &&
+        d.VolSupACI == 0.0)
+        return;
     (d.CuraACI == TCuraACI::Umida ? rbUmida : d.CuraACI == TCuraACI::Vapor ? rbVapor : rbSemCura)->setChecked(true);
     edUmidade->setText(CamposNumericos::Geral(d.UmidadeRel));
     edSlump->setText(CamposNumericos::Geral(d.SlumpACI));

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/Numeros.h"
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/ui/PainelGrafico.h"
@@ -142,15 +143,11 @@ void TfrmIndiceFissuracao::Abre() {
         ctx_.msg.informacao(QStringLiteral("Entre primeiro com as tensões resistentes e confirme com \"Ok\"; "
                                            "depois abra o índice de fissuração de novo."));
         if (QWidget* resistencias = ctx_.janelas.frmTracaoFlexao) {
-            resistencias->show();
-            resistencias->raise();
-            resistencias->activateWindow();
+            CamposNumericos::ApresentaJanela(resistencias);
         }
         return;
     }
-    show();
-    raise();
-    activateWindow();
+    CamposNumericos::ApresentaJanela(this);
     Calcula();
 }
 

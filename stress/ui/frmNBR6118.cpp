@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/ui/ExecutaAcao.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -114,7 +114,7 @@ TfrmNBR6118::TfrmNBR6118(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();
-        ctx_.janelas.frmEscolhaFluencia->show();
+        CamposNumericos::ApresentaJanela(ctx_.janelas.frmEscolhaFluencia);
     });
 }
 
@@ -151,6 +151,8 @@ void TfrmNBR6118::Ok() {
 
 void TfrmNBR6118::MostraEstado() {
     const TDadosModelo& d = ctx_.dados;
+    // Never confirmed in the project (its data are the start-up zeros): the defaults stay.
+    if (d.FckNBR == 0.0 && d.AreaNBR == 0.0 && d.PerimetroNBR == 0.0) return;
     (d.CimentoNBR == TCimentoNBR::Lento ? rbLento : d.CimentoNBR == TCimentoNBR::Rapido ? rbRapido : rbNormal)
         ->setChecked(true);
     edFck->setText(CamposNumericos::Geral(d.FckNBR));

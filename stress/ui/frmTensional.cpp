@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Gauge.h"
 #include "core/ui/Janelas.h"
@@ -105,24 +106,20 @@ TfrmTensional::TfrmTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), 
 
     Janelas& j = ctx_.janelas;
     connect(btnFluencia, &QPushButton::clicked, this, [&j] {
-        j.frmEscolhaFluencia->show();
-        j.frmEscolhaFluencia->raise();
+        CamposNumericos::ApresentaJanela(j.frmEscolhaFluencia);
     });
     connect(btnCoefRestr, &QPushButton::clicked, this, [&j] {
-        j.frmCoefRestr->show();
-        j.frmCoefRestr->raise();
+        CamposNumericos::ApresentaJanela(j.frmCoefRestr);
     });
     connect(btnTracaoFlexao, &QPushButton::clicked, this, [&j] {
-        j.frmTracaoFlexao->show();
-        j.frmTracaoFlexao->raise();
+        CamposNumericos::ApresentaJanela(j.frmTracaoFlexao);
     });
     connect(btnRun, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { btnRunClick(); }); });
     connect(btnGrafico, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { btnGraficoClick(); }); });
     connect(btnGraficoEixo, &QPushButton::clicked, this,
             [this] { ExecutaAcao(ctx_.msg, [this] { btnGraficoEixoClick(); }); });
     connect(btnResult, &QPushButton::clicked, this, [&j] {
-        j.frmResultadoTensoes->show();
-        j.frmResultadoTensoes->raise();
+        CamposNumericos::ApresentaJanela(j.frmResultadoTensoes);
     });
     connect(btnSaida, &QPushButton::clicked, this, [this] { btnSaidaClick(); });
 }

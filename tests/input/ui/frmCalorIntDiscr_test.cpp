@@ -124,7 +124,47 @@ TEST_F(CalorIntDiscr, ImportaArquivoComPontoDecimal) {
     Clica(f(), "btnArq");
     EXPECT_EQ(Grade()->rowCount(), 4);
     EXPECT_EQ(Celula(2, 1), "40");
-    EXPECT_TRUE(msg.erros.isEmpty());
+    ASSERT_EQ(msg.erros.size(), 2);
+    EXPECT_TRUE(msg.erros[0].startsWith("Linha 2 do arquivo não pôde ser lida: 'x y'.")) << msg.erros[0].toStdString();
+    EXPECT_EQ(msg.erros[1], "O arquivo '" + pasta.filePath("nao-existe.txt") + "' não pôde ser aberto. Nada foi importado.");
 }
+
+// A file the import cannot read says which line and what a line must hold; the
+// grid keeps its points.
+struct CasoRecusado {
+    const char* nome;
+    const char* conteudo;
+    const char* inicio;
+};
+class ImportacaoRecusada : public CalorIntDiscr, public ::testing::WithParamInterface<CasoRecusado> {};
+
+TEST_P(ImportacaoRecusada, DizALinhaEOQueElaDeveTer) {
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath("curva.txt");
+    {
+        QFile arquivo(caminho);
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write(GetParam().conteudo);
+    }
+    const int linhasAntes = Grade()->rowCount();
+    arquivos.caminhos.push_back(caminho);
+    Clica(f(), "btnArq");
+    EXPECT_EQ(Grade()->rowCount(), linhasAntes);
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_EQ(msg.erros[0], QString::fromUtf8(GetParam().inicio) +
+                                " Cada linha deve ter o tempo em horas e a temperatura adiabática em °C, separados "
+                                "por espaço, com ponto decimal; o que vier depois da temperatura deve estar "
+                                "separado dela por espaço. Nada foi importado.");
+}
+INSTANTIATE_TEST_SUITE_P(
+    Arquivos, ImportacaoRecusada,
+    ::testing::Values(
+        CasoRecusado{"VirgulaDecimal", "0 20\n24 40,5\n", "Linha 2 do arquivo não pôde ser lida: '24 40,5'."},
+        CasoRecusado{"Cabecalho", "Tempo;Temp\n0 20\n", "Linha 1 do arquivo não pôde ser lida: 'Tempo;Temp'."},
+        CasoRecusado{"SeparadorAposOSegundo", "0;20\n", "Linha 1 do arquivo não pôde ser lida: '0;20'."},
+        CasoRecusado{"PontoEVirgulaNoFim", "0 20;\n", "Linha 1 do arquivo não pôde ser lida: '0 20;'."},
+        CasoRecusado{"LinhasEmBrancoContam", "0 20\r\n\r\n24\t40x\r\n",
+                     "Linha 3 do arquivo não pôde ser lida: '24\t40x'."}),
+    [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

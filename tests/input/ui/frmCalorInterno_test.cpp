@@ -127,4 +127,17 @@ TEST_F(CalorInterno, MostraEstadoDaCamada1) {
     EXPECT_FALSE(Filho<QGroupBox>(f(), "gbxVariavel")->isEnabled());
 }
 
+// A member whose layers were given a constant rate (or a calorimeter table) never
+// had a curve: the curve's fields keep their defaults instead of zeros.
+TEST_F(CalorInterno, MostraEstadoSemCurvaDeixaOsPadroes) {
+    for (const char* campo : {"edC", "edE", "edn", "edb"}) Digita(f(), campo, "1");
+    d.CalorCamadas[1].Constante = true;
+    d.CalorCamadas[1].F = 1500;
+    f()->MostraEstado();
+    AbrePelaEscolha();
+    const QStringList vistos{Texto(f(), "edC"), Texto(f(), "edE"), Texto(f(), "edTr"), Texto(f(), "edn"),
+                             Texto(f(), "edb"), Texto(f(), "edCalorInt")};
+    EXPECT_EQ(vistos, (QStringList{"300", "80", "0", "0,45", "7", "1500"}));
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "DialogosCamadasTeste.h"
 #include "input/ui/frmCondCont.h"
+#include "input/ui/frmCura.h"
 #include "input/ui/frmEntradaDados.h"
 
 namespace {
@@ -60,6 +61,24 @@ TEST_F(CoefConv, VentoDesabilitadoECaixaConstanteFixa) {
     EXPECT_TRUE(constante->isChecked());
     EXPECT_FALSE(constante->isEnabled());
 }
+
+// The box tells which coefficients the analysis will use: only the curing dialog
+// changes that, even when it is then cancelled.
+class ConstanteDaAnalise : public CoefConv, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ConstanteDaAnalise, CaixaMostraOEstado) {
+    const bool desmarcaNaCura = GetParam();
+    Responde({true});
+    Clica(j.frmEntradaDados, "btnCondCont");
+    if (desmarcaNaCura) Marca(Filho<QAbstractButton>(j.frmCura, "cbxConstante"));
+    Clica(j.frmCura, "btnCancelar");
+    AbreSemCura();
+    auto* constante = Filho<QAbstractButton>(f(), "cbxConstante");
+    EXPECT_EQ(constante->isChecked(), d.CoefConvConstante);
+    EXPECT_EQ(constante->isChecked(), !desmarcaNaCura);
+    EXPECT_FALSE(constante->isEnabled());
+}
+INSTANTIATE_TEST_SUITE_P(Cura, ConstanteDaAnalise, ::testing::Bool());
 
 TEST_F(CoefConv, CampoInvalidoParaNoCampoEGuardaOsAnteriores) {
     f()->Abre();

@@ -5,6 +5,7 @@
 
 #include "DialogosCamadasTeste.h"
 #include "input/ui/frmCondCont.h"
+#include "input/ui/frmEntradaDados.h"
 
 namespace {
 
@@ -112,6 +113,34 @@ TEST_F(Cura, GrupoAmbienteSoNaPrimeiraCamada) {
     Clica(f(), "btnCancelar");
     EXPECT_TRUE(ambiente->isEnabled());
 }
+
+// A new pass from the main window starts at layer 1, where the ambient values may
+// change, however the pass before it ended.
+class NovaPassagem : public Cura, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(NovaPassagem, GrupoAmbienteHabilitadoNaCamada1) {
+    d.NCamadas = 2;
+    Responde({true});
+    Clica(j.frmEntradaDados, "btnCondCont");
+    auto* ambiente = Filho<QGroupBox>(f(), "gbxAmbiente");
+    Clica(f(), "btnOk");
+    QTest::mouseClick(ambiente, Qt::LeftButton, {}, QPoint(2, ambiente->height() - 2));
+    ASSERT_FALSE(ambiente->isEnabled());
+    Responde({GetParam()});
+    Clica(f(), "btnOk");
+    ASSERT_FALSE(f()->isVisible());
+    j.frmCondCont->hide();
+    Responde({true});
+    Clica(j.frmEntradaDados, "btnCondCont");
+    EXPECT_EQ(Texto(f(), "lbCamada"), "1");
+    EXPECT_TRUE(ambiente->isEnabled());
+    Digita(f(), "edBetaS", "20");
+    Responde({true});
+    Clica(f(), "btnOk");
+    Clica(f(), "btnOk");
+    EXPECT_EQ(d.Superficie[1].BetaS, 72000.0);
+}
+INSTANTIATE_TEST_SUITE_P(FimDaPassagem, NovaPassagem, ::testing::Bool());
 
 TEST_F(Cura, CampoInvalidoNaoAvancaACamada) {
     d.NCamadas = 2;

@@ -192,6 +192,19 @@ TEST_F(EntradaDados, CondicoesContornoPerguntaPelaCura) {
     EXPECT_TRUE(j.frmCoefConv->isVisible());
 }
 
+// The borderless information window opens over the main window, wherever that is.
+class InformacoesSobreAPrincipal : public EntradaDados, public ::testing::WithParamInterface<QPoint> {};
+
+TEST_P(InformacoesSobreAPrincipal, CentradaNaJanelaPrincipal) {
+    f()->show();
+    f()->move(GetParam());
+    f()->Programa1->trigger();
+    ASSERT_TRUE(j.frmInformacoes->isVisible());
+    const QPoint diferenca = j.frmInformacoes->frameGeometry().center() - f()->frameGeometry().center();
+    EXPECT_LE(diferenca.manhattanLength(), 2) << diferenca.x() << ", " << diferenca.y();
+}
+INSTANTIATE_TEST_SUITE_P(Posicoes, InformacoesSobreAPrincipal, ::testing::Values(QPoint(0, 0), QPoint(700, 350)));
+
 TEST_F(EntradaDados, InformacoesAbreSempreAMesmaJanelaEFecharSoEsconde) {
     f()->show();
     f()->Programa1->trigger();
@@ -236,6 +249,53 @@ TEST_F(ProjetoNaJanela, SalvarEAbrirDevolvemOMesmoProblema) {
     EXPECT_EQ(f()->spNelem->value(), 4);
     EXPECT_TRUE(f()->btnRUN->isEnabled());
 }
+
+// A project holds of the exchange records only what a dialog wrote: what it does
+// not hold leaves the curing dialog's defaults, even after the fields were typed
+// over and after "Nova Análise".
+struct CasoCuraDoProjeto {
+    const char* nome;
+    TTrocaCalor registro1;
+    const char *betaS, *betaI, *betaSC, *dias, *ini, *fim, *dia, *noite;
+};
+class CuraDoProjeto : public ProjetoNaJanela, public ::testing::WithParamInterface<CasoCuraDoProjeto> {};
+
+TEST_P(CuraDoProjeto, NovaAnaliseAbreACuraSemZeros) {
+    const CasoCuraDoProjeto& c = GetParam();
+    Membro(2, 30);
+    d.NElemCamada = 2;
+    d.Superficie[1] = c.registro1;
+    Projeto::Grava(Caminho("cura.n1d.json").toStdString(), d);
+    j.frmCura->Abre();
+    for (const char* campo : {"edBetaI", "edDiasCura", "edIniCura", "edFimCura", "edDia", "edNoite"})
+        Digita(j.frmCura, campo, "5");
+    Clica(j.frmCura, "btnCancelar");
+
+    arquivos.caminhos.push_back(Caminho("cura.n1d.json"));
+    f()->AbrirProjeto->trigger();
+    f()->ReinicializarNorvik1DCE1->trigger();
+    Responde({true});
+    Clica(f(), "btnCondCont");
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    ASSERT_TRUE(j.frmCura->isVisible());
+    const QStringList vistos{Texto(j.frmCura, "edBetaS"),    Texto(j.frmCura, "edBetaI"),
+                             Texto(j.frmCura, "edBetaSC"),   Texto(j.frmCura, "edDiasCura"),
+                             Texto(j.frmCura, "edIniCura"),  Texto(j.frmCura, "edFimCura"),
+                             Texto(j.frmCura, "edDia"),      Texto(j.frmCura, "edNoite")};
+    const QStringList esperados{c.betaS, c.betaI, c.betaSC, c.dias, c.ini, c.fim, c.dia, c.noite};
+    EXPECT_EQ(vistos, esperados);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Registros, CuraDoProjeto,
+    ::testing::Values(
+        CasoCuraDoProjeto{"SemSuperficie", TTrocaCalor{}, "15", "0", "100", "1", "8", "17", "6", "18"},
+        // Made with the convection dialog: day and night only.
+        CasoCuraDoProjeto{"SoConveccao", TTrocaCalor{77760, 92160, 7, 19, 0, 0, 0, 0, 0, 0}, "15", "0", "100",
+                          "1", "8", "17", "7", "19"},
+        CasoCuraDoProjeto{"ComCura", TTrocaCalor{77760, 92160, 6, 18, 36000, 3600, 2, 9, 16, 180000}, "10", "1",
+                          "50", "2", "9", "16", "6", "18"}),
+    [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(ProjetoNaJanela, ArquivoRecusadoMostraAMensagemENaoMudaNada) {
     Membro(2, 30);

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "AmbienteResultados.h"
 #include "core/ui/Janelas.h"
 #include "results/ui/PainelMalha.h"
@@ -56,5 +58,32 @@ TEST_F(PainelMalhaTeste, SemMembroSoFundoELegenda) {
     const QImage& img = painel.pbMalha->Imagem();
     EXPECT_EQ(QColor(img.pixel(54, img.height() / 2)), painel.palette().color(QPalette::Button));
 }
+
+// Three-digit element numbers end left of the column: its inside holds only the
+// layer colour and the element outlines.
+class NumerosLongos : public PainelMalhaTeste,
+                      public ::testing::WithParamInterface<std::pair<VarianteMalha, std::pair<int, int>>> {};
+
+TEST_P(NumerosLongos, NaoEntramNaColuna) {
+    Membro(1, 150, 2);
+    TPainelMalha painel(app->contexto(), GetParam().first);
+    painel.resize(250, 900);
+    painel.show();
+    painel.DesenhaMalha();
+    const QImage& img = painel.pbMalha->Imagem();
+    const auto [x1, x2] = GetParam().second;
+    int invadidos = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        if (QColor(img.pixel(x2, y)) != QColor(Qt::black)) continue;  // above or below the column
+        for (int x = x1 + 1; x < x2; ++x) {
+            const QColor c(img.pixel(x, y));
+            if (c.red() > 60 || c.green() > 60) ++invadidos;  // neither blue nor an outline
+        }
+    }
+    EXPECT_EQ(invadidos, 0);
+}
+INSTANTIATE_TEST_SUITE_P(Variantes, NumerosLongos,
+                         ::testing::Values(std::pair{VarianteMalha::Grafico, std::pair{25, 33}},
+                                           std::pair{VarianteMalha::Resultados, std::pair{50, 58}}));
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The stress-time chart: node curves read back from the stress table and the
 // strength curves of the node's layer.
+#include <QApplication>
 #include <QLineSeries>
 #include <QCheckBox>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <utility>
 
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
@@ -59,6 +61,34 @@ TEST_F(GraficoTensional, NoForaDaFaixaVaiAoUltimoEZeroEhPlotado) {
     EXPECT_EQ(pontos[5], QPointF(36, 0.0));
     EXPECT_EQ(g->edTMax->text(), QStringLiteral("0"));
     EXPECT_EQ(g->edTMin->text(), QStringLiteral("-0,648"));
+}
+
+// Typed key by key, as a user does: the box refuses no whole number.
+class NoDigitadoTensao : public GraficoTensional,
+                         public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(NoDigitadoTensao, ForaDoMembroVaiAoNoMaisProximo) {
+    g->spseNo->setValue(5);
+    g->spseNo->selectAll();
+    QTest::keyClicks(g->spseNo, QString::fromLatin1(GetParam().first));
+    QTest::mouseClick(g->btnVisualizar, Qt::LeftButton);
+    ASSERT_EQ(g->cGrafico->NumeroSeries(), 1);
+    EXPECT_EQ(Ultima()->name(), QString::fromUtf8(GetParam().second));
+}
+INSTANTIATE_TEST_SUITE_P(Teclas, NoDigitadoTensao,
+                         ::testing::Values(std::pair{"0", "Nó:1"}, std::pair{"999", "Nó:9"},
+                                           std::pair{"12", "Nó:9"}));
+
+// A lowest value of 15 significant digits shows its minus sign and all its digits.
+TEST_F(GraficoTensional, MinimoLongoMostraOSinal) {
+    g->resize(1000, 640);
+    g->show();
+    g->cGrafico->AdicionaSerie(QStringLiteral("Nó:1"), {QPointF(1, -0.123456789012345), QPointF(2, 1.5)});
+    g->cGrafico->MostraExtremos(g->edTMax, g->edTMin);
+    QApplication::processEvents();
+    ASSERT_EQ(g->edTMin->text(), QStringLiteral("-0,123456789012345"));
+    EXPECT_EQ(g->edTMin->cursorPosition(), 0);
+    EXPECT_GE(g->edTMin->width(), g->edTMin->fontMetrics().horizontalAdvance(g->edTMin->text()) + 8);
 }
 
 // In a member of 4 elements per layer node 3 takes layer 1, node 4 layer 2.

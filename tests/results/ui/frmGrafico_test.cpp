@@ -1,11 +1,13 @@
 #include "results/ui/frmGrafico.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QValueAxis>
 #include <gtest/gtest.h>
 
@@ -111,6 +113,51 @@ TEST_P(NoForaDoIntervalo, VaiParaONoMaisProximo) {
 INSTANTIATE_TEST_SUITE_P(Grafico, NoForaDoIntervalo,
                          ::testing::Values(CasoNo{"0", "Nó:1"}, CasoNo{"-4", "Nó:1"}, CasoNo{"3", "Nó:3"},
                                            CasoNo{"99", "Nó:3"}));
+
+// Typed key by key, as a user does: the box takes any whole number, the plot brings
+// it into the member (the node shown before stays out of it).
+struct CasoTeclas {
+    const char* teclas;
+    const char* titulo;
+    const char* mostrado;
+};
+class NoDigitado : public GraficoTeste, public ::testing::WithParamInterface<CasoTeclas> {};
+
+TEST_P(NoDigitado, ForaDoMembroVaiAoNoMaisProximo) {
+    Visualiza("2");  // the chooser's limit is now the node count, 3
+    f.spseNo->selectAll();
+    QTest::keyClicks(f.spseNo, QString::fromUtf8(GetParam().teclas));
+    QTest::mouseClick(f.btnVisualizar, Qt::LeftButton);
+    ASSERT_EQ(f.cGraficoNos->NumeroSeries(), 2);
+    EXPECT_EQ(f.cGraficoNos->Series().back()->name(), QString::fromUtf8(GetParam().titulo));
+    EXPECT_EQ(f.spseNo->text(), QString::fromUtf8(GetParam().mostrado));
+}
+INSTANTIATE_TEST_SUITE_P(Grafico, NoDigitado,
+                         ::testing::Values(CasoTeclas{"0", "Nó:1", "1"}, CasoTeclas{"999", "Nó:3", "3"},
+                                           CasoTeclas{"30", "Nó:3", "3"}, CasoTeclas{"1", "Nó:1", "1"}));
+
+// Ticking and unticking "Automática" shows and hides the vertical-axis button
+// without moving any other control.
+TEST_F(GraficoTeste, AutomaticaNaoMoveOsOutrosControles) {
+    f.resize(900, 600);
+    f.show();
+    QApplication::processEvents();
+    const QList<QWidget*> outros{f.btnAplicarHoriz, f.edEMin, f.edEMax, f.edTMin, f.btnVisualizar, f.chkAutom};
+    auto posicoes = [&] {
+        QList<QRect> r;
+        for (QWidget* w : outros) r << QRect(w->mapTo(&f, QPoint(0, 0)), w->size());
+        return r;
+    };
+    const QList<QRect> antes = posicoes();
+    QTest::mouseClick(f.chkAutom, Qt::LeftButton, {}, QPoint(6, f.chkAutom->height() / 2));
+    QApplication::processEvents();
+    ASSERT_FALSE(f.chkAutom->isChecked());
+    ASSERT_TRUE(f.btnAplicar->isVisible());
+    EXPECT_EQ(posicoes(), antes);
+    QTest::mouseClick(f.chkAutom, Qt::LeftButton, {}, QPoint(6, f.chkAutom->height() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(posicoes(), antes);
+}
 
 TEST_F(GraficoTeste, ExtremosSobreTodasAsCurvasEDepoisDeApagar) {
     Visualiza("1");

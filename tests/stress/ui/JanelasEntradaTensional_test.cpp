@@ -13,6 +13,7 @@
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Janelas.h"
+#include "input/ui/frmEntradaDados.h"
 #include "input/ui/frmMembro.h"
 #include "stress/ui/frmACI.h"
 #include "results/ui/PainelGrafico.h"
@@ -177,8 +178,80 @@ TEST_F(JanelasEntradaTensional, ByforsCancelaNaoGravaNemVoltaAEscolha) {
     EXPECT_DOUBLE_EQ(d.ByforsA1, 0);
 }
 
+// A window left minimised comes back when its button opens it again, instead of
+// the button seeming to do nothing.
+struct CasoMinimizada {
+    const char* nome;
+    QWidget* (*janela)(Janelas&);
+    void (*abre)(Janelas&);
+};
+class JanelaMinimizada : public JanelasEntradaTensional, public ::testing::WithParamInterface<CasoMinimizada> {};
+
+TEST_P(JanelaMinimizada, VoltaAoAbrirDeNovo) {
+    const CasoMinimizada& c = GetParam();
+    QWidget* janela = c.janela(j);
+    c.abre(j);
+    ASSERT_TRUE(janela->isVisible());
+    janela->showMinimized();
+    ASSERT_TRUE(janela->isMinimized());
+    c.abre(j);
+    EXPECT_TRUE(janela->isVisible());
+    EXPECT_FALSE(janela->isMinimized());
+}
+INSTANTIATE_TEST_SUITE_P(
+    Aberturas, JanelaMinimizada,
+    ::testing::Values(
+        CasoMinimizada{"EscolhaDaFluencia", [](Janelas& j) -> QWidget* { return j.frmEscolhaFluencia; },
+                       [](Janelas& j) { QTest::mouseClick(j.frmTensional->btnFluencia, Qt::LeftButton); }},
+        CasoMinimizada{"Bureau", [](Janelas& j) -> QWidget* { return j.frmFluencia; },
+                       [](Janelas& j) {
+                           j.frmEscolhaFluencia->rbBureau->setChecked(true);
+                           QTest::mouseClick(j.frmEscolhaFluencia->findChild<QPushButton*>("btnOK"), Qt::LeftButton);
+                       }},
+        CasoMinimizada{"Restricao", [](Janelas& j) -> QWidget* { return j.frmCoefRestr; },
+                       [](Janelas& j) { QTest::mouseClick(j.frmTensional->btnCoefRestr, Qt::LeftButton); }},
+        CasoMinimizada{"Membro", [](Janelas& j) -> QWidget* { return j.frmMembro; },
+                       [](Janelas& j) {
+                           QTest::mouseClick(j.frmEntradaDados->findChild<QPushButton*>("btnMembro"), Qt::LeftButton);
+                       }}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// A project that chose a creep model but never confirmed its window holds the
+// start-up zeros for it: the window keeps its defaults instead of showing zeros.
+struct CasoModeloSemDados {
+    const char* nome;
+    TModeloFluencia modelo;
+    QLineEdit* (*campo)(Janelas&);
+    const char* padrao;
+};
+class ModeloSemDados : public JanelasEntradaTensional, public ::testing::WithParamInterface<CasoModeloSemDados> {};
+
+TEST_P(ModeloSemDados, JanelaFicaComOsPadroes) {
+    d.ModeloFluencia = GetParam().modelo;
+    j.frmTensional->MostraEstado();
+    EXPECT_EQ(GetParam().campo(j)->text(), QString::fromUtf8(GetParam().padrao));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Modelos, ModeloSemDados,
+    ::testing::Values(
+        CasoModeloSemDados{"Bureau", TModeloFluencia::Bureau, [](Janelas& j) { return j.frmFluencia->edEa; },
+                           "0,111137"},
+        CasoModeloSemDados{"Bazant", TModeloFluencia::Bazant, [](Janelas& j) { return j.frmBazant->edfc; }, "21"},
+        CasoModeloSemDados{"CEB", TModeloFluencia::CEB1990, [](Janelas& j) { return j.frmCEB->edAc; }, "5"},
+        CasoModeloSemDados{"Byfors", TModeloFluencia::CEB1990, [](Janelas& j) { return j.frmByfors->edA2; },
+                           "41,52"},
+        CasoModeloSemDados{"ACI", TModeloFluencia::ACI209, [](Janelas& j) { return j.frmFluenciaACI->edSlump; },
+                           "50"},
+        CasoModeloSemDados{"NBR", TModeloFluencia::NBR6118, [](Janelas& j) { return j.frmNBR6118->edFck; },
+                           "30"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
 TEST_F(JanelasEntradaTensional, BazantPrefixoZeroVirgulaEMassaDaCamada) {
-    j.frmMembro->edRo->setText(QStringLiteral("2410,5"));
+    // The layers of the problem (an opened project), not what the layer dialog's field still shows.
+    d.NCamadas = 2;
+    d.Camadas[1].Ro = 1900.0;
+    d.Camadas[2].Ro = 2410.5;
+    ASSERT_EQ(j.frmMembro->edRo->text(), QStringLiteral("2348"));
     Escolhe(j.frmEscolhaFluencia->rbBazant);
     ASSERT_TRUE(j.frmBazant->isVisible());
     EXPECT_EQ(j.frmBazant->edMassaEspec->text(), QStringLiteral("2410,5"));
