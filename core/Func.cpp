@@ -207,8 +207,15 @@ TCoeficientes TFunc::CoeficientesConveccao(const TDadosModelo& dados, const TVal
     return h;
 }
 
+TCoeficientes TFunc::CoeficientesDoPasso(const TDadosModelo& dados, TCoeficientes h) {
+    const double p = static_cast<double>(dados.PassoTempo);
+    return {h.HInf * p, h.HSup * p};
+}
+
 void TFunc::AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t, int L, int n) {
-    const TCoeficientes h = CoeficientesConveccao(dados, trabalho.SI, t, L);
+    // The stored coefficients are h·3600, the exchange of one hour; a step of
+    // PassoTempo hours exchanges PassoTempo times as much.
+    const TCoeficientes h = CoeficientesDoPasso(dados, CoeficientesConveccao(dados, trabalho.SI, t, L));
     trabalho.HInf = h.HInf;
     trabalho.HSup = h.HSup;
     const auto fim = static_cast<std::size_t>(n);

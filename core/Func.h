@@ -50,6 +50,7 @@ struct TCoeficientes {
 // The routines that build and solve the system of one time step. The equation of
 // a step, with θ = 2/3 and Δt = PassoTempo·3600 s:
 //   (C + θΔt·K + H)·T = (C − (1−θ)Δt·K)·Tprev + Δt·F + H·TAmb
+// where H holds the stored convection coefficients (h·3600) times PassoTempo.
 // Failures of the arithmetic raise ErroCalculo with what failed (the driver adds the hour).
 class TFunc {
 public:
@@ -95,7 +96,11 @@ public:
     // Bottom and top coefficients at time t with L placed layers (curing, day/night or constant).
     static TCoeficientes CoeficientesConveccao(const TDadosModelo& dados, const TValoresSI& si, double t, int L);
 
-    // Adds H at nodes 1 and n of the system and H·TAmb to the load.
+    // The coefficients of one step: the stored ones (h·3600, one hour of exchange)
+    // times PassoTempo.
+    static TCoeficientes CoeficientesDoPasso(const TDadosModelo& dados, TCoeficientes porHora);
+
+    // Adds H (the coefficients of the step) at nodes 1 and n of the system and H·TAmb to the load.
     static void AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t, int L, int n);
 
     // Overwrites the prescribed end temperatures after the solve (the top one only

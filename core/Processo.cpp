@@ -7,6 +7,7 @@
 
 #include "core/Erros.h"
 #include "core/Func.h"
+#include "core/Instantes.h"
 #include "core/Numeros.h"
 #include "core/PosProcesso.h"
 
@@ -20,12 +21,7 @@ constexpr const char* TextoResolvido = "                         Sistema Resolvi
 
 std::string Inteiro(long long v) { return Numeros::FormataInteiro(v); }
 
-// Steps a run computes: t0 + k·PassoTempo ≤ TempoTotal, k ≥ 1.
-double PassosCalculados(const TDadosModelo& d) {
-    const double t0 = d.Camadas[1].HoraConcretagem;
-    const double k = std::floor((d.TempoTotal - t0) / d.PassoTempo);
-    return std::max(k, 0.0);
-}
+double PassosCalculados(const TDadosModelo& d) { return Instantes::Passos(d); }
 
 // The layer placed after layer j (placed at hour sj) at the top of a computed
 // step: its hour is a step time, later than sj (layer 2 may take the first step,
@@ -84,8 +80,7 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
         throw ErroEntrada("O tempo total da análise não é um número finito.");
     }
     const double t0 = d.Camadas[1].HoraConcretagem;
-    const double linhas = std::max(std::nearbyint((d.TempoTotal - t0) / d.PassoTempo) + 1.0,
-                                   PassosCalculados(d) * d.PassoTempo + 1.0);
+    const double linhas = LinhasHistorico(d);
     if (linhas * static_cast<double>(nos + 1) > MaxCelulasHistorico) {
         throw ErroEntrada("A análise até a hora " + Numeros::FormataGeral(d.TempoTotal) + " com " + Inteiro(nos) +
                           " nós exigiria uma tabela de temperaturas com mais de " +
@@ -120,11 +115,31 @@ std::string TProcesso::MensagemMaxima(double tMaxima, int noTMax, double tempoTM
            Inteiro(noTMax) + ", transcorridos " + Numeros::FormataGeral(tempoTMax) + " horas.";
 }
 
+std::string TProcesso::MensagemFim(const ResultadoTransiente& r, const TDadosModelo& d) {
+    const std::string total = Numeros::FormataGeral(d.TempoTotal);
+    const std::string t0 = Inteiro(d.Camadas[1].HoraConcretagem);
+    switch (r.Motivo) {
+        case FimTransiente::Completo: return {};
+        case FimTransiente::CamadaAposOTotal:
+            return "A análise não calculou nenhum passo: a camada 1 é concretada na hora " + t0 +
+                   ", depois do tempo total de " + total +
+                   " h. Corrija a hora de concretagem da camada 1 ou o tempo total.";
+        case FimTransiente::SemDuracao:
+            return "A análise não calculou nenhum passo: a camada 1 é concretada na hora " + t0 +
+                   ", que é o próprio tempo total de " + total + " h. Aumente o tempo total.";
+        case FimTransiente::PassoPassaDoTotal: break;
+    }
+    return "A análise parou em " + Numeros::FormataGeral(r.TempoFinal) + " h, antes do tempo total de " + total +
+           " h: com passos de " + Inteiro(d.PassoTempo) + " h desde a concretagem da camada 1 (hora " + t0 +
+           "), o passo seguinte passaria do tempo total.";
+}
+
 int TProcesso::LinhasHistorico(const TDadosModelo& d) {
-    const double t0 = d.Camadas[1].HoraConcretagem;
-    const double porPasso = std::nearbyint((d.TempoTotal - t0) / d.PassoTempo) + 1.0;
-    const double ultimaLinha = PassosCalculados(d) * d.PassoTempo + 1.0;
-    const double linhas = std::max({porPasso, ultimaLinha, 1.0});
+    // One row per computed step. Hourly steps also keep the row of the rounded
+    // TempoTotal, which a run stopping short of a fractional end leaves empty.
+    double linhas = PassosCalculados(d) + 1.0;
+    if (d.PassoTempo == 1)
+        linhas = std::max(linhas, std::nearbyint(d.TempoTotal - d.Camadas[1].HoraConcretagem) + 1.0);
     return static_cast<int>(std::min(linhas, static_cast<double>(std::numeric_limits<int>::max())));
 }
 
@@ -145,7 +160,6 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
     const int nos = dados.NCamadas * ne + 1;
     const int P = dados.PassoTempo;
     const double t0 = dados.Camadas[1].HoraConcretagem;
-    const long long linha0 = Numeros::Round(t0);
 
     historico.Redimensiona(nos + 1, LinhasHistorico(dados));
     historico.Limpa();
@@ -174,10 +188,13 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
     const int limiteCamadas = std::min(dados.NCamadasMembro, dados.NCamadas);
     ResultadoTransiente resultado;
     resultado.TempoFinal = t0;
+    int passo = 0;  // row of the history the step writes
     do {
         // A step that would pass TempoTotal ends the run before it places anything,
         // so the state stays that of the last row written.
         if (dados.Tempo + P > dados.TempoTotal) {
+            if (passo == 0 && t0 > dados.TempoTotal) resultado.Motivo = FimTransiente::CamadaAposOTotal;
+            else if (passo == 0 && t0 == dados.TempoTotal) resultado.Motivo = FimTransiente::SemDuracao;
             TFunc::AvancaTempo(dados);
             semPassos();
             return resultado;
@@ -210,7 +227,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
         }
         TFunc::AplicaTemperaturasPrescritas(dados, dados.CamadaAtual);
 
-        EscreveLinha(historico, static_cast<int>(Numeros::Round(dados.Tempo) - linha0), dados.Tempo, dados, nos);
+        EscreveLinha(historico, ++passo, dados.Tempo, dados, nos);
         resultado.TempoFinal = dados.Tempo;
         progresso.PosicaoGauge(static_cast<int>(Numeros::Trunc((dados.Tempo - t0) / P)));
         progresso.Repinta();
@@ -219,6 +236,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
     TPosProcesso::PosProcessa(dados, historico, pintor);
     progresso.Status(TextoResolvido);
     resultado.Completo = true;
+    resultado.Motivo = FimTransiente::Completo;
     resultado.Mensagem = MensagemMaxima(dados.TMaxima, dados.NoTMax, dados.TempoTMax);
     dados.TermicoCompleto = true;
     return resultado;

@@ -19,9 +19,18 @@ public:
     virtual void MontaEResolve(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, Progresso& progresso) = 0;
 };
 
+// Why a thermal run ended.
+enum class FimTransiente {
+    Completo,            // the last step reached TempoTotal exactly
+    PassoPassaDoTotal,   // the next step would pass TempoTotal, which no step reaches
+    SemDuracao,          // layer 1 is placed at TempoTotal itself: nothing to compute
+    CamadaAposOTotal,    // layer 1 is placed after TempoTotal
+};
+
 // What a thermal run tells its caller.
 struct ResultadoTransiente {
     bool Completo = false;   // the last step reached TempoTotal exactly
+    FimTransiente Motivo = FimTransiente::PassoPassaDoTotal;
     double TempoFinal = 0.0; // Tempo of the last step written to the history
     std::string Mensagem;    // the maximum-temperature message; empty when not complete
 };
@@ -49,7 +58,11 @@ public:
     // "A Temperatura Máxima de  41,24 Celcius ,ocorreu no Nó 7, transcorridos 30 horas."
     static std::string MensagemMaxima(double tMaxima, int noTMax, double tempoTMax);
 
-    // Rows of the history table of a run (header included): one per step, and with
-    // PassoTempo above 1 enough for the row of the last step, Round(t) − Round(t0).
+    // Why a run that did not reach TempoTotal ended, in the words the main window
+    // and the batch tool show; empty for a complete run.
+    static std::string MensagemFim(const ResultadoTransiente& resultado, const TDadosModelo& dados);
+
+    // Rows of the history table of a run (header included): one per computed step
+    // (Instantes), with hourly steps up to the rounded TempoTotal.
     static int LinhasHistorico(const TDadosModelo& dados);
 };

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/Erros.h"
+#include "core/Instantes.h"
 #include "core/Numeros.h"
 #include "stress/AvaliadorFluencia.h"
 #include "stress/Funcao.h"
@@ -321,7 +322,10 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
         deslocamento[static_cast<std::size_t>(n)] = desl;
         auto& h = historia[static_cast<std::size_t>(n)];
         h.resize(static_cast<std::size_t>(Hl));
-        for (int k = 0; k < Hl; ++k) h[static_cast<std::size_t>(k)] = temperaturas.Valor(n, desl + k + 1);
+        // Age k + 1 hours of the layer: the row of that hour of the history.
+        const long long lancamento = d.Camadas[l].HoraConcretagem;
+        for (int k = 0; k < Hl; ++k)
+            h[static_cast<std::size_t>(k)] = temperaturas.Valor(n, Instantes::LinhaDaHora(d, lancamento + k + 1));
     }
     std::vector<double> restricao(static_cast<std::size_t>(nos) + 1, 1.0);
     for (int n = 1; n <= nos; ++n) restricao[static_cast<std::size_t>(n)] = CoefRestricaoNo(d, n);

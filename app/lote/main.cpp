@@ -134,9 +134,7 @@ int Executa(const Opcoes& o) {
     if (termico.Completo) {
         mensagens.push_back(termico.Mensagem);
     } else {
-        aviso = "a análise parou na hora " + Numeros::FormataGeral(termico.TempoFinal) +
-                ", antes do tempo total de " + Numeros::FormataGeral(dados->TempoTotal) +
-                " h: o passo seguinte passaria dele. Sem mensagem de temperatura máxima.";
+        aviso = TProcesso::MensagemFim(termico, *dados) + " Sem mensagem de temperatura máxima.";
     }
 
     TabelaTexto tensoes;

@@ -267,11 +267,8 @@ void TfrmEntradaDados::Executa() {
         }
         if (fecharAoTerminar_) return;  // nothing more is shown of a program that is closing
         if (!r.Completo) {
-            ctx_.msg.informacao(
-                QStringLiteral("A análise parou em %1 h, antes do tempo total de %2 h: o passo de tempo não "
-                               "alcança o tempo total a partir da primeira concretagem. Nada foi pós-processado.")
-                    .arg(QString::fromStdString(Numeros::FormataGeral(r.TempoFinal)),
-                         QString::fromStdString(Numeros::FormataGeral(d.TempoTotal))));
+            ctx_.msg.informacao(QString::fromStdString(TProcesso::MensagemFim(r, d)) +
+                                QStringLiteral(" Nada foi pós-processado."));
             return;
         }
         j.frmResultados->DesenhaMalha();

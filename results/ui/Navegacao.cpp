@@ -2,6 +2,7 @@
 
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/Instantes.h"
 #include "core/ui/Janelas.h"
 #include "results/ui/Form1.h"
 #include "results/ui/PainelMalha.h"
@@ -32,8 +33,8 @@ void AbreEixo(Contexto& ctx, bool defineLimites) {
     if (!janela) return;
     MostraJanela(janela);
     if (defineLimites)
-        janela->DefineLimitesHora(ctx.dados.Camadas[1].HoraConcretagem + 1,
-                                  static_cast<int>(Numeros::Trunc(ctx.dados.TempoTotal)));
+        janela->DefineLimitesHora(static_cast<int>(Instantes::PrimeiraHora(ctx.dados)),
+                                  static_cast<int>(Instantes::UltimaHora(ctx.dados)));
     TPainelMalha::DesenhaMalhaEm(janela);
 }
 

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "core/Numeros.h"
+#include "core/Processo.h"
 #include <QMenuBar>
 
 #include "core/ui/ExecutaAcao.h"
@@ -41,7 +42,8 @@ private:
 QString NomeComTxt(const QString& escolhido) { return escolhido + QStringLiteral(".txt"); }
 
 int MaximoBarra(const TDadosModelo& dados) {
-    return static_cast<int>(Numeros::Round(dados.TempoTotal - dados.Camadas[1].HoraConcretagem));
+    // One line of the export per row of the history below its header.
+    return TProcesso::LinhasHistorico(dados) - 1;
 }
 
 void SalvarTudo(Contexto& ctx, const TabelaTexto& tabela) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Instantes.h"
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
@@ -93,7 +94,7 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
 
     auto* quadroInstante = new QGroupBox(QStringLiteral("Instante"), this);
     quadroInstante->setToolTip(QStringLiteral("Instante da Visualização"));
-    seTIni = new QSpinBox(quadroInstante);
+    seTIni = new TCaixaHora(quadroInstante);
     seTIni->setObjectName(QStringLiteral("seTIni"));
     seTIni->setToolTip(QStringLiteral("Instante da Visualização"));
     seTIni->setRange(0, 1000000);
@@ -201,7 +202,7 @@ void TfrmCores::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
 }
 
-void TfrmCores::DefineLimitesHora(int minimo, int maximo) { seTIni->setRange(minimo, std::max(minimo, maximo)); }
+void TfrmCores::DefineLimitesHora(int minimo, int maximo) { seTIni->DefineLimites(ctx_.dados, minimo, maximo); }
 
 double TfrmCores::AlturaMembro() const {
     const int n = std::clamp(ctx_.dados.NCamadas, 0, MaxCamadas);
@@ -274,13 +275,19 @@ void TfrmCores::Visualizar() {
     gaProcesso->setValue(0);
     repaint();
 
-    const int t = Numeros::TextoParaInteiro(seTIni->text().toStdString());
+    int t = Numeros::TextoParaInteiro(seTIni->text().toStdString());
+    // With steps above one hour only the computed instants have temperatures: an
+    // hour between two of them (or outside the analysis) goes to the nearest.
+    if (d.PassoTempo > 1 && Instantes::LinhaDaHora(d, t) < 1) {
+        t = static_cast<int>(Instantes::HoraDaLinha(d, Instantes::LinhaMaisProxima(d, t)));
+        seTIni->setValue(t);
+    }
     Label5->setText(QStringLiteral("Instante: ") + QString::number(t));
 
     // Every temperature is read before anything is painted: an instant outside
     // the analysis leaves the picture as it was.
     const TabelaTexto& tabela = ctx_.temperaturas;
-    const int linha = t - d.Camadas[1].HoraConcretagem;
+    const int linha = Instantes::LinhaDaHora(d, t);
     std::vector<double> T(static_cast<std::size_t>(std::max(tabela.Colunas(), 1)), 0.0);
     for (int j = 1; j < tabela.Colunas(); ++j)
         T[static_cast<std::size_t>(j)] = Numeros::TextoParaReal(tabela.Contem(j, linha) ? tabela.Celula(j, linha) : "");

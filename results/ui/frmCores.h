@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "core/PosProcesso.h"
+#include "core/ui/CaixaHora.h"
 #include "core/ui/Contexto.h"
 #include "results/ui/Figura.h"
 
@@ -24,7 +25,8 @@ public:
     // The final state of a run, element by element (the post-processing calls it).
     void DesenhaElemento(int e, int m, double tInferior, double tSuperior, double tMaxEscala, double tMinEscala,
                          double alturaMembro, const std::array<TCamada, MaxElementos + 1>& elementos) override;
-    // Limits of the start-hour control seTIni, set at the end of every complete run.
+    // Limits of the start-hour control seTIni, set at the end of every complete run
+    // (with a step above one hour, moved to computed instants).
     void DefineLimitesHora(int minimo, int maximo);
 
     // The scale picture and its five texts from TMinEscala and TMaxEscala.
@@ -58,7 +60,7 @@ public:
     QLabel* lbXi;
     QLabel* lbTi;
     QLabel* Label5;
-    QSpinBox* seTIni;
+    TCaixaHora* seTIni;
     QPushButton* btnVisualizar;
     QCheckBox* chkAnimacao;
     QSpinBox* seFotos;

@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/Instantes.h"
 #include "core/Numeros.h"
+#include "core/ui/CaixaHora.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/CurvasTemperatura.h"
@@ -55,7 +57,7 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     painelMalha = new TPainelMalha(ctx_, VarianteMalha::Eixo, this);
 
     auto* lblTempo = new QLabel(QStringLiteral("Tempo da Análise"), this);
-    seTempo = new QSpinBox(this);
+    seTempo = new TCaixaHora(this);
     seTempo->setObjectName(QStringLiteral("seTempo"));
     seTempo->setRange(0, INT_MAX);
     seTempo->setValue(1);
@@ -114,11 +116,7 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     connect(btnAplicar, &QPushButton::clicked, this, &TfrmEixo::btnAplicarClick);
 }
 
-void TfrmEixo::DefineLimitesHora(int minimo, int maximo) {
-    // A limit below the other (an analysis shorter than the first placement) would
-    // leave no hour to choose: the upper one then follows the lower.
-    seTempo->setRange(minimo, std::max(minimo, maximo));
-}
+void TfrmEixo::DefineLimitesHora(int minimo, int maximo) { seTempo->DefineLimites(ctx_.dados, minimo, maximo); }
 
 void TfrmEixo::DesenhaMalha() { painelMalha->DesenhaMalha(); }
 
@@ -130,16 +128,14 @@ void TfrmEixo::showEvent(QShowEvent* evento) {
 void TfrmEixo::btnVisualizarClick() {
     ExecutaAcao(ctx_.msg, [this] {
         const TDadosModelo& d = ctx_.dados;
-        const int h1 = d.Camadas[1].HoraConcretagem;
-        const int ultima = static_cast<int>(Numeros::Trunc(d.TempoTotal));
-        // Below H1 the hour becomes H1 (the header row: an empty curve), above the
-        // end of the analysis the last whole hour.
-        int h = TPainelGrafico::ValorDigitado(seTempo);
-        if (h < h1) h = h1;
-        if (h > ultima) h = ultima;
-        DefineLimitesHora(h1 + 1, ultima);
+        // Below H1 the hour becomes H1 (the header row: an empty curve), beyond the end
+        // of the analysis the last computed instant, between two steps the nearest.
+        const int linha = Instantes::LinhaMaisProxima(d, seTempo->Digitada(), 0);
+        const int h = static_cast<int>(Instantes::HoraDaLinha(d, linha));
+        DefineLimitesHora(static_cast<int>(Instantes::PrimeiraHora(d)), static_cast<int>(Instantes::UltimaHora(d)));
+        if (linha >= 1) seTempo->setValue(h);
         const QList<QPointF> pontos =
-            TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.temperaturas, h - h1, d.NCamadas * d.NElemCamada + 1));
+            TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.temperaturas, linha, d.NCamadas * d.NElemCamada + 1));
         const QString titulo = QStringLiteral("t= ") + QString::number(h) + QStringLiteral(" h");
         cGraficoEixo->AdicionaSerie(titulo, pontos);
         cGraficoEixo->MostraExtremos(edTMax, edTMin);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+#include "core/ui/CaixaHora.h"
 #include "core/ui/Contexto.h"
 
 class QCheckBox;
@@ -8,7 +9,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class TPainelGrafico;
 class TPainelMalha;
 
@@ -19,14 +19,14 @@ class TfrmEixo : public QWidget {
 public:
     explicit TfrmEixo(Contexto& ctx, QWidget* parent = nullptr);
 
-    // Limits of the instant chooser seTempo.
+    // Limits of the instant chooser seTempo (computed instants with a step above one hour).
     void DefineLimitesHora(int minimo, int maximo);
     // Redraws the layered member beside the chart.
     void DesenhaMalha();
 
     TPainelGrafico* cGraficoEixo;
     TPainelMalha* painelMalha;
-    QSpinBox* seTempo;
+    TCaixaHora* seTempo;
     QPushButton* btnVisualizar;
     QPushButton* btnApagar;
     QPushButton* btnAmpliar;

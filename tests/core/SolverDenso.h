@@ -142,7 +142,8 @@ public:
             e.VetorCarga[i] = (dados.DtExplicito + dados.DtImplicito) * e.VetorCarga[i] + s;
         }
         const double tAmb = dados.TAmbConstante ? dados.TAmbConst : TFunc::TemperaturaAmbiente(dados, t);
-        const TCoeficientes h = TFunc::CoeficientesConveccao(dados, trabalho.SI, t, L);
+        const TCoeficientes porHora = TFunc::CoeficientesConveccao(dados, trabalho.SI, t, L);
+        const TCoeficientes h{porHora.HInf * dados.PassoTempo, porHora.HSup * dados.PassoTempo};
         e.MatrizSistema[1][1] += h.HInf;
         e.MatrizSistema[n][n] += h.HSup;
         e.VetorCarga[1] += h.HInf * tAmb;

@@ -333,4 +333,41 @@ TEST_F(EntradaDados, ExecucaoQueNaoAlcancaOTempoTotalAvisaENaoHabilitaResultados
     EXPECT_FALSE(f()->VisualizarResultados1->isEnabled());
 }
 
+TEST_F(EntradaDados, CamadaUmDepoisDoTempoTotalDizPorQueNadaFoiCalculado) {
+    Membro(1, 72);
+    d.Camadas[1].HoraConcretagem = 2147483646;
+    Executa(2);
+    EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    ASSERT_EQ(msg.informacoes.size(), 1);
+    EXPECT_EQ(msg.informacoes[0],
+              "A análise não calculou nenhum passo: a camada 1 é concretada na hora 2147483646, depois do tempo "
+              "total de 72 h. Corrija a hora de concretagem da camada 1 ou o tempo total. Nada foi pós-processado.");
+    EXPECT_FALSE(f()->VisualizarResultados1->isEnabled());
+}
+
+// A slab 0,5 m thick in 20 elements at 20 °C, insulated below, its top exposed to air
+// at 40 °C with h = 10 W/(m²·°C): run from the window with 1 h and 2 h steps, its top
+// at 24 h differs only by the time error of the longer step (0,06 °C here, 0,12
+// allowed); a face exchanging one hour's heat per step missed by over 2 °C.
+TEST_F(EntradaDados, PassoDeDuasHorasAqueceOTopoComoODeUma) {
+    double topo[3] = {};
+    for (int passo : {1, 2}) {
+        Membro(1, 24);
+        d.Camadas[1].HoraConcretagem = 0;
+        d.PassoTempo = passo;
+        d.TAmbConst = 40.0;
+        d.BetaInf = 0.0;
+        d.BetaSup = 10.0 * 3600;
+        msg.limpa();
+        Executa(20);
+        ASSERT_TRUE(d.TermicoCompleto) << msg.informacoes.join("\n").toStdString();
+        const TabelaTexto& t = app.contexto().temperaturas;
+        ASSERT_EQ(t.Linhas(), 24 / passo + 1);
+        EXPECT_EQ(t.Celula(0, t.Linhas() - 1), "24");
+        topo[passo] = t.Valor(21, t.Linhas() - 1);
+    }
+    EXPECT_GT(topo[1], 30.0);
+    EXPECT_NEAR(topo[2], topo[1], 0.12);
+}
+
 }  // namespace

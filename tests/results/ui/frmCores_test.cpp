@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QTest>
 
 #include "AmbienteResultados.h"
@@ -124,6 +125,39 @@ TEST_F(frmCoresTeste, AnimacaoParaNoUltimoInstante) {
     EXPECT_EQ(cores->seTIni->value(), 5);
     EXPECT_EQ(cores->Label5->text(), QStringLiteral("Instante: 5"));
     EXPECT_TRUE(msg.erros.isEmpty());
+}
+
+// Steps of 2 h over 12 h: the table holds hours 2, 4, .. 12 in rows 1 to 6. The
+// limits set at the end of a run (H1 + 1 and TempoTotal) go to computed instants, the
+// default instant paints, and the animation steps through every instant to the end.
+TEST_F(frmCoresTeste, PassoDeDuasHorasPintaEAnimaOsInstantesCalculados) {
+    Membro(1, 2, 12);
+    TDadosModelo& d = app->dados();
+    d.PassoTempo = 2;
+    TabelaTexto& t = app->contexto().temperaturas;
+    t.Redimensiona(4, 7);
+    for (int r = 1; r <= 6; ++r) {
+        t.Celula(0, r) = std::to_string(2 * r);
+        for (int c = 1; c <= 3; ++c) t.Celula(c, r) = Numeros::FormataFixo(Temperatura(c, 2 * r), 7, 2);
+    }
+    cores->DefineLimitesHora(1, 12);
+    EXPECT_EQ(cores->seTIni->minimum(), 2);
+    EXPECT_EQ(cores->seTIni->singleStep(), 2);
+    QTest::mouseClick(cores->btnVisualizar, Qt::LeftButton);
+    EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    EXPECT_EQ(cores->Label5->text(), QStringLiteral("Instante: 2"));
+
+    cores->seTIni->findChild<QLineEdit*>()->setText("7");  // between two steps: the later of the nearest
+    QTest::mouseClick(cores->btnVisualizar, Qt::LeftButton);
+    EXPECT_EQ(cores->Label5->text(), QStringLiteral("Instante: 8"));
+
+    cores->seTIni->setValue(2);
+    cores->seFotos->setValue(1);
+    cores->chkAnimacao->setChecked(true);
+    QTRY_VERIFY_WITH_TIMEOUT(!cores->chkAnimacao->isChecked(), 5000);
+    EXPECT_EQ(cores->seTIni->value(), 12);
+    EXPECT_EQ(cores->Label5->text(), QStringLiteral("Instante: 12"));
+    EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
 }
 
 TEST_F(frmCoresTeste, FimDeRodadaPintaOEstadoFinalEVoltaAoInstanteFinal) {

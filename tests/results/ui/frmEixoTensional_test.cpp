@@ -1,9 +1,12 @@
 // The stress profile along the axis at a chosen hour.
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
@@ -61,6 +64,20 @@ INSTANTIATE_TEST_SUITE_P(Horas, PerfilHora,
                                            CasoHora{2, 7, 1, 5},      // below the placement of layer 1
                                            CasoHora{40, 40, 34, 9},   // both layers
                                            CasoHora{500, 78, 72, 9}));  // beyond TempoTotal
+
+// Typed key by key once the limits are set: "600" is not cut to "60" but plotted as
+// the last hour, "3" as the first.
+TEST_F(EixoTensional, HoraDigitadaForaDosLimitesVaiAoLimite) {
+    QTest::mouseClick(e->btnVisualizar, Qt::LeftButton);
+    ASSERT_EQ(e->spseNo->maximum(), 78);
+    for (const auto& [digitada, usada] : {std::pair{"600", 78}, std::pair{"3", MembroTensional::Hora1 + 1}}) {
+        e->spseNo->findChild<QLineEdit*>()->clear();
+        QTest::keyClicks(e->spseNo, digitada);
+        QTest::mouseClick(e->btnVisualizar, Qt::LeftButton);
+        EXPECT_EQ(Ultima()->name(), QStringLiteral("Hora:") + QString::number(usada)) << digitada;
+    }
+    EXPECT_TRUE(msg.todas.isEmpty());
+}
 
 TEST_F(EixoTensional, ResistenciaNaIdadeDaHoraAbsoluta) {
     d.ResistComprA = 0.0532665;

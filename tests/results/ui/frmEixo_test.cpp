@@ -6,6 +6,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QValueAxis>
 #include <gtest/gtest.h>
 
@@ -110,6 +111,57 @@ TEST_P(HoraForaDoIntervalo, VaiParaOLimite) {
 INSTANTIATE_TEST_SUITE_P(Eixo, HoraForaDoIntervalo,
                          ::testing::Values(CasoHora{"3", "t= 10 h", 0}, CasoHora{"10", "t= 10 h", 0},
                                            CasoHora{"13", "t= 13 h", 3}, CasoHora{"500", "t= 13 h", 3}));
+
+// Typed key by key after the limits are set: "600" is not cut to "60" by the
+// chooser but plotted as the last hour.
+TEST_F(EixoTeste, HoraDigitadaAlemDoFimViraAUltima) {
+    Visualiza("11");
+    ASSERT_EQ(f.seTempo->maximum(), 13);
+    f.seTempo->findChild<QLineEdit*>()->clear();
+    QTest::keyClicks(f.seTempo, "600");
+    EXPECT_EQ(f.seTempo->cleanText(), QStringLiteral("600"));
+    f.btnVisualizar->click();
+    EXPECT_EQ(Ultima()->name(), QStringLiteral("t= 13 h"));
+    EXPECT_EQ(Ultima()->count(), 3);
+    EXPECT_EQ(f.seTempo->value(), 13);
+}
+
+struct CasoPasso {
+    const char* digitada;
+    const char* titulo;
+    int pontos;
+};
+class HoraComPassoDeDuas : public EixoTeste, public ::testing::WithParamInterface<CasoPasso> {};
+
+// Steps of 2 h from hour 10 to 14: the table holds hours 12 and 14 in rows 1 and 2,
+// and an hour between two steps goes to the nearest (halfway: the later).
+TEST_P(HoraComPassoDeDuas, VaiAoInstanteCalculado) {
+    TDadosModelo& d = app.dados();
+    d.PassoTempo = 2;
+    d.TempoTotal = 14;
+    TabelaTexto& t = app.contexto().temperaturas;
+    t.Redimensiona(4, 3);
+    t.Celula(0, 1) = "12";
+    t.Celula(0, 2) = "14";
+    for (int n = 1; n <= 3; ++n) {
+        t.Celula(n, 1) = Numeros::FormataFixo(30.0 + n, 7, 2);
+        t.Celula(n, 2) = Numeros::FormataFixo(40.0 + n, 7, 2);
+    }
+    f.seTempo->findChild<QLineEdit*>()->clear();
+    QTest::keyClicks(f.seTempo, GetParam().digitada);
+    f.btnVisualizar->click();
+    EXPECT_TRUE(msg.todas.isEmpty());
+    ASSERT_EQ(f.cGraficoEixo->NumeroSeries(), 1);
+    EXPECT_EQ(Ultima()->name(), QString::fromUtf8(GetParam().titulo));
+    EXPECT_EQ(Ultima()->count(), GetParam().pontos);
+    EXPECT_EQ(f.seTempo->minimum(), 12);
+    EXPECT_EQ(f.seTempo->maximum(), 14);
+    EXPECT_EQ(f.seTempo->singleStep(), 2);
+}
+INSTANTIATE_TEST_SUITE_P(Eixo, HoraComPassoDeDuas,
+                         ::testing::Values(CasoPasso{"12", "t= 12 h", 3}, CasoPasso{"11", "t= 12 h", 3},
+                                           CasoPasso{"13", "t= 14 h", 3}, CasoPasso{"600", "t= 14 h", 3},
+                                           CasoPasso{"3", "t= 10 h", 0}));
 
 TEST_F(EixoTeste, AplicarSoNoGraficoPrincipal) {
     Visualiza("13");
