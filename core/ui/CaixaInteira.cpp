@@ -25,3 +25,11 @@ int CaixaInteira::valueFromText(const QString& texto) const {
         return value();
     }
 }
+
+int CaixaInteira::Digitada() const {
+    try {
+        return Numeros::TextoParaInteiro(cleanText().trimmed().toStdString());
+    } catch (const ErroConversao&) {
+        return value();
+    }
+}

@@ -10,6 +10,10 @@ class CaixaInteira : public QSpinBox {
 public:
     explicit CaixaInteira(QWidget* parent = nullptr);
 
+    // The number typed, before it is brought into the range (the value when the text
+    // is no whole number): for a reader whose range is set only when it reads.
+    int Digitada() const;
+
 protected:
     QValidator::State validate(QString& texto, int& posicao) const override;
     int valueFromText(const QString& texto) const override;

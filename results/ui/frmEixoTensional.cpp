@@ -1,13 +1,11 @@
 #include "results/ui/frmEixoTensional.h"
 
-#include <QLabel>
-#include <QLayout>
 #include <QSpinBox>
 #include <algorithm>
 
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
-#include "core/ui/CaixaHora.h"
+#include "core/ui/CaixaInteira.h"
 #include "results/ui/PainelGrafico.h"
 
 using CurvasTensao::TipoResistencia;
@@ -18,17 +16,6 @@ TfrmEixoTensional::TfrmEixoTensional(Contexto& ctx, QWidget* parent)
                             QStringLiteral("Escolha da hora"), QStringLiteral("Tração por C. &Diâmetral")},
                            parent) {
     setObjectName(QStringLiteral("frmEixoTensional"));
-    // Here the chooser holds an hour: any number may be typed, the plot brings it into range.
-    auto* caixa = new TCaixaHora(spseNo->parentWidget());
-    caixa->setObjectName(spseNo->objectName());
-    caixa->setToolTip(spseNo->toolTip());
-    caixa->setRange(spseNo->minimum(), spseNo->maximum());
-    caixa->setValue(spseNo->value());
-    for (QLabel* rotulo : findChildren<QLabel*>())
-        if (rotulo->buddy() == spseNo) rotulo->setBuddy(caixa);
-    delete layout()->replaceWidget(spseNo, caixa, Qt::FindChildrenRecursively);
-    delete spseNo;
-    spseNo = caixa;
 }
 
 void TfrmEixoTensional::Abre() {
@@ -42,7 +29,7 @@ void TfrmEixoTensional::Visualizar() {
     const int ultima = static_cast<int>(Numeros::Trunc(d.TempoTotal));
     // Row 0 of the table is its header: the first hour with stresses is H1 + 1.
     const int primeira = std::min(h1 + 1, std::max(ultima, h1));
-    const int hora = std::clamp(static_cast<TCaixaHora*>(spseNo)->Digitada(), primeira, std::max(ultima, primeira));
+    const int hora = std::clamp(static_cast<CaixaInteira*>(spseNo)->Digitada(), primeira, std::max(ultima, primeira));
     spseNo->setRange(primeira, std::max(ultima, primeira));
     spseNo->setValue(hora);
     cGrafico->AdicionaSerie(QStringLiteral("Hora:") + QString::number(hora),
