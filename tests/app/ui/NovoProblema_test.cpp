@@ -131,6 +131,10 @@ TEST_F(NovoProblema, AbrirOutroProjetoERodarDaATabelaDaFerramentaEmLote) {
     RodaTensional();
     const double maxEscalaA = d.TMaxEscala;
     ASSERT_GT(maxEscalaA, 40.0);
+    j.frmResumoTermico->Abre();
+    j.frmIndiceFissuracao->Abre();
+    j.Form1->show();
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
 
     const std::string b = ProjetoDeTrezentosNos(Caminho("trezentos.n1d.json"));
     Abre(b);
@@ -144,6 +148,10 @@ TEST_F(NovoProblema, AbrirOutroProjetoERodarDaATabelaDaFerramentaEmLote) {
     EXPECT_EQ(j.frmTensional->pbarProcesso->value(), 0);
     EXPECT_FALSE(f->btnTensional->isEnabled());
     EXPECT_FALSE(f->VisualizarResultados1->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{j.frmResumoTermico, j.frmIndiceFissuracao, j.Form1,
+                                                      j.frmResultadoTensoes})
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_EQ(j.Form1->modelo->rowCount(), 0);
 
     RodaTermico();
     ASSERT_EQ(d.NElemAtivos + 1, 300);
