@@ -29,7 +29,14 @@
 #include "app/ui/frmInformacoes.h"
 #include "results/ui/Form1.h"
 #include "results/ui/frmCores.h"
+#include "results/ui/frmEixo.h"
+#include "results/ui/frmGrafAmpliado.h"
+#include "results/ui/frmGrafEixoAmpliado.h"
+#include "results/ui/frmGrafico.h"
 #include "results/ui/frmResultados.h"
+#include "results/ui/frmResumoTermico.h"
+#include "results/ui/frmSalvarNo.h"
+#include "results/ui/frmTemperaturaNo.h"
 #include "stress/ui/frmTensional.h"
 
 namespace {
@@ -245,6 +252,15 @@ void TfrmEntradaDados::Executa() {
             d.NElemAtivos = antesAtivos;
             throw;
         }
+        // After "Sair" in the layer dialog the run takes only the layers walked through.
+        if (d.NCamadasMembro > d.NCamadas &&
+            !ctx_.msg.confirma(QStringLiteral("A análise considerará %1 das %2 camadas do membro. Deseja continuar?")
+                                   .arg(d.NCamadas)
+                                   .arg(d.NCamadasMembro))) {
+            d.NElemCamada = antesElem;
+            d.NElemAtivos = antesAtivos;
+            return;
+        }
         if (nElem > 2 && d.NCamadas > 50 &&
             !ctx_.msg.confirma(
                 QStringLiteral("O número total de elementos está alto. Deseja mesmo assim iniciar Análise?"))) {
@@ -253,6 +269,7 @@ void TfrmEntradaDados::Executa() {
             return;
         }
 
+        DescartaResultados(Descarte::Execucao);
         ResultadoTransiente r;
         {
             CursorOcupado cursor;
@@ -292,9 +309,35 @@ void TfrmEntradaDados::NovaAnalise() {
     gaTransiente->setProgress(0);
     pbarProcesso->setValue(0);
     btnRUN->setEnabled(false);
-    d.Temperaturas.fill(0.0);
+    DescartaResultados(Descarte::Execucao);
     for (int L = 1; L <= d.NCamadas && L <= MaxCamadas; ++L) d.Camadas[static_cast<std::size_t>(L)].HoraConcretagem = 0;
     painel0_->setText(QStringLiteral("                 Início de Nova Análise "));
+}
+
+void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
+    TDadosModelo& d = ctx_.dados;
+    Janelas& j = ctx_.janelas;
+    // Nodes of layers not yet placed are written as they stand in the vector: from
+    // zero, as in a fresh program, never from the end of an earlier run.
+    d.Temperaturas.fill(0.0);
+    if (j.frmTensional) j.frmTensional->DescartaResultados();
+    for (QWidget* w : std::initializer_list<QWidget*>{j.frmResumoTermico, j.frmTemperaturaNo, j.frmSalvarNo})
+        if (w) w->hide();
+    if (alcance != Descarte::Problema) return;
+
+    // The table and the scale of the replaced member: an empty table (freeing it is
+    // cheap; the next run sizes its own) and the bounds of a program just started.
+    btnTensional->setEnabled(false);
+    VisualizarResultados1->setEnabled(false);
+    gaTransiente->setProgress(0);
+    pbarProcesso->setValue(0);
+    ctx_.temperaturas = TabelaTexto();
+    d.TMaxEscala = 0.0;
+    d.TMinEscala = 10000.0;
+    if (j.Form1) j.Form1->AtualizaTabela();
+    for (QWidget* w : std::initializer_list<QWidget*>{j.Form1, j.frmResultados, j.frmGrafico, j.frmEixo, j.frmCores,
+                                                      j.frmGrafAmpliado, j.frmGrafEixoAmpliado})
+        if (w) w->hide();
 }
 
 void TfrmEntradaDados::HabilitaExecucao() { btnRUN->setEnabled(true); }
@@ -324,11 +367,7 @@ void TfrmEntradaDados::AbreProjeto() {
         const auto caminho = ctx_.arquivos.abrir(FiltroProjeto);
         if (!caminho) return;
         Projeto::Le(caminho->toStdString(), d);
-        // The temperature table and the stress results belong to the member that was replaced.
-        btnTensional->setEnabled(false);
-        VisualizarResultados1->setEnabled(false);
-        gaTransiente->setProgress(0);
-        pbarProcesso->setValue(0);
+        DescartaResultados(Descarte::Problema);
         spNelem->setValue(d.NElemCamada >= 1 ? d.NElemCamada : 1);
         j.frmUnidades->MostraEstado();
         j.frmMembro->MostraEstado();

@@ -63,6 +63,12 @@ private:
     void PerguntaSair();
     void AbreProjeto();
     void SalvaProjeto();
+    // The one place where results stop being current. A thermal run (and "Nova
+    // Análise") discards what was computed from the earlier run: the temperature
+    // vector, the stress results, the summaries. A new problem also discards the
+    // temperature table, its views and the colour scale.
+    enum class Descarte { Execucao, Problema };
+    void DescartaResultados(Descarte alcance);
 
     Contexto& ctx_;
     bool emExecucao_ = false;

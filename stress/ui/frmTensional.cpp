@@ -154,12 +154,28 @@ void TfrmTensional::btnGraficoEixoClick() {
     ctx_.janelas.frmEixoTensional->Abre();
 }
 
-void TfrmTensional::MostraEstado() {
-    btnRun->setEnabled(false);
+void TfrmTensional::DescartaResultados() {
     GroupBox2->setEnabled(false);
     btnResult->setEnabled(false);
     gaTransiente->setProgress(0);
     pbarProcesso->setValue(0);
+    sbPainel0->clear();
+    sbPainel1->clear();
+    // An empty table: every reader (index, charts, exports) then finds no stress run.
+    ctx_.tensoes = TabelaTexto();
+    Janelas& j = ctx_.janelas;
+    if (j.frmResultadoTensoes) {
+        j.frmResultadoTensoes->AtualizaTabela();
+        j.frmResultadoTensoes->hide();
+    }
+    if (j.frmGraficoTensional) j.frmGraficoTensional->hide();
+    if (j.frmEixoTensional) j.frmEixoTensional->hide();
+    if (j.frmIndiceFissuracao) j.frmIndiceFissuracao->hide();
+}
+
+void TfrmTensional::MostraEstado() {
+    btnRun->setEnabled(false);
+    DescartaResultados();
 
     const TDadosModelo& d = ctx_.dados;
     Janelas& j = ctx_.janelas;

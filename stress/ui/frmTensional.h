@@ -24,6 +24,10 @@ public:
     // belong to the member replaced), and the stress dialogs show the values the
     // project gave; a dialog whose values the project left at zero keeps its own.
     void MostraEstado();
+    // A new thermal run or a new problem makes the stress results stale: back to the
+    // state before a run (result buttons off, progress 0), the stress table emptied, and
+    // the windows that showed it (table, charts, cracking index) closed.
+    void DescartaResultados();
 
     Gauge* gaTransiente;
     QGroupBox* GroupBox1;
