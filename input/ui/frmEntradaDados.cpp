@@ -28,6 +28,7 @@
 #include "input/ui/frmUnidades.h"
 #include "app/ui/frmInformacoes.h"
 #include "results/ui/Form1.h"
+#include "results/ui/PainelGrafico.h"
 #include "results/ui/frmCores.h"
 #include "results/ui/frmEixo.h"
 #include "results/ui/frmGrafAmpliado.h"
@@ -323,6 +324,13 @@ void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
     if (j.frmTensional) j.frmTensional->DescartaResultados();
     for (QWidget* w : std::initializer_list<QWidget*>{j.frmResumoTermico, j.frmTemperaturaNo, j.frmSalvarNo})
         if (w) w->hide();
+    // Curves and profiles were read from the table the run replaces: none is kept.
+    if (j.frmGrafico) j.frmGrafico->cGraficoNos->RemoveSeries();
+    if (j.frmGrafAmpliado) j.frmGrafAmpliado->cGraficoNosAmpl->RemoveSeries();
+    if (j.frmEixo) j.frmEixo->cGraficoEixo->RemoveSeries();
+    if (j.frmGrafEixoAmpliado) j.frmGrafEixoAmpliado->cGraficoEixoAmpl->RemoveSeries();
+    for (QWidget* w : std::initializer_list<QWidget*>{j.frmGrafico, j.frmEixo, j.frmGrafAmpliado, j.frmGrafEixoAmpliado})
+        if (w) w->hide();
     if (alcance != Descarte::Problema) return;
 
     // The table and the scale of the replaced member: an empty table (freeing it is
@@ -335,8 +343,7 @@ void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
     d.TMaxEscala = 0.0;
     d.TMinEscala = 10000.0;
     if (j.Form1) j.Form1->AtualizaTabela();
-    for (QWidget* w : std::initializer_list<QWidget*>{j.Form1, j.frmResultados, j.frmGrafico, j.frmEixo, j.frmCores,
-                                                      j.frmGrafAmpliado, j.frmGrafEixoAmpliado})
+    for (QWidget* w : std::initializer_list<QWidget*>{j.Form1, j.frmResultados, j.frmCores})
         if (w) w->hide();
 }
 

@@ -16,6 +16,7 @@
 #include "results/ui/frmEixoTensional.h"
 #include "results/ui/frmGraficoTensional.h"
 #include "results/ui/frmResultadoTensoes.h"
+#include "results/ui/PainelGrafico.h"
 #include "stress/ProcTensional.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmACI.h"
@@ -168,9 +169,19 @@ void TfrmTensional::DescartaResultados() {
         j.frmResultadoTensoes->AtualizaTabela();
         j.frmResultadoTensoes->hide();
     }
-    if (j.frmGraficoTensional) j.frmGraficoTensional->hide();
-    if (j.frmEixoTensional) j.frmEixoTensional->hide();
-    if (j.frmIndiceFissuracao) j.frmIndiceFissuracao->hide();
+    // Their curves were read from the stresses just discarded.
+    if (j.frmGraficoTensional) {
+        j.frmGraficoTensional->cGrafico->RemoveSeries();
+        j.frmGraficoTensional->hide();
+    }
+    if (j.frmEixoTensional) {
+        j.frmEixoTensional->cGrafico->RemoveSeries();
+        j.frmEixoTensional->hide();
+    }
+    if (j.frmIndiceFissuracao) {
+        j.frmIndiceFissuracao->cGraficoIndice->RemoveSeries();
+        j.frmIndiceFissuracao->hide();
+    }
 }
 
 void TfrmTensional::MostraEstado() {

@@ -16,6 +16,11 @@
 #include "FalsosQt.h"
 #include "app/RodaLote.h"
 #include "app/ui/Aplicacao.h"
+#include "stress/ui/JanelaGraficoTensao.h"
+#include "results/ui/PainelGrafico.h"
+#include "results/ui/frmGraficoTensional.h"
+#include "results/ui/frmGrafAmpliado.h"
+#include "results/ui/frmGrafico.h"
 #include "core/Projeto.h"
 #include "core/ui/Gauge.h"
 #include "input/ui/frmEntradaDados.h"
@@ -180,8 +185,20 @@ TEST_F(NovoProblema, NovaAnaliseTermicaTornaAsTensoesAntigasObsoletas) {
     ASSERT_TRUE(j.frmResumoTermico->isVisible());
     Clica(t, "btnResult");
     ASSERT_TRUE(j.frmResultadoTensoes->isVisible());
+    // A curve of each kind, read from the tables the next run replaces.
+    j.frmGrafico->show();
+    j.frmGrafico->btnVisualizarClick();
+    Clica(t, "btnGrafico");
+    j.frmGraficoTensional->btnVisualizar->click();
+    ASSERT_GT(j.frmGrafico->cGraficoNos->NumeroSeries(), 0);
+    ASSERT_GT(j.frmGraficoTensional->cGrafico->NumeroSeries(), 0);
 
     RodaTermico();
+    for (TPainelGrafico* g : {j.frmGrafico->cGraficoNos, j.frmGrafAmpliado->cGraficoNosAmpl,
+                              j.frmGraficoTensional->cGrafico})
+        EXPECT_EQ(g->NumeroSeries(), 0);
+    EXPECT_FALSE(j.frmGrafico->isVisible());
+    EXPECT_FALSE(j.frmGraficoTensional->isVisible());
     EXPECT_FALSE(t->GroupBox2->isEnabled());
     EXPECT_FALSE(t->btnResult->isEnabled());
     EXPECT_EQ(t->pbarProcesso->value(), 0);
