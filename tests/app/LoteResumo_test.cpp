@@ -79,7 +79,7 @@ TEST(LoteResumo, MembroSobreSoloSoOConcretoEAMaximaDaTabela) {
     auto troca = [&p](const std::string& de, const std::string& para) { p.replace(p.find(de), de.size(), para); };
     troca(R"("TPrescInf": 24)", R"("TPrescInf": 80)");
     troca(R"("Constante": false)", R"("Constante": true)");  // layer 1, F = 0
-    troca(R"("Fundacao": true,)", R"("Fundacao": true, "ModeloFluencia": "Bureau", "EBureauA": 0.111137,
+    troca(R"("Fundacao": false,)", R"("Fundacao": true, "ModeloFluencia": "Bureau", "EBureauA": 0.111137,
   "EBureauB": 0.03547, "FBureauA": 6.0656, "FBureauB": 8.748, "ResistTracaoA": 0.65271, "ResistTracaoB": 0.548387,)");
     PastaTemporaria pasta;
     GravaArquivo(pasta / "p.n1d.json", p);

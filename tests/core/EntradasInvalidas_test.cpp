@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         ArquivoRuim{"Vazio", "", "Arquivo de projeto recusado: o texto não é JSON válido (linha 1, coluna 1)"},
         ArquivoRuim{"Branco", " \r\n\t\n", "Arquivo de projeto recusado: o texto não é JSON válido (linha 3, coluna 1)"},
         ArquivoRuim{"Letras", "projeto", "Arquivo de projeto recusado: o texto não é JSON válido (linha 1, coluna 1)"},
-        ArquivoRuim{"Cortado", Exemplo().substr(0, 200), "Arquivo de projeto recusado: o texto não é JSON válido (linha 11, coluna 3)"},
+        ArquivoRuim{"Cortado", Exemplo().substr(0, 201), "Arquivo de projeto recusado: o texto não é JSON válido (linha 11, coluna 3)"},
         ArquivoRuim{"VirgulaDecimal", Troca("\"TempoTotal\": 512", "\"TempoTotal\": 512,5"), "Arquivo de projeto recusado: o texto não é JSON válido (linha 9, coluna 21)"},
         ArquivoRuim{"NumeroEntreAspas", Troca("\"TempoTotal\": 512", "\"TempoTotal\": \"512\""), "Arquivo de projeto recusado: a chave \"TempoTotal\" deve ser um número"},
         ArquivoRuim{"Enorme", Troca("\"TempoTotal\": 512", "\"TempoTotal\": 1e400"), "Arquivo de projeto recusado: o texto contém um número fora do alcance de um número real"},

@@ -107,6 +107,7 @@ TEST(Capturas, GuiaRapido) {
     EXPECT_TRUE(Grava(j.Form1, pasta, "guia-3-planilha"));
 
     j.frmResultados->Cores1->trigger();
+    j.frmCores->seTIni->setValue(255);  // the hour of the peak
     j.frmCores->btnVisualizar->click();
     EXPECT_TRUE(Grava(j.frmCores, pasta, "guia-4-cores"));
 
