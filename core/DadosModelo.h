@@ -54,6 +54,12 @@ enum class TCimentoNBR { Lento, Normal, Rapido };
 enum class TAgregadoNBR { Basalto, Granito, Calcario, Arenito };
 enum class TSlumpNBR { S0a4, S5a9, S10a15 };
 enum class TModoNo { Temperatura, Tensao };
+// How the thermal step treats the prescribed ends, a placement and the heat of the
+// step. Classica: the ends overwritten after the solve, the interface node at the new
+// lift's temperature, the rate at the step's end × Δt. Consistente: the ends as
+// constraints of the system, the interface node conserving energy, the exact
+// increment of the heat curve over the step; it converges as the mesh is refined.
+enum class TFormulacao { Classica, Consistente };
 
 // The one analysis state. Arrays keep the 1-based numbering of the formulas
 // (slot 0 unused). It is large (the hourly heat tables): allocate it on the heap.
@@ -82,6 +88,7 @@ struct TDadosModelo {
     bool CalorDiscreto = false;
     bool UnidadesUsuais = false;
     bool Fundacao = false;
+    TFormulacao Formulacao = TFormulacao::Classica;
 
     std::array<TCamada, MaxCamadas + 1> Camadas{};
     std::array<TCalorInterno, MaxCamadas + 1> CalorCamadas{};

@@ -1,5 +1,6 @@
 #include "core/Func.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -108,22 +109,13 @@ double TFunc::CalorHidratacao(const TDadosModelo& dados, const TValoresSI& si, i
     }
 }
 
-void TFunc::MontaVetorCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t) {
+namespace {
+
+// Half of each element's heat (trabalho.FElemento) goes to each of its nodes; the
+// radiation to both faces.
+void DistribuiCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho) {
     const int m = dados.NElemAtivos;
     const int n = m + 1;
-    // Every element of a layer has the layer's rate: evaluate it once per layer.
-    int camadaAnterior = 0;
-    double taxa = 0.0;
-    for (int e = 1; e <= m; ++e) {
-        const int camada = trabalho.CamadaElemento[static_cast<std::size_t>(e)];
-        if (camada != camadaAnterior) {
-            const double x = t - dados.Elementos[static_cast<std::size_t>(e)].HoraConcretagem;
-            taxa = CalorHidratacao(dados, trabalho.SI, camada, x);
-            camadaAnterior = camada;
-        }
-        trabalho.FElemento[static_cast<std::size_t>(e)] = taxa;
-    }
-    // Half of each element's heat goes to each of its nodes.
     TVetorNos& q = trabalho.Carga;
     for (int i = 1; i <= n; ++i) q[static_cast<std::size_t>(i)] = 0.0;
     for (int e = 1; e <= m; ++e) {
@@ -134,6 +126,78 @@ void TFunc::MontaVetorCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalh
     }
     q[1] = dados.QRadiacao + q[1];
     q[static_cast<std::size_t>(n)] = dados.QRadiacao + q[static_cast<std::size_t>(n)];
+}
+
+// Every element of a layer has the layer's rate: `taxa(camada, x)` is evaluated
+// once per layer, x the age at time t.
+template <class Taxa>
+void TaxasElementos(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t, Taxa taxaCamada) {
+    const int m = dados.NElemAtivos;
+    int camadaAnterior = 0;
+    double taxa = 0.0;
+    for (int e = 1; e <= m; ++e) {
+        const int camada = trabalho.CamadaElemento[static_cast<std::size_t>(e)];
+        if (camada != camadaAnterior) {
+            const double x = t - dados.Elementos[static_cast<std::size_t>(e)].HoraConcretagem;
+            taxa = taxaCamada(camada, x);
+            camadaAnterior = camada;
+        }
+        trabalho.FElemento[static_cast<std::size_t>(e)] = taxa;
+    }
+}
+
+}  // namespace
+
+void TFunc::MontaVetorCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t) {
+    TaxasElementos(dados, trabalho, t,
+                   [&](int camada, double x) { return CalorHidratacao(dados, trabalho.SI, camada, x); });
+    DistribuiCarga(dados, trabalho);
+}
+
+double TFunc::CalorCurva(double N, double Tr, double E, double C, double B, double x) {
+    if (!(x > 0.0)) return 0.0;
+    const double fator = C * E;
+    if (fator == 0.0) return 0.0;
+    // ln ge in the form that stays in range for runs of years (2^(x/10) overflows).
+    const double xLn2 = x / 10.0 * Ln2;
+    const double lnGe = std::log(10.0 / Ln2) - Tr / 10.0 * Ln2 + xLn2 + std::log1p(-std::exp(-xLn2));
+    const double q = fator * std::exp(-B * std::exp(-N * lnGe));
+    if (!std::isfinite(q)) {
+        throw ErroCalculo("a curva de calor de hidratação não tem valor finito (verifique os parâmetros n, b, E, C e Tr)");
+    }
+    return q;
+}
+
+double TFunc::CalorMedioPasso(const TDadosModelo& dados, const TValoresSI& si, int camada, double x0, double x1) {
+    const TCalorSI& w = si.Calor[static_cast<std::size_t>(camada)];
+    const TCalorInterno& c = *w.Registro;
+    if (c.Constante) return w.F;
+    const double duracao = x1 - x0;
+    if (!(duracao > 0.0)) {
+        throw ErroCalculo("o passo de tempo da camada " + Numeros::FormataInteiro(camada) + " não tem duração positiva");
+    }
+    if (dados.CalorDiscreto) {
+        // Hour h of the table is the rate over ages (h − 1, h].
+        const long long primeira = Numeros::Trunc(std::floor(x0)) + 1;
+        const long long ultima = Numeros::Trunc(std::ceil(x1));
+        double soma = 0.0;
+        for (long long h = primeira; h <= ultima; ++h) {
+            if (h < 1 || h > MaxHoras) {
+                throw ErroCalculo("a tabela de calor interno da camada " + Numeros::FormataInteiro(camada) +
+                                  " foi consultada na hora " + Numeros::FormataInteiro(h) +
+                                  " após o lançamento, fora das horas 1 a " + Numeros::FormataInteiro(MaxHoras));
+            }
+            const double parte = std::min(x1, static_cast<double>(h)) - std::max(x0, static_cast<double>(h - 1));
+            soma += c.Tabela[static_cast<std::size_t>(h)] * parte;
+        }
+        return soma / duracao * w.FatorTabela;
+    }
+    try {
+        const double q = CalorCurva(c.N, c.Tr, c.E, c.C, c.B, x1) - CalorCurva(c.N, c.Tr, c.E, c.C, c.B, x0);
+        return q / duracao * si.FatorCurva;
+    } catch (const ErroCalculo& e) {
+        throw ErroCalculo(std::string(e.what()) + " na camada " + Numeros::FormataInteiro(camada));
+    }
 }
 
 TMatriz2 TFunc::MatrizCondutividadeElemento(const TCamada& el) {
@@ -225,13 +289,17 @@ void TFunc::AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalh
     trabalho.Carga[fim] += h.HSup * trabalho.TAmb;
 }
 
-void TFunc::MontaSistema(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, double t) {
+namespace {
+
+// The system of a step over the load `carga` leaves in trabalho.Carga.
+template <class Carga>
+void MontaSistemaCom(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, double t, Carga carga) {
     const int m = dados.NElemAtivos;
     const int n = m + 1;
-    DistribuiPropriedades(dados, trabalho, L);
-    MontaVetorCarga(dados, trabalho, t);
-    MontaMatrizCondutividade(dados, m, trabalho.K);
-    MontaMatrizCapacidade(dados, m, trabalho.C);
+    TFunc::DistribuiPropriedades(dados, trabalho, L);
+    carga();
+    TFunc::MontaMatrizCondutividade(dados, m, trabalho.K);
+    TFunc::MontaMatrizCapacidade(dados, m, trabalho.C);
 
     // Row i: (C − (1−θ)Δt·K)·Tprev summed over the band in column order, the same
     // sum as over the full row since the entries outside the band are zero.
@@ -254,11 +322,11 @@ void TFunc::MontaSistema(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L,
         trabalho.Carga[i] = (dtE + dtI) * trabalho.Carga[i] + s;
     }
 
-    trabalho.TAmb = dados.TAmbConstante ? dados.TAmbConst : TemperaturaAmbiente(dados, t);
+    trabalho.TAmb = dados.TAmbConstante ? dados.TAmbConst : TFunc::TemperaturaAmbiente(dados, t);
     if (!std::isfinite(trabalho.TAmb)) {
         throw ErroCalculo("a temperatura ambiente não tem valor finito (verifique as horas da máxima e da mínima)");
     }
-    AplicaConveccao(dados, trabalho, t, L, n);
+    TFunc::AplicaConveccao(dados, trabalho, t, L, n);
 
     for (int ii = 1; ii <= n; ++ii) {
         const auto i = static_cast<std::size_t>(ii);
@@ -268,6 +336,57 @@ void TFunc::MontaSistema(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L,
                               " tem coeficientes não finitos (verifique as propriedades das camadas)");
         }
     }
+}
+
+}  // namespace
+
+void TFunc::MontaSistema(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, double t) {
+    MontaSistemaCom(dados, trabalho, L, t, [&] { MontaVetorCarga(dados, trabalho, t); });
+}
+
+void TFunc::MontaSistemaConsistente(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, double t) {
+    const double passo = static_cast<double>(dados.PassoTempo);
+    MontaSistemaCom(dados, trabalho, L, t, [&] {
+        TaxasElementos(dados, trabalho, t, [&](int camada, double x) {
+            return CalorMedioPasso(dados, trabalho.SI, camada, x - passo, x);
+        });
+        DistribuiCarga(dados, trabalho);
+    });
+    ImpoeTemperaturasPrescritas(dados, trabalho, L, dados.NElemAtivos + 1);
+}
+
+void TFunc::ImpoeTemperaturasPrescritas(const TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, int n) {
+    TBanda& S = trabalho.Sistema;
+    TVetorNos& b = trabalho.Carga;
+    const auto fim = static_cast<std::size_t>(n);
+    if (dados.TPrescInfAtiva) {
+        const double tp = dados.TPrescInf;
+        if (n > 1) {
+            b[2] -= S.Inf[2] * tp;
+            S.Inf[2] = 0.0;
+        }
+        S.Diag[1] = 1.0;
+        S.Sup[1] = 0.0;
+        b[1] = tp;
+    }
+    if (L == dados.NCamadas && dados.TPrescSupAtiva) {
+        const double tp = dados.TPrescSup;
+        if (n > 1) {
+            b[fim - 1] -= S.Sup[fim - 1] * tp;
+            S.Sup[fim - 1] = 0.0;
+        }
+        S.Inf[fim] = 0.0;
+        S.Diag[fim] = 1.0;
+        b[fim] = tp;
+    }
+}
+
+double TFunc::TemperaturaInterface(const TCamada& abaixo, const TCamada& nova, int ne, double tAbaixo) {
+    const double cAbaixo = abaixo.Ro * abaixo.CalorEsp * (abaixo.Espessura / ne) / 2.0;
+    const double cNova = nova.Ro * nova.CalorEsp * (nova.Espessura / ne) / 2.0;
+    const double total = cAbaixo + cNova;
+    if (!(total != 0.0) || !std::isfinite(total)) return nova.TInicial;
+    return (cAbaixo * tAbaixo + cNova * nova.TInicial) / total;
 }
 
 void TFunc::AplicaTemperaturasPrescritas(TDadosModelo& dados, int L) {

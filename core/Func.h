@@ -68,6 +68,35 @@ public:
     // Internal heat and radiation loads into trabalho.Carga (the load F of the step).
     static void MontaVetorCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t);
 
+    // The consistent formulation's step: the same system with the mean rate of the
+    // step (CalorMedioPasso) as load and the prescribed ends as constraints
+    // (ImpoeTemperaturasPrescritas).
+    static void MontaSistemaConsistente(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, double t);
+
+    // Mean heat rate (W/m³) of a layer over ages x0..x1 hours after placement, so that
+    // rate × Δt is the exact heat released in the step: the constant rate, the hourly
+    // table's rates weighted by the part of each hour the step covers, or the
+    // increment of the hydration curve's heat CalorCurva(x1) − CalorCurva(x0).
+    static double CalorMedioPasso(const TDadosModelo& dados, const TValoresSI& si, int camada, double x0, double x1);
+
+    // Heat released by the hydration curve up to age x (h), in kcal/m³ (the unit of
+    // the curve's rate times one hour): Cc·E·exp(−b·ge^(−n)), zero at x ≤ 0. Its
+    // derivative in x is TaxaCurva without the factor u.
+    static double CalorCurva(double N, double Tr, double E, double C, double B, double x);
+
+    // Replaces the rows of the prescribed end nodes by T = Tprescrita and moves the
+    // known value to the right-hand side of the neighbour (the top end only once
+    // every layer is placed, as in the classic overwrite). The band stays tridiagonal.
+    static void ImpoeTemperaturasPrescritas(const TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, int n);
+
+    // Temperature of the node shared by the concrete below and a new lift that keeps
+    // the heat content 1ᵀ·C·T: the mean of the two temperatures weighted by the
+    // capacities the node gathers, ρ·c·h/2 of the element below and of the element
+    // above (h the element length of each layer). With no capacity at all it takes
+    // the new lift's temperature.
+    static double TemperaturaInterface(const TCamada& abaixo, const TCamada& nova, int elementosPorCamada,
+                                       double tAbaixo);
+
     // Heat rate (W/m³) of a layer whose elements were placed `x` hours ago: its
     // constant rate, the stored hourly table at entry Trunc(x), or the hydration curve.
     static double CalorHidratacao(const TDadosModelo& dados, const TValoresSI& si, int camada, double x);

@@ -38,7 +38,8 @@ bool ColocadaNoPasso(const TDadosModelo& d, int j, double sj, double passos) {
 class MetodoBanda final : public MetodoPasso {
 public:
     void MontaEResolve(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, Progresso& progresso) override {
-        TFunc::MontaSistema(dados, trabalho, L, dados.Tempo);
+        if (dados.Formulacao == TFormulacao::Consistente) TFunc::MontaSistemaConsistente(dados, trabalho, L, dados.Tempo);
+        else TFunc::MontaSistema(dados, trabalho, L, dados.Tempo);
         TFunc::ResolveSistema(dados.NElemAtivos, trabalho.Sistema, trabalho.Carga, dados.Temperaturas.data(),
                               dados.TMaxSolucao, dados.NoTMax, progresso);
     }
@@ -186,6 +187,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
     };
 
     const int limiteCamadas = std::min(dados.NCamadasMembro, dados.NCamadas);
+    const bool consistente = dados.Formulacao == TFormulacao::Consistente;
     ResultadoTransiente resultado;
     resultado.TempoFinal = t0;
     int passo = 0;  // row of the history the step writes
@@ -200,14 +202,23 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
             return resultado;
         }
         // Placement: only the next layer, at its exact hour, at most one per step; the
-        // former top node takes the placement temperature of the new layer.
+        // former top node takes the placement temperature of the new layer (classic)
+        // or the temperature that keeps the heat content (consistent).
         if (dados.Tempo != 0.0 && dados.CamadaAtual < limiteCamadas &&
             dados.Camadas[static_cast<std::size_t>(dados.CamadaAtual + 1)].HoraConcretagem == dados.Tempo) {
+            const auto noInterface = static_cast<std::size_t>(dados.NElemAtivos + 1);
+            const double tAbaixo = dados.Temperaturas[noInterface];
             dados.NElemAtivos += ne;
             dados.CamadaAtual += 1;
             const double tIni = dados.Camadas[static_cast<std::size_t>(dados.CamadaAtual)].TInicial;
             for (int i = dados.NElemAtivos - ne + 1; i <= dados.NElemAtivos + 1; ++i)
                 dados.Temperaturas[static_cast<std::size_t>(i)] = tIni;
+            if (consistente) {
+                const auto& camadas = trabalho->SI.Camadas;
+                dados.Temperaturas[noInterface] = TFunc::TemperaturaInterface(
+                    camadas[static_cast<std::size_t>(dados.CamadaAtual - 1)],
+                    camadas[static_cast<std::size_t>(dados.CamadaAtual)], ne, tAbaixo);
+            }
         }
         const int n = dados.NElemAtivos + 1;
         std::copy_n(dados.Temperaturas.begin() + 1, n, trabalho->TAnterior.begin() + 1);
@@ -225,7 +236,8 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
             dados.TMaxima = dados.TMaxSolucao;
             dados.TempoTMax = dados.Tempo;
         }
-        TFunc::AplicaTemperaturasPrescritas(dados, dados.CamadaAtual);
+        // The consistent step solved the prescribed ends as constraints.
+        if (!consistente) TFunc::AplicaTemperaturasPrescritas(dados, dados.CamadaAtual);
 
         EscreveLinha(historico, ++passo, dados.Tempo, dados, nos);
         resultado.TempoFinal = dados.Tempo;

@@ -42,7 +42,8 @@ using D = TDadosModelo;
 constexpr auto CamposProblema = std::make_tuple(
     C("UnidadesUsuais", &D::UnidadesUsuais), C("NElemCamada", &D::NElemCamada),
     C("NCamadas", &D::NCamadas), C("NCamadasMembro", &D::NCamadasMembro), C("Fundacao", &D::Fundacao),
-    C("TempoTotal", &D::TempoTotal), C("PassoTempo", &D::PassoTempo), C("CalorDiscreto", &D::CalorDiscreto));
+    C("TempoTotal", &D::TempoTotal), C("PassoTempo", &D::PassoTempo), C("CalorDiscreto", &D::CalorDiscreto),
+    C("Formulacao", &D::Formulacao));
 
 // Boundary conditions and the stress data, after the layer lists.
 constexpr auto CamposContorno = std::make_tuple(
@@ -126,6 +127,8 @@ constexpr NomeEnum<TAgregadoNBR> NomesAgregado[] = {{TAgregadoNBR::Basalto, "Bas
                                                     {TAgregadoNBR::Arenito, "Arenito"}};
 constexpr NomeEnum<TSlumpNBR> NomesSlump[] = {
     {TSlumpNBR::S0a4, "0a4"}, {TSlumpNBR::S5a9, "5a9"}, {TSlumpNBR::S10a15, "10a15"}};
+constexpr NomeEnum<TFormulacao> NomesFormulacao[] = {{TFormulacao::Classica, "Classica"},
+                                                     {TFormulacao::Consistente, "Consistente"}};
 
 template <class E>
 struct TabelaEnum;
@@ -134,6 +137,7 @@ template <> struct TabelaEnum<TCuraACI> { static constexpr const auto& nomes = N
 template <> struct TabelaEnum<TCimentoNBR> { static constexpr const auto& nomes = NomesCimento; };
 template <> struct TabelaEnum<TAgregadoNBR> { static constexpr const auto& nomes = NomesAgregado; };
 template <> struct TabelaEnum<TSlumpNBR> { static constexpr const auto& nomes = NomesSlump; };
+template <> struct TabelaEnum<TFormulacao> { static constexpr const auto& nomes = NomesFormulacao; };
 
 // ---- Writing. ----
 

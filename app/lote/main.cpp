@@ -2,6 +2,7 @@
 // layout of "Salvar Tudo".
 //
 //   norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]
+//                 [--formulacao consistente|classica]
 //
 // Exit 0 on success (the run's messages on standard output), 2 on refused input or
 // a failed run (the message on standard error; no output file half-written).
@@ -33,10 +34,12 @@ constexpr int Falha = 2;
 
 constexpr const char* Uso =
     "Uso: norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]\n"
+    "                   [--formulacao consistente|classica]\n"
     "  Lê o arquivo de projeto PROJETO (.n1d.json), executa a análise térmica e, com\n"
     "  --tensoes, a análise de tensões; grava cada tabela no caminho dado, no leiaute\n"
     "  de \"Salvar Tudo\". Com --resumo, escreve também o resumo térmico (limite de 70 °C)\n"
     "  e, com --tensoes, o índice de fissuração (Tração Simples, limite 1,0).\n"
+    "  --formulacao escolhe a formulação térmica em lugar da do projeto.\n"
     "  Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
 
 struct Opcoes {
@@ -45,6 +48,7 @@ struct Opcoes {
     std::optional<std::string> tensoes;
     bool ajuda = false;
     bool resumo = false;
+    std::optional<TFormulacao> formulacao;
 };
 
 Opcoes LeOpcoes(const std::vector<std::string>& args) {
@@ -55,6 +59,12 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             o.ajuda = true;
         } else if (a == "--resumo") {
             o.resumo = true;
+        } else if (a == "--formulacao") {
+            if (o.formulacao) throw ErroEntrada("a opção --formulacao foi dada mais de uma vez");
+            const std::string valor = i + 1 < args.size() ? args[++i] : std::string();
+            if (valor == "consistente") o.formulacao = TFormulacao::Consistente;
+            else if (valor == "classica") o.formulacao = TFormulacao::Classica;
+            else throw ErroEntrada("--formulacao deve ser seguida de consistente ou classica");
         } else if (a == "--temperaturas" || a == "--tensoes") {
             auto& destino = a == "--temperaturas" ? o.temperaturas : o.tensoes;
             if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
@@ -119,6 +129,7 @@ int Executa(const Opcoes& o) {
     VerificaSaidas(o);
     auto dados = std::make_unique<TDadosModelo>();
     Projeto::Le(o.projeto, *dados);
+    if (o.formulacao) dados->Formulacao = *o.formulacao;
     if (o.tensoes) VerificaTensoes(*dados);
     if (o.resumo && o.tensoes) VerificaResistencias(*dados);
 

@@ -120,6 +120,23 @@ TEST(Projeto, IdaEVoltaExata) {
     EXPECT_NE(texto.find("\"K\":43.2"), std::string::npos);
 }
 
+// Absent, the formulation is the classic one; each value comes back from the file.
+TEST(Projeto, FormulacaoAusenteEhClassicaEVoltaDoArquivo) {
+    auto d = Novo();
+    d->Formulacao = TFormulacao::Consistente;
+    Projeto::LeTexto(Base().dump(), *d);
+    EXPECT_EQ(d->Formulacao, TFormulacao::Classica);
+    for (const TFormulacao f : {TFormulacao::Consistente, TFormulacao::Classica}) {
+        d->Formulacao = f;
+        const std::string texto = Projeto::Texto(*d);
+        auto lido = Novo();
+        lido->Formulacao = f == TFormulacao::Classica ? TFormulacao::Consistente : TFormulacao::Classica;
+        Projeto::LeTexto(texto, *lido);
+        EXPECT_EQ(lido->Formulacao, f);
+    }
+    EXPECT_NE(Projeto::Texto(*d).find("\"Formulacao\": \"Classica\""), std::string::npos);
+}
+
 TEST(Projeto, AbrirGuardaAEscalaDeCoresEInvalidaOHistorico) {
     auto d = Novo();
     d->TMaxEscala = 61.5;
@@ -193,6 +210,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "\"Fundacao\" deve ser true ou false"},
         CasoRecusa{"EnumeracaoForaDaLista", [] { return Com([](Json& j) { j["ModeloFluencia"] = "Bureaux"; }); },
                    "\"ModeloFluencia\" deve ser um destes textos: \"Bureau\", \"ACI209\""},
+        CasoRecusa{"FormulacaoDesconhecida", [] { return Com([](Json& j) { j["Formulacao"] = "consistente"; }); },
+                   "\"Formulacao\" deve ser um destes textos: \"Classica\", \"Consistente\""},
+        CasoRecusa{"FormulacaoQueNaoEhTexto", [] { return Com([](Json& j) { j["Formulacao"] = true; }); },
+                   "\"Formulacao\" deve ser um destes textos"},
         CasoRecusa{"RegistroQueNaoEhObjeto", [] { return Com([](Json& j) { j["Superficie"][0] = 5; }); },
                    "Superficie[0] (camada 1) deve ser um objeto"},
         CasoRecusa{"ListaQueNaoEhLista", [] { return Com([](Json& j) { j["CalorCamadas"] = Json::object(); }); },
