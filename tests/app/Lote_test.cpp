@@ -216,6 +216,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoFalha{"SemArgumentos", "", "", "", "falta o arquivo de projeto"},
         CasoFalha{"OpcaoDesconhecida", ParaAntes, "$P --temperatura $T", "", "opção desconhecida: --temperatura"},
+        CasoFalha{"FormulacaoDesconhecida", ParaAntes, "$P --formulacao exata", "",
+                  "--formulacao deve ser seguida de consistente ou classica"},
         CasoFalha{"OpcaoSemArquivo", ParaAntes, "$P --temperaturas", "", "falta o nome do arquivo depois de --temperaturas"},
         CasoFalha{"ProjetoInexistente", "", "$D/nao.n1d.json --temperaturas $T", "", "Não foi possível abrir"},
         CasoFalha{"ProjetoRecusado", R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamadas": 2})",
@@ -225,6 +227,42 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFalha{"CalculoFalha", EspessuraNula, "$P --temperaturas $T", "", "na hora 13"},
         CasoFalha{"SaidaSobreOProjeto", ParaAntes, "$P --temperaturas $P", "", "sobrescreveria o próprio arquivo"},
         CasoFalha{"PastaDeSaidaInexistente", ParaAntes, "$P --temperaturas $D/nao/t.txt", "", "a pasta não existe"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// A 2 m slab with 100 W/m³ between faces held at 20 °C, steady after 3000 h: 45,00 °C
+// at mid-height in the consistent formulation, short of it in the classic one.
+std::string PlacaPrescrita(const std::string& formulacao) {
+    return R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamada": 4, "NCamadas": 1,
+  "TempoTotal": 3000, "PassoTempo": 1, "QRadiacao": 0, "TPrescInfAtiva": true, "TPrescInf": 20,
+  "TPrescSupAtiva": true, "TPrescSup": 20, )" + formulacao + R"(
+  "Camadas": [{"K": 2, "Espessura": 2, "Ro": 2400, "CalorEsp": 1000, "TInicial": 20}],
+  "CalorCamadas": [{"Constante": true, "F": 100}]})";
+}
+
+struct CasoFormulacao {
+    const char* nome;
+    const char* chave;   // what the project says
+    const char* opcao;   // the command line's override
+    bool consistente;    // which one ran
+};
+class LoteFormulacao : public ::testing::TestWithParam<CasoFormulacao> {};
+
+TEST_P(LoteFormulacao, OProjetoEscolheEAOpcaoPrevalece) {
+    const CasoFormulacao& c = GetParam();
+    PastaTemporaria pasta;
+    GravaArquivo(pasta / "p.n1d.json", PlacaPrescrita(c.chave));
+    const Saida s = Roda(pasta, Q(pasta / "p.n1d.json") + c.opcao);
+    ASSERT_EQ(s.codigo, 0) << s.err;
+    const bool em45 = s.out.rfind("A Temperatura Máxima de  45,00 Celcius ,ocorreu no Nó 3", 0) == 0;
+    EXPECT_EQ(em45, c.consistente) << s.out;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LoteFormulacao,
+    ::testing::Values(CasoFormulacao{"Ausente", "", "", false},
+                      CasoFormulacao{"DoProjeto", R"("Formulacao": "Consistente",)", "", true},
+                      CasoFormulacao{"ClassicaNoProjeto", R"("Formulacao": "Classica",)", "", false},
+                      CasoFormulacao{"OpcaoConsistente", "", " --formulacao consistente", true},
+                      CasoFormulacao{"OpcaoClassica", R"("Formulacao": "Consistente",)", " --formulacao classica", false}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 // A disk that fills up while the table is written (the shell's file-size limit, in
