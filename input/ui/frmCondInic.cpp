@@ -31,6 +31,8 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
       edTinic(NovoCampo(this, "edTinic", QStringLiteral("20"))),
       edStep(NovoCampo(this, "edStep", QStringLiteral("1"))),
       edT0(NovoCampo(this, "edT0", QStringLiteral("72"))),
+      rbClassica(new QRadioButton(QStringLiteral("Clássica"), this)),
+      rbConsistente(new QRadioButton(QStringLiteral("Consistente (converge com a malha)"), this)),
       btnOk(new QPushButton(QStringLiteral("Insere"), this)),
       btnCancelar(new QPushButton(QStringLiteral("Cancela"), this)),
       ctx_(ctx),
@@ -64,6 +66,15 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
     grade->addWidget(new QLabel(QStringLiteral("Tempo Total\nde Análise [h]"), this), 0, 2);
     grade->addWidget(edT0, 1, 2);
 
+    auto* gbxFormulacao = new QGroupBox(QStringLiteral("Formulação"), this);
+    gbxFormulacao->setObjectName(QStringLiteral("gbxFormulacao"));
+    rbClassica->setObjectName(QStringLiteral("rbClassica"));
+    rbConsistente->setObjectName(QStringLiteral("rbConsistente"));
+    rbClassica->setChecked(true);
+    auto* layFormulacao = new QVBoxLayout(gbxFormulacao);
+    layFormulacao->addWidget(rbClassica);
+    layFormulacao->addWidget(rbConsistente);
+
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
     botoes->addWidget(btnOk);
@@ -73,6 +84,7 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
     principal->addLayout(camada);
     principal->addWidget(gbxInicio);
     principal->addLayout(grade);
+    principal->addWidget(gbxFormulacao);
     principal->addLayout(botoes);
 
     connect(btnOk, &QPushButton::clicked, this, [this] { Insere(); });
@@ -95,6 +107,7 @@ void TfrmCondInic::PreencheComEstado() {
     estadoPendente_ = false;
     const TDadosModelo& d = ctx_.dados;
     edT0->setText(Geral(d.TempoTotal));
+    (d.Formulacao == TFormulacao::Consistente ? rbConsistente : rbClassica)->setChecked(true);
     if (d.PassoTempo > 0) edStep->setText(QString::number(d.PassoTempo));
     laco_.Reinicia();
     if (d.NCamadas < 1) return;
@@ -131,6 +144,7 @@ void TfrmCondInic::Insere() {
         if (!Valida()) return;
         d.TempoTotal = Real(edT0);
         d.PassoTempo = Inteiro(edStep);
+        d.Formulacao = rbConsistente->isChecked() ? TFormulacao::Consistente : TFormulacao::Classica;
         const long long dia = Inteiro(edDinic);
         const long long hora = Inteiro(edHinic);
         const long long h = (dia - 1) * 24 + hora;

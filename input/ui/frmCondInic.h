@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
@@ -24,6 +25,9 @@ public:
     QLineEdit* edTinic;
     QLineEdit* edStep;
     QLineEdit* edT0;
+    // The thermal formulation of the problem, stored with the total time.
+    QRadioButton* rbClassica;
+    QRadioButton* rbConsistente;
     QPushButton* btnOk;
     QPushButton* btnCancelar;
 

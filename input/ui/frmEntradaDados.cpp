@@ -283,6 +283,9 @@ void TfrmEntradaDados::Executa() {
             r = TProcesso::ProcessaTransiente(d, ctx_.temperaturas, progresso, j.frmCores);
             progresso.Conclui();
         }
+        // Which formulation the table now in memory comes from, so that no one mistakes one for the other.
+        painel1_->setText(d.Formulacao == TFormulacao::Consistente ? QStringLiteral("Formulação consistente")
+                                                                   : QStringLiteral("Formulação clássica"));
         if (fecharAoTerminar_) return;  // nothing more is shown of a program that is closing
         if (!r.Completo) {
             ctx_.msg.informacao(QString::fromStdString(TProcesso::MensagemFim(r, d)) +
@@ -321,6 +324,7 @@ void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
     // Nodes of layers not yet placed are written as they stand in the vector: from
     // zero, as in a fresh program, never from the end of an earlier run.
     d.Temperaturas.fill(0.0);
+    painel1_->clear();
     if (j.frmTensional) j.frmTensional->DescartaResultados();
     for (QWidget* w : std::initializer_list<QWidget*>{j.frmResumoTermico, j.frmTemperaturaNo, j.frmSalvarNo})
         if (w) w->hide();

@@ -124,3 +124,29 @@ TEST_F(CondInic, MostraEstadoDaPrimeiraCamada) {
 }
 
 }  // namespace
+
+namespace {
+
+// The formulation chosen is stored with the total time at the end of the pass, and
+// the one of an opened project is shown when the dialog opens.
+TEST_F(CondInic, FormulacaoGuardadaNoInsereEMostradaDoProjeto) {
+    d.NCamadas = 1;
+    f()->Abre();
+    EXPECT_TRUE(f()->rbClassica->isChecked());
+    Marca(f()->rbConsistente);
+    Responde({true});
+    Insere("1", "6", "20", "72");
+    EXPECT_EQ(d.Formulacao, TFormulacao::Consistente);
+
+    d.Formulacao = TFormulacao::Classica;  // as an opened project leaves it
+    f()->MostraEstado();
+    f()->Abre();
+    EXPECT_TRUE(f()->rbClassica->isChecked());
+    d.Formulacao = TFormulacao::Consistente;
+    f()->MostraEstado();
+    f()->Abre();
+    EXPECT_TRUE(f()->rbConsistente->isChecked());
+    EXPECT_EQ(f()->rbConsistente->text(), "Consistente (converge com a malha)");
+}
+
+}  // namespace

@@ -60,6 +60,26 @@ TEST_F(EntradaDados, EstadoInicial) {
         EXPECT_TRUE(Filho<QAbstractButton>(f(), b)->isEnabled()) << b;
 }
 
+class FormulacaoExecutada : public EntradaDados, public ::testing::WithParamInterface<TFormulacao> {};
+
+// The status bar names the formulation of the table in memory, and forgets it with the table.
+TEST_P(FormulacaoExecutada, BarraDeStatusDizQualRodou) {
+    Membro(2, 6);
+    d.Formulacao = GetParam();
+    EXPECT_EQ(f()->Painel(1)->text(), "");
+    Executa(2);
+    ASSERT_EQ(msg.informacoes.size(), 1) << msg.erros.join(" | ").toStdString();
+    EXPECT_EQ(f()->Painel(1)->text(), GetParam() == TFormulacao::Consistente ? "Formulação consistente"
+                                                                             : "Formulação clássica");
+    f()->NovaAnalise();
+    EXPECT_EQ(f()->Painel(1)->text(), "");
+}
+INSTANTIATE_TEST_SUITE_P(Formulacoes, FormulacaoExecutada,
+                         ::testing::Values(TFormulacao::Classica, TFormulacao::Consistente),
+                         [](const auto& info) {
+                             return info.param == TFormulacao::Consistente ? "Consistente" : "Classica";
+                         });
+
 struct CasoPergunta {
     int camadas;
     int elementos;
