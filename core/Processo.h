@@ -9,8 +9,9 @@ class PintorElemento;
 struct TTrabalhoTermico;
 
 // How the system of one step is built and solved. The engine's own works on the
-// band of the tridiagonal matrices; the tests and the benchmark plug in the
-// literal dense form to compare with it.
+// band of the tridiagonal matrices, in the formulation of dados.Formulacao; the
+// tests and the benchmark plug in the literal dense form of the classic step to
+// compare with it.
 class MetodoPasso {
 public:
     virtual ~MetodoPasso() = default;
