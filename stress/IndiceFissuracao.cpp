@@ -172,6 +172,8 @@ std::string TIndiceFissuracao::LinhaCritico() const {
     if (NoCritico == 0) {
         if (NosFundacao > 0 && NosFundacao + 1 >= static_cast<int>(Nos.size()))
             return "Só há nós da fundação: não há concreto para o índice de fissuração.";
+        // The soil may be in tension; the verdict speaks of the concrete only.
+        if (NosFundacao > 0) return "Nenhum nó de concreto está tracionado: não há índice de fissuração.";
         return "Nenhum nó está tracionado: não há índice de fissuração.";
     }
     const No& critico = Nos[static_cast<std::size_t>(NoCritico)];

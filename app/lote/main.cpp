@@ -151,7 +151,8 @@ int Executa(const Opcoes& o) {
     TabelaTexto tensoes;
     if (o.tensoes) {
         if (!termico.Completo) {
-            throw ErroEntrada("a análise de tensões precisa da análise térmica completa até o tempo total");
+            throw ErroEntrada(TProcesso::MensagemFim(termico, *dados) +
+                              " A análise de tensões precisa da análise térmica completa até o tempo total.");
         }
         mensagens.push_back(ExecutaTensoes(*dados, temperaturas, tensoes));
     }

@@ -1,5 +1,7 @@
 #include "input/ui/frmEntradaDados.h"
 
+#include <QFileInfo>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -391,7 +393,7 @@ void TfrmEntradaDados::AbreProjeto() {
         j.frmCondCont->MostraEstado();
         j.frmTensional->MostraEstado();
         btnRUN->setEnabled(true);
-        painel0_->setText(QStringLiteral("Projeto aberto: ") + *caminho);
+        MostraArquivo(QStringLiteral("Projeto aberto: "), *caminho);
     });
 }
 
@@ -404,11 +406,17 @@ void TfrmEntradaDados::SalvaProjeto() {
         auto copia = std::make_unique<TDadosModelo>(ctx_.dados);
         copia->NElemCamada = spNelem->value();
         Projeto::Grava(caminho->toStdString(), *copia);
-        painel0_->setText(QStringLiteral("Projeto salvo: ") + *caminho);
+        MostraArquivo(QStringLiteral("Projeto salvo: "), *caminho);
     });
 }
 
 void TfrmEntradaDados::MostraStatus(const QString& texto) {
     painel0_->setText(texto);
     painel0_->repaint();
+}
+
+void TfrmEntradaDados::MostraArquivo(const QString& rotulo, const QString& caminho) {
+    // The panel is narrow: the file's name fits, the whole path is in the hint.
+    painel0_->setText(rotulo + QFileInfo(caminho).fileName());
+    painel0_->setToolTip(caminho);
 }

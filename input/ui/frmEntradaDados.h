@@ -63,6 +63,7 @@ private:
     void PerguntaSair();
     void AbreProjeto();
     void SalvaProjeto();
+    void MostraArquivo(const QString& rotulo, const QString& caminho);
     // The one place where results stop being current. A thermal run (and "Nova
     // Análise") discards what was computed from the earlier run: the temperature
     // vector, the stress results, the summaries. A new problem also discards the

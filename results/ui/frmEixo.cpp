@@ -128,9 +128,10 @@ void TfrmEixo::showEvent(QShowEvent* evento) {
 void TfrmEixo::btnVisualizarClick() {
     ExecutaAcao(ctx_.msg, [this] {
         const TDadosModelo& d = ctx_.dados;
-        // Below H1 the hour becomes H1 (the header row: an empty curve), beyond the end
-        // of the analysis the last computed instant, between two steps the nearest.
-        const int linha = Instantes::LinhaMaisProxima(d, seTempo->Digitada(), 0);
+        // Before the first computed instant the hour becomes that instant (the placement
+        // hour of layer 1 has no temperatures: its profile would be an empty curve), beyond
+        // the end of the analysis the last computed instant, between two steps the nearest.
+        const int linha = Instantes::LinhaMaisProxima(d, seTempo->Digitada());
         const int h = static_cast<int>(Instantes::HoraDaLinha(d, linha));
         DefineLimitesHora(static_cast<int>(Instantes::PrimeiraHora(d)), static_cast<int>(Instantes::UltimaHora(d)));
         if (linha >= 1) seTempo->setValue(h);

@@ -94,7 +94,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Recusa{"FcmNuloNoCEB", R"("ModeloFluencia": "Bureau")",
                              R"("ModeloFluencia": "CEB1990", "UmidadeRel": 50, "AreaCEB": 5e6, "PerimetroCEB": 1e4,
                                 "ModuloConstante": true, "ModuloRef": 25000)",
-                             "CEB 1990"}),
+                             "CEB 1990"},
+                      // The thermal run computes nothing: the refusal says why.
+                      Recusa{"CamadaUmDepoisDoFim", R"("TempoTotal": 120)", R"("TempoTotal": 6)",
+                             "na hora 8, depois do tempo total de 6 h"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

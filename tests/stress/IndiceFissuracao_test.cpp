@@ -124,6 +124,20 @@ TEST(IndiceFissuracao, SemTracaoNaoHaIndice) {
     EXPECT_NE(r.Texto().find("Nenhum nó está tracionado: não há índice de fissuração."), std::string::npos);
 }
 
+// The soil in tension and the concrete in compression: the verdict names the concrete.
+TEST(IndiceFissuracao, SoloTracionadoEConcretoComprimido) {
+    Tabela t({{"-1,0000", "-1,0000", "-1,0000", "-1,0000"}, {"-2,0000", "-2,0000", "-2,0000", "-2,0000"},
+              {" 0,5000", " 0,5000", " 0,5000", " 0,5000"}});
+    t.dados->NCamadas = 2;
+    t.dados->NElemCamada = 1;
+    t.dados->Fundacao = true;
+    const TIndiceFissuracao r = TIndiceFissuracao::Calcula(*t.dados, t.tensoes, TCurvaTracao::Simples, 1.0);
+    EXPECT_EQ(r.NoCritico, 0);
+    EXPECT_EQ(r.NosFundacao, 2);
+    EXPECT_NE(r.Texto().find("Nenhum nó de concreto está tracionado: não há índice de fissuração."), std::string::npos)
+        << r.Texto();
+}
+
 TEST(IndiceFissuracao, RecusaResistenciasNaoEntradasECurvaSemValor) {
     Tabela t({{"-1,0000", "", "", ""}});
     // The flexural pair was never entered (a = b = 0).

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "FalsosQt.h"
+#include "JanelasTeste.h"
 #include "app/RodaLote.h"
 #include "app/ui/Aplicacao.h"
 #include "stress/ui/JanelaGraficoTensao.h"
@@ -53,11 +54,7 @@ protected:
 
     std::string Caminho(const std::string& nome) const { return (pasta.Caminho() / nome).string(); }
 
-    static void Clica(QWidget* janela, const char* botao) {
-        auto* b = janela->findChild<QPushButton*>(QString::fromLatin1(botao));
-        ASSERT_NE(b, nullptr) << botao;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
+    static void Clica(QWidget* janela, const char* botao) { JanelasTeste::Clica(janela, botao); }
     void Abre(const std::string& projeto) {
         arquivos.caminhos.push_back(QString::fromStdString(projeto));
         f->AbrirProjeto->trigger();
@@ -73,15 +70,7 @@ protected:
     void RodaTensional() {
         TfrmTensional* t = j.frmTensional;
         Clica(f, "btnTensional");
-        Clica(t, "btnFluencia");
-        Clica(j.frmEscolhaFluencia, "btnOK");
-        Clica(j.frmFluencia, "btnOk");
-        Clica(t, "btnCoefRestr");
-        j.frmCoefRestr->rbACI->setChecked(true);
-        Clica(j.frmCoefRestr, "btnOk");
-        Clica(j.frmACI, "btnOk");
-        Clica(t, "btnTracaoFlexao");
-        Clica(j.frmTracaoFlexao, "btnOk");
+        JanelasTeste::EntraDadosTensionais(j);
         Clica(t, "btnRun");
         ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
         ASSERT_TRUE(t->btnResult->isEnabled());

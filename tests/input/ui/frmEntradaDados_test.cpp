@@ -268,6 +268,9 @@ TEST_F(ProjetoNaJanela, SalvarEAbrirDevolvemOMesmoProblema) {
     EXPECT_EQ(d.Camadas[2].HoraConcretagem, 2);
     EXPECT_EQ(f()->spNelem->value(), 4);
     EXPECT_TRUE(f()->btnRUN->isEnabled());
+    // The narrow status panel names the file; the whole path is its hint.
+    EXPECT_EQ(f()->Painel(0)->text(), QStringLiteral("Projeto aberto: viga.n1d.json"));
+    EXPECT_EQ(f()->Painel(0)->toolTip(), Caminho("viga.n1d.json"));
 }
 
 // A project holds of the exchange records only what a dialog wrote: what it does

@@ -96,20 +96,16 @@ struct CasoHora {
 };
 class HoraForaDoIntervalo : public EixoTeste, public ::testing::WithParamInterface<CasoHora> {};
 
-// Below H1: the header row, an empty curve. Beyond the end: the last whole hour.
+// Up to H1: the first computed hour (H1 itself holds no temperatures). Beyond the end: the last whole hour.
 TEST_P(HoraForaDoIntervalo, VaiParaOLimite) {
     Visualiza(QString::fromUtf8(GetParam().digitada));
     ASSERT_EQ(f.cGraficoEixo->NumeroSeries(), 1);
     EXPECT_EQ(Ultima()->name(), QString::fromUtf8(GetParam().titulo));
     EXPECT_EQ(Ultima()->count(), GetParam().pontos);
     EXPECT_TRUE(msg.todas.isEmpty());
-    // An empty curve leaves the boxes as they were.
-    if (GetParam().pontos == 0) {
-        EXPECT_EQ(f.edTMax->text(), "30");
-    }
 }
 INSTANTIATE_TEST_SUITE_P(Eixo, HoraForaDoIntervalo,
-                         ::testing::Values(CasoHora{"3", "t= 10 h", 0}, CasoHora{"10", "t= 10 h", 0},
+                         ::testing::Values(CasoHora{"3", "t= 11 h", 2}, CasoHora{"10", "t= 11 h", 2},
                                            CasoHora{"13", "t= 13 h", 3}, CasoHora{"500", "t= 13 h", 3}));
 
 // Typed key by key after the limits are set: "600" is not cut to "60" by the
@@ -161,7 +157,7 @@ TEST_P(HoraComPassoDeDuas, VaiAoInstanteCalculado) {
 INSTANTIATE_TEST_SUITE_P(Eixo, HoraComPassoDeDuas,
                          ::testing::Values(CasoPasso{"12", "t= 12 h", 3}, CasoPasso{"11", "t= 12 h", 3},
                                            CasoPasso{"13", "t= 14 h", 3}, CasoPasso{"600", "t= 14 h", 3},
-                                           CasoPasso{"3", "t= 10 h", 0}));
+                                           CasoPasso{"3", "t= 12 h", 3}));
 
 TEST_F(EixoTeste, AplicarSoNoGraficoPrincipal) {
     Visualiza("13");

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "FalsosQt.h"
+#include "JanelasTeste.h"
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Gauge.h"
 #include "core/ui/Janelas.h"
@@ -39,24 +40,8 @@ protected:
         MembroTensional::Prepara(d, app.contexto().temperaturas);
         t->show();
     }
-    static void Clica(QWidget* janela, const char* botao) {
-        auto* b = janela->findChild<QPushButton*>(QString::fromLatin1(botao));
-        ASSERT_NE(b, nullptr) << botao;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    // Bureau with its defaults, ACI restraint on the member's own height, the strengths.
-    void EntraDados() {
-        Clica(t, "btnFluencia");
-        ASSERT_TRUE(j.frmEscolhaFluencia->isVisible());
-        Clica(j.frmEscolhaFluencia, "btnOK");
-        Clica(j.frmFluencia, "btnOk");
-        Clica(t, "btnCoefRestr");
-        j.frmCoefRestr->rbACI->setChecked(true);
-        Clica(j.frmCoefRestr, "btnOk");
-        Clica(j.frmACI, "btnOk");
-        Clica(t, "btnTracaoFlexao");
-        Clica(j.frmTracaoFlexao, "btnOk");
-    }
+    static void Clica(QWidget* janela, const char* botao) { JanelasTeste::Clica(janela, botao); }
+    void EntraDados() { JanelasTeste::EntraDadosTensionais(j); }
 };
 
 TEST_F(JanelaTensional, AnaliseCompletaPelasJanelasDaAMesmaTabelaQueOMotor) {
