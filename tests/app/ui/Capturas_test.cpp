@@ -14,6 +14,7 @@
 #include "app/ui/frmTelaApresentacao.h"
 #include "input/ui/frmCoefConv.h"
 #include "input/ui/frmCondCont.h"
+#include "input/ui/frmCondInic.h"
 #include "input/ui/frmEntradaDados.h"
 #include "input/ui/frmUnidades.h"
 #include "input/ui/frmMembro.h"
@@ -49,7 +50,7 @@ TEST(Capturas, JanelasDaEntradaEDaAbertura) {
     j.frmEntradaDados->pbarProcesso->setValue(40);
     j.frmCoefConv->Abre();
     j.frmCondCont->Abre();
-    QWidget* janelas[] = {j.frmEntradaDados, j.frmCoefConv, j.frmCondCont, j.frmUnidades, j.frmInformacoes,
+    QWidget* janelas[] = {j.frmEntradaDados, j.frmCoefConv, j.frmCondCont, j.frmCondInic, j.frmUnidades, j.frmInformacoes,
                           j.frmTelaApresentacao};
     for (QWidget* w : janelas) {
         w->show();
