@@ -34,16 +34,25 @@ std::string ProjetoTeste(const std::string& de = "", const std::string& para = "
     return p;
 }
 
-TEST(LoteTensoes, GravaATabelaDeTensoesEAMensagem) {
+// In either formulation the stress run reads the temperatures of the one that ran.
+struct CasoFormulacao {
+    const char* nome;
+    const char* opcao;
+    TFormulacao formulacao;
+};
+class LoteTensoesFormulacao : public ::testing::TestWithParam<CasoFormulacao> {};
+
+TEST_P(LoteTensoesFormulacao, GravaATabelaDeTensoesEAMensagem) {
     PastaTemporaria pasta;
     GravaArquivo(pasta / "p.n1d.json", ProjetoTeste());
-    const Saida s = Roda(pasta, Q(pasta / "p.n1d.json") + " --tensoes " + Q(pasta / "s.txt"));
+    const Saida s = Roda(pasta, Q(pasta / "p.n1d.json") + " --tensoes " + Q(pasta / "s.txt") + GetParam().opcao);
     ASSERT_EQ(s.codigo, 0) << s.err;
     EXPECT_EQ(s.err, "");
 
     // The same analyses in this process give the same message and the same bytes.
     auto dados = std::make_unique<TDadosModelo>();
     Projeto::Le(pasta / "p.n1d.json", *dados);
+    dados->Formulacao = GetParam().formulacao;
     dados->NElemAtivos = dados->NElemCamada;
     TabelaTexto temperaturas, tensoes;
     Progresso progresso;
@@ -54,6 +63,23 @@ TEST(LoteTensoes, GravaATabelaDeTensoesEAMensagem) {
     EXPECT_EQ(s.out.find("A Tensão Máxima de Tração"), termico.Mensagem.size() + 1) << s.out;
     EXPECT_EQ(LeArquivo(pasta / "s.txt"), ExportaTabela::Bytes(tensoes, dados->NElemAtivos));
     EXPECT_EQ(pasta.QuantosArquivos(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formulacoes, LoteTensoesFormulacao,
+                         ::testing::Values(CasoFormulacao{"Classica", "", TFormulacao::Classica},
+                                           CasoFormulacao{"Consistente", " --formulacao consistente",
+                                                          TFormulacao::Consistente}),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+// The two formulations give different temperatures, hence different stresses.
+TEST(LoteTensoes, FormulacoesDaoTensoesDiferentes) {
+    PastaTemporaria pasta;
+    GravaArquivo(pasta / "p.n1d.json", ProjetoTeste());
+    ASSERT_EQ(Roda(pasta, Q(pasta / "p.n1d.json") + " --tensoes " + Q(pasta / "a.txt")).codigo, 0);
+    ASSERT_EQ(Roda(pasta, Q(pasta / "p.n1d.json") + " --tensoes " + Q(pasta / "b.txt") + " --formulacao consistente")
+                  .codigo,
+              0);
+    EXPECT_NE(LeArquivo(pasta / "a.txt"), LeArquivo(pasta / "b.txt"));
 }
 
 struct Recusa {
