@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "DialogosCamadasTeste.h"
+#include "JanelasTeste.h"
 #include "core/MembroTeste.h"
 #include "core/ui/Gauge.h"
 #include "input/ui/frmEntradaDados.h"
@@ -56,15 +57,7 @@ protected:
         TfrmTensional* t = j.frmTensional;
         Clica(f(), "btnTensional");
         ASSERT_TRUE(t->isVisible());
-        Clica(t, "btnFluencia");
-        Clica(j.frmEscolhaFluencia, "btnOK");
-        Clica(j.frmFluencia, "btnOk");
-        Clica(t, "btnCoefRestr");
-        j.frmCoefRestr->rbACI->setChecked(true);
-        Clica(j.frmCoefRestr, "btnOk");
-        Clica(j.frmACI, "btnOk");
-        Clica(t, "btnTracaoFlexao");
-        Clica(j.frmTracaoFlexao, "btnOk");
+        JanelasTeste::EntraDadosTensionais(j);
         ASSERT_TRUE(t->btnRun->isEnabled());
     }
 };
