@@ -22,6 +22,7 @@
 #include "core/Progresso.h"
 #include "core/Projeto.h"
 #include "core/TabelaTexto.h"
+#include "results/ExecucaoProjeto.h"
 #include "results/ExportaTabela.h"
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
@@ -104,16 +105,6 @@ void VerificaSaidas(const Opcoes& o) {
     }
 }
 
-// The stress analysis of the batch tool: refuses, before the thermal run, what it
-// cannot analyse, and then runs on the complete temperature history, returning the
-// message of the largest tension.
-void VerificaTensoes(const TDadosModelo& dados) { TProcTensional::ValidaParametros(dados); }
-
-std::string ExecutaTensoes(TDadosModelo& dados, const TabelaTexto& temperaturas, TabelaTexto& tensoes) {
-    Progresso semJanela;
-    return TProcTensional::ProcessaTensional(dados, temperaturas, tensoes, semJanela).Mensagem;
-}
-
 // Limits of the summaries printed by --resumo: those the windows start with.
 constexpr double LimiteTemperatura = 70.0;
 constexpr double LimiteIndice = 1.0;
@@ -127,35 +118,29 @@ void VerificaResistencias(const TDadosModelo& dados) {
 
 int Executa(const Opcoes& o) {
     VerificaSaidas(o);
-    auto dados = std::make_unique<TDadosModelo>();
-    Projeto::Le(o.projeto, *dados);
-    if (o.formulacao) dados->Formulacao = *o.formulacao;
-    if (o.tensoes) VerificaTensoes(*dados);
-    if (o.resumo && o.tensoes) VerificaResistencias(*dados);
-
-    // As the run command does: the member starts with the elements of its first layer.
-    dados->NElemAtivos = dados->NElemCamada;
-    TabelaTexto temperaturas;
+    auto lido = std::make_unique<TDadosModelo>();
+    Projeto::Le(o.projeto, *lido);
+    // The refusals in the order the user meets them: the stress inputs, then the strengths.
+    if (o.tensoes) TProcTensional::ValidaParametros(*lido);
+    if (o.resumo && o.tensoes) VerificaResistencias(*lido);
     Progresso semJanela;
-    const ResultadoTransiente termico = TProcesso::ProcessaTransiente(*dados, temperaturas, semJanela);
-    const int ativosTermico = dados->NElemAtivos;
+    OpcoesExecucao opcoes;
+    opcoes.Formulacao = o.formulacao;
+    opcoes.Tensoes = o.tensoes.has_value();
+    TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(lido), opcoes, semJanela);
+    TDadosModelo* dados = ex.Dados.get();
+    const TabelaTexto& temperaturas = ex.Temperaturas;
+    const TabelaTexto& tensoes = ex.Tensoes;
+    const int ativosTermico = ex.AtivosTermico;
 
     std::vector<std::string> mensagens;
     std::string aviso;
-    if (termico.Completo) {
-        mensagens.push_back(termico.Mensagem);
+    if (ex.Termico.Completo) {
+        mensagens.push_back(ex.Termico.Mensagem);
     } else {
-        aviso = TProcesso::MensagemFim(termico, *dados) + " Sem mensagem de temperatura máxima.";
+        aviso = TProcesso::MensagemFim(ex.Termico, *dados) + " Sem mensagem de temperatura máxima.";
     }
-
-    TabelaTexto tensoes;
-    if (o.tensoes) {
-        if (!termico.Completo) {
-            throw ErroEntrada(TProcesso::MensagemFim(termico, *dados) +
-                              " A análise de tensões precisa da análise térmica completa até o tempo total.");
-        }
-        mensagens.push_back(ExecutaTensoes(*dados, temperaturas, tensoes));
-    }
+    if (ex.ComTensoes) mensagens.push_back(ex.MensagemTensoes);
 
     // The summaries, before any file is written or anything printed: a failure leaves neither.
     std::string resumo;
