@@ -32,6 +32,18 @@ struct TCalorInterno {
     double C = 0.0;   // kg/m³
     double B = 0.0;
     std::array<double, MaxHoras + 1> Tabela{};
+    // Heat that follows the equivalent age of each element at its own temperature
+    // (Arrhenius) instead of the age alone. The curve is Q(te) = C·E·4186·AlfaU·
+    // exp(−(Tau/te)^BetaHid) J/m³; with the calorimeter table, the table read against
+    // the equivalent age of the sample, which starts at TInicialCalorimetro. The
+    // start-up values are those of a Portland cement without additions.
+    bool Maturidade = false;
+    double AlfaU = 0.75;                  // ultimate degree of hydration
+    double Tau = 20.0;                    // h
+    double BetaHid = 0.9;
+    double EnergiaAtivacao = 40000.0;     // J/mol
+    double TRef = 21.1;                   // °C
+    double TInicialCalorimetro = 20.0;    // °C, first point of the adiabatic curve
 };
 
 // Surface heat exchange: record 1 holds the day/night data, record L the curing of layer L.

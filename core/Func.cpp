@@ -149,8 +149,10 @@ void TaxasElementos(const TDadosModelo& dados, TTrabalhoTermico& trabalho, doubl
 }  // namespace
 
 void TFunc::MontaVetorCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t) {
-    TaxasElementos(dados, trabalho, t,
-                   [&](int camada, double x) { return CalorHidratacao(dados, trabalho.SI, camada, x); });
+    TaxasElementos(dados, trabalho, t, [&](int camada, double x) {
+        return Maturidade::Ativa(dados, camada) ? 0.0 : CalorHidratacao(dados, trabalho.SI, camada, x);
+    });
+    Maturidade::TaxasElementos(dados, trabalho, false);
     DistribuiCarga(dados, trabalho);
 }
 
@@ -348,8 +350,9 @@ void TFunc::MontaSistemaConsistente(TDadosModelo& dados, TTrabalhoTermico& traba
     const double passo = static_cast<double>(dados.PassoTempo);
     MontaSistemaCom(dados, trabalho, L, t, [&] {
         TaxasElementos(dados, trabalho, t, [&](int camada, double x) {
-            return CalorMedioPasso(dados, trabalho.SI, camada, x - passo, x);
+            return Maturidade::Ativa(dados, camada) ? 0.0 : CalorMedioPasso(dados, trabalho.SI, camada, x - passo, x);
         });
+        Maturidade::TaxasElementos(dados, trabalho, true);
         DistribuiCarga(dados, trabalho);
     });
     ImpoeTemperaturasPrescritas(dados, trabalho, L, dados.NElemAtivos + 1);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/DadosModelo.h"
+#include "core/Maturidade.h"
 #include "core/Progresso.h"
 #include "core/ValoresSI.h"
 
@@ -35,6 +36,7 @@ struct TTrabalhoTermico {
     double HInf = 0.0;
     double HSup = 0.0;
     double TAmb = 0.0;
+    TEstadoMaturidade Maturidade;  // equivalent ages of the elements whose heat follows them
 };
 
 struct TDiaHora {
@@ -66,6 +68,7 @@ public:
     static void DistribuiPropriedades(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L);
 
     // Internal heat and radiation loads into trabalho.Carga (the load F of the step).
+    // The layers with the maturity heat advance their elements' equivalent ages by the step.
     static void MontaVetorCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t);
 
     // The consistent formulation's step: the same system with the mean rate of the

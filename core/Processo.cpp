@@ -8,6 +8,7 @@
 #include "core/Erros.h"
 #include "core/Func.h"
 #include "core/Instantes.h"
+#include "core/Maturidade.h"
 #include "core/Numeros.h"
 #include "core/PosProcesso.h"
 
@@ -89,7 +90,10 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
                           " células. Reduza o tempo total, aumente o passo de tempo ou use menos elementos.");
     }
 
-    // The hourly table covers 5000 hours after each placement.
+    Maturidade::ValidaEntrada(d);
+
+    // The hourly table covers 5000 hours after each placement (a maturity layer reads
+    // it by the equivalent age of its sample, which the table's end does not bound).
     if (!d.CalorDiscreto) return;
     const double passos = PassosCalculados(d);
     if (passos < 1.0) return;
@@ -102,7 +106,7 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
             sj = d.Camadas[static_cast<std::size_t>(j)].HoraConcretagem;
         }
         const double x = tUltimo - sj;
-        if (!d.CalorCamadas[static_cast<std::size_t>(j)].Constante && x > MaxHoras) {
+        if (!d.CalorCamadas[static_cast<std::size_t>(j)].Constante && !Maturidade::Ativa(d, j) && x > MaxHoras) {
             throw ErroEntrada("A tabela de calor interno da camada " + Inteiro(j) + " seria consultada até a hora " +
                               Numeros::FormataGeral(x) + " após o lançamento (hora " + Numeros::FormataGeral(tUltimo) +
                               " da análise), mas ela vai só até a hora " + Inteiro(MaxHoras) +

@@ -87,6 +87,13 @@ constexpr auto CamposCalor = std::make_tuple(
     C("Tr", &TCalorInterno::Tr), C("E", &TCalorInterno::E), C("C", &TCalorInterno::C),
     C("B", &TCalorInterno::B));
 
+// The maturity heat, written only when it differs from the start-up record, so a
+// file of the age-only heat is saved as before.
+constexpr auto CamposMaturidade = std::make_tuple(
+    C("Maturidade", &TCalorInterno::Maturidade), C("AlfaU", &TCalorInterno::AlfaU), C("Tau", &TCalorInterno::Tau),
+    C("BetaHid", &TCalorInterno::BetaHid), C("EnergiaAtivacao", &TCalorInterno::EnergiaAtivacao),
+    C("TRef", &TCalorInterno::TRef), C("TInicialCalorimetro", &TCalorInterno::TInicialCalorimetro));
+
 constexpr auto CamposSuperficie = std::make_tuple(
     C("HDia", &TTrocaCalor::HDia), C("HNoite", &TTrocaCalor::HNoite), C("HoraIniDia", &TTrocaCalor::HoraIniDia),
     C("HoraIniNoite", &TTrocaCalor::HoraIniNoite), C("BetaS", &TTrocaCalor::BetaS),
@@ -215,6 +222,9 @@ int UltimaHora(const TCalorInterno& c) {
 
 Json RegistroCalor(const TCalorInterno& c, const std::string& prefixo) {
     Json o = Registro(c, CamposCalor, prefixo);
+    if (!MesmosCampos(c, TCalorInterno{}, CamposMaturidade)) {
+        ParaCada(CamposMaturidade, [&](const auto& m) { o[m.nome] = Valor(c.*(m.membro), prefixo + "." + m.nome); });
+    }
     const int ultima = UltimaHora(c);
     Json tabela = Json::array();
     for (int h = 1; h <= ultima; ++h) {
@@ -462,7 +472,7 @@ std::string Texto(const TDadosModelo& d) {
 
     itens.clear();
     const int nCalor = RegistrosUsados(d.CalorCamadas, d.NCamadas, [](const TCalorInterno& a, const TCalorInterno& b) {
-        return MesmosCampos(a, b, CamposCalor) && UltimaHora(a) == 0;
+        return MesmosCampos(a, b, CamposCalor) && MesmosCampos(a, b, CamposMaturidade) && UltimaHora(a) == 0;
     });
     for (int L = 1; L <= nCalor; ++L) {
         itens.push_back(RegistroCalor(d.CalorCamadas[static_cast<std::size_t>(L)], Item(ListaCalor, L - 1)));
@@ -532,9 +542,18 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
                 TCalorInterno& c = novo->CalorCamadas[i + 1];
                 const std::string onde = NomeItem(ListaCalor, i);
                 LeRegistro(lista[i], c, CamposCalor, onde, [&](const std::string& k, const Json& v) {
-                    if (k != ChaveTabela) return false;
-                    LeTabela(v, c, onde);
-                    return true;
+                    if (k == ChaveTabela) {
+                        LeTabela(v, c, onde);
+                        return true;
+                    }
+                    bool achou = false;
+                    ParaCada(CamposMaturidade, [&](const auto& m) {
+                        if (!achou && k == m.nome) {
+                            achou = true;
+                            Le(v, c.*(m.membro), onde + "." + k);
+                        }
+                    });
+                    return achou;
                 });
             }
         } else if (chave == ListaSuperficie) {
