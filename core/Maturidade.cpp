@@ -82,7 +82,9 @@ double CalorAmostra(const TCurvaAmostra& curva, double te) {
 }
 
 double TaxaAmostra(const TCurvaAmostra& curva, double te) {
-    const std::size_t k = HoraDaIdade(curva, te);
+    // The end of a step that lands on the end of an hour of the sample, to rounding,
+    // takes that hour: the hour just ended, as the age-only table is read.
+    const std::size_t k = HoraDaIdade(curva, te * (1.0 - 1e-12));
     if (k == 0 || k > static_cast<std::size_t>(MaxHoras)) return 0.0;
     return (curva.Calor[k] - curva.Calor[k - 1]) / (curva.Idade[k] - curva.Idade[k - 1]);
 }

@@ -57,6 +57,7 @@ TEST_P(LoteExemplo, RodaEGravaOsBytesDoSalvarTudo) {
 INSTANTIATE_TEST_SUITE_P(Exemplos, LoteExemplo,
                          ::testing::Values("bloco-fundacao-3-camadas", "bloco-fundacao-3-camadas-unidades-usuais",
                                            "bloco-fundacao-3-camadas-consistente",
+                                           "bloco-fundacao-3-camadas-consistente-maturidade",
                                            "muro-10-camadas-cura",
                                            "secao-gravidade-40-camadas-adiabatico"),
                          [](const auto& info) {
