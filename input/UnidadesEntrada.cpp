@@ -34,4 +34,11 @@ double TaxaTabelaArmazenada(double calculado, bool usuais) {
     return usuais ? calculado * 3600.0 : calculado;
 }
 
+double EnergiaAtivacaoArmazenada(double digitado, bool usuais) {
+    return usuais ? digitado * 4.186 : digitado;
+}
+double EnergiaAtivacaoDigitada(double armazenado, bool usuais) {
+    return usuais ? armazenado / 4.186 : armazenado;
+}
+
 }  // namespace UnidadesEntrada

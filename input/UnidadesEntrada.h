@@ -28,4 +28,9 @@ double TaxaConstanteDigitada(double armazenado, bool usuais);
 // Hourly rate of the adiabatic-curve table: computed in W/m³; × 3600 in the usual units.
 double TaxaTabelaArmazenada(double calculado, bool usuais);
 
+// Activation energy of the maturity heat: J/mol as typed; cal/mol × 4,186 (the
+// calorie of the other factors, 4186 J/kcal).
+double EnergiaAtivacaoArmazenada(double digitado, bool usuais);
+double EnergiaAtivacaoDigitada(double armazenado, bool usuais);
+
 }  // namespace UnidadesEntrada

@@ -8,7 +8,10 @@
 #include <fstream>
 #include <string>
 
+#include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/Janelas.h"
+#include "input/ui/frmMaturidade.h"
 #include "input/CalorDiscreto.h"
 #include "core/ui/CamposNumericos.h"
 
@@ -21,6 +24,7 @@ TfrmCalorIntDiscr::TfrmCalorIntDiscr(Contexto& ctx, QWidget* parent)
       btnOk(new QPushButton(QStringLiteral("Ok"), this)),
       btnCancela(new QPushButton(QStringLiteral("Cancela"), this)),
       btnArq(new QPushButton(QStringLiteral("Importar dados..."), this)),
+      btnMaturidade(new QPushButton(QStringLiteral("Maturidade..."), this)),
       ctx_(ctx),
       laco_(lbCamada) {
     setObjectName(QStringLiteral("frmCalorIntDiscr"));
@@ -32,6 +36,8 @@ TfrmCalorIntDiscr::TfrmCalorIntDiscr(Contexto& ctx, QWidget* parent)
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnCancela->setObjectName(QStringLiteral("btnCancela"));
     btnArq->setObjectName(QStringLiteral("btnArq"));
+    btnMaturidade->setObjectName(QStringLiteral("btnMaturidade"));
+    btnMaturidade->setToolTip(QStringLiteral("Curva lida pela idade equivalente do concreto na sua própria temperatura"));
 
     // Row 0 holds the headings as ordinary cells: the grid has no fixed rows.
     sgdVertices->horizontalHeader()->hide();
@@ -49,6 +55,7 @@ TfrmCalorIntDiscr::TfrmCalorIntDiscr(Contexto& ctx, QWidget* parent)
 
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(btnArq);
+    botoes->addWidget(btnMaturidade);
     botoes->addStretch();
     botoes->addWidget(btnOk);
     botoes->addWidget(btnCancela);
@@ -69,6 +76,7 @@ TfrmCalorIntDiscr::TfrmCalorIntDiscr(Contexto& ctx, QWidget* parent)
         hide();
     });
     connect(btnArq, &QPushButton::clicked, this, [this] { Importa(); });
+    connect(btnMaturidade, &QPushButton::clicked, this, [this] { ctx_.janelas.frmMaturidade->Abre(); });
 }
 
 void TfrmCalorIntDiscr::Abre() {
@@ -132,8 +140,11 @@ void TfrmCalorIntDiscr::Ok() {
                 pontos.push_back({Celula(linha, 0).toStdString(), Celula(linha, 1).toStdString()});
             }
             const TCamada& camada = d.Camadas[static_cast<std::size_t>(n)];
+            TCalorInterno& calor = d.CalorCamadas[static_cast<std::size_t>(n)];
             const auto r = CalorDiscreto::PreencheTabela(pontos, camada.Ro, camada.CalorEsp, d.UnidadesUsuais,
-                                                         d.CalorCamadas[static_cast<std::size_t>(n)].Tabela);
+                                                         calor.Tabela);
+            // The sample's first temperature, where its equivalent age starts (maturity heat).
+            if (pontos.size() >= 2) calor.TInicialCalorimetro = Numeros::TextoParaReal(pontos.front().temperatura);
             if (r.horasOmitidas > 0) {
                 ctx_.msg.informacao(
                     QStringLiteral("A curva da camada %1 passa de %2 horas: as %3 horas além da hora %2 "

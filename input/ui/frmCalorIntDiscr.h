@@ -26,6 +26,7 @@ public:
     QPushButton* btnOk;
     QPushButton* btnCancela;
     QPushButton* btnArq;
+    QPushButton* btnMaturidade;  // the maturity dialog, for the same layers
 
 protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;

@@ -6,7 +6,9 @@
 
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/Janelas.h"
 #include "input/UnidadesEntrada.h"
+#include "input/ui/frmMaturidade.h"
 
 using CamposNumericos::Geral;
 using CamposNumericos::NovoCampo;
@@ -35,6 +37,7 @@ TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent)
       btnOk(new QPushButton(QStringLiteral("Ok"), this)),
       btnApagar(new QPushButton(QStringLiteral("Apagar"), this)),
       btnCancelar(new QPushButton(QStringLiteral("Cancelar"), this)),
+      btnMaturidade(new QPushButton(QStringLiteral("Maturidade..."), this)),
       ctx_(ctx),
       laco_(lbNCamada) {
     setObjectName(QStringLiteral("frmCalorInterno"));
@@ -46,6 +49,8 @@ TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent)
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnApagar->setObjectName(QStringLiteral("btnApagar"));
     btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
+    btnMaturidade->setObjectName(QStringLiteral("btnMaturidade"));
+    btnMaturidade->setToolTip(QStringLiteral("Calor pela idade equivalente do concreto na sua própria temperatura"));
 
     auto* camada = new QHBoxLayout;
     camada->addWidget(new QLabel(QStringLiteral("Camada Número ->"), this));
@@ -80,6 +85,7 @@ TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent)
     meio->addLayout(constante);
 
     auto* botoes = new QHBoxLayout;
+    botoes->addWidget(btnMaturidade);
     botoes->addStretch();
     botoes->addWidget(btnOk);
     botoes->addWidget(btnApagar);
@@ -96,6 +102,7 @@ TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent)
     connect(btnApagar, &QPushButton::clicked, this, [this] {
         for (QLineEdit* ed : {edC, edE, edTr, edn, edb}) ed->clear();
     });
+    connect(btnMaturidade, &QPushButton::clicked, this, [this] { ctx_.janelas.frmMaturidade->Abre(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] {
         laco_.Reinicia();
         hide();

@@ -35,6 +35,7 @@ public:
     QPushButton* btnOk;
     QPushButton* btnApagar;
     QPushButton* btnCancelar;
+    QPushButton* btnMaturidade;  // the maturity dialog, for the same layers
 
 private:
     void Ok();

@@ -21,6 +21,7 @@
 #include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCalorIntDiscr.h"
 #include "input/ui/frmCalorInterno.h"
+#include "input/ui/frmMaturidade.h"
 #include "input/ui/frmCoefConv.h"
 #include "input/ui/frmCondCont.h"
 #include "input/ui/frmCondInic.h"
@@ -387,6 +388,7 @@ void TfrmEntradaDados::AbreProjeto() {
         j.frmEscolhaCalor->MostraEstado();
         j.frmCalorInterno->MostraEstado();
         j.frmCalorIntDiscr->MostraEstado();
+        j.frmMaturidade->MostraEstado();
         j.frmCondInic->MostraEstado();
         j.frmCura->MostraEstado();
         j.frmCoefConv->MostraEstado();
