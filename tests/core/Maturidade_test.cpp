@@ -300,9 +300,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRecusa{"TauNulo", [](TDadosModelo& d) { d.CalorCamadas[2].Tau = 0.0; },
                    "A camada 2 usa o calor pela maturidade, mas o tempo característico τ (0 h) deve ser positivo."},
         CasoRecusa{"BetaNegativo", [](TDadosModelo& d) { d.CalorCamadas[1].BetaHid = -0.5; }, "β (-0,5)"},
-        CasoRecusa{"AlfaNegativo", [](TDadosModelo& d) { d.CalorCamadas[1].AlfaU = -1.0; }, "αu (-1)"},
-        CasoRecusa{"EnergiaNegativa", [](TDadosModelo& d) { d.CalorCamadas[1].EnergiaAtivacao = -3.0; },
-                   "energia de ativação (-3 J/mol)"},
         CasoRecusa{"ReferenciaAbaixoDoZeroAbsoluto", [](TDadosModelo& d) { d.CalorCamadas[2].TRef = -300.0; },
                    "temperatura de referência (-300 °C)"},
         CasoRecusa{"TabelaSemCapacidade",
@@ -310,26 +307,7 @@ INSTANTIATE_TEST_SUITE_P(
                        d.CalorDiscreto = true;
                        d.Camadas[1].Ro = 0.0;
                    },
-                   "densidade e calor específico positivos"},
-        CasoRecusa{"AmostraAbaixoDoZeroAbsoluto",
-                   [](TDadosModelo& d) {
-                       d.CalorDiscreto = true;
-                       d.CalorCamadas[1].TInicialCalorimetro = -280.0;
-                   },
-                   "temperatura inicial da amostra do calorímetro (-280 °C)"}),
+                   "densidade e calor específico positivos"}),
     [](const auto& info) { return std::string(info.param.nome); });
-
-// A layer of constant rate ignores the flag; without the flag nothing changes.
-TEST(Maturidade, TaxaConstantePrevaleceEAusenteNadaMuda) {
-    auto d = Membro(1, 2, 0, 0, 24);
-    d->CalorCamadas[1].F = 700.0;
-    TabelaTexto semMaturidade;
-    ASSERT_TRUE(Roda(*d, semMaturidade).Completo);
-    d->CalorCamadas[1].Maturidade = true;
-    d->CalorCamadas[1].Tau = 0.0;  // never looked at
-    TabelaTexto comMaturidade;
-    ASSERT_TRUE(Roda(*d, comMaturidade).Completo);
-    for (int h = 1; h <= 24; ++h) EXPECT_EQ(comMaturidade.Celula(2, h), semMaturidade.Celula(2, h));
-}
 
 }  // namespace
