@@ -77,30 +77,6 @@ INSTANTIATE_TEST_SUITE_P(Sistemas, MaturidadeUnidades,
                                            CasoUnidades{"Usuais", true, "Ea [cal/mol]", "10000", 41860.0}),
                          [](const auto& info) { return std::string(info.param.nome); });
 
-// A field that does not convert stops the layer: nothing of it is stored, the counter stays.
-TEST_F(Maturidade, CampoRuimNaoGuardaNadaDaCamada) {
-    f()->Abre();
-    Marca(Filho<QCheckBox>(f(), "chkMaturidade"));
-    Digita(f(), "edAlfaU", "0,6");
-    Digita(f(), "edTRef", "vinte");
-    Clica(f(), "btnOk");
-    ASSERT_EQ(msg.erros.size(), 1);
-    EXPECT_EQ(msg.erros[0], "'vinte' não é um valor de ponto flutuante válido");
-    EXPECT_FALSE(d.CalorCamadas[1].Maturidade);
-    EXPECT_EQ(d.CalorCamadas[1].AlfaU, 0.75);
-    EXPECT_EQ(Texto(f(), "lbNCamada"), "1");
-    // Unticked, the layer only loses the flag; its parameters stay.
-    d.CalorCamadas[2].Maturidade = true;
-    d.CalorCamadas[2].Tau = 30.0;
-    Digita(f(), "edTRef", "20");
-    Clica(f(), "btnOk");
-    Marca(Filho<QCheckBox>(f(), "chkMaturidade"));
-    Clica(f(), "btnOk");
-    EXPECT_TRUE(d.CalorCamadas[1].Maturidade);
-    EXPECT_FALSE(d.CalorCamadas[2].Maturidade);
-    EXPECT_EQ(d.CalorCamadas[2].Tau, 30.0);
-}
-
 // With the calorimeter table the curve is the table: only the Arrhenius factor is
 // asked, and the table dialog keeps the sample's first temperature.
 TEST_F(Maturidade, PelaTabelaDoCalorimetro) {
@@ -123,6 +99,15 @@ TEST_F(Maturidade, PelaTabelaDoCalorimetro) {
     EXPECT_TRUE(Filho<QGroupBox>(f(), "gbxArrhenius")->isEnabled());
     Digita(f(), "edTau", "não é lido");
     Digita(f(), "edEnergiaAtivacao", "45000");
+    // A field that does not convert stores nothing of the layer, and the counter stays.
+    Digita(f(), "edTRef", "vinte");
+    Clica(f(), "btnOk");
+    EXPECT_EQ(msg.erros, QStringList{"'vinte' não é um valor de ponto flutuante válido"});
+    EXPECT_FALSE(d.CalorCamadas[1].Maturidade);
+    EXPECT_EQ(d.CalorCamadas[1].EnergiaAtivacao, 40000.0);
+    EXPECT_EQ(Texto(f(), "lbNCamada"), "1");
+    msg.limpa();
+    Digita(f(), "edTRef", "21,1");
     Clica(f(), "btnOk");
     EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join('\n').toStdString();
     EXPECT_TRUE(d.CalorCamadas[1].Maturidade);
