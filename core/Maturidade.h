@@ -13,7 +13,7 @@ inline constexpr double ZeroAbsoluto = 273.15;
 
 // The calorimeter table of a layer read as heat against the equivalent age of the
 // sample: Idade[h] (te of the sample after h hours of the table) and Calor[h] (J/m³
-// released up to then), h = 0..MaxHoras, both increasing.
+// released up to then), h = 0..MaxHoras; the ages never decrease.
 struct TCurvaAmostra {
     std::vector<double> Idade;
     std::vector<double> Calor;
