@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 
+#include "core/CondicoesObra.h"
 #include "core/Erros.h"
 #include "core/Func.h"
 #include "core/Instantes.h"
@@ -88,6 +89,8 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
                           Numeros::FormataGeral(MaxCelulasHistorico) +
                           " células. Reduza o tempo total, aumente o passo de tempo ou use menos elementos.");
     }
+
+    if (const std::string p = CondicoesObra::Problema(d); !p.empty()) throw ErroEntrada(p);
 
     // The hourly table covers 5000 hours after each placement.
     if (!d.CalorDiscreto) return;
