@@ -126,9 +126,11 @@ void Guarda(Serie& s, int k, std::optional<double> v) {
 TClimaHorario Monta(const Serie& temp, const Serie* vento, const Serie* rad, const std::function<std::string(int)>& hora) {
     int ultima = Ultima(temp);
     if (ultima < 0) throw ErroEntrada("Arquivo de clima: nenhuma hora com temperatura do ar.");
+    // A column without any value is a column the file does not give.
+    if (vento && Ultima(*vento) < 0) vento = nullptr;
+    if (rad && Ultima(*rad) < 0) rad = nullptr;
     if (vento) ultima = std::min(ultima, Ultima(*vento));
     if (rad) ultima = std::min(ultima, Ultima(*rad));
-    if (ultima < 0) throw ErroEntrada("Arquivo de clima: a coluna de vento ou de radiação não tem nenhum valor.");
     TClimaHorario c;
     c.Temperatura = Preenche(temp, ultima, "temperatura do ar", hora);
     if (vento) c.Vento = Preenche(*vento, ultima, "velocidade do vento", hora);
