@@ -42,9 +42,21 @@ public:
     QTableWidget* sgdCamadas;  // one row per lift: its largest difference while on top
     QTableWidget* sgdHoras;
     TPainelGrafico* cGraficoDiferenca;
+    // The allowable difference beside the computed one, with its restraint factor K.
+    QLineEdit* edK;
+    QLabel* lblAdmissivel;
+    // "Remoção mais cedo segura" of the top protection of a lift that comes off last.
+    QLineEdit* edCamadaRemocao;
+    QLineEdit* edLimiteIndice;
+    QPushButton* btnRemocaoSegura;
+    QLabel* lblRemocao;
+
+    // Runs the search for the lift and limit typed; false when refused.
+    bool RemocaoSegura();
 
 private:
     void Mostra();
+    void MostraAdmissivel();
 
     Contexto& ctx_;
     TResumoTermico resumo_;
