@@ -176,6 +176,8 @@ bool TfrmResumoTermico::Calcula() {
 void TfrmResumoTermico::Mostra() {
     const TResumoTermico& r = resumo_;
     cGraficoDiferenca->RemoveSeries();
+    // A search of an earlier table is not this one's.
+    lblRemocao->clear();
     sgdHoras->setRowCount(0);
     sgdCamadas->setRowCount(0);
     if (r.Vazio) {
