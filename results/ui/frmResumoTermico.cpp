@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
@@ -116,6 +117,11 @@ TfrmResumoTermico::TfrmResumoTermico(Contexto& ctx, QWidget* parent) : QWidget(p
     edCamadaRemocao = new QLineEdit(QStringLiteral("1"), this);
     edCamadaRemocao->setObjectName(QStringLiteral("edCamadaRemocao"));
     edCamadaRemocao->setMaximumWidth(50);
+    edProtecaoRemocao = new QLineEdit(this);
+    edProtecaoRemocao->setObjectName(QStringLiteral("edProtecaoRemocao"));
+    edProtecaoRemocao->setMaximumWidth(50);
+    edProtecaoRemocao->setPlaceholderText(QStringLiteral("última"));
+    edProtecaoRemocao->setToolTip(QStringLiteral("Número da proteção na lista da camada; vazio: a que sai por último"));
     edLimiteIndice = new QLineEdit(QStringLiteral("1"), this);
     edLimiteIndice->setObjectName(QStringLiteral("edLimiteIndice"));
     edLimiteIndice->setMaximumWidth(60);
@@ -132,6 +138,8 @@ TfrmResumoTermico::TfrmResumoTermico(Contexto& ctx, QWidget* parent) : QWidget(p
     auto* linhaRemocao = new QHBoxLayout;
     linhaRemocao->addWidget(new QLabel(QStringLiteral("Camada:"), this));
     linhaRemocao->addWidget(edCamadaRemocao);
+    linhaRemocao->addWidget(new QLabel(QStringLiteral("Proteção:"), this));
+    linhaRemocao->addWidget(edProtecaoRemocao);
     linhaRemocao->addWidget(new QLabel(QStringLiteral("Índice limite:"), this));
     linhaRemocao->addWidget(edLimiteIndice);
     linhaRemocao->addWidget(btnRemocaoSegura);
@@ -282,10 +290,14 @@ void TfrmResumoTermico::MostraAdmissivel() {
 bool TfrmResumoTermico::RemocaoSegura() {
     return ExecutaAcao(ctx_.msg, [this] {
         const int camada = Numeros::TextoParaInteiro(edCamadaRemocao->text().toStdString());
+        const QString textoProtecao = edProtecaoRemocao->text().trimmed();
+        const int protecao = textoProtecao.isEmpty() ? 0 : Numeros::TextoParaInteiro(textoProtecao.toStdString());
+        if (!textoProtecao.isEmpty() && protecao < 1) throw ErroEntrada("A proteção é numerada a partir de 1.");
         const double limite = Numeros::TextoParaReal(edLimiteIndice->text().toStdString());
         lblRemocao->clear();
         Progresso semJanela;
-        const TRemocaoSegura r = TRemocaoSegura::Busca(ctx_.dados, camada, 0, limite, TCurvaTracao::Simples, semJanela);
+        const TRemocaoSegura r =
+            TRemocaoSegura::Busca(ctx_.dados, camada, protecao, limite, TCurvaTracao::Simples, semJanela);
         lblRemocao->setText(Q(r.Texto()).trimmed());
     });
 }

@@ -45,8 +45,9 @@ public:
     // The allowable difference beside the computed one, with its restraint factor K.
     QLineEdit* edK;
     QLabel* lblAdmissivel;
-    // "Remoção mais cedo segura" of the top protection of a lift that comes off last.
+    // "Remoção mais cedo segura" of a top protection of a lift (the one that comes off last unless typed).
     QLineEdit* edCamadaRemocao;
+    QLineEdit* edProtecaoRemocao;  // empty: the one that comes off last
     QLineEdit* edLimiteIndice;
     QPushButton* btnRemocaoSegura;
     QLabel* lblRemocao;

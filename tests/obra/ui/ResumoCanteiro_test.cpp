@@ -45,6 +45,13 @@ TEST_F(ResumoCanteiro, AdmissivelAoLadoDaDiferencaERemocaoPeloBotao) {
     Clica(r(), "btnCalcular");
     EXPECT_TRUE(r()->lblRemocao->text().isEmpty());
 
+    // The first blanket, chosen by its number: no hour keeps the index.
+    Digita(r(), "edProtecaoRemocao", "1");
+    Clica(r(), "btnRemocaoSegura");
+    EXPECT_TRUE(r()->lblRemocao->text().contains(QStringLiteral("proteção 1 (Manta de lã mineral 25 mm (primeira))")))
+        << r()->lblRemocao->text().toStdString();
+    EXPECT_TRUE(r()->lblRemocao->text().contains(QStringLiteral("nenhuma hora")));
+
     Digita(r(), "edCamadaRemocao", "7");
     Clica(r(), "btnRemocaoSegura");
     ASSERT_EQ(msg.erros.size(), 1);
