@@ -4,6 +4,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 
 #include "core/CondicoesObra.h"
@@ -261,6 +262,63 @@ TEST(ClimaProjeto, OConteudoVaiAoArquivoEVolta) {
 
     // Without site data the key is not written.
     EXPECT_EQ(Projeto::Texto(*Bloco()).find("\"Obra\""), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+struct CasoSolProtegido {
+    const char* nome;
+    double R;
+    double fracao;  // of α·G that enters the concrete, 1/(1 + h·R) with h = 15
+};
+
+class SolSobProtecao : public testing::TestWithParam<CasoSolProtegido> {};
+
+// Under a blanket the absorbed sun divides between the air (through h) and the concrete
+// (through R): the load of the top node grows by α·G·Δt/(1 + h·R).
+TEST_P(SolSobProtecao, EntraAFracaoDaResistenciaEmSerie) {
+    const CasoSolProtegido& c = GetParam();
+    auto montaCarga = [&](double G) {
+        auto d = teste::Membro(1, 2, 0, 0, 24.0);
+        d->BetaSup = 15.0 * 3600.0;
+        const std::string linha = "20;" + Numeros::FormataGeral(G);
+        TClimaHorario::LeCsv(Csv(24, [&](int) { return linha; }, "hora;temperatura;radiacao")).Aplica(d->Obra);
+        if (c.R > 0.0) d->Obra.ProtecoesTopo = {{}, {TProtecao{"manta", c.R, 0.0, 100.0}}};
+        auto w = std::make_unique<TTrabalhoTermico>();
+        TValoresSI::Deriva(*d, w->SI);
+        d->NElemAtivos = 2;
+        TFunc::AvancaTempo(*d);
+        for (int i = 1; i <= 3; ++i) w->TAnterior[i] = 20.0;
+        TFunc::MontaSistema(*d, *w, 1, 1.0);
+        return w->Carga[3];
+    };
+    EXPECT_NEAR(montaCarga(600.0) - montaCarga(0.0), 0.65 * 600.0 * 3600.0 * c.fracao, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sol, SolSobProtecao,
+                         testing::Values(CasoSolProtegido{"Descoberto", 0.0, 1.0},
+                                         CasoSolProtegido{"Manta", 0.5, 1.0 / (1.0 + 15.0 * 0.5)},
+                                         CasoSolProtegido{"Isolante", std::numeric_limits<double>::infinity(), 0.0}),
+                         [](const auto& i) { return std::string(i.param.nome); });
+
+// Curing keeps deciding the top face: the file's wind does not replace it.
+TEST(ClimaVento, CuraPrevaleceSobreOVentoDoArquivo) {
+    auto d = teste::Membro(1, 2, 0, 0, 48.0);
+    TClimaHorario::LeCsv("hora;temperatura;vento\n0;20;8\n1;20;8\n2;20;8\n").Aplica(d->Obra);
+    TValoresSI si;
+    TValoresSI::Deriva(*d, si);
+    EXPECT_EQ(TFunc::CoeficientesConveccao(*d, si, 1.0, 1).HSup, CoeficienteVentoCEB(8.0));
+    d->CuraAtiva = true;
+    d->Superficie[1].BetaS = 11.0 * 3600.0;
+    d->Superficie[1].BetaSC = 99.0 * 3600.0;
+    d->Superficie[1].DiasCura = 1.0;
+    d->Superficie[1].HoraIniCura = 8.0;
+    d->Superficie[1].HoraFimCura = 17.0;
+    TValoresSI::Deriva(*d, si);
+    EXPECT_EQ(TFunc::CoeficientesConveccao(*d, si, 1.0, 1).HSup, 11.0 * 3600.0);
+    EXPECT_EQ(TFunc::CoeficientesConveccao(*d, si, 9.0, 1).HSup, 99.0 * 3600.0);
 }
 
 }  // namespace
