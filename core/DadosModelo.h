@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/DadosObra.h"
+
 // Capacities of the analysis state.
 inline constexpr int MaxNos = 300;
 inline constexpr int MaxCamadas = 300;
@@ -101,6 +103,8 @@ struct TDadosModelo {
     bool UnidadesUsuais = false;
     bool Fundacao = false;
     TFormulacao Formulacao = TFormulacao::Classica;
+    // The site: hourly weather and protections of the faces (empty: none).
+    TDadosObra Obra;
 
     std::array<TCamada, MaxCamadas + 1> Camadas{};
     std::array<TCalorInterno, MaxCamadas + 1> CalorCamadas{};

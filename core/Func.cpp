@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/CondicoesObra.h"
 #include "core/Erros.h"
 #include "core/Numeros.h"
 
@@ -124,8 +125,10 @@ void DistribuiCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho) {
         q[static_cast<std::size_t>(e)] += w;
         q[static_cast<std::size_t>(e + 1)] += w;
     }
-    q[1] = dados.QRadiacao + q[1];
-    q[static_cast<std::size_t>(n)] = dados.QRadiacao + q[static_cast<std::size_t>(n)];
+    // With the weather file the sun enters the top face only (AplicaConveccao).
+    const double qRadiacao = dados.Obra.ClimaArquivo ? 0.0 : dados.QRadiacao;
+    q[1] = qRadiacao + q[1];
+    q[static_cast<std::size_t>(n)] = qRadiacao + q[static_cast<std::size_t>(n)];
 }
 
 // Every element of a layer has the layer's rate: `taxa(camada, x)` is evaluated
@@ -270,6 +273,10 @@ TCoeficientes TFunc::CoeficientesConveccao(const TDadosModelo& dados, const TVal
         const TTrocaCalor& R = si.Superficie[1];
         h.HSup = (R.HoraIniDia <= hora && hora <= R.HoraIniNoite) ? R.HDia : R.HNoite;
     }
+    if (CondicoesObra::EmUso(dados.Obra)) {
+        CondicoesObra::AplicaVento(dados.Obra, dados.CuraAtiva, t, h);
+        CondicoesObra::AplicaProtecoes(dados, si, t, L, h);
+    }
     return h;
 }
 
@@ -281,7 +288,8 @@ TCoeficientes TFunc::CoeficientesDoPasso(const TDadosModelo& dados, TCoeficiente
 void TFunc::AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t, int L, int n) {
     // The stored coefficients are h·3600, the exchange of one hour; a step of
     // PassoTempo hours exchanges PassoTempo times as much.
-    const TCoeficientes h = CoeficientesDoPasso(dados, CoeficientesConveccao(dados, trabalho.SI, t, L));
+    const TCoeficientes porHora = CoeficientesConveccao(dados, trabalho.SI, t, L);
+    const TCoeficientes h = CoeficientesDoPasso(dados, porHora);
     trabalho.HInf = h.HInf;
     trabalho.HSup = h.HSup;
     const auto fim = static_cast<std::size_t>(n);
@@ -289,6 +297,10 @@ void TFunc::AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalh
     trabalho.Sistema.Diag[fim] += h.HSup;
     trabalho.Carga[1] += h.HInf * trabalho.TAmb;
     trabalho.Carga[fim] += h.HSup * trabalho.TAmb;
+    if (dados.Obra.ClimaArquivo) {
+        trabalho.Carga[fim] += (dados.DtExplicito + dados.DtImplicito) *
+                               CondicoesObra::FluxoSolarTopo(dados, trabalho.SI, t, L, porHora.HSup);
+    }
 }
 
 namespace {
@@ -324,7 +336,8 @@ void MontaSistemaCom(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, dou
         trabalho.Carga[i] = (dtE + dtI) * trabalho.Carga[i] + s;
     }
 
-    trabalho.TAmb = dados.TAmbConstante ? dados.TAmbConst : TFunc::TemperaturaAmbiente(dados, t);
+    trabalho.TAmb = dados.Obra.ClimaArquivo ? CondicoesObra::TemperaturaAr(dados.Obra, t)
+                    : dados.TAmbConstante ? dados.TAmbConst : TFunc::TemperaturaAmbiente(dados, t);
     if (!std::isfinite(trabalho.TAmb)) {
         throw ErroCalculo("a temperatura ambiente não tem valor finito (verifique as horas da máxima e da mínima)");
     }

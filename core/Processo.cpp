@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 
+#include "core/CondicoesObra.h"
 #include "core/Erros.h"
 #include "core/Func.h"
 #include "core/Instantes.h"
@@ -91,6 +92,7 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
     }
 
     Maturidade::ValidaEntrada(d);
+    if (const std::string p = CondicoesObra::Problema(d); !p.empty()) throw ErroEntrada(p);
 
     // The hourly table covers 5000 hours after each placement (a maturity layer reads
     // it by the equivalent age of its sample, which the table's end does not bound).

@@ -16,6 +16,7 @@
 
 #include "core/ArquivoAtomico.h"
 #include "core/Erros.h"
+#include "core/ProjetoObra.h"
 
 namespace Projeto {
 
@@ -490,6 +491,7 @@ std::string Texto(const TDadosModelo& d) {
     AcrescentaLista(s, ListaSuperficie, itens, primeiro);
 
     escalares(CamposContorno);
+    if (ProjetoObra::TemDados(d.Obra)) AcrescentaChave(s, "Obra", ProjetoObra::ParaJson(d.Obra), primeiro);
     escalares(CamposTensoes);
     s += "\n}\n";
     return s;
@@ -562,6 +564,12 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
                 LeRegistro(lista[i], novo->Superficie[i + 1], CamposSuperficie, NomeItem(ListaSuperficie, i),
                            [](const std::string&, const Json&) { return false; });
             }
+        } else if (chave == "Obra") {
+            try {
+                ProjetoObra::Le(valor, novo->Obra);
+            } catch (const ErroEntrada& e) {
+                Recusa(e.what());
+            }
         } else {
             Recusa("chave desconhecida " + Aspas(chave));
         }
@@ -579,6 +587,7 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
     dados.Camadas = novo->Camadas;
     dados.CalorCamadas = novo->CalorCamadas;
     dados.Superficie = novo->Superficie;
+    dados.Obra = std::move(novo->Obra);
     dados.TermicoCompleto = false;
 }
 

@@ -2,7 +2,7 @@
 // layout of "Salvar Tudo".
 //
 //   norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]
-//                 [--formulacao consistente|classica]
+//                 [--formulacao consistente|classica] [--remocao-segura CAMADA [--protecao N]]
 //
 // Exit 0 on success (the run's messages on standard output), 2 on refused input or
 // a failed run (the message on standard error; no output file half-written).
@@ -22,6 +22,7 @@
 #include "core/Progresso.h"
 #include "core/Projeto.h"
 #include "core/TabelaTexto.h"
+#include "obra/RemocaoSegura.h"
 #include "results/ExecucaoProjeto.h"
 #include "results/ExportaTabela.h"
 #include "results/ResumoTermico.h"
@@ -35,12 +36,15 @@ constexpr int Falha = 2;
 
 constexpr const char* Uso =
     "Uso: norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]\n"
-    "                   [--formulacao consistente|classica]\n"
+    "                   [--formulacao consistente|classica] [--remocao-segura CAMADA [--protecao N]]\n"
     "  Lê o arquivo de projeto PROJETO (.n1d.json), executa a análise térmica e, com\n"
     "  --tensoes, a análise de tensões; grava cada tabela no caminho dado, no leiaute\n"
     "  de \"Salvar Tudo\". Com --resumo, escreve também o resumo térmico (limite de 70 °C)\n"
     "  e, com --tensoes, o índice de fissuração (Tração Simples, limite 1,0).\n"
     "  --formulacao escolhe a formulação térmica em lugar da do projeto.\n"
+    "  --remocao-segura busca a retirada mais cedo da proteção do topo da CAMADA (a que\n"
+    "  sai por último, ou a N de --protecao) que mantém o índice de fissuração (Tração\n"
+    "  Simples) ≥ 1,0 dali ao fim da análise.\n"
     "  Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
 
 struct Opcoes {
@@ -50,7 +54,18 @@ struct Opcoes {
     bool ajuda = false;
     bool resumo = false;
     std::optional<TFormulacao> formulacao;
+    std::optional<int> remocaoSegura;  // lift
+    int protecao = 0;                  // 0: the one that comes off last
 };
+
+int InteiroDaOpcao(const std::vector<std::string>& args, std::size_t& i, const std::string& opcao) {
+    if (i + 1 >= args.size()) throw ErroEntrada("falta o número depois de " + opcao);
+    try {
+        return Numeros::TextoParaInteiro(args[++i]);
+    } catch (const ErroConversao& e) {
+        throw ErroEntrada(opcao + ": " + e.what());
+    }
+}
 
 Opcoes LeOpcoes(const std::vector<std::string>& args) {
     Opcoes o;
@@ -66,6 +81,12 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             if (valor == "consistente") o.formulacao = TFormulacao::Consistente;
             else if (valor == "classica") o.formulacao = TFormulacao::Classica;
             else throw ErroEntrada("--formulacao deve ser seguida de consistente ou classica");
+        } else if (a == "--remocao-segura") {
+            if (o.remocaoSegura) throw ErroEntrada("a opção --remocao-segura foi dada mais de uma vez");
+            o.remocaoSegura = InteiroDaOpcao(args, i, a);
+        } else if (a == "--protecao") {
+            o.protecao = InteiroDaOpcao(args, i, a);
+            if (o.protecao < 1) throw ErroEntrada("--protecao deve ser seguida de um número a partir de 1");
         } else if (a == "--temperaturas" || a == "--tensoes") {
             auto& destino = a == "--temperaturas" ? o.temperaturas : o.tensoes;
             if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
@@ -82,6 +103,7 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
         }
     }
     if (!o.ajuda && o.projeto.empty()) throw ErroEntrada("falta o arquivo de projeto");
+    if (o.protecao != 0 && !o.remocaoSegura) throw ErroEntrada("--protecao só vale com --remocao-segura");
     return o;
 }
 
@@ -124,6 +146,14 @@ int Executa(const Opcoes& o) {
     if (o.tensoes) TProcTensional::ValidaParametros(*lido);
     if (o.resumo && o.tensoes) VerificaResistencias(*lido);
     Progresso semJanela;
+    // The search runs its own analyses on the problem as read, before anything is written.
+    std::string remocao;
+    if (o.remocaoSegura) {
+        TDadosModelo& busca = *lido;
+        if (o.formulacao) busca.Formulacao = *o.formulacao;
+        remocao = "\n" + TRemocaoSegura::Busca(busca, *o.remocaoSegura, o.protecao, LimiteIndice, CurvaIndice, semJanela)
+                             .Texto();
+    }
     OpcoesExecucao opcoes;
     opcoes.Formulacao = o.formulacao;
     opcoes.Tensoes = o.tensoes.has_value();
@@ -155,7 +185,7 @@ int Executa(const Opcoes& o) {
     if (o.tensoes) ExportaTabela::Grava(*o.tensoes, tensoes, dados->NElemAtivos);
 
     for (const auto& m : mensagens) std::cout << m << '\n';
-    std::cout << resumo;
+    std::cout << resumo << remocao;
     std::cout.flush();
     if (!aviso.empty()) std::cerr << "norvik1d-lote: " << aviso << '\n';
     return Sucesso;

@@ -10,6 +10,8 @@
 #include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCoefConv.h"
 #include "input/ui/frmCura.h"
+#include "obra/ui/GrupoClimaHorario.h"
+#include "obra/ui/frmProtecoes.h"
 
 using CamposNumericos::Geral;
 using CamposNumericos::Real;
@@ -44,6 +46,9 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
       edTAmbConst(Campo("edTAmbConst", QStringLiteral("30"))),
       btnOk(new QPushButton(QStringLiteral("Ok"))),
       btnCancelar(new QPushButton(QStringLiteral("Cancelar"))),
+      gbxClimaHorario(new TGrupoClimaHorario(ctx)),
+      btnProtecoes(new QPushButton(QStringLiteral("Proteções das Faces..."))),
+      frmProtecoes(new TfrmProtecoes(ctx, this)),
       ctx_(ctx) {
     setObjectName(QStringLiteral("frmCondCont"));
     setWindowTitle(QStringLiteral(" Condições de Contorno (Ambientais)"));
@@ -52,6 +57,7 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     chkTAmbConst->setObjectName(QStringLiteral("chkTAmbConst"));
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
+    btnProtecoes->setObjectName(QStringLiteral("btnProtecoes"));
 
     auto* gbxRadiacao = new QGroupBox(QStringLiteral("Fluxo Constante de Radição "));
     auto* radiacao = new QHBoxLayout(gbxRadiacao);
@@ -81,6 +87,7 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     ambiente->addWidget(edTAmbConst, 3, 1);
 
     auto* botoes = new QHBoxLayout;
+    botoes->addWidget(btnProtecoes);
     botoes->addStretch();
     botoes->addWidget(btnOk);
     botoes->addWidget(btnCancelar);
@@ -88,6 +95,7 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     principal->addWidget(gbxRadiacao);
     principal->addWidget(gbxPrescritas);
     principal->addWidget(gbxAmbiente);
+    principal->addWidget(gbxClimaHorario);
     principal->addLayout(botoes);
 
     edTprescrita1->setEnabled(false);
@@ -107,6 +115,8 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
         AmbienteConstante(marcado);
         ctx_.dados.TAmbConstante = marcado;
     });
+    connect(gbxClimaHorario, &TGrupoClimaHorario::escolhido, this, [this](bool arquivo) { ClimaArquivo(arquivo); });
+    connect(btnProtecoes, &QPushButton::clicked, this, [this] { frmProtecoes->Abre(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { FechaSequencia(); });
 }
@@ -116,6 +126,18 @@ void TfrmCondCont::AmbienteConstante(bool constante) {
     edTAmbConst->setEnabled(constante);
     for (QWidget* w : std::initializer_list<QWidget*>{lbTmax, edTmax, lbTmin, edTmin, lbHTmax, edHTmax, lbHTmin, edHTmin})
         w->setEnabled(!constante);
+}
+
+void TfrmCondCont::ClimaArquivo(bool arquivo) {
+    edQn->setEnabled(!arquivo);
+    chkTAmbConst->setEnabled(!arquivo);
+    if (arquivo) {
+        for (QWidget* w : std::initializer_list<QWidget*>{lbTmax, edTmax, lbTmin, edTmin, lbHTmax, edHTmax, lbHTmin,
+                                                         edHTmin, lbTAmbConst, edTAmbConst})
+            w->setEnabled(false);
+    } else {
+        AmbienteConstante(chkTAmbConst->isChecked());
+    }
 }
 
 void TfrmCondCont::Abre() { CamposNumericos::ApresentaJanela(this); }
@@ -137,6 +159,8 @@ void TfrmCondCont::MostraEstado() {
     edTprescrita1->setEnabled(d.TPrescInfAtiva);
     edTprescrita2->setEnabled(d.TPrescSupAtiva);
     AmbienteConstante(d.TAmbConstante);
+    gbxClimaHorario->MostraEstado();
+    frmProtecoes->MostraEstado();
 }
 
 void TfrmCondCont::Ok() {
@@ -153,6 +177,7 @@ void TfrmCondCont::Ok() {
         d.TAmbConst = Real(edTAmbConst);
         if (d.TPrescInfAtiva) d.TPrescInf = Real(edTprescrita1);
         if (d.TPrescSupAtiva) d.TPrescSup = Real(edTprescrita2);
+        gbxClimaHorario->Grava(d);
         FechaSequencia();
     });
 }

@@ -7,6 +7,9 @@
 
 #include "core/ui/Contexto.h"
 
+class TGrupoClimaHorario;
+class TfrmProtecoes;
+
 // " Condições de Contorno (Ambientais)": ambient temperature (constant or a daily
 // cycle), absorbed radiation and prescribed temperatures at the two ends.
 class TfrmCondCont : public QWidget {
@@ -36,8 +39,14 @@ public:
     QLineEdit* edTAmbConst;
     QPushButton* btnOk;
     QPushButton* btnCancelar;
+    // The site: the ambient from an hourly file, and the protections of the faces.
+    TGrupoClimaHorario* gbxClimaHorario;
+    QPushButton* btnProtecoes;
+    TfrmProtecoes* frmProtecoes;
 
 private:
+    // The ambient fields and the constant flux follow the file choice.
+    void ClimaArquivo(bool arquivo);
     void AmbienteConstante(bool constante);
     void Ok();
     // Closes this dialog and the convection and curing dialogs that led to it.

@@ -8,10 +8,18 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "obra/DeltaTAdmissivel.h"
+#include "obra/RemocaoSegura.h"
 #include "results/ui/PainelGrafico.h"
+
+#include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
 
 namespace {
 
@@ -93,6 +101,50 @@ TfrmResumoTermico::TfrmResumoTermico(Contexto& ctx, QWidget* parent) : QWidget(p
                                      QStringLiteral("Tempo (horas)"), QStringLiteral("Diferença (Celcius)"));
     cGraficoDiferenca->setMinimumSize(520, 340);
 
+    edK = new QLineEdit(QStringLiteral("0,42"), this);
+    edK->setObjectName(QStringLiteral("edK"));
+    edK->setMaximumWidth(70);
+    edK->setToolTip(QStringLiteral("ΔT admissível = f_t(t) / (E(t)·α·K), K o fator de restrição do gradiente de superfície"));
+    connect(edK, &QLineEdit::returnPressed, this, [this] { Calcula(); });
+    lblAdmissivel = new QLabel(this);
+    lblAdmissivel->setObjectName(QStringLiteral("lblAdmissivel"));
+    lblAdmissivel->setWordWrap(true);
+    auto* linhaAdmissivel = new QHBoxLayout;
+    linhaAdmissivel->addWidget(new QLabel(QStringLiteral("ΔT admissível, K:"), this));
+    linhaAdmissivel->addWidget(edK);
+    linhaAdmissivel->addWidget(lblAdmissivel, 1);
+
+    edCamadaRemocao = new QLineEdit(QStringLiteral("1"), this);
+    edCamadaRemocao->setObjectName(QStringLiteral("edCamadaRemocao"));
+    edCamadaRemocao->setMaximumWidth(50);
+    edProtecaoRemocao = new QLineEdit(this);
+    edProtecaoRemocao->setObjectName(QStringLiteral("edProtecaoRemocao"));
+    edProtecaoRemocao->setMaximumWidth(50);
+    edProtecaoRemocao->setPlaceholderText(QStringLiteral("última"));
+    edProtecaoRemocao->setToolTip(QStringLiteral("Número da proteção na lista da camada; vazio: a que sai por último"));
+    edLimiteIndice = new QLineEdit(QStringLiteral("1"), this);
+    edLimiteIndice->setObjectName(QStringLiteral("edLimiteIndice"));
+    edLimiteIndice->setMaximumWidth(60);
+    btnRemocaoSegura = new QPushButton(QStringLiteral("Remoção mais cedo segura"), this);
+    btnRemocaoSegura->setObjectName(QStringLiteral("btnRemocaoSegura"));
+    btnRemocaoSegura->setToolTip(QStringLiteral(
+        "A retirada mais cedo da proteção do topo da camada (a que sai por último) que mantém o índice de\n"
+        "fissuração (Tração Simples) dos seus nós no limite ou acima dali ao fim; roda as análises do problema atual."));
+    lblRemocao = new QLabel(this);
+    lblRemocao->setObjectName(QStringLiteral("lblRemocao"));
+    lblRemocao->setWordWrap(true);
+    lblRemocao->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(btnRemocaoSegura, &QPushButton::clicked, this, [this] { RemocaoSegura(); });
+    auto* linhaRemocao = new QHBoxLayout;
+    linhaRemocao->addWidget(new QLabel(QStringLiteral("Camada:"), this));
+    linhaRemocao->addWidget(edCamadaRemocao);
+    linhaRemocao->addWidget(new QLabel(QStringLiteral("Proteção:"), this));
+    linhaRemocao->addWidget(edProtecaoRemocao);
+    linhaRemocao->addWidget(new QLabel(QStringLiteral("Índice limite:"), this));
+    linhaRemocao->addWidget(edLimiteIndice);
+    linhaRemocao->addWidget(btnRemocaoSegura);
+    linhaRemocao->addStretch(1);
+
     auto* tabelas = new QVBoxLayout;
     tabelas->addWidget(sgdCamadas, 1);
     tabelas->addWidget(sgdHoras, 2);
@@ -104,6 +156,9 @@ TfrmResumoTermico::TfrmResumoTermico(Contexto& ctx, QWidget* parent) : QWidget(p
     raiz->setMenuBar(menu);
     raiz->addWidget(gbxResultados);
     raiz->addLayout(linhaLimite);
+    raiz->addLayout(linhaAdmissivel);
+    raiz->addLayout(linhaRemocao);
+    raiz->addWidget(lblRemocao);
     raiz->addLayout(baixo, 1);
     resize(900, 620);
 }
@@ -129,6 +184,8 @@ bool TfrmResumoTermico::Calcula() {
 void TfrmResumoTermico::Mostra() {
     const TResumoTermico& r = resumo_;
     cGraficoDiferenca->RemoveSeries();
+    // A search of an earlier table is not this one's.
+    lblRemocao->clear();
     sgdHoras->setRowCount(0);
     sgdCamadas->setRowCount(0);
     if (r.Vazio) {
@@ -180,7 +237,69 @@ void TfrmResumoTermico::Mostra() {
     pontos.reserve(static_cast<qsizetype>(r.Diferenca.size()));
     for (const auto& p : r.Diferenca) pontos.append(QPointF(p.hora, p.valor));
     cGraficoDiferenca->AdicionaSerie(QStringLiteral("Diferença"), pontos);
+    MostraAdmissivel();
     cGraficoDiferenca->VistaCompleta();
+}
+
+void TfrmResumoTermico::MostraAdmissivel() {
+    // Without the stress inputs the summary stands alone; the label says what is missing.
+    TDeltaTAdmissivel adm;
+    try {
+        const double K = Numeros::TextoParaReal(edK->text().toStdString());
+        adm = TDeltaTAdmissivel::Calcula(ctx_.dados, resumo_, TCurvaTracao::Simples, K);
+    } catch (const std::exception& e) {
+        lblAdmissivel->setText(Q(e.what()));
+        return;
+    }
+    lblAdmissivel->setText(Q(adm.Linha()));
+    QList<QPointF> pontos;
+    for (const auto& p : adm.Admissivel) pontos.append(QPointF(p.hora, p.valor));
+    cGraficoDiferenca->AdicionaSerie(QStringLiteral("ΔT admissível (Tração Simples)"), pontos);
+    // The hours above it, as markers over the computed curve: one series per run of
+    // consecutive rows, so that no segment bridges the hours within the allowable.
+    QList<QPointF> trecho;
+    bool primeiro = true;
+    auto fecha = [&] {
+        if (trecho.isEmpty()) return;
+        cGraficoDiferenca->AdicionaSerie(QStringLiteral("Acima da admissível"), trecho);
+        QLineSeries* s = cGraficoDiferenca->Series().back();
+        s->setColor(QColor(200, 0, 0));
+        s->setPointsVisible(true);
+        QPen caneta = s->pen();
+        caneta.setWidth(3);
+        s->setPen(caneta);
+        if (!primeiro) {
+            for (QLegendMarker* m : cGraficoDiferenca->Grafico()->legend()->markers(s)) m->setVisible(false);
+        }
+        primeiro = false;
+        trecho.clear();
+    };
+    std::size_t i = 0;
+    for (const auto& p : resumo_.Diferenca) {
+        const bool acima = i < adm.Excede.size() && adm.Excede[i].hora == p.hora;
+        if (acima) {
+            trecho.append(QPointF(p.hora, p.valor));
+            ++i;
+        } else {
+            fecha();
+        }
+    }
+    fecha();
+}
+
+bool TfrmResumoTermico::RemocaoSegura() {
+    return ExecutaAcao(ctx_.msg, [this] {
+        const int camada = Numeros::TextoParaInteiro(edCamadaRemocao->text().toStdString());
+        const QString textoProtecao = edProtecaoRemocao->text().trimmed();
+        const int protecao = textoProtecao.isEmpty() ? 0 : Numeros::TextoParaInteiro(textoProtecao.toStdString());
+        if (!textoProtecao.isEmpty() && protecao < 1) throw ErroEntrada("A proteção é numerada a partir de 1.");
+        const double limite = Numeros::TextoParaReal(edLimiteIndice->text().toStdString());
+        lblRemocao->clear();
+        Progresso semJanela;
+        const TRemocaoSegura r =
+            TRemocaoSegura::Busca(ctx_.dados, camada, protecao, limite, TCurvaTracao::Simples, semJanela);
+        lblRemocao->setText(Q(r.Texto()).trimmed());
+    });
 }
 
 void TfrmResumoTermico::SalvarResumo() {

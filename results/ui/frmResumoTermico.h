@@ -42,9 +42,22 @@ public:
     QTableWidget* sgdCamadas;  // one row per lift: its largest difference while on top
     QTableWidget* sgdHoras;
     TPainelGrafico* cGraficoDiferenca;
+    // The allowable difference beside the computed one, with its restraint factor K.
+    QLineEdit* edK;
+    QLabel* lblAdmissivel;
+    // "Remoção mais cedo segura" of a top protection of a lift (the one that comes off last unless typed).
+    QLineEdit* edCamadaRemocao;
+    QLineEdit* edProtecaoRemocao;  // empty: the one that comes off last
+    QLineEdit* edLimiteIndice;
+    QPushButton* btnRemocaoSegura;
+    QLabel* lblRemocao;
+
+    // Runs the search for the lift and limit typed; false when refused.
+    bool RemocaoSegura();
 
 private:
     void Mostra();
+    void MostraAdmissivel();
 
     Contexto& ctx_;
     TResumoTermico resumo_;

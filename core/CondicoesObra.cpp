@@ -1,0 +1,126 @@
+#include "core/CondicoesObra.h"
+
+#include <cmath>
+
+#include "core/Func.h"
+#include "core/Numeros.h"
+#include "core/ValoresSI.h"
+#include "core/Vento.h"
+
+namespace CondicoesObra {
+
+namespace {
+
+// Linear between whole hours; the file is checked to cover the analysis.
+double Interpola(const std::vector<double>& serie, double t) {
+    if (serie.empty()) return 0.0;
+    const double ultima = static_cast<double>(serie.size() - 1);
+    if (!(t > 0.0)) return serie.front();
+    if (t >= ultima) return serie.back();
+    const double base = std::floor(t);
+    const auto i = static_cast<std::size_t>(base);
+    const double f = t - base;
+    if (f == 0.0) return serie[i];
+    return serie[i] + f * (serie[i + 1] - serie[i]);
+}
+
+std::string Numero(double v) { return Numeros::FormataGeral(v); }
+
+std::string ProblemaLista(const std::vector<TProtecao>& lista, const std::string& face) {
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        const TProtecao& p = lista[i];
+        const std::string qual = "A proteção " + Numeros::FormataInteiro(static_cast<long long>(i + 1)) + " " + face;
+        if (std::isnan(p.R) || p.R < 0.0) return qual + " tem resistência térmica negativa ou inválida.";
+        if (!std::isfinite(p.HoraColocacao) || !std::isfinite(p.HoraRetirada) || p.HoraColocacao < 0.0) {
+            return qual + " tem horas de colocação ou retirada inválidas.";
+        }
+        if (p.HoraRetirada < p.HoraColocacao) {
+            return qual + " é retirada (hora " + Numero(p.HoraRetirada) + ") antes de ser colocada (hora " +
+                   Numero(p.HoraColocacao) + ").";
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+bool EmUso(const TDadosObra& obra) {
+    if (obra.ClimaArquivo || !obra.ProtecoesBase.empty()) return true;
+    for (const auto& lista : obra.ProtecoesTopo) {
+        if (!lista.empty()) return true;
+    }
+    return false;
+}
+
+double TemperaturaAr(const TDadosObra& obra, double t) { return Interpola(obra.Temperatura, t); }
+
+double Resistencia(const std::vector<TProtecao>& lista, double idade) {
+    double r = 0.0;
+    for (const TProtecao& p : lista) {
+        if (p.HoraColocacao <= idade && idade < p.HoraRetirada) r += p.R;
+    }
+    return r;
+}
+
+double ResistenciaTopo(const TDadosObra& obra, int camada, double idade) {
+    if (camada < 1 || static_cast<std::size_t>(camada) >= obra.ProtecoesTopo.size()) return 0.0;
+    return Resistencia(obra.ProtecoesTopo[static_cast<std::size_t>(camada)], idade);
+}
+
+double CoefProtegido(double h, double R) {
+    if (!(R > 0.0)) return h;
+    if (std::isinf(R)) return 0.0;
+    return h / (1.0 + h * R / 3600.0);
+}
+
+void AplicaVento(const TDadosObra& obra, bool curaAtiva, double t, TCoeficientes& h) {
+    if (!obra.ClimaArquivo || obra.Vento.empty() || curaAtiva) return;
+    h.HSup = CoeficienteVentoCEB(Interpola(obra.Vento, t));
+}
+
+void AplicaProtecoes(const TDadosModelo& dados, const TValoresSI& si, double t, int L, TCoeficientes& h) {
+    const double idadeTopo = t - si.Camadas[static_cast<std::size_t>(L)].HoraConcretagem;
+    const double idadeBase = t - si.Camadas[1].HoraConcretagem;
+    h.HSup = CoefProtegido(h.HSup, ResistenciaTopo(dados.Obra, L, idadeTopo));
+    h.HInf = CoefProtegido(h.HInf, Resistencia(dados.Obra.ProtecoesBase, idadeBase));
+}
+
+double FluxoSolarTopo(const TDadosModelo& dados, const TValoresSI& si, double t, int L, double hp) {
+    const TDadosObra& obra = dados.Obra;
+    if (!obra.ClimaArquivo || obra.Radiacao.empty()) return 0.0;
+    const double absorvido = obra.Absortividade * Interpola(obra.Radiacao, t);
+    const double R = ResistenciaTopo(obra, L, t - si.Camadas[static_cast<std::size_t>(L)].HoraConcretagem);
+    if (!(R > 0.0)) return absorvido;
+    if (std::isinf(R)) return 0.0;
+    return absorvido * (1.0 - hp * R / 3600.0);
+}
+
+std::string Problema(const TDadosModelo& d) {
+    const TDadosObra& obra = d.Obra;
+    if (obra.ClimaArquivo) {
+        if (obra.Temperatura.empty()) {
+            return "O ambiente é \"Arquivo Horário\", mas nenhum arquivo de clima foi lido. Leia o arquivo em "
+                   "Condições de Contorno.";
+        }
+        const double ultima = static_cast<double>(obra.Temperatura.size() - 1);
+        if (ultima < d.TempoTotal) {
+            return "O arquivo de clima vai só até a hora " + Numero(ultima) + " e a análise vai até a hora " +
+                   Numero(d.TempoTotal) + ". Use um arquivo que cubra toda a análise ou reduza o tempo total.";
+        }
+        const auto curta = [&](const std::vector<double>& s) { return !s.empty() && s.size() != obra.Temperatura.size(); };
+        if (curta(obra.Vento) || curta(obra.Radiacao)) {
+            return "O arquivo de clima não tem o mesmo número de horas de temperatura, vento e radiação.";
+        }
+        if (!std::isfinite(obra.Absortividade) || obra.Absortividade < 0.0 || obra.Absortividade > 1.0) {
+            return "A absortividade solar do topo deve estar entre 0 e 1 (é " + Numero(obra.Absortividade) + ").";
+        }
+    }
+    if (std::string p = ProblemaLista(obra.ProtecoesBase, "da face inferior"); !p.empty()) return p;
+    for (std::size_t L = 1; L < obra.ProtecoesTopo.size(); ++L) {
+        const std::string face = "do topo da camada " + Numeros::FormataInteiro(static_cast<long long>(L));
+        if (std::string p = ProblemaLista(obra.ProtecoesTopo[L], face); !p.empty()) return p;
+    }
+    return {};
+}
+
+}  // namespace CondicoesObra

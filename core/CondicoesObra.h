@@ -1,0 +1,44 @@
+#pragma once
+#include <string>
+
+#include "core/DadosModelo.h"
+
+struct TValoresSI;
+struct TCoeficientes;
+
+// What the thermal step asks of the site data (TDadosModelo::Obra). Coefficients are
+// in the stored SI form of the engine, h·3600 with h in W/(m²·°C); resistances in
+// m²·°C/W. A problem without site data never reaches these functions.
+namespace CondicoesObra {
+
+// The site data changes the run: a weather file in use or some protection listed.
+bool EmUso(const TDadosObra& obra);
+
+// Air temperature of the file at t (h, absolute clock), linear between whole hours.
+double TemperaturaAr(const TDadosObra& obra, double t);
+
+// Sum of the resistances of the protections on at `idade` hours after placement.
+double Resistencia(const std::vector<TProtecao>& lista, double idade);
+double ResistenciaTopo(const TDadosObra& obra, int camada, double idade);
+
+// Coefficient through a protection: 1/(1/h + R), in the stored form h/(1 + h·R/3600);
+// zero for an infinite R.
+double CoefProtegido(double hArmazenado, double R);
+
+// The faces without protections: the CEB coefficient of the hour's wind at the top
+// when the file gives wind and curing does not decide the top face.
+void AplicaVento(const TDadosObra& obra, bool curaAtiva, double t, TCoeficientes& h);
+// The protections on at t: the top face of the top lift L and the bottom of the stack.
+void AplicaProtecoes(const TDadosModelo& dados, const TValoresSI& si, double t, int L, TCoeficientes& h);
+
+// Solar flux entering the top face of lift L at t, W/m²: absorptivity × the file's
+// radiation, reduced under a protection to 1/(1 + h·R) of it, h the coefficient
+// without it (the absorbed heat divides between the air, through h, and the
+// concrete, through R). With the protected coefficient hp = h/(1 + h·R) that
+// fraction is 1 − hp·R; `hProtegido` in the stored form.
+double FluxoSolarTopo(const TDadosModelo& dados, const TValoresSI& si, double t, int L, double hProtegido);
+
+// Why the site data cannot be analysed up to `tempoTotal`, or empty.
+std::string Problema(const TDadosModelo& dados);
+
+}  // namespace CondicoesObra

@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// A protection of a face (blanket, insulating board, form): its thermal resistance
+// and the hours, counted from the placement of its lift (of layer 1 for the bottom
+// face of the stack), between which it is on: HoraColocacao ≤ age < HoraRetirada.
+struct TProtecao {
+    std::string Nome;
+    double R = 0.0;              // m²·°C/W
+    double HoraColocacao = 0.0;  // h after placement
+    double HoraRetirada = 0.0;   // h after placement
+};
+
+// The site as it is: the hourly weather of a file and the protections of the faces.
+// Empty (the start-up value) it changes nothing in a run.
+struct TDadosObra {
+    // The ambient of every hour comes from the weather below instead of the constant
+    // value or the daily cycle; the constant absorbed flux is not used.
+    bool ClimaArquivo = false;
+    std::string OrigemClima;          // what was read, for the engineer
+    // Hour k of the analysis clock at index k, from hour 0. Vento and Radiacao are
+    // empty when the file did not give them.
+    std::vector<double> Temperatura;  // °C
+    std::vector<double> Vento;        // m/s
+    std::vector<double> Radiacao;     // global on a horizontal surface, W/m²
+    double Absortividade = 0.65;      // of the top face for the solar radiation
+
+    // Protections of the top face of lift L at index L (slot 0 unused; lifts past the
+    // end have none); ProtecoesBase those of the bottom face of the stack.
+    std::vector<std::vector<TProtecao>> ProtecoesTopo;
+    std::vector<TProtecao> ProtecoesBase;
+};

@@ -1,0 +1,153 @@
+#include "core/ProjetoObra.h"
+
+#include <cmath>
+
+#include "core/DadosModelo.h"
+#include "core/Erros.h"
+
+namespace ProjetoObra {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// At most one value per hour of the longest analysis the history can hold.
+constexpr std::size_t MaxHorasClima = 1'000'000;
+
+[[noreturn]] void Recusa(const std::string& onde, const std::string& motivo) {
+    throw ErroEntrada("\"Obra\"." + onde + ": " + motivo);
+}
+
+double Numero(const Json& v, const std::string& onde) {
+    if (!v.is_number()) Recusa(onde, "deve ser um número");
+    const double x = v.get<double>();
+    if (!std::isfinite(x)) Recusa(onde, "deve ser um número finito");
+    return x;
+}
+
+Json Serie(const std::vector<double>& s) {
+    Json a = Json::array();
+    for (double v : s) a.push_back(v);
+    return a;
+}
+
+std::vector<double> LeSerie(const Json& v, const std::string& onde) {
+    if (!v.is_array()) Recusa(onde, "deve ser uma lista de números, um por hora");
+    if (v.size() > MaxHorasClima) Recusa(onde, "tem mais horas que o máximo de " + std::to_string(MaxHorasClima));
+    std::vector<double> s;
+    s.reserve(v.size());
+    for (std::size_t i = 0; i < v.size(); ++i) s.push_back(Numero(v[i], onde + "[" + std::to_string(i) + "]"));
+    return s;
+}
+
+Json Lista(const std::vector<TProtecao>& lista) {
+    Json a = Json::array();
+    for (const TProtecao& p : lista) {
+        Json o = Json::object();
+        o["Nome"] = p.Nome;
+        o["R"] = p.R;
+        o["HoraColocacao"] = p.HoraColocacao;
+        o["HoraRetirada"] = p.HoraRetirada;
+        a.push_back(std::move(o));
+    }
+    return a;
+}
+
+std::vector<TProtecao> LeLista(const Json& v, const std::string& onde) {
+    if (!v.is_array()) Recusa(onde, "deve ser uma lista de proteções");
+    std::vector<TProtecao> lista;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        const std::string item = onde + "[" + std::to_string(i) + "]";
+        if (!v[i].is_object()) Recusa(item, "deve ser um objeto { ... }");
+        TProtecao p;
+        bool temR = false;
+        for (const auto& [k, x] : v[i].items()) {
+            if (k == "Nome") {
+                if (!x.is_string()) Recusa(item + ".Nome", "deve ser um texto");
+                p.Nome = x.get<std::string>();
+            } else if (k == "R") {
+                p.R = Numero(x, item + ".R");
+                temR = true;
+            } else if (k == "HoraColocacao") {
+                p.HoraColocacao = Numero(x, item + ".HoraColocacao");
+            } else if (k == "HoraRetirada") {
+                p.HoraRetirada = Numero(x, item + ".HoraRetirada");
+            } else {
+                Recusa(item, "chave desconhecida \"" + k + "\"");
+            }
+        }
+        if (!temR) Recusa(item, "falta a chave \"R\"");
+        lista.push_back(std::move(p));
+    }
+    return lista;
+}
+
+}  // namespace
+
+bool TemDados(const TDadosObra& o) {
+    if (o.ClimaArquivo || !o.Temperatura.empty() || !o.ProtecoesBase.empty() || o.Absortividade != 0.65) return true;
+    for (const auto& l : o.ProtecoesTopo) {
+        if (!l.empty()) return true;
+    }
+    return false;
+}
+
+Json ParaJson(const TDadosObra& o) {
+    Json j = Json::object();
+    j["ClimaArquivo"] = o.ClimaArquivo;
+    j["OrigemClima"] = o.OrigemClima;
+    j["Absortividade"] = o.Absortividade;
+    j["Temperatura"] = Serie(o.Temperatura);
+    j["Vento"] = Serie(o.Vento);
+    j["Radiacao"] = Serie(o.Radiacao);
+    // Element 0 for layer 1; the list stops after the last lift with protections.
+    std::size_t ultima = o.ProtecoesTopo.size();
+    while (ultima > 1 && o.ProtecoesTopo[ultima - 1].empty()) --ultima;
+    Json topo = Json::array();
+    for (std::size_t L = 1; L < ultima; ++L) topo.push_back(Lista(o.ProtecoesTopo[L]));
+    j["ProtecoesTopo"] = std::move(topo);
+    j["ProtecoesBase"] = Lista(o.ProtecoesBase);
+    return j;
+}
+
+void Le(const Json& j, TDadosObra& o) {
+    if (!j.is_object()) throw ErroEntrada("\"Obra\" deve ser um objeto { ... }");
+    TDadosObra novo;
+    for (const auto& [k, v] : j.items()) {
+        if (k == "ClimaArquivo") {
+            if (!v.is_boolean()) Recusa(k, "deve ser true ou false");
+            novo.ClimaArquivo = v.get<bool>();
+        } else if (k == "OrigemClima") {
+            if (!v.is_string()) Recusa(k, "deve ser um texto");
+            novo.OrigemClima = v.get<std::string>();
+        } else if (k == "Absortividade") {
+            novo.Absortividade = Numero(v, k);
+            if (novo.Absortividade < 0.0 || novo.Absortividade > 1.0) Recusa(k, "deve estar entre 0 e 1");
+        } else if (k == "Temperatura") {
+            novo.Temperatura = LeSerie(v, k);
+        } else if (k == "Vento") {
+            novo.Vento = LeSerie(v, k);
+        } else if (k == "Radiacao") {
+            novo.Radiacao = LeSerie(v, k);
+        } else if (k == "ProtecoesTopo") {
+            if (!v.is_array()) Recusa(k, "deve ser uma lista, elemento 0 para a camada 1");
+            if (v.size() > static_cast<std::size_t>(MaxCamadas)) Recusa(k, "tem mais camadas que o máximo");
+            novo.ProtecoesTopo.assign(v.size() + 1, {});
+            for (std::size_t i = 0; i < v.size(); ++i) {
+                novo.ProtecoesTopo[i + 1] = LeLista(v[i], k + "[" + std::to_string(i) + "] (camada " +
+                                                              std::to_string(i + 1) + ")");
+            }
+        } else if (k == "ProtecoesBase") {
+            novo.ProtecoesBase = LeLista(v, k);
+        } else {
+            throw ErroEntrada("\"Obra\": chave desconhecida \"" + k + "\"");
+        }
+    }
+    const auto outra = [&](const std::vector<double>& s) { return !s.empty() && s.size() != novo.Temperatura.size(); };
+    if (outra(novo.Vento) || outra(novo.Radiacao)) {
+        throw ErroEntrada("\"Obra\": \"Vento\" e \"Radiacao\" devem ter uma hora para cada hora de \"Temperatura\"");
+    }
+    o = std::move(novo);
+}
+
+}  // namespace ProjetoObra

@@ -1,0 +1,19 @@
+#pragma once
+#include <nlohmann/json.hpp>
+
+#include "core/DadosObra.h"
+
+// The key "Obra" of the project file: the weather read from a file, hour by hour (its
+// contents, so that the project stays complete without the file), and the
+// protections of the faces. Absent, the problem has no site data.
+namespace ProjetoObra {
+
+// The site data differs from the start-up value, so the project must carry it.
+bool TemDados(const TDadosObra& obra);
+
+nlohmann::ordered_json ParaJson(const TDadosObra& obra);
+
+// Strict reading into `obra` (a fresh value); ErroEntrada naming the key inside "Obra".
+void Le(const nlohmann::ordered_json& j, TDadosObra& obra);
+
+}  // namespace ProjetoObra

@@ -1,0 +1,51 @@
+#include "obra/Protecoes.h"
+
+#include <array>
+
+#include "core/DadosModelo.h"
+#include "core/Erros.h"
+#include "core/Numeros.h"
+
+namespace Protecoes {
+
+namespace {
+
+// R = e/k with the conductivities of the materials at about 24 °C.
+constexpr std::array<TPredefinicaoProtecao, 8> Tabela{{
+    {"Lona de polietileno (camada de ar)", 0.15},
+    {"Manta de espuma de polietileno 10 mm", 0.25},
+    {"Manta de lã mineral 25 mm", 0.625},
+    {"Manta de lã mineral 50 mm", 1.25},
+    {"Placa de poliestireno expandido (EPS) 25 mm", 0.66},
+    {"Placa de poliestireno expandido (EPS) 50 mm", 1.32},
+    {"Placa de poliestireno extrudado (XPS) 25 mm", 0.86},
+    {"Fôrma de compensado 18 mm", 0.15},
+}};
+
+}  // namespace
+
+std::span<const TPredefinicaoProtecao> Predefinicoes() { return Tabela; }
+
+std::vector<TProtecao>& DoTopo(TDadosObra& obra, int camada) {
+    if (camada < 1 || camada > MaxCamadas) {
+        throw ErroEntrada("A camada " + Numeros::FormataInteiro(camada) + " não existe (1 a " +
+                          Numeros::FormataInteiro(MaxCamadas) + ").");
+    }
+    if (obra.ProtecoesTopo.size() <= static_cast<std::size_t>(camada)) {
+        obra.ProtecoesTopo.resize(static_cast<std::size_t>(camada + 1));
+    }
+    return obra.ProtecoesTopo[static_cast<std::size_t>(camada)];
+}
+
+const std::vector<TProtecao>* DoTopo(const TDadosObra& obra, int camada) {
+    if (camada < 1 || obra.ProtecoesTopo.size() <= static_cast<std::size_t>(camada)) return nullptr;
+    return &obra.ProtecoesTopo[static_cast<std::size_t>(camada)];
+}
+
+std::string Descricao(const TProtecao& p) {
+    return (p.Nome.empty() ? std::string("Proteção") : p.Nome) + ": R = " + Numeros::FormataGeral(p.R) +
+           " m²·°C/W, da hora " + Numeros::FormataGeral(p.HoraColocacao) + " à hora " +
+           Numeros::FormataGeral(p.HoraRetirada) + " após o lançamento";
+}
+
+}  // namespace Protecoes

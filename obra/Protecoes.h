@@ -1,0 +1,27 @@
+#pragma once
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/DadosObra.h"
+
+// Common blankets, boards and forms with their thermal resistance R = e/k, e the
+// thickness and k the conductivity of the material (docs/modelos.md gives the source).
+struct TPredefinicaoProtecao {
+    const char* Nome;
+    double R;  // m²·°C/W
+};
+
+namespace Protecoes {
+
+std::span<const TPredefinicaoProtecao> Predefinicoes();
+
+// The protections of the top face of lift L (1-based), creating the empty lists
+// up to it.
+std::vector<TProtecao>& DoTopo(TDadosObra& obra, int camada);
+const std::vector<TProtecao>* DoTopo(const TDadosObra& obra, int camada);
+
+// One line per protection, for lists and reports: "Manta 25 mm: R = 0,63 m²·°C/W, de 0 a 72 h".
+std::string Descricao(const TProtecao& p);
+
+}  // namespace Protecoes

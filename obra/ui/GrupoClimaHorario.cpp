@@ -1,0 +1,109 @@
+#include "obra/ui/GrupoClimaHorario.h"
+
+#include <QGridLayout>
+#include <fstream>
+#include <iterator>
+
+#include "core/Erros.h"
+#include "core/Numeros.h"
+#include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
+
+using CamposNumericos::Geral;
+
+namespace {
+
+QString Descreve(const TClimaHorario& c) {
+    QString s = QString::fromStdString(c.Origem);
+    if (!c.Vento.empty()) s += QStringLiteral("; com vento");
+    if (!c.Radiacao.empty()) s += QStringLiteral("; com radiação");
+    return s;
+}
+
+}  // namespace
+
+TGrupoClimaHorario::TGrupoClimaHorario(Contexto& ctx, QWidget* parent)
+    : QGroupBox(QStringLiteral("Clima Horário"), parent),
+      chkArquivoHorario(new QCheckBox(QStringLiteral("Arquivo Horário"))),
+      btnLerClima(new QPushButton(QStringLiteral("Ler Arquivo..."))),
+      lbClima(new QLabel(QStringLiteral("Nenhum arquivo lido."))),
+      edDataInicio(CamposNumericos::NovoCampo(nullptr, "edDataInicio", QStringLiteral("01/01/2024"), 90)),
+      edHoraInicio(CamposNumericos::NovoCampo(nullptr, "edHoraInicio", QStringLiteral("0"))),
+      edFuso(CamposNumericos::NovoCampo(nullptr, "edFuso", QStringLiteral("-3"))),
+      edAbsortividade(CamposNumericos::NovoCampo(nullptr, "edAbsortividade", QStringLiteral("0,65"))),
+      ctx_(ctx) {
+    setObjectName(QStringLiteral("gbxClimaHorario"));
+    chkArquivoHorario->setObjectName(QStringLiteral("chkArquivoHorario"));
+    btnLerClima->setObjectName(QStringLiteral("btnLerClima"));
+    lbClima->setObjectName(QStringLiteral("lbClima"));
+    lbClima->setWordWrap(true);
+    auto* g = new QGridLayout(this);
+    g->addWidget(chkArquivoHorario, 0, 0, 1, 2);
+    g->addWidget(btnLerClima, 0, 2, 1, 2);
+    g->addWidget(lbClima, 1, 0, 1, 4);
+    g->addWidget(new QLabel(QStringLiteral("Hora 0 em (data local)")), 2, 0);
+    g->addWidget(edDataInicio, 2, 1);
+    g->addWidget(new QLabel(QStringLiteral("Hora local [h]")), 2, 2);
+    g->addWidget(edHoraInicio, 2, 3);
+    g->addWidget(new QLabel(QStringLiteral("Fuso da estação [h]")), 3, 0);
+    g->addWidget(edFuso, 3, 1);
+    g->addWidget(new QLabel(QStringLiteral("Absortividade solar do topo")), 3, 2);
+    g->addWidget(edAbsortividade, 3, 3);
+    setToolTip(QStringLiteral("CSV próprio: hora;temperatura;vento;radiacao (horas desde a hora 0 do dia 1).\n"
+                              "CSV de estação automática: a data e a hora local da hora 0 da análise e o fuso."));
+    connect(chkArquivoHorario, &QCheckBox::toggled, this, [this](bool m) { emit escolhido(m); });
+    connect(btnLerClima, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [&] { LeArquivo(); }); });
+}
+
+void TGrupoClimaHorario::LeArquivo() {
+    const auto caminho = ctx_.arquivos.abrir(QStringLiteral("Clima horário (*.csv)|*.csv|Todos|*.*"));
+    if (!caminho) return;
+    std::ifstream f(caminho->toStdString(), std::ios::binary);
+    if (!f) throw ErroEntrada("Não foi possível abrir o arquivo de clima \"" + caminho->toStdString() + "\".");
+    const std::string texto{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    TClimaHorario c;
+    if (TClimaHorario::PareceInmet(texto)) {
+        const auto inicio = TClimaHorario::LeData(edDataInicio->text().trimmed().toStdString(),
+                                                  CamposNumericos::Inteiro(edHoraInicio), CamposNumericos::Inteiro(edFuso));
+        c = TClimaHorario::LeInmet(texto, inicio);
+    } else {
+        c = TClimaHorario::LeCsv(texto);
+    }
+    lido_ = std::move(c);
+    lbClima->setText(Descreve(*lido_) + QStringLiteral(" (a gravar no \"Ok\")"));
+}
+
+void TGrupoClimaHorario::MostraEstado() {
+    const TDadosObra& o = ctx_.dados.Obra;
+    lido_.reset();
+    if (!o.Temperatura.empty()) {
+        TClimaHorario c;
+        c.Temperatura = o.Temperatura;
+        c.Vento = o.Vento;
+        c.Radiacao = o.Radiacao;
+        c.Origem = o.OrigemClima;
+        lido_ = std::move(c);
+        lbClima->setText(Descreve(*lido_));
+    } else {
+        lbClima->setText(QStringLiteral("Nenhum arquivo lido."));
+    }
+    edAbsortividade->setText(Geral(o.Absortividade));
+    chkArquivoHorario->setChecked(o.ClimaArquivo);
+    emit escolhido(o.ClimaArquivo);
+}
+
+void TGrupoClimaHorario::Grava(TDadosModelo& d) {
+    const bool arquivo = chkArquivoHorario->isChecked();
+    const double absortividade = CamposNumericos::Real(edAbsortividade);
+    if (!(absortividade >= 0.0 && absortividade <= 1.0)) {
+        throw ErroEntrada("A absortividade solar do topo deve estar entre 0 e 1.");
+    }
+    if (arquivo && !lido_) {
+        throw ErroEntrada("Escolheu-se o ambiente \"Arquivo Horário\", mas nenhum arquivo de clima foi lido. Use "
+                          "\"Ler Arquivo...\".");
+    }
+    d.Obra.Absortividade = absortividade;
+    if (lido_) lido_->Aplica(d.Obra);
+    d.Obra.ClimaArquivo = arquivo;
+    lbClima->setText(lido_ ? Descreve(*lido_) : QStringLiteral("Nenhum arquivo lido."));
+}

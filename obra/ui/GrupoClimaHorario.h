@@ -1,0 +1,43 @@
+#pragma once
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <optional>
+
+#include "core/ui/Contexto.h"
+#include "obra/ClimaHorario.h"
+
+// The third choice of the ambient, "Arquivo Horário", in the boundary-conditions
+// dialog: the file read (ours or a station's), the local date and hour of the
+// analysis clock's hour 0 for a station file, and the absorptivity of the top face.
+// What is read waits here and goes to the state only at the dialog's "Ok".
+class TGrupoClimaHorario : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit TGrupoClimaHorario(Contexto& ctx, QWidget* parent = nullptr);
+
+    // The fields and the read weather as the state holds them.
+    void MostraEstado();
+    // At "Ok": the choice, the weather read and the absorptivity into the state.
+    // ErroEntrada (nothing stored) when the box is ticked and no file was read.
+    void Grava(TDadosModelo& dados);
+
+    QCheckBox* chkArquivoHorario;
+    QPushButton* btnLerClima;
+    QLabel* lbClima;
+    QLineEdit* edDataInicio;
+    QLineEdit* edHoraInicio;
+    QLineEdit* edFuso;
+    QLineEdit* edAbsortividade;
+
+signals:
+    void escolhido(bool arquivo);
+
+private:
+    void LeArquivo();
+
+    Contexto& ctx_;
+    std::optional<TClimaHorario> lido_;
+};

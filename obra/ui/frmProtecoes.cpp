@@ -1,0 +1,172 @@
+#include "obra/ui/frmProtecoes.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "core/CondicoesObra.h"
+#include "core/Erros.h"
+#include "core/Numeros.h"
+#include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
+#include "obra/Protecoes.h"
+
+using CamposNumericos::Geral;
+
+namespace {
+enum Coluna { Nome, R, Colocacao, Retirada };
+}
+
+TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      lbCamada(new QLabel(QStringLiteral("1"))),
+      chkBase(new QCheckBox(QStringLiteral("Face inferior da pilha (horas após o lançamento da camada 1)"))),
+      sgdProtecoes(new QTableWidget(0, 4)),
+      cbxPredefinicoes(new QComboBox),
+      btnAcrescentar(new QPushButton(QStringLiteral("Acrescentar"))),
+      btnRemover(new QPushButton(QStringLiteral("Remover"))),
+      btnOk(new QPushButton(QStringLiteral("Ok"))),
+      btnCancelar(new QPushButton(QStringLiteral("Cancelar"))),
+      ctx_(ctx),
+      laco_(lbCamada) {
+    setObjectName(QStringLiteral("frmProtecoes"));
+    setWindowTitle(QStringLiteral("Proteções das Faces (mantas, placas, fôrmas)"));
+    lbCamada->setObjectName(QStringLiteral("lbCamada"));
+    chkBase->setObjectName(QStringLiteral("chkBase"));
+    sgdProtecoes->setObjectName(QStringLiteral("sgdProtecoes"));
+    cbxPredefinicoes->setObjectName(QStringLiteral("cbxPredefinicoes"));
+    btnAcrescentar->setObjectName(QStringLiteral("btnAcrescentar"));
+    btnRemover->setObjectName(QStringLiteral("btnRemover"));
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
+    sgdProtecoes->setHorizontalHeaderLabels({QStringLiteral("Nome"), QStringLiteral("R [m²·°C/W]"),
+                                             QStringLiteral("Colocação [h]"), QStringLiteral("Retirada [h]")});
+    sgdProtecoes->horizontalHeader()->setSectionResizeMode(Nome, QHeaderView::Stretch);
+    sgdProtecoes->setMinimumWidth(560);
+    cbxPredefinicoes->addItem(QStringLiteral("(digitada)"), 0.0);
+    for (const TPredefinicaoProtecao& p : Protecoes::Predefinicoes()) {
+        cbxPredefinicoes->addItem(QString::fromUtf8(p.Nome) + QStringLiteral(" — R = ") + Geral(p.R), p.R);
+    }
+
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(new QLabel(QStringLiteral("Camada ->")));
+    topo->addWidget(lbCamada);
+    topo->addStretch();
+    auto* acrescenta = new QHBoxLayout;
+    acrescenta->addWidget(cbxPredefinicoes, 1);
+    acrescenta->addWidget(btnAcrescentar);
+    acrescenta->addWidget(btnRemover);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(btnOk);
+    botoes->addWidget(btnCancelar);
+    auto* principal = new QVBoxLayout(this);
+    principal->addLayout(topo);
+    principal->addWidget(chkBase);
+    principal->addWidget(sgdProtecoes);
+    principal->addLayout(acrescenta);
+    principal->addWidget(new QLabel(QStringLiteral(
+        "Enquanto está colocada, a proteção soma R à resistência da face: h efetivo = 1/(1/h + R).\n"
+        "A proteção está da hora de colocação (inclusive) à de retirada (exclusive), contadas do lançamento.")));
+    principal->addLayout(botoes);
+
+    connect(btnAcrescentar, &QPushButton::clicked, this, [this] {
+        const int i = cbxPredefinicoes->currentIndex();
+        const int linha = sgdProtecoes->rowCount();
+        sgdProtecoes->insertRow(linha);
+        const QString nome = i > 0 ? QString::fromUtf8(Protecoes::Predefinicoes()[static_cast<std::size_t>(i - 1)].Nome)
+                                   : QStringLiteral("Proteção");
+        sgdProtecoes->setItem(linha, Nome, new QTableWidgetItem(nome));
+        sgdProtecoes->setItem(linha, R, new QTableWidgetItem(Geral(cbxPredefinicoes->currentData().toDouble())));
+        sgdProtecoes->setItem(linha, Colocacao, new QTableWidgetItem(QStringLiteral("0")));
+        sgdProtecoes->setItem(linha, Retirada, new QTableWidgetItem(QStringLiteral("72")));
+    });
+    connect(btnRemover, &QPushButton::clicked, this, [this] {
+        const int linha = sgdProtecoes->currentRow();
+        if (linha >= 0) sgdProtecoes->removeRow(linha);
+    });
+    connect(chkBase, &QCheckBox::toggled, this, [this](bool base) {
+        lbCamada->setEnabled(!base);
+        if (base) Mostra(ctx_.dados.Obra.ProtecoesBase);
+    });
+    connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
+    connect(btnCancelar, &QPushButton::clicked, this, [this] {
+        laco_.Reinicia();
+        hide();
+    });
+}
+
+void TfrmProtecoes::Abre() {
+    laco_.Reinicia();
+    CamposNumericos::ApresentaJanela(this);
+}
+
+void TfrmProtecoes::Mostra(const std::vector<TProtecao>& lista) {
+    sgdProtecoes->setRowCount(0);
+    for (const TProtecao& p : lista) {
+        const int linha = sgdProtecoes->rowCount();
+        sgdProtecoes->insertRow(linha);
+        sgdProtecoes->setItem(linha, Nome, new QTableWidgetItem(QString::fromStdString(p.Nome)));
+        sgdProtecoes->setItem(linha, R, new QTableWidgetItem(Geral(p.R)));
+        sgdProtecoes->setItem(linha, Colocacao, new QTableWidgetItem(Geral(p.HoraColocacao)));
+        sgdProtecoes->setItem(linha, Retirada, new QTableWidgetItem(Geral(p.HoraRetirada)));
+    }
+}
+
+void TfrmProtecoes::MostraEstado() {
+    laco_.Reinicia();
+    chkBase->setChecked(false);
+    const auto* lista = Protecoes::DoTopo(std::as_const(ctx_.dados.Obra), 1);
+    Mostra(lista ? *lista : std::vector<TProtecao>{});
+}
+
+std::vector<TProtecao> TfrmProtecoes::Le() const {
+    std::vector<TProtecao> lista;
+    for (int l = 0; l < sgdProtecoes->rowCount(); ++l) {
+        auto celula = [&](int c) {
+            const QTableWidgetItem* item = sgdProtecoes->item(l, c);
+            return item ? item->text().trimmed().toStdString() : std::string();
+        };
+        const std::string onde = "Linha " + Numeros::FormataInteiro(l + 1) + " das proteções: ";
+        auto numero = [&](int c, const char* nome) {
+            try {
+                return Numeros::TextoParaReal(celula(c));
+            } catch (const ErroConversao& e) {
+                throw ErroEntrada(onde + nome + ": " + e.what());
+            }
+        };
+        TProtecao p;
+        p.Nome = celula(Nome);
+        p.R = numero(R, "R");
+        p.HoraColocacao = numero(Colocacao, "colocação");
+        p.HoraRetirada = numero(Retirada, "retirada");
+        if (p.R < 0.0) throw ErroEntrada(onde + "a resistência R não pode ser negativa.");
+        if (p.HoraColocacao < 0.0) throw ErroEntrada(onde + "a hora de colocação não pode ser negativa.");
+        if (p.HoraRetirada < p.HoraColocacao) {
+            throw ErroEntrada(onde + "a retirada vem antes da colocação.");
+        }
+        lista.push_back(std::move(p));
+    }
+    return lista;
+}
+
+void TfrmProtecoes::Ok() {
+    ExecutaAcao(ctx_.msg, [&] {
+        std::vector<TProtecao> lista = Le();
+        TDadosModelo& d = ctx_.dados;
+        if (chkBase->isChecked()) {
+            d.Obra.ProtecoesBase = std::move(lista);
+            chkBase->setChecked(false);
+            return;
+        }
+        const int n = laco_.Atual();
+        LacoCamadas::VerificaCapacidade(n);
+        Protecoes::DoTopo(d.Obra, n) = std::move(lista);
+        const int total = std::max(d.NCamadas, 1);
+        if (laco_.Avanca(n, total, n, ctx_.msg) == LacoCamadas::Fim::Continua) return;
+        laco_.Reinicia();
+        hide();
+    });
+}

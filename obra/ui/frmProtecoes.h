@@ -1,0 +1,42 @@
+#pragma once
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+
+#include "core/ui/Contexto.h"
+#include "input/ui/LacoCamadas.h"
+
+// "Proteções das Faces": per lift, the blankets, boards and forms of its top face
+// with their resistance and the hours (after the lift's placement) at which they go
+// on and come off; several rows make a staged removal. "Face inferior da pilha"
+// edits instead those of the bottom of the stack (hours after layer 1's placement).
+// "Ok" stores the rows of the layer shown and walks to the next, as the other
+// per-layer dialogs do; the rows carry over from layer to layer.
+class TfrmProtecoes : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmProtecoes(Contexto& ctx, QWidget* parent = nullptr);
+    void Abre();
+    // The rows of layer 1 (or of the bottom) as the state holds them.
+    void MostraEstado();
+
+    QLabel* lbCamada;
+    QCheckBox* chkBase;
+    QTableWidget* sgdProtecoes;
+    QComboBox* cbxPredefinicoes;
+    QPushButton* btnAcrescentar;
+    QPushButton* btnRemover;
+    QPushButton* btnOk;
+    QPushButton* btnCancelar;
+
+private:
+    void Mostra(const std::vector<TProtecao>& lista);
+    std::vector<TProtecao> Le() const;
+    void Ok();
+
+    Contexto& ctx_;
+    LacoCamadas laco_;
+};

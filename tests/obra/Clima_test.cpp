@@ -1,0 +1,324 @@
+// The hourly weather: read from both layouts, gaps and refusals, and the runs it drives.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <string>
+
+#include "core/CondicoesObra.h"
+#include "core/Erros.h"
+#include "core/Func.h"
+#include "core/MembroTeste.h"
+#include "core/Numeros.h"
+#include "core/Processo.h"
+#include "core/Projeto.h"
+#include "core/Vento.h"
+#include "obra/ClimaHorario.h"
+
+namespace {
+
+TabelaTexto Roda(TDadosModelo& d) {
+    TabelaTexto t;
+    teste::Gravador g;
+    TProcesso::ProcessaTransiente(d, t, g);
+    return t;
+}
+
+// Layer 1 with heat, 2 m, faces exchanging with the air; 3 days.
+std::unique_ptr<TDadosModelo> Bloco() {
+    auto d = teste::Membro(2, 4, 0, 30, 72.0);
+    teste::CurvaHidratacao(*d);
+    d->BetaSup = 15.0 * 3600.0;
+    d->BetaInf = 5.0 * 3600.0;
+    return d;
+}
+
+std::string Csv(int horas, auto temperatura, const char* cabecalho = "hora;temperatura") {
+    std::string s = std::string(cabecalho) + "\n";
+    for (int k = 0; k <= horas; ++k) s += std::to_string(k) + ";" + temperatura(k) + "\n";
+    return s;
+}
+
+struct CasoAmbiente {
+    const char* nome;
+    void (*prepara)(TDadosModelo&);         // the problem without the file
+    std::string (*linha)(const TDadosModelo&, int hora);  // the file's cells after the hour
+    const char* cabecalho;
+};
+
+const CasoAmbiente CasosAmbiente[] = {
+    {"CicloDiario",
+     [](TDadosModelo& d) {
+         d.TAmbConstante = false;
+         d.TAmbMax = 24.5, d.TAmbMin = 14.5, d.HoraTAmbMax = 12, d.HoraTAmbMin = 2;
+     },
+     [](const TDadosModelo& d, int k) { return Numeros::FormataGeral(TFunc::TemperaturaAmbiente(d, k)); },
+     "hora;temperatura"},
+    {"Constante", [](TDadosModelo& d) { d.TAmbConst = 31.5; }, [](const TDadosModelo&, int) { return std::string("31,5"); },
+     "hora;temperatura"},
+    // A steady wind of 6 m/s: the CEB coefficient at every hour, as the day/night pair gives it.
+    {"VentoConstante",
+     [](TDadosModelo& d) {
+         d.TAmbConst = 25.0;
+         d.CoefConvConstante = false;
+         d.Superficie[1].HDia = d.Superficie[1].HNoite = CoeficienteVentoCEB(6.0);
+         d.Superficie[1].HoraIniDia = 6, d.Superficie[1].HoraIniNoite = 18;
+     },
+     [](const TDadosModelo&, int) { return std::string("25;6"); }, "hora;temperatura;vento"},
+};
+
+class ArquivoIgualAmbiente : public testing::TestWithParam<CasoAmbiente> {};
+
+TEST_P(ArquivoIgualAmbiente, DaAMesmaTabela) {
+    const CasoAmbiente& c = GetParam();
+    auto semArquivo = Bloco();
+    c.prepara(*semArquivo);
+    const TabelaTexto esperado = Roda(*semArquivo);
+
+    auto comArquivo = Bloco();
+    c.prepara(*comArquivo);
+    const std::string texto = Csv(72, [&](int k) { return c.linha(*comArquivo, k); }, c.cabecalho);
+    TClimaHorario::LeCsv(texto).Aplica(comArquivo->Obra);
+    comArquivo->TAmbConst = -99.0;  // the file, not these, gives the air
+    comArquivo->TAmbConstante = true;
+    comArquivo->CoefConvConstante = true;
+    const TabelaTexto obtido = Roda(*comArquivo);
+
+    ASSERT_EQ(obtido.Linhas(), esperado.Linhas());
+    for (int l = 0; l < esperado.Linhas(); ++l)
+        for (int col = 0; col < esperado.Colunas(); ++col)
+            ASSERT_EQ(obtido.Celula(col, l), esperado.Celula(col, l)) << "linha " << l << " coluna " << col;
+}
+
+INSTANTIATE_TEST_SUITE_P(Clima, ArquivoIgualAmbiente, testing::ValuesIn(CasosAmbiente),
+                         [](const auto& i) { return std::string(i.param.nome); });
+
+struct CasoLeitura {
+    const char* nome;
+    const char* texto;
+    int ultimaHora;        // -1: refused
+    int hora;              // hour checked
+    double temperatura, vento, radiacao;  // NAN: column absent
+    const char* mensagem;  // part of the refusal
+};
+
+const CasoLeitura CasosLeitura[] = {
+    {"VirgulaEPonto", "hora;temperatura;vento;radiacao\n0;20,5;2;0\n1;21.5;2,5;100.5\n", 1, 1, 21.5, 2.5, 100.5, ""},
+    {"SoTemperatura", "Hora;Temperatura\r\n0;20\r\n1;22\r\n", 1, 1, 22.0, NAN, NAN, ""},
+    {"ColunasEmOutraOrdem", "hora;radiação;temperatura\n0;300;20\n1;400;22\n", 1, 1, 22.0, NAN, 400.0, ""},
+    {"LacunaDeSeisHoras", "hora;temperatura\n0;10\n7;24\n", 7, 3, 16.0, NAN, NAN, ""},
+    {"CelulaVaziaELinhaAusente", "hora;temperatura;vento\n0;10;1\n1;;2\n3;16;4\n", 3, 1, 12.0, 2.0, NAN, ""},
+    {"LacunaDeSeteHoras", "hora;temperatura\n0;10\n1;11\n9;24\n", -1, 0, 0, 0, 0, "nas horas 2 a 8 (7 h seguidas)"},
+    {"NaoComecaNaHoraZero", "hora;temperatura\n2;10\n3;11\n", -1, 0, 0, 0, 0, "é o da hora 2"},
+    {"HoraRepetida", "hora;temperatura\n0;10\n1;11\n1;12\n", -1, 0, 0, 0, 0, "não vem depois da hora 1"},
+    {"ColunaDesconhecida", "hora;temperatura;umidade\n0;10;50\n", -1, 0, 0, 0, 0, "coluna desconhecida \"umidade\""},
+    {"SemCabecalho", "0;10\n1;11\n", -1, 0, 0, 0, 0, "cabeçalho"},
+    {"TextoNaCelula", "hora;temperatura\n0;dez\n", -1, 0, 0, 0, 0, "linha 2 tem \"dez\""},
+    // The series ends where every column still has a value.
+    {"VentoMaisCurto", "hora;temperatura;vento\n0;10;1\n1;11;1\n2;12;\n", 1, 1, 11.0, 1.0, NAN, ""},
+};
+
+class LeituraCsv : public testing::TestWithParam<CasoLeitura> {};
+
+TEST_P(LeituraCsv, LeOuRecusa) {
+    const CasoLeitura& c = GetParam();
+    if (c.ultimaHora < 0) {
+        try {
+            TClimaHorario::LeCsv(c.texto);
+            FAIL() << "aceitou";
+        } catch (const ErroEntrada& e) {
+            EXPECT_NE(std::string(e.what()).find(c.mensagem), std::string::npos) << e.what();
+        }
+        return;
+    }
+    const TClimaHorario clima = TClimaHorario::LeCsv(c.texto);
+    ASSERT_EQ(clima.UltimaHora(), c.ultimaHora);
+    const auto h = static_cast<std::size_t>(c.hora);
+    EXPECT_DOUBLE_EQ(clima.Temperatura[h], c.temperatura);
+    if (std::isnan(c.vento)) EXPECT_TRUE(clima.Vento.empty());
+    else EXPECT_DOUBLE_EQ(clima.Vento[h], c.vento);
+    if (std::isnan(c.radiacao)) EXPECT_TRUE(clima.Radiacao.empty());
+    else EXPECT_DOUBLE_EQ(clima.Radiacao[h], c.radiacao);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clima, LeituraCsv, testing::ValuesIn(CasosLeitura),
+                         [](const auto& i) { return std::string(i.param.nome); });
+
+std::string Amostra() {
+    std::ifstream f(std::string(NORVIK_FONTES) + "/tests/obra/amostras/estacao-automatica.csv", std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// The sample station file (Latin-1, metadata lines, "2024/01/15;0300 UTC" rows) with
+// hour 0 at 15/01/2024 0 h Brasília time, that is 03 UTC.
+TEST(ClimaEstacao, LeAAmostraNaHoraLocal) {
+    const std::string texto = Amostra();
+    ASSERT_TRUE(TClimaHorario::PareceInmet(texto));
+    EXPECT_FALSE(TClimaHorario::PareceInmet("hora;temperatura\n0;1\n"));
+    const TClimaHorario c = TClimaHorario::LeInmet(texto, TClimaHorario::LeData("15/01/2024", 0, -3));
+    ASSERT_EQ(c.UltimaHora(), 44);  // 16/01 23 UTC
+    EXPECT_DOUBLE_EQ(c.Temperatura[0], 19.8);
+    EXPECT_DOUBLE_EQ(c.Vento[0], 2.3);
+    EXPECT_DOUBLE_EQ(c.Radiacao[0], 0.0);  // night: the service leaves it empty
+    // 10 UTC has -9999: the mean of 09 and 11 UTC; its radiation of 828,2 kJ/m² is a mean flux.
+    EXPECT_NEAR(c.Temperatura[7], (19.8 + 22.4) / 2.0, 1e-12);
+    EXPECT_NEAR(c.Radiacao[7], 828.2 * 1000.0 / 3600.0, 1e-9);
+    EXPECT_DOUBLE_EQ(c.Vento[7], 3.0);
+    EXPECT_NE(c.Origem.find("15/01/2024 03 UTC"), std::string::npos) << c.Origem;
+
+    // Starting at local noon moves hour 0 to 15 UTC.
+    const TClimaHorario meioDia = TClimaHorario::LeInmet(texto, TClimaHorario::LeData("15/01/2024", 12, -3));
+    EXPECT_DOUBLE_EQ(meioDia.Temperatura[0], c.Temperatura[12]);
+    EXPECT_EQ(meioDia.UltimaHora(), 32);
+}
+
+TEST(ClimaEstacao, RecusaInicioForaDoArquivoELacunaLonga) {
+    const std::string texto = Amostra();
+    EXPECT_THROW(TClimaHorario::LeInmet(texto, TClimaHorario::LeData("20/01/2024", 0, -3)), ErroEntrada);
+    EXPECT_THROW(TClimaHorario::LeData("31/02/2024", 0, -3), ErroEntrada);
+    // Seven hours without temperature: refused with the hours on both clocks.
+    std::string lacuna = texto;
+    for (const char* h : {"1200", "1300", "1400", "1500", "1600", "1700", "1800"}) {
+        const auto p = lacuna.find(std::string("2024/01/16;") + h + " UTC");
+        ASSERT_NE(p, std::string::npos);
+        const auto fim = lacuna.find("\r\n", p);
+        lacuna.erase(p, fim + 2 - p);
+    }
+    try {
+        TClimaHorario::LeInmet(lacuna, TClimaHorario::LeData("15/01/2024", 0, -3));
+        FAIL() << "aceitou";
+    } catch (const ErroEntrada& e) {
+        EXPECT_NE(std::string(e.what()).find("horas 33 (16/01/2024 12 UTC) a 39 (16/01/2024 18 UTC)"),
+                  std::string::npos)
+            << e.what();
+    }
+}
+
+TEST(ClimaArquivo, MaisCurtoQueAAnaliseERecusadoComAUltimaHora) {
+    auto d = Bloco();
+    TClimaHorario::LeCsv(Csv(50, [](int) { return std::string("20"); })).Aplica(d->Obra);
+    TabelaTexto t;
+    teste::Gravador g;
+    try {
+        TProcesso::ProcessaTransiente(*d, t, g);
+        FAIL() << "rodou";
+    } catch (const ErroEntrada& e) {
+        EXPECT_NE(std::string(e.what()).find("vai só até a hora 50 e a análise vai até a hora 72"), std::string::npos)
+            << e.what();
+    }
+}
+
+// An insulated slab under a constant sun and no convection: 1ᵀ·C·T (the heat content)
+// grows by α·G·Δt per step, and all of it enters through the top: the load of the
+// bottom node is what it is without sun.
+TEST(Sol, PlacaIsoladaAqueceComAEnergiaAbsorvida) {
+    auto d = teste::Membro(1, 6, 0, 0, 48.0);
+    d->Camadas[1].Espessura = 0.6;
+    constexpr double G = 800.0, alfa = 0.65;
+    TClimaHorario::LeCsv(Csv(48, [](int) { return std::string("20;;800"); }, "hora;temperatura;vento;radiacao"))
+        .Aplica(d->Obra);
+    d->Obra.Absortividade = alfa;
+    d->QRadiacao = 5000.0;  // the constant flux is not used with the file
+    Roda(*d);
+    const double h = 0.6 / 6, rc = 2400.0 * 1000.0;
+    double calor = 0.0;  // Σ over nodes of the column sums of C times the rise
+    for (int i = 1; i <= 7; ++i) calor += (i == 1 || i == 7 ? rc * h / 2 : rc * h) * (d->Temperaturas[i] - 20.0);
+    const double esperado = alfa * G * 3600.0 * 48.0;
+    EXPECT_NEAR(calor, esperado, esperado * 1e-12);
+    EXPECT_NEAR(calor / (rc * 0.6) / 48.0, alfa * G * 3600.0 / (rc * 0.6), 1e-12);  // °C per hour
+    EXPECT_GT(d->Temperaturas[7], d->Temperaturas[1]);
+
+    TTrabalhoTermico sol, semSol;
+    auto sem = teste::Membro(1, 6, 0, 0, 48.0);
+    sem->Camadas[1].Espessura = 0.6;
+    for (auto* p : {&*d, &*sem}) {
+        TTrabalhoTermico& w = p == &*d ? sol : semSol;
+        TValoresSI::Deriva(*p, w.SI);
+        p->NElemAtivos = 6;
+        p->Tempo = 0.0;
+        TFunc::AvancaTempo(*p);
+        for (int i = 1; i <= 7; ++i) w.TAnterior[i] = 20.0;
+        TFunc::MontaSistema(*p, w, 1, 1.0);
+    }
+    EXPECT_EQ(sol.Carga[1], semSol.Carga[1]);
+    EXPECT_NEAR(sol.Carga[7] - semSol.Carga[7], alfa * G * 3600.0, 1e-6);
+}
+
+TEST(ClimaProjeto, OConteudoVaiAoArquivoEVolta) {
+    auto d = Bloco();
+    TClimaHorario::LeCsv("hora;temperatura;vento;radiacao\n0;20,125;1;0\n1;21;2;350,5\n2;22;3;0\n").Aplica(d->Obra);
+    d->Obra.Absortividade = 0.7;
+    const std::string texto = Projeto::Texto(*d);
+    auto lido = std::make_unique<TDadosModelo>();
+    Projeto::LeTexto(texto, *lido);
+    EXPECT_TRUE(lido->Obra.ClimaArquivo);
+    EXPECT_EQ(lido->Obra.Temperatura, d->Obra.Temperatura);
+    EXPECT_EQ(lido->Obra.Vento, d->Obra.Vento);
+    EXPECT_EQ(lido->Obra.Radiacao, d->Obra.Radiacao);
+    EXPECT_EQ(lido->Obra.Absortividade, 0.7);
+    EXPECT_EQ(Projeto::Texto(*lido), texto);
+
+    // Without site data the key is not written.
+    EXPECT_EQ(Projeto::Texto(*Bloco()).find("\"Obra\""), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+struct CasoSolProtegido {
+    const char* nome;
+    double R;
+    double fracao;  // of α·G that enters the concrete, 1/(1 + h·R) with h = 15
+};
+
+class SolSobProtecao : public testing::TestWithParam<CasoSolProtegido> {};
+
+// Under a blanket the absorbed sun divides between the air (through h) and the concrete
+// (through R): the load of the top node grows by α·G·Δt/(1 + h·R).
+TEST_P(SolSobProtecao, EntraAFracaoDaResistenciaEmSerie) {
+    const CasoSolProtegido& c = GetParam();
+    auto montaCarga = [&](double G) {
+        auto d = teste::Membro(1, 2, 0, 0, 24.0);
+        d->BetaSup = 15.0 * 3600.0;
+        const std::string linha = "20;" + Numeros::FormataGeral(G);
+        TClimaHorario::LeCsv(Csv(24, [&](int) { return linha; }, "hora;temperatura;radiacao")).Aplica(d->Obra);
+        if (c.R > 0.0) d->Obra.ProtecoesTopo = {{}, {TProtecao{"manta", c.R, 0.0, 100.0}}};
+        auto w = std::make_unique<TTrabalhoTermico>();
+        TValoresSI::Deriva(*d, w->SI);
+        d->NElemAtivos = 2;
+        TFunc::AvancaTempo(*d);
+        for (int i = 1; i <= 3; ++i) w->TAnterior[i] = 20.0;
+        TFunc::MontaSistema(*d, *w, 1, 1.0);
+        return w->Carga[3];
+    };
+    EXPECT_NEAR(montaCarga(600.0) - montaCarga(0.0), 0.65 * 600.0 * 3600.0 * c.fracao, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sol, SolSobProtecao,
+                         testing::Values(CasoSolProtegido{"Descoberto", 0.0, 1.0},
+                                         CasoSolProtegido{"Manta", 0.5, 1.0 / (1.0 + 15.0 * 0.5)},
+                                         CasoSolProtegido{"Isolante", std::numeric_limits<double>::infinity(), 0.0}),
+                         [](const auto& i) { return std::string(i.param.nome); });
+
+// Curing keeps deciding the top face: the file's wind does not replace it.
+TEST(ClimaVento, CuraPrevaleceSobreOVentoDoArquivo) {
+    auto d = teste::Membro(1, 2, 0, 0, 48.0);
+    TClimaHorario::LeCsv("hora;temperatura;vento\n0;20;8\n1;20;8\n2;20;8\n").Aplica(d->Obra);
+    TValoresSI si;
+    TValoresSI::Deriva(*d, si);
+    EXPECT_EQ(TFunc::CoeficientesConveccao(*d, si, 1.0, 1).HSup, CoeficienteVentoCEB(8.0));
+    d->CuraAtiva = true;
+    d->Superficie[1].BetaS = 11.0 * 3600.0;
+    d->Superficie[1].BetaSC = 99.0 * 3600.0;
+    d->Superficie[1].DiasCura = 1.0;
+    d->Superficie[1].HoraIniCura = 8.0;
+    d->Superficie[1].HoraFimCura = 17.0;
+    TValoresSI::Deriva(*d, si);
+    EXPECT_EQ(TFunc::CoeficientesConveccao(*d, si, 1.0, 1).HSup, 11.0 * 3600.0);
+    EXPECT_EQ(TFunc::CoeficientesConveccao(*d, si, 9.0, 1).HSup, 99.0 * 3600.0);
+}
+
+}  // namespace

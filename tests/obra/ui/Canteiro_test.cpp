@@ -1,0 +1,119 @@
+// The site dialogs driven as a user would: the hourly weather of the boundary
+// conditions and the per-lift protections.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTableWidget>
+#include <fstream>
+
+#include "PastaTemporaria.h"
+#include "input/ui/DialogosCamadasTeste.h"
+#include "input/ui/frmCondCont.h"
+#include "obra/ui/frmProtecoes.h"
+
+namespace {
+
+class Canteiro : public DialogosCamadas {
+protected:
+    TfrmCondCont* f() { return j.frmCondCont; }
+    TfrmProtecoes* p() { return j.frmCondCont->frmProtecoes; }
+    PastaTemporaria pasta;
+
+    QString Arquivo(const std::string& texto) {
+        const std::string caminho = pasta / "clima.csv";
+        std::ofstream(caminho, std::ios::binary) << texto;
+        return QString::fromStdString(caminho);
+    }
+};
+
+TEST_F(Canteiro, ArquivoHorarioDesabilitaOAmbienteEGravaOConteudoNoOk) {
+    f()->Abre();
+    Marca(Filho<QCheckBox>(f(), "chkArquivoHorario"));
+    for (const char* nome : {"edQn", "edTmax", "edTAmbConst"}) EXPECT_FALSE(Campo(f(), nome)->isEnabled()) << nome;
+
+    // Ticked without a file: refused, nothing stored, the dialog stays open.
+    Clica(f(), "btnOk");
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].contains(QStringLiteral("nenhum arquivo de clima foi lido")));
+    EXPECT_FALSE(d.Obra.ClimaArquivo);
+    EXPECT_TRUE(f()->isVisible());
+
+    // A refused file leaves what was read before.
+    arquivos.caminhos.push_back(Arquivo("hora;temperatura\n0;10\n9;20\n"));
+    Clica(f(), "btnLerClima");
+    ASSERT_EQ(msg.erros.size(), 2);
+    EXPECT_TRUE(msg.erros[1].contains(QStringLiteral("8 h seguidas")));
+
+    arquivos.caminhos.push_back(Arquivo("hora;temperatura;vento\n0;20;1\n1;21;2\n2;22,5;3\n"));
+    Clica(f(), "btnLerClima");
+    EXPECT_TRUE(d.Obra.Temperatura.empty());  // still only read, until "Ok"
+    Digita(f(), "edAbsortividade", "0,7");
+    Clica(f(), "btnOk");
+    EXPECT_EQ(msg.erros.size(), 2);
+    EXPECT_TRUE(d.Obra.ClimaArquivo);
+    EXPECT_EQ(d.Obra.Temperatura, (std::vector<double>{20.0, 21.0, 22.5}));
+    EXPECT_EQ(d.Obra.Vento, (std::vector<double>{1.0, 2.0, 3.0}));
+    EXPECT_EQ(d.Obra.Absortividade, 0.7);
+    EXPECT_FALSE(f()->isVisible());
+
+    // Unticked again: the daily cycle is back and the file stays in the project, unused.
+    f()->Abre();
+    Marca(Filho<QCheckBox>(f(), "chkArquivoHorario"));
+    EXPECT_TRUE(Campo(f(), "edTmax")->isEnabled());
+    Clica(f(), "btnOk");
+    EXPECT_FALSE(d.Obra.ClimaArquivo);
+    EXPECT_EQ(d.Obra.Temperatura.size(), 3u);
+}
+
+TEST_F(Canteiro, ProtecoesPorCamadaComOLacoDeSempre) {
+    d.NCamadas = 2;
+    f()->Abre();
+    Clica(f(), "btnProtecoes");
+    ASSERT_TRUE(p()->isVisible());
+    auto* tabela = Filho<QTableWidget>(p(), "sgdProtecoes");
+    auto* predef = Filho<QComboBox>(p(), "cbxPredefinicoes");
+    predef->setCurrentIndex(3);  // Manta de lã mineral 25 mm
+    Clica(p(), "btnAcrescentar");
+    predef->setCurrentIndex(0);
+    Clica(p(), "btnAcrescentar");
+    ASSERT_EQ(tabela->rowCount(), 2);
+    EXPECT_EQ(tabela->item(0, 1)->text(), QStringLiteral("0,625"));
+    tabela->item(1, 1)->setText(QStringLiteral("0,3"));
+    tabela->item(1, 3)->setText(QStringLiteral("24"));
+
+    // A bad cell stops at that row: nothing stored, the counter stays.
+    tabela->item(1, 2)->setText(QStringLiteral("abc"));
+    Clica(p(), "btnOk");
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].contains(QStringLiteral("Linha 2")));
+    EXPECT_EQ(Texto(p(), "lbCamada"), QStringLiteral("1"));
+    EXPECT_TRUE(d.Obra.ProtecoesTopo.empty());
+
+    tabela->item(1, 2)->setText(QStringLiteral("0"));
+    Clica(p(), "btnOk");
+    EXPECT_EQ(Texto(p(), "lbCamada"), QStringLiteral("2"));
+    ASSERT_EQ(d.Obra.ProtecoesTopo.size(), 2u);
+    ASSERT_EQ(d.Obra.ProtecoesTopo[1].size(), 2u);
+    EXPECT_EQ(d.Obra.ProtecoesTopo[1][1].R, 0.3);
+    EXPECT_EQ(d.Obra.ProtecoesTopo[1][1].HoraRetirada, 24.0);
+
+    // The rows carry over; removing one and confirming ends the pass with the question.
+    tabela->setCurrentCell(1, 0);
+    Clica(p(), "btnRemover");
+    Clica(p(), "btnOk");
+    ASSERT_EQ(msg.confirmacoes.size(), 1);
+    EXPECT_FALSE(p()->isVisible());
+    ASSERT_EQ(d.Obra.ProtecoesTopo[2].size(), 1u);
+    EXPECT_EQ(d.Obra.ProtecoesTopo[2][0].HoraRetirada, 72.0);
+
+    // The bottom of the stack has its own list and does not move the counter.
+    p()->Abre();
+    Marca(Filho<QCheckBox>(p(), "chkBase"));
+    EXPECT_EQ(tabela->rowCount(), 0);
+    Clica(p(), "btnAcrescentar");
+    Clica(p(), "btnOk");
+    EXPECT_EQ(d.Obra.ProtecoesBase.size(), 1u);
+    EXPECT_EQ(Texto(p(), "lbCamada"), QStringLiteral("1"));
+    EXPECT_EQ(d.Obra.ProtecoesTopo[1].size(), 2u);
+}
+
+}  // namespace
