@@ -40,9 +40,19 @@ double ReacaoLinha(const TDadosModelo& d, const TTrabalhoTermico& w, int p, int 
     return r - (dtE + dtI) * q - H * (w.TAmb - T[p]);
 }
 
-std::string MJ(double joules) { return Numeros::FormataFixo(joules / 1e6 + 0.0, 12, 3); }
+std::string MJ(double joules) { return Verificacao::Fixo(joules / 1e6, 12, 3); }
 
 }  // namespace
+
+std::string Verificacao::Fixo(double valor, int largura, int decimais) {
+    std::string s = Numeros::FormataFixo(valor + 0.0, largura, decimais);
+    const auto menos = s.find('-');
+    if (menos != std::string::npos && s.find_first_of("123456789") == std::string::npos) {
+        s.erase(menos, 1);
+        if (static_cast<int>(s.size()) < largura) s.insert(s.begin(), ' ');
+    }
+    return s;
+}
 
 void TBalancoEnergia::Resolvido(const TDadosModelo& d, const TTrabalhoTermico& w) {
     const int m = d.NElemAtivos;
@@ -97,13 +107,13 @@ std::string TBalancoEnergia::Texto() const {
     s += "  Trocado pelas extremidades prescritas .... " + MJ(Extremidades) + "\n";
     s += "  Soma das entradas ........................ " + MJ(Entradas()) + "\n";
     s += "  Calor armazenado no membro ............... " + MJ(Armazenado()) + "\n";
-    s += "    (conteúdo final " + Numeros::FormataFixo(ConteudoFinal / 1e6 + 0.0, 0, 3) +
-         " menos o trazido pelo concreto lançado " + Numeros::FormataFixo(Trazido / 1e6 + 0.0, 0, 3) + ")\n";
+    s += "    (conteúdo final " + Verificacao::Fixo(ConteudoFinal / 1e6, 0, 3) +
+         " menos o trazido pelo concreto lançado " + Verificacao::Fixo(Trazido / 1e6, 0, 3) + ")\n";
     s += "  Resíduo (armazenado − entradas) .......... " + MJ(Residuo()) + " = " +
-         Numeros::FormataFixo(ResiduoPercentual() + 0.0, 0, 4) + " % do calor " +
+         Verificacao::Fixo(ResiduoPercentual(), 0, 4) + " % do calor " +
          (BaseLiberado() ? "liberado" : "trocado") + "\n";
     if (std::fabs(Junta) > 1e-9 * (std::fabs(Trazido) + 1.0))
-        s += "    dos quais no nó da junta ao lançar as camadas " + Numeros::FormataFixo(Junta / 1e6 + 0.0, 0, 3) +
+        s += "    dos quais no nó da junta ao lançar as camadas " + Verificacao::Fixo(Junta / 1e6, 0, 3) +
              " MJ/m²\n";
     return s;
 }

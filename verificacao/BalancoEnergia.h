@@ -16,6 +16,12 @@ struct TTrabalhoTermico;
 // placement the content grows by what the new lift brings, ρ·c·h·T_inicial; what the
 // shared node's new temperature adds or takes beyond that is reported apart and is part
 // of the residual. The run is not changed in any way.
+namespace Verificacao {
+// Numeros::FormataFixo without the sign of a value that prints as zero ("-0,0000"
+// would read as a loss).
+std::string Fixo(double valor, int largura, int decimais);
+}  // namespace Verificacao
+
 class TBalancoEnergia final : public ObservadorPasso {
 public:
     void Resolvido(const TDadosModelo& dados, const TTrabalhoTermico& trabalho) override;

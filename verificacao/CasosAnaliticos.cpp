@@ -199,7 +199,7 @@ TBalancoEnergia BalancoDuasCamadas(TFormulacao f, int ne) {
 
 namespace {
 
-std::string F(double v, int decimais) { return Numeros::FormataFixo(v + 0.0, 0, decimais); }
+std::string F(double v, int decimais) { return Verificacao::Fixo(v, 0, decimais); }
 std::string I(long long v) { return Numeros::FormataInteiro(v); }
 const char* Nome(TFormulacao f) { return f == TFormulacao::Consistente ? "Consistente" : "Clássica"; }
 constexpr std::array<TFormulacao, 2> Formulacoes{TFormulacao::Classica, TFormulacao::Consistente};

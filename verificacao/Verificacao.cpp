@@ -13,7 +13,7 @@ namespace {
 using Figuras = TVerificacao::Figuras;
 
 std::string Inteiro(long long v) { return Numeros::FormataInteiro(v); }
-std::string Fixo(double v, int decimais) { return Numeros::FormataFixo(v + 0.0, 0, decimais); }
+std::string Fixo(double v, int decimais) { return Verificacao::Fixo(v, 0, decimais); }
 std::string Variacao(double v, int decimais) {
     std::string s = Fixo(v, decimais);
     if (v > 0.0) s.insert(s.begin(), '+');
@@ -129,12 +129,14 @@ std::string TVerificacao::Texto() const {
         }
         if (!Original.Completo || !Refinada.Completo)
             s += "  Atenção: a análise térmica não chegou ao tempo total; as figuras são até onde ela foi.\n";
-        const double dT = std::fabs(Refinada.TMaxima - Original.TMaxima);
-        s += DependeDaMalha()
-                 ? "  O resultado depende da malha: ao refinar, a temperatura máxima ou a diferença núcleo–superfície "
-                   "muda mais de " + Fixo(LimiteMalha, 0) + " °C (a máxima muda " + Fixo(dT, 2) + " °C).\n"
-                 : "  O resultado não depende da malha: ao refinar, a temperatura máxima e a diferença "
-                   "núcleo–superfície mudam no máximo " + Fixo(LimiteMalha, 0) + " °C.\n";
+        std::string mudancas = "a temperatura máxima muda " + Fixo(std::fabs(Refinada.TMaxima - Original.TMaxima), 2) + " °C";
+        if (Original.TemDiferenca && Refinada.TemDiferenca)
+            mudancas += " e a diferença núcleo–superfície " +
+                        Fixo(std::fabs(Refinada.DifMaxima - Original.DifMaxima), 2) + " °C";
+        s += DependeDaMalha() ? "  O resultado depende da malha: ao refinar, " + mudancas + " (mais de " +
+                                    Fixo(LimiteMalha, 0) + " °C).\n"
+                              : "  O resultado não depende da malha: ao refinar, " + mudancas + " (até " +
+                                    Fixo(LimiteMalha, 0) + " °C).\n";
     }
     if (!consistente)
         s += "  A formulação clássica pode não convergir ao refinar a malha (a face prescrita sobrescrita depois de "

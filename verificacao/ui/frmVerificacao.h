@@ -1,0 +1,45 @@
+#pragma once
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "core/ui/Contexto.h"
+
+class QThread;
+
+// "Verificação": the current problem run again with twice the elements per layer and
+// the energy balance of its run, as a text report. The runs go on in the background on
+// a copy of the problem; the report replaces "Calculando…" when they end.
+class TfrmVerificacao : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmVerificacao(Contexto& ctx, QWidget* parent = nullptr);
+    ~TfrmVerificacao() override;
+
+    // Shows the window and starts the verification; without a complete thermal run it
+    // says so and stays closed. Ignored while a verification is running.
+    void Abre();
+    bool Calculando() const { return thread_ != nullptr; }
+    // Waits for a running verification (tests, and the end of the program).
+    void Espera();
+    // A new run or problem: the report goes, the window hides, and a verification still
+    // running is shown to nobody.
+    void Descarta();
+
+    QLabel* lblSituacao;
+    QPlainTextEdit* memRelatorio;
+
+signals:
+    void Concluida();
+
+private:
+    void Termina();
+
+    Contexto& ctx_;
+    QThread* thread_ = nullptr;
+    std::string relatorio_;
+    std::string erro_;
+    bool descartada_ = false;
+};
