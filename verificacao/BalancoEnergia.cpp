@@ -109,7 +109,7 @@ std::string TBalancoEnergia::Texto() const {
     s += "  Calor armazenado no membro ............... " + MJ(Armazenado()) + "\n";
     s += "    (conteúdo final " + Verificacao::Fixo(ConteudoFinal / 1e6, 0, 3) +
          " menos o trazido pelo concreto lançado " + Verificacao::Fixo(Trazido / 1e6, 0, 3) + ")\n";
-    s += "  Resíduo (armazenado − entradas) .......... " + MJ(Residuo()) + " = " +
+    s += "  Resíduo (armazenado menos entradas) ...... " + MJ(Residuo()) + " = " +
          Verificacao::Fixo(ResiduoPercentual(), 0, 4) + " % do calor " +
          (BaseLiberado() ? "liberado" : "trocado") + "\n";
     if (std::fabs(Junta) > 1e-9 * (std::fabs(Trazido) + 1.0))

@@ -125,22 +125,4 @@ INSTANTIATE_TEST_SUITE_P(Casos, Balanco,
                                                                                          : "_Classica");
                          });
 
-// The prescribed faces take heat out of a member hotter than them, and a member cooling
-// in the air loses it through the faces: the signs the report prints.
-TEST(Balanco, SinaisDasTrocas) {
-    auto d = teste::Membro(1, 4, 0, 0, 48);
-    d->Camadas[1].TInicial = 50.0;
-    d->TPrescInfAtiva = true;
-    d->TPrescInf = 10.0;
-    d->BetaSup = 10.0 * 3600.0;
-    TBalancoEnergia b;
-    TabelaTexto t;
-    teste::Gravador p;
-    TProcesso::ProcessaTransiente(*d, t, p, nullptr, &b);
-    EXPECT_LT(b.Extremidades, 0.0);
-    EXPECT_LT(b.Conveccao, 0.0);
-    EXPECT_LT(b.Armazenado(), 0.0);
-    EXPECT_EQ(b.ResiduoPercentual(), 100.0 * b.Residuo() / (std::fabs(b.Conveccao) + std::fabs(b.Extremidades)));
-}
-
 }  // namespace

@@ -6,8 +6,12 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "core/ArquivoAtomico.h"
 #include "core/Progresso.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
+#include "results/ResumoTermico.h"
+#include "results/ui/frmResumoTermico.h"
 #include "verificacao/Verificacao.h"
 
 namespace {
@@ -22,6 +26,9 @@ TfrmVerificacao::TfrmVerificacao(Contexto& ctx, QWidget* parent) : QWidget(paren
     setWindowTitle(QStringLiteral("Verificação"));
     auto* menu = new QMenuBar(this);
     menu->addAction(QStringLiteral("&Sair"), this, &QWidget::close);
+    QMenu* arquivo = menu->addMenu(QStringLiteral("&Arquivo"));
+    arquivo->addAction(QStringLiteral("Salvar Relatório"), this,
+                       [this] { ExecutaAcao(ctx_.msg, [this] { SalvarRelatorio(); }); });
 
     lblSituacao = new QLabel(this);
     lblSituacao->setObjectName(QStringLiteral("lblSituacao"));
@@ -41,7 +48,11 @@ TfrmVerificacao::TfrmVerificacao(Contexto& ctx, QWidget* parent) : QWidget(paren
     resize(820, 560);
 }
 
-TfrmVerificacao::~TfrmVerificacao() { Espera(); }
+TfrmVerificacao::~TfrmVerificacao() {
+    if (!thread_) return;
+    thread_->wait();
+    delete thread_;
+}
 
 void TfrmVerificacao::Abre() {
     if (Calculando()) {
@@ -60,21 +71,31 @@ void TfrmVerificacao::Abre() {
     auto copia = std::make_shared<TDadosModelo>(ctx_.dados);
     const bool tensoes = TemTensoes(ctx_.tensoes);
     relatorio_.clear();
-    erro_.clear();
     memRelatorio->clear();
+    auto saida = std::make_shared<Saida>();
+    saida_ = saida;
     lblSituacao->setText(QStringLiteral("Calculando: o problema atual com o dobro de elementos por camada e o "
                                         "balanço de energia…"));
-    thread_ = QThread::create([this, copia, tensoes] {
+    thread_ = QThread::create([saida, copia, tensoes] {
         try {
             Progresso semJanela;
-            relatorio_ = TVerificacao::Executa(*copia, tensoes, semJanela).Texto();
+            saida->relatorio = TVerificacao::Executa(*copia, tensoes, semJanela).Texto();
         } catch (const std::exception& e) {
-            erro_ = e.what();
+            saida->erro = e.what();
         }
     });
     connect(thread_, &QThread::finished, this, &TfrmVerificacao::Termina);
     CamposNumericos::ApresentaJanela(this);
     thread_->start();
+}
+
+void TfrmVerificacao::SalvarRelatorio() {
+    if (Calculando() || relatorio_.empty()) {
+        ctx_.msg.erro(QStringLiteral("Não há relatório de verificação para salvar."));
+        return;
+    }
+    if (const auto caminho = TfrmResumoTermico::EscolheArquivoTexto(ctx_.arquivos))
+        TArquivoAtomico::Grava(*caminho, ResumoArquivo::Bytes(relatorio_));
 }
 
 void TfrmVerificacao::Espera() {
@@ -85,6 +106,7 @@ void TfrmVerificacao::Espera() {
 
 void TfrmVerificacao::Descarta() {
     descartada_ = Calculando();
+    relatorio_.clear();
     memRelatorio->clear();
     lblSituacao->clear();
     hide();
@@ -94,16 +116,18 @@ void TfrmVerificacao::Termina() {
     if (!thread_) return;
     thread_->deleteLater();
     thread_ = nullptr;
+    const std::shared_ptr<Saida> saida = std::move(saida_);
     if (descartada_) {
         descartada_ = false;
         return;
     }
-    if (!erro_.empty()) {
+    if (!saida->erro.empty()) {
         lblSituacao->setText(QStringLiteral("A verificação falhou."));
-        ctx_.msg.erro(QStringLiteral("A verificação falhou: %1").arg(QString::fromStdString(erro_)));
+        ctx_.msg.erro(QStringLiteral("A verificação falhou: %1").arg(QString::fromStdString(saida->erro)));
         return;
     }
     lblSituacao->setText(QStringLiteral("Verificação do problema atual, com os dados de entrada de agora."));
+    relatorio_ = saida->relatorio;
     memRelatorio->setPlainText(QString::fromStdString(relatorio_));
     emit Concluida();
 }

@@ -22,7 +22,9 @@ public:
     // says so and stays closed. Ignored while a verification is running.
     void Abre();
     bool Calculando() const { return thread_ != nullptr; }
-    // Waits for a running verification (tests, and the end of the program).
+    // "Salvar Relatório": the save dialog, then the text file (Windows-1252, CR LF).
+    void SalvarRelatorio();
+    // Waits for a running verification and shows its report (tests).
     void Espera();
     // A new run or problem: the report goes, the window hides, and a verification still
     // running is shown to nobody.
@@ -39,7 +41,12 @@ private:
 
     Contexto& ctx_;
     QThread* thread_ = nullptr;
-    std::string relatorio_;
-    std::string erro_;
+    // What the background run writes; the window reads it only once the run ended.
+    struct Saida {
+        std::string relatorio;
+        std::string erro;
+    };
+    std::shared_ptr<Saida> saida_;
+    std::string relatorio_;  // the report shown
     bool descartada_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "core/MembroTeste.h"
 #include "core/ui/Janelas.h"
+#include "results/ResumoTermico.h"
 #include "results/ui/AmbienteResultados.h"
 #include "results/ui/frmResultados.h"
 #include "verificacao/Verificacao.h"
@@ -52,6 +53,13 @@ TEST_F(VerificacaoJanela, MenuMostraORelatorioDoProblemaAtual) {
     for (int l = 0; l < antes.Linhas(); ++l)
         for (int c = 0; c < antes.Colunas(); ++c)
             ASSERT_EQ(app->contexto().temperaturas.Celula(c, l), antes.Celula(c, l));
+
+    // The file: the report in Windows-1252, every character of it in the code page.
+    arquivos.caminhos.push_back(Caminho("verificacao"));
+    janela()->SalvarRelatorio();
+    const std::string bytes = Le(Caminho("verificacao.txt"));
+    EXPECT_EQ(bytes, ResumoArquivo::Bytes(esperado));
+    EXPECT_EQ(bytes.find('?'), std::string::npos);
 }
 
 TEST_F(VerificacaoJanela, ProblemaDescartadoNaoMostraRelatorio) {
@@ -61,6 +69,8 @@ TEST_F(VerificacaoJanela, ProblemaDescartadoNaoMostraRelatorio) {
     janela()->Espera();
     EXPECT_FALSE(janela()->isVisible());
     EXPECT_TRUE(janela()->memRelatorio->toPlainText().isEmpty());
+    janela()->SalvarRelatorio();
+    EXPECT_EQ(msg.erros, QStringList{QStringLiteral("Não há relatório de verificação para salvar.")});
     // Opened again, it computes afresh.
     janela()->Abre();
     janela()->Espera();
