@@ -107,6 +107,10 @@ std::string TVerificacao::Texto() const {
     if (!Refinou) {
         s += "  A malha não pode ser refinada: com " + Inteiro(Original.ElemCamada) +
              " elementos por camada o membro já está no limite de " + Inteiro(MaxNos) + " nós.\n";
+        s += LinhaTabela("Temperatura máxima (°C)", Fixo(Original.TMaxima, 2), "", "");
+        if (Original.TemDiferenca)
+            s += LinhaTabela("Maior dif. núcleo–superfície (°C)", Fixo(Original.DifMaxima, 2), "", "");
+        if (Original.TemTracao) s += LinhaTabela("Maior tração (MPa)", Fixo(Original.TracaoMaxima, 2), "", "");
     } else {
         if (Limitada)
             s += "  O refinamento foi limitado pela capacidade de " + Inteiro(MaxNos) + " nós: " +
