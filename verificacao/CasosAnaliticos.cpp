@@ -333,7 +333,8 @@ std::string SecaoAdiabatico() {
     }
     s += "Na consistente o calor de cada passo é o incremento exato da curva (ou das horas da tabela que o "
          "passo cobre), e a elevação é Q/(ρ·c) em toda hora calculada, com qualquer passo. Na clássica o "
-         "calor do passo é a taxa do fim do passo vezes Δt.\n\n";
+         "calor do passo é a taxa do fim do passo vezes Δt: exato para a tabela com passo de 1 h (a taxa é a da "
+         "hora inteira), não para a curva nem para um passo de várias horas.\n\n";
     return s;
 }
 
