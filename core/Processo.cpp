@@ -151,13 +151,14 @@ int TProcesso::LinhasHistorico(const TDadosModelo& d) {
 }
 
 ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico, Progresso& progresso,
-                                                  PintorElemento* pintor) {
+                                                  PintorElemento* pintor, ObservadorPasso* observador) {
     MetodoBanda banda;
-    return ProcessaTransiente(dados, historico, progresso, pintor, banda);
+    return ProcessaTransiente(dados, historico, progresso, pintor, banda, observador);
 }
 
 ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico, Progresso& progresso,
-                                                  PintorElemento* pintor, MetodoPasso& metodo) {
+                                                  PintorElemento* pintor, MetodoPasso& metodo,
+                                                  ObservadorPasso* observador) {
     dados.TermicoCompleto = false;
     ValidaEntrada(dados);
     auto trabalho = std::make_unique<TTrabalhoTermico>();
@@ -242,8 +243,10 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
             dados.TMaxima = dados.TMaxSolucao;
             dados.TempoTMax = dados.Tempo;
         }
+        if (observador) observador->Resolvido(dados, *trabalho);
         // The consistent step solved the prescribed ends as constraints.
         if (!consistente) TFunc::AplicaTemperaturasPrescritas(dados, dados.CamadaAtual);
+        if (observador) observador->Passo(dados, *trabalho);
 
         EscreveLinha(historico, ++passo, dados.Tempo, dados, nos);
         resultado.TempoFinal = dados.Tempo;

@@ -20,6 +20,18 @@ public:
     virtual void MontaEResolve(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, Progresso& progresso) = 0;
 };
 
+// Watches a run step by step without changing it (the energy balance of the
+// verification). Resolvido comes right after the solve of a step, before the classic
+// overwrite of the prescribed ends, with the solved values in dados.Temperaturas;
+// Passo at the end of the step, with its final values. The work arrays hold the
+// matrices, loads and coefficients the step used.
+class ObservadorPasso {
+public:
+    virtual ~ObservadorPasso() = default;
+    virtual void Resolvido(const TDadosModelo& dados, const TTrabalhoTermico& trabalho) = 0;
+    virtual void Passo(const TDadosModelo& dados, const TTrabalhoTermico& trabalho) = 0;
+};
+
 // Why a thermal run ended.
 enum class FimTransiente {
     Completo,            // the last step reached TempoTotal exactly
@@ -47,14 +59,16 @@ public:
     // `historico`. Raises ErroEntrada for refused input (the table untouched) and
     // ErroCalculo, naming what failed and the hour, when the arithmetic fails (no
     // non-finite value is written, no maximum reported); `pintor`, when given,
-    // receives the final state. The stored input is not modified: the run works on
-    // SI copies of it. Sets TermicoCompleto only when TempoTotal is reached.
+    // receives the final state; `observador`, when given, sees every step. The
+    // stored input is not modified: the run works on SI copies of it. Sets
+    // TermicoCompleto only when TempoTotal is reached.
     static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico,
-                                                  Progresso& progresso, PintorElemento* pintor = nullptr);
+                                                  Progresso& progresso, PintorElemento* pintor = nullptr,
+                                                  ObservadorPasso* observador = nullptr);
     // The same, with another way of building and solving each step.
     static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico,
                                                   Progresso& progresso, PintorElemento* pintor,
-                                                  MetodoPasso& metodo);
+                                                  MetodoPasso& metodo, ObservadorPasso* observador = nullptr);
 
     // "A Temperatura Máxima de  41,24 Celcius ,ocorreu no Nó 7, transcorridos 30 horas."
     static std::string MensagemMaxima(double tMaxima, int noTMax, double tempoTMax);

@@ -13,7 +13,7 @@ TExecucaoProjeto Executa(std::unique_ptr<TDadosModelo> dados, const OpcoesExecuc
 
     // As the run command does: the member starts with the elements of its first layer.
     dados->NElemAtivos = dados->NElemCamada;
-    r.Termico = TProcesso::ProcessaTransiente(*dados, r.Temperaturas, progresso);
+    r.Termico = TProcesso::ProcessaTransiente(*dados, r.Temperaturas, progresso, nullptr, opcoes.Observador);
     r.AtivosTermico = dados->NElemAtivos;
 
     if (opcoes.Tensoes) {

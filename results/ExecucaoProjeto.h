@@ -15,6 +15,7 @@
 struct OpcoesExecucao {
     std::optional<TFormulacao> Formulacao;  // overrides the problem's own
     bool Tensoes = false;
+    ObservadorPasso* Observador = nullptr;  // sees every step of the thermal run
 };
 
 struct TExecucaoProjeto {

@@ -2,7 +2,7 @@
 // layout of "Salvar Tudo".
 //
 //   norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]
-//                 [--formulacao consistente|classica] [--remocao-segura CAMADA [--protecao N]]
+//                 [--formulacao consistente|classica] [--verifica] [--remocao-segura CAMADA [--protecao N]]
 //
 // Exit 0 on success (the run's messages on standard output), 2 on refused input or
 // a failed run (the message on standard error; no output file half-written).
@@ -28,6 +28,7 @@
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
 #include "stress/ProcTensional.h"
+#include "verificacao/Verificacao.h"
 
 namespace {
 
@@ -36,7 +37,8 @@ constexpr int Falha = 2;
 
 constexpr const char* Uso =
     "Uso: norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]\n"
-    "                   [--formulacao consistente|classica] [--remocao-segura CAMADA [--protecao N]]\n"
+    "                   [--formulacao consistente|classica] [--verifica]\n"
+    "                   [--remocao-segura CAMADA [--protecao N]]\n"
     "  Lê o arquivo de projeto PROJETO (.n1d.json), executa a análise térmica e, com\n"
     "  --tensoes, a análise de tensões; grava cada tabela no caminho dado, no leiaute\n"
     "  de \"Salvar Tudo\". Com --resumo, escreve também o resumo térmico (limite de 70 °C)\n"
@@ -45,6 +47,8 @@ constexpr const char* Uso =
     "  --remocao-segura busca a retirada mais cedo da proteção do topo da CAMADA (a que\n"
     "  sai por último, ou a N de --protecao) que mantém o índice de fissuração (Tração\n"
     "  Simples) ≥ 1,0 dali ao fim da análise.\n"
+    "  Com --verifica, escreve também a verificação: o problema refeito com o dobro\n"
+    "  de elementos por camada (e, com --tensoes, a maior tração) e o balanço de energia.\n"
     "  Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
 
 struct Opcoes {
@@ -53,6 +57,7 @@ struct Opcoes {
     std::optional<std::string> tensoes;
     bool ajuda = false;
     bool resumo = false;
+    bool verifica = false;
     std::optional<TFormulacao> formulacao;
     std::optional<int> remocaoSegura;  // lift
     int protecao = 0;                  // 0: the one that comes off last
@@ -75,6 +80,8 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             o.ajuda = true;
         } else if (a == "--resumo") {
             o.resumo = true;
+        } else if (a == "--verifica") {
+            o.verifica = true;
         } else if (a == "--formulacao") {
             if (o.formulacao) throw ErroEntrada("a opção --formulacao foi dada mais de uma vez");
             const std::string valor = i + 1 < args.size() ? args[++i] : std::string();
@@ -157,6 +164,12 @@ int Executa(const Opcoes& o) {
     OpcoesExecucao opcoes;
     opcoes.Formulacao = o.formulacao;
     opcoes.Tensoes = o.tensoes.has_value();
+    // The verification re-runs the problem as read, in the formulation that runs.
+    std::unique_ptr<TDadosModelo> paraVerificar;
+    if (o.verifica) {
+        paraVerificar = std::make_unique<TDadosModelo>(*lido);
+        if (o.formulacao) paraVerificar->Formulacao = *o.formulacao;
+    }
     TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(lido), opcoes, semJanela);
     TDadosModelo* dados = ex.Dados.get();
     const TabelaTexto& temperaturas = ex.Temperaturas;
@@ -179,6 +192,7 @@ int Executa(const Opcoes& o) {
         if (o.tensoes)
             resumo += "\n" + TIndiceFissuracao::Calcula(*dados, tensoes, CurvaIndice, LimiteIndice).Texto(false);
     }
+    if (paraVerificar) resumo += "\n" + TVerificacao::Executa(*paraVerificar, opcoes.Tensoes, semJanela).Texto();
 
     // Every analysis succeeded: only now are the tables written.
     if (o.temperaturas) ExportaTabela::Grava(*o.temperaturas, temperaturas, ativosTermico);

@@ -43,6 +43,7 @@ class TfrmTelaApresentacao;
 class TfrmResumoTermico;
 class TfrmIndiceFissuracao;
 class TfrmMaturidade;
+class TfrmVerificacao;
 
 class Programa;
 
@@ -90,4 +91,5 @@ struct Janelas {
     TfrmResumoTermico* frmResumoTermico = nullptr;
     TfrmIndiceFissuracao* frmIndiceFissuracao = nullptr;
     TfrmMaturidade* frmMaturidade = nullptr;
+    TfrmVerificacao* frmVerificacao = nullptr;
 };

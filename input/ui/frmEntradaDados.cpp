@@ -39,6 +39,7 @@
 #include "results/ui/frmGrafico.h"
 #include "results/ui/frmResultados.h"
 #include "results/ui/frmResumoTermico.h"
+#include "verificacao/ui/frmVerificacao.h"
 #include "results/ui/frmSalvarNo.h"
 #include "results/ui/frmTemperaturaNo.h"
 #include "stress/ui/frmTensional.h"
@@ -331,6 +332,7 @@ void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
     if (j.frmTensional) j.frmTensional->DescartaResultados();
     for (QWidget* w : std::initializer_list<QWidget*>{j.frmResumoTermico, j.frmTemperaturaNo, j.frmSalvarNo})
         if (w) w->hide();
+    if (j.frmVerificacao) j.frmVerificacao->Descarta();
     // Curves and profiles were read from the table the run replaces: none is kept.
     if (j.frmGrafico) j.frmGrafico->cGraficoNos->RemoveSeries();
     if (j.frmGrafAmpliado) j.frmGrafAmpliado->cGraficoNosAmpl->RemoveSeries();

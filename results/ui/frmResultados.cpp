@@ -11,6 +11,7 @@
 #include "results/ui/Navegacao.h"
 #include "results/ui/SalvaTabela.h"
 #include "stress/ui/frmTensional.h"
+#include "verificacao/ui/frmVerificacao.h"
 
 namespace {
 QPushButton* Botao(const QString& nome, const QString& texto, const QString& dica, QWidget* pai) {
@@ -43,6 +44,13 @@ TfrmResultados::TfrmResultados(Contexto& ctx, QWidget* parent) : QWidget(parent)
             Navegacao::AbreResumoTermico(ctx_);
         });
     }
+    QMenu* verificacao = MainMenu1->addMenu(QStringLiteral("Verificação"));
+    Verificacao1 = verificacao->addAction(QStringLiteral("Refinar Malha e Balanço de Energia"));
+    connect(Verificacao1, &QAction::triggered, this, [this] {
+        ExecutaAcao(ctx_.msg, [this] {
+            if (ctx_.janelas.frmVerificacao) ctx_.janelas.frmVerificacao->Abre();
+        });
+    });
 
     auto* quadro = new QGroupBox(QStringLiteral("RESULTADOS"), this);
     btnGrafico = Botao(QStringLiteral("btnGrafico"), QStringLiteral("Gráfico"),

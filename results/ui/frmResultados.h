@@ -32,6 +32,7 @@ public:
     QAction* Grafico1;
     QAction* Cores1;
     QAction* Eixo1;
+    QAction* Verificacao1;  // "Verificação" > the mesh refinement and the energy balance
 
 private:
     void Sair();

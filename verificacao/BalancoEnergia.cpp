@@ -1,0 +1,119 @@
+#include "verificacao/BalancoEnergia.h"
+
+#include <cmath>
+
+#include "core/Func.h"
+#include "core/Numeros.h"
+
+namespace {
+
+std::size_t I(int i) { return static_cast<std::size_t>(i); }
+
+// Sum of row i of the capacity matrix: the capacity the node gathers.
+double CapacidadeNo(const TBanda& C, int i) { return C.Inf[I(i)] + C.Diag[I(i)] + C.Sup[I(i)]; }
+
+double Conteudo(const TBanda& C, const double* T, int n) {
+    double e = 0.0;
+    for (int i = 1; i <= n; ++i) e += CapacidadeNo(C, i) * T[i];
+    return e;
+}
+
+bool PrescritaInf(const TDadosModelo& d) { return d.TPrescInfAtiva; }
+bool PrescritaSup(const TDadosModelo& d) { return d.CamadaAtual == d.NCamadas && d.TPrescSupAtiva; }
+
+// What closes row p of the step equation at the solved temperatures T: the heat the
+// prescribed end had to give the node (zero for a row the system kept).
+double ReacaoLinha(const TDadosModelo& d, const TTrabalhoTermico& w, int p, int n, double H) {
+    const double* T = d.Temperaturas.data();
+    const double* T0 = w.TAnterior.data();
+    const double dtE = d.DtExplicito;
+    const double dtI = d.DtImplicito;
+    const auto termo = [&](double c, double k, int j) { return c * (T[j] - T0[j]) + k * (dtI * T[j] + dtE * T0[j]); };
+    double r = termo(w.C.Diag[I(p)], w.K.Diag[I(p)], p);
+    if (p > 1) r += termo(w.C.Inf[I(p)], w.K.Inf[I(p)], p - 1);
+    if (p < n) r += termo(w.C.Sup[I(p)], w.K.Sup[I(p)], p + 1);
+    // The node's load: half of each adjacent element's heat and the face's radiation.
+    const int m = n - 1;
+    double q = d.QRadiacao;
+    if (p > 1) q += 0.5 * w.FElemento[I(p - 1)] * d.Elementos[I(p - 1)].Espessura;
+    if (p <= m) q += 0.5 * w.FElemento[I(p)] * d.Elementos[I(p)].Espessura;
+    return r - (dtE + dtI) * q - H * (w.TAmb - T[p]);
+}
+
+std::string MJ(double joules) { return Verificacao::Fixo(joules / 1e6, 12, 3); }
+
+}  // namespace
+
+std::string Verificacao::Fixo(double valor, int largura, int decimais) {
+    std::string s = Numeros::FormataFixo(valor + 0.0, largura, decimais);
+    const auto menos = s.find('-');
+    if (menos != std::string::npos && s.find_first_of("123456789") == std::string::npos) {
+        s.erase(menos, 1);
+        if (static_cast<int>(s.size()) < largura) s.insert(s.begin(), ' ');
+    }
+    return s;
+}
+
+void TBalancoEnergia::Resolvido(const TDadosModelo& d, const TTrabalhoTermico& w) {
+    const int m = d.NElemAtivos;
+    const int n = m + 1;
+    const double dt = d.DtExplicito + d.DtImplicito;
+    double f = 0.0;
+    for (int e = 1; e <= m; ++e) f += w.FElemento[I(e)] * d.Elementos[I(e)].Espessura;
+    Hidratacao += dt * f;
+    Radiacao += dt * 2.0 * d.QRadiacao;
+    tResolvidaInf_ = d.Temperaturas[1];
+    tResolvidaSup_ = d.Temperaturas[I(n)];
+    Conveccao += w.HInf * (w.TAmb - tResolvidaInf_) + w.HSup * (w.TAmb - tResolvidaSup_);
+    if (PrescritaInf(d)) Extremidades += ReacaoLinha(d, w, 1, n, w.HInf);
+    if (PrescritaSup(d)) Extremidades += ReacaoLinha(d, w, n, n, w.HSup);
+}
+
+void TBalancoEnergia::Passo(const TDadosModelo& d, const TTrabalhoTermico& w) {
+    const int n = d.NElemAtivos + 1;
+    // The start of the step: what was placed since the last one.
+    const double inicio = Conteudo(w.C, w.TAnterior.data(), n);
+    double trazido = 0.0;
+    for (int L = camadaAnterior_ + 1; L <= d.CamadaAtual; ++L) {
+        const TCamada& c = w.SI.Camadas[I(L)];
+        trazido += c.Ro * c.CalorEsp * c.Espessura * c.TInicial;
+    }
+    Trazido += trazido;
+    if (camadaAnterior_ > 0) Junta += inicio - conteudoAnterior_ - trazido;
+    camadaAnterior_ = d.CamadaAtual;
+
+    // The classic overwrite of a prescribed end after the solve puts heat in there.
+    const TBanda& C = w.C;
+    if (PrescritaInf(d)) Extremidades += CapacidadeNo(C, 1) * (d.Temperaturas[1] - tResolvidaInf_);
+    if (PrescritaSup(d)) Extremidades += CapacidadeNo(C, n) * (d.Temperaturas[I(n)] - tResolvidaSup_);
+
+    conteudoAnterior_ = Conteudo(C, d.Temperaturas.data(), n);
+    ConteudoFinal = conteudoAnterior_;
+    ++Passos;
+}
+
+double TBalancoEnergia::ResiduoPercentual() const {
+    const double base = BaseLiberado() ? Hidratacao + Radiacao : std::fabs(Conveccao) + std::fabs(Extremidades);
+    if (!(base > 0.0)) return 0.0;
+    return 100.0 * Residuo() / base;
+}
+
+std::string TBalancoEnergia::Texto() const {
+    std::string s = "Balanço de energia da execução (MJ por m² de seção; positivo = entra no membro)\n";
+    if (Passos == 0) return s + "  Nenhum passo calculado.\n";
+    s += "  Calor liberado pela hidratação ........... " + MJ(Hidratacao) + "\n";
+    s += "  Calor da radiação nas faces .............. " + MJ(Radiacao) + "\n";
+    s += "  Trocado por convecção nas faces .......... " + MJ(Conveccao) + "\n";
+    s += "  Trocado pelas extremidades prescritas .... " + MJ(Extremidades) + "\n";
+    s += "  Soma das entradas ........................ " + MJ(Entradas()) + "\n";
+    s += "  Calor armazenado no membro ............... " + MJ(Armazenado()) + "\n";
+    s += "    (conteúdo final " + Verificacao::Fixo(ConteudoFinal / 1e6, 0, 3) +
+         " menos o trazido pelo concreto lançado " + Verificacao::Fixo(Trazido / 1e6, 0, 3) + ")\n";
+    s += "  Resíduo (armazenado menos entradas) ...... " + MJ(Residuo()) + " = " +
+         Verificacao::Fixo(ResiduoPercentual(), 0, 4) + " % do calor " +
+         (BaseLiberado() ? "liberado" : "trocado") + "\n";
+    if (std::fabs(Junta) > 1e-9 * (std::fabs(Trazido) + 1.0))
+        s += "    dos quais no nó da junta ao lançar as camadas " + Verificacao::Fixo(Junta / 1e6, 0, 3) +
+             " MJ/m²\n";
+    return s;
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include <string>
+
+#include "core/DadosModelo.h"
+#include "core/Processo.h"
+
+struct TTrabalhoTermico;
+
+// The energy balance of a thermal run, per m² of the member's cross-section (J/m²),
+// added up from the system each step solved. Summing the rows of the step equation,
+// K drops out (its rows sum to zero) and
+//   1ᵀ·C·(T − T_ant) = Δt·1ᵀ·F + Σ_faces H·(T_amb − T) + reactions of the prescribed ends,
+// the reaction of a prescribed node being what closes its own row (the consistent
+// formulation replaces that row by T = T_prescrita) plus, in the classic one, the heat
+// its overwrite after the solve puts in, C-row sum × (T_prescrita − T_resolvida). At a
+// placement the content grows by what the new lift brings, ρ·c·h·T_inicial; what the
+// shared node's new temperature adds or takes beyond that is reported apart and is part
+// of the residual. The run is not changed in any way.
+namespace Verificacao {
+// Numeros::FormataFixo without the sign of a value that prints as zero ("-0,0000"
+// would read as a loss).
+std::string Fixo(double valor, int largura, int decimais);
+}  // namespace Verificacao
+
+class TBalancoEnergia final : public ObservadorPasso {
+public:
+    void Resolvido(const TDadosModelo& dados, const TTrabalhoTermico& trabalho) override;
+    void Passo(const TDadosModelo& dados, const TTrabalhoTermico& trabalho) override;
+
+    int Passos = 0;
+    double Hidratacao = 0.0;    // Δt·Σ F_e·h_e
+    double Radiacao = 0.0;      // Δt·QRadiacao on each exposed face
+    double Conveccao = 0.0;     // Σ H·(T_amb − T), positive when the member gains heat
+    double Extremidades = 0.0;  // reactions of the prescribed ends, positive when it gains
+    double Trazido = 0.0;       // ρ·c·h·T_inicial of every lift at its placement
+    double Junta = 0.0;         // content change at the placements beyond what the lifts brought
+    double ConteudoFinal = 0.0; // 1ᵀ·C·T at the end of the last step
+
+    // Content at the end less what the lifts brought: the heat the member stored.
+    double Armazenado() const { return ConteudoFinal - Trazido; }
+    // What came in through the sources and the boundaries.
+    double Entradas() const { return Hidratacao + Radiacao + Conveccao + Extremidades; }
+    double Residuo() const { return Armazenado() - Entradas(); }
+    // The residual over the heat released (hydration and radiation) when there is any,
+    // over the heat exchanged otherwise; 0 when nothing moved.
+    double ResiduoPercentual() const;
+    bool BaseLiberado() const { return Hidratacao + Radiacao > 0.0; }
+
+    // The balance as the verification report prints it (UTF-8, "\n").
+    std::string Texto() const;
+
+private:
+    double tResolvidaInf_ = 0.0;
+    double tResolvidaSup_ = 0.0;
+    double conteudoAnterior_ = 0.0;
+    int camadaAnterior_ = 0;
+};
