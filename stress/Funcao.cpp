@@ -1,5 +1,7 @@
 #include "stress/Funcao.h"
 
+#include "stress/ResistenciaIdades.h"
+
 #include <cmath>
 #include <limits>
 
@@ -173,14 +175,7 @@ double TFuncao::IdadeFicticiaNBR(const TDadosModelo& d, double t) {
 }
 
 double TFuncao::ResistenciaNBR(const TDadosModelo& d, double t) {
-    double s = 0.38;
-    switch (d.CimentoNBR) {
-        case TCimentoNBR::Lento: s = 0.38; break;
-        case TCimentoNBR::Normal: s = 0.25; break;
-        case TCimentoNBR::Rapido: s = 0.20; break;
-    }
-    const double razao = t == 0.0 ? 28.0 / (0.1 + t) : 28.0 / t;
-    return d.FckNBR * std::exp(s * (1.0 - std::sqrt(razao)));
+    return d.FckNBR * ResistenciaIdades::CrescimentoNBR(d.CimentoNBR, t);
 }
 
 double TFuncao::ModuloNBR(const TDadosModelo& d, double f) {

@@ -176,6 +176,7 @@ TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
     connect(btnTensional, &QPushButton::clicked, this, [&j] { CamposNumericos::ApresentaJanela(j.frmTensional); });
     connect(btnRUN, &QPushButton::clicked, this, [this] { Executa(); });
     resize(460, 330);
+    MarcaProblemaSalvo();
 }
 
 void TfrmEntradaDados::CriaMenus() {
@@ -369,9 +370,29 @@ void TfrmEntradaDados::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
+    // Whichever way the program is left (its menus or the frame), a changed problem is offered to be saved.
+    if (ProblemaMudou()) {
+        const std::optional<bool> salvar = ctx_.msg.confirmaOuCancela(QStringLiteral(
+            "O problema foi alterado desde que foi aberto ou salvo. Deseja salvar o projeto antes de sair?"));
+        if (!salvar || (*salvar && !SalvaProjeto())) {
+            evento->ignore();
+            return;
+        }
+    }
     evento->accept();
     if (encerraPrograma) encerraPrograma();
 }
+
+std::string TfrmEntradaDados::ImpressaoProblema() const {
+    try {
+        return Projeto::Conteudo(ctx_.dados) + "NElemCamada da janela: " + std::to_string(spNelem->value());
+    } catch (const std::exception& e) {
+        // A value that is not finite cannot be saved; it still differs from any saved problem.
+        return std::string("sem texto: ") + e.what();
+    }
+}
+
+bool TfrmEntradaDados::ProblemaMudou() const { return ImpressaoProblema() != impressaoSalva_; }
 
 void TfrmEntradaDados::AbreProjeto() {
     TDadosModelo& d = ctx_.dados;
@@ -393,11 +414,13 @@ void TfrmEntradaDados::AbreProjeto() {
         j.frmCondCont->MostraEstado();
         j.frmTensional->MostraEstado();
         btnRUN->setEnabled(true);
+        MarcaProblemaSalvo();
         MostraArquivo(QStringLiteral("Projeto aberto: "), *caminho);
     });
 }
 
-void TfrmEntradaDados::SalvaProjeto() {
+bool TfrmEntradaDados::SalvaProjeto() {
+    bool salvo = false;
     ExecutaAcao(ctx_.msg, [&] {
         auto caminho = ctx_.arquivos.salvar(FiltroProjeto);
         if (!caminho) return;
@@ -406,8 +429,11 @@ void TfrmEntradaDados::SalvaProjeto() {
         auto copia = std::make_unique<TDadosModelo>(ctx_.dados);
         copia->NElemCamada = spNelem->value();
         Projeto::Grava(caminho->toStdString(), *copia);
+        MarcaProblemaSalvo();
+        salvo = true;
         MostraArquivo(QStringLiteral("Projeto salvo: "), *caminho);
     });
+    return salvo;
 }
 
 void TfrmEntradaDados::MostraStatus(const QString& texto) {

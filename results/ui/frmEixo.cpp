@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/Alturas.h"
 #include "core/Instantes.h"
 #include "core/Numeros.h"
 #include "core/ui/CaixaHora.h"
@@ -23,6 +24,7 @@
 #include "results/ui/Form1.h"
 #include "results/ui/PainelGrafico.h"
 #include "results/ui/PainelMalha.h"
+#include "results/ui/PerfilEixo.h"
 #include "results/ui/Navegacao.h"
 #include "results/ui/frmCores.h"
 #include "results/ui/frmGrafEixoAmpliado.h"
@@ -90,6 +92,10 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     ControlesGrafico::GuardaLugar(btnAplicar);
     btnAplicar->setVisible(false);
 
+    chkAlturas = new QCheckBox(QStringLiteral("Eixo em alturas y [m]"), this);
+    chkAlturas->setObjectName(QStringLiteral("chkAlturas"));
+    chkAlturas->setToolTip(QStringLiteral("Mostra os perfis contra a altura de cada nó no eixo em vez do número do nó"));
+
     auto* controles = new QVBoxLayout;
     controles->addWidget(painelMalha, 1);
     auto* linhaTempo = new QHBoxLayout;
@@ -100,6 +106,7 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     controles->addWidget(btnVisualizar);
     controles->addWidget(btnApagar);
     controles->addWidget(btnAmpliar);
+    controles->addWidget(chkAlturas);
     controles->addWidget(gbxTemperaturas);
     controles->addWidget(gbxEscala);
 
@@ -114,6 +121,20 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     connect(btnAmpliar, &QPushButton::clicked, this, [this] { Navegacao::MostraJanela(ctx_.janelas.frmGrafEixoAmpliado); });
     connect(chkAutom, &QCheckBox::clicked, this, &TfrmEixo::chkAutomClick);
     connect(btnAplicar, &QPushButton::clicked, this, &TfrmEixo::btnAplicarClick);
+    connect(chkAlturas, &QCheckBox::toggled, this, &TfrmEixo::chkAlturasClick);
+}
+
+bool TfrmEixo::EmAlturas() const { return chkAlturas->isChecked(); }
+
+void TfrmEixo::chkAlturasClick() {
+    const bool alturas = EmAlturas();
+    PerfilEixo::TituloEixo(cGraficoEixo, QStringLiteral("Nó (m)"), alturas);
+    PerfilEixo::Reescreve(cGraficoEixo, alturas);
+    cGraficoEixo->MostraExtremos(edTMax, edTMin);
+    if (TfrmGrafEixoAmpliado* ampliado = ctx_.janelas.frmGrafEixoAmpliado) {
+        PerfilEixo::TituloEixo(ampliado->cGraficoEixoAmpl, QStringLiteral("Nó (m)"), alturas);
+        PerfilEixo::Reescreve(ampliado->cGraficoEixoAmpl, alturas);
+    }
 }
 
 void TfrmEixo::DefineLimitesHora(int minimo, int maximo) { seTempo->DefineLimites(ctx_.dados, minimo, maximo); }
@@ -137,11 +158,12 @@ void TfrmEixo::btnVisualizarClick() {
         if (linha >= 1) seTempo->setValue(h);
         const QList<QPointF> pontos =
             TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.temperaturas, linha, d.NCamadas * d.NElemCamada + 1));
+        const QList<QPointF> porAltura = PerfilEixo::EmAlturas(pontos, Alturas::DosNos(d));
         const QString titulo = QStringLiteral("t= ") + QString::number(h) + QStringLiteral(" h");
-        cGraficoEixo->AdicionaSerie(titulo, pontos);
+        PerfilEixo::Adiciona(cGraficoEixo, titulo, pontos, porAltura, EmAlturas());
         cGraficoEixo->MostraExtremos(edTMax, edTMin);
         if (TfrmGrafEixoAmpliado* ampliado = ctx_.janelas.frmGrafEixoAmpliado)
-            ampliado->cGraficoEixoAmpl->AdicionaSerie(titulo, pontos);
+            PerfilEixo::Adiciona(ampliado->cGraficoEixoAmpl, titulo, pontos, porAltura, EmAlturas());
         btnAmpliar->setEnabled(true);
     });
 }

@@ -40,11 +40,15 @@ public:
     QLineEdit* edEMax;
     QLineEdit* edEMin;
     QPushButton* btnAplicar;
+    // Profiles against the node's height instead of its number.
+    QCheckBox* chkAlturas;
 
     void btnVisualizarClick();
     void btnApagarClick();
     void chkAutomClick();
     void btnAplicarClick();
+    void chkAlturasClick();
+    bool EmAlturas() const;
 
 protected:
     void showEvent(QShowEvent* evento) override;

@@ -20,6 +20,7 @@
 #include "results/CurvasTemperatura.h"
 #include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
+#include "results/ui/EscolhaNo.h"
 #include "results/ui/PainelGrafico.h"
 #include "results/ui/PainelMalha.h"
 #include "results/ui/Navegacao.h"
@@ -97,6 +98,9 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     auto* linhaNo = new QHBoxLayout;
     linhaNo->addWidget(lblNo);
     linhaNo->addWidget(spseNo);
+    auto* lblAltura = new QLabel(this);
+    linhaNo->addWidget(lblAltura);
+    EscolhaNo::MostraAltura(spseNo, lblAltura, ctx_.dados);
     controles->addLayout(linhaNo);
     controles->addWidget(btnVisualizar);
     controles->addWidget(btnApagar);
@@ -118,7 +122,10 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     connect(btnAplicarHoriz, &QPushButton::clicked, this, &TfrmGrafico::btnAplicarHorizClick);
 }
 
-void TfrmGrafico::DefineNoMaximo(int no) { spseNo->setMaximum(std::max(no, spseNo->minimum())); }
+void TfrmGrafico::DefineNoMaximo(int no) {
+    spseNo->setMaximum(std::max(no, spseNo->minimum()));
+    if (auto* altura = findChild<QLabel*>(QStringLiteral("lblAlturaNo"))) EscolhaNo::AtualizaAltura(spseNo, altura, ctx_.dados);
+}
 
 void TfrmGrafico::DesenhaMalha() { painelMalha->DesenhaMalha(); }
 
