@@ -27,6 +27,7 @@
 #include "input/ui/frmCura.h"
 #include "input/ui/frmEscolhaCalor.h"
 #include "input/ui/frmMembro.h"
+#include "input/ui/frmTabelaMembro.h"
 #include "input/ui/frmUnidades.h"
 #include "app/ui/frmInformacoes.h"
 #include "results/ui/Form1.h"
@@ -76,6 +77,7 @@ TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
       encerraPrograma([] { QCoreApplication::quit(); }),
       gbxEntrada(new QGroupBox(QStringLiteral("Entrada de Dados"))),
       btnMembro(Botao(gbxEntrada, "btnMembro", QStringLiteral("Inserir Membro"))),
+      btnTabelaMembro(Botao(gbxEntrada, "btnTabelaMembro", QStringLiteral("Tabela do Membro"))),
       btnCalorInt(Botao(gbxEntrada, "btnCalorInt", QStringLiteral("Calor Interno"))),
       btnCondCont(Botao(gbxEntrada, "btnCondCont", QStringLiteral("Condições Contorno"))),
       btnCondIni(Botao(gbxEntrada, "btnCondIni", QStringLiteral("Condições Iniciais"))),
@@ -93,10 +95,14 @@ TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
     gbxEntrada->setObjectName(QStringLiteral("gbxEntrada"));
 
     auto* colunaEntrada = new QVBoxLayout(gbxEntrada);
-    for (QPushButton* b : {btnMembro, btnCalorInt, btnCondCont, btnCondIni}) {
-        b->setMinimumHeight(30);
-        colunaEntrada->addWidget(b);
+    for (QPushButton* b : {btnMembro, btnTabelaMembro, btnCalorInt, btnCondCont, btnCondIni}) b->setMinimumHeight(30);
+    {
+        auto* linhaMembro = new QHBoxLayout;
+        linhaMembro->addWidget(btnMembro, 1);
+        linhaMembro->addWidget(btnTabelaMembro, 1);
+        colunaEntrada->addLayout(linhaMembro);
     }
+    for (QPushButton* b : {btnCalorInt, btnCondCont, btnCondIni}) colunaEntrada->addWidget(b);
     btnTensional->setMinimumHeight(30);
     btnTensional->setEnabled(false);
 
@@ -165,6 +171,9 @@ TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
     Janelas& j = ctx_.janelas;
     connect(btnMembro, &QPushButton::clicked, this, [this, &j] {
         ExecutaAcao(ctx_.msg, [&] { j.frmMembro->Abre(); });
+    });
+    connect(btnTabelaMembro, &QPushButton::clicked, this, [this, &j] {
+        ExecutaAcao(ctx_.msg, [&] { j.frmTabelaMembro->Abre(); });
     });
     connect(btnCalorInt, &QPushButton::clicked, this, [this, &j] {
         ExecutaAcao(ctx_.msg, [&] { j.frmEscolhaCalor->Abre(); });
@@ -402,6 +411,8 @@ void TfrmEntradaDados::AbreProjeto() {
         if (!caminho) return;
         Projeto::Le(caminho->toStdString(), d);
         DescartaResultados(Descarte::Problema);
+        // A grid left open holds the replaced member: its "Ok" must not bring it back.
+        if (j.frmTabelaMembro) j.frmTabelaMembro->hide();
         spNelem->setValue(d.NElemCamada >= 1 ? d.NElemCamada : 1);
         j.frmUnidades->MostraEstado();
         j.frmMembro->MostraEstado();

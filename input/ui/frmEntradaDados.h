@@ -40,6 +40,7 @@ public:
 
     QGroupBox* gbxEntrada;
     QPushButton* btnMembro;
+    QPushButton* btnTabelaMembro;  // the member as one editable grid
     QPushButton* btnCalorInt;
     QPushButton* btnCondCont;
     QPushButton* btnCondIni;
