@@ -342,6 +342,9 @@ void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
         if (w) w->hide();
     // Curves and profiles were read from the table the run replaces: none is kept.
     if (j.frmGrafico) j.frmGrafico->cGraficoNos->RemoveSeries();
+    // A comparison was asked for beside the run that goes: it goes with it.
+    if (j.frmGrafico) j.frmGrafico->DescartaComparacao();
+    if (j.frmEixo) j.frmEixo->DescartaComparacao();
     if (j.frmGrafAmpliado) j.frmGrafAmpliado->cGraficoNosAmpl->RemoveSeries();
     if (j.frmEixo) j.frmEixo->cGraficoEixo->RemoveSeries();
     if (j.frmGrafEixoAmpliado) j.frmGrafEixoAmpliado->cGraficoEixoAmpl->RemoveSeries();

@@ -35,15 +35,23 @@ void Reescreve(TPainelGrafico* painel, bool emAlturas) {
     struct Curva {
         QString titulo;
         QPen caneta;
-        QVariant porNo, porAltura;
+        QList<std::pair<QByteArray, QVariant>> propriedades;  // both forms and what the window marked
     };
     QList<Curva> curvas;
-    for (QLineSeries* s : painel->Series()) curvas.append({s->name(), s->pen(), s->property(PorNo), s->property(PorAltura)});
+    for (QLineSeries* s : painel->Series()) {
+        Curva c{s->name(), s->pen(), {}};
+        for (const QByteArray& nome : s->dynamicPropertyNames()) c.propriedades.append({nome, s->property(nome)});
+        curvas.append(c);
+    }
     painel->RemoveSeries();
     for (const Curva& c : curvas) {
-        const auto porNo = c.porNo.value<QList<QPointF>>();
-        const auto porAltura = c.porAltura.value<QList<QPointF>>();
+        QList<QPointF> porNo, porAltura;
+        for (const auto& [nome, valor] : c.propriedades) {
+            if (nome == PorNo) porNo = valor.value<QList<QPointF>>();
+            if (nome == PorAltura) porAltura = valor.value<QList<QPointF>>();
+        }
         QLineSeries* s = Adiciona(painel, c.titulo, porNo, porAltura, emAlturas);
+        for (const auto& [nome, valor] : c.propriedades) s->setProperty(nome.constData(), valor);
         s->setPen(c.caneta);
     }
 }

@@ -11,6 +11,8 @@ class QLineEdit;
 class QPushButton;
 class TPainelGrafico;
 class TPainelMalha;
+class TComparacaoGrafico;
+class QLineSeries;
 
 // Temperature of every node at chosen hours (profiles along the member's axis),
 // read from the temperature history; every curve also goes to the enlarged window.
@@ -42,6 +44,11 @@ public:
     QPushButton* btnAplicar;
     // Profiles against the node's height instead of its number.
     QCheckBox* chkAlturas;
+    QPushButton* btnComparar;  // "Comparar com..."
+    QLabel* lblComparacao;
+    TComparacaoGrafico* comparacao;
+    // The current problem ran again or was replaced: the comparison goes.
+    void DescartaComparacao();
 
     void btnVisualizarClick();
     void btnApagarClick();
@@ -54,6 +61,9 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
+    // The other project's profile at hour `hora` over the window's own, in both charts.
+    void AdicionaComparada(int hora, const QLineSeries* propria);
+    void ComparacaoConcluida();
 
     Contexto& ctx_;
 };
