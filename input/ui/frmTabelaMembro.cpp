@@ -164,7 +164,8 @@ void TfrmTabelaMembro::Apaga() {
 void TfrmTabelaMembro::Cola(const QString& texto) {
     const auto linhas = Colagem(texto.toStdString());
     if (linhas.empty()) return;
-    const int linha0 = std::max(tbCamadas->currentRow(), 0);
+    // With no cell chosen the rows go below the last layer.
+    const int linha0 = tbCamadas->currentRow() >= 0 ? tbCamadas->currentRow() : tbCamadas->rowCount();
     const int coluna0 = std::max(tbCamadas->currentColumn(), 0);
     const int precisa = linha0 + static_cast<int>(linhas.size());
     if (precisa > MaxCamadas)

@@ -19,8 +19,8 @@ public:
 
     // Shows the window with the state's layers.
     void Abre();
-    // Pastes spreadsheet rows (tab- or ';'-separated) from the current cell on,
-    // adding rows as needed.
+    // Pastes spreadsheet rows (tab- or ';'-separated) from the current cell on
+    // (below the last layer when no cell is chosen), adding rows as needed.
     void Cola(const QString& texto);
 
     QTableWidget* tbCamadas;
