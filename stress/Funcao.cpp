@@ -1,9 +1,9 @@
 #include "stress/Funcao.h"
 
-#include "stress/ResistenciaIdades.h"
-
 #include <cmath>
 #include <limits>
+
+#include "stress/ResistenciaIdades.h"
 
 double TFuncao::Potencia(double x, double y) {
     if (x > 0.0) return std::exp(y * std::log(x));
