@@ -44,7 +44,6 @@
 #include "stress/ui/frmTensional.h"
 
 namespace {
-const QString FiltroProjeto = QStringLiteral("Projeto Norvik-1D|*.n1d.json");
 
 QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
     auto* b = new QPushButton(texto, pai);
@@ -410,7 +409,7 @@ void TfrmEntradaDados::AbreProjeto() {
     TDadosModelo& d = ctx_.dados;
     Janelas& j = ctx_.janelas;
     ExecutaAcao(ctx_.msg, [&] {
-        const auto caminho = ctx_.arquivos.abrir(FiltroProjeto);
+        const auto caminho = ctx_.arquivos.abrir(FiltroProjeto());
         if (!caminho) return;
         Projeto::Le(caminho->toStdString(), d);
         DescartaResultados(Descarte::Problema);
@@ -436,7 +435,7 @@ void TfrmEntradaDados::AbreProjeto() {
 bool TfrmEntradaDados::SalvaProjeto() {
     bool salvo = false;
     ExecutaAcao(ctx_.msg, [&] {
-        auto caminho = ctx_.arquivos.salvar(FiltroProjeto);
+        auto caminho = ctx_.arquivos.salvar(FiltroProjeto());
         if (!caminho) return;
         if (!caminho->endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) *caminho += QStringLiteral(".n1d.json");
         // The element count is the window's until a run stores it: save what the user sees.

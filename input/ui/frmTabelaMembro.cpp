@@ -84,13 +84,23 @@ void TfrmTabelaMembro::Preenche() {
     for (int c = 0; c < NumColunas; ++c)
         titulos << QString::fromStdString(Titulo(static_cast<Coluna>(c), d.UnidadesUsuais));
     tbCamadas->setHorizontalHeaderLabels(titulos);
-    // A member whose entry was left midway holds the layers walked through.
-    const int n = std::clamp(std::max(d.NCamadas, d.NCamadasMembro), 0, MaxCamadas);
+    lido_ = LinhasDoEstado();
+    fundacaoLida_ = d.Fundacao;
+    const int n = static_cast<int>(lido_.size());
     tbCamadas->setRowCount(0);
     tbCamadas->setRowCount(n);
-    for (int L = 1; L <= n; ++L) PoeLinha(L - 1, LinhaDoEstado(d, L), L);
+    for (int L = 1; L <= n; ++L) PoeLinha(L - 1, lido_[static_cast<std::size_t>(L - 1)], L);
     ckbFundacao->setChecked(d.Fundacao);
     Numera();
+}
+
+std::vector<Linha> TfrmTabelaMembro::LinhasDoEstado() const {
+    const TDadosModelo& d = ctx_.dados;
+    // A member whose entry was left midway holds the layers walked through.
+    const int n = std::clamp(std::max(d.NCamadas, d.NCamadasMembro), 0, MaxCamadas);
+    std::vector<Linha> linhas;
+    for (int L = 1; L <= n; ++L) linhas.push_back(LinhaDoEstado(d, L));
+    return linhas;
 }
 
 void TfrmTabelaMembro::PoeLinha(int linha, const Linha& valores, int origem) {
@@ -199,6 +209,11 @@ void TfrmTabelaMembro::Ok() {
     for (int i = 0; i < tbCamadas->rowCount(); ++i) {
         linhas.push_back(LeLinha(i));
         origem.push_back(tbCamadas->item(i, 0) ? tbCamadas->item(i, 0)->data(PapelOrigem).toInt() : 0);
+    }
+    if (LinhasDoEstado() != lido_ || d.Fundacao != fundacaoLida_) {
+        throw ErroEntrada(
+            "O membro foi alterado em outro diálogo depois que a tabela foi aberta. Feche a tabela e abra-a de "
+            "novo para editar o membro atual.");
     }
     // The bad cell is shown to the user before its message.
     for (int i = 0; i < static_cast<int>(linhas.size()); ++i) {

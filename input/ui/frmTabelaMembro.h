@@ -44,5 +44,11 @@ private:
     void Ok();
     void Numera();
 
+    // The member as the grid was filled from it: a dialog that changed it since
+    // would be overwritten unseen.
+    std::vector<TabelaMembro::Linha> lido_;
+    bool fundacaoLida_ = false;
+    std::vector<TabelaMembro::Linha> LinhasDoEstado() const;
+
     Contexto& ctx_;
 };

@@ -26,7 +26,7 @@ void TComparacaoGrafico::Junta() {
 }
 
 void TComparacaoGrafico::Escolhe() {
-    const auto caminho = ctx_.arquivos.abrir(QStringLiteral("Projeto Norvik-1D|*.n1d.json"));
+    const auto caminho = ctx_.arquivos.abrir(FiltroProjeto());
     if (caminho) Inicia(*caminho);
 }
 

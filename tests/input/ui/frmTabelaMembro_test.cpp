@@ -187,4 +187,23 @@ TEST_F(TabelaMembroJanela, CancelarEAbrirOutroProjetoNaoGravamAGrade) {
     EXPECT_EQ(d.NCamadas, 10);
 }
 
+// A layer changed in its dialog while the grid is open is not overwritten unseen.
+TEST_F(TabelaMembroJanela, MudancaPorOutroDialogoRecusaOOk) {
+    Projeto::Le(std::string(NORVIK_FONTES) + "/exemplos/bloco-fundacao-3-camadas.n1d.json", d);
+    t()->Abre();
+    Celula(1, TInicial, "30");
+    Clica(j.frmEntradaDados, "btnMembro");
+    Digita(j.frmMembro, "edH", "2");
+    Responde({true, true});
+    Clica(j.frmMembro, "btnInserir");
+    ASSERT_EQ(d.Camadas[1].Espessura, 2.0);
+    const std::string doDialogo = Projeto::Texto(d);
+    Clica(t(), "btnOk");
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].startsWith(QStringLiteral("O membro foi alterado em outro diálogo")));
+    EXPECT_EQ(Projeto::Texto(d), doDialogo);
+    t()->Abre();
+    EXPECT_EQ(t()->tbCamadas->item(0, Espessura)->text(), QStringLiteral("2"));
+}
+
 }  // namespace
