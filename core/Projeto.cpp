@@ -451,6 +451,10 @@ std::string Texto(const TDadosModelo& d) {
     if (const std::string p = ProblemaDeCapacidade(d); !p.empty()) {
         throw ErroEntrada("O projeto não foi salvo: " + p);
     }
+    return Conteudo(d);
+}
+
+std::string Conteudo(const TDadosModelo& d) {
     std::string s = "{";
     bool primeiro = true;
     AcrescentaChave(s, "formato", Json(Formato), primeiro);

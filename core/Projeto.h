@@ -17,5 +17,9 @@ void LeTexto(const std::string& texto, TDadosModelo& dados);
 // capacities, no time step yet, a value that is not finite) is not written.
 void Grava(const std::string& caminho, const TDadosModelo& dados);
 std::string Texto(const TDadosModelo& dados);
+// The same text without the capacity check, for a state still being entered: two
+// states with the same problem give the same text (what tells whether a problem
+// changed). ErroEntrada only for a value that is not finite.
+std::string Conteudo(const TDadosModelo& dados);
 
 }  // namespace Projeto

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "stress/ResistenciaIdades.h"
+
 double TFuncao::Potencia(double x, double y) {
     if (x > 0.0) return std::exp(y * std::log(x));
     // A zero or negative base has a value only under a whole exponent.
@@ -173,14 +175,7 @@ double TFuncao::IdadeFicticiaNBR(const TDadosModelo& d, double t) {
 }
 
 double TFuncao::ResistenciaNBR(const TDadosModelo& d, double t) {
-    double s = 0.38;
-    switch (d.CimentoNBR) {
-        case TCimentoNBR::Lento: s = 0.38; break;
-        case TCimentoNBR::Normal: s = 0.25; break;
-        case TCimentoNBR::Rapido: s = 0.20; break;
-    }
-    const double razao = t == 0.0 ? 28.0 / (0.1 + t) : 28.0 / t;
-    return d.FckNBR * std::exp(s * (1.0 - std::sqrt(razao)));
+    return d.FckNBR * ResistenciaIdades::CrescimentoNBR(d.CimentoNBR, t);
 }
 
 double TFuncao::ModuloNBR(const TDadosModelo& d, double f) {

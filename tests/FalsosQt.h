@@ -20,10 +20,26 @@ public:
         respostas.pop_front();
         return r;
     }
-    void limpa() { erros.clear(); informacoes.clear(); confirmacoes.clear(); todas.clear(); }
+    // Scripted from respostasCancela; "Não" when the script is empty.
+    std::optional<bool> confirmaOuCancela(const QString& t) override {
+        perguntasCancela << t;
+        todas << QStringLiteral("confirma ou cancela: ") + t;
+        if (respostasCancela.empty()) return false;
+        const std::optional<bool> r = respostasCancela.front();
+        respostasCancela.pop_front();
+        return r;
+    }
+    void limpa() {
+        erros.clear();
+        informacoes.clear();
+        confirmacoes.clear();
+        perguntasCancela.clear();
+        todas.clear();
+    }
 
-    QStringList erros, informacoes, confirmacoes, todas;
+    QStringList erros, informacoes, confirmacoes, perguntasCancela, todas;
     std::deque<bool> respostas;
+    std::deque<std::optional<bool>> respostasCancela;
 };
 
 // Gives the scripted paths (nullopt = the user cancelled) and records the filters.

@@ -4,6 +4,9 @@
 
 // Open and save dialogs. `filtro` uses the "Descrição|*.ext|Outra|*.*" form;
 // an empty optional means the user cancelled.
+// The project files' filter, for every dialog that opens or saves one.
+inline QString FiltroProjeto() { return QStringLiteral("Projeto Norvik-1D|*.n1d.json"); }
+
 class DialogosArquivo {
 public:
     virtual ~DialogosArquivo() = default;

@@ -44,6 +44,7 @@ class TfrmResumoTermico;
 class TfrmIndiceFissuracao;
 class TfrmMaturidade;
 class TfrmVerificacao;
+class TfrmTabelaMembro;
 
 class Programa;
 
@@ -92,4 +93,5 @@ struct Janelas {
     TfrmIndiceFissuracao* frmIndiceFissuracao = nullptr;
     TfrmMaturidade* frmMaturidade = nullptr;
     TfrmVerificacao* frmVerificacao = nullptr;
+    TfrmTabelaMembro* frmTabelaMembro = nullptr;
 };

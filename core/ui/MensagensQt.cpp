@@ -71,6 +71,18 @@ bool MensagensQt::confirma(const QString& texto) {
     return caixa.clickedButton() == sim;
 }
 
+std::optional<bool> MensagensQt::confirmaOuCancela(const QString& texto) {
+    QMessageBox caixa(QMessageBox::Question, QStringLiteral("Confirmação"), texto, QMessageBox::NoButton, Ativa());
+    QPushButton* sim = caixa.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    QPushButton* nao = caixa.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    QPushButton* cancelar = caixa.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    caixa.setEscapeButton(cancelar);
+    caixa.exec();
+    if (caixa.clickedButton() == sim) return true;
+    if (caixa.clickedButton() == nao) return false;
+    return std::nullopt;
+}
+
 QString DialogosArquivoQt::FiltroQt(const QString& filtro) {
     const QStringList partes = filtro.split(QLatin1Char('|'));
     QStringList saida;

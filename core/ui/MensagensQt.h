@@ -12,6 +12,7 @@ public:
     void erro(const QString& texto) override;
     void informacao(const QString& texto) override;
     bool confirma(const QString& texto) override;
+    std::optional<bool> confirmaOuCancela(const QString& texto) override;
 };
 
 class DialogosArquivoQt : public DialogosArquivo {

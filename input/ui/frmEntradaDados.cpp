@@ -28,6 +28,7 @@
 #include "input/ui/frmCura.h"
 #include "input/ui/frmEscolhaCalor.h"
 #include "input/ui/frmMembro.h"
+#include "input/ui/frmTabelaMembro.h"
 #include "input/ui/frmUnidades.h"
 #include "app/ui/frmInformacoes.h"
 #include "results/ui/Form1.h"
@@ -45,7 +46,6 @@
 #include "stress/ui/frmTensional.h"
 
 namespace {
-const QString FiltroProjeto = QStringLiteral("Projeto Norvik-1D|*.n1d.json");
 
 QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
     auto* b = new QPushButton(texto, pai);
@@ -78,6 +78,7 @@ TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
       encerraPrograma([] { QCoreApplication::quit(); }),
       gbxEntrada(new QGroupBox(QStringLiteral("Entrada de Dados"))),
       btnMembro(Botao(gbxEntrada, "btnMembro", QStringLiteral("Inserir Membro"))),
+      btnTabelaMembro(Botao(gbxEntrada, "btnTabelaMembro", QStringLiteral("Tabela do Membro"))),
       btnCalorInt(Botao(gbxEntrada, "btnCalorInt", QStringLiteral("Calor Interno"))),
       btnCondCont(Botao(gbxEntrada, "btnCondCont", QStringLiteral("Condições Contorno"))),
       btnCondIni(Botao(gbxEntrada, "btnCondIni", QStringLiteral("Condições Iniciais"))),
@@ -95,10 +96,14 @@ TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
     gbxEntrada->setObjectName(QStringLiteral("gbxEntrada"));
 
     auto* colunaEntrada = new QVBoxLayout(gbxEntrada);
-    for (QPushButton* b : {btnMembro, btnCalorInt, btnCondCont, btnCondIni}) {
-        b->setMinimumHeight(30);
-        colunaEntrada->addWidget(b);
+    for (QPushButton* b : {btnMembro, btnTabelaMembro, btnCalorInt, btnCondCont, btnCondIni}) b->setMinimumHeight(30);
+    {
+        auto* linhaMembro = new QHBoxLayout;
+        linhaMembro->addWidget(btnMembro, 1);
+        linhaMembro->addWidget(btnTabelaMembro, 1);
+        colunaEntrada->addLayout(linhaMembro);
     }
+    for (QPushButton* b : {btnCalorInt, btnCondCont, btnCondIni}) colunaEntrada->addWidget(b);
     btnTensional->setMinimumHeight(30);
     btnTensional->setEnabled(false);
 
@@ -168,6 +173,9 @@ TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
     connect(btnMembro, &QPushButton::clicked, this, [this, &j] {
         ExecutaAcao(ctx_.msg, [&] { j.frmMembro->Abre(); });
     });
+    connect(btnTabelaMembro, &QPushButton::clicked, this, [this, &j] {
+        ExecutaAcao(ctx_.msg, [&] { j.frmTabelaMembro->Abre(); });
+    });
     connect(btnCalorInt, &QPushButton::clicked, this, [this, &j] {
         ExecutaAcao(ctx_.msg, [&] { j.frmEscolhaCalor->Abre(); });
     });
@@ -178,6 +186,7 @@ TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
     connect(btnTensional, &QPushButton::clicked, this, [&j] { CamposNumericos::ApresentaJanela(j.frmTensional); });
     connect(btnRUN, &QPushButton::clicked, this, [this] { Executa(); });
     resize(460, 330);
+    MarcaProblemaSalvo();
 }
 
 void TfrmEntradaDados::CriaMenus() {
@@ -335,6 +344,9 @@ void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
     if (j.frmVerificacao) j.frmVerificacao->Descarta();
     // Curves and profiles were read from the table the run replaces: none is kept.
     if (j.frmGrafico) j.frmGrafico->cGraficoNos->RemoveSeries();
+    // A comparison was asked for beside the run that goes: it goes with it.
+    if (j.frmGrafico) j.frmGrafico->DescartaComparacao();
+    if (j.frmEixo) j.frmEixo->DescartaComparacao();
     if (j.frmGrafAmpliado) j.frmGrafAmpliado->cGraficoNosAmpl->RemoveSeries();
     if (j.frmEixo) j.frmEixo->cGraficoEixo->RemoveSeries();
     if (j.frmGrafEixoAmpliado) j.frmGrafEixoAmpliado->cGraficoEixoAmpl->RemoveSeries();
@@ -372,18 +384,40 @@ void TfrmEntradaDados::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
+    // Whichever way the program is left (its menus or the frame), a changed problem is offered to be saved.
+    if (ProblemaMudou()) {
+        const std::optional<bool> salvar = ctx_.msg.confirmaOuCancela(QStringLiteral(
+            "O problema foi alterado desde que foi aberto ou salvo. Deseja salvar o projeto antes de sair?"));
+        if (!salvar || (*salvar && !SalvaProjeto())) {
+            evento->ignore();
+            return;
+        }
+    }
     evento->accept();
     if (encerraPrograma) encerraPrograma();
 }
+
+std::string TfrmEntradaDados::ImpressaoProblema() const {
+    try {
+        return Projeto::Conteudo(ctx_.dados) + "NElemCamada da janela: " + std::to_string(spNelem->value());
+    } catch (const std::exception& e) {
+        // A value that is not finite cannot be saved; it still differs from any saved problem.
+        return std::string("sem texto: ") + e.what();
+    }
+}
+
+bool TfrmEntradaDados::ProblemaMudou() const { return ImpressaoProblema() != impressaoSalva_; }
 
 void TfrmEntradaDados::AbreProjeto() {
     TDadosModelo& d = ctx_.dados;
     Janelas& j = ctx_.janelas;
     ExecutaAcao(ctx_.msg, [&] {
-        const auto caminho = ctx_.arquivos.abrir(FiltroProjeto);
+        const auto caminho = ctx_.arquivos.abrir(FiltroProjeto());
         if (!caminho) return;
         Projeto::Le(caminho->toStdString(), d);
         DescartaResultados(Descarte::Problema);
+        // A grid left open holds the replaced member: its "Ok" must not bring it back.
+        if (j.frmTabelaMembro) j.frmTabelaMembro->hide();
         spNelem->setValue(d.NElemCamada >= 1 ? d.NElemCamada : 1);
         j.frmUnidades->MostraEstado();
         j.frmMembro->MostraEstado();
@@ -397,21 +431,26 @@ void TfrmEntradaDados::AbreProjeto() {
         j.frmCondCont->MostraEstado();
         j.frmTensional->MostraEstado();
         btnRUN->setEnabled(true);
+        MarcaProblemaSalvo();
         MostraArquivo(QStringLiteral("Projeto aberto: "), *caminho);
     });
 }
 
-void TfrmEntradaDados::SalvaProjeto() {
+bool TfrmEntradaDados::SalvaProjeto() {
+    bool salvo = false;
     ExecutaAcao(ctx_.msg, [&] {
-        auto caminho = ctx_.arquivos.salvar(FiltroProjeto);
+        auto caminho = ctx_.arquivos.salvar(FiltroProjeto());
         if (!caminho) return;
         if (!caminho->endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) *caminho += QStringLiteral(".n1d.json");
         // The element count is the window's until a run stores it: save what the user sees.
         auto copia = std::make_unique<TDadosModelo>(ctx_.dados);
         copia->NElemCamada = spNelem->value();
         Projeto::Grava(caminho->toStdString(), *copia);
+        MarcaProblemaSalvo();
+        salvo = true;
         MostraArquivo(QStringLiteral("Projeto salvo: "), *caminho);
     });
+    return salvo;
 }
 
 void TfrmEntradaDados::MostraStatus(const QString& texto) {

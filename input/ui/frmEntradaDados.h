@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <functional>
+#include <string>
 
 #include "core/ui/Contexto.h"
 #include "core/ui/Gauge.h"
@@ -30,11 +31,16 @@ public:
     // Text of panel 0 or 1 of the status bar.
     QLabel* Painel(int i) const { return i == 0 ? painel0_ : painel1_; }
 
+    // Whether the problem differs from the one last opened or saved (or the one of
+    // start-up): the project text of both, with the element count the window shows.
+    bool ProblemaMudou() const;
+
     // What ends the program when this window closes (the tests replace it).
     std::function<void()> encerraPrograma;
 
     QGroupBox* gbxEntrada;
     QPushButton* btnMembro;
+    QPushButton* btnTabelaMembro;  // the member as one editable grid
     QPushButton* btnCalorInt;
     QPushButton* btnCondCont;
     QPushButton* btnCondIni;
@@ -62,7 +68,9 @@ private:
     void Executa();
     void PerguntaSair();
     void AbreProjeto();
-    void SalvaProjeto();
+    bool SalvaProjeto();  // true when saved
+    std::string ImpressaoProblema() const;
+    void MarcaProblemaSalvo() { impressaoSalva_ = ImpressaoProblema(); }
     void MostraArquivo(const QString& rotulo, const QString& caminho);
     // The one place where results stop being current. A thermal run (and "Nova
     // Análise") discards what was computed from the earlier run: the temperature
@@ -74,6 +82,7 @@ private:
     Contexto& ctx_;
     bool emExecucao_ = false;
     bool fecharAoTerminar_ = false;  // the window was closed during a run
+    std::string impressaoSalva_;
     QLabel* painel0_;
     QLabel* painel1_;
 };

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "core/Alturas.h"
+#include "core/Erros.h"
 #include "core/Numeros.h"
 
 namespace EscolhaNo {
@@ -13,6 +15,9 @@ void Preenche(QComboBox* chooser, const TDadosModelo& dados) {
     nos.reserve(ultimo);
     for (int n = 1; n <= ultimo; ++n) nos << QString::number(n);
     chooser->addItems(nos);
+    const std::vector<double> alturas = Alturas::DosNos(dados);
+    for (int n = 1; n <= ultimo; ++n)
+        chooser->setItemData(n - 1, QString::fromStdString(Alturas::Texto(alturas, n)), Qt::ToolTipRole);
     chooser->setCurrentIndex(-1);
     chooser->setEditText(QString());
 }
@@ -27,6 +32,35 @@ int NoEscolhido(QComboBox* chooser, const TDadosModelo& dados) {
         chooser->setEditText(QString::number(n));
     }
     return n;
+}
+
+namespace {
+QString TextoAltura(const QString& texto, const TDadosModelo& dados) {
+    try {
+        const int n = Numeros::TextoParaInteiro(texto.toStdString());
+        if (n < 1 || n > dados.NElemAtivos + 1) return {};
+        return QString::fromStdString(Alturas::Texto(Alturas::DosNos(dados), n));
+    } catch (const ErroConversao&) {
+        return {};
+    }
+}
+}  // namespace
+
+void MostraAltura(QComboBox* chooser, QLabel* rotulo, const TDadosModelo& dados) {
+    rotulo->setObjectName(QStringLiteral("lblAlturaNo"));
+    QObject::connect(chooser, &QComboBox::currentTextChanged, rotulo,
+                     [rotulo, &dados](const QString& t) { rotulo->setText(TextoAltura(t, dados)); });
+}
+
+void AtualizaAltura(const QSpinBox* chooser, QLabel* rotulo, const TDadosModelo& dados) {
+    rotulo->setText(TextoAltura(QString::number(chooser->value()), dados));
+}
+
+void MostraAltura(QSpinBox* chooser, QLabel* rotulo, const TDadosModelo& dados) {
+    rotulo->setObjectName(QStringLiteral("lblAlturaNo"));
+    QObject::connect(chooser, &QSpinBox::valueChanged, rotulo,
+                     [chooser, rotulo, &dados] { AtualizaAltura(chooser, rotulo, dados); });
+    AtualizaAltura(chooser, rotulo, dados);
 }
 
 }  // namespace EscolhaNo

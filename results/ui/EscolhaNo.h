@@ -1,5 +1,7 @@
 #pragma once
 #include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
 
 #include "core/DadosModelo.h"
 #include "core/TabelaTexto.h"
@@ -15,5 +17,12 @@ void Preenche(QComboBox* chooser, const TDadosModelo& dados);
 // the last active node it becomes that node, below 1 it becomes 1, in the
 // chooser too.
 int NoEscolhido(QComboBox* chooser, const TDadosModelo& dados);
+
+// Keeps `rotulo` showing the height of the node in the chooser ("y = 1,25 m"),
+// empty while the text is not a node of the member.
+void MostraAltura(QComboBox* chooser, QLabel* rotulo, const TDadosModelo& dados);
+void MostraAltura(QSpinBox* chooser, QLabel* rotulo, const TDadosModelo& dados);
+// Shows it now (after a run changed the member under the same number).
+void AtualizaAltura(const QSpinBox* chooser, QLabel* rotulo, const TDadosModelo& dados);
 
 }  // namespace EscolhaNo

@@ -148,7 +148,7 @@ void TPainelGrafico::DefineTitulos(const QString& titulo, const QString& tituloX
 
 void TPainelGrafico::DefineLegenda(Qt::Alignment lado) { grafico_->legend()->setAlignment(lado); }
 
-void TPainelGrafico::AdicionaSerie(const QString& titulo, const QList<QPointF>& pontos) {
+QLineSeries* TPainelGrafico::AdicionaSerie(const QString& titulo, const QList<QPointF>& pontos) {
     auto* serie = new QLineSeries;
     serie->setName(titulo);
     grafico_->addSeries(serie);
@@ -173,9 +173,10 @@ void TPainelGrafico::AdicionaSerie(const QString& titulo, const QList<QPointF>& 
         faixas_.push_back(f);
     }
     const auto dados = FaixaDados();
-    if (!dados) return;
+    if (!dados) return serie;
     if (xAutomatico_) AjustaEixo(eixoX_, dados->minX, dados->maxX);
     if (yAutomatico_) AjustaEixo(eixoY_, dados->minY, dados->maxY);
+    return serie;
 }
 
 void TPainelGrafico::RemoveSeries() {

@@ -33,7 +33,7 @@ public:
 
     // Adds a curve with all its points at once (one by one costs seconds on a
     // shown chart). An axis on automatic scale widens to take the new curve in.
-    void AdicionaSerie(const QString& titulo, const QList<QPointF>& pontos);
+    QLineSeries* AdicionaSerie(const QString& titulo, const QList<QPointF>& pontos);
     // Removes every curve; the axes keep their ranges.
     void RemoveSeries();
     int NumeroSeries() const;

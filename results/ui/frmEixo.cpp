@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -13,16 +14,19 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/Alturas.h"
 #include "core/Instantes.h"
 #include "core/Numeros.h"
 #include "core/ui/CaixaHora.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/CurvasTemperatura.h"
+#include "results/ui/ComparacaoGrafico.h"
 #include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
 #include "results/ui/PainelGrafico.h"
 #include "results/ui/PainelMalha.h"
+#include "results/ui/PerfilEixo.h"
 #include "results/ui/Navegacao.h"
 #include "results/ui/frmCores.h"
 #include "results/ui/frmGrafEixoAmpliado.h"
@@ -90,6 +94,17 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     ControlesGrafico::GuardaLugar(btnAplicar);
     btnAplicar->setVisible(false);
 
+    chkAlturas = new QCheckBox(QStringLiteral("Eixo em alturas y [m]"), this);
+    chkAlturas->setObjectName(QStringLiteral("chkAlturas"));
+    chkAlturas->setToolTip(QStringLiteral("Mostra os perfis contra a altura de cada nó no eixo em vez do número do nó"));
+
+    btnComparar = new QPushButton(QStringLiteral("Comparar com..."), this);
+    btnComparar->setObjectName(QStringLiteral("btnComparar"));
+    btnComparar->setToolTip(QStringLiteral("Roda outro projeto e sobrepõe seus perfis, tracejados, aos deste"));
+    lblComparacao = new QLabel(this);
+    lblComparacao->setObjectName(QStringLiteral("lblComparacao"));
+    lblComparacao->setWordWrap(true);
+
     auto* controles = new QVBoxLayout;
     controles->addWidget(painelMalha, 1);
     auto* linhaTempo = new QHBoxLayout;
@@ -100,6 +115,9 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     controles->addWidget(btnVisualizar);
     controles->addWidget(btnApagar);
     controles->addWidget(btnAmpliar);
+    controles->addWidget(chkAlturas);
+    controles->addWidget(btnComparar);
+    controles->addWidget(lblComparacao);
     controles->addWidget(gbxTemperaturas);
     controles->addWidget(gbxEscala);
 
@@ -114,6 +132,22 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     connect(btnAmpliar, &QPushButton::clicked, this, [this] { Navegacao::MostraJanela(ctx_.janelas.frmGrafEixoAmpliado); });
     connect(chkAutom, &QCheckBox::clicked, this, &TfrmEixo::chkAutomClick);
     connect(btnAplicar, &QPushButton::clicked, this, &TfrmEixo::btnAplicarClick);
+    connect(chkAlturas, &QCheckBox::toggled, this, &TfrmEixo::chkAlturasClick);
+    comparacao = new TComparacaoGrafico(ctx_, btnComparar, lblComparacao, this);
+    comparacao->aoConcluir = [this] { ComparacaoConcluida(); };
+}
+
+bool TfrmEixo::EmAlturas() const { return chkAlturas->isChecked(); }
+
+void TfrmEixo::chkAlturasClick() {
+    const bool alturas = EmAlturas();
+    PerfilEixo::TituloEixo(cGraficoEixo, QStringLiteral("Nó (m)"), alturas);
+    PerfilEixo::Reescreve(cGraficoEixo, alturas);
+    cGraficoEixo->MostraExtremos(edTMax, edTMin);
+    if (TfrmGrafEixoAmpliado* ampliado = ctx_.janelas.frmGrafEixoAmpliado) {
+        PerfilEixo::TituloEixo(ampliado->cGraficoEixoAmpl, QStringLiteral("Nó (m)"), alturas);
+        PerfilEixo::Reescreve(ampliado->cGraficoEixoAmpl, alturas);
+    }
 }
 
 void TfrmEixo::DefineLimitesHora(int minimo, int maximo) { seTempo->DefineLimites(ctx_.dados, minimo, maximo); }
@@ -137,11 +171,14 @@ void TfrmEixo::btnVisualizarClick() {
         if (linha >= 1) seTempo->setValue(h);
         const QList<QPointF> pontos =
             TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.temperaturas, linha, d.NCamadas * d.NElemCamada + 1));
+        const QList<QPointF> porAltura = PerfilEixo::EmAlturas(pontos, Alturas::DosNos(d));
         const QString titulo = QStringLiteral("t= ") + QString::number(h) + QStringLiteral(" h");
-        cGraficoEixo->AdicionaSerie(titulo, pontos);
-        cGraficoEixo->MostraExtremos(edTMax, edTMin);
+        QLineSeries* propria = PerfilEixo::Adiciona(cGraficoEixo, titulo, pontos, porAltura, EmAlturas());
+        propria->setProperty("hora", h);
         if (TfrmGrafEixoAmpliado* ampliado = ctx_.janelas.frmGrafEixoAmpliado)
-            ampliado->cGraficoEixoAmpl->AdicionaSerie(titulo, pontos);
+            PerfilEixo::Adiciona(ampliado->cGraficoEixoAmpl, titulo, pontos, porAltura, EmAlturas());
+        if (comparacao->Resultado()) AdicionaComparada(h, propria);
+        cGraficoEixo->MostraExtremos(edTMax, edTMin);
         btnAmpliar->setEnabled(true);
     });
 }
@@ -168,3 +205,34 @@ void TfrmEixo::btnAplicarClick() {
         cGraficoEixo->EscalaVerticalManual(minimo, maximo);
     });
 }
+
+void TfrmEixo::AdicionaComparada(int hora, const QLineSeries* propria) {
+    const TExecucaoProjeto* outro = comparacao->Resultado();
+    if (!outro) return;
+    const TDadosModelo& d = *outro->Dados;
+    // The other run's computed instant nearest to the hour; its own heights.
+    const int linha = Instantes::LinhaMaisProxima(d, hora);
+    if (linha < 1) return;
+    const int h = static_cast<int>(Instantes::HoraDaLinha(d, linha));
+    const QList<QPointF> pontos =
+        TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(outro->Temperaturas, linha, d.NCamadas * d.NElemCamada + 1));
+    const QList<QPointF> porAltura = PerfilEixo::EmAlturas(pontos, Alturas::DosNos(d));
+    const QString titulo = QStringLiteral("t= ") + QString::number(h) + QStringLiteral(" h - ") + comparacao->Nome();
+    QLineSeries* s = PerfilEixo::Adiciona(cGraficoEixo, titulo, pontos, porAltura, EmAlturas());
+    TComparacaoGrafico::MarcaComparacao(s);
+    TComparacaoGrafico::Estilo(s, propria);
+    if (TfrmGrafEixoAmpliado* ampliado = ctx_.janelas.frmGrafEixoAmpliado) {
+        QLineSeries* a = PerfilEixo::Adiciona(ampliado->cGraficoEixoAmpl, titulo, pontos, porAltura, EmAlturas());
+        TComparacaoGrafico::MarcaComparacao(a);
+        TComparacaoGrafico::Estilo(a, nullptr);
+    }
+}
+
+void TfrmEixo::ComparacaoConcluida() {
+    for (QLineSeries* s : cGraficoEixo->Series())
+        if (!TComparacaoGrafico::DaComparacao(s) && s->property("hora").isValid())
+            AdicionaComparada(s->property("hora").toInt(), s);
+    cGraficoEixo->MostraExtremos(edTMax, edTMin);
+}
+
+void TfrmEixo::DescartaComparacao() { comparacao->Descarta(); }

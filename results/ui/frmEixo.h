@@ -11,6 +11,8 @@ class QLineEdit;
 class QPushButton;
 class TPainelGrafico;
 class TPainelMalha;
+class TComparacaoGrafico;
+class QLineSeries;
 
 // Temperature of every node at chosen hours (profiles along the member's axis),
 // read from the temperature history; every curve also goes to the enlarged window.
@@ -40,16 +42,28 @@ public:
     QLineEdit* edEMax;
     QLineEdit* edEMin;
     QPushButton* btnAplicar;
+    // Profiles against the node's height instead of its number.
+    QCheckBox* chkAlturas;
+    QPushButton* btnComparar;  // "Comparar com..."
+    QLabel* lblComparacao;
+    TComparacaoGrafico* comparacao;
+    // The current problem ran again or was replaced: the comparison goes.
+    void DescartaComparacao();
 
     void btnVisualizarClick();
     void btnApagarClick();
     void chkAutomClick();
     void btnAplicarClick();
+    void chkAlturasClick();
+    bool EmAlturas() const;
 
 protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
+    // The other project's profile at hour `hora` over the window's own, in both charts.
+    void AdicionaComparada(int hora, const QLineSeries* propria);
+    void ComparacaoConcluida();
 
     Contexto& ctx_;
 };

@@ -1,12 +1,17 @@
 #include "results/ui/frmEixoTensional.h"
 
+#include <QCheckBox>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/Alturas.h"
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/CaixaInteira.h"
 #include "results/ui/PainelGrafico.h"
+#include "results/ui/PerfilEixo.h"
 
 using CurvasTensao::TipoResistencia;
 
@@ -16,6 +21,20 @@ TfrmEixoTensional::TfrmEixoTensional(Contexto& ctx, QWidget* parent)
                             QStringLiteral("Escolha da hora"), QStringLiteral("Tração por C. &Diâmetral")},
                            parent) {
     setObjectName(QStringLiteral("frmEixoTensional"));
+    chkAlturas = new QCheckBox(QStringLiteral("Eixo em alturas y [m]"), this);
+    chkAlturas->setObjectName(QStringLiteral("chkAlturas"));
+    chkAlturas->setToolTip(QStringLiteral("Mostra os perfis contra a altura de cada nó no eixo em vez do número do nó"));
+    controles_->insertWidget(controles_->indexOf(btnVisuAmpliado) + 1, chkAlturas);
+    connect(chkAlturas, &QCheckBox::toggled, this, [this](bool alturas) {
+        PerfilEixo::TituloEixo(cGrafico, QStringLiteral("Nó"), alturas);
+        PerfilEixo::Reescreve(cGrafico, alturas);
+        cGrafico->MostraExtremos(edTMax, edTMin);
+    });
+}
+
+QLineSeries* TfrmEixoTensional::AdicionaCurva(const QString& titulo, const QList<QPointF>& pontos) {
+    return PerfilEixo::Adiciona(cGrafico, titulo, pontos, PerfilEixo::EmAlturas(pontos, Alturas::DosNos(ctx_.dados)),
+                                chkAlturas->isChecked());
 }
 
 void TfrmEixoTensional::Abre() {
@@ -32,9 +51,8 @@ void TfrmEixoTensional::Visualizar() {
     const int hora = std::clamp(static_cast<CaixaInteira*>(spseNo)->Digitada(), primeira, std::max(ultima, primeira));
     spseNo->setRange(primeira, std::max(ultima, primeira));
     spseNo->setValue(hora);
-    cGrafico->AdicionaSerie(QStringLiteral("Hora:") + QString::number(hora),
-                            TPainelGrafico::Pontos(CurvasTensao::PerfilLinha(ctx_.tensoes, hora - h1,
-                                                                              d.NElemAtivos + 1)));
+    AdicionaCurva(QStringLiteral("Hora:") + QString::number(hora),
+                  TPainelGrafico::Pontos(CurvasTensao::PerfilLinha(ctx_.tensoes, hora - h1, d.NElemAtivos + 1)));
     cGrafico->MostraExtremos(edTMax, edTMin);
 }
 

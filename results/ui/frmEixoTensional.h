@@ -11,7 +11,11 @@ public:
     // Shown from the stress window or table with the member drawn.
     void Abre();
 
+    // Profiles against the node's height instead of its number.
+    QCheckBox* chkAlturas;
+
 protected:
     void Visualizar() override;
     void Resistencia(CurvasTensao::TipoResistencia tipo) override;
+    QLineSeries* AdicionaCurva(const QString& titulo, const QList<QPointF>& pontos) override;
 };

@@ -12,14 +12,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
+#include <QLineSeries>
 
 #include "core/Numeros.h"
 #include "core/ui/CaixaInteira.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/CurvasTemperatura.h"
+#include "results/ui/ComparacaoGrafico.h"
 #include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
+#include "results/ui/EscolhaNo.h"
 #include "results/ui/PainelGrafico.h"
 #include "results/ui/PainelMalha.h"
 #include "results/ui/Navegacao.h"
@@ -67,6 +70,12 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     btnVisualizar->setObjectName(QStringLiteral("btnVisualizar"));
     btnApagar = new QPushButton(QStringLiteral("Apagar"), this);
     btnApagar->setObjectName(QStringLiteral("btnApagar"));
+    btnComparar = new QPushButton(QStringLiteral("Comparar com..."), this);
+    btnComparar->setObjectName(QStringLiteral("btnComparar"));
+    btnComparar->setToolTip(QStringLiteral("Roda outro projeto e sobrepõe suas curvas, tracejadas, às deste"));
+    lblComparacao = new QLabel(this);
+    lblComparacao->setObjectName(QStringLiteral("lblComparacao"));
+    lblComparacao->setWordWrap(true);
     btnVisuAmpliado = new QPushButton(QStringLiteral("Ampliar"), this);
     btnVisuAmpliado->setObjectName(QStringLiteral("btnVisuAmpliado"));
     btnVisuAmpliado->setEnabled(false);
@@ -97,9 +106,14 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     auto* linhaNo = new QHBoxLayout;
     linhaNo->addWidget(lblNo);
     linhaNo->addWidget(spseNo);
+    auto* lblAltura = new QLabel(this);
+    linhaNo->addWidget(lblAltura);
+    EscolhaNo::MostraAltura(spseNo, lblAltura, ctx_.dados);
     controles->addLayout(linhaNo);
     controles->addWidget(btnVisualizar);
     controles->addWidget(btnApagar);
+    controles->addWidget(btnComparar);
+    controles->addWidget(lblComparacao);
     controles->addWidget(btnVisuAmpliado);
     controles->addWidget(gbxTemperaturas);
     controles->addWidget(gbxEscala);
@@ -114,11 +128,16 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     connect(btnApagar, &QPushButton::clicked, this, &TfrmGrafico::btnApagarClick);
     connect(btnVisuAmpliado, &QPushButton::clicked, this, [this] { Navegacao::MostraJanela(ctx_.janelas.frmGrafAmpliado); });
     connect(chkAutom, &QCheckBox::clicked, this, &TfrmGrafico::chkAutomClick);
+    comparacao = new TComparacaoGrafico(ctx_, btnComparar, lblComparacao, this);
+    comparacao->aoConcluir = [this] { ComparacaoConcluida(); };
     connect(btnAplicar, &QPushButton::clicked, this, &TfrmGrafico::btnAplicarClick);
     connect(btnAplicarHoriz, &QPushButton::clicked, this, &TfrmGrafico::btnAplicarHorizClick);
 }
 
-void TfrmGrafico::DefineNoMaximo(int no) { spseNo->setMaximum(std::max(no, spseNo->minimum())); }
+void TfrmGrafico::DefineNoMaximo(int no) {
+    spseNo->setMaximum(std::max(no, spseNo->minimum()));
+    if (auto* altura = findChild<QLabel*>(QStringLiteral("lblAlturaNo"))) EscolhaNo::AtualizaAltura(spseNo, altura, ctx_.dados);
+}
 
 void TfrmGrafico::DesenhaMalha() { painelMalha->DesenhaMalha(); }
 
@@ -137,10 +156,12 @@ void TfrmGrafico::btnVisualizarClick() {
         spseNo->setValue(no);
         const QList<QPointF> pontos = TPainelGrafico::Pontos(CurvasTemperatura::HistoricoNo(ctx_.temperaturas, no));
         const QString titulo = QStringLiteral("Nó:") + QString::number(no);
-        cGraficoNos->AdicionaSerie(titulo, pontos);
-        cGraficoNos->MostraExtremos(edTMax, edTMin);
+        QLineSeries* propria = cGraficoNos->AdicionaSerie(titulo, pontos);
+        propria->setProperty("no", no);
         if (TfrmGrafAmpliado* ampliado = ctx_.janelas.frmGrafAmpliado)
             ampliado->cGraficoNosAmpl->AdicionaSerie(titulo, pontos);
+        if (comparacao->Resultado()) AdicionaComparada(no, propria);
+        cGraficoNos->MostraExtremos(edTMax, edTMin);
         btnVisuAmpliado->setEnabled(true);
     });
 }
@@ -178,4 +199,31 @@ void TfrmGrafico::btnAplicarHorizClick() {
         if (TfrmGrafAmpliado* ampliado = ctx_.janelas.frmGrafAmpliado)
             ampliado->cGraficoNosAmpl->EscalaHorizontalManual(minimo, maximo);
     });
+}
+
+void TfrmGrafico::AdicionaComparada(int no, const QLineSeries* propria) {
+    const TExecucaoProjeto* outro = comparacao->Resultado();
+    if (!outro) return;
+    const TDadosModelo& d = *outro->Dados;
+    if (no > d.NCamadas * d.NElemCamada + 1) return;  // the other member has no such node
+    const QList<QPointF> pontos = TPainelGrafico::Pontos(CurvasTemperatura::HistoricoNo(outro->Temperaturas, no));
+    const QString titulo = QStringLiteral("Nó:") + QString::number(no) + QStringLiteral(" - ") + comparacao->Nome();
+    QLineSeries* s = cGraficoNos->AdicionaSerie(titulo, pontos);
+    TComparacaoGrafico::MarcaComparacao(s);
+    TComparacaoGrafico::Estilo(s, propria);
+    if (TfrmGrafAmpliado* ampliado = ctx_.janelas.frmGrafAmpliado) {
+        QLineSeries* a = ampliado->cGraficoNosAmpl->AdicionaSerie(titulo, pontos);
+        TComparacaoGrafico::MarcaComparacao(a);
+        TComparacaoGrafico::Estilo(a, nullptr);
+    }
+}
+
+void TfrmGrafico::ComparacaoConcluida() {
+    for (QLineSeries* s : cGraficoNos->Series())
+        if (!TComparacaoGrafico::DaComparacao(s) && s->property("no").isValid()) AdicionaComparada(s->property("no").toInt(), s);
+    cGraficoNos->MostraExtremos(edTMax, edTMin);
+}
+
+void TfrmGrafico::DescartaComparacao() {
+    comparacao->Descarta();
 }

@@ -11,6 +11,8 @@ class QPushButton;
 class QSpinBox;
 class TPainelGrafico;
 class TPainelMalha;
+class TComparacaoGrafico;
+class QLineSeries;
 
 // Temperature against time of chosen nodes, one curve per node, read from the
 // temperature history; every curve also goes to the enlarged chart window.
@@ -41,6 +43,11 @@ public:
     QLineEdit* edEMin;
     QPushButton* btnAplicar;
     QPushButton* btnAplicarHoriz;
+    QPushButton* btnComparar;     // "Comparar com..."
+    QLabel* lblComparacao;
+    TComparacaoGrafico* comparacao;
+    // The current problem ran again or was replaced: the comparison goes.
+    void DescartaComparacao();
 
     void btnVisualizarClick();
     void btnApagarClick();
@@ -53,6 +60,9 @@ protected:
 
 private:
     int NumeroNos() const;
+    // The other project's curve of node `no` over the window's own, in both charts.
+    void AdicionaComparada(int no, const QLineSeries* propria);
+    void ComparacaoConcluida();
 
     Contexto& ctx_;
 };

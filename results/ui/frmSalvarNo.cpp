@@ -1,6 +1,7 @@
 #include "results/ui/frmSalvarNo.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "core/Erros.h"
@@ -25,6 +26,9 @@ TfrmSalvarNo::TfrmSalvarNo(Contexto& ctx, QWidget* parent) : QWidget(parent), ct
     cbbVisualizaNo->setMaxVisibleItems(20);
     auto* caixaNos = new QVBoxLayout(quadroNos);
     caixaNos->addWidget(cbbVisualizaNo);
+    auto* lblAltura = new QLabel(this);
+    caixaNos->addWidget(lblAltura);
+    EscolhaNo::MostraAltura(cbbVisualizaNo, lblAltura, ctx_.dados);
 
     btnAcrescentar = new QPushButton(QStringLiteral("Acrescentar =>"), GroupBox1);
     btnAcrescentar->setObjectName(QStringLiteral("btnAcrescentar"));

@@ -1,6 +1,7 @@
 #include "results/ui/frmTemperaturaNo.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -21,6 +22,9 @@ TfrmTemperaturaNo::TfrmTemperaturaNo(Contexto& ctx, QWidget* parent) : QWidget(p
     cbbVisualizaNo->setMaxVisibleItems(20);
     auto* caixaNo = new QVBoxLayout(quadroNo);
     caixaNo->addWidget(cbbVisualizaNo);
+    auto* lblAltura = new QLabel(this);
+    caixaNo->addWidget(lblAltura);
+    EscolhaNo::MostraAltura(cbbVisualizaNo, lblAltura, ctx_.dados);
 
     btnVisualizar = new QPushButton(QStringLiteral("Visualizar =>"), this);
     btnVisualizar->setObjectName(QStringLiteral("btnVisualizar"));

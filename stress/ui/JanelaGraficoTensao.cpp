@@ -96,6 +96,7 @@ TJanelaGraficoTensao::TJanelaGraficoTensao(Contexto& ctx, VarianteMalha variante
     btnAplicar->setVisible(false);
 
     auto* controles = new QVBoxLayout;
+    controles_ = controles;
     controles->addWidget(painelMalha, 1);
     auto* linhaNo = new QHBoxLayout;
     linhaNo->addWidget(lblNo);
@@ -146,7 +147,7 @@ void TJanelaGraficoTensao::AdicionaResistencia(const QString& titulo, TipoResist
                                            "Resistentes\" da janela Tensional)."));
         return;
     }
-    cGrafico->AdicionaSerie(titulo, TPainelGrafico::Pontos(curva.pontos));
+    AdicionaCurva(titulo, TPainelGrafico::Pontos(curva.pontos));
     if (curva.divisaoPorZero)
         throw ErroCalculo("Divisão por zero na curva de resistência: a + b.z = 0 com os parâmetros das "
                           "Tensões Resistentes.");
@@ -166,4 +167,8 @@ void TJanelaGraficoTensao::btnAplicarClick() {
         const auto [minimo, maximo] = TPainelGrafico::LeLimites(edEMin, edEMax);
         cGrafico->EscalaVerticalManual(minimo, maximo);
     });
+}
+
+QLineSeries* TJanelaGraficoTensao::AdicionaCurva(const QString& titulo, const QList<QPointF>& pontos) {
+    return cGrafico->AdicionaSerie(titulo, pontos);
 }

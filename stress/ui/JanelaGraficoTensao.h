@@ -1,4 +1,6 @@
 #pragma once
+#include <QList>
+#include <QPointF>
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
@@ -12,6 +14,8 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class TPainelGrafico;
+class QLineSeries;
+class QVBoxLayout;
 
 // What the two stress chart windows share: the chart with its legend below, the
 // member drawing, the node (or hour) chooser, the extremes shown, the manual
@@ -60,6 +64,10 @@ protected:
     // reports a vanishing denominator after keeping the points before it.
     void AdicionaResistencia(const QString& titulo, CurvasTensao::TipoResistencia tipo,
                              const CurvasTensao::CurvaResistencia& curva);
+    // Puts a curve on the chart; the axis window also keeps its heights form.
+    virtual QLineSeries* AdicionaCurva(const QString& titulo, const QList<QPointF>& pontos);
+    // The column of controls beside the chart, for what a window adds of its own.
+    QVBoxLayout* controles_ = nullptr;
     // Whether the strength window has given this kind its coefficients.
     bool ResistenciaDefinida(CurvasTensao::TipoResistencia tipo) const;
 

@@ -1,6 +1,8 @@
 // The stress profile along the axis at a chosen hour.
 #include <QLineEdit>
+#include <QCheckBox>
 #include <QLineSeries>
+#include <QValueAxis>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -95,6 +97,27 @@ TEST_F(EixoTensional, ResistenciaNaIdadeDaHoraAbsoluta) {
     EXPECT_DOUBLE_EQ(series[0]->at(8).y(), CurvaResistencia(2.0, d.ResistComprA, d.ResistComprB));
     EXPECT_DOUBLE_EQ(series[1]->at(0).y(), -CurvaResistencia(2.0, d.ResistDiametralA, d.ResistDiametralB));
     EXPECT_EQ(e->TracaoComprDiametral->text(), QStringLiteral("Tração por C. &Diâmetral"));
+}
+
+// Against heights: the stress profile and a strength line along the axis both move to
+// y (two layers of 1 m, four elements each), and come back to the node numbers.
+TEST_F(EixoTensional, PerfilEResistenciaEmAlturas) {
+    d.ResistComprA = 0.0532665;
+    d.ResistComprB = 0.0311677;
+    e->spseNo->setValue(40);
+    QTest::mouseClick(e->btnVisualizar, Qt::LeftButton);
+    e->chkAlturas->click();
+    e->Compressao->trigger();
+    ASSERT_EQ(e->cGrafico->NumeroSeries(), 2);
+    EXPECT_EQ(e->cGrafico->EixoX()->titleText(), QStringLiteral("Altura y (m)"));
+    for (QLineSeries* s : e->cGrafico->Series()) {
+        ASSERT_EQ(s->count(), 9) << s->name().toStdString();
+        for (int i = 0; i < 9; ++i) EXPECT_EQ(s->at(i).x(), 0.25 * i) << s->name().toStdString();
+    }
+    EXPECT_EQ(Numeros::FormataFixo(e->cGrafico->Series()[0]->at(4).y(), 7, 4), tensoes.Celula(5, 34));
+    e->chkAlturas->click();
+    EXPECT_EQ(e->cGrafico->EixoX()->titleText(), QStringLiteral("Nó"));
+    EXPECT_EQ(e->cGrafico->Series()[1]->at(8).x(), 9.0);
 }
 
 }  // namespace

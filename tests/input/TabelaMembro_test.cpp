@@ -1,0 +1,131 @@
+#include "input/TabelaMembro.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/Erros.h"
+
+namespace {
+
+using namespace TabelaMembro;
+
+struct CasoColagem {
+    const char* nome;
+    std::string texto;
+    std::vector<std::vector<std::string>> esperado;
+};
+class ColagemTabela : public ::testing::TestWithParam<CasoColagem> {};
+
+TEST_P(ColagemTabela, LinhasECelulas) { EXPECT_EQ(Colagem(GetParam().texto), GetParam().esperado); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ColagemTabela,
+    ::testing::Values(
+        CasoColagem{"TabulacaoCRLF", "1,5\t2,4\r\n2\t2,6\r\n", {{"1,5", "2,4"}, {"2", "2,6"}}},
+        CasoColagem{"PontoEVirgula", "1,5;2,4\n2;2,6", {{"1,5", "2,4"}, {"2", "2,6"}}},
+        // With tabs, ';' is text of a cell.
+        CasoColagem{"TabulacaoVence", "a;b\tc\n", {{"a;b", "c"}}},
+        CasoColagem{"CelulasVazias", ";;3\n", {{"", "", "3"}}},
+        CasoColagem{"LinhaVaziaNoMeio", "1\n\n2\n", {{"1"}, {""}, {"2"}}},
+        CasoColagem{"Vazio", "", {}}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+Linha Boa() { return {"1,5", "2,4", "2400", "950", "10,0", "2", "6", "22", "Não", "330", "80", "0", "0,45", "7", "0"}; }
+
+// The dialogs' conversions: usual conductivity × 1000/24, dilation / 10⁶, day and hour to hours,
+// the constant rate × 0,0099537 in the usual units.
+TEST(TabelaMembroConverte, UnidadesDosDialogos) {
+    const Camada si = Converte(Boa(), 1, false);
+    EXPECT_EQ(si.K, 2.4);
+    EXPECT_EQ(si.Alfa, 0.00001);
+    EXPECT_EQ(si.HoraConcretagem, 30);
+    EXPECT_FALSE(si.Constante);
+    Linha u = Boa();
+    u[Condutividade] = "43,20";
+    u[Constante] = "Sim";
+    u[F] = "1000";
+    const Camada usuais = Converte(u, 1, true);
+    EXPECT_DOUBLE_EQ(usuais.K, 1800.0);
+    EXPECT_TRUE(usuais.Constante);
+    EXPECT_DOUBLE_EQ(usuais.F, 9.9537);
+}
+
+TEST(TabelaMembroConverte, LinhaDoEstadoVoltaAoMesmoValor) {
+    auto d = std::make_unique<TDadosModelo>();
+    d->UnidadesUsuais = true;
+    const Camada k = Converte(Boa(), 1, true);
+    d->Camadas[1].K = k.K;
+    d->Camadas[1].Alfa = k.Alfa;
+    d->Camadas[1].HoraConcretagem = k.HoraConcretagem;
+    const Linha l = LinhaDoEstado(*d, 1);
+    EXPECT_EQ(l[Condutividade], "2,4");
+    EXPECT_EQ(l[Dilatacao], "10");
+    EXPECT_EQ(l[Dia], "2");
+    EXPECT_EQ(l[Hora], "6");
+    d->Camadas[1].HoraConcretagem = 0;
+    EXPECT_EQ(LinhaDoEstado(*d, 1)[Dia], "1");
+    EXPECT_EQ(LinhaDoEstado(*d, 1)[Hora], "0");
+}
+
+// Capacities and a bad row refuse everything: the state does not change.
+struct CasoRecusa {
+    const char* nome;
+    int camadas;
+    int elementos;
+    int linhaRuim;  // -1: none
+    const char* trecho;
+};
+class AplicaRecusa : public ::testing::TestWithParam<CasoRecusa> {};
+
+TEST_P(AplicaRecusa, NadaMuda) {
+    const auto& c = GetParam();
+    auto d = std::make_unique<TDadosModelo>();
+    d->NCamadas = d->NCamadasMembro = 1;
+    d->Camadas[1].Espessura = 7.0;
+    d->Fundacao = false;
+    std::vector<Linha> linhas(static_cast<std::size_t>(c.camadas), Boa());
+    if (c.linhaRuim >= 0) linhas[static_cast<std::size_t>(c.linhaRuim)][MassaEspecifica] = "x";
+    try {
+        Aplica(*d, linhas, {}, true, c.elementos);
+        FAIL() << "aceitou";
+    } catch (const ErroEntrada& e) {
+        EXPECT_NE(std::string(e.what()).find(c.trecho), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(d->NCamadas, 1);
+    EXPECT_EQ(d->Camadas[1].Espessura, 7.0);
+    EXPECT_EQ(d->Camadas[2].Espessura, 0.0);
+    EXPECT_FALSE(d->Fundacao);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, AplicaRecusa,
+    ::testing::Values(CasoRecusa{"UltimaLinhaRuim", 3, 1, 2, "Camada 3, coluna \"Massa Específica"},
+                      CasoRecusa{"NosDemais", 100, 3, -1, "301 nós"},
+                      CasoRecusa{"CamadasDemais", MaxCamadas + 1, 0, -1, "até 300 camadas"}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+// Rows stack from 0 as the layer dialog stacks them; records past the new count are cleared
+// and what rows carry from their origin (calorimeter table, curing) moves with them.
+TEST(TabelaMembroAplica, EmpilhaELevaOQueNaoEstaNaGrade) {
+    auto d = std::make_unique<TDadosModelo>();
+    d->NCamadas = d->NCamadasMembro = 3;
+    for (int L = 1; L <= 3; ++L) {
+        d->Camadas[L].Espessura = 1.0;
+        d->CalorCamadas[L].Tabela[1] = 10.0 * L;
+        d->Superficie[L].BetaS = 100.0 * L;
+    }
+    std::vector<Linha> linhas{Boa(), Boa()};
+    linhas[0][Espessura] = "0,1";
+    linhas[1][Espessura] = "0,2";
+    Aplica(*d, linhas, {3, 0}, false, 4);
+    EXPECT_EQ(d->NCamadas, 2);
+    EXPECT_EQ(d->Camadas[2].XIni, 0.1);
+    EXPECT_EQ(d->CalorCamadas[1].Tabela[1], 30.0);
+    EXPECT_EQ(d->Superficie[1].BetaS, 300.0);
+    EXPECT_EQ(d->CalorCamadas[2].Tabela[1], 0.0);  // a new row has no table
+    EXPECT_EQ(d->Camadas[3].Espessura, 0.0);
+    EXPECT_EQ(d->Superficie[3].BetaS, 0.0);
+}
+
+}  // namespace
