@@ -11,6 +11,7 @@
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "results/ExportaCsv.h"
 #include "results/ui/PainelGrafico.h"
 
 namespace {
@@ -188,13 +189,14 @@ void TfrmResumoTermico::SalvarResumo() {
         ctx_.msg.erro(QStringLiteral("Não há resumo térmico para salvar."));
         return;
     }
-    if (const auto caminho = EscolheArquivoTexto(ctx_.arquivos)) resumo_.Grava(*caminho);
+    const auto escolha = EscolheArquivo(ctx_.arquivos);
+    if (!escolha) return;
+    if (escolha->Tipo == SalvaComTipo::TipoCsv)
+        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Resumo(resumo_));
+    else
+        resumo_.Grava(escolha->Caminho);
 }
 
-std::optional<std::string> TfrmResumoTermico::EscolheArquivoTexto(DialogosArquivo& arquivos) {
-    const auto nome = arquivos.salvar(QStringLiteral("Arquivo Texto|*.txt|Todos Arquivos|*.*"));
-    if (!nome) return std::nullopt;
-    QString caminho = *nome;
-    if (!caminho.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) caminho += QStringLiteral(".txt");
-    return QFile::encodeName(caminho).toStdString();
+std::optional<SalvaComTipo::Escolha> TfrmResumoTermico::EscolheArquivo(DialogosArquivo& arquivos) {
+    return SalvaComTipo::Pergunta(arquivos, SalvaComTipo::TiposTabela(), SalvaComTipo::PrimeiroTipo::AnexaSeFaltar);
 }
