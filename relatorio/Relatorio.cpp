@@ -69,7 +69,7 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
                         : "Temperatura ambiente senoidal entre " + FormataGeral(d.TAmbMin) + " °C (às " +
                               FormataGeral(d.HoraTAmbMin) + " h) e " + FormataGeral(d.TAmbMax) + " °C (às " +
                               FormataGeral(d.HoraTAmbMax) + " h)";
-    ambiente += "; radiação solar " + FormataGeral(d.QRadiacao) + ".";
+    ambiente += "; radiação absorvida de " + FormataGeral(d.QRadiacao) + " W/m² nas faces.";
     s.Paragrafo("Condições de contorno. " + ambiente);
     s.Paragrafo(d.TPrescInfAtiva ? "Face inferior com temperatura prescrita de " + FormataGeral(d.TPrescInf) + " °C."
                                  : "Face inferior com troca de calor por convecção.");

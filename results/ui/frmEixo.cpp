@@ -18,6 +18,7 @@
 #include "core/ui/CaixaHora.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "relatorio/ui/frmRelatorio.h"
 #include "results/CurvasTemperatura.h"
 #include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
@@ -102,6 +103,9 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     controles->addWidget(btnAmpliar);
     controles->addWidget(gbxTemperaturas);
     controles->addWidget(gbxEscala);
+    chkLimite = ControlesGrafico::CaixaLimite(this, [this] { return Paineis(); },
+                                              [this] { return LimitesGraficos::Temperatura(ctx_.janelas); });
+    controles->addWidget(chkLimite);
 
     auto* principal = new QHBoxLayout(this);
     principal->setMenuBar(menu);
@@ -117,6 +121,10 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
 }
 
 void TfrmEixo::DefineLimitesHora(int minimo, int maximo) { seTempo->DefineLimites(ctx_.dados, minimo, maximo); }
+
+std::vector<TPainelGrafico*> TfrmEixo::Paineis() const {
+    return {cGraficoEixo, ctx_.janelas.frmGrafEixoAmpliado ? ctx_.janelas.frmGrafEixoAmpliado->cGraficoEixoAmpl : nullptr};
+}
 
 void TfrmEixo::DesenhaMalha() { painelMalha->DesenhaMalha(); }
 
@@ -138,6 +146,7 @@ void TfrmEixo::btnVisualizarClick() {
         const QList<QPointF> pontos =
             TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.temperaturas, linha, d.NCamadas * d.NElemCamada + 1));
         const QString titulo = QStringLiteral("t= ") + QString::number(h) + QStringLiteral(" h");
+        ControlesGrafico::AplicaLimite(chkLimite, Paineis(), LimitesGraficos::Temperatura(ctx_.janelas));
         cGraficoEixo->AdicionaSerie(titulo, pontos);
         cGraficoEixo->MostraExtremos(edTMax, edTMin);
         if (TfrmGrafEixoAmpliado* ampliado = ctx_.janelas.frmGrafEixoAmpliado)

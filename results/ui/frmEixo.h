@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <vector>
 
 #include "core/ui/CaixaHora.h"
 #include "core/ui/Contexto.h"
@@ -40,6 +41,7 @@ public:
     QLineEdit* edEMax;
     QLineEdit* edEMin;
     QPushButton* btnAplicar;
+    QCheckBox* chkLimite;
 
     void btnVisualizarClick();
     void btnApagarClick();
@@ -50,6 +52,8 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
+    // This chart and the enlarged one.
+    std::vector<TPainelGrafico*> Paineis() const;
 
     Contexto& ctx_;
 };

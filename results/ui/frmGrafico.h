@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <vector>
 
 #include "core/ui/Contexto.h"
 
@@ -41,6 +42,7 @@ public:
     QLineEdit* edEMin;
     QPushButton* btnAplicar;
     QPushButton* btnAplicarHoriz;
+    QCheckBox* chkLimite;
 
     void btnVisualizarClick();
     void btnApagarClick();
@@ -53,6 +55,8 @@ protected:
 
 private:
     int NumeroNos() const;
+    // This chart and the enlarged one.
+    std::vector<TPainelGrafico*> Paineis() const;
 
     Contexto& ctx_;
 };

@@ -32,6 +32,7 @@ public:
     QAction* Grafico1;
     QAction* Cores1;
     QAction* Eixo1;
+    QAction* Relatorio1;  // the thermal-control report
 
 private:
     void Sair();

@@ -11,6 +11,7 @@
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "relatorio/ui/frmRelatorio.h"
 #include "results/ExportaCsv.h"
 #include "results/ui/PainelGrafico.h"
 
@@ -181,6 +182,10 @@ void TfrmResumoTermico::Mostra() {
     pontos.reserve(static_cast<qsizetype>(r.Diferenca.size()));
     for (const auto& p : r.Diferenca) pontos.append(QPointF(p.hora, p.valor));
     cGraficoDiferenca->AdicionaSerie(QStringLiteral("Diferença"), pontos);
+    const auto limiteDif = LimitesGraficos::Diferenca(ctx_.janelas);
+    cGraficoDiferenca->DefineLimite(
+        limiteDif, limiteDif ? QStringLiteral("Limite núcleo–superfície %1 °C").arg(Q(Numeros::FormataGeral(*limiteDif)))
+                       : QString());
     cGraficoDiferenca->VistaCompleta();
 }
 
