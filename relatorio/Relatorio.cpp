@@ -61,7 +61,14 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
 
     TTabelaRelatorio calor;
     calor.Cabecalho = {"Camada", "Modelo de calor interno"};
-    for (int L = 1; L <= d.NCamadas; ++L) calor.Linhas.push_back({Inteiro(L), ModeloCalor(d, L, si)});
+    // Consecutive layers of the same concrete share a row ("1 a 40").
+    for (int L = 1; L <= d.NCamadas;) {
+        const std::string modelo = ModeloCalor(d, L, si);
+        int ate = L;
+        while (ate < d.NCamadas && ModeloCalor(d, ate + 1, si) == modelo) ++ate;
+        calor.Linhas.push_back({ate > L ? Inteiro(L) + " a " + Inteiro(ate) : Inteiro(L), modelo});
+        L = ate + 1;
+    }
     s.Tabela("Modelo de calor de hidratação", std::move(calor));
 
     std::string ambiente =
