@@ -135,7 +135,7 @@ void TSecaoRelatorio::Paragrafo(std::string texto) {
 
 void TSecaoRelatorio::Tabela(std::string legenda, TTabelaRelatorio tabela) {
     TBlocoRelatorio b;
-    b.Tipo = TBlocoRelatorio::Tipo::Tabela;
+    b.Tipo = TBlocoRelatorio::Especie::Tabela;
     b.Texto = std::move(legenda);
     b.Tabela = std::move(tabela);
     Blocos.push_back(std::move(b));
@@ -143,7 +143,7 @@ void TSecaoRelatorio::Tabela(std::string legenda, TTabelaRelatorio tabela) {
 
 void TSecaoRelatorio::Grafico(TGraficoRelatorio grafico) {
     TBlocoRelatorio b;
-    b.Tipo = TBlocoRelatorio::Tipo::Grafico;
+    b.Tipo = TBlocoRelatorio::Especie::Grafico;
     b.Texto = grafico.Titulo;
     b.Grafico = std::move(grafico);
     Blocos.push_back(std::move(b));
@@ -151,7 +151,7 @@ void TSecaoRelatorio::Grafico(TGraficoRelatorio grafico) {
 
 void TSecaoRelatorio::Mapa(std::string legenda, TMapaRelatorio mapa) {
     TBlocoRelatorio b;
-    b.Tipo = TBlocoRelatorio::Tipo::Mapa;
+    b.Tipo = TBlocoRelatorio::Especie::Mapa;
     b.Texto = std::move(legenda);
     b.Mapa = std::move(mapa);
     Blocos.push_back(std::move(b));
@@ -168,7 +168,7 @@ std::string TRelatorio::TextoCorrido() const {
         s += sec.Titulo + "\n";
         for (const TBlocoRelatorio& b : sec.Blocos) {
             s += b.Texto + "\n";
-            if (b.Tipo != TBlocoRelatorio::Tipo::Tabela) continue;
+            if (b.Tipo != TBlocoRelatorio::Especie::Tabela) continue;
             for (const auto& linha : {b.Tabela.Cabecalho}) {
                 for (const auto& c : linha) s += c + " ";
                 s += "\n";

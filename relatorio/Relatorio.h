@@ -65,7 +65,8 @@ struct TMapaRelatorio {
 };
 
 struct TBlocoRelatorio {
-    enum class Tipo { Paragrafo, Tabela, Grafico, Mapa } Tipo = Tipo::Paragrafo;
+    enum class Especie { Paragrafo, Tabela, Grafico, Mapa };
+    Especie Tipo = Especie::Paragrafo;
     std::string Texto;  // Paragrafo (a line starting "✔"/"✘" carries a mark); caption of the others
     TTabelaRelatorio Tabela;
     TGraficoRelatorio Grafico;

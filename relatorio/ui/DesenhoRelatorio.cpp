@@ -277,7 +277,7 @@ QByteArray Pdf(const TRelatorio& r, const TDadosModelo& dados, const TabelaTexto
             pg.Texto(Q(s.Titulo), Fonte(12, true), QColor(20, 40, 90), 6.0, 6.0);
             for (const TBlocoRelatorio& b : s.Blocos) {
                 switch (b.Tipo) {
-                    case TBlocoRelatorio::Tipo::Paragrafo: {
+                    case TBlocoRelatorio::Especie::Paragrafo: {
                         const QString t = Q(b.Texto);
                         const QColor cor = t.startsWith(QStringLiteral("✔")) ? Verde
                                            : t.startsWith(QStringLiteral("✘")) ? Vermelho
@@ -285,13 +285,13 @@ QByteArray Pdf(const TRelatorio& r, const TDadosModelo& dados, const TabelaTexto
                         pg.Texto(t, Fonte(9), cor);
                         break;
                     }
-                    case TBlocoRelatorio::Tipo::Tabela:
+                    case TBlocoRelatorio::Especie::Tabela:
                         pg.Reserva(60.0);
                         pg.Texto(Q(b.Texto), Fonte(9, true), Qt::black, 4.0, 3.0);
                         Tabela(pg, b.Tabela);
                         break;
-                    case TBlocoRelatorio::Tipo::Grafico: Grafico(pg, b.Grafico, dados, tensoes, curva); break;
-                    case TBlocoRelatorio::Tipo::Mapa: Mapa(pg, b.Texto, b.Mapa); break;
+                    case TBlocoRelatorio::Especie::Grafico: Grafico(pg, b.Grafico, dados, tensoes, curva); break;
+                    case TBlocoRelatorio::Especie::Mapa: Mapa(pg, b.Texto, b.Mapa); break;
                 }
             }
         }
