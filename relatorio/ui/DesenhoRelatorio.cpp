@@ -100,19 +100,13 @@ void Tabela(Pagina& pg, const TTabelaRelatorio& t) {
     if (colunas == 0) return;
     // Widths by the widest cell, the header wrapped when it must.
     std::vector<double> largura(colunas, 0.0);
-    std::vector<bool> numerica(colunas, true);
     for (std::size_t c = 0; c < colunas; ++c) {
         // The header may wrap between words, never inside one.
         for (const QString& palavra : Q(t.Cabecalho[c]).split(QLatin1Char(' ')))
             largura[c] = std::max(largura[c], mh.horizontalAdvance(palavra));
         largura[c] = std::max(largura[c], std::min(mh.horizontalAdvance(Q(t.Cabecalho[c])), 90.0));
         for (const auto& linha : t.Linhas)
-            if (c < linha.size()) {
-                largura[c] = std::max(largura[c], mc.horizontalAdvance(Q(linha[c])));
-                // Numbers right-aligned, words to the left.
-                if (!linha[c].empty() && linha[c].find_first_not_of("0123456789,-E ") != std::string::npos)
-                    numerica[c] = false;
-            }
+            if (c < linha.size()) largura[c] = std::max(largura[c], mc.horizontalAdvance(Q(linha[c])));
         largura[c] += 8.0;
     }
     double total = 0.0;
@@ -161,8 +155,10 @@ void Tabela(Pagina& pg, const TTabelaRelatorio& t) {
             if (static_cast<int>(c) == t.ColunaMarca && !texto.isEmpty())
                 cor = texto == QLatin1String(Relatorio::Marca(true)) ? Verde : Vermelho;
             p.setPen(cor);
-            p.drawText(r.adjusted(3, 0, -3, 0), (c == 0 || !numerica[c] ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                       texto);
+            // Numbers right-aligned, words to the left.
+            const bool numero = !texto.isEmpty() && c > 0 &&
+                                texto.toStdString().find_first_not_of("0123456789,-E") == std::string::npos;
+            p.drawText(r.adjusted(3, 0, -3, 0), (numero ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, texto);
             x += largura[c];
         }
         pg.Avanca(alturaLinha);
