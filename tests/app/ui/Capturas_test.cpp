@@ -154,8 +154,10 @@ TEST(Capturas, GuiaRapido) {
     // and the report with the stresses (turned into pictures with convert and pdftoppm).
     j.frmGrafico->chkLimite->setChecked(true);
     j.frmGrafico->btnVisuAmpliado->click();
-    arquivos.caminhos.push_back(pasta + QStringLiteral("/grafico.svg"));
-    j.frmGrafAmpliado->btnSalvarFigura->click();
+    for (const char* nome : {"/grafico.svg", "/grafico.pdf", "/grafico.png"}) {
+        arquivos.caminhos.push_back(pasta + QString::fromUtf8(nome));
+        j.frmGrafAmpliado->btnSalvarFigura->click();
+    }
     j.frmResultados->Relatorio1->trigger();
     arquivos.caminhos.push_back(pasta + QStringLiteral("/relatorio.pdf"));
     j.frmRelatorio->btnGerar->click();
