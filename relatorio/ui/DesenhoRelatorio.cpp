@@ -1,6 +1,5 @@
 #include "relatorio/ui/DesenhoRelatorio.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
@@ -193,7 +192,6 @@ void Grafico(Pagina& pg, const TGraficoRelatorio& g, const TDadosModelo& dados, 
     if (g.Limite) painel.DefineLimite(*g.Limite, Q(g.RotuloLimite));
     painel.VistaCompleta();
     painel.show();
-    QApplication::sendPostedEvents();
     const double largura = pg.Largura();
     const double altura = largura * 500.0 / 860.0;
     pg.Reserva(altura + 6.0);
