@@ -23,6 +23,7 @@
 #include "results/ui/frmGrafico.h"
 #include "results/ui/frmResultados.h"
 #include "results/ui/frmResumoTermico.h"
+#include "results/ui/frmSalvarNo.h"
 
 namespace {
 
@@ -208,5 +209,26 @@ INSTANTIATE_TEST_SUITE_P(Casos, PlanilhaNaJanela,
                                            CasoPlanilha{"Csv", "p.csv", "p.csv", true},
                                            CasoPlanilha{"CsvMaiusculo", "p.CSV", "p.CSV", true}),
                          [](const auto& info) { return std::string(info.param.nome); });
+
+// "Salvar Nós" as a spreadsheet: the nodes in the list's order, the unit of the table saved.
+TEST_F(Figuras, NosEscolhidosEmPlanilhaComAUnidadeDaTabela) {
+    Membro(1, 2, 4);
+    app->contexto().tensoes = app->contexto().temperaturas;
+    for (const auto& [modo, unidade] : {std::pair{TModoNo::Temperatura, "°C"}, std::pair{TModoNo::Tensao, "MPa"}}) {
+        TfrmSalvarNo* j = app->janelas().frmSalvarNo;
+        j->Abre(modo);
+        j->btnLimpar->click();
+        for (const char* no : {"3", "1"}) {
+            j->cbbVisualizaNo->setEditText(QString::fromUtf8(no));
+            j->btnAcrescentar->click();
+        }
+        const QString nome = QStringLiteral("nos-%1.csv").arg(unidade == std::string("°C") ? "t" : "s");
+        arquivos.caminhos.push_back(Caminho(nome));
+        j->btnSalvar->click();
+        ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join(' ').toStdString();
+        EXPECT_EQ(Le(Caminho(nome)), ExportaCsv::Nos(app->contexto().temperaturas, {3, 1}, unidade));
+        j->close();
+    }
+}
 
 }  // namespace
