@@ -1,7 +1,6 @@
 #include "relatorio/ui/frmRelatorio.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "core/ui/Programa.h"
 #include "core/ui/SalvaComTipo.h"
 #include "relatorio/ui/DesenhoRelatorio.h"
 
@@ -82,14 +82,15 @@ void TfrmRelatorio::Gerar() {
         return;
     }
     const LimitesRelatorio limites = Limites();
-    // Everything is built before the dialog: a refusal asks for no name.
+    // The content is built before the dialog: a refusal asks for no name.
     const TabelaTexto* tensoes = Relatorio::TemTensoes(ctx_.tensoes) ? &ctx_.tensoes : nullptr;
+    const QString projeto = ctx_.janelas.programa ? ctx_.janelas.programa->NomeProjeto() : QString();
+    const TRelatorio relatorio =
+        Relatorio::Monta(ctx_.dados, ctx_.temperaturas, tensoes, limites,
+                         projeto.isEmpty() ? std::string("(não salvo em arquivo)") : projeto.toStdString());
     static const std::vector<SalvaComTipo::Tipo> pdf{{QStringLiteral("Documento PDF"), QStringLiteral("pdf")}};
     const auto escolha = SalvaComTipo::Pergunta(ctx_.arquivos, pdf, SalvaComTipo::PrimeiroTipo::AnexaSeFaltar);
     if (!escolha) return;
-    const QString nome = QFileInfo(QFile::decodeName(escolha->Caminho.c_str())).completeBaseName();
-    const TRelatorio relatorio =
-        Relatorio::Monta(ctx_.dados, ctx_.temperaturas, tensoes, limites, nome.toStdString());
     DesenhoRelatorio::Grava(escolha->Caminho, relatorio, ctx_.dados, tensoes);
     ctx_.msg.informacao(QStringLiteral("Relatório gravado em \"%1\".").arg(QFile::decodeName(escolha->Caminho.c_str())));
 }
