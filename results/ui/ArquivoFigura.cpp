@@ -1,7 +1,9 @@
 #include "results/ui/ArquivoFigura.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -21,25 +23,33 @@ namespace {
         QStringLiteral("Não foi possível gravar a figura em \"%1\": %2").arg(caminho, motivo).toStdString());
 }
 
-// The bytes go to a temporary beside the target, renamed over it only when all went well.
-void Grava(const QString& caminho, const QByteArray& bytes) {
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly)) Falha(caminho, arquivo.errorString());
-    if (arquivo.write(bytes) != bytes.size() || !arquivo.commit()) {
-        const QString motivo = arquivo.errorString();
-        arquivo.cancelWriting();
-        Falha(caminho, motivo);
-    }
+// Why a file could not be written, in the user's words where the cause is a common one.
+QString Motivo(const QString& caminho, const QFileDevice& arquivo) {
+    const QFileInfo info(caminho);
+    if (!info.absoluteDir().exists()) return QStringLiteral("a pasta não existe");
+    if (info.isDir()) return QStringLiteral("o nome é de uma pasta");
+    if (arquivo.error() == QFileDevice::PermissionsError) return QStringLiteral("sem permissão de escrita");
+    return arquivo.errorString();
 }
 
 // A missing folder is refused before anything is drawn.
 void VerificaPasta(const QString& caminho) {
     QSaveFile teste(caminho);
-    if (!teste.open(QIODevice::WriteOnly)) Falha(caminho, teste.errorString());
+    if (!teste.open(QIODevice::WriteOnly)) Falha(caminho, Motivo(caminho, teste));
     teste.cancelWriting();
 }
 
 }  // namespace
+
+void Grava(const QString& caminho, const QByteArray& bytes) {
+    QSaveFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly)) Falha(caminho, Motivo(caminho, arquivo));
+    if (arquivo.write(bytes) != bytes.size() || !arquivo.commit()) {
+        const QString motivo = Motivo(caminho, arquivo);
+        arquivo.cancelWriting();
+        Falha(caminho, motivo);
+    }
+}
 
 const std::vector<SalvaComTipo::Tipo>& TiposGrafico() {
     static const std::vector<SalvaComTipo::Tipo> tipos{

@@ -31,6 +31,9 @@ using Desenho = std::function<void(QPainter&, const QRectF&)>;
 // Writes `desenha` at `tamanho` (pixels at the screen's resolution) as PNG, SVG or PDF.
 void GravaDesenho(const QString& caminho, Formato formato, QSize tamanho, const Desenho& desenha);
 
+// The bytes of a picture already made (the metafile).
+void Grava(const QString& caminho, const QByteArray& bytes);
+
 // A picture as PNG.
 void GravaPng(const QString& caminho, const QImage& imagem);
 

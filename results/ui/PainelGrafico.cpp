@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -366,17 +365,8 @@ std::vector<std::uint8_t> TPainelGrafico::FiguraWmf() const {
 
 void TPainelGrafico::SalvaFigura(const QString& caminho) const {
     const std::vector<std::uint8_t> bytes = FiguraWmf();
-    QSaveFile arquivo(caminho);
-    const bool ok = arquivo.open(QIODevice::WriteOnly) &&
-                    arquivo.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
-                        static_cast<qint64>(bytes.size()) &&
-                    arquivo.commit();
-    if (!ok) {
-        const QString motivo = arquivo.errorString();
-        arquivo.cancelWriting();
-        throw std::runtime_error(
-            QStringLiteral("Não foi possível gravar a figura em \"%1\": %2").arg(caminho, motivo).toStdString());
-    }
+    ArquivoFigura::Grava(caminho,
+                         QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
 }
 
 void TPainelGrafico::SalvaFigura(const QString& caminho, ArquivoFigura::Formato formato) const {

@@ -90,6 +90,7 @@ TEST_F(Figuras, PastaInexistenteRecusadaEmCadaTipo) {
         amp->btnSalvarFigura->click();
         ASSERT_EQ(msg.erros.size(), 1) << nome;
         EXPECT_TRUE(msg.erros[0].startsWith(QStringLiteral("Não foi possível gravar a figura em"))) << nome;
+        EXPECT_TRUE(msg.erros[0].endsWith(QStringLiteral(": a pasta não existe"))) << msg.erros[0].toStdString();
     }
     EXPECT_TRUE(QDir(pasta.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
