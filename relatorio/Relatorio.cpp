@@ -48,14 +48,15 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
 
     TTabelaRelatorio camadas;
     camadas.Cabecalho = {"Camada", "Espessura [m]", "Base y [m]", "K [W/(m·°C)]", "ρ [kg/m³]", "c [J/(kg·°C)]",
-                         "α [1/°C]", "Lançamento [h]", "Cronograma", "T lanç. [°C]"};
+                         "α [1/°C]", "Lançamento [h]", "T lanç. [°C]"};
     for (int L = 1; L <= d.NCamadas; ++L) {
         const TCamada& c = d.Camadas[static_cast<std::size_t>(L)];
         const TCamada& cs = si.Camadas[static_cast<std::size_t>(L)];
         camadas.Linhas.push_back({Inteiro(L) + (d.Fundacao && L == 1 ? " (fundação)" : ""), FormataGeral(c.Espessura),
                                   FormataGeral(c.XIni), FormataGeral(cs.K), FormataGeral(c.Ro),
-                                  FormataGeral(cs.CalorEsp), FormataGeral(c.Alfa), Inteiro(c.HoraConcretagem),
-                                  DiaHora(c.HoraConcretagem), FormataGeral(c.TInicial)});
+                                  FormataGeral(cs.CalorEsp), FormataGeral(c.Alfa),
+                                  Inteiro(c.HoraConcretagem) + " (" + DiaHora(c.HoraConcretagem) + ")",
+                                  FormataGeral(c.TInicial)});
     }
     s.Tabela("Camadas e cronograma de lançamento", std::move(camadas));
 
@@ -89,7 +90,20 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
         s.Paragrafo("Coeficiente de convecção superior de dia " + FormataGeral(si.Superficie[1].HDia / 3600.0) +
                     " W/(m²·°C) e de noite " + FormataGeral(si.Superficie[1].HNoite / 3600.0) + " W/(m²·°C).");
     }
-    s.Paragrafo(d.CuraAtiva ? "Cura das superfícies considerada, camada a camada." : "Sem cura das superfícies.");
+    if (!d.CuraAtiva) {
+        s.Paragrafo("Sem cura das superfícies.");
+        return s;
+    }
+    TTabelaRelatorio cura;
+    cura.Cabecalho = {"Camada", "β sup. sem cura [W/(m²·°C)]", "β inf. [W/(m²·°C)]", "Dias de cura",
+                      "Das [h]", "Às [h]", "β com cura [W/(m²·°C)]"};
+    for (int L = 1; L <= d.NCamadas; ++L) {
+        const TTrocaCalor& t = si.Superficie[static_cast<std::size_t>(L)];
+        cura.Linhas.push_back({Inteiro(L), FormataGeral(t.BetaS / 3600.0), FormataGeral(t.BetaI / 3600.0),
+                               FormataGeral(t.DiasCura), FormataGeral(t.HoraIniCura), FormataGeral(t.HoraFimCura),
+                               FormataGeral(t.BetaSC / 3600.0)});
+    }
+    s.Tabela("Cura das superfícies, por camada", std::move(cura));
     return s;
 }
 
@@ -333,8 +347,25 @@ TRelatorio Monta(const TDadosModelo& d, const TabelaTexto& temperaturas, const T
 
     TSecaoRelatorio conclusao;
     conclusao.Titulo = TRelatorio::TituloConclusao;
-    conclusao.Paragrafo(std::string(r.Aprovado ? "✔ " : "✘ ") +
-                        (r.Aprovado ? "Todas as verificações passam." : "Há verificações que não passam."));
+    if (r.Aprovado) {
+        conclusao.Paragrafo("✔ Todas as verificações passam.");
+    } else {
+        // What fails, so the reader goes straight to it.
+        std::string falhas;
+        auto junta = [&falhas](const std::string& item) { falhas += (falhas.empty() ? "" : "; ") + item; };
+        if (!(res.TMaxima < limites.Temperatura))
+            junta("temperatura máxima acima de " + FormataGeral(limites.Temperatura) + " °C");
+        std::string camadas;
+        for (const auto& c : res.Camadas)
+            if (c.DifMaxima > limites.Diferenca) camadas += (camadas.empty() ? "" : ", ") + Inteiro(c.Camada);
+        if (!camadas.empty()) junta("diferença núcleo–superfície nas camadas " + camadas);
+        if (r.ComIndice && !r.Indice.NosAbaixoDoLimite().empty()) {
+            std::string nos;
+            for (int no : r.Indice.NosAbaixoDoLimite()) nos += (nos.empty() ? "" : ", ") + Inteiro(no);
+            junta("índice de fissuração abaixo de " + FormataGeral(r.Indice.Limite) + " nos nós " + nos);
+        }
+        conclusao.Paragrafo("✘ Não passam: " + falhas + ".");
+    }
     r.Secoes.push_back(std::move(conclusao));
     return r;
 }

@@ -98,21 +98,27 @@ void Tabela(Pagina& pg, const TTabelaRelatorio& t) {
     const std::size_t colunas = t.Cabecalho.size();
     if (colunas == 0) return;
     // Widths by the widest cell, the header wrapped when it must.
-    std::vector<double> largura(colunas, 0.0);
+    std::vector<double> largura(colunas, 0.0), minima(colunas, 0.0);
     for (std::size_t c = 0; c < colunas; ++c) {
         // The header may wrap between words, never inside one.
         for (const QString& palavra : Q(t.Cabecalho[c]).split(QLatin1Char(' ')))
-            largura[c] = std::max(largura[c], mh.horizontalAdvance(palavra));
-        largura[c] = std::max(largura[c], std::min(mh.horizontalAdvance(Q(t.Cabecalho[c])), 90.0));
+            minima[c] = std::max(minima[c], mh.horizontalAdvance(palavra) + 8.0);
+        largura[c] = std::max(minima[c], std::min(mh.horizontalAdvance(Q(t.Cabecalho[c])), 90.0) + 8.0);
         for (const auto& linha : t.Linhas)
-            if (c < linha.size()) largura[c] = std::max(largura[c], mc.horizontalAdvance(Q(linha[c])));
-        largura[c] += 8.0;
+            if (c < linha.size()) largura[c] = std::max(largura[c], mc.horizontalAdvance(Q(linha[c])) + 8.0);
     }
-    double total = 0.0;
-    for (double l : largura) total += l;
-    const double fator = pg.Largura() / total;
-    if (fator < 1.0 || total < pg.Largura() * 0.6)
-        for (double& l : largura) l *= fator < 1.0 ? fator : std::min(fator, 1.6);
+    double total = 0.0, totalMinimo = 0.0;
+    for (std::size_t c = 0; c < colunas; ++c) {
+        total += largura[c];
+        totalMinimo += minima[c];
+    }
+    if (total > pg.Largura() && total > totalMinimo) {
+        // Too wide: each column gives up part of what it has beyond its header's longest word.
+        const double corte = std::min(1.0, (total - pg.Largura()) / (total - totalMinimo));
+        for (std::size_t c = 0; c < colunas; ++c) largura[c] -= corte * (largura[c] - minima[c]);
+    } else if (total < pg.Largura() * 0.6) {
+        for (double& l : largura) l *= std::min(pg.Largura() / total, 1.6);
+    }
     double alturaCabeca = 0.0;
     for (std::size_t c = 0; c < colunas; ++c)
         alturaCabeca = std::max(alturaCabeca, mh.boundingRect(QRectF(0, 0, largura[c] - 6, 200), Qt::TextWordWrap,

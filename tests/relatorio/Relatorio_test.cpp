@@ -44,6 +44,7 @@ struct CasoExemplo {
     const char* arquivo;
     double limiteTemperatura;
     double limiteDiferenca;
+    const char* conclusao;  // empty: not checked
 };
 class RelatorioDoExemplo : public ::testing::TestWithParam<CasoExemplo> {};
 
@@ -113,15 +114,23 @@ TEST_P(RelatorioDoExemplo, NumerosDoResumoMarcasECurvas) {
         EXPECT_LE(m.Faixas[i].t, resumo.TMaxima + 1e-9);
     }
     EXPECT_EQ(r.Secoes.back().Titulo, TRelatorio::TituloConclusao);
+    if (*c.conclusao) {
+        EXPECT_EQ(r.Secoes.back().Blocos.front().Texto, c.conclusao);
+    }
 }
 INSTANTIATE_TEST_SUITE_P(
     Exemplos, RelatorioDoExemplo,
-    ::testing::Values(CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 70, 20},  // lifts 2 and 3 fail
-                      CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 70, 35},  // all pass
-                      CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 60, 35},  // the peak fails
-                      CasoExemplo{"bloco-fundacao-3-camadas-consistente.n1d.json", 70, 20},
-                      CasoExemplo{"muro-10-camadas-cura.n1d.json", 70, 20},
-                      CasoExemplo{"secao-gravidade-40-camadas-adiabatico.n1d.json", 50, 15}));
+    // The block: peak 63,75 °C, lifts of 16,59, 26,20 and 31,06 °C.
+    ::testing::Values(CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 70, 20,
+                                  "✘ Não passam: diferença núcleo–superfície nas camadas 2, 3."},
+                      CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 70, 35, "✔ Todas as verificações passam."},
+                      CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 60, 35,
+                                  "✘ Não passam: temperatura máxima acima de 60 °C."},
+                      CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 63.75, 31.06,
+                                  "✘ Não passam: temperatura máxima acima de 63,75 °C."},  // at the limit: fails
+                      CasoExemplo{"bloco-fundacao-3-camadas-consistente.n1d.json", 70, 20, ""},
+                      CasoExemplo{"muro-10-camadas-cura.n1d.json", 70, 20, ""},
+                      CasoExemplo{"secao-gravidade-40-camadas-adiabatico.n1d.json", 50, 15, ""}));
 
 // Node heights of the foundation block: three lifts of 1,5 m in four elements each.
 TEST(AlturaDosNos, BlocoDeTresCamadas) {
