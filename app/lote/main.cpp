@@ -225,7 +225,8 @@ int Executa(const Opcoes& o) {
         char* argv[] = {nome, nullptr};
         // Qt's notes about the platform are not the user's business.
         qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
-            if (tipo == QtCriticalMsg || tipo == QtFatalMsg) std::cerr << "norvik1d-lote: " << texto.toStdString() << '\n';
+            if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+                std::cerr << "norvik1d-lote: " << texto.toStdString() << '\n';
         });
         QApplication app(argc, argv);
         const QByteArray bytes = DesenhoRelatorio::Pdf(relatorio, *dados, ex.ComTensoes ? &tensoes : nullptr);

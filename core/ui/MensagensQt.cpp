@@ -104,6 +104,7 @@ std::optional<QString> DialogosArquivoQt::salvarTipo(const QString& filtro, int&
     if (nome.isEmpty()) return std::nullopt;
     // The type the user picked in the list; a name typed with another type's ending wins.
     const int porNome = TipoDoNome(filtro, nome);
-    tipo = porNome >= 0 ? porNome : std::max(0, static_cast<int>(filtroQt.split(QStringLiteral(";;")).indexOf(escolhido)));
+    const int naLista = static_cast<int>(filtroQt.split(QStringLiteral(";;")).indexOf(escolhido));
+    tipo = porNome >= 0 ? porNome : std::max(0, naLista);
     return nome;
 }
