@@ -2,7 +2,9 @@
 // layout of "Salvar Tudo".
 //
 //   norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]
-//                 [--formulacao consistente|classica] [--verifica] [--remocao-segura CAMADA [--protecao N]]
+//                 [--formulacao consistente|classica] [--formato texto|csv]
+//                 [--relatorio ARQUIVO.pdf] [--limite-temperatura °C] [--limite-diferenca °C]
+//                 [--verifica] [--remocao-segura CAMADA [--protecao N]]
 //
 // Exit 0 on success (the run's messages on standard output), 2 on refused input or
 // a failed run (the message on standard error; no output file half-written).
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ArquivoAtomico.h"
 #include "core/DadosModelo.h"
 #include "core/Erros.h"
 #include "core/Numeros.h"
@@ -23,12 +26,20 @@
 #include "core/Projeto.h"
 #include "core/TabelaTexto.h"
 #include "obra/RemocaoSegura.h"
+#include "relatorio/Relatorio.h"
 #include "results/ExecucaoProjeto.h"
+#include "results/ExportaCsv.h"
 #include "results/ExportaTabela.h"
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
 #include "stress/ProcTensional.h"
 #include "verificacao/Verificacao.h"
+
+#ifdef NORVIK_RELATORIO_PDF
+#include <QApplication>
+
+#include "relatorio/ui/DesenhoRelatorio.h"
+#endif
 
 namespace {
 
@@ -37,12 +48,17 @@ constexpr int Falha = 2;
 
 constexpr const char* Uso =
     "Uso: norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]\n"
-    "                   [--formulacao consistente|classica] [--verifica]\n"
-    "                   [--remocao-segura CAMADA [--protecao N]]\n"
+    "                   [--formulacao consistente|classica] [--formato texto|csv]\n"
+    "                   [--relatorio ARQUIVO.pdf] [--limite-temperatura °C] [--limite-diferenca °C]\n"
+    "                   [--verifica] [--remocao-segura CAMADA [--protecao N]]\n"
     "  Lê o arquivo de projeto PROJETO (.n1d.json), executa a análise térmica e, com\n"
     "  --tensoes, a análise de tensões; grava cada tabela no caminho dado, no leiaute\n"
-    "  de \"Salvar Tudo\". Com --resumo, escreve também o resumo térmico (limite de 70 °C)\n"
+    "  de \"Salvar Tudo\" ou, com --formato csv, como planilha (; entre campos, vírgula\n"
+    "  decimal, UTF-8). Com --resumo, escreve também o resumo térmico (limite de 70 °C)\n"
     "  e, com --tensoes, o índice de fissuração (Tração Simples, limite 1,0).\n"
+    "  --relatorio grava o relatório de controle térmico em PDF (A4), com as tensões\n"
+    "  quando há --tensoes; --limite-temperatura (padrão 70) e --limite-diferenca\n"
+    "  (padrão 20, núcleo–superfície) são os limites do relatório e do resumo.\n"
     "  --formulacao escolhe a formulação térmica em lugar da do projeto.\n"
     "  --remocao-segura busca a retirada mais cedo da proteção do topo da CAMADA (a que\n"
     "  sai por último, ou a N de --protecao) que mantém o índice de fissuração (Tração\n"
@@ -61,6 +77,10 @@ struct Opcoes {
     std::optional<TFormulacao> formulacao;
     std::optional<int> remocaoSegura;  // lift
     int protecao = 0;                  // 0: the one that comes off last
+    bool csv = false;
+    std::optional<std::string> relatorio;
+    std::optional<double> limiteTemperatura;
+    std::optional<double> limiteDiferenca;
 };
 
 int InteiroDaOpcao(const std::vector<std::string>& args, std::size_t& i, const std::string& opcao) {
@@ -69,6 +89,18 @@ int InteiroDaOpcao(const std::vector<std::string>& args, std::size_t& i, const s
         return Numeros::TextoParaInteiro(args[++i]);
     } catch (const ErroConversao& e) {
         throw ErroEntrada(opcao + ": " + e.what());
+    }
+}
+
+// A limit as the user types it, with the decimal comma (a point is taken too).
+double LeLimite(const std::string& opcao, const std::string& texto) {
+    std::string t = texto;
+    for (char& c : t)
+        if (c == '.') c = ',';
+    try {
+        return Numeros::TextoParaReal(t);
+    } catch (const ErroConversao&) {
+        throw ErroEntrada(opcao + " deve ser seguida de um número em °C, não \"" + texto + "\"");
     }
 }
 
@@ -94,8 +126,18 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
         } else if (a == "--protecao") {
             o.protecao = InteiroDaOpcao(args, i, a);
             if (o.protecao < 1) throw ErroEntrada("--protecao deve ser seguida de um número a partir de 1");
-        } else if (a == "--temperaturas" || a == "--tensoes") {
-            auto& destino = a == "--temperaturas" ? o.temperaturas : o.tensoes;
+        } else if (a == "--formato") {
+            const std::string valor = i + 1 < args.size() ? args[++i] : std::string();
+            if (valor == "csv") o.csv = true;
+            else if (valor == "texto") o.csv = false;
+            else throw ErroEntrada("--formato deve ser seguida de texto ou csv");
+        } else if (a == "--limite-temperatura" || a == "--limite-diferenca") {
+            auto& destino = a == "--limite-temperatura" ? o.limiteTemperatura : o.limiteDiferenca;
+            if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
+            if (i + 1 >= args.size()) throw ErroEntrada(a + " deve ser seguida de um número em °C");
+            destino = LeLimite(a, args[++i]);
+        } else if (a == "--temperaturas" || a == "--tensoes" || a == "--relatorio") {
+            auto& destino = a == "--temperaturas" ? o.temperaturas : a == "--tensoes" ? o.tensoes : o.relatorio;
             if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 throw ErroEntrada("falta o nome do arquivo depois de " + a);
@@ -132,6 +174,20 @@ void VerificaSaidas(const Opcoes& o) {
     if (o.temperaturas && o.tensoes && MesmoArquivo(*o.temperaturas, *o.tensoes)) {
         throw ErroEntrada("as tabelas de temperaturas e de tensões teriam o mesmo arquivo \"" + *o.tensoes + "\"");
     }
+    if (o.relatorio) {
+        if (MesmoArquivo(*o.relatorio, o.projeto))
+            throw ErroEntrada("o relatório \"" + *o.relatorio + "\" sobrescreveria o próprio arquivo de projeto");
+        for (const auto* saida : {&o.temperaturas, &o.tensoes})
+            if (*saida && MesmoArquivo(**saida, *o.relatorio))
+                throw ErroEntrada("o relatório e uma tabela teriam o mesmo arquivo \"" + *o.relatorio + "\"");
+    }
+    // A folder that does not exist (or cannot be written) is refused before the run, not
+    // after it: the temporary file is created and dropped at once.
+    for (const auto* saida : {&o.temperaturas, &o.tensoes, &o.relatorio})
+        if (*saida) TArquivoAtomico{**saida};
+#ifndef NORVIK_RELATORIO_PDF
+    if (o.relatorio) throw ErroEntrada("esta compilação da ferramenta de lote não gera relatórios (sem Qt)");
+#endif
 }
 
 // Limits of the summaries printed by --resumo: those the windows start with.
@@ -186,17 +242,52 @@ int Executa(const Opcoes& o) {
     if (ex.ComTensoes) mensagens.push_back(ex.MensagemTensoes);
 
     // The summaries, before any file is written or anything printed: a failure leaves neither.
+    const double limiteTemperatura = o.limiteTemperatura.value_or(LimiteTemperatura);
     std::string resumo;
     if (o.resumo) {
-        resumo = "\n" + TResumoTermico::Calcula(*dados, temperaturas, LimiteTemperatura).Texto(false);
+        resumo = "\n" + TResumoTermico::Calcula(*dados, temperaturas, limiteTemperatura).Texto(false);
         if (o.tensoes)
             resumo += "\n" + TIndiceFissuracao::Calcula(*dados, tensoes, CurvaIndice, LimiteIndice).Texto(false);
     }
     if (paraVerificar) resumo += "\n" + TVerificacao::Executa(*paraVerificar, opcoes.Tensoes, semJanela).Texto();
 
-    // Every analysis succeeded: only now are the tables written.
-    if (o.temperaturas) ExportaTabela::Grava(*o.temperaturas, temperaturas, ativosTermico);
-    if (o.tensoes) ExportaTabela::Grava(*o.tensoes, tensoes, dados->NElemAtivos);
+    // The report's pages are drawn in memory before any file is written.
+    std::string pdf;
+#ifdef NORVIK_RELATORIO_PDF
+    if (o.relatorio) {
+        LimitesRelatorio limites;
+        limites.Temperatura = limiteTemperatura;
+        if (o.limiteDiferenca) limites.Diferenca = *o.limiteDiferenca;
+        limites.Indice = LimiteIndice;
+        limites.Curva = CurvaIndice;
+        const TRelatorio relatorio =
+            Relatorio::Monta(*dados, temperaturas, ex.ComTensoes ? &tensoes : nullptr, limites,
+                             std::filesystem::path(o.projeto).filename().string());
+        // The charts are widgets: an application without a display draws them.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        int argc = 1;
+        char nome[] = "norvik1d-lote";
+        char* argv[] = {nome, nullptr};
+        // Qt's notes about the platform are not the user's business.
+        qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+            if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+                std::cerr << "norvik1d-lote: " << texto.toStdString() << '\n';
+        });
+        QApplication app(argc, argv);
+        const QByteArray bytes = DesenhoRelatorio::Pdf(relatorio, *dados, ex.ComTensoes ? &tensoes : nullptr);
+        pdf.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
+#endif
+
+    // Every analysis succeeded: only now are the files written.
+    if (o.csv) {
+        if (o.temperaturas) ExportaCsv::Grava(*o.temperaturas, ExportaCsv::Tabela(temperaturas, ativosTermico, "°C"));
+        if (o.tensoes) ExportaCsv::Grava(*o.tensoes, ExportaCsv::Tabela(tensoes, dados->NElemAtivos, "MPa"));
+    } else {
+        if (o.temperaturas) ExportaTabela::Grava(*o.temperaturas, temperaturas, ativosTermico);
+        if (o.tensoes) ExportaTabela::Grava(*o.tensoes, tensoes, dados->NElemAtivos);
+    }
+    if (o.relatorio) TArquivoAtomico::Grava(*o.relatorio, pdf, "Não foi possível salvar o relatório");
 
     for (const auto& m : mensagens) std::cout << m << '\n';
     std::cout << resumo << remocao;

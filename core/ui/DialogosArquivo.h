@@ -12,4 +12,10 @@ public:
     virtual ~DialogosArquivo() = default;
     virtual std::optional<QString> abrir(const QString& filtro) = 0;
     virtual std::optional<QString> salvar(const QString& filtro) = 0;
+    // The save dialog of a filter that offers several file types: `tipo` receives the
+    // position (0, 1, ...) of the chosen pair. This default asks salvar() and takes the
+    // type whose pattern the chosen name ends with, the first when none does.
+    virtual std::optional<QString> salvarTipo(const QString& filtro, int& tipo);
+    // Position of the pair whose pattern ("*.csv") `nome` ends with; -1 when none does.
+    static int TipoDoNome(const QString& filtro, const QString& nome);
 };

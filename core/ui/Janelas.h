@@ -45,6 +45,7 @@ class TfrmIndiceFissuracao;
 class TfrmMaturidade;
 class TfrmVerificacao;
 class TfrmTabelaMembro;
+class TfrmRelatorio;
 
 class Programa;
 
@@ -94,4 +95,5 @@ struct Janelas {
     TfrmMaturidade* frmMaturidade = nullptr;
     TfrmVerificacao* frmVerificacao = nullptr;
     TfrmTabelaMembro* frmTabelaMembro = nullptr;
+    TfrmRelatorio* frmRelatorio = nullptr;
 };

@@ -106,3 +106,17 @@ std::optional<QString> DialogosArquivoQt::salvar(const QString& filtro) {
     if (nome.isEmpty()) return std::nullopt;
     return nome;
 }
+
+std::optional<QString> DialogosArquivoQt::salvarTipo(const QString& filtro, int& tipo) {
+    const QString filtroQt = FiltroQt(filtro);
+    QString escolhido;
+    const QString nome =
+        QFileDialog::getSaveFileName(Ativa(), QStringLiteral("Salvar Como"), QString(), filtroQt, &escolhido);
+    tipo = 0;
+    if (nome.isEmpty()) return std::nullopt;
+    // The type the user picked in the list; a name typed with another type's ending wins.
+    const int porNome = TipoDoNome(filtro, nome);
+    const int naLista = static_cast<int>(filtroQt.split(QStringLiteral(";;")).indexOf(escolhido));
+    tipo = porNome >= 0 ? porNome : std::max(0, naLista);
+    return nome;
+}

@@ -19,6 +19,7 @@ class DialogosArquivoQt : public DialogosArquivo {
 public:
     std::optional<QString> abrir(const QString& filtro) override;
     std::optional<QString> salvar(const QString& filtro) override;
+    std::optional<QString> salvarTipo(const QString& filtro, int& tipo) override;
     // "Arquivo Texto|*.txt|Todos Arquivos|*.*" -> "Arquivo Texto (*.txt);;Todos Arquivos (*.*)"
     static QString FiltroQt(const QString& filtro);
 };

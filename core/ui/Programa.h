@@ -13,4 +13,6 @@ public:
     virtual void NovaAnalise() = 0;
     // Text of the first panel of the main status bar, shown at once.
     virtual void MostraStatus(const QString& texto) = 0;
+    // Name of the project file last opened or saved (no folder); empty while there is none.
+    virtual QString NomeProjeto() const { return QString(); }
 };

@@ -460,6 +460,7 @@ void TfrmEntradaDados::MostraStatus(const QString& texto) {
 
 void TfrmEntradaDados::MostraArquivo(const QString& rotulo, const QString& caminho) {
     // The panel is narrow: the file's name fits, the whole path is in the hint.
-    painel0_->setText(rotulo + QFileInfo(caminho).fileName());
+    nomeProjeto_ = QFileInfo(caminho).fileName();
+    painel0_->setText(rotulo + nomeProjeto_);
     painel0_->setToolTip(caminho);
 }

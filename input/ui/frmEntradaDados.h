@@ -26,6 +26,7 @@ public:
     void NovaAnalise() override;
     void EncerraPrograma() override { close(); }
     void MostraStatus(const QString& texto) override;
+    QString NomeProjeto() const override { return nomeProjeto_; }
     // Any "Insere" of the initial conditions enables the run.
     void HabilitaExecucao();
     // Text of panel 0 or 1 of the status bar.
@@ -63,6 +64,7 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    QString nomeProjeto_;
     void CriaMenus();
     void CondicoesContorno();
     void Executa();

@@ -1,5 +1,8 @@
 #include "results/ui/ControlesGrafico.h"
 
+#include "core/Numeros.h"
+#include "results/ui/PainelGrafico.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -59,6 +62,25 @@ void GuardaLugar(QWidget* controle) {
     QSizePolicy politica = controle->sizePolicy();
     politica.setRetainSizeWhenHidden(true);
     controle->setSizePolicy(politica);
+}
+
+QCheckBox* CaixaLimite(QWidget* pai, std::function<std::vector<TPainelGrafico*>()> paineis,
+                       std::function<std::optional<double>()> limite) {
+    auto* caixa = new QCheckBox(QStringLiteral("Linha de limite"), pai);
+    caixa->setObjectName(QStringLiteral("chkLimite"));
+    caixa->setToolTip(QStringLiteral("Mostra a temperatura limite do relatório como uma linha horizontal"));
+    QObject::connect(caixa, &QCheckBox::toggled, pai,
+                     [caixa, paineis, limite] { AplicaLimite(caixa, paineis(), limite()); });
+    return caixa;
+}
+
+void AplicaLimite(const QCheckBox* caixa, const std::vector<TPainelGrafico*>& paineis,
+                  const std::optional<double>& limite) {
+    const bool mostra = caixa->isChecked() && limite.has_value();
+    const QString rotulo =
+        mostra ? QStringLiteral("Limite %1 °C").arg(QString::fromStdString(Numeros::FormataGeral(*limite))) : QString();
+    for (TPainelGrafico* p : paineis)
+        if (p) p->DefineLimite(mostra ? limite : std::nullopt, rotulo);
 }
 
 }  // namespace ControlesGrafico

@@ -1,5 +1,8 @@
 #pragma once
 #include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
 
 class QCheckBox;
 class QGridLayout;
@@ -7,6 +10,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
+class TPainelGrafico;
 
 // The control groups that the temperature chart windows share beside their chart.
 namespace ControlesGrafico {
@@ -33,5 +37,14 @@ Escala GrupoEscala(QWidget* pai, const QString& textoLimites);
 // A control that "Automática" shows and hides keeps its place while hidden, so
 // that the other controls do not move.
 void GuardaLugar(QWidget* controle);
+
+// "Linha de limite" (unticked): ticked, the charts given by `paineis` show the
+// horizontal line at the value `limite` gives at that moment, labelled "Limite 70 °C";
+// unticked, they drop it. A limit that is not a number shows no line.
+QCheckBox* CaixaLimite(QWidget* pai, std::function<std::vector<TPainelGrafico*>()> paineis,
+                       std::function<std::optional<double>()> limite);
+// Puts the line (or takes it away) as the box says, with the limit's current value.
+void AplicaLimite(const QCheckBox* caixa, const std::vector<TPainelGrafico*>& paineis,
+                  const std::optional<double>& limite);
 
 }  // namespace ControlesGrafico

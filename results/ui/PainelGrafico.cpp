@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFile>
 #include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -9,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -21,6 +21,7 @@
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/ui/DialogosArquivo.h"
+#include "core/ui/SalvaComTipo.h"
 #include "results/ui/MotorWmf.h"
 
 // The chart view with the navigation the engineers know: the left button held
@@ -172,7 +173,8 @@ QLineSeries* TPainelGrafico::AdicionaSerie(const QString& titulo, const QList<QP
         }
         faixas_.push_back(f);
     }
-    const auto dados = FaixaDados();
+    AtualizaLimite();
+    const auto dados = FaixaVista();
     if (!dados) return serie;
     if (xAutomatico_) AjustaEixo(eixoX_, dados->minX, dados->maxX);
     if (yAutomatico_) AjustaEixo(eixoY_, dados->minY, dados->maxY);
@@ -180,17 +182,68 @@ QLineSeries* TPainelGrafico::AdicionaSerie(const QString& titulo, const QList<QP
 }
 
 void TPainelGrafico::RemoveSeries() {
-    grafico_->removeAllSeries();
+    for (QAbstractSeries* s : grafico_->series())
+        if (s != limite_) {
+            grafico_->removeSeries(s);
+            delete s;
+        }
     faixas_.clear();
+    AtualizaLimite();
 }
 
-int TPainelGrafico::NumeroSeries() const { return static_cast<int>(grafico_->series().size()); }
+int TPainelGrafico::NumeroSeries() const { return static_cast<int>(Series().size()); }
 
 QList<QLineSeries*> TPainelGrafico::Series() const {
     QList<QLineSeries*> lista;
     for (QAbstractSeries* s : grafico_->series())
-        if (auto* l = qobject_cast<QLineSeries*>(s)) lista << l;
+        if (auto* l = qobject_cast<QLineSeries*>(s); l && l != limite_) lista << l;
     return lista;
+}
+
+void TPainelGrafico::DefineLimite(std::optional<double> valor, const QString& rotulo) {
+    if (!valor || !std::isfinite(*valor)) {
+        if (limite_) {
+            grafico_->removeSeries(limite_);
+            delete limite_;
+            limite_ = nullptr;
+        }
+        valorLimite_.reset();
+        return;
+    }
+    valorLimite_ = *valor;
+    if (!limite_) {
+        limite_ = new QLineSeries;
+        grafico_->addSeries(limite_);
+        limite_->attachAxis(eixoX_);
+        limite_->attachAxis(eixoY_);
+        QPen caneta(QColor(200, 0, 0));
+        caneta.setWidth(2);
+        caneta.setStyle(Qt::DashLine);
+        limite_->setPen(caneta);
+    }
+    limite_->setName(rotulo);
+    AtualizaLimite();
+    if (const auto f = FaixaVista(); f && yAutomatico_) AjustaEixo(eixoY_, f->minY, f->maxY);
+}
+
+QLineSeries* TPainelGrafico::SerieLimite() const { return limite_; }
+
+// The line spans the curves; with none, the axis as it is.
+void TPainelGrafico::AtualizaLimite() {
+    if (!limite_ || !valorLimite_) return;
+    const auto f = FaixaDados();
+    const double x0 = f ? f->minX : eixoX_->min();
+    const double x1 = f ? f->maxX : eixoX_->max();
+    limite_->replace(QList<QPointF>{QPointF(x0, *valorLimite_), QPointF(x1, *valorLimite_)});
+}
+
+// What the automatic axes take in: the curves and the limit line.
+std::optional<TPainelGrafico::Faixa> TPainelGrafico::FaixaVista() const {
+    auto f = FaixaDados();
+    if (!f || !valorLimite_) return f;
+    f->minY = std::min(f->minY, *valorLimite_);
+    f->maxY = std::max(f->maxY, *valorLimite_);
+    return f;
 }
 
 std::optional<TPainelGrafico::Faixa> TPainelGrafico::FaixaDados() const {
@@ -252,7 +305,7 @@ void TPainelGrafico::AjustaMarcas(QValueAxis* eixo) {
 
 void TPainelGrafico::EscalaVerticalAutomatica() {
     yAutomatico_ = true;
-    if (const auto f = FaixaDados()) AjustaEixo(eixoY_, f->minY, f->maxY);
+    if (const auto f = FaixaVista()) AjustaEixo(eixoY_, f->minY, f->maxY);
 }
 
 void TPainelGrafico::EscalaHorizontalAutomatica() {
@@ -283,7 +336,7 @@ void TPainelGrafico::EscalaHorizontalManual(double minimo, double maximo) {
 }
 
 void TPainelGrafico::VistaCompleta() {
-    const auto f = FaixaDados();
+    const auto f = FaixaVista();
     if (xAutomatico_) {
         if (f) AjustaEixo(eixoX_, f->minX, f->maxX);
     } else {
@@ -296,36 +349,40 @@ void TPainelGrafico::VistaCompleta() {
     }
 }
 
+void TPainelGrafico::Desenha(QPainter& p, const QRectF& destino) const {
+    // The view's frame around the rounded chart is not drawn by render(): paint it first.
+    p.fillRect(destino, vista_->palette().color(QPalette::Window));
+    vista_->render(&p, destino, vista_->viewport()->rect());
+}
+
 std::vector<std::uint8_t> TPainelGrafico::FiguraWmf() const {
     const QSize tamanho = vista_->size();
     TMotorWmf figura(tamanho, vista_->logicalDpiX());
     QPainter p(&figura);
-    // The view's frame around the rounded chart is not drawn by render(): paint it first.
-    p.fillRect(QRect(QPoint(0, 0), tamanho), vista_->palette().color(QPalette::Window));
-    vista_->render(&p, QRectF(QPointF(0, 0), QSizeF(tamanho)), vista_->viewport()->rect());
+    Desenha(p, QRectF(QPointF(0, 0), QSizeF(tamanho)));
     p.end();
     return figura.Arquivo();
 }
 
 void TPainelGrafico::SalvaFigura(const QString& caminho) const {
     const std::vector<std::uint8_t> bytes = FiguraWmf();
-    QSaveFile arquivo(caminho);
-    const bool ok = arquivo.open(QIODevice::WriteOnly) &&
-                    arquivo.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
-                        static_cast<qint64>(bytes.size()) &&
-                    arquivo.commit();
-    if (!ok) {
-        const QString motivo = arquivo.errorString();
-        arquivo.cancelWriting();
-        throw std::runtime_error(
-            QStringLiteral("Não foi possível gravar a figura em \"%1\": %2").arg(caminho, motivo).toStdString());
+    ArquivoFigura::Grava(caminho,
+                         QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+}
+
+void TPainelGrafico::SalvaFigura(const QString& caminho, ArquivoFigura::Formato formato) const {
+    if (formato == ArquivoFigura::Formato::Wmf) {
+        SalvaFigura(caminho);
+        return;
     }
+    ArquivoFigura::GravaDesenho(caminho, formato, vista_->size(),
+                              [this](QPainter& p, const QRectF& destino) { Desenha(p, destino); });
 }
 
 void TPainelGrafico::SalvaFiguraComo(DialogosArquivo& arquivos) const {
-    const auto nome = arquivos.salvar(QStringLiteral("Metarquivo do Windows (*.wmf)|*.wmf"));
-    if (!nome) return;
-    SalvaFigura(*nome + QStringLiteral(".wmf"));
+    const auto escolha = SalvaComTipo::Pergunta(arquivos, ArquivoFigura::TiposGrafico());
+    if (!escolha) return;
+    SalvaFigura(QFile::decodeName(escolha->Caminho.c_str()), ArquivoFigura::FormatoDoTipo(escolha->Tipo));
 }
 
 int TPainelGrafico::ValorDigitado(const QSpinBox* caixa) {

@@ -8,7 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "results/ui/ArquivoFigura.h"
+
 class DialogosArquivo;
+class QPainter;
 class QChart;
 class QChartView;
 class QLineEdit;
@@ -21,7 +24,8 @@ class QValueAxis;
 // series, automatic or manual scale per axis, mouse navigation (left button held
 // pans, right button held drags a zoom rectangle; a double click, or a zoom
 // rectangle dragged leftwards, brings back the whole curves) and the picture as
-// a Windows metafile.
+// a Windows metafile, a PNG, SVG or PDF, and a horizontal limit line with its label
+// in the legend.
 class TPainelGrafico : public QWidget {
     Q_OBJECT
 public:
@@ -34,10 +38,16 @@ public:
     // Adds a curve with all its points at once (one by one costs seconds on a
     // shown chart). An axis on automatic scale widens to take the new curve in.
     QLineSeries* AdicionaSerie(const QString& titulo, const QList<QPointF>& pontos);
-    // Removes every curve; the axes keep their ranges.
+    // Removes every curve (not the limit line); the axes keep their ranges.
     void RemoveSeries();
     int NumeroSeries() const;
-    QList<QLineSeries*> Series() const;
+    QList<QLineSeries*> Series() const;  // the curves, without the limit line
+
+    // A dashed horizontal line at `valor` across the curves, named `rotulo` in the
+    // legend (a limit to check the curves against); nothing removes it. An automatic
+    // vertical axis takes it in; the extremes of the curves do not count it.
+    void DefineLimite(std::optional<double> valor, const QString& rotulo = QString());
+    QLineSeries* SerieLimite() const;
 
     // Lowest and highest vertical value over every curve; nothing when there is no point.
     std::optional<std::pair<double, double>> ExtremosVerticais() const;
@@ -85,9 +95,14 @@ public:
     // Writes that picture to `caminho` (through a temporary file, so a failed
     // write leaves no half file); a failure raises std::runtime_error with the reason.
     void SalvaFigura(const QString& caminho) const;
-    // "Salvar Figura": asks for the name and writes the picture to it with ".wmf"
-    // appended, whatever the name ends with. Nothing happens when the user cancels.
+    // The same picture as PNG, SVG or PDF (WMF goes to the one above).
+    void SalvaFigura(const QString& caminho, ArquivoFigura::Formato formato) const;
+    // "Salvar Figura": asks for the name and the type. As a metafile the picture goes
+    // to the name with ".wmf" appended, whatever it ends with; as PNG, SVG or PDF the
+    // ending is added unless the name has it. Nothing happens when the user cancels.
     void SalvaFiguraComo(DialogosArquivo& arquivos) const;
+    // Paints the chart as it is into `destino` of any painter (the report, the files).
+    void Desenha(QPainter& p, const QRectF& destino) const;
 
 private:
     class VistaInterna;
@@ -99,11 +114,15 @@ private:
     void AjustaMarcas(QValueAxis* eixo);
     void DefineFaixa(QValueAxis* eixo, double minimo, double maximo);
     std::optional<Faixa> FaixaDados() const;
+    std::optional<Faixa> FaixaVista() const;
+    void AtualizaLimite();
 
     QChart* grafico_;
     VistaInterna* vista_;
     QValueAxis* eixoX_;
     QValueAxis* eixoY_;
+    QLineSeries* limite_ = nullptr;
+    std::optional<double> valorLimite_;
     std::vector<Faixa> faixas_;  // one per curve with points, in no particular order
     bool xAutomatico_ = true;
     bool yAutomatico_ = true;

@@ -1,5 +1,6 @@
 #include "results/ui/PainelMalha.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPolygon>
@@ -7,6 +8,9 @@
 #include <QScrollArea>
 #include <algorithm>
 #include <cmath>
+
+#include "core/ui/ExecutaAcao.h"
+#include "results/ui/ArquivoFigura.h"
 
 namespace {
 // Column bounds and label columns of each window.
@@ -60,6 +64,24 @@ TPainelMalha::TPainelMalha(Contexto& ctx, VarianteMalha variante, QWidget* paren
     caixa->setSpacing(4);
     caixa->addWidget(pbMalha);
     caixa->addWidget(rolagem);
+
+    SalvarFigura = new QAction(QStringLiteral("Salvar Figura..."), this);
+    addAction(SalvarFigura);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(SalvarFigura, &QAction::triggered, this,
+            [this] { ExecutaAcao(ctx_.msg, [this] { ArquivoFigura::SalvaImagemComo(ctx_.arquivos, Figura()); }); });
+}
+
+QImage TPainelMalha::Figura() const {
+    const QImage& malha = pbMalha->Imagem();
+    const QImage& legenda = pbLegenda->Imagem();
+    QImage figura(malha.width() + 4 + legenda.width(), std::max({malha.height(), legenda.height(), 1}),
+                  QImage::Format_RGB32);
+    figura.fill(Fundo());
+    QPainter p(&figura);
+    p.drawImage(0, 0, malha);
+    p.drawImage(malha.width() + 4, 0, legenda);
+    return figura;
 }
 
 void TPainelMalha::DesenhaMalhaEm(QWidget* janela) {

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QAction;
+
 #include "core/ui/Contexto.h"
 #include "results/ui/Figura.h"
 
@@ -26,8 +28,12 @@ public:
     // Fill colour of layer L (1-based); layers above 10 have none of their own.
     static QColor CorCamada(int camada, const QColor& fundo);
 
+    // The member beside its whole legend, as one picture (what "Salvar Figura" writes).
+    QImage Figura() const;
+
     TFigura* pbMalha;
     TFigura* pbLegenda;
+    QAction* SalvarFigura;  // "Salvar Figura..." of the panel's context menu: the picture as PNG
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;

@@ -10,15 +10,15 @@
 #include "core/ui/Janelas.h"
 #include "results/ui/frmSalvarNo.h"
 #include "results/ui/frmTemperaturaNo.h"
+#include "results/ExportaCsv.h"
 #include "results/ExportaNos.h"
+#include "core/ui/SalvaComTipo.h"
 #include "results/ExportaTabela.h"
 #include "results/ui/frmSalvaArq.h"
 
 namespace SalvaTabela {
 
 namespace {
-
-std::string CaminhoLocal(const QString& nome) { return QFile::encodeName(nome).toStdString(); }
 
 // The progress window for the length of one save, hidden however the save ends.
 class JanelaProgresso {
@@ -37,9 +37,14 @@ private:
     TfrmSalvaArq* janela_;
 };
 
-}  // namespace
+// The unit of the node columns: the stress table is in MPa, the temperatures in °C.
+std::string Unidade(const Contexto& ctx, const TabelaTexto& tabela) { return &tabela == &ctx.tensoes ? "MPa" : "°C"; }
 
-QString NomeComTxt(const QString& escolhido) { return escolhido + QStringLiteral(".txt"); }
+std::optional<SalvaComTipo::Escolha> PerguntaTabela(Contexto& ctx) {
+    return SalvaComTipo::Pergunta(ctx.arquivos, SalvaComTipo::TiposTabela());
+}
+
+}  // namespace
 
 int MaximoBarra(const TDadosModelo& dados) {
     // One line of the export per row of the history below its header.
@@ -48,25 +53,35 @@ int MaximoBarra(const TDadosModelo& dados) {
 
 void SalvarTudo(Contexto& ctx, const TabelaTexto& tabela) {
     ctx.msg.erro(QStringLiteral("Atenção. O procedimento para salvar pode demorar."));
-    const auto nome = ctx.arquivos.salvar(FiltroTexto);
-    if (!nome) return;
+    const auto escolha = PerguntaTabela(ctx);
+    if (!escolha) return;
+    if (escolha->Tipo == SalvaComTipo::TipoCsv) {
+        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Tabela(tabela, ctx.dados.NElemAtivos, Unidade(ctx, tabela)));
+        return;
+    }
     JanelaProgresso progresso(ctx);
-    ExportaTabela::Grava(CaminhoLocal(NomeComTxt(*nome)), tabela, ctx.dados.NElemAtivos,
-                         [&](int linha) { progresso.Avanca(linha); });
+    ExportaTabela::Grava(escolha->Caminho, tabela, ctx.dados.NElemAtivos, [&](int linha) { progresso.Avanca(linha); });
 }
 
 bool SalvaDireto(Contexto& ctx, const TabelaTexto& tabela) {
-    const auto nome = ctx.arquivos.salvar(FiltroTexto);
-    if (!nome) return false;
-    ExportaTabela::Grava(CaminhoLocal(NomeComTxt(*nome)), tabela, ctx.dados.NElemAtivos);
+    const auto escolha = PerguntaTabela(ctx);
+    if (!escolha) return false;
+    if (escolha->Tipo == SalvaComTipo::TipoCsv)
+        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Tabela(tabela, ctx.dados.NElemAtivos, Unidade(ctx, tabela)));
+    else
+        ExportaTabela::Grava(escolha->Caminho, tabela, ctx.dados.NElemAtivos);
     return true;
 }
 
 void SalvaNos(Contexto& ctx, const TabelaTexto& tabela, const std::vector<int>& nos) {
-    const auto nome = ctx.arquivos.salvar(FiltroTexto);
-    if (!nome) return;
+    const auto escolha = PerguntaTabela(ctx);
+    if (!escolha) return;
+    if (escolha->Tipo == SalvaComTipo::TipoCsv) {
+        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Nos(tabela, nos, Unidade(ctx, tabela)));
+        return;
+    }
     JanelaProgresso progresso(ctx);
-    ExportaNos::Grava(CaminhoLocal(NomeComTxt(*nome)), tabela, nos, [&](int linha) { progresso.Avanca(linha); });
+    ExportaNos::Grava(escolha->Caminho, tabela, nos, [&](int linha) { progresso.Avanca(linha); });
 }
 
 MenuSalvar CriaMenuSalvar(QMenuBar* barra, QWidget* dono, Contexto& ctx, const TabelaTexto& tabela, TModoNo modo) {

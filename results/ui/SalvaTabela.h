@@ -16,10 +16,8 @@ class QWidget;
 // then left as it was.
 namespace SalvaTabela {
 
-inline const QString FiltroTexto = QStringLiteral("Arquivo Texto|*.txt|Todos Arquivos|*.*");
-
-// The chosen name with ".txt" appended, whatever it already ends with.
-QString NomeComTxt(const QString& escolhido);
+// Every save offers the text of the program and the spreadsheet (SalvaComTipo::TiposTabela):
+// the text gets ".txt" appended whatever the name ends with, the spreadsheet ".csv" unless it has it.
 
 // Maximum of the progress bar: Round(TempoTotal - placement hour of layer 1).
 int MaximoBarra(const TDadosModelo& dados);

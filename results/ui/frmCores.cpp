@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/Instantes.h"
+#include "results/ui/ArquivoFigura.h"
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
@@ -47,6 +48,7 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     Grafico1 = resultados->addAction(QStringLiteral("&Grafico"));
     Planilha1 = resultados->addAction(QStringLiteral("&Planilha"));
     Eixo1 = resultados->addAction(QStringLiteral("Eixo"));
+    SalvarFigura1 = resultados->addAction(QStringLiteral("Salvar Figura..."));
     {
         QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
         connect(resumo, &QAction::triggered, this, [this] {
@@ -57,6 +59,7 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     // The scale, its texts and the moving pointer sit at fixed pixel positions, as
     // the pointer's place is a pixel row of the scale.
     auto* area = new QWidget(this);
+    areaFigura_ = area;
     area->setFixedSize(560, 475);
     imGrafico = new TFigura(area);
     imGrafico->setObjectName(QStringLiteral("imGrafico"));
@@ -194,6 +197,9 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
             close();
             Navegacao::AbreEixo(ctx_, true);
         });
+    });
+    connect(SalvarFigura1, &QAction::triggered, this, [this] {
+        ExecutaAcao(ctx_.msg, [this] { ArquivoFigura::SalvaWidgetComo(ctx_.arquivos, areaFigura_); });
     });
 }
 

@@ -48,6 +48,7 @@ public:
     QAction* Grafico1;
     QAction* Planilha1;
     QAction* Eixo1;
+    QAction* SalvarFigura1;  // the map beside its scale as PNG
     TFigura* imGrafico;
     TFigura* ImEscala;
     TFigura* imCor;
@@ -79,5 +80,6 @@ private:
     double AlturaMembro() const;
 
     Contexto& ctx_;
+    QWidget* areaFigura_ = nullptr;  // the map, the scale and their texts
     bool leituraValida_ = false;
 };

@@ -20,6 +20,7 @@
 #include "core/ui/CaixaHora.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "relatorio/ui/frmRelatorio.h"
 #include "results/CurvasTemperatura.h"
 #include "results/ui/ComparacaoGrafico.h"
 #include "results/ui/ControlesGrafico.h"
@@ -120,6 +121,9 @@ TfrmEixo::TfrmEixo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     controles->addWidget(lblComparacao);
     controles->addWidget(gbxTemperaturas);
     controles->addWidget(gbxEscala);
+    chkLimite = ControlesGrafico::CaixaLimite(this, [this] { return Paineis(); },
+                                              [this] { return LimitesGraficos::Temperatura(ctx_.janelas); });
+    controles->addWidget(chkLimite);
 
     auto* principal = new QHBoxLayout(this);
     principal->setMenuBar(menu);
@@ -152,6 +156,10 @@ void TfrmEixo::chkAlturasClick() {
 
 void TfrmEixo::DefineLimitesHora(int minimo, int maximo) { seTempo->DefineLimites(ctx_.dados, minimo, maximo); }
 
+std::vector<TPainelGrafico*> TfrmEixo::Paineis() const {
+    return {cGraficoEixo, ctx_.janelas.frmGrafEixoAmpliado ? ctx_.janelas.frmGrafEixoAmpliado->cGraficoEixoAmpl : nullptr};
+}
+
 void TfrmEixo::DesenhaMalha() { painelMalha->DesenhaMalha(); }
 
 void TfrmEixo::showEvent(QShowEvent* evento) {
@@ -173,6 +181,7 @@ void TfrmEixo::btnVisualizarClick() {
             TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.temperaturas, linha, d.NCamadas * d.NElemCamada + 1));
         const QList<QPointF> porAltura = PerfilEixo::EmAlturas(pontos, Alturas::DosNos(d));
         const QString titulo = QStringLiteral("t= ") + QString::number(h) + QStringLiteral(" h");
+        ControlesGrafico::AplicaLimite(chkLimite, Paineis(), LimitesGraficos::Temperatura(ctx_.janelas));
         QLineSeries* propria = PerfilEixo::Adiciona(cGraficoEixo, titulo, pontos, porAltura, EmAlturas());
         propria->setProperty("hora", h);
         if (TfrmGrafEixoAmpliado* ampliado = ctx_.janelas.frmGrafEixoAmpliado)

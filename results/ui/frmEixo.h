@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <vector>
 
 #include "core/ui/CaixaHora.h"
 #include "core/ui/Contexto.h"
@@ -49,6 +50,7 @@ public:
     TComparacaoGrafico* comparacao;
     // The current problem ran again or was replaced: the comparison goes.
     void DescartaComparacao();
+    QCheckBox* chkLimite;
 
     void btnVisualizarClick();
     void btnApagarClick();
@@ -64,6 +66,8 @@ private:
     // The other project's profile at hour `hora` over the window's own, in both charts.
     void AdicionaComparada(int hora, const QLineSeries* propria);
     void ComparacaoConcluida();
+    // This chart and the enlarged one.
+    std::vector<TPainelGrafico*> Paineis() const;
 
     Contexto& ctx_;
 };

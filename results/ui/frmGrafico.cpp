@@ -29,6 +29,7 @@
 #include "results/ui/frmCores.h"
 #include "results/ui/frmEixo.h"
 #include "results/ui/frmGrafAmpliado.h"
+#include "relatorio/ui/frmRelatorio.h"
 
 TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmGrafico"));
@@ -117,6 +118,9 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     controles->addWidget(btnVisuAmpliado);
     controles->addWidget(gbxTemperaturas);
     controles->addWidget(gbxEscala);
+    chkLimite = ControlesGrafico::CaixaLimite(this, [this] { return Paineis(); },
+                                              [this] { return LimitesGraficos::Temperatura(ctx_.janelas); });
+    controles->addWidget(chkLimite);
 
     auto* principal = new QHBoxLayout(this);
     principal->setMenuBar(menu);
@@ -146,6 +150,10 @@ void TfrmGrafico::showEvent(QShowEvent* evento) {
     DesenhaMalha();
 }
 
+std::vector<TPainelGrafico*> TfrmGrafico::Paineis() const {
+    return {cGraficoNos, ctx_.janelas.frmGrafAmpliado ? ctx_.janelas.frmGrafAmpliado->cGraficoNosAmpl : nullptr};
+}
+
 int TfrmGrafico::NumeroNos() const { return ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1; }
 
 void TfrmGrafico::btnVisualizarClick() {
@@ -156,6 +164,8 @@ void TfrmGrafico::btnVisualizarClick() {
         spseNo->setValue(no);
         const QList<QPointF> pontos = TPainelGrafico::Pontos(CurvasTemperatura::HistoricoNo(ctx_.temperaturas, no));
         const QString titulo = QStringLiteral("Nó:") + QString::number(no);
+        // The limit as the report window says now.
+        ControlesGrafico::AplicaLimite(chkLimite, Paineis(), LimitesGraficos::Temperatura(ctx_.janelas));
         QLineSeries* propria = cGraficoNos->AdicionaSerie(titulo, pontos);
         propria->setProperty("no", no);
         if (TfrmGrafAmpliado* ampliado = ctx_.janelas.frmGrafAmpliado)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <vector>
 
 #include "core/ui/Contexto.h"
 
@@ -48,6 +49,7 @@ public:
     TComparacaoGrafico* comparacao;
     // The current problem ran again or was replaced: the comparison goes.
     void DescartaComparacao();
+    QCheckBox* chkLimite;
 
     void btnVisualizarClick();
     void btnApagarClick();
@@ -63,6 +65,8 @@ private:
     // The other project's curve of node `no` over the window's own, in both charts.
     void AdicionaComparada(int no, const QLineSeries* propria);
     void ComparacaoConcluida();
+    // This chart and the enlarged one.
+    std::vector<TPainelGrafico*> Paineis() const;
 
     Contexto& ctx_;
 };

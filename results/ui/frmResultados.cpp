@@ -10,6 +10,7 @@
 #include "core/ui/Programa.h"
 #include "results/ui/Navegacao.h"
 #include "results/ui/SalvaTabela.h"
+#include "relatorio/ui/frmRelatorio.h"
 #include "stress/ui/frmTensional.h"
 #include "verificacao/ui/frmVerificacao.h"
 
@@ -42,6 +43,10 @@ TfrmResultados::TfrmResultados(Contexto& ctx, QWidget* parent) : QWidget(parent)
         QAction* resumo = resultados->addAction(QStringLiteral("Resumo Térmico"));
         connect(resumo, &QAction::triggered, this, [this] {
             Navegacao::AbreResumoTermico(ctx_);
+        });
+        Relatorio1 = resultados->addAction(QStringLiteral("Relatório..."));
+        connect(Relatorio1, &QAction::triggered, this, [this] {
+            if (ctx_.janelas.frmRelatorio) ctx_.janelas.frmRelatorio->Abre();
         });
     }
     QMenu* verificacao = MainMenu1->addMenu(QStringLiteral("Verificação"));

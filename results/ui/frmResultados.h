@@ -33,6 +33,7 @@ public:
     QAction* Cores1;
     QAction* Eixo1;
     QAction* Verificacao1;  // "Verificação" > the mesh refinement and the energy balance
+    QAction* Relatorio1;  // the thermal-control report
 
 private:
     void Sair();

@@ -14,6 +14,8 @@
 #include "core/ui/ExecutaAcao.h"
 #include "obra/DeltaTAdmissivel.h"
 #include "obra/RemocaoSegura.h"
+#include "relatorio/ui/frmRelatorio.h"
+#include "results/ExportaCsv.h"
 #include "results/ui/PainelGrafico.h"
 
 #include <QChart>
@@ -238,6 +240,10 @@ void TfrmResumoTermico::Mostra() {
     for (const auto& p : r.Diferenca) pontos.append(QPointF(p.hora, p.valor));
     cGraficoDiferenca->AdicionaSerie(QStringLiteral("Diferença"), pontos);
     MostraAdmissivel();
+    const auto limiteDif = LimitesGraficos::Diferenca(ctx_.janelas);
+    cGraficoDiferenca->DefineLimite(
+        limiteDif, limiteDif ? QStringLiteral("Limite núcleo–superfície %1 °C").arg(Q(Numeros::FormataGeral(*limiteDif)))
+                       : QString());
     cGraficoDiferenca->VistaCompleta();
 }
 
@@ -307,13 +313,14 @@ void TfrmResumoTermico::SalvarResumo() {
         ctx_.msg.erro(QStringLiteral("Não há resumo térmico para salvar."));
         return;
     }
-    if (const auto caminho = EscolheArquivoTexto(ctx_.arquivos)) resumo_.Grava(*caminho);
+    const auto escolha = EscolheArquivo(ctx_.arquivos);
+    if (!escolha) return;
+    if (escolha->Tipo == SalvaComTipo::TipoCsv)
+        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Resumo(resumo_));
+    else
+        resumo_.Grava(escolha->Caminho);
 }
 
-std::optional<std::string> TfrmResumoTermico::EscolheArquivoTexto(DialogosArquivo& arquivos) {
-    const auto nome = arquivos.salvar(QStringLiteral("Arquivo Texto|*.txt|Todos Arquivos|*.*"));
-    if (!nome) return std::nullopt;
-    QString caminho = *nome;
-    if (!caminho.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) caminho += QStringLiteral(".txt");
-    return QFile::encodeName(caminho).toStdString();
+std::optional<SalvaComTipo::Escolha> TfrmResumoTermico::EscolheArquivo(DialogosArquivo& arquivos) {
+    return SalvaComTipo::Pergunta(arquivos, SalvaComTipo::TiposTabela(), SalvaComTipo::PrimeiroTipo::AnexaSeFaltar);
 }

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QWidget>
+
+#include "core/ui/SalvaComTipo.h"
 #include <optional>
 #include <string>
 
@@ -30,9 +32,10 @@ public:
 
     const TResumoTermico& Resumo() const { return resumo_; }
 
-    // The save dialog of the two summaries: the chosen path with ".txt" added unless it
-    // already ends so, in the file system's encoding; nothing when the user cancelled.
-    static std::optional<std::string> EscolheArquivoTexto(DialogosArquivo& arquivos);
+    // The save dialog of the two summaries, text or spreadsheet: the chosen path with
+    // ".txt" (".csv") added unless it already ends so, in the file system's encoding;
+    // nothing when the user cancelled.
+    static std::optional<SalvaComTipo::Escolha> EscolheArquivo(DialogosArquivo& arquivos);
 
     QLineEdit* edLimite;
     QPushButton* btnCalcular;

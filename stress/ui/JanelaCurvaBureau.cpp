@@ -1,21 +1,28 @@
 #include "stress/ui/JanelaCurvaBureau.h"
 
+#include <QMenuBar>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
 #include "results/ui/PainelGrafico.h"
 
-TJanelaCurvaBureau::TJanelaCurvaBureau(Contexto&, const Textos& textos, Funcao funcao, QWidget* parent)
-    : QWidget(parent), funcao_(funcao), nomeFuncao_(textos.nomeFuncao) {
+TJanelaCurvaBureau::TJanelaCurvaBureau(Contexto& ctx, const Textos& textos, Funcao funcao, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), funcao_(funcao), nomeFuncao_(textos.nomeFuncao) {
     setWindowTitle(textos.janela);
     cGrafico = new TPainelGrafico(this);
     cGrafico->setObjectName(QStringLiteral("cGrafico"));
     cGrafico->DefineTitulos(textos.grafico, QStringLiteral("Tempo [Dias]"), textos.eixoY);
     cGrafico->DefineLegenda(Qt::AlignBottom);
+    auto* menu = new QMenuBar(this);
+    SalvarFigura = menu->addMenu(QStringLiteral("A&rquivo"))->addAction(QStringLiteral("Salvar Figura..."));
+    connect(SalvarFigura, &QAction::triggered, this,
+            [this] { ExecutaAcao(ctx_.msg, [this] { cGrafico->SalvaFiguraComo(ctx_.arquivos); }); });
     auto* l = new QVBoxLayout(this);
+    l->setMenuBar(menu);
     l->addWidget(cGrafico);
     resize(640, 460);
 }

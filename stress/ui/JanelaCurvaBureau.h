@@ -3,6 +3,7 @@
 
 #include "core/ui/Contexto.h"
 
+class QAction;
 class TPainelGrafico;
 
 // A chart of one Bureau of Reclamation function of the age z over the first 100
@@ -24,8 +25,10 @@ public:
     void AdicionaCurva(double a, double b);
 
     TPainelGrafico* cGrafico;
+    QAction* SalvarFigura;  // "Arquivo", "Salvar Figura...": WMF, PNG, SVG or PDF
 
 private:
+    Contexto& ctx_;
     Funcao funcao_;
     QString nomeFuncao_;
 };

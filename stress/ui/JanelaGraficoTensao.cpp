@@ -29,6 +29,10 @@ TJanelaGraficoTensao::TJanelaGraficoTensao(Contexto& ctx, VarianteMalha variante
 
     auto* menu = new QMenuBar(this);
     menu->addAction(QStringLiteral("&Saída"), this, &QWidget::close);
+    QMenu* arquivo = menu->addMenu(QStringLiteral("A&rquivo"));
+    SalvarFigura = arquivo->addAction(QStringLiteral("Salvar Figura..."));
+    connect(SalvarFigura, &QAction::triggered, this,
+            [this] { ExecutaAcao(ctx_.msg, [this] { cGrafico->SalvaFiguraComo(ctx_.arquivos); }); });
     QMenu* resistentes = menu->addMenu(QStringLiteral("&Tensões Resistentes"));
     TracaoFlexao = resistentes->addAction(QStringLiteral("Tração na &Flexão"));
     TracaoSimples = resistentes->addAction(QStringLiteral("Tração &Simples"));

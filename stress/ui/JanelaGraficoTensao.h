@@ -53,6 +53,7 @@ public:
     QAction* TracaoSimples;
     QAction* TracaoComprDiametral;
     QAction* Compressao;
+    QAction* SalvarFigura;  // the chart as WMF, PNG, SVG or PDF
 
 protected:
     // "Visualizar": the stress curve of the chosen node or hour.

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/Numeros.h"
+#include "results/ExportaCsv.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
@@ -236,5 +237,10 @@ void TfrmIndiceFissuracao::SalvarIndice() {
         ctx_.msg.erro(QStringLiteral("Não há índice de fissuração para salvar."));
         return;
     }
-    if (const auto caminho = TfrmResumoTermico::EscolheArquivoTexto(ctx_.arquivos)) indice_.Grava(*caminho);
+    const auto escolha = TfrmResumoTermico::EscolheArquivo(ctx_.arquivos);
+    if (!escolha) return;
+    if (escolha->Tipo == SalvaComTipo::TipoCsv)
+        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Indice(indice_));
+    else
+        indice_.Grava(escolha->Caminho);
 }

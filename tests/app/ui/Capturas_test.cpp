@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -18,8 +19,10 @@
 #include "input/ui/frmEntradaDados.h"
 #include "input/ui/frmUnidades.h"
 #include "input/ui/frmMembro.h"
+#include "relatorio/ui/frmRelatorio.h"
 #include "results/ui/Form1.h"
 #include "results/ui/frmCores.h"
+#include "results/ui/frmGrafAmpliado.h"
 #include "results/ui/frmGrafico.h"
 #include "results/ui/frmGraficoTensional.h"
 #include "results/ui/frmResultados.h"
@@ -146,6 +149,20 @@ TEST(Capturas, GuiaRapido) {
     EXPECT_TRUE(Grava(j.frmResumoTermico, pasta, "guia-10-resumo"));
     j.frmIndiceFissuracao->Abre();
     EXPECT_TRUE(Grava(j.frmIndiceFissuracao, pasta, "guia-11-indice"));
+
+    // The temperature chart with its limit line, saved as SVG from the enlarged window,
+    // and the report with the stresses (turned into pictures with convert and pdftoppm).
+    j.frmGrafico->chkLimite->setChecked(true);
+    j.frmGrafico->btnVisuAmpliado->click();
+    for (const char* nome : {"/grafico.svg", "/grafico.pdf", "/grafico.png"}) {
+        arquivos.caminhos.push_back(pasta + QString::fromUtf8(nome));
+        j.frmGrafAmpliado->btnSalvarFigura->click();
+    }
+    j.frmResultados->Relatorio1->trigger();
+    arquivos.caminhos.push_back(pasta + QStringLiteral("/relatorio.pdf"));
+    j.frmRelatorio->btnGerar->click();
+    EXPECT_TRUE(QFile::exists(pasta + QStringLiteral("/grafico.svg")));
+    EXPECT_TRUE(QFile::exists(pasta + QStringLiteral("/relatorio.pdf")));
     EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
 }
 

@@ -20,7 +20,7 @@ TEST_F(Form1Teste, SalvarTudoGravaOsBytesDoEscritorComTxtDobrado) {
     f->SalvarTudo1->trigger();
 
     EXPECT_EQ(msg.erros, QStringList{"Atenção. O procedimento para salvar pode demorar."});
-    EXPECT_EQ(arquivos.filtros, QStringList{"Arquivo Texto|*.txt|Todos Arquivos|*.*"});
+    EXPECT_EQ(arquivos.filtros, QStringList{"Arquivo Texto|*.txt|Planilha CSV|*.csv|Todos Arquivos|*.*"});
     EXPECT_FALSE(QFile::exists(Caminho("planilha.txt")));
     const std::string sete(7, ' ');
     std::string esperado = "\r\nt[h]   " + std::string("    Nó 1      ") + "    Nó 2      " + "    Nó 3      ";

@@ -39,7 +39,7 @@ TEST_F(ResultadoTensoes, SalvarTudoGravaOsMesmosBytesQueOExportador) {
     arquivos.caminhos.push_back(nome);
     p->SalvarTudo1->trigger();
     ASSERT_EQ(arquivos.filtros.size(), 1);
-    EXPECT_EQ(arquivos.filtros[0], QStringLiteral("Arquivo Texto|*.txt|Todos Arquivos|*.*"));
+    EXPECT_EQ(arquivos.filtros[0], QStringLiteral("Arquivo Texto|*.txt|Planilha CSV|*.csv|Todos Arquivos|*.*"));
     QFile arquivo(nome + QStringLiteral(".txt"));
     ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
     const QByteArray gravado = arquivo.readAll();

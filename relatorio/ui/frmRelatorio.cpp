@@ -1,0 +1,108 @@
+#include "relatorio/ui/frmRelatorio.h"
+
+#include <QFile>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/Numeros.h"
+#include "core/ui/CamposNumericos.h"
+#include "core/ui/ExecutaAcao.h"
+#include "core/ui/Janelas.h"
+#include "core/ui/Programa.h"
+#include "core/ui/SalvaComTipo.h"
+#include "relatorio/ui/DesenhoRelatorio.h"
+
+namespace {
+
+std::optional<double> Le(const QLineEdit* campo) {
+    try {
+        return Numeros::TextoParaReal(campo->text().toStdString());
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+TfrmRelatorio::TfrmRelatorio(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmRelatorio"));
+    setWindowTitle(QStringLiteral("Relatório de Controle Térmico"));
+
+    edLimiteTemperatura = new QLineEdit(QStringLiteral("70"), this);
+    edLimiteTemperatura->setObjectName(QStringLiteral("edLimiteTemperatura"));
+    edLimiteTemperatura->setToolTip(QStringLiteral("Temperatura máxima admitida no concreto; também a linha de limite\n"
+                                                   "dos gráficos de temperatura"));
+    edLimiteDiferenca = new QLineEdit(QStringLiteral("20"), this);
+    edLimiteDiferenca->setObjectName(QStringLiteral("edLimiteDiferenca"));
+    edLimiteDiferenca->setToolTip(QStringLiteral("Maior diferença admitida entre o ponto mais quente de uma camada\n"
+                                                 "e a sua face superior; também a linha do gráfico do resumo térmico"));
+    btnGerar = new QPushButton(QStringLiteral("Gerar PDF..."), this);
+    btnGerar->setObjectName(QStringLiteral("btnGerar"));
+    btnFechar = new QPushButton(QStringLiteral("Fechar"), this);
+    btnFechar->setObjectName(QStringLiteral("btnFechar"));
+
+    auto* campos = new QFormLayout;
+    campos->addRow(QStringLiteral("Limite de temperatura [°C]:"), edLimiteTemperatura);
+    campos->addRow(QStringLiteral("Limite núcleo–superfície [°C]:"), edLimiteDiferenca);
+    auto* nota = new QLabel(QStringLiteral("O relatório traz o problema, a temperatura máxima, as horas acima do limite,\n"
+                                           "a diferença núcleo–superfície de cada camada, os gráficos e o mapa de cores\n"
+                                           "e, com análise tensional, o índice de fissuração (Tração Simples, limite 1)."),
+                            this);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch(1);
+    botoes->addWidget(btnGerar);
+    botoes->addWidget(btnFechar);
+    auto* raiz = new QVBoxLayout(this);
+    raiz->addLayout(campos);
+    raiz->addWidget(nota);
+    raiz->addLayout(botoes);
+
+    connect(btnGerar, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Gerar(); }); });
+    connect(btnFechar, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TfrmRelatorio::Abre() { CamposNumericos::ApresentaJanela(this); }
+
+std::optional<double> TfrmRelatorio::LimiteTemperatura() const { return Le(edLimiteTemperatura); }
+std::optional<double> TfrmRelatorio::LimiteDiferenca() const { return Le(edLimiteDiferenca); }
+
+LimitesRelatorio TfrmRelatorio::Limites() const {
+    LimitesRelatorio l;
+    l.Temperatura = Numeros::TextoParaReal(edLimiteTemperatura->text().toStdString());
+    l.Diferenca = Numeros::TextoParaReal(edLimiteDiferenca->text().toStdString());
+    return l;
+}
+
+void TfrmRelatorio::Gerar() {
+    if (!ctx_.dados.TermicoCompleto) {
+        ctx_.msg.erro(QStringLiteral("O relatório precisa de uma análise térmica completa. "
+                                     "Execute a análise térmica antes."));
+        return;
+    }
+    const LimitesRelatorio limites = Limites();
+    // The content is built before the dialog: a refusal asks for no name.
+    const TabelaTexto* tensoes = Relatorio::TemTensoes(ctx_.tensoes) ? &ctx_.tensoes : nullptr;
+    const QString projeto = ctx_.janelas.programa ? ctx_.janelas.programa->NomeProjeto() : QString();
+    const TRelatorio relatorio =
+        Relatorio::Monta(ctx_.dados, ctx_.temperaturas, tensoes, limites,
+                         projeto.isEmpty() ? std::string("(não salvo em arquivo)") : projeto.toStdString());
+    static const std::vector<SalvaComTipo::Tipo> pdf{{QStringLiteral("Documento PDF"), QStringLiteral("pdf")}};
+    const auto escolha = SalvaComTipo::Pergunta(ctx_.arquivos, pdf, SalvaComTipo::PrimeiroTipo::AnexaSeFaltar);
+    if (!escolha) return;
+    DesenhoRelatorio::Grava(escolha->Caminho, relatorio, ctx_.dados, tensoes);
+    ctx_.msg.informacao(QStringLiteral("Relatório gravado em \"%1\".").arg(QFile::decodeName(escolha->Caminho.c_str())));
+}
+
+namespace LimitesGraficos {
+
+std::optional<double> Temperatura(const Janelas& j) {
+    return j.frmRelatorio ? j.frmRelatorio->LimiteTemperatura() : LimitesRelatorio{}.Temperatura;
+}
+
+std::optional<double> Diferenca(const Janelas& j) {
+    return j.frmRelatorio ? j.frmRelatorio->LimiteDiferenca() : LimitesRelatorio{}.Diferenca;
+}
+
+}  // namespace LimitesGraficos

@@ -1,0 +1,45 @@
+#pragma once
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <optional>
+
+#include "core/ui/Contexto.h"
+#include "relatorio/Relatorio.h"
+
+// "Relatório de Controle Térmico": the verification limits and the button that writes
+// the PDF of the current results. The temperature limit is also the limit line the
+// temperature charts offer, and the core-to-surface limit the line of the thermal
+// summary's chart.
+class TfrmRelatorio : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmRelatorio(Contexto& ctx, QWidget* parent = nullptr);
+
+    // Shows the window (from "Relatório..." of the results window).
+    void Abre();
+    // "Gerar PDF...": refuses without a complete thermal run, reads the limits, asks the
+    // name and writes the document (with the stresses when a stress run exists).
+    void Gerar();
+
+    // The limits as typed; nothing while the text is not a number.
+    std::optional<double> LimiteTemperatura() const;
+    std::optional<double> LimiteDiferenca() const;
+    // Both, converted, or ErroConversao naming the bad text.
+    LimitesRelatorio Limites() const;
+
+    QLineEdit* edLimiteTemperatura;
+    QLineEdit* edLimiteDiferenca;
+    QPushButton* btnGerar;
+    QPushButton* btnFechar;
+
+private:
+    Contexto& ctx_;
+};
+
+// What the charts of other windows read of it: the window's limits, or the defaults
+// when the registry has no report window.
+namespace LimitesGraficos {
+std::optional<double> Temperatura(const Janelas& janelas);
+std::optional<double> Diferenca(const Janelas& janelas);
+}  // namespace LimitesGraficos

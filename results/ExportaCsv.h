@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/TabelaTexto.h"
+
+struct TResumoTermico;
+struct TIndiceFissuracao;
+
+// Spreadsheets as a Brazilian spreadsheet reads them: fields separated by ";",
+// decimal comma, UTF-8 with a byte-order mark, lines ended by CR LF, a header row
+// with the unit of every column. The history tables give one row per computed hour
+// (rows whose time cell is blank hold no step); a cell left empty before a layer's
+// placement stays an empty field. Numbers keep the digits of the table.
+namespace ExportaCsv {
+
+inline constexpr std::string_view Bom = "\xEF\xBB\xBF";
+
+// Whole history: the time and the active nodes (as "Salvar Tudo"), `unidade` the
+// unit of the node columns ("°C", "MPa").
+std::string Tabela(const TabelaTexto& tabela, int nElemAtivos, const std::string& unidade);
+// The chosen nodes side by side, in the list's order.
+std::string Nos(const TabelaTexto& tabela, const std::vector<int>& nos, const std::string& unidade);
+// The thermal summary: its figures, one lift per row, and the hours above the limit per node.
+std::string Resumo(const TResumoTermico& resumo);
+// The cracking index: one node per row.
+std::string Indice(const TIndiceFissuracao& indice);
+
+// A field quoted when it holds a separator, a quote or a line break.
+std::string Campo(const std::string& texto);
+
+// Writes `conteudo` (already with its mark) atomically: a missing folder or a disk
+// failure raises ErroEntrada and leaves any earlier file intact.
+void Grava(const std::string& caminho, const std::string& conteudo);
+
+}  // namespace ExportaCsv

@@ -1,0 +1,212 @@
+// The report's content from real runs: the figures are the thermal summary's and the
+// cracking index's, the checks follow the limits, the curves are the charts' own, the
+// colour map is the colour window's, and a section added from outside goes before the
+// conclusion.
+#include "relatorio/Relatorio.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include "PastaTemporaria.h"
+#include "core/Erros.h"
+#include "core/Progresso.h"
+#include "results/ExecucaoProjeto.h"
+
+namespace {
+
+const std::string Exemplos = std::string(NORVIK_FONTES) + "/exemplos/";
+
+TExecucaoProjeto Executa(const std::string& arquivo, bool tensoes = false) {
+    Progresso semJanela;
+    OpcoesExecucao o;
+    o.Tensoes = tensoes;
+    return ExecucaoProjeto::ExecutaArquivo(arquivo, o, semJanela);
+}
+
+const TSecaoRelatorio& Secao(const TRelatorio& r, const std::string& comeco) {
+    for (const auto& s : r.Secoes)
+        if (s.Titulo.rfind(comeco, 0) == 0) return s;
+    throw std::runtime_error("sem a seção " + comeco);
+}
+
+std::vector<const TBlocoRelatorio*> Blocos(const TSecaoRelatorio& s, TBlocoRelatorio::Especie tipo) {
+    std::vector<const TBlocoRelatorio*> v;
+    for (const auto& b : s.Blocos)
+        if (b.Tipo == tipo) v.push_back(&b);
+    return v;
+}
+
+struct CasoExemplo {
+    const char* arquivo;
+    double limiteTemperatura;
+    double limiteDiferenca;
+    const char* conclusao;  // empty: not checked
+};
+class RelatorioDoExemplo : public ::testing::TestWithParam<CasoExemplo> {};
+
+TEST_P(RelatorioDoExemplo, NumerosDoResumoMarcasECurvas) {
+    const CasoExemplo& c = GetParam();
+    const TExecucaoProjeto ex = Executa(Exemplos + c.arquivo);
+    LimitesRelatorio lim;
+    lim.Temperatura = c.limiteTemperatura;
+    lim.Diferenca = c.limiteDiferenca;
+    const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, nullptr, lim, c.arquivo);
+    const TResumoTermico resumo = TResumoTermico::Calcula(*ex.Dados, ex.Temperaturas, c.limiteTemperatura);
+    EXPECT_EQ(r.Resumo.Texto(), resumo.Texto());
+    EXPECT_FALSE(r.ComIndice);
+
+    // Pass/fail of every lift against the limit, and the verdict from all the checks.
+    const TSecaoRelatorio& termica = Secao(r, "2.");
+    const auto tabelas = Blocos(termica, TBlocoRelatorio::Especie::Tabela);
+    const TTabelaRelatorio* dif = nullptr;
+    for (const auto* b : tabelas)
+        if (b->Tabela.ColunaMarca >= 0) dif = &b->Tabela;
+    ASSERT_NE(dif, nullptr);
+    ASSERT_EQ(dif->Linhas.size(), resumo.Camadas.size());
+    bool todas = resumo.TMaxima < c.limiteTemperatura;
+    for (std::size_t i = 0; i < resumo.Camadas.size(); ++i) {
+        const bool passa = resumo.Camadas[i].DifMaxima <= c.limiteDiferenca;
+        todas = todas && passa;
+        EXPECT_EQ(dif->Linhas[i][static_cast<std::size_t>(dif->ColunaMarca)], Relatorio::Marca(passa)) << i;
+    }
+    EXPECT_EQ(r.Aprovado, todas);
+
+    // Temperature-time charts: the hottest node first, at most a few top faces on each.
+    const auto graficos = Blocos(termica, TBlocoRelatorio::Especie::Grafico);
+    const std::size_t n = resumo.Camadas.size();
+    const std::size_t porGrafico = Relatorio::CamadasPorGrafico;
+    ASSERT_EQ(graficos.size(), std::max<std::size_t>(1, (n + porGrafico - 1) / porGrafico) + 1);  // + the profile
+    std::size_t faces = 0;
+    for (std::size_t g = 0; g + 1 < graficos.size(); ++g) {
+        const TGraficoRelatorio& gr = graficos[g]->Grafico;
+        EXPECT_EQ(gr.Curvas.front().Pontos, CurvasTemperatura::HistoricoNo(ex.Temperaturas, resumo.NoTMax));
+        ASSERT_TRUE(gr.Limite.has_value());
+        EXPECT_EQ(*gr.Limite, c.limiteTemperatura);
+        EXPECT_LE(gr.Curvas.size() - 1, porGrafico);
+        faces += gr.Curvas.size() - 1;
+    }
+    EXPECT_EQ(faces, n);
+
+    // The profile at the hour of the peak, against height: the peak is on it, at its node's height.
+    const TGraficoRelatorio& perfil = graficos.back()->Grafico;
+    bool achou = false;
+    for (const auto& p : perfil.Curvas.front().Pontos)
+        if (p.x == resumo.TMaxima && p.y == Relatorio::AlturaNo(*ex.Dados, resumo.NoTMax)) achou = true;
+    EXPECT_TRUE(achou);
+
+    // The colour map: bands from the base to the top without a gap, each in the colour of
+    // its temperature on the run's scale.
+    const auto mapas = Blocos(termica, TBlocoRelatorio::Especie::Mapa);
+    ASSERT_EQ(mapas.size(), 1u);
+    const TMapaRelatorio& m = mapas[0]->Mapa;
+    ASSERT_FALSE(m.Faixas.empty());
+    EXPECT_DOUBLE_EQ(m.Faixas.front().ya, 0.0);
+    EXPECT_NEAR(m.Faixas.back().yb, m.Altura, 1e-9);
+    for (std::size_t i = 0; i < m.Faixas.size(); ++i) {
+        if (i > 0) {
+            EXPECT_NEAR(m.Faixas[i].ya, m.Faixas[i - 1].yb, 1e-9);
+        }
+        EXPECT_EQ(m.Faixas[i].cor, Cores::CorTemperatura(m.Faixas[i].t, m.TMinEscala, m.TMaxEscala));
+        EXPECT_LE(m.Faixas[i].t, resumo.TMaxima + 1e-9);
+    }
+    EXPECT_EQ(r.Secoes.back().Titulo, TRelatorio::TituloConclusao);
+    if (*c.conclusao) {
+        EXPECT_EQ(r.Secoes.back().Blocos.front().Texto, c.conclusao);
+    }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Exemplos, RelatorioDoExemplo,
+    // The block: peak 63,75 °C, lifts of 16,59, 26,20 and 31,06 °C.
+    ::testing::Values(CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 70, 20,
+                                  "✘ Não passam: diferença núcleo–superfície nas camadas 2, 3."},
+                      CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 70, 35, "✔ Todas as verificações passam."},
+                      CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 60, 35,
+                                  "✘ Não passam: temperatura máxima acima de 60 °C."},
+                      CasoExemplo{"bloco-fundacao-3-camadas.n1d.json", 63.75, 31.06,
+                                  "✘ Não passam: temperatura máxima acima de 63,75 °C."},  // at the limit: fails
+                      CasoExemplo{"bloco-fundacao-3-camadas-consistente.n1d.json", 70, 20, ""},
+                      CasoExemplo{"muro-10-camadas-cura.n1d.json", 70, 20, ""},
+                      CasoExemplo{"secao-gravidade-40-camadas-adiabatico.n1d.json", 50, 15, ""}));
+
+// Node heights of the foundation block: three lifts of 1,5 m in four elements each.
+TEST(AlturaDosNos, BlocoDeTresCamadas) {
+    const TExecucaoProjeto ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
+    const std::pair<int, double> casos[] = {{1, 0.0}, {2, 0.375}, {5, 1.5}, {10, 3.375}, {12, 4.125}, {13, 4.5}};
+    for (const auto& [no, y] : casos) EXPECT_DOUBLE_EQ(Relatorio::AlturaNo(*ex.Dados, no), y) << no;
+}
+
+// Two layers on a foundation with a creep model, the restraint and the simple tensile
+// strength: the stress section carries the index table of the index window and the chart
+// of its critical node; without the strengths the report says so instead of failing.
+std::string ProjetoTensional(bool comResistencias) {
+    return std::string(R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamada": 3, "NCamadas": 2, "NCamadasMembro": 2,
+  "TempoTotal": 120, "PassoTempo": 1, "Fundacao": true, "TAmbConst": 22, "BetaSup": 43200,
+  "Camadas": [{"K": 2.4, "Espessura": 1.5, "XIni": 0, "Ro": 2400, "CalorEsp": 950, "Alfa": 1e-05, "HoraConcretagem": 8, "TInicial": 22},
+              {"K": 2.4, "Espessura": 1.5, "XIni": 1.5, "Ro": 2400, "CalorEsp": 950, "Alfa": 1e-05, "HoraConcretagem": 32, "TInicial": 24}],
+  "CalorCamadas": [{"Constante": false, "N": 0.45, "E": 80, "C": 330, "B": 7},
+                   {"Constante": false, "N": 0.45, "E": 80, "C": 330, "B": 7}],
+  "ModeloFluencia": "Bureau", "EBureauA": 0.111137, "EBureauB": 0.03547, "FBureauA": 6.0656, "FBureauB": 8.748,)") +
+           (comResistencias ? R"( "ResistTracaoA": 0.65271, "ResistTracaoB": 0.548387,)" : "") +
+           R"( "RestricaoACI": true, "AlturaRestricao": 1.5, "ComprimentoRestricao": 6})";
+}
+
+TEST(RelatorioTensional, IndiceENoCriticoOuAFaltaDasResistencias) {
+    for (const bool comResistencias : {true, false}) {
+        PastaTemporaria pasta;
+        GravaArquivo(pasta / "p.n1d.json", ProjetoTensional(comResistencias));
+        const TExecucaoProjeto ex = Executa(pasta / "p.n1d.json", true);
+        const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, &ex.Tensoes, {}, "p");
+        const TSecaoRelatorio& ten = Secao(r, "3.");
+        EXPECT_EQ(ten.Blocos.front().Texto, ex.MensagemTensoes);
+        EXPECT_EQ(r.ComIndice, comResistencias);
+        const auto graficos = Blocos(ten, TBlocoRelatorio::Especie::Grafico);
+        ASSERT_EQ(graficos.size(), 1u);
+        if (!comResistencias) {
+            EXPECT_NE(r.TextoCorrido().find("não foi informada"), std::string::npos);
+            EXPECT_EQ(graficos[0]->Grafico.NoTensao, ex.Dados->NoTracaoMaxima);
+            continue;
+        }
+        const TIndiceFissuracao ind = TIndiceFissuracao::Calcula(*ex.Dados, ex.Tensoes, TCurvaTracao::Simples, 1.0);
+        EXPECT_EQ(r.Indice.Texto(), ind.Texto());
+        EXPECT_EQ(graficos[0]->Grafico.NoTensao, ind.NoCritico);
+        const auto tabelas = Blocos(ten, TBlocoRelatorio::Especie::Tabela);
+        ASSERT_EQ(tabelas.size(), 1u);
+        EXPECT_EQ(tabelas[0]->Tabela.Linhas.size(), ind.Nos.size() - 1);
+        EXPECT_NE(r.TextoCorrido().find(ind.LinhaCritico()), std::string::npos);
+    }
+}
+
+TEST(RelatorioTensional, SemTabelaDeTensoesNaoHaSecao) {
+    const TExecucaoProjeto ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
+    const TabelaTexto vazia;
+    const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, &vazia, {}, "p");
+    EXPECT_THROW(Secao(r, "3."), std::runtime_error);
+}
+
+TEST(ExtensaoDoRelatorio, SecaoAcrescentadaAntesDaConclusao) {
+    const TExecucaoProjeto ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
+    TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, nullptr, {}, "p");
+    const std::size_t antes = r.Secoes.size();
+    TSecaoRelatorio comparacao;
+    comparacao.Titulo = "4. Comparação";
+    comparacao.Paragrafo("outro projeto");
+    r.AcrescentaSecao(comparacao);
+    ASSERT_EQ(r.Secoes.size(), antes + 1);
+    EXPECT_EQ(r.Secoes[antes - 1].Titulo, "4. Comparação");
+    EXPECT_EQ(r.Secoes.back().Titulo, TRelatorio::TituloConclusao);
+}
+
+TEST(LimitesDoRelatorio, NaoNumericoRecusado) {
+    const TExecucaoProjeto ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
+    for (const double ruim : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+        LimitesRelatorio l;
+        l.Diferenca = ruim;
+        EXPECT_THROW(Relatorio::Monta(*ex.Dados, ex.Temperaturas, nullptr, l, "p"), ErroEntrada);
+    }
+}
+
+}  // namespace
