@@ -8,6 +8,7 @@
 
 #include "core/ArquivoAtomico.h"
 #include "core/Progresso.h"
+#include "core/ui/SalvaComTipo.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "results/ResumoTermico.h"
@@ -94,8 +95,9 @@ void TfrmVerificacao::SalvarRelatorio() {
         ctx_.msg.erro(QStringLiteral("Não há relatório de verificação para salvar."));
         return;
     }
-    if (const auto caminho = TfrmResumoTermico::EscolheArquivoTexto(ctx_.arquivos))
-        TArquivoAtomico::Grava(*caminho, ResumoArquivo::Bytes(relatorio_));
+    static const std::vector<SalvaComTipo::Tipo> texto{{QStringLiteral("Arquivo Texto"), QStringLiteral("txt")}};
+    if (const auto escolha = SalvaComTipo::Pergunta(ctx_.arquivos, texto, SalvaComTipo::PrimeiroTipo::AnexaSeFaltar))
+        TArquivoAtomico::Grava(escolha->Caminho, ResumoArquivo::Bytes(relatorio_));
 }
 
 void TfrmVerificacao::Espera() {
