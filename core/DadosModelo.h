@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/TabelaHoraria.h"
+
 // Capacities of the analysis state.
 inline constexpr int MaxNos = 300;
 inline constexpr int MaxCamadas = 300;
@@ -31,7 +33,7 @@ struct TCalorInterno {
     double E = 0.0;   // cal/g
     double C = 0.0;   // kg/m³
     double B = 0.0;
-    std::array<double, MaxHoras + 1> Tabela{};
+    TTabelaHoraria<MaxHoras> Tabela;
 };
 
 // Surface heat exchange: record 1 holds the day/night data, record L the curing of layer L.
@@ -62,7 +64,7 @@ enum class TModoNo { Temperatura, Tensao };
 enum class TFormulacao { Classica, Consistente };
 
 // The one analysis state. Arrays keep the 1-based numbering of the formulas
-// (slot 0 unused). It is large (the hourly heat tables): allocate it on the heap.
+// (slot 0 unused). The hourly heat tables hold only what was written.
 struct TDadosModelo {
     // Problem as the dialogs leave it.
     std::int32_t NElemCamada = 0;
