@@ -1,8 +1,10 @@
 #include "core/Numeros.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "core/Erros.h"
@@ -29,13 +31,80 @@ std::string_view Apara(std::string_view t) {
 
 }  // namespace
 
+namespace {
+
+constexpr std::array<std::uint64_t, 20> Potencias10 = [] {
+    std::array<std::uint64_t, 20> p{};
+    std::uint64_t v = 1;
+    for (auto& x : p) {
+        x = v;
+        v *= 10;
+    }
+    return p;
+}();
+
+// Fixed notation of a finite value below 2^53 with at most 9 decimals, from its
+// exact binary value m·2^e rounded to nearest with ties to even: the same digits as
+// to_chars, by integer arithmetic. The tables of a run are millions of such cells.
+// False when the value is outside that range (the general conversion writes it).
+bool FixoExato(char* buf, char*& fim, double valor, int decimais) {
+    if (decimais < 0 || decimais > 9) return false;
+    const auto bits = std::bit_cast<std::uint64_t>(valor);
+    const int expoente = static_cast<int>((bits >> 52) & 0x7ff);
+    if (expoente == 0x7ff) return false;
+    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+    int e = -1074;
+    if (expoente != 0) {
+        m |= std::uint64_t{1} << 52;
+        e = expoente - 1075;
+    }
+    if (e > 0) return false;
+    // |valor|·10^d = m·10^d / 2^k, rounded to an integer q.
+    using u128 = unsigned __int128;
+    const u128 escalado = static_cast<u128>(m) * Potencias10[static_cast<std::size_t>(decimais)];  // < 2^83
+    const int k = -e;
+    u128 q = 0;
+    if (k == 0) {
+        q = escalado;
+    } else if (k < 100) {
+        q = escalado >> k;
+        const u128 resto = escalado - (q << k);
+        const u128 metade = static_cast<u128>(1) << (k - 1);
+        if (resto > metade || (resto == metade && (q & 1) != 0)) ++q;
+    }  // k ≥ 100: below half a unit of the last decimal, q = 0
+    if (q >= static_cast<u128>(Potencias10[18])) return false;
+    auto n = static_cast<std::uint64_t>(q);
+
+    char digitos[24];
+    int c = 0;
+    for (int i = 0; i < decimais; ++i, n /= 10) digitos[c++] = static_cast<char>('0' + n % 10);
+    do {
+        digitos[c++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    char* p = buf;
+    if ((bits >> 63) != 0) *p++ = '-';
+    for (int i = c - 1; i >= 0; --i) {
+        *p++ = digitos[i];
+        if (i == decimais && decimais > 0) *p++ = ',';
+    }
+    fim = p;
+    return true;
+}
+
+}  // namespace
+
 void AcrescentaFixo(std::string& destino, double valor, int largura, int decimais) {
     std::array<char, 400> buf;
-    auto [fim, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), valor,
-                                   std::chars_format::fixed, decimais);
-    if (ec != std::errc()) {
-        fim = buf.data();
+    char* fim = buf.data();
+    if (FixoExato(buf.data(), fim, valor, decimais)) {
+        const auto tamanho = static_cast<int>(fim - buf.data());
+        if (tamanho < largura) destino.append(static_cast<std::size_t>(largura - tamanho), ' ');
+        destino.append(buf.data(), fim);
+        return;
     }
+    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), valor, std::chars_format::fixed, decimais);
+    fim = r.ec == std::errc() ? r.ptr : buf.data();
     const auto tamanho = static_cast<int>(fim - buf.data());
     for (int i = tamanho; i < largura; ++i) destino.push_back(' ');
     for (char* p = buf.data(); p != fim; ++p) destino.push_back(*p == '.' ? ',' : *p);
@@ -83,8 +152,33 @@ std::string FormataInteiro(long long valor) {
     return std::string(buf.data(), fim);
 }
 
+namespace {
+
+// "[+-]digits[,digits]" with at most 15 digits in all: the digits as a whole number
+// (exact in a double) divided by the exact power of ten, one correctly rounded
+// division, the same double as the general conversion. What the tables hold.
+bool DecimalCurto(std::string_view t, double& valor) {
+    std::size_t i = 0;
+    bool negativo = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negativo = t[i++] == '-';
+    std::uint64_t m = 0;
+    int digitos = 0, decimais = 0;
+    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, ++digitos) m = m * 10 + static_cast<unsigned>(t[i] - '0');
+    if (i < t.size() && t[i] == ',') {
+        for (++i; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, ++digitos, ++decimais)
+            m = m * 10 + static_cast<unsigned>(t[i] - '0');
+    }
+    if (i != t.size() || digitos == 0 || digitos > 15) return false;
+    const double v = static_cast<double>(m) / static_cast<double>(Potencias10[static_cast<std::size_t>(decimais)]);
+    valor = negativo ? -v : v;
+    return true;
+}
+
+}  // namespace
+
 double TextoParaReal(std::string_view texto) {
     std::string_view t = Apara(texto);
+    if (double v = 0.0; DecimalCurto(t, v)) return v;
     // Validate the shape ourselves: from_chars would accept "nan", "inf" and hex.
     std::string normal;
     normal.reserve(t.size());
