@@ -1,10 +1,12 @@
 #include "core/Numeros.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "core/Erros.h"
@@ -59,55 +61,84 @@ bool FixoExato(char* buf, char*& fim, double valor, int decimais) {
         e = expoente - 1075;
     }
     if (e > 0) return false;
-    // |valor|·10^d = m·10^d / 2^k, rounded to an integer q.
-    using u128 = unsigned __int128;
-    const u128 escalado = static_cast<u128>(m) * Potencias10[static_cast<std::size_t>(decimais)];  // < 2^83
+    // |valor|·10^d = m·10^d / 2^k, rounded to an integer q; in 64 bits when the
+    // product fits (the values of the tables), else in 128.
     const int k = -e;
-    u128 q = 0;
-    if (k == 0) {
-        q = escalado;
-    } else if (k < 100) {
-        q = escalado >> k;
-        const u128 resto = escalado - (q << k);
-        const u128 metade = static_cast<u128>(1) << (k - 1);
-        if (resto > metade || (resto == metade && (q & 1) != 0)) ++q;
-    }  // k ≥ 100: below half a unit of the last decimal, q = 0
-    if (q >= static_cast<u128>(Potencias10[18])) return false;
-    auto n = static_cast<std::uint64_t>(q);
+    std::uint64_t n = 0;
+    std::uint64_t escalado64 = 0;
+    if (!__builtin_mul_overflow(m, Potencias10[static_cast<std::size_t>(decimais)], &escalado64) && k < 64) {
+        n = escalado64 >> k;
+        if (k > 0) {
+            const std::uint64_t resto = escalado64 - (n << k);
+            const std::uint64_t metade = std::uint64_t{1} << (k - 1);
+            if (resto > metade || (resto == metade && (n & 1) != 0)) ++n;
+        }
+    } else {
+        using u128 = unsigned __int128;
+        const u128 escalado = static_cast<u128>(m) * Potencias10[static_cast<std::size_t>(decimais)];  // < 2^83
+        u128 q = 0;
+        if (k == 0) {
+            q = escalado;
+        } else if (k < 100) {
+            q = escalado >> k;
+            const u128 resto = escalado - (q << k);
+            const u128 metade = static_cast<u128>(1) << (k - 1);
+            if (resto > metade || (resto == metade && (q & 1) != 0)) ++q;
+        }  // k ≥ 100: below half a unit of the last decimal, q = 0
+        if (q >= static_cast<u128>(Potencias10[18])) return false;
+        n = static_cast<std::uint64_t>(q);
+    }
+    if (n >= Potencias10[18]) return false;
 
-    char digitos[24];
-    int c = 0;
-    for (int i = 0; i < decimais; ++i, n /= 10) digitos[c++] = static_cast<char>('0' + n % 10);
+    // Digits from the last, the comma after `decimais` of them.
+    char digitos[32];
+    char* p = digitos + sizeof digitos;
+    for (int i = 0; i < decimais; ++i, n /= 10) *--p = static_cast<char>('0' + n % 10);
+    if (decimais > 0) *--p = ',';
     do {
-        digitos[c++] = static_cast<char>('0' + n % 10);
+        *--p = static_cast<char>('0' + n % 10);
         n /= 10;
     } while (n != 0);
-    char* p = buf;
-    if ((bits >> 63) != 0) *p++ = '-';
-    for (int i = c - 1; i >= 0; --i) {
-        *p++ = digitos[i];
-        if (i == decimais && decimais > 0) *p++ = ',';
-    }
-    fim = p;
+    if ((bits >> 63) != 0) *--p = '-';
+    const auto tamanho = static_cast<std::size_t>(digitos + sizeof digitos - p);
+    std::memcpy(buf, p, tamanho);
+    fim = buf + tamanho;
     return true;
+}
+
+}  // namespace
+
+namespace {
+
+// The fixed text without padding into buf[0, 400): empty when it does not fit.
+char* TextoFixo(char* buf, double valor, int decimais) {
+    char* fim = buf;
+    if (FixoExato(buf, fim, valor, decimais)) return fim;
+    const auto r = std::to_chars(buf, buf + 400, valor, std::chars_format::fixed, decimais);
+    if (r.ec != std::errc()) return buf;
+    for (char* p = buf; p != r.ptr; ++p)
+        if (*p == '.') *p = ',';
+    return r.ptr;
 }
 
 }  // namespace
 
 void AcrescentaFixo(std::string& destino, double valor, int largura, int decimais) {
     std::array<char, 400> buf;
-    char* fim = buf.data();
-    if (FixoExato(buf.data(), fim, valor, decimais)) {
-        const auto tamanho = static_cast<int>(fim - buf.data());
-        if (tamanho < largura) destino.append(static_cast<std::size_t>(largura - tamanho), ' ');
-        destino.append(buf.data(), fim);
-        return;
-    }
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), valor, std::chars_format::fixed, decimais);
-    fim = r.ec == std::errc() ? r.ptr : buf.data();
+    char* fim = TextoFixo(buf.data(), valor, decimais);
     const auto tamanho = static_cast<int>(fim - buf.data());
-    for (int i = tamanho; i < largura; ++i) destino.push_back(' ');
-    for (char* p = buf.data(); p != fim; ++p) destino.push_back(*p == '.' ? ',' : *p);
+    if (tamanho < largura) destino.append(static_cast<std::size_t>(largura - tamanho), ' ');
+    destino.append(buf.data(), fim);
+}
+
+std::string_view EscreveFixo(BufferFixo& buf, double valor, int largura, int decimais) {
+    char* inicio = buf.data() + MaxLarguraBuffer;
+    char* fim = TextoFixo(inicio, valor, decimais);
+    const auto tamanho = static_cast<int>(fim - inicio);
+    const int brancos = std::min(std::max(largura - tamanho, 0), MaxLarguraBuffer);
+    inicio -= brancos;
+    std::fill(inicio, inicio + brancos, ' ');
+    return {inicio, static_cast<std::size_t>(fim - inicio)};
 }
 
 std::string FormataFixo(double valor, int largura, int decimais) {

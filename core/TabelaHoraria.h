@@ -18,7 +18,7 @@ public:
     static constexpr std::size_t size() { return Entradas; }
 
     double operator[](std::size_t h) const { return h < v_.size() ? v_[h] : 0.0; }
-    // Writing an entry holds every entry up to it.
+    // Writing an entry (or reading it through a non-const table) holds every entry up to it.
     double& operator[](std::size_t h) {
         if (h >= v_.size()) v_.resize(std::max(h + 1, std::min(2 * v_.size(), Entradas)));
         return v_[h];
