@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <string>
 
@@ -16,8 +17,12 @@
 
 namespace {
 
+// bench/dados beside this file; a relative __FILE__ is relative to the build
+// folder, where the benchmark runs from.
 std::string Projeto(const char* nome) {
-    return (std::filesystem::path(__FILE__).parent_path() / "dados" / nome).string();
+    std::filesystem::path fonte(__FILE__);
+    if (fonte.is_relative()) fonte = std::filesystem::read_symlink("/proc/self/exe").parent_path() / fonte;
+    return (fonte.parent_path() / "dados" / nome).lexically_normal().string();
 }
 
 void Lote(benchmark::State& state, const char* projeto, bool tensoes) {
@@ -29,10 +34,15 @@ void Lote(benchmark::State& state, const char* projeto, bool tensoes) {
     OpcoesExecucao opcoes;
     opcoes.Tensoes = tensoes;
     for (auto _ : state) {
-        TExecucaoProjeto ex = ExecucaoProjeto::ExecutaArquivo(arquivo, opcoes, semJanela);
-        if (!ex.Termico.Completo) state.SkipWithError("rodada incompleta");
-        ExportaTabela::Grava(temperaturas, ex.Temperaturas, ex.AtivosTermico);
-        if (tensoes) ExportaTabela::Grava(tabelaTensoes, ex.Tensoes, ex.Dados->NElemAtivos);
+        try {
+            TExecucaoProjeto ex = ExecucaoProjeto::ExecutaArquivo(arquivo, opcoes, semJanela);
+            if (!ex.Termico.Completo) state.SkipWithError("rodada incompleta");
+            ExportaTabela::Grava(temperaturas, ex.Temperaturas, ex.AtivosTermico);
+            if (tensoes) ExportaTabela::Grava(tabelaTensoes, ex.Tensoes, ex.Dados->NElemAtivos);
+        } catch (const std::exception& e) {
+            state.SkipWithError(e.what());
+            break;
+        }
     }
     std::remove(temperaturas.c_str());
     std::remove(tabelaTensoes.c_str());

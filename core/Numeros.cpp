@@ -45,23 +45,34 @@ constexpr std::array<std::uint64_t, 20> Potencias10 = [] {
     return p;
 }();
 
+// "00" "01" … "99": two digits at a time.
+constexpr std::array<char, 200> Pares = [] {
+    std::array<char, 200> p{};
+    for (int i = 0; i < 100; ++i) {
+        p[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        p[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return p;
+}();
+
 // Fixed notation of a finite value below 2^53 with at most 9 decimals, from its
 // exact binary value m·2^e rounded to nearest with ties to even: the same digits as
 // to_chars, by integer arithmetic. The tables of a run are millions of such cells.
-// False when the value is outside that range (the general conversion writes it).
-bool FixoExato(char* buf, char*& fim, double valor, int decimais) {
-    if (decimais < 0 || decimais > 9) return false;
+// Written backwards, ending at `fim` (at most 21 bytes); returns where it starts,
+// or nullptr when the value is outside that range (the general conversion writes it).
+char* FixoExato(char* fim, double valor, int decimais) {
+    if (decimais < 0 || decimais > 9) return nullptr;
     const auto bits = std::bit_cast<std::uint64_t>(valor);
     const int expoente = static_cast<int>((bits >> 52) & 0x7ff);
-    if (expoente == 0x7ff) return false;
+    if (expoente == 0x7ff) return nullptr;
     std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
     int e = -1074;
     if (expoente != 0) {
         m |= std::uint64_t{1} << 52;
         e = expoente - 1075;
     }
-    if (e > 0) return false;
-    // |valor|·10^d = m·10^d / 2^k, rounded to an integer q; in 64 bits when the
+    if (e > 0) return nullptr;
+    // |valor|·10^d = m·10^d / 2^k, rounded to an integer n; in 64 bits when the
     // product fits (the values of the tables), else in 128.
     const int k = -e;
     std::uint64_t n = 0;
@@ -85,60 +96,61 @@ bool FixoExato(char* buf, char*& fim, double valor, int decimais) {
             const u128 metade = static_cast<u128>(1) << (k - 1);
             if (resto > metade || (resto == metade && (q & 1) != 0)) ++q;
         }  // k ≥ 100: below half a unit of the last decimal, q = 0
-        if (q >= static_cast<u128>(Potencias10[18])) return false;
+        if (q >= static_cast<u128>(Potencias10[18])) return nullptr;
         n = static_cast<std::uint64_t>(q);
     }
-    if (n >= Potencias10[18]) return false;
+    if (n >= Potencias10[18]) return nullptr;
 
-    // Digits from the last, the comma after `decimais` of them.
-    char digitos[32];
-    char* p = digitos + sizeof digitos;
-    for (int i = 0; i < decimais; ++i, n /= 10) *--p = static_cast<char>('0' + n % 10);
-    if (decimais > 0) *--p = ',';
-    do {
+    // The decimals, the comma, the whole part, the sign.
+    char* p = fim;
+    auto par = [&](std::uint64_t r) {
+        p -= 2;
+        std::memcpy(p, Pares.data() + 2 * r, 2);
+    };
+    int d = decimais;
+    for (; d >= 2; d -= 2, n /= 100) par(n % 100);
+    if (d == 1) {
         *--p = static_cast<char>('0' + n % 10);
         n /= 10;
-    } while (n != 0);
+    }
+    if (decimais > 0) *--p = ',';
+    for (; n >= 100; n /= 100) par(n % 100);
+    if (n >= 10) par(n);
+    else *--p = static_cast<char>('0' + n);
     if ((bits >> 63) != 0) *--p = '-';
-    const auto tamanho = static_cast<std::size_t>(digitos + sizeof digitos - p);
-    std::memcpy(buf, p, tamanho);
-    fim = buf + tamanho;
-    return true;
+    return p;
 }
 
-}  // namespace
-
-namespace {
-
-// The fixed text without padding into buf[0, 400): empty when it does not fit.
-char* TextoFixo(char* buf, double valor, int decimais) {
-    char* fim = buf;
-    if (FixoExato(buf, fim, valor, decimais)) return fim;
-    const auto r = std::to_chars(buf, buf + 400, valor, std::chars_format::fixed, decimais);
-    if (r.ec != std::errc()) return buf;
-    for (char* p = buf; p != r.ptr; ++p)
+// The fixed text without blanks, with at least MaxLarguraBuffer bytes of `buf`
+// before it for them; empty when it does not fit the buffer.
+std::string_view TextoFixo(BufferFixo& buf, double valor, int decimais) {
+    char* const fimExato = buf.data() + MaxLarguraBuffer + 32;
+    if (char* inicio = FixoExato(fimExato, valor, decimais)) return {inicio, static_cast<std::size_t>(fimExato - inicio)};
+    char* const inicio = buf.data() + MaxLarguraBuffer;
+    const auto r = std::to_chars(inicio, inicio + 400, valor, std::chars_format::fixed, decimais);
+    if (r.ec != std::errc()) return {inicio, 0};
+    for (char* p = inicio; p != r.ptr; ++p)
         if (*p == '.') *p = ',';
-    return r.ptr;
+    return {inicio, static_cast<std::size_t>(r.ptr - inicio)};
 }
 
 }  // namespace
 
 void AcrescentaFixo(std::string& destino, double valor, int largura, int decimais) {
-    std::array<char, 400> buf;
-    char* fim = TextoFixo(buf.data(), valor, decimais);
-    const auto tamanho = static_cast<int>(fim - buf.data());
+    BufferFixo buf;
+    const std::string_view texto = TextoFixo(buf, valor, decimais);
+    const auto tamanho = static_cast<int>(texto.size());
     if (tamanho < largura) destino.append(static_cast<std::size_t>(largura - tamanho), ' ');
-    destino.append(buf.data(), fim);
+    destino.append(texto);
 }
 
 std::string_view EscreveFixo(BufferFixo& buf, double valor, int largura, int decimais) {
-    char* inicio = buf.data() + MaxLarguraBuffer;
-    char* fim = TextoFixo(inicio, valor, decimais);
-    const auto tamanho = static_cast<int>(fim - inicio);
+    const std::string_view texto = TextoFixo(buf, valor, decimais);
+    const auto tamanho = static_cast<int>(texto.size());
     const int brancos = std::min(std::max(largura - tamanho, 0), MaxLarguraBuffer);
-    inicio -= brancos;
+    char* const inicio = const_cast<char*>(texto.data()) - brancos;
     std::fill(inicio, inicio + brancos, ' ');
-    return {inicio, static_cast<std::size_t>(fim - inicio)};
+    return {inicio, texto.size() + static_cast<std::size_t>(brancos)};
 }
 
 std::string FormataFixo(double valor, int largura, int decimais) {

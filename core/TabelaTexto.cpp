@@ -101,6 +101,19 @@ void TabelaTexto::AcrescentaFixo(int coluna, int linha, double valor, int largur
 }
 
 void TabelaTexto::DefineFixo(int coluna, int linha, double valor, int largura, int decimais) {
+    if (largura <= Numeros::MaxLarguraBuffer) {
+        Numeros::BufferFixo buf;
+        const std::string_view texto = Numeros::EscreveFixo(buf, valor, largura, decimais);
+        if (texto.size() <= Capacidade) {
+            // The buffer goes on for more than Capacidade bytes past the text's start:
+            // one copy of fixed size, the bytes past the text unused.
+            Bloco& b = blocos_[Indice(coluna, linha)];
+            std::memcpy(b.texto, texto.data(), Capacidade);
+            b.tamanho = static_cast<unsigned char>(texto.size());
+            vazia_ = false;
+            return;
+        }
+    }
     Define(Indice(coluna, linha), std::string_view());
     AcrescentaFixo(coluna, linha, valor, largura, decimais);
 }
