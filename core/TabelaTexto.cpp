@@ -1,6 +1,9 @@
 #include "core/TabelaTexto.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -9,12 +12,25 @@
 
 #include "core/Numeros.h"
 
-void TabelaTexto::Libera::operator()(Bloco* p) const { std::free(p); }
+void TabelaTexto::Libera::operator()(Bloco* p) const {
+    if (mapeados > 0) ::munmap(p, mapeados);
+    else std::free(p);
+}
 
-// calloc: a large table comes from fresh zeroed pages, each touched first by the
-// run that writes it.
+// The cells come from fresh zeroed pages, each touched first by the run that
+// writes it. A history of megabytes is mapped on its own and asks for huge pages:
+// a few hundred page faults in place of thousands.
 std::unique_ptr<TabelaTexto::Bloco[], TabelaTexto::Libera> TabelaTexto::Aloca(std::size_t celulas) {
     if (celulas == 0) return nullptr;
+    constexpr std::size_t Grande = std::size_t{2} << 20;
+    if (celulas > SIZE_MAX / sizeof(Bloco)) throw std::bad_alloc();
+    const std::size_t bytes = celulas * sizeof(Bloco);
+    if (bytes >= Grande) {
+        void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (p == MAP_FAILED) throw std::bad_alloc();
+        ::madvise(p, bytes, MADV_HUGEPAGE);  // only advice: without it the small pages serve
+        return std::unique_ptr<Bloco[], Libera>(static_cast<Bloco*>(p), Libera{bytes});
+    }
     void* p = std::calloc(celulas, sizeof(Bloco));
     if (p == nullptr) throw std::bad_alloc();
     return std::unique_ptr<Bloco[], Libera>(static_cast<Bloco*>(p));

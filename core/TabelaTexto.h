@@ -105,6 +105,7 @@ private:
         char texto[Capacidade];
     };
     struct Libera {
+        std::size_t mapeados;  // bytes of an anonymous mapping, 0 (value-initialized) for calloc
         void operator()(Bloco* p) const;
     };
 
