@@ -75,8 +75,8 @@ void TabelaTexto::Define(std::size_t i, std::string_view texto) {
     Bloco& b = blocos_[i];
     vazia_ = false;
     if (texto.size() <= Capacidade) {
-        // memmove: the text may be this very cell's.
-        std::memmove(b.texto, texto.data(), texto.size());
+        // memmove: the text may be this very cell's (an empty view may have no data).
+        if (!texto.empty()) std::memmove(b.texto, texto.data(), texto.size());
         b.tamanho = static_cast<unsigned char>(texto.size());
         return;
     }
@@ -95,7 +95,7 @@ void TabelaTexto::Define(std::size_t i, std::string_view texto) {
 void TabelaTexto::Acrescenta(std::size_t i, std::string_view texto) {
     Bloco& b = blocos_[i];
     if (b.tamanho != Longa && b.tamanho + texto.size() <= Capacidade) {
-        std::memcpy(b.texto + b.tamanho, texto.data(), texto.size());
+        if (!texto.empty()) std::memcpy(b.texto + b.tamanho, texto.data(), texto.size());
         b.tamanho = static_cast<unsigned char>(b.tamanho + texto.size());
         vazia_ = false;
         return;
