@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/DadosObra.h"
+#include "core/TabelaHoraria.h"
 
 // Capacities of the analysis state.
 inline constexpr int MaxNos = 300;
@@ -33,7 +34,7 @@ struct TCalorInterno {
     double E = 0.0;   // cal/g
     double C = 0.0;   // kg/m³
     double B = 0.0;
-    std::array<double, MaxHoras + 1> Tabela{};
+    TTabelaHoraria<MaxHoras> Tabela;
     // Heat that follows the equivalent age of each element at its own temperature
     // (Arrhenius) instead of the age alone. The curve is Q(te) = C·E·4186·AlfaU·
     // exp(−(Tau/te)^BetaHid) J/m³; with the calorimeter table, the table read against
@@ -76,7 +77,7 @@ enum class TModoNo { Temperatura, Tensao };
 enum class TFormulacao { Classica, Consistente };
 
 // The one analysis state. Arrays keep the 1-based numbering of the formulas
-// (slot 0 unused). It is large (the hourly heat tables): allocate it on the heap.
+// (slot 0 unused). The hourly heat tables hold only what was written.
 struct TDadosModelo {
     // Problem as the dialogs leave it.
     std::int32_t NElemCamada = 0;

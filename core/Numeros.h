@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,12 @@ namespace Numeros {
 std::string FormataFixo(double valor, int largura, int decimais);
 // Appends the same text to `destino` without a temporary string.
 void AcrescentaFixo(std::string& destino, double valor, int largura, int decimais);
+// The same text written into `buf` (widths up to MaxLarguraBuffer), for tables
+// that keep their cells in place of strings; `buf` goes on for at least 16 bytes
+// past the start of the text.
+inline constexpr int MaxLarguraBuffer = 100;
+using BufferFixo = std::array<char, 512>;
+std::string_view EscreveFixo(BufferFixo& buf, double valor, int largura, int decimais);
 
 // General form: up to 15 significant digits, no trailing zeros, decimal comma
 // (30 -> "30", 0.5 -> "0,5", 1e20 -> "1E20").

@@ -48,13 +48,8 @@ public:
 };
 
 void EscreveLinha(TabelaTexto& historico, int linha, double tempo, const TDadosModelo& dados, int nos) {
-    std::string& celulaTempo = historico.Celula(0, linha);
-    celulaTempo = Numeros::FormataInteiro(Numeros::Round(tempo));
-    for (int c = 1; c <= nos; ++c) {
-        std::string& celula = historico.Celula(c, linha);
-        celula.clear();
-        Numeros::AcrescentaFixo(celula, dados.Temperaturas[static_cast<std::size_t>(c)], 7, 2);
-    }
+    historico.Define(0, linha, Numeros::FormataInteiro(Numeros::Round(tempo)));
+    for (int c = 1; c <= nos; ++c) historico.DefineFixo(c, linha, dados.Temperaturas[static_cast<std::size_t>(c)], 7, 2);
 }
 
 }  // namespace

@@ -56,8 +56,11 @@ long long HorasDoIntervalo(double dias) {
     return horas < 0.0 ? -m : m;
 }
 
-Resultado PreencheTabela(const std::vector<LinhaTexto>& pontos, double ro, double calorEsp,
-                         bool unidadesUsuais, std::array<double, MaxHoras + 1>& tabela) {
+namespace {
+
+template <class Tabela>
+Resultado Preenche(const std::vector<LinhaTexto>& pontos, double ro, double calorEsp, bool unidadesUsuais,
+                   Tabela& tabela) {
     Resultado r;
     if (pontos.size() < 2) return r;
     const double roC = ro * calorEsp / 3600.0;
@@ -87,6 +90,18 @@ Resultado PreencheTabela(const std::vector<LinhaTexto>& pontos, double ro, doubl
         anterior = atual;
     }
     return r;
+}
+
+}  // namespace
+
+Resultado PreencheTabela(const std::vector<LinhaTexto>& pontos, double ro, double calorEsp,
+                         bool unidadesUsuais, std::array<double, MaxHoras + 1>& tabela) {
+    return Preenche(pontos, ro, calorEsp, unidadesUsuais, tabela);
+}
+
+Resultado PreencheTabela(const std::vector<LinhaTexto>& pontos, double ro, double calorEsp,
+                         bool unidadesUsuais, TTabelaHoraria<MaxHoras>& tabela) {
+    return Preenche(pontos, ro, calorEsp, unidadesUsuais, tabela);
 }
 
 namespace {

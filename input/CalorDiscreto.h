@@ -39,6 +39,8 @@ long long HorasDoIntervalo(double dias);
 // interval is written. Entries after the last hour keep their values.
 Resultado PreencheTabela(const std::vector<LinhaTexto>& pontos, double ro, double calorEsp,
                          bool unidadesUsuais, std::array<double, MaxHoras + 1>& tabela);
+Resultado PreencheTabela(const std::vector<LinhaTexto>& pontos, double ro, double calorEsp,
+                         bool unidadesUsuais, TTabelaHoraria<MaxHoras>& tabela);
 
 // A point of the import file: time in hours, temperature in °C.
 struct PontoArquivo {

@@ -11,12 +11,11 @@ namespace ExportaNos {
 
 namespace {
 
-const std::string& CelulaOuVazia(const TabelaTexto& tabela, int coluna, int linha) {
-    static const std::string vazia;
-    return tabela.Contem(coluna, linha) ? tabela.Celula(coluna, linha) : vazia;
+std::string_view CelulaOuVazia(const TabelaTexto& tabela, int coluna, int linha) {
+    return tabela.Contem(coluna, linha) ? std::string_view(tabela.Celula(coluna, linha)) : std::string_view();
 }
 
-bool EmBranco(const std::string& texto) { return texto.find_first_not_of(' ') == std::string::npos; }
+bool EmBranco(std::string_view texto) { return texto.find_first_not_of(' ') == std::string_view::npos; }
 
 // Hands each line to `saida`, then reports its number.
 template <class Saida>
@@ -37,7 +36,7 @@ void Percorre(const TabelaTexto& tabela, const std::vector<int>& nos, Saida&& sa
     if (aCadaLinha) aCadaLinha(numero);
 
     for (int r = 1; r < tabela.Linhas(); ++r) {
-        const std::string& tempo = tabela.Celula(0, r);
+        const std::string_view tempo = tabela.Celula(0, r);
         if (EmBranco(tempo)) continue;
         linha = "\r\n";
         if (!nos.empty()) {

@@ -453,9 +453,8 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
         }
         const int desl = deslocamento[static_cast<std::size_t>(n)];
         for (std::size_t k = 0; k < s.size(); ++k) {
-            std::string& celula = tensoes.Celula(n, desl + static_cast<int>(k) + 1);
             // + 0.0 turns a negative zero into zero: "0,0000", not "-0,0000".
-            Numeros::AcrescentaFixo(celula, s[k] + 0.0, 7, 4);
+            tensoes.AcrescentaFixo(n, desl + static_cast<int>(k) + 1, s[k] + 0.0, 7, 4);
         }
         progresso.PosicaoGauge(n);
         progresso.Repinta();

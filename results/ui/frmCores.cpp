@@ -296,7 +296,7 @@ void TfrmCores::Visualizar() {
     const int linha = Instantes::LinhaDaHora(d, t);
     std::vector<double> T(static_cast<std::size_t>(std::max(tabela.Colunas(), 1)), 0.0);
     for (int j = 1; j < tabela.Colunas(); ++j)
-        T[static_cast<std::size_t>(j)] = Numeros::TextoParaReal(tabela.Contem(j, linha) ? tabela.Celula(j, linha) : "");
+        T[static_cast<std::size_t>(j)] = Numeros::TextoParaReal(tabela.Contem(j, linha) ? std::string_view(tabela.Celula(j, linha)) : "");
 
     Status(QStringLiteral("Pós-Processo em andamento. Aguarde ..."));
     // The count of elements that exist at t is this picture's own: the exports

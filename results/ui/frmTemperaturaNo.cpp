@@ -79,12 +79,12 @@ void TfrmTemperaturaNo::Visualizar() {
                                                  tabela.Linhas() - 1);
     for (int r = 1; r <= ultima; ++r) {
         if (!tabela.Contem(n, r)) break;
-        const std::string& celula = tabela.Celula(n, r);
+        const std::string_view celula = tabela.Celula(n, r);
         // A temperature of exactly zero is a node not yet placed after a reset;
         // rows that hold no step are left out in both modes.
         if (celula.empty()) continue;
         if (modo_ == TModoNo::Temperatura && celula == "   0,00") continue;
-        texto += QString::fromUtf8(celula) + QLatin1Char('\n');
+        texto += QString::fromUtf8(celula.data(), static_cast<qsizetype>(celula.size())) + QLatin1Char('\n');
     }
     if (modo_ == TModoNo::Tensao) texto += QLatin1Char('\n');
     texto.chop(1);

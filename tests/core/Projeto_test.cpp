@@ -107,8 +107,10 @@ TEST(Projeto, IdaEVoltaExata) {
     }
     EXPECT_EQ(std::memcmp(&lido->Superficie, &d->Superficie, sizeof d->Superficie), 0);
     for (int L = 1; L <= MaxCamadas; ++L) {
-        EXPECT_EQ(std::memcmp(lido->CalorCamadas[L].Tabela.data(), d->CalorCamadas[L].Tabela.data(),
-                              sizeof d->CalorCamadas[L].Tabela), 0) << L;
+        bool mesmosBits = true;
+        for (int h = 0; h <= MaxHoras; ++h)
+            mesmosBits = mesmosBits && bits(lido->CalorCamadas[L].Tabela[h]) == bits(d->CalorCamadas[L].Tabela[h]);
+        EXPECT_TRUE(mesmosBits) << L;
     }
     EXPECT_EQ(lido->NCamadasMembro, 2);
     EXPECT_EQ(lido->CuraACI, TCuraACI::Vapor);
