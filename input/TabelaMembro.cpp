@@ -147,15 +147,15 @@ void Aplica(TDadosModelo& d, const std::vector<Linha>& linhas, const std::vector
     camadas.reserve(linhas.size());
     for (int i = 0; i < n; ++i) camadas.push_back(Converte(linhas[static_cast<std::size_t>(i)], i + 1, d.UnidadesUsuais));
 
-    // Nothing can fail from here on. The tables and curing records that travel with
-    // their rows are taken before any is overwritten.
+    // Nothing can fail from here on. The heat records (hourly table, maturity) and the
+    // curing records that travel with their rows are taken before any is overwritten.
     const int antes = std::clamp(std::max(d.NCamadas, d.NCamadasMembro), 0, MaxCamadas);
-    auto tabelas = std::make_unique<std::array<std::array<double, MaxHoras + 1>, MaxCamadas + 1>>();
+    auto calores = std::make_unique<std::array<TCalorInterno, MaxCamadas + 1>>();
     std::array<TTrocaCalor, MaxCamadas + 1> superficie{};
     for (int i = 0; i < n; ++i) {
         const int o = i < static_cast<int>(origem.size()) ? origem[static_cast<std::size_t>(i)] : 0;
         if (o >= 1 && o <= MaxCamadas) {
-            (*tabelas)[static_cast<std::size_t>(i + 1)] = d.CalorCamadas[static_cast<std::size_t>(o)].Tabela;
+            (*calores)[static_cast<std::size_t>(i + 1)] = d.CalorCamadas[static_cast<std::size_t>(o)];
             superficie[static_cast<std::size_t>(i + 1)] = d.Superficie[static_cast<std::size_t>(o)];
         }
     }
@@ -174,6 +174,7 @@ void Aplica(TDadosModelo& d, const std::vector<Linha>& linhas, const std::vector
         // The layer dialog shows the next start in the general format and reads it back.
         xIni = Numeros::TextoParaReal(Numeros::FormataGeral(c.XIni + c.Espessura));
         TCalorInterno& q = d.CalorCamadas[static_cast<std::size_t>(L)];
+        q = (*calores)[static_cast<std::size_t>(L)];
         q.Constante = k.Constante;
         q.F = k.F;
         q.C = k.C;
@@ -181,7 +182,6 @@ void Aplica(TDadosModelo& d, const std::vector<Linha>& linhas, const std::vector
         q.Tr = k.Tr;
         q.N = k.N;
         q.B = k.B;
-        q.Tabela = (*tabelas)[static_cast<std::size_t>(L)];
         d.Superficie[static_cast<std::size_t>(L)] = superficie[static_cast<std::size_t>(L)];
     }
     for (int L = n + 1; L <= antes; ++L) {
