@@ -3,6 +3,7 @@
 //
 //   norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]
 //                 [--formulacao consistente|classica]
+//   norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv
 //
 // Exit 0 on success (the run's messages on standard output), 2 on refused input or
 // a failed run (the message on standard error; no output file half-written).
@@ -22,6 +23,8 @@
 #include "core/Progresso.h"
 #include "core/Projeto.h"
 #include "core/TabelaTexto.h"
+#include "estudos/Estudo.h"
+#include "estudos/RodaEstudo.h"
 #include "results/ExecucaoProjeto.h"
 #include "results/ExportaTabela.h"
 #include "results/ResumoTermico.h"
@@ -41,6 +44,9 @@ constexpr const char* Uso =
     "  de \"Salvar Tudo\". Com --resumo, escreve também o resumo térmico (limite de 70 °C)\n"
     "  e, com --tensoes, o índice de fissuração (Tração Simples, limite 1,0).\n"
     "  --formulacao escolhe a formulação térmica em lugar da do projeto.\n"
+    "       norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv\n"
+    "  Roda os casos do estudo de cronograma ESTUDO em todos os núcleos e grava uma\n"
+    "  linha por caso em RESULTADO.csv.\n"
     "  Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
 
 struct Opcoes {
@@ -50,7 +56,16 @@ struct Opcoes {
     bool ajuda = false;
     bool resumo = false;
     std::optional<TFormulacao> formulacao;
+    std::optional<std::string> estudo;
+    std::optional<std::string> saida;
 };
+
+bool MesmoArquivo(const std::string& a, const std::string& b) {
+    std::error_code ec1, ec2;
+    const auto ca = std::filesystem::weakly_canonical(a, ec1);
+    const auto cb = std::filesystem::weakly_canonical(b, ec2);
+    return ec1 || ec2 ? a == b : ca == cb;
+}
 
 Opcoes LeOpcoes(const std::vector<std::string>& args) {
     Opcoes o;
@@ -66,8 +81,11 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             if (valor == "consistente") o.formulacao = TFormulacao::Consistente;
             else if (valor == "classica") o.formulacao = TFormulacao::Classica;
             else throw ErroEntrada("--formulacao deve ser seguida de consistente ou classica");
-        } else if (a == "--temperaturas" || a == "--tensoes") {
-            auto& destino = a == "--temperaturas" ? o.temperaturas : o.tensoes;
+        } else if (a == "--temperaturas" || a == "--tensoes" || a == "--estudo" || a == "--saida") {
+            auto& destino = a == "--temperaturas" ? o.temperaturas
+                            : a == "--tensoes"    ? o.tensoes
+                            : a == "--estudo"     ? o.estudo
+                                                  : o.saida;
             if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 throw ErroEntrada("falta o nome do arquivo depois de " + a);
@@ -81,16 +99,19 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             throw ErroEntrada("mais de um arquivo de projeto: \"" + o.projeto + "\" e \"" + a + "\"");
         }
     }
+    if (o.estudo || o.saida) {
+        if (!o.estudo) throw ErroEntrada("--saida só vale com --estudo");
+        if (!o.saida) throw ErroEntrada("falta --saida RESULTADO.csv para o estudo");
+        if (!o.projeto.empty() || o.temperaturas || o.tensoes || o.resumo || o.formulacao)
+            throw ErroEntrada("--estudo não se combina com um arquivo de projeto nem com as outras opções");
+        if (MesmoArquivo(*o.estudo, *o.saida))
+            throw ErroEntrada("o resultado \"" + *o.saida + "\" sobrescreveria o próprio estudo");
+        return o;
+    }
     if (!o.ajuda && o.projeto.empty()) throw ErroEntrada("falta o arquivo de projeto");
     return o;
 }
 
-bool MesmoArquivo(const std::string& a, const std::string& b) {
-    std::error_code ec1, ec2;
-    const auto ca = std::filesystem::weakly_canonical(a, ec1);
-    const auto cb = std::filesystem::weakly_canonical(b, ec2);
-    return ec1 || ec2 ? a == b : ca == cb;
-}
 
 // An output that would overwrite the project or the other table is refused before
 // anything runs.
@@ -116,7 +137,25 @@ void VerificaResistencias(const TDadosModelo& dados) {
                           "ResistTracaoA e ResistTracaoB não estão no projeto");
 }
 
+// The cases run on every core; the file is written once all of them ran.
+int ExecutaEstudo(const Opcoes& o) {
+    const TEstudo estudo = Estudo::Le(*o.estudo);
+    const TResultadoEstudo r = RodaEstudo::Roda(estudo);
+    RodaEstudo::GravaCsv(*o.saida, estudo, r);
+    long long falhas = 0, atendem = 0;
+    for (const auto& c : r.Casos) {
+        falhas += c.Ok ? 0 : 1;
+        atendem += c.Ok && c.Atende ? 1 : 0;
+    }
+    std::cout << Numeros::FormataInteiro(static_cast<long long>(r.Casos.size())) << " casos; "
+              << Numeros::FormataInteiro(atendem) << " atendem aos limites";
+    if (falhas) std::cout << "; " << Numeros::FormataInteiro(falhas) << " não rodaram (veja a coluna Mensagem)";
+    std::cout << ".\n";
+    return Sucesso;
+}
+
 int Executa(const Opcoes& o) {
+    if (o.estudo) return ExecutaEstudo(o);
     VerificaSaidas(o);
     auto lido = std::make_unique<TDadosModelo>();
     Projeto::Le(o.projeto, *lido);
