@@ -64,15 +64,15 @@ void AplicaAltura(TDadosModelo& d, double altura, const TEstudo& e) {
         const int k = L - p;
         TCamada& c = d.Camadas[Z(L)];
         c = camada;
+        c.Espessura = espessura;
         c.XIni = camada.XIni + k * espessura;
         c.HoraConcretagem = camada.HoraConcretagem + k * intervalo;
         d.CalorCamadas[Z(L)] = d.CalorCamadas[Z(p)];
-        // Record 1 also holds the day/night coefficients: only the curing is copied.
-        TTrocaCalor& s = d.Superficie[Z(L)];
-        s.DiasCura = cura.DiasCura;
-        s.HoraIniCura = cura.HoraIniCura;
-        s.HoraFimCura = cura.HoraFimCura;
-        s.BetaSC = cura.BetaSC;
+        // Record 1 also holds the day/night coefficients of the top face, which the
+        // other records leave at zero.
+        TTrocaCalor s = cura;
+        s.HDia = s.HNoite = s.HoraIniDia = s.HoraIniNoite = 0.0;
+        d.Superficie[Z(L)] = s;
     }
     d.Camadas[Z(p)].Espessura = espessura;
     for (int L = ultima + 1; L <= MaxCamadas; ++L) {
