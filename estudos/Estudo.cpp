@@ -238,7 +238,14 @@ std::vector<std::vector<double>> Casos(const TEstudo& e) {
 }
 
 std::unique_ptr<TDadosModelo> MontaCaso(const TEstudo& e, const std::vector<double>& valores) {
-    auto d = std::make_unique<TDadosModelo>(*e.Base);
+    auto d = std::make_unique<TDadosModelo>();
+    MontaCaso(e, valores, *d);
+    return d;
+}
+
+void MontaCaso(const TEstudo& e, const std::vector<double>& valores, TDadosModelo& caso) {
+    caso = *e.Base;
+    TDadosModelo* d = &caso;
     const int ultimaBase = UltimaHora(*d);
     // In the order of the table, whatever the order of the study.
     for (std::size_t p = 0; p < Tabela.size(); ++p) {
@@ -257,7 +264,6 @@ std::unique_ptr<TDadosModelo> MontaCaso(const TEstudo& e, const std::vector<doub
         throw ErroEntrada("o caso dura " + Num(d->TempoTotal) + " horas, acima do máximo de " +
                           Numeros::FormataInteiro(MaxHoras));
     }
-    return d;
 }
 
 bool ComTensoes(const TDadosModelo& base) {

@@ -78,6 +78,8 @@ std::vector<std::vector<double>> Casos(const TEstudo& estudo);
 
 // The problem of one case: a copy of the base with each value applied.
 std::unique_ptr<TDadosModelo> MontaCaso(const TEstudo& estudo, const std::vector<double>& valores);
+// The same into `caso`, every field of it overwritten by the base's first.
+void MontaCaso(const TEstudo& estudo, const std::vector<double>& valores, TDadosModelo& caso);
 
 // Whether the cases of this base also run the stress analysis: it has a creep model and
 // the simple tensile strength curve.

@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ namespace RodaEstudo {
 // One case: its problem, the thermal run and, when the base has them, the stresses.
 // A refused or failed case comes back with Ok false and the message.
 TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valores);
+// The same in `area`, a state the caller keeps between its cases (allocated when empty).
+TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valores,
+                        std::unique_ptr<TDadosModelo>& area);
 
 TResultadoEstudo Roda(const TEstudo& estudo, const OpcoesEstudo& opcoes = {});
 
