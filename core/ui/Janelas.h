@@ -42,6 +42,7 @@ class TfrmNBR6118;
 class TfrmTelaApresentacao;
 class TfrmResumoTermico;
 class TfrmIndiceFissuracao;
+class TfrmEstudo;
 
 class Programa;
 
@@ -88,4 +89,5 @@ struct Janelas {
     TfrmTelaApresentacao* frmTelaApresentacao = nullptr;
     TfrmResumoTermico* frmResumoTermico = nullptr;
     TfrmIndiceFissuracao* frmIndiceFissuracao = nullptr;
+    TfrmEstudo* frmEstudo = nullptr;
 };
