@@ -12,6 +12,8 @@
 #include <QHeaderView>
 #include <QLegendMarker>
 #include <QMenuBar>
+#include <QAreaSeries>
+#include <QLineSeries>
 #include <QScatterSeries>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -200,17 +202,6 @@ TfrmEstudo::TfrmEstudo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     cMapa = new QChartView(grafico_, this);
     cMapa->setObjectName(QStringLiteral("cMapa"));
     cMapa->setMinimumSize(420, 360);
-    connect(grafico_, &QChart::plotAreaChanged, this, [this] {
-        // The squares fill their cells at any window size.
-        if (mapa_.X.empty() || mapa_.Y.empty()) return;
-        const QRectF area = grafico_->plotArea();
-        const double lado = std::min(area.width() / static_cast<double>(mapa_.X.size()),
-                                     area.height() / static_cast<double>(mapa_.Y.size()));
-        for (QAbstractSeries* s : grafico_->series()) {
-            auto* p = static_cast<QScatterSeries*>(s);
-            p->setMarkerSize(p->property("marca").toBool() ? std::max(6.0, lado * 0.3) : std::max(4.0, lado));
-        }
-    });
     auto* escolhas = new QHBoxLayout;
     escolhas->addWidget(new QLabel(QStringLiteral("Horizontal:"), this));
     escolhas->addWidget(cbEixoX, 1);
@@ -428,17 +419,21 @@ bool TfrmEstudo::DesenhaMapa() {
     const auto saida = static_cast<TSaidaEstudo>(cbSaida->currentData().toInt());
     mapa_ = TMapaCalor::Calcula(estudo_, resultado_, cbEixoX->currentIndex(), cbEixoY->currentIndex(), saida);
     grafico_->setTitle(Q(TMapaCalor::NomeSaida(estudo_, saida)) +
-                       QStringLiteral(" (o pior caso de cada célula)"));
+                       QStringLiteral(": o pior caso de cada célula, de %1 (%2) a %3 (%4)")
+                           .arg(CamposNumericos::Geral(mapa_.Minimo),
+                                saida == TSaidaEstudo::IndiceMinimo ? QStringLiteral("vermelho") : QStringLiteral("azul"),
+                                CamposNumericos::Geral(mapa_.Maximo),
+                                saida == TSaidaEstudo::IndiceMinimo ? QStringLiteral("azul") : QStringLiteral("vermelho")));
     auto* eixoX = new QCategoryAxis;
     auto* eixoY = new QCategoryAxis;
     eixoX->setTitleText(cbEixoX->currentText());
     eixoY->setTitleText(cbEixoY->currentText());
     const auto rotulos = [](QCategoryAxis* eixo, const std::vector<double>& valores) {
-        eixo->setMin(-0.5);
+        eixo->setStartValue(-0.5);
         for (std::size_t i = 0; i < valores.size(); ++i)
             eixo->append(CamposNumericos::Geral(valores[i]) + QString(static_cast<int>(i), QChar(0x200B)),
                          static_cast<double>(i) + 0.5);
-        eixo->setMax(static_cast<double>(valores.size()) - 0.5);
+        eixo->setRange(-0.5, static_cast<double>(valores.size()) - 0.5);
         eixo->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
     };
     rotulos(eixoX, mapa_.X);
@@ -453,8 +448,7 @@ bool TfrmEstudo::DesenhaMapa() {
     aprovados->setMarkerShape(QScatterSeries::MarkerShapeCircle);
     aprovados->setColor(Qt::white);
     aprovados->setBorderColor(Qt::black);
-    aprovados->setProperty("marca", true);
-    bool primeiro = true;
+    aprovados->setMarkerSize(12);
     for (std::size_t j = 0; j < mapa_.Y.size(); ++j) {
         for (std::size_t i = 0; i < mapa_.X.size(); ++i) {
             const TMapaCalor::Celula& c = mapa_.Em(i, j);
@@ -462,30 +456,29 @@ bool TfrmEstudo::DesenhaMapa() {
             if (!c.Tem) continue;
             const double v = inverte ? mapa_.Maximo + mapa_.Minimo - c.Valor : c.Valor;
             const Cores::CorRGB cor = Cores::CorTemperatura(v, mapa_.Minimo, mapa_.Maximo);
-            auto* s = new QScatterSeries;
-            s->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+            // The cell as a filled rectangle over its category on both axes.
+            const double x = static_cast<double>(i), y = static_cast<double>(j);
+            auto* cima = new QLineSeries;
+            cima->append(x - 0.5, y + 0.5);
+            cima->append(x + 0.5, y + 0.5);
+            auto* baixo = new QLineSeries;
+            baixo->append(x - 0.5, y - 0.5);
+            baixo->append(x + 0.5, y - 0.5);
+            auto* s = new QAreaSeries(cima, baixo);
+            cima->setParent(s);
+            baixo->setParent(s);
             s->setColor(QColor(cor.r, cor.g, cor.b));
-            s->setBorderColor(QColor(cor.r, cor.g, cor.b));
-            s->append(static_cast<double>(i), static_cast<double>(j));
-            s->setName(primeiro ? QStringLiteral("%1 a %2").arg(CamposNumericos::Geral(mapa_.Minimo),
-                                                                 CamposNumericos::Geral(mapa_.Maximo))
-                                : QString());
-            s->setProperty("valor", c.Valor);
-            connect(s, &QScatterSeries::hovered, this, [s, v = c.Valor](const QPointF&, bool dentro) {
-                s->setPointLabelsVisible(dentro);
-                s->setPointLabelsFormat(CamposNumericos::Geral(v));
-            });
+            s->setBorderColor(QColor(255, 255, 255));
+            s->setName(CamposNumericos::Geral(c.Valor));
             grafico_->addSeries(s);
             s->attachAxis(eixoX);
             s->attachAxis(eixoY);
-            if (!primeiro) grafico_->legend()->markers(s).value(0)->setVisible(false);
-            primeiro = false;
+            grafico_->legend()->markers(s).value(0)->setVisible(false);
         }
     }
     grafico_->addSeries(aprovados);
     aprovados->attachAxis(eixoX);
     aprovados->attachAxis(eixoY);
-    emit grafico_->plotAreaChanged(grafico_->plotArea());
     return true;
 }
 
