@@ -173,7 +173,7 @@ std::vector<TSensor> LeTexto(const std::string& bruto, const std::string& origem
     const bool comData = !origem.empty();
     const double zero = comData ? HorasDataHora(origem) : 0.0;
     std::vector<TSensor> sensores;
-    for (std::size_t c = 1; c < titulos.size(); ++c) sensores.push_back(Cabecalho(titulos[c], ponto && sep != ',', c + 1));
+    for (std::size_t c = 1; c < titulos.size(); ++c) sensores.push_back(Cabecalho(titulos[c], ponto, c + 1));
     for (std::size_t n = 1; n < linhas.size(); ++n) {
         if (Apara(linhas[n]).empty()) continue;
         const auto celulas = Divide(linhas[n], sep);
@@ -188,14 +188,14 @@ std::vector<TSensor> LeTexto(const std::string& bruto, const std::string& origem
                 throw ErroEntrada("Arquivo de medições: " + Onde(n + 1, 1) + ": " + e.what());
             }
         } else {
-            hora = Numero(celulas[0], sep != ',', n + 1, 1);
+            hora = Numero(celulas[0], ponto, n + 1, 1);
         }
         for (std::size_t c = 1; c < celulas.size(); ++c) {
             if (celulas[c].empty()) continue;
             TSensor& s = sensores[c - 1];
             if (!s.Leituras.empty() && !(hora > s.Leituras.back().Hora))
                 throw ErroEntrada("Arquivo de medições: " + Onde(n + 1, 1) + ": as horas devem crescer de uma linha para a outra");
-            s.Leituras.push_back({hora, Numero(celulas[c], sep != ',', n + 1, c + 1)});
+            s.Leituras.push_back({hora, Numero(celulas[c], ponto, n + 1, c + 1)});
         }
     }
     for (const auto& s : sensores)
