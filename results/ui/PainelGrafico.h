@@ -13,6 +13,7 @@ class QChart;
 class QChartView;
 class QLineEdit;
 class QLineSeries;
+class QXYSeries;
 class QSpinBox;
 class QValueAxis;
 
@@ -34,6 +35,8 @@ public:
     // Adds a curve with all its points at once (one by one costs seconds on a
     // shown chart). An axis on automatic scale widens to take the new curve in.
     void AdicionaSerie(const QString& titulo, const QList<QPointF>& pontos);
+    // The same as markers without a line (measured points); Series() leaves them out.
+    void AdicionaMarcadores(const QString& titulo, const QList<QPointF>& pontos);
     // Removes every curve; the axes keep their ranges.
     void RemoveSeries();
     int NumeroSeries() const;
@@ -95,6 +98,7 @@ private:
         double minX, maxX, minY, maxY;
     };
 
+    void Acrescenta(QXYSeries* serie, const QList<QPointF>& pontos);
     void AjustaEixo(QValueAxis* eixo, double minimo, double maximo);
     void AjustaMarcas(QValueAxis* eixo);
     void DefineFaixa(QValueAxis* eixo, double minimo, double maximo);
