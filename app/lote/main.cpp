@@ -4,9 +4,11 @@
 //   norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]
 //                 [--formulacao consistente|classica]
 //   norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv
+//   norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...] [--ate HORA]
 //
 // Exit 0 on success (the run's messages on standard output), 2 on refused input or
 // a failed run (the message on standard error; no output file half-written).
+#include <algorithm>
 #include <csignal>
 #include <exception>
 #include <filesystem>
@@ -23,10 +25,12 @@
 #include "core/Progresso.h"
 #include "core/Projeto.h"
 #include "core/TabelaTexto.h"
+#include "estudos/Calibracao.h"
 #include "estudos/Estudo.h"
 #include "estudos/RodaEstudo.h"
 #include "results/ExecucaoProjeto.h"
 #include "results/ExportaTabela.h"
+#include "results/Medicoes.h"
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
 #include "stress/ProcTensional.h"
@@ -47,6 +51,10 @@ constexpr const char* Uso =
     "       norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv\n"
     "  Roda os casos do estudo de cronograma ESTUDO em todos os núcleos e grava uma\n"
     "  linha por caso em RESULTADO.csv.\n"
+    "       norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...]\n"
+    "                     [--ate HORA]\n"
+    "  Ajusta os parâmetros (E, CE, n, b, Tr, Topo, TLanc) às medições do arquivo (ou às do\n"
+    "  projeto) até a hora dada (a última leitura, sem --ate) e imprime o relatório.\n"
     "  Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
 
 struct Opcoes {
@@ -58,6 +66,10 @@ struct Opcoes {
     std::optional<TFormulacao> formulacao;
     std::optional<std::string> estudo;
     std::optional<std::string> saida;
+    std::optional<std::string> medicoes;
+    std::optional<std::string> origem;
+    std::optional<std::string> calibra;
+    std::optional<std::string> ate;
 };
 
 bool MesmoArquivo(const std::string& a, const std::string& b) {
@@ -81,11 +93,16 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             if (valor == "consistente") o.formulacao = TFormulacao::Consistente;
             else if (valor == "classica") o.formulacao = TFormulacao::Classica;
             else throw ErroEntrada("--formulacao deve ser seguida de consistente ou classica");
-        } else if (a == "--temperaturas" || a == "--tensoes" || a == "--estudo" || a == "--saida") {
+        } else if (a == "--temperaturas" || a == "--tensoes" || a == "--estudo" || a == "--saida" ||
+                   a == "--medicoes" || a == "--origem" || a == "--calibra" || a == "--ate") {
             auto& destino = a == "--temperaturas" ? o.temperaturas
                             : a == "--tensoes"    ? o.tensoes
                             : a == "--estudo"     ? o.estudo
-                                                  : o.saida;
+                            : a == "--saida"      ? o.saida
+                            : a == "--medicoes"   ? o.medicoes
+                            : a == "--origem"     ? o.origem
+                            : a == "--calibra"    ? o.calibra
+                                                  : o.ate;
             if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 throw ErroEntrada("falta o nome do arquivo depois de " + a);
@@ -107,6 +124,12 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
         if (MesmoArquivo(*o.estudo, *o.saida))
             throw ErroEntrada("o resultado \"" + *o.saida + "\" sobrescreveria o próprio estudo");
         return o;
+    }
+    if (o.medicoes || o.calibra || o.ate || o.origem) {
+        if (!o.calibra) throw ErroEntrada("--medicoes, --origem e --ate só valem com --calibra");
+        if (o.origem && !o.medicoes) throw ErroEntrada("--origem só vale com --medicoes");
+        if (o.temperaturas || o.tensoes || o.resumo || o.formulacao)
+            throw ErroEntrada("--calibra não se combina com as tabelas, --resumo nem --formulacao");
     }
     if (!o.ajuda && o.projeto.empty()) throw ErroEntrada("falta o arquivo de projeto");
     return o;
@@ -154,8 +177,32 @@ int ExecutaEstudo(const Opcoes& o) {
     return Sucesso;
 }
 
+// The fit to the measurements; the report on standard output.
+int ExecutaCalibracao(const Opcoes& o) {
+    auto dados = std::make_unique<TDadosModelo>();
+    Projeto::Le(o.projeto, *dados);
+    if (o.medicoes) dados->Medicoes = Medicoes::LeArquivo(*o.medicoes, o.origem.value_or(""));
+    if (dados->Medicoes.empty())
+        throw ErroEntrada("o projeto não tem medições: dê o arquivo dos sensores com --medicoes");
+    const std::vector<int> escolhidos = Calibracao::LeLista(*o.calibra);
+    double ate = 0.0;
+    if (o.ate) {
+        try {
+            ate = Numeros::TextoParaReal(*o.ate);
+        } catch (const ErroConversao& e) {
+            throw ErroEntrada(std::string("--ate: ") + e.what());
+        }
+    } else {
+        for (const auto& s : dados->Medicoes)
+            if (!s.Leituras.empty()) ate = std::max(ate, s.Leituras.back().Hora);
+    }
+    std::cout << Calibracao::Ajusta(*dados, escolhidos, ate).Texto();
+    return Sucesso;
+}
+
 int Executa(const Opcoes& o) {
     if (o.estudo) return ExecutaEstudo(o);
+    if (o.calibra) return ExecutaCalibracao(o);
     VerificaSaidas(o);
     auto lido = std::make_unique<TDadosModelo>();
     Projeto::Le(o.projeto, *lido);

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <iostream>
 #include <memory>
 #include <random>
 
@@ -69,7 +68,6 @@ TEST_P(CalibracaoConhecida, CadaValorDentroDeDuasIncertezasDaVerdade) {
 
     const TResultadoCalibracao r = Calibracao::Ajusta(*d, escolhidos, 168);
     SCOPED_TRACE(r.Texto());
-    std::cout << r.Texto();
     EXPECT_TRUE(r.Convergiu);
     EXPECT_GT(r.RMSAntes, 1.0);
     // The noise itself: the fit leaves about 0,3 °C.
