@@ -317,9 +317,12 @@ TResultadoCalibracao Ajusta(const TDadosModelo& dados, const std::vector<int>& e
     double chi2 = 0.0;
     gsl_blas_ddot(f, f, &chi2);
     const double s2 = chi2 / static_cast<double>(n - p);
+    r.Covariancia.assign(p * p, 0.0);
     for (std::size_t k = 0; k < p; ++k) {
         r.Valores[k].Ajustado = gsl_vector_get(x, k) * iniciais[k];
         r.Valores[k].Incerteza = std::sqrt(s2 * gsl_matrix_get(g.cov, k, k)) * std::fabs(iniciais[k]);
+        for (std::size_t m = 0; m < p; ++m)
+            r.Covariancia[k * p + m] = s2 * gsl_matrix_get(g.cov, k, m) * iniciais[k] * iniciais[m];
     }
     std::vector<double> xs(p);
     for (std::size_t k = 0; k < p; ++k) xs[k] = gsl_vector_get(x, k);
@@ -329,6 +332,60 @@ TResultadoCalibracao Ajusta(const TDadosModelo& dados, const std::vector<int>& e
 
 void Aplica(TDadosModelo& dados, const TResultadoCalibracao& r) {
     for (const auto& v : r.Valores) Tabela[static_cast<std::size_t>(v.Parametro)].Aplica(dados, v.Ajustado);
+}
+
+namespace {
+
+// The whole run with the given values; the curve at each sensor's height.
+std::vector<std::vector<TLeitura>> Curvas(const TDadosModelo& base, const TResultadoCalibracao& r,
+                                          const std::vector<double>& valores) {
+    auto d = std::make_unique<TDadosModelo>();
+    Projeto::LeTexto(Projeto::Texto(base), *d);
+    for (std::size_t k = 0; k < valores.size(); ++k)
+        Tabela[static_cast<std::size_t>(r.Valores[k].Parametro)].Aplica(*d, valores[k]);
+    const std::vector<TSensor> sensores = base.Medicoes;
+    d->Medicoes.clear();
+    Progresso nada;
+    TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(d), OpcoesExecucao{}, nada);
+    std::vector<std::vector<TLeitura>> c;
+    for (const TSensor& s : sensores) c.push_back(Medicoes::CurvaCalculada(*ex.Dados, ex.Temperaturas, s.Altura));
+    return c;
+}
+
+}  // namespace
+
+std::vector<TPrevisao> Previsao(const TDadosModelo& dados, const TResultadoCalibracao& r) {
+    const std::size_t p = r.Valores.size();
+    std::vector<double> ajustados;
+    for (const auto& v : r.Valores) ajustados.push_back(v.Ajustado);
+    const auto centro = Curvas(dados, r, ajustados);
+    // g_k(t) per sensor and hour.
+    std::vector<std::vector<std::vector<double>>> g(p);
+    for (std::size_t k = 0; k < p; ++k) {
+        const double h = r.Valores[k].Incerteza > 0.0 ? r.Valores[k].Incerteza : 1e-3 * std::fabs(ajustados[k]);
+        std::vector<double> mais = ajustados, menos = ajustados;
+        mais[k] += h;
+        menos[k] -= h;
+        const auto a = Curvas(dados, r, mais), b = Curvas(dados, r, menos);
+        g[k].resize(centro.size());
+        for (std::size_t s = 0; s < centro.size(); ++s) {
+            g[k][s].assign(centro[s].size(), 0.0);
+            // Same rows in the three runs: the parameters do not move placements or steps.
+            if (a[s].size() != centro[s].size() || b[s].size() != centro[s].size()) continue;
+            for (std::size_t i = 0; i < centro[s].size(); ++i)
+                g[k][s][i] = (a[s][i].Temperatura - b[s][i].Temperatura) / (2 * h);
+        }
+    }
+    std::vector<TPrevisao> prev(centro.size());
+    for (std::size_t s = 0; s < centro.size(); ++s) {
+        for (std::size_t i = 0; i < centro[s].size(); ++i) {
+            double var = 0.0;
+            for (std::size_t k = 0; k < p; ++k)
+                for (std::size_t m = 0; m < p; ++m) var += g[k][s][i] * r.Covariancia[k * p + m] * g[m][s][i];
+            prev[s].Pontos.push_back({centro[s][i].Hora, centro[s][i].Temperatura, std::sqrt(std::max(var, 0.0))});
+        }
+    }
+    return prev;
 }
 
 }  // namespace Calibracao

@@ -26,6 +26,7 @@ struct TResultadoCalibracao {
         double Incerteza = 0.0;   // standard, from the Jacobian at the fit
     };
     std::vector<Valor> Valores;
+    std::vector<double> Covariancia;  // p × p, row-major, in the parameters' units
     double Ate = 0.0;             // h
     int Leituras = 0;             // readings used
     double RMSAntes = 0.0, RMSDepois = 0.0;  // °C, over those readings
@@ -49,5 +50,17 @@ TResultadoCalibracao Ajusta(const TDadosModelo& dados, const std::vector<int>& e
 
 // `dados` with the fitted values.
 void Aplica(TDadosModelo& dados, const TResultadoCalibracao& r);
+
+// The forecast of the whole analysis with the fitted values at each sensor's height:
+// the computed temperature and its standard uncertainty σ = √(gᵀ·C·g), g the derivatives
+// of the temperature with respect to the parameters (central differences of whole runs
+// at ± one uncertainty) and C their covariance.
+struct TPrevisao {
+    struct Ponto {
+        double Hora = 0.0, Temperatura = 0.0, Incerteza = 0.0;
+    };
+    std::vector<Ponto> Pontos;
+};
+std::vector<TPrevisao> Previsao(const TDadosModelo& dados, const TResultadoCalibracao& r);
 
 }  // namespace Calibracao

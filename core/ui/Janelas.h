@@ -43,6 +43,7 @@ class TfrmTelaApresentacao;
 class TfrmResumoTermico;
 class TfrmIndiceFissuracao;
 class TfrmEstudo;
+class TfrmCalibracao;
 
 class Programa;
 
@@ -90,4 +91,5 @@ struct Janelas {
     TfrmResumoTermico* frmResumoTermico = nullptr;
     TfrmIndiceFissuracao* frmIndiceFissuracao = nullptr;
     TfrmEstudo* frmEstudo = nullptr;
+    TfrmCalibracao* frmCalibracao = nullptr;
 };

@@ -29,6 +29,7 @@
 #include "results/ui/frmCores.h"
 #include "results/ui/frmEixo.h"
 #include "results/ui/frmGrafAmpliado.h"
+#include "estudos/ui/frmCalibracao.h"
 
 TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmGrafico"));
@@ -51,6 +52,9 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     });
     resultados->addAction(QStringLiteral("Resumo Térmico"), this, [this] { Navegacao::AbreResumoTermico(ctx_); });
     menu->addAction(QStringLiteral("&Medições..."), this, [this] { ImportaMedicoes(); });
+    menu->addAction(QStringLiteral("&Calibrar..."), this, [this] {
+        if (ctx_.janelas.frmCalibracao) ctx_.janelas.frmCalibracao->Abre();
+    });
 
     cGraficoNos = new TPainelGrafico(this);
     cGraficoNos->setObjectName(QStringLiteral("cGraficoNos"));
