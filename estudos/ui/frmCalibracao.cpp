@@ -1,6 +1,9 @@
 #include "estudos/ui/frmCalibracao.h"
 
 #include <QApplication>
+#include <QChart>
+#include <QLineSeries>
+#include <QXYSeries>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -125,6 +128,16 @@ bool TfrmCalibracao::Calibrar() {
             cPrevisao->AdicionaSerie(QStringLiteral("+1 incerteza ") + nome, acima);
             cPrevisao->AdicionaSerie(QStringLiteral("−1 incerteza ") + nome, abaixo);
             cPrevisao->AdicionaMarcadores(QStringLiteral("Medido ") + nome, medidas);
+            // The band dashed and the readings in the colour of their forecast.
+            const auto linhas = cPrevisao->Series();
+            const QColor cor = linhas[linhas.size() - 3]->color();
+            for (int k = 1; k <= 2; ++k) {
+                QPen caneta = linhas[linhas.size() - k]->pen();
+                caneta.setColor(cor);
+                caneta.setStyle(Qt::DashLine);
+                linhas[linhas.size() - k]->setPen(caneta);
+            }
+            if (auto* marcas = qobject_cast<QXYSeries*>(cPrevisao->Grafico()->series().back())) marcas->setColor(cor);
         }
         resultado_ = std::move(r);
         btnAplicar->setEnabled(true);
