@@ -322,3 +322,59 @@ TEST(Estudo, ArquivoDeIdaEVolta) {
 }
 
 }  // namespace
+
+namespace {
+
+// The member a case builds: the lifts refit to the total height over the soil, the
+// placements at the interval, the hours after the last placement kept.
+struct Geometria {
+    const char* nome;
+    bool fundacao;
+    double alturaTotal;
+    const char* parametros;
+    int nCamadas;
+    double espessura, xIniUltima;
+    int horaUltima;
+    double tempoTotal;
+};
+
+class EstudoGeometria : public ::testing::TestWithParam<Geometria> {};
+
+TEST_P(EstudoGeometria, CamadasLancamentosETempoTotal) {
+    const Geometria& g = GetParam();
+    PastaTemporaria pasta;
+    Json base = Muro();
+    base["Fundacao"] = g.fundacao;
+    std::ofstream(pasta / "base.n1d.json") << base.dump();
+    const TEstudo e = Estudo::LeTexto(R"({"formato": "norvik-1d/estudo", "projeto": "base.n1d.json", "AlturaTotal": )" +
+                                          std::to_string(g.alturaTotal) + R"(, "parametros": {)" + g.parametros + "}}",
+                                      pasta.Caminho().string());
+    const auto casos = Estudo::Casos(e);
+    ASSERT_EQ(casos.size(), 1u);
+    const auto d = Estudo::MontaCaso(e, casos[0]);
+    ASSERT_EQ(d->NCamadas, g.nCamadas);
+    EXPECT_EQ(d->NCamadasMembro, g.nCamadas);
+    const TCamada& ultima = d->Camadas[g.nCamadas];
+    EXPECT_DOUBLE_EQ(ultima.Espessura, g.espessura);
+    EXPECT_DOUBLE_EQ(ultima.XIni, g.xIniUltima);
+    EXPECT_EQ(ultima.HoraConcretagem, g.horaUltima);
+    EXPECT_EQ(d->TempoTotal, g.tempoTotal);
+    // The soil stays as it was; nothing is left of the base's lifts above the new top.
+    if (g.fundacao) {
+        EXPECT_EQ(d->Camadas[1].Espessura, 1.0);
+        EXPECT_EQ(d->Camadas[1].HoraConcretagem, 7);
+    }
+    EXPECT_EQ(d->Camadas[g.nCamadas + 1].Espessura, 0.0);
+    EXPECT_EQ(d->CalorCamadas[g.nCamadas].C, 320);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, EstudoGeometria,
+    ::testing::Values(Geometria{"SemFundacao", false, 10, R"("AlturaCamada": [2.5])", 4, 2.5, 7.5, 151, 384},
+                      Geometria{"SobreOSolo", true, 4.5, R"("AlturaCamada": [1.5])", 4, 1.5, 4, 151, 384},
+                      Geometria{"SobreOSoloComIntervalo", true, 4.5, R"("AlturaCamada": [1.5], "IntervaloLancamento": [24])",
+                                4, 1.5, 4, 103, 336},
+                      Geometria{"SoIntervalo", false, 0, R"("IntervaloLancamento": [12])", 10, 1, 9, 115, 348}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
