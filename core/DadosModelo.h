@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/DadosObra.h"
@@ -75,6 +76,20 @@ enum class TModoNo { Temperatura, Tensao };
 // constraints of the system, the interface node conserving energy, the exact
 // increment of the heat curve over the step; it converges as the mesh is refined.
 enum class TFormulacao { Classica, Consistente };
+
+// Temperatures read on site by a sensor embedded in the member, at a height from the
+// bottom of the first concrete layer (the top of the soil with "Fundação").
+struct TLeitura {
+    double Hora = 0.0;         // on the analysis clock
+    double Temperatura = 0.0;  // °C
+    bool operator==(const TLeitura&) const = default;
+};
+struct TSensor {
+    std::string Nome;
+    double Altura = 0.0;  // m
+    std::vector<TLeitura> Leituras;  // in increasing hour
+    bool operator==(const TSensor&) const = default;
+};
 
 // The one analysis state. Arrays keep the 1-based numbering of the formulas
 // (slot 0 unused). The hourly heat tables hold only what was written.
@@ -173,4 +188,7 @@ struct TDadosModelo {
 
     // Which quantity the node windows show or save.
     TModoNo ModoNo = TModoNo::Temperatura;
+
+    // Site measurements kept with the project ("Medições..."); no part of any run.
+    std::vector<TSensor> Medicoes;
 };

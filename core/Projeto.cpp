@@ -106,6 +106,9 @@ constexpr const char* ChaveTabela = "Tabela";
 constexpr const char* ListaCamadas = "Camadas";
 constexpr const char* ListaCalor = "CalorCamadas";
 constexpr const char* ListaSuperficie = "Superficie";
+constexpr const char* ListaMedicoes = "Medicoes";
+constexpr std::size_t MaxSensores = 1000;
+constexpr std::size_t MaxLeituras = 1000000;
 
 template <class Tupla, class F>
 void ParaCada(const Tupla& campos, F&& f) {
@@ -401,6 +404,50 @@ Json Analisa(const std::string& texto) {
     return j;
 }
 
+// [{"Nome": "T1", "Altura": 0.5, "Leituras": [[hora, °C], ...]}, ...]
+void LeMedicoes(const Json& j, std::vector<TSensor>& destino) {
+    const Json& lista = Lista(j, ListaMedicoes, MaxSensores, "sensores");
+    std::vector<TSensor> sensores;
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        const std::string onde = std::string(ListaMedicoes) + "[" + std::to_string(i) + "]";
+        const Json& o = lista[i];
+        if (!o.is_object()) Recusa(Aspas(onde) + " deve ser um objeto { ... }");
+        TSensor s;
+        bool temNome = false, temAltura = false, temLeituras = false;
+        for (const auto& [k, v] : o.items()) {
+            if (k == "Nome") {
+                if (!v.is_string()) Recusa("a chave " + Aspas(onde + ".Nome") + " deve ser um texto");
+                s.Nome = v.get<std::string>();
+                temNome = true;
+            } else if (k == "Altura") {
+                Le(v, s.Altura, onde + ".Altura");
+                temAltura = true;
+            } else if (k == "Leituras") {
+                const std::string chave = onde + ".Leituras";
+                if (!v.is_array()) Recusa("a chave " + Aspas(chave) + " deve ser uma lista [ ... ]");
+                if (v.size() > MaxLeituras) Recusa("a lista " + Aspas(chave) + " tem leituras demais");
+                for (std::size_t n = 0; n < v.size(); ++n) {
+                    const std::string item = chave + "[" + std::to_string(n) + "]";
+                    if (!v[n].is_array() || v[n].size() != 2) Recusa("a chave " + Aspas(item) + " deve ser um par [hora, temperatura]");
+                    TLeitura l;
+                    Le(v[n][0], l.Hora, item + "[0]");
+                    Le(v[n][1], l.Temperatura, item + "[1]");
+                    if (!s.Leituras.empty() && !(l.Hora > s.Leituras.back().Hora))
+                        Recusa("as horas de " + Aspas(chave) + " devem crescer (item " + std::to_string(n) + ")");
+                    s.Leituras.push_back(l);
+                }
+                temLeituras = true;
+            } else {
+                Recusa("chave desconhecida " + Aspas(k) + " em " + onde);
+            }
+        }
+        if (!temNome || !temAltura || !temLeituras)
+            Recusa(Aspas(onde) + " precisa de \"Nome\", \"Altura\" e \"Leituras\"");
+        sensores.push_back(std::move(s));
+    }
+    destino = std::move(sensores);
+}
+
 template <class Tupla>
 bool LeCampoDoTopo(const Tupla& campos, const std::string& chave, const Json& valor, TDadosModelo& d) {
     bool achou = false;
@@ -497,6 +544,24 @@ std::string Conteudo(const TDadosModelo& d) {
     escalares(CamposContorno);
     if (ProjetoObra::TemDados(d.Obra)) AcrescentaChave(s, "Obra", ProjetoObra::ParaJson(d.Obra), primeiro);
     escalares(CamposTensoes);
+    // Only a project with measurements has the key: every other file is as before.
+    if (!d.Medicoes.empty()) {
+        itens.clear();
+        for (std::size_t i = 0; i < d.Medicoes.size(); ++i) {
+            const TSensor& sensor = d.Medicoes[i];
+            const std::string onde = "Medicoes[" + std::to_string(i) + "]";
+            Json o = Json::object();
+            o["Nome"] = sensor.Nome;
+            o["Altura"] = Numero(sensor.Altura, onde + ".Altura");
+            Json leituras = Json::array();
+            for (const TLeitura& l : sensor.Leituras) {
+                leituras.push_back(Json::array({Numero(l.Hora, onde + ".Leituras"), Numero(l.Temperatura, onde + ".Leituras")}));
+            }
+            o["Leituras"] = std::move(leituras);
+            itens.push_back(std::move(o));
+        }
+        AcrescentaLista(s, ListaMedicoes, itens, primeiro);
+    }
     s += "\n}\n";
     return s;
 }
@@ -574,6 +639,8 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
             } catch (const ErroEntrada& e) {
                 Recusa(e.what());
             }
+        } else if (chave == ListaMedicoes) {
+            LeMedicoes(valor, novo->Medicoes);
         } else {
             Recusa("chave desconhecida " + Aspas(chave));
         }
@@ -592,6 +659,7 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
     dados.CalorCamadas = novo->CalorCamadas;
     dados.Superficie = novo->Superficie;
     dados.Obra = std::move(novo->Obra);
+    dados.Medicoes = std::move(novo->Medicoes);
     dados.TermicoCompleto = false;
 }
 

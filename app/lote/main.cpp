@@ -5,9 +5,12 @@
 //                 [--formulacao consistente|classica] [--formato texto|csv]
 //                 [--relatorio ARQUIVO.pdf] [--limite-temperatura °C] [--limite-diferenca °C]
 //                 [--verifica] [--remocao-segura CAMADA [--protecao N]]
+//   norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv
+//   norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...] [--ate HORA]
 //
 // Exit 0 on success (the run's messages on standard output), 2 on refused input or
 // a failed run (the message on standard error; no output file half-written).
+#include <algorithm>
 #include <csignal>
 #include <exception>
 #include <filesystem>
@@ -27,9 +30,13 @@
 #include "core/TabelaTexto.h"
 #include "obra/RemocaoSegura.h"
 #include "relatorio/Relatorio.h"
+#include "estudos/Calibracao.h"
+#include "estudos/Estudo.h"
+#include "estudos/RodaEstudo.h"
 #include "results/ExecucaoProjeto.h"
 #include "results/ExportaCsv.h"
 #include "results/ExportaTabela.h"
+#include "results/Medicoes.h"
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
 #include "stress/ProcTensional.h"
@@ -65,6 +72,13 @@ constexpr const char* Uso =
     "  Simples) ≥ 1,0 dali ao fim da análise.\n"
     "  Com --verifica, escreve também a verificação: o problema refeito com o dobro\n"
     "  de elementos por camada (e, com --tensoes, a maior tração) e o balanço de energia.\n"
+    "       norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv\n"
+    "  Roda os casos do estudo de cronograma ESTUDO em todos os núcleos e grava uma\n"
+    "  linha por caso em RESULTADO.csv.\n"
+    "       norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...]\n"
+    "                     [--ate HORA]\n"
+    "  Ajusta os parâmetros (E, CE, n, b, Tr, Topo, TLanc) às medições do arquivo (ou às do\n"
+    "  projeto) até a hora dada (a última leitura, sem --ate) e imprime o relatório.\n"
     "  Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
 
 struct Opcoes {
@@ -81,7 +95,20 @@ struct Opcoes {
     std::optional<std::string> relatorio;
     std::optional<double> limiteTemperatura;
     std::optional<double> limiteDiferenca;
+    std::optional<std::string> estudo;
+    std::optional<std::string> saida;
+    std::optional<std::string> medicoes;
+    std::optional<std::string> origem;
+    std::optional<std::string> calibra;
+    std::optional<std::string> ate;
 };
+
+bool MesmoArquivo(const std::string& a, const std::string& b) {
+    std::error_code ec1, ec2;
+    const auto ca = std::filesystem::weakly_canonical(a, ec1);
+    const auto cb = std::filesystem::weakly_canonical(b, ec2);
+    return ec1 || ec2 ? a == b : ca == cb;
+}
 
 int InteiroDaOpcao(const std::vector<std::string>& args, std::size_t& i, const std::string& opcao) {
     if (i + 1 >= args.size()) throw ErroEntrada("falta o número depois de " + opcao);
@@ -136,8 +163,17 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
             if (i + 1 >= args.size()) throw ErroEntrada(a + " deve ser seguida de um número em °C");
             destino = LeLimite(a, args[++i]);
-        } else if (a == "--temperaturas" || a == "--tensoes" || a == "--relatorio") {
-            auto& destino = a == "--temperaturas" ? o.temperaturas : a == "--tensoes" ? o.tensoes : o.relatorio;
+        } else if (a == "--temperaturas" || a == "--tensoes" || a == "--relatorio" || a == "--estudo" ||
+                   a == "--saida" || a == "--medicoes" || a == "--origem" || a == "--calibra" || a == "--ate") {
+            auto& destino = a == "--temperaturas" ? o.temperaturas
+                            : a == "--tensoes"    ? o.tensoes
+                            : a == "--relatorio"  ? o.relatorio
+                            : a == "--estudo"     ? o.estudo
+                            : a == "--saida"      ? o.saida
+                            : a == "--medicoes"   ? o.medicoes
+                            : a == "--origem"     ? o.origem
+                            : a == "--calibra"    ? o.calibra
+                                                  : o.ate;
             if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 throw ErroEntrada("falta o nome do arquivo depois de " + a);
@@ -151,17 +187,29 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             throw ErroEntrada("mais de um arquivo de projeto: \"" + o.projeto + "\" e \"" + a + "\"");
         }
     }
+    if (o.estudo || o.saida) {
+        if (!o.estudo) throw ErroEntrada("--saida só vale com --estudo");
+        if (!o.saida) throw ErroEntrada("falta --saida RESULTADO.csv para o estudo");
+        if (!o.projeto.empty() || o.temperaturas || o.tensoes || o.resumo || o.formulacao || o.relatorio ||
+            o.verifica || o.remocaoSegura || o.csv || o.limiteTemperatura || o.limiteDiferenca)
+            throw ErroEntrada("--estudo não se combina com um arquivo de projeto nem com as outras opções");
+        if (MesmoArquivo(*o.estudo, *o.saida))
+            throw ErroEntrada("o resultado \"" + *o.saida + "\" sobrescreveria o próprio estudo");
+        return o;
+    }
+    if (o.medicoes || o.calibra || o.ate || o.origem) {
+        if (!o.calibra) throw ErroEntrada("--medicoes, --origem e --ate só valem com --calibra");
+        if (o.origem && !o.medicoes) throw ErroEntrada("--origem só vale com --medicoes");
+        if (o.temperaturas || o.tensoes || o.resumo || o.formulacao || o.relatorio || o.verifica ||
+            o.remocaoSegura || o.csv)
+            throw ErroEntrada("--calibra não se combina com as tabelas, o relatório, --resumo, --verifica, "
+                              "--remocao-segura nem --formulacao");
+    }
     if (!o.ajuda && o.projeto.empty()) throw ErroEntrada("falta o arquivo de projeto");
     if (o.protecao != 0 && !o.remocaoSegura) throw ErroEntrada("--protecao só vale com --remocao-segura");
     return o;
 }
 
-bool MesmoArquivo(const std::string& a, const std::string& b) {
-    std::error_code ec1, ec2;
-    const auto ca = std::filesystem::weakly_canonical(a, ec1);
-    const auto cb = std::filesystem::weakly_canonical(b, ec2);
-    return ec1 || ec2 ? a == b : ca == cb;
-}
 
 // An output that would overwrite the project or the other table is refused before
 // anything runs.
@@ -201,7 +249,49 @@ void VerificaResistencias(const TDadosModelo& dados) {
                           "ResistTracaoA e ResistTracaoB não estão no projeto");
 }
 
+// The cases run on every core; the file is written once all of them ran.
+int ExecutaEstudo(const Opcoes& o) {
+    const TEstudo estudo = Estudo::Le(*o.estudo);
+    const TResultadoEstudo r = RodaEstudo::Roda(estudo);
+    RodaEstudo::GravaCsv(*o.saida, estudo, r);
+    long long falhas = 0, atendem = 0;
+    for (const auto& c : r.Casos) {
+        falhas += c.Ok ? 0 : 1;
+        atendem += c.Ok && c.Atende ? 1 : 0;
+    }
+    std::cout << Numeros::FormataInteiro(static_cast<long long>(r.Casos.size())) << " casos; "
+              << Numeros::FormataInteiro(atendem) << " atendem aos limites";
+    if (falhas) std::cout << "; " << Numeros::FormataInteiro(falhas) << " não rodaram (veja a coluna Mensagem)";
+    std::cout << ".\n";
+    return Sucesso;
+}
+
+// The fit to the measurements; the report on standard output.
+int ExecutaCalibracao(const Opcoes& o) {
+    auto dados = std::make_unique<TDadosModelo>();
+    Projeto::Le(o.projeto, *dados);
+    if (o.medicoes) dados->Medicoes = Medicoes::LeArquivo(*o.medicoes, o.origem.value_or(""));
+    if (dados->Medicoes.empty())
+        throw ErroEntrada("o projeto não tem medições: dê o arquivo dos sensores com --medicoes");
+    const std::vector<int> escolhidos = Calibracao::LeLista(*o.calibra);
+    double ate = 0.0;
+    if (o.ate) {
+        try {
+            ate = Numeros::TextoParaReal(*o.ate);
+        } catch (const ErroConversao& e) {
+            throw ErroEntrada(std::string("--ate: ") + e.what());
+        }
+    } else {
+        for (const auto& s : dados->Medicoes)
+            if (!s.Leituras.empty()) ate = std::max(ate, s.Leituras.back().Hora);
+    }
+    std::cout << Calibracao::Ajusta(*dados, escolhidos, ate).Texto();
+    return Sucesso;
+}
+
 int Executa(const Opcoes& o) {
+    if (o.estudo) return ExecutaEstudo(o);
+    if (o.calibra) return ExecutaCalibracao(o);
     VerificaSaidas(o);
     auto lido = std::make_unique<TDadosModelo>();
     Projeto::Le(o.projeto, *lido);

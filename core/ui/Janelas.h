@@ -46,6 +46,8 @@ class TfrmMaturidade;
 class TfrmVerificacao;
 class TfrmTabelaMembro;
 class TfrmRelatorio;
+class TfrmEstudo;
+class TfrmCalibracao;
 
 class Programa;
 
@@ -96,4 +98,6 @@ struct Janelas {
     TfrmVerificacao* frmVerificacao = nullptr;
     TfrmTabelaMembro* frmTabelaMembro = nullptr;
     TfrmRelatorio* frmRelatorio = nullptr;
+    TfrmEstudo* frmEstudo = nullptr;
+    TfrmCalibracao* frmCalibracao = nullptr;
 };

@@ -41,6 +41,7 @@
 #include "results/ui/frmResultados.h"
 #include "results/ui/frmResumoTermico.h"
 #include "verificacao/ui/frmVerificacao.h"
+#include "estudos/ui/frmEstudo.h"
 #include "results/ui/frmSalvarNo.h"
 #include "results/ui/frmTemperaturaNo.h"
 #include "stress/ui/frmTensional.h"
@@ -217,6 +218,12 @@ void TfrmEntradaDados::CriaMenus() {
     QMenu* resultados = menuBar()->addMenu(QStringLiteral("Resultados"));
     resultados->setObjectName(QStringLiteral("Resultados"));
     resultados->addAction(VisualizarResultados1);
+    // Studies run their own copies of the problem: open with or without a run.
+    QAction* estudo = resultados->addAction(QStringLiteral("Estudo de Cronograma..."));
+    estudo->setObjectName(QStringLiteral("EstudoCronograma1"));
+    connect(estudo, &QAction::triggered, this, [this] {
+        if (ctx_.janelas.frmEstudo) ctx_.janelas.frmEstudo->Abre();
+    });
     QMenu* info = menuBar()->addMenu(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("Info"));
     info->addAction(Programa1);

@@ -6,6 +6,7 @@
 #include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
@@ -160,6 +161,18 @@ QLineSeries* TPainelGrafico::AdicionaSerie(const QString& titulo, const QList<QP
         caneta.setWidth(1);
         serie->setPen(caneta);
     }
+    Acrescenta(serie, pontos);
+}
+
+void TPainelGrafico::AdicionaMarcadores(const QString& titulo, const QList<QPointF>& pontos) {
+    auto* serie = new QScatterSeries;
+    serie->setName(titulo);
+    serie->setMarkerSize(7);
+    grafico_->addSeries(serie);
+    Acrescenta(serie, pontos);
+}
+
+void TPainelGrafico::Acrescenta(QXYSeries* serie, const QList<QPointF>& pontos) {
     serie->attachAxis(eixoX_);
     serie->attachAxis(eixoY_);
     serie->replace(pontos);

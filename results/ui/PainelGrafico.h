@@ -16,6 +16,7 @@ class QChart;
 class QChartView;
 class QLineEdit;
 class QLineSeries;
+class QXYSeries;
 class QSpinBox;
 class QValueAxis;
 
@@ -38,6 +39,8 @@ public:
     // Adds a curve with all its points at once (one by one costs seconds on a
     // shown chart). An axis on automatic scale widens to take the new curve in.
     QLineSeries* AdicionaSerie(const QString& titulo, const QList<QPointF>& pontos);
+    // The same as markers without a line (measured points); Series() leaves them out.
+    void AdicionaMarcadores(const QString& titulo, const QList<QPointF>& pontos);
     // Removes every curve (not the limit line); the axes keep their ranges.
     void RemoveSeries();
     int NumeroSeries() const;
@@ -110,6 +113,7 @@ private:
         double minX, maxX, minY, maxY;
     };
 
+    void Acrescenta(QXYSeries* serie, const QList<QPointF>& pontos);
     void AjustaEixo(QValueAxis* eixo, double minimo, double maximo);
     void AjustaMarcas(QValueAxis* eixo);
     void DefineFaixa(QValueAxis* eixo, double minimo, double maximo);

@@ -1,6 +1,7 @@
 #include "results/ui/frmGrafico.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,12 +15,14 @@
 #include <climits>
 #include <QLineSeries>
 
+#include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/ui/CaixaInteira.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/CurvasTemperatura.h"
 #include "results/ui/ComparacaoGrafico.h"
+#include "results/Medicoes.h"
 #include "results/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
 #include "results/ui/EscolhaNo.h"
@@ -30,6 +33,7 @@
 #include "results/ui/frmEixo.h"
 #include "results/ui/frmGrafAmpliado.h"
 #include "relatorio/ui/frmRelatorio.h"
+#include "estudos/ui/frmCalibracao.h"
 
 TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmGrafico"));
@@ -51,6 +55,10 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
         Navegacao::AbreCores(ctx_);
     });
     resultados->addAction(QStringLiteral("Resumo Térmico"), this, [this] { Navegacao::AbreResumoTermico(ctx_); });
+    menu->addAction(QStringLiteral("&Medições..."), this, [this] { ImportaMedicoes(); });
+    menu->addAction(QStringLiteral("&Calibrar..."), this, [this] {
+        if (ctx_.janelas.frmCalibracao) ctx_.janelas.frmCalibracao->Abre();
+    });
 
     cGraficoNos = new TPainelGrafico(this);
     cGraficoNos->setObjectName(QStringLiteral("cGraficoNos"));
@@ -121,6 +129,26 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     chkLimite = ControlesGrafico::CaixaLimite(this, [this] { return Paineis(); },
                                               [this] { return LimitesGraficos::Temperatura(ctx_.janelas); });
     controles->addWidget(chkLimite);
+
+    auto* gbxMedicoes = new QGroupBox(QStringLiteral("Medições"), this);
+    edOrigem = new QLineEdit(gbxMedicoes);
+    edOrigem->setObjectName(QStringLiteral("edOrigem"));
+    edOrigem->setPlaceholderText(QStringLiteral("AAAA-MM-DD HH:MM"));
+    edOrigem->setToolTip(QStringLiteral("Data e hora da hora 0 da análise, para arquivos com data e hora\n"
+                                        "(vazio: a primeira coluna é a hora da análise)"));
+    btnMedicoes = new QPushButton(QStringLiteral("Sobrepor Medições"), gbxMedicoes);
+    btnMedicoes->setObjectName(QStringLiteral("btnMedicoes"));
+    lblRMS = new QLabel(gbxMedicoes);
+    lblRMS->setObjectName(QStringLiteral("lblRMS"));
+    lblRMS->setWordWrap(true);
+    lblRMS->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* colunaMedicoes = new QVBoxLayout(gbxMedicoes);
+    colunaMedicoes->addWidget(new QLabel(QStringLiteral("Origem das datas:"), gbxMedicoes));
+    colunaMedicoes->addWidget(edOrigem);
+    colunaMedicoes->addWidget(btnMedicoes);
+    colunaMedicoes->addWidget(lblRMS);
+    controles->addWidget(gbxMedicoes);
+    connect(btnMedicoes, &QPushButton::clicked, this, &TfrmGrafico::SobrepoeMedicoes);
 
     auto* principal = new QHBoxLayout(this);
     principal->setMenuBar(menu);
@@ -236,4 +264,46 @@ void TfrmGrafico::ComparacaoConcluida() {
 
 void TfrmGrafico::DescartaComparacao() {
     comparacao->Descarta();
+void TfrmGrafico::ImportaMedicoes() {
+    ExecutaAcao(ctx_.msg, [this] {
+        const auto caminho = ctx_.arquivos.abrir(QStringLiteral("Medições (*.csv)|*.csv|Texto (*.txt)|*.txt|Todos|*.*"));
+        if (!caminho) return;
+        // Read whole before anything changes: a bad file leaves the measurements held.
+        ctx_.dados.Medicoes = Medicoes::LeArquivo(QFile::encodeName(*caminho).toStdString(), edOrigem->text().toStdString());
+    });
+    SobrepoeMedicoes();
+}
+
+void TfrmGrafico::SobrepoeMedicoes() {
+    ExecutaAcao(ctx_.msg, [this] {
+        lblRMS->clear();
+        const TDadosModelo& d = ctx_.dados;
+        if (d.Medicoes.empty()) throw ErroEntrada("Não há medições: importe um arquivo em \"Medições...\".");
+        if (!d.TermicoCompleto)
+            throw ErroEntrada("As medições são comparadas com uma análise térmica completa. Execute a análise térmica antes.");
+        QStringList linhas;
+        for (const TSensor& s : d.Medicoes) {
+            const QString nome = QString::fromStdString(s.Nome) + QStringLiteral(" (") +
+                                 QString::fromStdString(Numeros::FormataGeral(s.Altura)) + QStringLiteral(" m)");
+            const auto curva = Medicoes::CurvaCalculada(d, ctx_.temperaturas, s.Altura);
+            if (curva.empty()) {
+                linhas << nome + QStringLiteral(": fora do membro calculado");
+                continue;
+            }
+            QList<QPointF> calculada, medida;
+            for (const TLeitura& l : curva) calculada.append(QPointF(l.Hora, l.Temperatura));
+            for (const TLeitura& l : s.Leituras) medida.append(QPointF(l.Hora, l.Temperatura));
+            cGraficoNos->AdicionaSerie(QStringLiteral("Calculada a ") +
+                                           QString::fromStdString(Numeros::FormataGeral(s.Altura)) + QStringLiteral(" m"),
+                                       calculada);
+            cGraficoNos->AdicionaMarcadores(nome, medida);
+            const Medicoes::Comparacao c = Medicoes::Compara(d, ctx_.temperaturas, s);
+            linhas << (c.Pontos == 0 ? nome + QStringLiteral(": nenhuma leitura nas horas calculadas")
+                                     : nome + QStringLiteral(": RMS ") +
+                                           QString::fromStdString(Numeros::FormataFixo(c.RMS, 0, 2)) +
+                                           QStringLiteral(" °C em %1 leituras").arg(c.Pontos));
+        }
+        lblRMS->setText(linhas.join(QLatin1Char('\n')));
+        cGraficoNos->MostraExtremos(edTMax, edTMin);
+    });
 }

@@ -57,6 +57,15 @@ public:
     void btnAplicarClick();
     void btnAplicarHorizClick();
 
+    // "Medições...": reads a sensors file into the problem (the origin of edOrigem for
+    // dates) and overlays it; "Sobrepor Medições": each sensor as markers over the curve
+    // computed at its height, with the RMS of their differences in lblRMS.
+    void ImportaMedicoes();
+    void SobrepoeMedicoes();
+    QLineEdit* edOrigem;
+    QPushButton* btnMedicoes;
+    QLabel* lblRMS;
+
 protected:
     void showEvent(QShowEvent* evento) override;
 

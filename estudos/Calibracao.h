@@ -1,0 +1,66 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/DadosModelo.h"
+
+// Fit of chosen parameters of the problem to the site measurements it holds, up to an
+// hour, by weighted least squares: every sensor weighs the same whatever its number of
+// readings (each reading 1/N of its sensor). The model is the whole thermal run; the
+// derivatives are finite differences of whole runs, with steps of 1 % of each value
+// (the history is written to 0,01 °C, so smaller steps would see only its rounding).
+struct TParametroCalibracao {
+    std::string_view Chave;     // as the batch tool names it: "E", "n", …
+    std::string_view Nome;      // for the report
+    std::string_view Unidade;
+    double (*Le)(const TDadosModelo& dados);  // the value of the first concrete layer
+    void (*Aplica)(TDadosModelo& dados, double valor);  // to every concrete layer
+};
+
+struct TResultadoCalibracao {
+    struct Valor {
+        int Parametro = 0;        // row of Calibracao::Parametros()
+        double Inicial = 0.0;
+        double Ajustado = 0.0;
+        double Incerteza = 0.0;   // standard, from the Jacobian at the fit
+    };
+    std::vector<Valor> Valores;
+    std::vector<double> Covariancia;  // p × p, row-major, in the parameters' units
+    double Ate = 0.0;             // h
+    int Leituras = 0;             // readings used
+    double RMSAntes = 0.0, RMSDepois = 0.0;  // °C, over those readings
+    int Iteracoes = 0;
+    bool Convergiu = false;
+    std::string Situacao;         // why the fit stopped, in words
+
+    std::string Texto() const;    // the report, UTF-8 with "\n"
+};
+
+namespace Calibracao {
+
+const std::vector<TParametroCalibracao>& Parametros();
+// "E,n" -> rows; ErroEntrada for an unknown or repeated name.
+std::vector<int> LeLista(const std::string& lista);
+
+// Fits the parameters `escolhidos` of `dados` (which holds the measurements) to the
+// readings up to `ate` hours. ErroEntrada when there is nothing to fit (no measurement,
+// fewer readings than parameters, a parameter the problem does not use).
+TResultadoCalibracao Ajusta(const TDadosModelo& dados, const std::vector<int>& escolhidos, double ate);
+
+// `dados` with the fitted values.
+void Aplica(TDadosModelo& dados, const TResultadoCalibracao& r);
+
+// The forecast of the whole analysis with the fitted values at each sensor's height:
+// the computed temperature and its standard uncertainty σ = √(gᵀ·C·g), g the derivatives
+// of the temperature with respect to the parameters (central differences of whole runs
+// at ± one uncertainty) and C their covariance.
+struct TPrevisao {
+    struct Ponto {
+        double Hora = 0.0, Temperatura = 0.0, Incerteza = 0.0;
+    };
+    std::vector<Ponto> Pontos;
+};
+std::vector<TPrevisao> Previsao(const TDadosModelo& dados, const TResultadoCalibracao& r);
+
+}  // namespace Calibracao

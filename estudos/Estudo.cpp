@@ -1,0 +1,391 @@
+#include "estudos/Estudo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "core/ArquivoAtomico.h"
+#include "core/Erros.h"
+#include "core/Numeros.h"
+#include "core/Projeto.h"
+#include "stress/IndiceFissuracao.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr const char* Formato = "norvik-1d/estudo";
+constexpr int Versao = 1;
+
+std::size_t Z(int i) { return static_cast<std::size_t>(i); }
+
+// With "Fundação" layer 1 is the soil: the lifts start at 2.
+int PrimeiraCamada(const TDadosModelo& d) { return d.Fundacao ? 2 : 1; }
+
+int UltimaCamada(const TDadosModelo& d) { return std::min(d.NCamadas, d.NCamadasMembro); }
+
+int UltimaHora(const TDadosModelo& d) {
+    const int L = UltimaCamada(d);
+    return L >= 1 ? d.Camadas[Z(L)].HoraConcretagem : 0;
+}
+
+std::string Num(double v) { return Numeros::FormataGeral(v); }
+
+// The lifts rebuilt for the total height: as many as the height gives, each a copy of
+// the first lift (material, heat, curing), placed at the base's interval.
+void AplicaAltura(TDadosModelo& d, double altura, const TEstudo& e) {
+    if (!(e.AlturaTotal > 0.0)) {
+        throw ErroEntrada("a altura da camada só varia com \"AlturaTotal\" (m) maior que zero no estudo");
+    }
+    const double razao = e.AlturaTotal / altura;
+    const long long n = std::llround(razao);
+    if (n < 1 || std::fabs(razao - static_cast<double>(n)) > 1e-9 * razao) {
+        throw ErroEntrada("a altura total de " + Num(e.AlturaTotal) + " m não se divide em camadas de " + Num(altura) +
+                          " m");
+    }
+    const int p = PrimeiraCamada(d);
+    if (n + p - 1 > MaxCamadas) {
+        throw ErroEntrada("camadas de " + Num(altura) + " m dão " + Numeros::FormataInteiro(n + p - 1) +
+                          " camadas, acima do máximo de " + Numeros::FormataInteiro(MaxCamadas));
+    }
+    const int ultima = p - 1 + static_cast<int>(n);
+    const int intervalo = UltimaCamada(d) > p ? d.Camadas[Z(p + 1)].HoraConcretagem - d.Camadas[Z(p)].HoraConcretagem : 0;
+    const TCamada camada = d.Camadas[Z(p)];
+    const TTrocaCalor cura = d.Superficie[Z(p)];
+    const double espessura = e.AlturaTotal / static_cast<double>(n);
+    for (int L = p + 1; L <= ultima; ++L) {
+        const int k = L - p;
+        TCamada& c = d.Camadas[Z(L)];
+        c = camada;
+        c.Espessura = espessura;
+        c.XIni = camada.XIni + k * espessura;
+        c.HoraConcretagem = camada.HoraConcretagem + k * intervalo;
+        d.CalorCamadas[Z(L)] = d.CalorCamadas[Z(p)];
+        // Record 1 also holds the day/night coefficients of the top face, which the
+        // other records leave at zero.
+        TTrocaCalor s = cura;
+        s.HDia = s.HNoite = s.HoraIniDia = s.HoraIniNoite = 0.0;
+        d.Superficie[Z(L)] = s;
+    }
+    d.Camadas[Z(p)].Espessura = espessura;
+    for (int L = ultima + 1; L <= MaxCamadas; ++L) {
+        d.Camadas[Z(L)] = TCamada{};
+        d.CalorCamadas[Z(L)] = TCalorInterno{};
+        if (L > 1) d.Superficie[Z(L)] = TTrocaCalor{};
+    }
+    d.NCamadas = ultima;
+    d.NCamadasMembro = ultima;
+}
+
+void AplicaIntervalo(TDadosModelo& d, double intervalo, const TEstudo&) {
+    const int p = PrimeiraCamada(d);
+    const int h = d.Camadas[Z(p)].HoraConcretagem;
+    for (int L = p + 1; L <= UltimaCamada(d); ++L) {
+        const double hora = h + (L - p) * intervalo;
+        if (hora > std::numeric_limits<std::int32_t>::max()) {
+            throw ErroEntrada("o lançamento da camada " + Numeros::FormataInteiro(L) + " passa do relógio da análise");
+        }
+        d.Camadas[Z(L)].HoraConcretagem = static_cast<std::int32_t>(hora);
+    }
+}
+
+void AplicaTemperatura(TDadosModelo& d, double t, const TEstudo&) {
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L) d.Camadas[Z(L)].TInicial = t;
+}
+
+void AplicaConsumo(TDadosModelo& d, double c, const TEstudo&) {
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L) {
+        TCalorInterno& calor = d.CalorCamadas[Z(L)];
+        if (d.CalorDiscreto || calor.Constante) {
+            throw ErroEntrada("o consumo de cimento só varia quando o calor das camadas segue a curva de hidratação "
+                              "(a camada " + Numeros::FormataInteiro(L) + " não segue)");
+        }
+        calor.C = c;
+    }
+}
+
+void AplicaElementos(TDadosModelo& d, double n, const TEstudo&) { d.NElemCamada = static_cast<std::int32_t>(n); }
+
+const std::vector<TParametroEstudo> Tabela = {
+    {"AlturaCamada", "Altura da camada", "m", false, 0.0, true, AplicaAltura},
+    {"IntervaloLancamento", "Intervalo entre lançamentos", "h", true, 0.0, false, AplicaIntervalo},
+    {"TemperaturaLancamento", "Temperatura de lançamento", "°C", false, -273.15, true, AplicaTemperatura},
+    {"ConsumoCimento", "Consumo de cimento", "kg/m³", false, 0.0, false, AplicaConsumo},
+    {"ElementosCamada", "Elementos por camada", "-", true, 1.0, false, AplicaElementos},
+};
+
+[[noreturn]] void Recusa(const std::string& m) { throw ErroEntrada("Estudo inválido: " + m); }
+
+double LeNumero(const Json& j, const std::string& chave) {
+    if (!j.is_number()) Recusa("a chave \"" + chave + "\" deve ser um número");
+    const double v = j.get<double>();
+    if (!std::isfinite(v)) Recusa("a chave \"" + chave + "\" deve ser um número finito");
+    return v;
+}
+
+// The JSON number as written: whole values without ".0".
+Json Numero(double v) {
+    if (v == std::trunc(v) && std::fabs(v) < 9007199254740992.0) return Json(static_cast<long long>(v));
+    return Json(v);
+}
+
+void ValidaValor(const TParametroEstudo& p, double v, const std::string& onde) {
+    if (!std::isfinite(v)) Recusa(onde + " não é um número finito");
+    if (p.Inteiro && v != std::trunc(v)) Recusa(onde + " vale " + Num(v) + "; deve ser um número inteiro");
+    if (p.MinimoExclusivo ? !(v > p.Minimo) : !(v >= p.Minimo)) {
+        Recusa(onde + " vale " + Num(v) + "; deve ser " + (p.MinimoExclusivo ? "maior que " : "no mínimo ") +
+               Num(p.Minimo));
+    }
+    if (p.Inteiro && v > static_cast<double>(MaxNos)) {
+        if (p.Chave == "ElementosCamada") Recusa(onde + " vale " + Num(v) + "; deve ser no máximo " + Num(MaxNos - 1));
+        if (v > 1e6) Recusa(onde + " vale " + Num(v) + ", fora do alcance");
+    }
+}
+
+}  // namespace
+
+std::string TParametroEstudo::Cabecalho() const {
+    return std::string(Nome) + " (" + std::string(Unidade) + ")";
+}
+
+namespace Estudo {
+
+const std::vector<TParametroEstudo>& Parametros() { return Tabela; }
+
+int IndiceParametro(std::string_view chave) {
+    for (std::size_t i = 0; i < Tabela.size(); ++i) {
+        if (Tabela[i].Chave == chave) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void Valida(const TEstudo& e) {
+    if (!e.Base) Recusa("falta o projeto base");
+    if (e.Variacoes.empty()) Recusa("nenhum parâmetro a variar");
+    std::set<int> vistos;
+    for (const auto& v : e.Variacoes) {
+        if (v.Parametro < 0 || v.Parametro >= static_cast<int>(Tabela.size())) Recusa("parâmetro desconhecido");
+        const auto& p = Tabela[Z(v.Parametro)];
+        if (!vistos.insert(v.Parametro).second) Recusa("o parâmetro \"" + std::string(p.Chave) + "\" aparece duas vezes");
+        if (v.Valores.empty()) Recusa("a lista de \"" + std::string(p.Chave) + "\" está vazia");
+        for (std::size_t i = 0; i < v.Valores.size(); ++i) {
+            std::string onde(p.Chave);
+            onde.append("[").append(std::to_string(i)).append("]");
+            ValidaValor(p, v.Valores[i], onde);
+        }
+    }
+    if (UltimaCamada(*e.Base) < PrimeiraCamada(*e.Base)) Recusa("o projeto base não tem camadas de concreto");
+    if (e.Sorteados < 0) Recusa("o número de casos sorteados não pode ser negativo");
+    if (Combinacoes(e) > MaxCasos && (e.Sorteados == 0 || e.Sorteados > MaxCasos)) {
+        Recusa("o estudo tem mais de " + Numeros::FormataInteiro(MaxCasos) +
+               " combinações; sorteie no máximo esse número de casos");
+    }
+    for (double lim : {e.LimiteTemperatura, e.LimiteDiferenca, e.LimiteIndice}) {
+        if (!std::isfinite(lim)) Recusa("os limites devem ser números finitos");
+    }
+}
+
+long long Combinacoes(const TEstudo& e) {
+    long long n = 1;
+    constexpr long long Teto = std::numeric_limits<long long>::max() / 2;
+    for (const auto& v : e.Variacoes) {
+        const auto m = static_cast<long long>(v.Valores.size());
+        if (m == 0) return 0;
+        n = n > Teto / m ? Teto : n * m;
+    }
+    return n;
+}
+
+std::vector<std::vector<double>> Casos(const TEstudo& e) {
+    Valida(e);
+    const long long total = Combinacoes(e);
+    std::vector<long long> indices;
+    if (e.Sorteados == 0 || e.Sorteados >= total) {
+        indices.resize(static_cast<std::size_t>(total));
+        for (long long i = 0; i < total; ++i) indices[static_cast<std::size_t>(i)] = i;
+    } else {
+        // Floyd's choice of k distinct combinations; the generator's output is fixed
+        // by the standard, and the reduction below is ours, so a seed gives the same
+        // cases on every machine.
+        std::mt19937_64 gerador(e.Semente);
+        std::set<long long> escolhidos;
+        for (long long j = total - e.Sorteados; j < total; ++j) {
+            const auto limite = static_cast<std::uint64_t>(j + 1);
+            const long long t = static_cast<long long>(gerador() % limite);
+            if (!escolhidos.insert(t).second) escolhidos.insert(j);
+        }
+        indices.assign(escolhidos.begin(), escolhidos.end());
+    }
+    std::vector<std::vector<double>> casos;
+    casos.reserve(indices.size());
+    for (long long indice : indices) {
+        std::vector<double> valores(e.Variacoes.size());
+        for (std::size_t k = e.Variacoes.size(); k-- > 0;) {
+            const auto m = static_cast<long long>(e.Variacoes[k].Valores.size());
+            valores[k] = e.Variacoes[k].Valores[static_cast<std::size_t>(indice % m)];
+            indice /= m;
+        }
+        casos.push_back(std::move(valores));
+    }
+    return casos;
+}
+
+std::unique_ptr<TDadosModelo> MontaCaso(const TEstudo& e, const std::vector<double>& valores) {
+    auto d = std::make_unique<TDadosModelo>();
+    MontaCaso(e, valores, *d);
+    return d;
+}
+
+void MontaCaso(const TEstudo& e, const std::vector<double>& valores, TDadosModelo& caso) {
+    caso = *e.Base;
+    TDadosModelo* d = &caso;
+    const int ultimaBase = UltimaHora(*d);
+    // In the order of the table, whatever the order of the study.
+    for (std::size_t p = 0; p < Tabela.size(); ++p) {
+        for (std::size_t k = 0; k < e.Variacoes.size() && k < valores.size(); ++k) {
+            if (e.Variacoes[k].Parametro == static_cast<int>(p)) Tabela[p].Aplica(*d, valores[k], e);
+        }
+    }
+    // The analysis keeps the base's hours after the last placement.
+    d->TempoTotal += UltimaHora(*d) - ultimaBase;
+    const long long nos = static_cast<long long>(d->NCamadas) * d->NElemCamada + 1;
+    if (nos > MaxNos) {
+        throw ErroEntrada("o caso tem " + Numeros::FormataInteiro(nos) + " nós, acima do máximo de " +
+                          Numeros::FormataInteiro(MaxNos));
+    }
+    if (d->TempoTotal > MaxHoras) {
+        throw ErroEntrada("o caso dura " + Num(d->TempoTotal) + " horas, acima do máximo de " +
+                          Numeros::FormataInteiro(MaxHoras));
+    }
+}
+
+bool ComTensoes(const TDadosModelo& base) {
+    return base.ModeloFluencia != TModeloFluencia::Nenhum &&
+           TIndiceFissuracao::ResistenciasDefinidas(base, TCurvaTracao::Simples);
+}
+
+TEstudo LeTexto(const std::string& texto, const std::string& pasta, std::shared_ptr<const TDadosModelo> base) {
+    Json j;
+    try {
+        j = Json::parse(texto);
+    } catch (const nlohmann::json::parse_error& erro) {
+        Recusa("o arquivo não é JSON válido (byte " + std::to_string(erro.byte) + ")");
+    }
+    if (!j.is_object()) Recusa("o arquivo deve conter um objeto { ... }");
+    TEstudo e;
+    bool temFormato = false;
+    for (const auto& item : j.items()) {
+        const std::string& chave = item.key();
+        const Json& v = item.value();
+        if (chave == "formato") {
+            if (v != Formato) Recusa("\"formato\" deve ser \"" + std::string(Formato) + "\"");
+            temFormato = true;
+        } else if (chave == "versao") {
+            if (v != Versao) Recusa("\"versao\" deve ser " + std::to_string(Versao));
+        } else if (chave == "projeto") {
+            if (!v.is_string() || v.get<std::string>().empty()) Recusa("\"projeto\" deve ser o caminho do projeto base");
+            e.Projeto = v.get<std::string>();
+        } else if (chave == "AlturaTotal") {
+            e.AlturaTotal = LeNumero(v, chave);
+        } else if (chave == "parametros") {
+            if (!v.is_object()) Recusa("\"parametros\" deve ser um objeto { ... }");
+            for (const auto& p : v.items()) {
+                const int indice = IndiceParametro(p.key());
+                if (indice < 0) Recusa("parâmetro desconhecido \"" + p.key() + "\" em \"parametros\"");
+                if (!p.value().is_array()) Recusa("\"" + p.key() + "\" deve ser uma lista de valores [ ... ]");
+                TVariacao var;
+                var.Parametro = indice;
+                for (std::size_t i = 0; i < p.value().size(); ++i) {
+                    var.Valores.push_back(LeNumero(p.value()[i], p.key() + "[" + std::to_string(i) + "]"));
+                }
+                e.Variacoes.push_back(std::move(var));
+            }
+        } else if (chave == "sorteio") {
+            if (!v.is_object()) Recusa("\"sorteio\" deve ser um objeto { \"casos\": N, \"semente\": S }");
+            for (const auto& s : v.items()) {
+                const double x = LeNumero(s.value(), "sorteio." + s.key());
+                if (x != std::trunc(x) || x < 0 || x > 9e15) Recusa("\"sorteio." + s.key() + "\" deve ser um inteiro não negativo");
+                if (s.key() == "casos") e.Sorteados = static_cast<long long>(x);
+                else if (s.key() == "semente") e.Semente = static_cast<std::uint64_t>(x);
+                else Recusa("chave desconhecida \"" + s.key() + "\" em \"sorteio\"");
+            }
+        } else if (chave == "limites") {
+            if (!v.is_object()) Recusa("\"limites\" deve ser um objeto { ... }");
+            for (const auto& s : v.items()) {
+                const double x = LeNumero(s.value(), "limites." + s.key());
+                if (s.key() == "Temperatura") e.LimiteTemperatura = x;
+                else if (s.key() == "Diferenca") e.LimiteDiferenca = x;
+                else if (s.key() == "Indice") e.LimiteIndice = x;
+                else Recusa("chave desconhecida \"" + s.key() + "\" em \"limites\"");
+            }
+        } else {
+            Recusa("chave desconhecida \"" + chave + "\"");
+        }
+    }
+    if (!temFormato) Recusa("falta \"formato\": \"" + std::string(Formato) + "\"");
+    std::sort(e.Variacoes.begin(), e.Variacoes.end(),
+              [](const TVariacao& a, const TVariacao& b) { return a.Parametro < b.Parametro; });
+    if (base) {
+        e.Base = std::move(base);
+    } else {
+        if (e.Projeto.empty()) Recusa("falta \"projeto\", o arquivo do projeto base");
+        std::filesystem::path caminho(e.Projeto);
+        if (caminho.is_relative() && !pasta.empty()) caminho = std::filesystem::path(pasta) / caminho;
+        auto lido = std::make_shared<TDadosModelo>();
+        try {
+            Projeto::Le(caminho.string(), *lido);
+        } catch (const ErroEntrada& erro) {
+            throw ErroEntrada("Projeto base do estudo: " + std::string(erro.what()));
+        }
+        e.Base = std::move(lido);
+    }
+    Valida(e);
+    return e;
+}
+
+TEstudo Le(const std::string& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
+    if (!f) throw ErroEntrada("Não foi possível abrir o estudo \"" + caminho + "\"");
+    std::ostringstream s;
+    s << f.rdbuf();
+    if (f.bad()) throw ErroEntrada("Não foi possível ler o estudo \"" + caminho + "\"");
+    return LeTexto(s.str(), std::filesystem::path(caminho).parent_path().string());
+}
+
+std::string Texto(const TEstudo& e) {
+    Json j = Json::object();
+    j["formato"] = Formato;
+    j["versao"] = Versao;
+    j["projeto"] = e.Projeto;
+    if (e.AlturaTotal != 0.0) j["AlturaTotal"] = Numero(e.AlturaTotal);
+    Json p = Json::object();
+    for (const auto& v : e.Variacoes) {
+        Json lista = Json::array();
+        for (double x : v.Valores) lista.push_back(Numero(x));
+        p[std::string(Tabela[Z(v.Parametro)].Chave)] = std::move(lista);
+    }
+    j["parametros"] = std::move(p);
+    if (e.Sorteados > 0) {
+        j["sorteio"] = Json::object();
+        j["sorteio"]["casos"] = e.Sorteados;
+        j["sorteio"]["semente"] = e.Semente;
+    }
+    j["limites"] = Json::object();
+    j["limites"]["Temperatura"] = Numero(e.LimiteTemperatura);
+    j["limites"]["Diferenca"] = Numero(e.LimiteDiferenca);
+    j["limites"]["Indice"] = Numero(e.LimiteIndice);
+    return j.dump(2) + "\n";
+}
+
+void Grava(const std::string& caminho, const TEstudo& e) {
+    TArquivoAtomico::Grava(caminho, Texto(e), "Não foi possível salvar o estudo");
+}
+
+}  // namespace Estudo

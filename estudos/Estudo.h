@@ -1,0 +1,88 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/DadosModelo.h"
+
+// A schedule study: a base problem and the parameters to vary, each with its list of
+// values. Every case is the base with one value of each parameter applied to a copy of
+// it; no case touches the base or another case.
+struct TEstudo;
+
+// One parameter a study can vary. The table of them (Estudo::Parametros) is the only
+// place that knows a parameter: its key in the study file, its column and how it
+// changes the problem. A new parameter is one more row.
+struct TParametroEstudo {
+    std::string_view Chave;    // key in the study file
+    std::string_view Nome;     // column heading, without the unit
+    std::string_view Unidade;  // "m", "h", "°C", …
+    bool Inteiro = false;      // only whole values
+    double Minimo = 0.0;       // smallest value accepted
+    bool MinimoExclusivo = false;
+    // Applies `valor` to the case; ErroEntrada when the base cannot take it.
+    void (*Aplica)(TDadosModelo& caso, double valor, const TEstudo& estudo) = nullptr;
+
+    std::string Cabecalho() const;  // "Altura da camada (m)"
+};
+
+struct TVariacao {
+    int Parametro = 0;  // row of Estudo::Parametros()
+    std::vector<double> Valores;
+};
+
+struct TEstudo {
+    std::string Projeto;                        // the base project file, as the study names it
+    std::shared_ptr<const TDadosModelo> Base;   // the problem read from it
+    double AlturaTotal = 0.0;                   // m of concrete, kept when the lift height varies
+    std::vector<TVariacao> Variacoes;           // in the order of the table
+    long long Sorteados = 0;                    // 0: every combination
+    std::uint64_t Semente = 1;
+    // What a case must meet to pass.
+    double LimiteTemperatura = 70.0;  // °C: the peak stays below it (and no hour at or above)
+    double LimiteDiferenca = 20.0;    // °C: largest core-to-surface difference
+    double LimiteIndice = 1.0;        // smallest cracking index, when stresses are run
+};
+
+namespace Estudo {
+
+// The parameters, in the order they are applied to a case (the geometry first).
+const std::vector<TParametroEstudo>& Parametros();
+// Row of the table with this key; -1 when there is none.
+int IndiceParametro(std::string_view chave);
+
+// Reads a study file; the base project is read from `Projeto`, relative to the study's
+// folder. Strict like the project file: ErroEntrada naming the key.
+TEstudo Le(const std::string& caminho);
+// The same from text; the project path is resolved against `pasta`. With `base` the
+// project file is not read: the study runs on that problem.
+TEstudo LeTexto(const std::string& texto, const std::string& pasta,
+                std::shared_ptr<const TDadosModelo> base = nullptr);
+std::string Texto(const TEstudo& estudo);
+void Grava(const std::string& caminho, const TEstudo& estudo);
+
+// Checks what does not need a case: at least one parameter, no empty list, values in
+// range, a base with concrete layers. ErroEntrada otherwise.
+void Valida(const TEstudo& estudo);
+
+// Every combination: the product of the list sizes (saturating at the cap).
+long long Combinacoes(const TEstudo& estudo);
+inline constexpr long long MaxCasos = 1000000;
+
+// The cases to run, each the values of the variations in their order. Every combination
+// in order (the first parameter varies slowest), or `Sorteados` of them chosen without
+// repetition by a fixed generator from `Semente`, in the same order.
+std::vector<std::vector<double>> Casos(const TEstudo& estudo);
+
+// The problem of one case: a copy of the base with each value applied.
+std::unique_ptr<TDadosModelo> MontaCaso(const TEstudo& estudo, const std::vector<double>& valores);
+// The same into `caso`, every field of it overwritten by the base's first.
+void MontaCaso(const TEstudo& estudo, const std::vector<double>& valores, TDadosModelo& caso);
+
+// Whether the cases of this base also run the stress analysis: it has a creep model and
+// the simple tensile strength curve.
+bool ComTensoes(const TDadosModelo& base);
+
+}  // namespace Estudo

@@ -1,0 +1,93 @@
+#pragma once
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QWidget>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "core/ui/Contexto.h"
+#include "estudos/Estudo.h"
+#include "estudos/MapaCalor.h"
+#include "estudos/RodaEstudo.h"
+
+class QChart;
+class QChartView;
+
+// "Estudo de Cronograma": the study edited (base problem, one row per parameter with its
+// list of values, draw, limits), run on every core in a thread of its own with a progress
+// bar that can be cancelled while the window stays responsive, the cases in a table that
+// sorts by any column, and a heat map of one output over two parameters with the cells
+// whose cases all pass marked.
+class TfrmEstudo : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmEstudo(Contexto& ctx, QWidget* parent = nullptr);
+    ~TfrmEstudo() override;
+
+    void Abre();
+    // The study as the fields give it; ErroConversao or ErroEntrada at the first bad field.
+    TEstudo MontaEstudo() const;
+    // Starts the run (false when the study was refused); Cancela asks it to stop.
+    bool Rodar();
+    void Cancela();
+    bool Rodando() const { return trabalho_.joinable(); }
+    // Shows a study in the fields (its base file chosen).
+    void MostraEstudo(const TEstudo& estudo);
+    void AbrirEstudo();
+    void SalvarEstudo();
+    void SalvarResultados();
+    // Redraws the map from the combo boxes; false when the choice was refused.
+    bool DesenhaMapa();
+
+    const TResultadoEstudo& Resultado() const { return resultado_; }
+    const TMapaCalor& Mapa() const { return mapa_; }
+
+    QRadioButton* rbProblemaAtual;
+    QRadioButton* rbArquivo;
+    QLineEdit* edProjeto;
+    QPushButton* btnProjeto;
+    QLineEdit* edAlturaTotal;
+    QTableWidget* sgdParametros;  // column 0 "Variar" (checkable) with the name, 1 the values
+    QLineEdit* edSorteados;
+    QLineEdit* edSemente;
+    QLineEdit* edLimTemperatura;
+    QLineEdit* edLimDiferenca;
+    QLineEdit* edLimIndice;
+    QPushButton* btnRodar;
+    QPushButton* btnCancelar;
+    QProgressBar* pbEstudo;
+    QLabel* lblSituacao;
+    QTableWidget* sgdCasos;
+    QComboBox* cbEixoX;
+    QComboBox* cbEixoY;
+    QComboBox* cbSaida;
+    QChartView* cMapa;
+
+private:
+    void Acompanha();
+    void Termina();
+    void MostraCasos();
+    void PreencheEscolhasMapa();
+
+    Contexto& ctx_;
+    QChart* grafico_ = nullptr;
+    QTimer timer_;
+    std::thread trabalho_;
+    std::atomic<bool> cancela_{false};
+    std::atomic<long long> feitos_{0};
+    std::atomic<bool> pronto_{false};
+    long long total_ = 0;
+    struct Saida;
+    std::shared_ptr<Saida> saida_;
+    TEstudo estudo_;             // of the results shown
+    TResultadoEstudo resultado_;
+    TMapaCalor mapa_;
+};

@@ -1,0 +1,55 @@
+// The batch tool's --estudo: the file it writes is the study's CSV of this process, byte
+// for byte, and a command line that mixes the study with a project run is refused.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "RodaLote.h"
+#include "estudos/Estudo.h"
+#include "estudos/RodaEstudo.h"
+
+namespace {
+
+const std::string Exemplo = std::string(NORVIK_FONTES) + "/exemplos/estudo-muro-10-camadas.estudo.json";
+
+TEST(LoteEstudo, GravaOMesmoCsvQueOProcesso) {
+    PastaTemporaria pasta;
+    const Saida s = Roda(pasta, "--estudo " + Q(Exemplo) + " --saida " + Q(pasta / "r.csv"));
+    ASSERT_EQ(s.codigo, 0) << s.err;
+    const TEstudo estudo = Estudo::Le(Exemplo);
+    EXPECT_EQ(LeArquivo(pasta / "r.csv"), RodaEstudo::Csv(estudo, RodaEstudo::Roda(estudo)));
+    EXPECT_EQ(s.out, "54 casos; 16 atendem aos limites.\n");
+    EXPECT_EQ(pasta.QuantosArquivos(), 1);
+}
+
+struct Recusa {
+    const char* nome;
+    const char* args;  // {E} the example study, {S} an output in the folder
+    const char* mensagem;
+};
+
+class LoteEstudoRecusa : public ::testing::TestWithParam<Recusa> {};
+
+TEST_P(LoteEstudoRecusa, NadaEGravado) {
+    PastaTemporaria pasta;
+    std::string args = GetParam().args;
+    for (const auto& [marca, valor] : {std::pair<std::string, std::string>{"{E}", Q(Exemplo)}, {"{S}", Q(pasta / "r.csv")}}) {
+        for (std::size_t i; (i = args.find(marca)) != std::string::npos;) args.replace(i, marca.size(), valor);
+    }
+    const Saida s = Roda(pasta, args);
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_NE(s.err.find(GetParam().mensagem), std::string::npos) << s.err;
+    EXPECT_EQ(pasta.QuantosArquivos(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Linhas, LoteEstudoRecusa,
+    ::testing::Values(Recusa{"SemSaida", "--estudo {E}", "falta --saida"},
+                      Recusa{"SaidaSemEstudo", "--saida {S}", "--saida só vale com --estudo"},
+                      Recusa{"ComProjeto", "x.n1d.json --estudo {E} --saida {S}", "não se combina"},
+                      Recusa{"SobreOEstudo", "--estudo {E} --saida {E}", "sobrescreveria o próprio estudo"},
+                      Recusa{"EstudoAusente", "--estudo nao-existe.json --saida {S}", "Não foi possível abrir o estudo"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
