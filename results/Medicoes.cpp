@@ -230,8 +230,8 @@ namespace {
 // Linear in height at one row; nothing when a cell is empty or unreadable.
 std::optional<double> NaLinha(const TabelaTexto& t, int linha, int a, int b, double w) {
     try {
-        if (t.Celula(a, linha).find_first_not_of(' ') == std::string::npos) return std::nullopt;
-        if (t.Celula(b, linha).find_first_not_of(' ') == std::string::npos) return std::nullopt;
+        if (t.Celula(a, linha).Vista().find_first_not_of(' ') == std::string::npos) return std::nullopt;
+        if (t.Celula(b, linha).Vista().find_first_not_of(' ') == std::string::npos) return std::nullopt;
         const double ta = t.Valor(a, linha);
         const double tb = t.Valor(b, linha);
         return ta + w * (tb - ta);

@@ -162,6 +162,7 @@ QLineSeries* TPainelGrafico::AdicionaSerie(const QString& titulo, const QList<QP
         serie->setPen(caneta);
     }
     Acrescenta(serie, pontos);
+    return serie;
 }
 
 void TPainelGrafico::AdicionaMarcadores(const QString& titulo, const QList<QPointF>& pontos) {
@@ -188,10 +189,9 @@ void TPainelGrafico::Acrescenta(QXYSeries* serie, const QList<QPointF>& pontos) 
     }
     AtualizaLimite();
     const auto dados = FaixaVista();
-    if (!dados) return serie;
+    if (!dados) return;
     if (xAutomatico_) AjustaEixo(eixoX_, dados->minX, dados->maxX);
     if (yAutomatico_) AjustaEixo(eixoY_, dados->minY, dados->maxY);
-    return serie;
 }
 
 void TPainelGrafico::RemoveSeries() {
@@ -204,7 +204,9 @@ void TPainelGrafico::RemoveSeries() {
     AtualizaLimite();
 }
 
-int TPainelGrafico::NumeroSeries() const { return static_cast<int>(Series().size()); }
+int TPainelGrafico::NumeroSeries() const {
+    return static_cast<int>(grafico_->series().size()) - (limite_ ? 1 : 0);
+}
 
 QList<QLineSeries*> TPainelGrafico::Series() const {
     QList<QLineSeries*> lista;

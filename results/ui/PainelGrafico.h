@@ -43,7 +43,7 @@ public:
     void AdicionaMarcadores(const QString& titulo, const QList<QPointF>& pontos);
     // Removes every curve (not the limit line); the axes keep their ranges.
     void RemoveSeries();
-    int NumeroSeries() const;
+    int NumeroSeries() const;            // curves and markers, without the limit line
     QList<QLineSeries*> Series() const;  // the curves, without the limit line
 
     // A dashed horizontal line at `valor` across the curves, named `rotulo` in the

@@ -264,6 +264,8 @@ void TfrmGrafico::ComparacaoConcluida() {
 
 void TfrmGrafico::DescartaComparacao() {
     comparacao->Descarta();
+}
+
 void TfrmGrafico::ImportaMedicoes() {
     ExecutaAcao(ctx_.msg, [this] {
         const auto caminho = ctx_.arquivos.abrir(QStringLiteral("Medições (*.csv)|*.csv|Texto (*.txt)|*.txt|Todos|*.*"));
