@@ -52,6 +52,17 @@ const Caso Casos[] = {
     {"AdiabaticoTabelaConsistente3h", [] { return BlocoAdiabatico(Con, Calor::Tabela, 3).MaiorDesvio; },
      MeioCentesimo, true},
     {"AdiabaticoCurvaClassica1h", [] { return BlocoAdiabatico(Cla, Calor::Curva, 1).MaiorDesvio; }, 0.05, false},
+    {"MaturidadeConsistente1h", [] { return BlocoMaturidade(Con, 1).MaiorDesvio; }, MeioCentesimo, true},
+    {"MaturidadeConsistente4h", [] { return BlocoMaturidade(Con, 4).MaiorDesvio; }, MeioCentesimo, true},
+    // The step's start temperature lags the continuous solution, first order in the step.
+    {"MaturidadePassoAPassoContraContinua1h",
+     [] {
+         double d = 0.0;
+         for (int h = 1; h <= 120; ++h) d = std::max(d, std::fabs(MaturidadePassoAPasso(1, h) - MaturidadeContinua(h)));
+         return d;
+     },
+     1.0, true},
+    {"MaturidadeClassica1h", [] { return BlocoMaturidade(Cla, 1).MaiorDesvio; }, 0.05, false},
     {"BalancoConsistente1", [] { return std::fabs(BalancoDuasCamadas(Con, 1).ResiduoPercentual()); }, 0.1, true},
     // The classic interface node loses heat at the placement: per cents of residual.
     {"BalancoClassica1", [] { return std::fabs(BalancoDuasCamadas(Cla, 1).ResiduoPercentual()); }, 1.0, false},
