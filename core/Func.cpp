@@ -297,9 +297,10 @@ void TFunc::AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalh
     trabalho.Sistema.Diag[fim] += h.HSup;
     trabalho.Carga[1] += h.HInf * trabalho.TAmb;
     trabalho.Carga[fim] += h.HSup * trabalho.TAmb;
+    trabalho.SolTopo = 0.0;
     if (dados.Obra.ClimaArquivo) {
-        trabalho.Carga[fim] += (dados.DtExplicito + dados.DtImplicito) *
-                               CondicoesObra::FluxoSolarTopo(dados, trabalho.SI, t, L, porHora.HSup);
+        trabalho.SolTopo = CondicoesObra::FluxoSolarTopo(dados, trabalho.SI, t, L, porHora.HSup);
+        trabalho.Carga[fim] += (dados.DtExplicito + dados.DtImplicito) * trabalho.SolTopo;
     }
 }
 

@@ -36,6 +36,7 @@ struct TTrabalhoTermico {
     double HInf = 0.0;
     double HSup = 0.0;
     double TAmb = 0.0;
+    double SolTopo = 0.0;  // W/m² of sun the top face absorbs this step (weather file only)
     TEstadoMaturidade Maturidade;  // equivalent ages of the elements whose heat follows them
 };
 

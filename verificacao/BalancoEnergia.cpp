@@ -21,6 +21,13 @@ double Conteudo(const TBanda& C, const double* T, int n) {
 bool PrescritaInf(const TDadosModelo& d) { return d.TPrescInfAtiva; }
 bool PrescritaSup(const TDadosModelo& d) { return d.CamadaAtual == d.NCamadas && d.TPrescSupAtiva; }
 
+// Radiation each face absorbs, W/m²: the constant flux on both ends, or, with the
+// weather file, the sun on the top face only.
+double FluxoBase(const TDadosModelo& d) { return d.Obra.ClimaArquivo ? 0.0 : d.QRadiacao; }
+double FluxoTopo(const TDadosModelo& d, const TTrabalhoTermico& w) {
+    return d.Obra.ClimaArquivo ? w.SolTopo : d.QRadiacao;
+}
+
 // What closes row p of the step equation at the solved temperatures T: the heat the
 // prescribed end had to give the node (zero for a row the system kept).
 double ReacaoLinha(const TDadosModelo& d, const TTrabalhoTermico& w, int p, int n, double H) {
@@ -34,7 +41,7 @@ double ReacaoLinha(const TDadosModelo& d, const TTrabalhoTermico& w, int p, int 
     if (p < n) r += termo(w.C.Sup[I(p)], w.K.Sup[I(p)], p + 1);
     // The node's load: half of each adjacent element's heat and the face's radiation.
     const int m = n - 1;
-    double q = d.QRadiacao;
+    double q = p == n ? FluxoTopo(d, w) : FluxoBase(d);
     if (p > 1) q += 0.5 * w.FElemento[I(p - 1)] * d.Elementos[I(p - 1)].Espessura;
     if (p <= m) q += 0.5 * w.FElemento[I(p)] * d.Elementos[I(p)].Espessura;
     return r - (dtE + dtI) * q - H * (w.TAmb - T[p]);
@@ -61,7 +68,7 @@ void TBalancoEnergia::Resolvido(const TDadosModelo& d, const TTrabalhoTermico& w
     double f = 0.0;
     for (int e = 1; e <= m; ++e) f += w.FElemento[I(e)] * d.Elementos[I(e)].Espessura;
     Hidratacao += dt * f;
-    Radiacao += dt * 2.0 * d.QRadiacao;
+    Radiacao += dt * (FluxoBase(d) + FluxoTopo(d, w));
     tResolvidaInf_ = d.Temperaturas[1];
     tResolvidaSup_ = d.Temperaturas[I(n)];
     Conveccao += w.HInf * (w.TAmb - tResolvidaInf_) + w.HSup * (w.TAmb - tResolvidaSup_);

@@ -29,7 +29,7 @@ public:
 
     int Passos = 0;
     double Hidratacao = 0.0;    // Δt·Σ F_e·h_e
-    double Radiacao = 0.0;      // Δt·QRadiacao on each exposed face
+    double Radiacao = 0.0;      // Δt·QRadiacao on each end, or Δt·the sun on the top (weather file)
     double Conveccao = 0.0;     // Σ H·(T_amb − T), positive when the member gains heat
     double Extremidades = 0.0;  // reactions of the prescribed ends, positive when it gains
     double Trazido = 0.0;       // ρ·c·h·T_inicial of every lift at its placement

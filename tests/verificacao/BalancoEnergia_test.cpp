@@ -65,6 +65,15 @@ const CasoBalanco Casos[] = {
          d.PassoTempo = 3;
      },
      Nada, 2 * 50.0 * 60 * 3600.0, true},
+    // The weather file's sun enters the top face only, absorptivity × radiation.
+    {"SolDoArquivoSoNoTopo",
+     [](TDadosModelo& d) {
+         d.QRadiacao = 5000.0;  // not used with the file
+         d.Obra.ClimaArquivo = true;
+         d.Obra.Temperatura.assign(80, 20.0);
+         d.Obra.Radiacao.assign(80, 400.0);
+     },
+     0.0, 0.65 * 400.0 * 60 * 3600.0, true},
     {"DuasCamadasComFundoPrescrito",
      [](TDadosModelo& d) {
          d.NCamadas = d.NCamadasMembro = 2;
