@@ -27,9 +27,31 @@ std::string DiaHora(double hora) {
 std::string ModeloCalor(const TDadosModelo& d, int camada, const TValoresSI& si) {
     const TCalorInterno& c = d.CalorCamadas[static_cast<std::size_t>(camada)];
     if (c.Constante) return "taxa constante f = " + FormataGeral(si.Calor[static_cast<std::size_t>(camada)].F) + " W/m³";
-    if (d.CalorDiscreto) return "calorímetro adiabático (tabela horária)";
+    // The maturity model replaces the age of the curve or of the table by the equivalent age.
+    const std::string maturidade =
+        c.Maturidade ? "; pela maturidade (idade equivalente de Arrhenius): Ea = " + FormataGeral(c.EnergiaAtivacao) +
+                           " J/mol, TRef = " + FormataGeral(c.TRef) + " °C" +
+                           (d.CalorDiscreto ? ", amostra a " + FormataGeral(c.TInicialCalorimetro) + " °C no início"
+                                            : ", αu = " + FormataGeral(c.AlfaU) + ", τ = " + FormataGeral(c.Tau) +
+                                                  " h, β = " + FormataGeral(c.BetaHid))
+                     : std::string();
+    if (d.CalorDiscreto) return "calorímetro adiabático (tabela horária)" + maturidade;
+    if (c.Maturidade)
+        return "curva de hidratação Q(te) = C·E·4186·αu·exp(−(τ/te)^β): E = " + FormataGeral(c.E) +
+               "; C = " + FormataGeral(c.C) + maturidade;
     return "curva de Calmon: N = " + FormataGeral(c.N) + "; Tr = " + FormataGeral(c.Tr) + "; E = " + FormataGeral(c.E) +
            "; C = " + FormataGeral(c.C) + "; B = " + FormataGeral(c.B);
+}
+
+// "Manta (R = 0,5 m²·°C/W) das 0 às 72 h" for each protection of a list.
+std::string Protecoes(const std::vector<TProtecao>& lista) {
+    std::string s;
+    for (const TProtecao& p : lista) {
+        if (!s.empty()) s += "; ";
+        s += (p.Nome.empty() ? std::string("proteção") : p.Nome) + " (R = " + FormataGeral(p.R) + " m²·°C/W) das " +
+             FormataGeral(p.HoraColocacao) + " às " + FormataGeral(p.HoraRetirada) + " h";
+    }
+    return s;
 }
 
 TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
@@ -72,18 +94,40 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
     }
     s.Tabela("Modelo de calor de hidratação", std::move(calor));
 
-    std::string ambiente =
-        d.TAmbConstante ? "Temperatura ambiente constante de " + FormataGeral(d.TAmbConst) + " °C"
-                        : "Temperatura ambiente senoidal entre " + FormataGeral(d.TAmbMin) + " °C (às " +
-                              FormataGeral(d.HoraTAmbMin) + " h) e " + FormataGeral(d.TAmbMax) + " °C (às " +
-                              FormataGeral(d.HoraTAmbMax) + " h)";
-    ambiente += "; radiação absorvida de " + FormataGeral(d.QRadiacao) + " W/m² nas faces.";
+    std::string ambiente;
+    if (d.Obra.ClimaArquivo) {
+        const TDadosObra& o = d.Obra;
+        ambiente = "Clima horário de arquivo" + (o.OrigemClima.empty() ? std::string() : " (" + o.OrigemClima + ")") +
+                   ", " + Inteiro(static_cast<long long>(o.Temperatura.size())) + " horas: temperatura do ar" +
+                   (o.Vento.empty() ? "" : ", vento (coeficiente da face superior a cada hora)") +
+                   (o.Radiacao.empty() ? "" : ", radiação solar global, absorvida só pela face superior com "
+                                              "absortividade " + FormataGeral(o.Absortividade)) + ".";
+    } else {
+        ambiente = d.TAmbConstante ? "Temperatura ambiente constante de " + FormataGeral(d.TAmbConst) + " °C"
+                                   : "Temperatura ambiente senoidal entre " + FormataGeral(d.TAmbMin) + " °C (às " +
+                                         FormataGeral(d.HoraTAmbMin) + " h) e " + FormataGeral(d.TAmbMax) +
+                                         " °C (às " + FormataGeral(d.HoraTAmbMax) + " h)";
+        ambiente += "; radiação absorvida de " + FormataGeral(d.QRadiacao) + " W/m² nas faces.";
+    }
     s.Paragrafo("Condições de contorno. " + ambiente);
+    // Protections of the faces, with their hours counted from the lift's placement.
+    if (!d.Obra.ProtecoesBase.empty())
+        s.Paragrafo("Proteção da face inferior (horas desde o lançamento da camada 1): " +
+                    Protecoes(d.Obra.ProtecoesBase) + ".");
+    for (int L = 1; L <= d.NCamadas && L < static_cast<int>(d.Obra.ProtecoesTopo.size()); ++L) {
+        const auto& lista = d.Obra.ProtecoesTopo[static_cast<std::size_t>(L)];
+        if (!lista.empty())
+            s.Paragrafo("Proteção do topo da camada " + Inteiro(L) + " (horas desde o seu lançamento): " +
+                        Protecoes(lista) + ".");
+    }
     s.Paragrafo(d.TPrescInfAtiva ? "Face inferior com temperatura prescrita de " + FormataGeral(d.TPrescInf) + " °C."
                                  : "Face inferior com troca de calor por convecção.");
     s.Paragrafo(d.TPrescSupAtiva ? "Face superior com temperatura prescrita de " + FormataGeral(d.TPrescSup) + " °C."
                                  : "Face superior com troca de calor por convecção.");
-    if (d.CoefConvConstante) {
+    if (d.Obra.ClimaArquivo && !d.Obra.Vento.empty() && !d.CuraAtiva) {
+        s.Paragrafo("Coeficiente de convecção inferior " + FormataGeral(si.BetaInf / 3600.0) +
+                    " W/(m²·°C); o superior, hora a hora, pela fórmula do CEB no vento do arquivo.");
+    } else if (d.CoefConvConstante) {
         s.Paragrafo("Coeficientes de convecção constantes: inferior " + FormataGeral(si.BetaInf / 3600.0) +
                     " W/(m²·°C), superior " + FormataGeral(si.BetaSup / 3600.0) + " W/(m²·°C).");
     } else {

@@ -210,3 +210,33 @@ TEST(LimitesDoRelatorio, NaoNumericoRecusado) {
 }
 
 }  // namespace
+
+namespace {
+
+// The problem section says what the run used: the weather file and the protections of
+// the site, the maturity heat model, instead of the constant ambient and the age-only curve.
+struct CasoDescricao {
+    const char* arquivo;
+    const char* contem;
+    const char* naoContem;
+};
+class DescricaoDoProblema : public ::testing::TestWithParam<CasoDescricao> {};
+
+TEST_P(DescricaoDoProblema, DizOQueAAnaliseUsou) {
+    const CasoDescricao& c = GetParam();
+    const TExecucaoProjeto ex = Executa(Exemplos + c.arquivo);
+    const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, nullptr, LimitesRelatorio{}, c.arquivo);
+    const std::string texto = r.TextoCorrido();
+    EXPECT_NE(texto.find(c.contem), std::string::npos) << texto;
+    EXPECT_EQ(texto.find(c.naoContem), std::string::npos) << texto;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Exemplos, DescricaoDoProblema,
+    ::testing::Values(
+        CasoDescricao{"radier-verao-mantas.n1d.json", "Clima horário de arquivo", "Temperatura ambiente constante"},
+        CasoDescricao{"radier-verao-mantas.n1d.json", "Manta de lã mineral 25 mm (segunda) (R = 0,625 m²·°C/W) das 0 às 168 h",
+                      "Coeficientes de convecção constantes"},
+        CasoDescricao{"bloco-fundacao-3-camadas-consistente-maturidade.n1d.json", "pela maturidade", "curva de Calmon"},
+        CasoDescricao{"bloco-fundacao-3-camadas.n1d.json", "curva de Calmon", "maturidade"}));
+
+}  // namespace
