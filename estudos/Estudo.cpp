@@ -80,6 +80,15 @@ void AplicaAltura(TDadosModelo& d, double altura, const TEstudo& e) {
         d.CalorCamadas[Z(L)] = TCalorInterno{};
         if (L > 1) d.Superficie[Z(L)] = TTrocaCalor{};
     }
+    // The blankets of the first lift's top face are part of its curing: every lift gets
+    // them, at the same hours after its own placement; lifts past the end have none.
+    auto& protecoes = d.Obra.ProtecoesTopo;
+    if (Z(p) < protecoes.size() && !protecoes[Z(p)].empty()) {
+        protecoes.resize(Z(ultima) + 1);
+        for (int L = p + 1; L <= ultima; ++L) protecoes[Z(L)] = protecoes[Z(p)];
+    } else if (protecoes.size() > Z(ultima) + 1) {
+        protecoes.resize(Z(ultima) + 1);
+    }
     d.NCamadas = ultima;
     d.NCamadasMembro = ultima;
 }

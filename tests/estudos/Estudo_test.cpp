@@ -209,6 +209,49 @@ TEST(Estudo, RetiradaDaProtecaoConfereComExecucoesIsoladas) {
     }
 }
 
+// Lifts rebuilt by the lift height take the first lift's blankets along, at the same
+// hours after their own placement; the removal then applies to each of them.
+TEST(Estudo, CamadasRefeitasLevamAsMantasDaPrimeira) {
+    PastaTemporaria pasta;
+    const Json base = Radier();
+    std::ofstream(pasta / "base.n1d.json") << base.dump();
+    const TEstudo estudo = Estudo::LeTexto(
+        R"({"formato": "norvik-1d/estudo", "versao": 1, "projeto": "base.n1d.json", "AlturaTotal": 2.5,
+            "parametros": {"AlturaCamada": [0.625, 1.25], "IntervaloLancamento": [24],
+                           "HoraRetiradaProtecao": [96]}})",
+        pasta.Caminho().string());
+    const bool tensoes = Estudo::ComTensoes(*estudo.Base);
+    const auto linhas = Linhas(RodaEstudo::Csv(estudo, RodaEstudo::Roda(estudo)));
+    ASSERT_EQ(linhas.size(), 3u);
+    for (std::size_t r = 1; r < linhas.size(); ++r) {
+        SCOPED_TRACE(r);
+        const double altura = r == 1 ? 0.625 : 1.25;
+        const int n = r == 1 ? 4 : 2;
+        Json caso = base;
+        Json manta = base["Obra"]["ProtecoesTopo"][0];
+        manta[0]["HoraRetirada"] = 96;
+        caso["Camadas"] = Json::array();
+        caso["CalorCamadas"] = Json::array();
+        caso["Obra"]["ProtecoesTopo"] = Json::array();
+        for (int k = 0; k < n; ++k) {
+            Json c = base["Camadas"][0];
+            c["Espessura"] = altura;
+            c["XIni"] = k * altura;
+            c["HoraConcretagem"] = 7 + 24 * k;
+            caso["Camadas"].push_back(c);
+            caso["CalorCamadas"].push_back(base["CalorCamadas"][0]);
+            caso["Obra"]["ProtecoesTopo"].push_back(manta);
+        }
+        caso["NCamadas"] = n;
+        caso["NCamadasMembro"] = n;
+        caso["TempoTotal"] = 720 + (7 + 24 * (n - 1) - 127);
+        const auto figuras = FigurasIsoladas(pasta, caso, tensoes);
+        EXPECT_EQ(std::vector<std::string>(linhas[r].begin() + 3, linhas[r].begin() + 3 + static_cast<long>(figuras.size())),
+                  figuras);
+        EXPECT_EQ(linhas[r].back(), "");
+    }
+}
+
 // A blanket placed later than the removal asked for: that case is a row with the message.
 TEST(Estudo, RetiradaAntesDaColocacaoRecusaOCaso) {
     PastaTemporaria pasta;
