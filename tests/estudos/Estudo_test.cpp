@@ -196,12 +196,8 @@ TEST(Estudo, RetiradaDaProtecaoConfereComExecucoesIsoladas) {
         const double t = std::stod(linha[0]), hora = std::stod(linha[1]);
         Json caso = base;
         for (auto& c : caso["Camadas"]) c["TInicial"] = t;
-        for (auto& lista : caso["Obra"]["ProtecoesTopo"]) {
-            std::size_t ultima = 0;
-            for (std::size_t k = 0; k < lista.size(); ++k)
-                if (lista[k]["HoraRetirada"].get<double>() >= lista[ultima]["HoraRetirada"].get<double>()) ultima = k;
-            lista[ultima]["HoraRetirada"] = hora;
-        }
+        caso["Obra"]["ProtecoesTopo"][0][0]["HoraRetirada"] = hora;  // lift 1: its only blanket
+        caso["Obra"]["ProtecoesTopo"][1][1]["HoraRetirada"] = hora;  // lift 2: the second, off at 168 h
         const auto figuras = FigurasIsoladas(pasta, caso, tensoes);
         EXPECT_EQ(std::vector<std::string>(linha.begin() + 2, linha.begin() + 2 + static_cast<long>(figuras.size())),
                   figuras);
