@@ -236,13 +236,13 @@ void VerificaSaidas(const Opcoes& o) {
             if (*saida && MesmoArquivo(**saida, *o.relatorio))
                 throw ErroEntrada("o relatório e uma tabela teriam o mesmo arquivo \"" + *o.relatorio + "\"");
     }
-    // A folder that does not exist (or cannot be written) is refused before the run, not
-    // after it: the temporary file is created and dropped at once.
     if (o.compara) {
         for (const auto* saida : {&o.temperaturas, &o.tensoes, &o.relatorio})
             if (*saida && MesmoArquivo(**saida, *o.compara))
                 throw ErroEntrada("a saída \"" + **saida + "\" sobrescreveria o projeto de comparação");
     }
+    // A folder that does not exist (or cannot be written) is refused before the run, not
+    // after it: the temporary file is created and dropped at once.
     for (const auto* saida : {&o.temperaturas, &o.tensoes, &o.relatorio})
         if (*saida) TArquivoAtomico{**saida};
 #ifndef NORVIK_RELATORIO_PDF
