@@ -60,6 +60,7 @@ TfrmRelatorio::TfrmRelatorio(Contexto& ctx, QWidget* parent) : QWidget(parent), 
         return op;
     };
     comparacao->aoConcluir = [this] { AtualizaComparacao(); };
+    comparacao->aoFalhar = [this] { AtualizaComparacao(); };
     btnGerar = new QPushButton(QStringLiteral("Gerar PDF..."), this);
     btnGerar->setObjectName(QStringLiteral("btnGerar"));
     btnFechar = new QPushButton(QStringLiteral("Fechar"), this);

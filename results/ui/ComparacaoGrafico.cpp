@@ -65,6 +65,7 @@ void TComparacaoGrafico::Conclui(std::shared_ptr<Pacote> pacote, unsigned geraca
         estado_->clear();
         ctx_.msg.erro(QStringLiteral("Não foi possível comparar com o projeto ") + nome_ + QStringLiteral(": ") +
                       QString::fromStdString(pacote->erro));
+        if (aoFalhar) aoFalhar();
         return;
     }
     resultado_ = std::move(pacote->resultado);

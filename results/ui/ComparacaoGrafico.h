@@ -40,6 +40,8 @@ public:
 
     // What the window does with a finished run: lay its curves over the shown ones.
     std::function<void()> aoConcluir;
+    // And with a run that failed (after its message).
+    std::function<void()> aoFalhar;
     // How the other project runs, asked when its run starts (unset: its own
     // formulation, thermal only).
     std::function<OpcoesExecucao()> opcoes;

@@ -148,6 +148,16 @@ TEST_F(JanelaRelatorio, ComparacaoEntraNoPdfEDesapareceComNovaAnalise) {
     rel->btnGerar->click();
     ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join(' ').toStdString();
     EXPECT_EQ(TextoPdf(Caminho("sem.pdf")).find(Relatorio::TituloComparacao), std::string::npos);
+
+    // A project that cannot run: its message, and nothing left to drop.
+    msg.limpa();
+    arquivos.caminhos.push_back(Caminho("nao-existe.n1d.json"));
+    rel->btnComparar->click();
+    rel->comparacao->Espera();
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].contains(QStringLiteral("nao-existe"))) << msg.erros[0].toStdString();
+    EXPECT_EQ(rel->comparacao->Resultado(), nullptr);
+    EXPECT_FALSE(rel->btnSemComparacao->isEnabled());
 }
 
 }  // namespace
