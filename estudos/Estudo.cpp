@@ -80,6 +80,15 @@ void AplicaAltura(TDadosModelo& d, double altura, const TEstudo& e) {
         d.CalorCamadas[Z(L)] = TCalorInterno{};
         if (L > 1) d.Superficie[Z(L)] = TTrocaCalor{};
     }
+    // The blankets of the first lift's top face are part of its curing: every lift gets
+    // them, at the same hours after its own placement; lifts past the end have none.
+    auto& protecoes = d.Obra.ProtecoesTopo;
+    if (Z(p) < protecoes.size() && !protecoes[Z(p)].empty()) {
+        protecoes.resize(Z(ultima) + 1);
+        for (int L = p + 1; L <= ultima; ++L) protecoes[Z(L)] = protecoes[Z(p)];
+    } else if (protecoes.size() > Z(ultima) + 1) {
+        protecoes.resize(Z(ultima) + 1);
+    }
     d.NCamadas = ultima;
     d.NCamadasMembro = ultima;
 }
@@ -113,12 +122,49 @@ void AplicaConsumo(TDadosModelo& d, double c, const TEstudo&) {
 
 void AplicaElementos(TDadosModelo& d, double n, const TEstudo&) { d.NElemCamada = static_cast<std::int32_t>(n); }
 
+// The protection of a lift's top face that comes off last (of two at the same hour, the
+// later in the list): the one whose removal the schedule decides. -1 when none.
+int UltimaRetirada(const std::vector<TProtecao>& lista) {
+    int escolhida = -1;
+    for (std::size_t i = 0; i < lista.size(); ++i)
+        if (escolhida < 0 || lista[i].HoraRetirada >= lista[Z(escolhida)].HoraRetirada) escolhida = static_cast<int>(i);
+    return escolhida;
+}
+
+bool TemProtecaoNoTopo(const TDadosModelo& d) {
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d) && Z(L) < d.Obra.ProtecoesTopo.size(); ++L)
+        if (!d.Obra.ProtecoesTopo[Z(L)].empty()) return true;
+    return false;
+}
+
+// Every lift with a protection on its top face takes off the one that comes off last
+// at `hora` after its own placement; lifts without protections stay bare.
+void AplicaRetirada(TDadosModelo& d, double hora, const TEstudo&) {
+    if (!TemProtecaoNoTopo(d)) {
+        throw ErroEntrada("a hora de retirada da proteção só varia quando o projeto base tem proteções no topo "
+                          "das camadas (Proteções das faces)");
+    }
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d) && Z(L) < d.Obra.ProtecoesTopo.size(); ++L) {
+        auto& lista = d.Obra.ProtecoesTopo[Z(L)];
+        const int i = UltimaRetirada(lista);
+        if (i < 0) continue;
+        TProtecao& p = lista[Z(i)];
+        if (hora < p.HoraColocacao) {
+            throw ErroEntrada("a proteção \"" + p.Nome + "\" da camada " + Numeros::FormataInteiro(L) +
+                              " é colocada " + Num(p.HoraColocacao) + " h após o lançamento; não pode ser retirada " +
+                              Num(hora) + " h após ele");
+        }
+        p.HoraRetirada = hora;
+    }
+}
+
 const std::vector<TParametroEstudo> Tabela = {
     {"AlturaCamada", "Altura da camada", "m", false, 0.0, true, AplicaAltura},
     {"IntervaloLancamento", "Intervalo entre lançamentos", "h", true, 0.0, false, AplicaIntervalo},
     {"TemperaturaLancamento", "Temperatura de lançamento", "°C", false, -273.15, true, AplicaTemperatura},
     {"ConsumoCimento", "Consumo de cimento", "kg/m³", false, 0.0, false, AplicaConsumo},
     {"ElementosCamada", "Elementos por camada", "-", true, 1.0, false, AplicaElementos},
+    {"HoraRetiradaProtecao", "Retirada da proteção do topo", "h", false, 0.0, false, AplicaRetirada},
 };
 
 [[noreturn]] void Recusa(const std::string& m) { throw ErroEntrada("Estudo inválido: " + m); }
@@ -182,6 +228,10 @@ void Valida(const TEstudo& e) {
         }
     }
     if (UltimaCamada(*e.Base) < PrimeiraCamada(*e.Base)) Recusa("o projeto base não tem camadas de concreto");
+    for (const auto& v : e.Variacoes)
+        if (Tabela[Z(v.Parametro)].Aplica == AplicaRetirada && !TemProtecaoNoTopo(*e.Base))
+            Recusa("\"HoraRetiradaProtecao\" precisa de um projeto base com proteções no topo das camadas; "
+                   "o projeto não tem nenhuma");
     if (e.Sorteados < 0) Recusa("o número de casos sorteados não pode ser negativo");
     if (Combinacoes(e) > MaxCasos && (e.Sorteados == 0 || e.Sorteados > MaxCasos)) {
         Recusa("o estudo tem mais de " + Numeros::FormataInteiro(MaxCasos) +

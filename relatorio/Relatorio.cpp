@@ -414,4 +414,19 @@ TRelatorio Monta(const TDadosModelo& d, const TabelaTexto& temperaturas, const T
     return r;
 }
 
+void AcrescentaComparacao(TRelatorio& r, const TComparacaoProjetos& c) {
+    std::size_t numeradas = r.Secoes.size();
+    if (!r.Secoes.empty() && r.Secoes.back().Titulo == TRelatorio::TituloConclusao) --numeradas;
+    TSecaoRelatorio s;
+    s.Titulo = Inteiro(static_cast<long long>(numeradas + 1)) + ". " + TituloComparacao;
+    s.Paragrafo("A: " + c.A.Nome + " (o projeto deste relatório); B: " + c.B.Nome + ".");
+    s.Paragrafo("Índice de fissuração pela Tração Simples; \"—\" onde um projeto não tem análise tensional "
+                "(ou a resistência à tração simples) ou não tem a grandeza.");
+    TTabelaRelatorio tab;
+    tab.Cabecalho = {"Grandeza", "A", "B", "B − A"};
+    for (const TComparacaoProjetos::Linha& l : c.Linhas()) tab.Linhas.push_back({l.Grandeza, l.ValorA, l.ValorB, l.Diferenca});
+    s.Tabela("Comparação dos dois projetos", std::move(tab));
+    r.AcrescentaSecao(std::move(s));
+}
+
 }  // namespace Relatorio

@@ -5,6 +5,7 @@
 
 #include "core/DadosModelo.h"
 #include "core/TabelaTexto.h"
+#include "results/ComparacaoProjetos.h"
 #include "results/Cores.h"
 #include "results/CurvasTemperatura.h"
 #include "results/ResumoTermico.h"
@@ -123,5 +124,11 @@ const char* Marca(bool passa);
 // finite.
 TRelatorio Monta(const TDadosModelo& dados, const TabelaTexto& temperaturas, const TabelaTexto* tensoes,
                  const LimitesRelatorio& limites, const std::string& projeto);
+
+// The comparison of the report's run (A) with another project (B): a section numbered
+// after the last one, before the conclusion, with the rows of the comparison table. It
+// informs; it passes or fails nothing.
+void AcrescentaComparacao(TRelatorio& relatorio, const TComparacaoProjetos& comparacao);
+inline constexpr const char* TituloComparacao = "Comparação com outro projeto";
 
 }  // namespace Relatorio

@@ -3,8 +3,8 @@
 //
 //   norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]
 //                 [--formulacao consistente|classica] [--formato texto|csv]
-//                 [--relatorio ARQUIVO.pdf] [--limite-temperatura °C] [--limite-diferenca °C]
-//                 [--verifica] [--remocao-segura CAMADA [--protecao N]]
+//                 [--relatorio ARQUIVO.pdf [--compara OUTRO]] [--limite-temperatura °C]
+//                 [--limite-diferenca °C] [--verifica] [--remocao-segura CAMADA [--protecao N]]
 //   norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv
 //   norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...] [--ate HORA]
 //
@@ -33,6 +33,7 @@
 #include "estudos/Calibracao.h"
 #include "estudos/Estudo.h"
 #include "estudos/RodaEstudo.h"
+#include "results/ComparacaoProjetos.h"
 #include "results/ExecucaoProjeto.h"
 #include "results/ExportaCsv.h"
 #include "results/ExportaTabela.h"
@@ -56,8 +57,8 @@ constexpr int Falha = 2;
 constexpr const char* Uso =
     "Uso: norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]\n"
     "                   [--formulacao consistente|classica] [--formato texto|csv]\n"
-    "                   [--relatorio ARQUIVO.pdf] [--limite-temperatura °C] [--limite-diferenca °C]\n"
-    "                   [--verifica] [--remocao-segura CAMADA [--protecao N]]\n"
+    "                   [--relatorio ARQUIVO.pdf [--compara OUTRO]] [--limite-temperatura °C]\n"
+    "                   [--limite-diferenca °C] [--verifica] [--remocao-segura CAMADA [--protecao N]]\n"
     "  Lê o arquivo de projeto PROJETO (.n1d.json), executa a análise térmica e, com\n"
     "  --tensoes, a análise de tensões; grava cada tabela no caminho dado, no leiaute\n"
     "  de \"Salvar Tudo\" ou, com --formato csv, como planilha (; entre campos, vírgula\n"
@@ -66,6 +67,8 @@ constexpr const char* Uso =
     "  --relatorio grava o relatório de controle térmico em PDF (A4), com as tensões\n"
     "  quando há --tensoes; --limite-temperatura (padrão 70) e --limite-diferenca\n"
     "  (padrão 20, núcleo–superfície) são os limites do relatório e do resumo.\n"
+    "  --compara roda também o projeto OUTRO (com as mesmas --tensoes e --formulacao) e\n"
+    "  põe no relatório a tabela de comparação dos dois.\n"
     "  --formulacao escolhe a formulação térmica em lugar da do projeto.\n"
     "  --remocao-segura busca a retirada mais cedo da proteção do topo da CAMADA (a que\n"
     "  sai por último, ou a N de --protecao) que mantém o índice de fissuração (Tração\n"
@@ -93,6 +96,7 @@ struct Opcoes {
     int protecao = 0;                  // 0: the one that comes off last
     bool csv = false;
     std::optional<std::string> relatorio;
+    std::optional<std::string> compara;  // the other project of the report's comparison
     std::optional<double> limiteTemperatura;
     std::optional<double> limiteDiferenca;
     std::optional<std::string> estudo;
@@ -164,7 +168,8 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             if (i + 1 >= args.size()) throw ErroEntrada(a + " deve ser seguida de um número em °C");
             destino = LeLimite(a, args[++i]);
         } else if (a == "--temperaturas" || a == "--tensoes" || a == "--relatorio" || a == "--estudo" ||
-                   a == "--saida" || a == "--medicoes" || a == "--origem" || a == "--calibra" || a == "--ate") {
+                   a == "--saida" || a == "--medicoes" || a == "--origem" || a == "--calibra" || a == "--ate" ||
+                   a == "--compara") {
             auto& destino = a == "--temperaturas" ? o.temperaturas
                             : a == "--tensoes"    ? o.tensoes
                             : a == "--relatorio"  ? o.relatorio
@@ -173,6 +178,7 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
                             : a == "--medicoes"   ? o.medicoes
                             : a == "--origem"     ? o.origem
                             : a == "--calibra"    ? o.calibra
+                            : a == "--compara"    ? o.compara
                                                   : o.ate;
             if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
             if (i + 1 >= args.size() || args[i + 1].empty()) {
@@ -187,6 +193,7 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             throw ErroEntrada("mais de um arquivo de projeto: \"" + o.projeto + "\" e \"" + a + "\"");
         }
     }
+    if (o.compara && !o.relatorio) throw ErroEntrada("--compara só vale com --relatorio");
     if (o.estudo || o.saida) {
         if (!o.estudo) throw ErroEntrada("--saida só vale com --estudo");
         if (!o.saida) throw ErroEntrada("falta --saida RESULTADO.csv para o estudo");
@@ -229,6 +236,11 @@ void VerificaSaidas(const Opcoes& o) {
             if (*saida && MesmoArquivo(**saida, *o.relatorio))
                 throw ErroEntrada("o relatório e uma tabela teriam o mesmo arquivo \"" + *o.relatorio + "\"");
     }
+    if (o.compara) {
+        for (const auto* saida : {&o.temperaturas, &o.tensoes, &o.relatorio})
+            if (*saida && MesmoArquivo(**saida, *o.compara))
+                throw ErroEntrada("a saída \"" + **saida + "\" sobrescreveria o projeto de comparação");
+    }
     // A folder that does not exist (or cannot be written) is refused before the run, not
     // after it: the temporary file is created and dropped at once.
     for (const auto* saida : {&o.temperaturas, &o.tensoes, &o.relatorio})
@@ -242,6 +254,22 @@ void VerificaSaidas(const Opcoes& o) {
 constexpr double LimiteTemperatura = 70.0;
 constexpr double LimiteIndice = 1.0;
 constexpr TCurvaTracao CurvaIndice = TCurvaTracao::Simples;
+
+// The other project of --compara, run as the report's own; whatever fails in it is
+// refused naming the file, before anything is written.
+TExecucaoProjeto ExecutaComparado(const std::string& caminho, const OpcoesExecucao& opcoes, Progresso& progresso) {
+    const std::string qual = "o projeto de comparação \"" + caminho + "\": ";
+    TExecucaoProjeto outro;
+    try {
+        outro = ExecucaoProjeto::ExecutaArquivo(caminho, opcoes, progresso);
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw ErroEntrada(qual + e.what());
+    }
+    if (!outro.Termico.Completo) throw ErroEntrada(qual + TProcesso::MensagemFim(outro.Termico, *outro.Dados));
+    return outro;
+}
 
 void VerificaResistencias(const TDadosModelo& dados) {
     if (!TIndiceFissuracao::ResistenciasDefinidas(dados, CurvaIndice))
@@ -350,9 +378,17 @@ int Executa(const Opcoes& o) {
         if (o.limiteDiferenca) limites.Diferenca = *o.limiteDiferenca;
         limites.Indice = LimiteIndice;
         limites.Curva = CurvaIndice;
-        const TRelatorio relatorio =
-            Relatorio::Monta(*dados, temperaturas, ex.ComTensoes ? &tensoes : nullptr, limites,
-                             std::filesystem::path(o.projeto).filename().string());
+        const std::string nomeProjeto = std::filesystem::path(o.projeto).filename().string();
+        TRelatorio relatorio =
+            Relatorio::Monta(*dados, temperaturas, ex.ComTensoes ? &tensoes : nullptr, limites, nomeProjeto);
+        if (o.compara) {
+            const TExecucaoProjeto outro = ExecutaComparado(*o.compara, opcoes, semJanela);
+            const TComparacaoProjetos c = TComparacaoProjetos::Calcula(
+                {nomeProjeto, dados, &temperaturas, ex.ComTensoes ? &tensoes : nullptr},
+                {std::filesystem::path(*o.compara).filename().string(), outro.Dados.get(), &outro.Temperaturas,
+                 outro.ComTensoes ? &outro.Tensoes : nullptr});
+            Relatorio::AcrescentaComparacao(relatorio, c);
+        }
         // The charts are widgets: an application without a display draws them.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         int argc = 1;

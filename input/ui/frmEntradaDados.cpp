@@ -31,6 +31,7 @@
 #include "input/ui/frmTabelaMembro.h"
 #include "input/ui/frmUnidades.h"
 #include "app/ui/frmInformacoes.h"
+#include "relatorio/ui/frmRelatorio.h"
 #include "results/ui/Form1.h"
 #include "results/ui/PainelGrafico.h"
 #include "results/ui/frmCores.h"
@@ -354,6 +355,7 @@ void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
     // A comparison was asked for beside the run that goes: it goes with it.
     if (j.frmGrafico) j.frmGrafico->DescartaComparacao();
     if (j.frmEixo) j.frmEixo->DescartaComparacao();
+    if (j.frmRelatorio) j.frmRelatorio->DescartaComparacao();
     if (j.frmGrafAmpliado) j.frmGrafAmpliado->cGraficoNosAmpl->RemoveSeries();
     if (j.frmEixo) j.frmEixo->cGraficoEixo->RemoveSeries();
     if (j.frmGrafEixoAmpliado) j.frmGrafEixoAmpliado->cGraficoEixoAmpl->RemoveSeries();

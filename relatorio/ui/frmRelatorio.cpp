@@ -13,6 +13,8 @@
 #include "core/ui/Programa.h"
 #include "core/ui/SalvaComTipo.h"
 #include "relatorio/ui/DesenhoRelatorio.h"
+#include "results/ComparacaoProjetos.h"
+#include "results/ui/ComparacaoGrafico.h"
 
 namespace {
 
@@ -38,6 +40,27 @@ TfrmRelatorio::TfrmRelatorio(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     edLimiteDiferenca->setObjectName(QStringLiteral("edLimiteDiferenca"));
     edLimiteDiferenca->setToolTip(QStringLiteral("Maior diferença admitida entre o ponto mais quente de uma camada\n"
                                                  "e a sua face superior; também a linha do gráfico do resumo térmico"));
+    btnComparar = new QPushButton(QStringLiteral("Comparar com..."), this);
+    btnComparar->setObjectName(QStringLiteral("btnComparar"));
+    btnComparar->setToolTip(QStringLiteral("Roda outro arquivo de projeto e põe no relatório a tabela dos dois:\n"
+                                           "temperatura máxima, diferença núcleo–superfície e menor índice de fissuração"));
+    btnSemComparacao = new QPushButton(QStringLiteral("Sem comparação"), this);
+    btnSemComparacao->setObjectName(QStringLiteral("btnSemComparacao"));
+    btnSemComparacao->setEnabled(false);
+    lblComparacao = new QLabel(this);
+    lblComparacao->setObjectName(QStringLiteral("lblComparacao"));
+    lblComparacao->setWordWrap(true);
+    comparacao = new TComparacaoGrafico(ctx_, btnComparar, lblComparacao, this);
+    comparacao->notaConcluida = QStringLiteral(" (tabela no relatório)");
+    // The other project with stresses when the current results have them: its index
+    // is then in the table.
+    comparacao->opcoes = [this] {
+        OpcoesExecucao op;
+        op.Tensoes = Relatorio::TemTensoes(ctx_.tensoes);
+        return op;
+    };
+    comparacao->aoConcluir = [this] { AtualizaComparacao(); };
+    comparacao->aoFalhar = [this] { AtualizaComparacao(); };
     btnGerar = new QPushButton(QStringLiteral("Gerar PDF..."), this);
     btnGerar->setObjectName(QStringLiteral("btnGerar"));
     btnFechar = new QPushButton(QStringLiteral("Fechar"), this);
@@ -50,6 +73,10 @@ TfrmRelatorio::TfrmRelatorio(Contexto& ctx, QWidget* parent) : QWidget(parent), 
                                            "a diferença núcleo–superfície de cada camada, os gráficos e o mapa de cores\n"
                                            "e, com análise tensional, o índice de fissuração (Tração Simples, limite 1)."),
                             this);
+    auto* linhaComparacao = new QHBoxLayout;
+    linhaComparacao->addWidget(btnComparar);
+    linhaComparacao->addWidget(btnSemComparacao);
+    linhaComparacao->addWidget(lblComparacao, 1);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
     botoes->addWidget(btnGerar);
@@ -57,10 +84,23 @@ TfrmRelatorio::TfrmRelatorio(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     auto* raiz = new QVBoxLayout(this);
     raiz->addLayout(campos);
     raiz->addWidget(nota);
+    raiz->addLayout(linhaComparacao);
     raiz->addLayout(botoes);
 
     connect(btnGerar, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Gerar(); }); });
     connect(btnFechar, &QPushButton::clicked, this, &QWidget::close);
+    // After the comparison's own handler: a run may have started.
+    connect(btnComparar, &QPushButton::clicked, this, [this] { AtualizaComparacao(); });
+    connect(btnSemComparacao, &QPushButton::clicked, this, [this] { DescartaComparacao(); });
+}
+
+void TfrmRelatorio::AtualizaComparacao() {
+    btnSemComparacao->setEnabled(comparacao->EmExecucao() || comparacao->Resultado());
+}
+
+void TfrmRelatorio::DescartaComparacao() {
+    comparacao->Descarta();
+    AtualizaComparacao();
 }
 
 void TfrmRelatorio::Abre() { CamposNumericos::ApresentaJanela(this); }
@@ -81,13 +121,25 @@ void TfrmRelatorio::Gerar() {
                                      "Execute a análise térmica antes."));
         return;
     }
+    if (comparacao->EmExecucao()) {
+        ctx_.msg.erro(QStringLiteral("A comparação com ") + comparacao->Nome() +
+                      QStringLiteral(" ainda está sendo calculada. Gere o relatório quando ela terminar, ou "
+                                     "escolha \"Sem comparação\"."));
+        return;
+    }
     const LimitesRelatorio limites = Limites();
     // The content is built before the dialog: a refusal asks for no name.
     const TabelaTexto* tensoes = Relatorio::TemTensoes(ctx_.tensoes) ? &ctx_.tensoes : nullptr;
     const QString projeto = ctx_.janelas.programa ? ctx_.janelas.programa->NomeProjeto() : QString();
-    const TRelatorio relatorio =
-        Relatorio::Monta(ctx_.dados, ctx_.temperaturas, tensoes, limites,
-                         projeto.isEmpty() ? std::string("(não salvo em arquivo)") : projeto.toStdString());
+    const std::string nome = projeto.isEmpty() ? std::string("(não salvo em arquivo)") : projeto.toStdString();
+    TRelatorio relatorio = Relatorio::Monta(ctx_.dados, ctx_.temperaturas, tensoes, limites, nome);
+    if (const TExecucaoProjeto* outro = comparacao->Resultado()) {
+        const auto c = TComparacaoProjetos::Calcula(
+            {nome, &ctx_.dados, &ctx_.temperaturas, tensoes},
+            {comparacao->Nome().toStdString(), outro->Dados.get(), &outro->Temperaturas,
+             outro->ComTensoes ? &outro->Tensoes : nullptr});
+        Relatorio::AcrescentaComparacao(relatorio, c);
+    }
     static const std::vector<SalvaComTipo::Tipo> pdf{{QStringLiteral("Documento PDF"), QStringLiteral("pdf")}};
     const auto escolha = SalvaComTipo::Pergunta(ctx_.arquivos, pdf, SalvaComTipo::PrimeiroTipo::AnexaSeFaltar);
     if (!escolha) return;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -8,9 +9,13 @@
 #include "relatorio/Relatorio.h"
 
 // "Relatório de Controle Térmico": the verification limits and the button that writes
-// the PDF of the current results. The temperature limit is also the limit line the
+// the PDF of the current results. "Comparar com..." runs another project in the
+// background (with stresses when the current results have them) and the report then
+// carries the table of the two; a new run of the current problem drops it. The temperature limit is also the limit line the
 // temperature charts offer, and the core-to-surface limit the line of the thermal
 // summary's chart.
+class TComparacaoGrafico;
+
 class TfrmRelatorio : public QWidget {
     Q_OBJECT
 public:
@@ -18,9 +23,12 @@ public:
 
     // Shows the window (from "Relatório..." of the results window).
     void Abre();
-    // "Gerar PDF...": refuses without a complete thermal run, reads the limits, asks the
-    // name and writes the document (with the stresses when a stress run exists).
+    // "Gerar PDF...": refuses without a complete thermal run or while the comparison is
+    // still running, reads the limits, asks the name and writes the document (with the
+    // stresses when a stress run exists, and the comparison when one is in).
     void Gerar();
+    // Drops the comparison (a run under way included): the current problem runs again.
+    void DescartaComparacao();
 
     // The limits as typed; nothing while the text is not a number.
     std::optional<double> LimiteTemperatura() const;
@@ -30,10 +38,15 @@ public:
 
     QLineEdit* edLimiteTemperatura;
     QLineEdit* edLimiteDiferenca;
+    QPushButton* btnComparar;       // "Comparar com..."
+    QPushButton* btnSemComparacao;  // drops it
+    QLabel* lblComparacao;
+    TComparacaoGrafico* comparacao;
     QPushButton* btnGerar;
     QPushButton* btnFechar;
 
 private:
+    void AtualizaComparacao();
     Contexto& ctx_;
 };
 

@@ -40,12 +40,14 @@ void TComparacaoGrafico::Inicia(const QString& caminho) {
     botao_->setEnabled(false);
     estado_->setText(QStringLiteral("Calculando ") + nome_ + QStringLiteral("..."));
     const std::string arquivo = caminho.toStdString();
-    tarefa_ = std::thread([this, arquivo, geracao] {
+    OpcoesExecucao op = opcoes ? opcoes() : OpcoesExecucao{};
+    op.Observador = nullptr;  // nobody watches a run in the background
+    tarefa_ = std::thread([this, arquivo, geracao, op] {
         auto pacote = std::make_shared<Pacote>();
         try {
             Progresso silencioso;
             pacote->resultado =
-                std::make_unique<TExecucaoProjeto>(ExecucaoProjeto::ExecutaArquivo(arquivo, OpcoesExecucao{}, silencioso));
+                std::make_unique<TExecucaoProjeto>(ExecucaoProjeto::ExecutaArquivo(arquivo, op, silencioso));
             if (!pacote->resultado->Termico.Completo)
                 pacote->erro = TProcesso::MensagemFim(pacote->resultado->Termico, *pacote->resultado->Dados);
         } catch (const std::exception& e) {
@@ -63,10 +65,11 @@ void TComparacaoGrafico::Conclui(std::shared_ptr<Pacote> pacote, unsigned geraca
         estado_->clear();
         ctx_.msg.erro(QStringLiteral("Não foi possível comparar com o projeto ") + nome_ + QStringLiteral(": ") +
                       QString::fromStdString(pacote->erro));
+        if (aoFalhar) aoFalhar();
         return;
     }
     resultado_ = std::move(pacote->resultado);
-    estado_->setText(QStringLiteral("Comparando com ") + nome_ + QStringLiteral(" (tracejado)"));
+    estado_->setText(QStringLiteral("Comparando com ") + nome_ + notaConcluida);
     if (aoConcluir) aoConcluir();
 }
 

@@ -40,6 +40,13 @@ public:
 
     // What the window does with a finished run: lay its curves over the shown ones.
     std::function<void()> aoConcluir;
+    // And with a run that failed (after its message).
+    std::function<void()> aoFalhar;
+    // How the other project runs, asked when its run starts (unset: its own
+    // formulation, thermal only).
+    std::function<OpcoesExecucao()> opcoes;
+    // What the state line says after the name once the run is in.
+    QString notaConcluida = QStringLiteral(" (tracejado)");
 
     // The comparison's look: dashed, the colour of the curve it follows.
     static void Estilo(QLineSeries* comparada, const QLineSeries* propria);

@@ -14,6 +14,9 @@
 #include "core/DadosModelo.h"
 #include "core/Instantes.h"
 #include "core/Projeto.h"
+#include "relatorio/Relatorio.h"
+#include "results/ComparacaoProjetos.h"
+#include "results/ExecucaoProjeto.h"
 
 namespace {
 
@@ -192,8 +195,87 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoRecusa{"FormatoDesconhecido", "--formato xls --temperaturas $D/t.xls",
                                  "--formato deve ser seguida de texto ou csv"},
                       CasoRecusa{"RelatorioSobreATabela", "--temperaturas $D/x --relatorio $D/x",
-                                 "o relatório e uma tabela teriam o mesmo arquivo"}),
+                                 "o relatório e uma tabela teriam o mesmo arquivo"},
+                      CasoRecusa{"ComparaSemRelatorio", "--compara $D/o.n1d.json --temperaturas $D/t.txt",
+                                 "--compara só vale com --relatorio"},
+                      CasoRecusa{"ComparaSobreORelatorio", "--relatorio $D/r.pdf --compara $D/r.pdf",
+                                 "sobrescreveria o projeto de comparação"},
+                      CasoRecusa{"ComparaInexistente", "--relatorio $D/r.pdf --compara $D/nao.n1d.json",
+                                 "nao.n1d.json\": Não foi possível abrir"}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// The report with --compara holds the comparison table row by row: the same rows
+// TComparacaoProjetos gives for the two runs made here with the tool's options.
+struct CasoComparacao {
+    const char* nome;
+    const char* projetoA;
+    const char* projetoB;  // "$D/…" is a copy written by the test
+    bool tensoes;
+    const char* formulacao;  // "" keeps each project's own
+};
+class ComparacaoNoRelatorio : public ::testing::TestWithParam<CasoComparacao> {};
+
+std::string Expande(const std::string& s, const PastaTemporaria& pasta) {
+    return std::regex_replace(s, std::regex("^\\$D"), pasta.Caminho().string());
+}
+
+TEST_P(ComparacaoNoRelatorio, PdfTemAsLinhasDaTabela) {
+    if (!ComRelatorio) GTEST_SKIP() << "compilação sem Qt: sem relatório";
+    const CasoComparacao& c = GetParam();
+    PastaTemporaria pasta;
+    // The mat with its blankets taken off two days earlier: the stresses change too.
+    std::string radier = LeArquivo(Exemplos + "radier-verao-mantas.n1d.json");
+    radier.replace(radier.find(R"("HoraRetirada": 120)"), 19, R"("HoraRetirada": 72)");
+    GravaArquivo(pasta / "radier-cedo.n1d.json", radier);
+    const std::string a = Exemplos + c.projetoA, b = Expande(c.projetoB, pasta);
+    std::string opcoes = " --relatorio " + Q(pasta / "r.pdf") + " --compara " + Q(b);
+    if (c.tensoes) opcoes += " --tensoes " + Q(pasta / "t.txt");
+    if (*c.formulacao) opcoes += std::string(" --formulacao ") + c.formulacao;
+    const Saida s = Roda(pasta, Q(a) + opcoes);
+    ASSERT_EQ(s.codigo, 0) << s.err;
+
+    OpcoesExecucao op;
+    op.Tensoes = c.tensoes;
+    if (std::string(c.formulacao) == "consistente") op.Formulacao = TFormulacao::Consistente;
+    Progresso nada;
+    const TExecucaoProjeto ea = ExecucaoProjeto::ExecutaArquivo(a, op, nada);
+    const TExecucaoProjeto eb = ExecucaoProjeto::ExecutaArquivo(b, op, nada);
+    const auto comparacao = TComparacaoProjetos::Calcula(
+        {std::filesystem::path(a).filename().string(), ea.Dados.get(), &ea.Temperaturas, c.tensoes ? &ea.Tensoes : nullptr},
+        {std::filesystem::path(b).filename().string(), eb.Dados.get(), &eb.Temperaturas, c.tensoes ? &eb.Tensoes : nullptr});
+    // The PDF's fonts join "fi" into one glyph.
+    const std::string texto = std::regex_replace(TextoPdf(pasta / "r.pdf"), std::regex("ﬁ"), "fi");
+    EXPECT_NE(texto.find(Relatorio::TituloComparacao), std::string::npos);
+    int comIndice = 0;
+    for (const auto& l : comparacao.Linhas()) {
+        const std::string linha = l.Grandeza + " " + l.ValorA + " " + l.ValorB + " " + l.Diferenca;
+        EXPECT_NE(texto.find(linha), std::string::npos) << linha;
+        comIndice += l.Grandeza.starts_with("Menor índice") && l.ValorA != "—" ? 1 : 0;
+    }
+    EXPECT_EQ(comIndice, c.tensoes ? 1 : 0);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ComparacaoNoRelatorio,
+    ::testing::Values(CasoComparacao{"DuasFormulacoes", "bloco-fundacao-3-camadas.n1d.json",
+                                     NORVIK_FONTES "/exemplos/bloco-fundacao-3-camadas-consistente.n1d.json", false, ""},
+                      CasoComparacao{"FormulacaoDoLoteNosDois", "bloco-fundacao-3-camadas.n1d.json",
+                                     NORVIK_FONTES "/exemplos/muro-10-camadas-cura.n1d.json", false, "consistente"},
+                      CasoComparacao{"MantasRetiradasAntesComTensoes", "radier-verao-mantas.n1d.json",
+                                     "$D/radier-cedo.n1d.json", true, ""}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// A failure of the other project names it and writes nothing.
+TEST(ComparacaoRecusada, OutroProjetoSemFluencia) {
+    if (!ComRelatorio) GTEST_SKIP() << "compilação sem Qt: sem relatório";
+    PastaTemporaria pasta;
+    const std::string outro = Exemplos + "bloco-fundacao-3-camadas.n1d.json";
+    const Saida s = Roda(pasta, Q(Exemplos + "radier-verao-mantas.n1d.json") + " --tensoes " + Q(pasta / "t.txt") +
+                                    " --relatorio " + Q(pasta / "r.pdf") + " --compara " + Q(outro));
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_NE(s.err.find("o projeto de comparação \"" + outro + "\": "), std::string::npos) << s.err;
+    EXPECT_NE(s.err.find("modelo de fluência"), std::string::npos) << s.err;
+    EXPECT_EQ(pasta.QuantosArquivos(), 0);
+}
 
 // An earlier report survives a run that fails: the new one is written whole or not at all.
 TEST(RelatorioAtomico, FalhaDaAnaliseDeixaORelatorioAnterior) {

@@ -115,7 +115,7 @@ std::vector<std::string> FigurasIsoladas(const PastaTemporaria& pasta, const Jso
     std::vector<std::string> r = {
         Captura(resumo, "Temperatura máxima: ([-0-9,]+) °C"),
         resumo.find("Nenhum nó atinge") != std::string::npos ? "0"
-                                                              : Captura(resumo, "por ([0-9,]+) horas"),
+                                                              : Captura(resumo, "ou acima: Nó [0-9]+, ([0-9,]+) horas"),
         Captura(resumo, "enquanto é a do topo: ([-0-9,]+) °C"),
     };
     if (tensoes) {
@@ -163,6 +163,102 @@ TEST(Estudo, CsvConfereComExecucoesIsoladasDosMesmosCasos) {
         EXPECT_EQ(std::vector<std::string>(linha.begin() + 4, linha.begin() + 9), FigurasIsoladas(pasta, caso, true));
         EXPECT_EQ(linha[10], "");
     }
+}
+
+Json Radier() {
+    std::ifstream f(Exemplos + "radier-verao-mantas.n1d.json");
+    return Json::parse(f);
+}
+
+// The removal varied on the mat with blankets: each lift's blanket that comes off last
+// (lift 1 has one, lift 2 two) is edited by hand in the project file, and the single
+// runs print what the study's rows hold.
+TEST(Estudo, RetiradaDaProtecaoConfereComExecucoesIsoladas) {
+    PastaTemporaria pasta;
+    const Json base = Radier();
+    const TEstudo estudo =
+        EstudoDe(base, R"("HoraRetiradaProtecao": [36, 240], "TemperaturaLancamento": [30, 18])", pasta);
+    const bool tensoes = Estudo::ComTensoes(*estudo.Base);
+    const auto linhas = Linhas(RodaEstudo::Csv(estudo, RodaEstudo::Roda(estudo)));
+    ASSERT_EQ(linhas.size(), 5u);
+    EXPECT_EQ(linhas[0][1], "Retirada da proteção do topo (h)");
+    // The columns and the rows follow the table of parameters: the placing temperature
+    // slowest, the removal fastest.
+    const std::vector<std::vector<std::string>> parametros = {{"30", "36"}, {"30", "240"}, {"18", "36"}, {"18", "240"}};
+    for (std::size_t r = 1; r < linhas.size(); ++r)
+        EXPECT_EQ(std::vector<std::string>(linhas[r].begin(), linhas[r].begin() + 2), parametros[r - 1]);
+    // The removal hour reaches the run: the blanket kept longer changes the figures.
+    EXPECT_NE(std::vector<std::string>(linhas[1].begin() + 2, linhas[1].end()),
+              std::vector<std::string>(linhas[2].begin() + 2, linhas[2].end()));
+    for (std::size_t r = 1; r < linhas.size(); ++r) {
+        SCOPED_TRACE(r);
+        const auto& linha = linhas[r];
+        const double t = std::stod(linha[0]), hora = std::stod(linha[1]);
+        Json caso = base;
+        for (auto& c : caso["Camadas"]) c["TInicial"] = t;
+        caso["Obra"]["ProtecoesTopo"][0][0]["HoraRetirada"] = hora;  // lift 1: its only blanket
+        caso["Obra"]["ProtecoesTopo"][1][1]["HoraRetirada"] = hora;  // lift 2: the second, off at 168 h
+        const auto figuras = FigurasIsoladas(pasta, caso, tensoes);
+        EXPECT_EQ(std::vector<std::string>(linha.begin() + 2, linha.begin() + 2 + static_cast<long>(figuras.size())),
+                  figuras);
+        EXPECT_EQ(linha.back(), "");
+    }
+}
+
+// Lifts rebuilt by the lift height take the first lift's blankets along, at the same
+// hours after their own placement; the removal then applies to each of them.
+TEST(Estudo, CamadasRefeitasLevamAsMantasDaPrimeira) {
+    PastaTemporaria pasta;
+    const Json base = Radier();
+    std::ofstream(pasta / "base.n1d.json") << base.dump();
+    const TEstudo estudo = Estudo::LeTexto(
+        R"({"formato": "norvik-1d/estudo", "versao": 1, "projeto": "base.n1d.json", "AlturaTotal": 2.5,
+            "parametros": {"AlturaCamada": [0.625, 1.25], "IntervaloLancamento": [24],
+                           "HoraRetiradaProtecao": [96]}})",
+        pasta.Caminho().string());
+    const bool tensoes = Estudo::ComTensoes(*estudo.Base);
+    const auto linhas = Linhas(RodaEstudo::Csv(estudo, RodaEstudo::Roda(estudo)));
+    ASSERT_EQ(linhas.size(), 3u);
+    for (std::size_t r = 1; r < linhas.size(); ++r) {
+        SCOPED_TRACE(r);
+        const double altura = r == 1 ? 0.625 : 1.25;
+        const int n = r == 1 ? 4 : 2;
+        Json caso = base;
+        Json manta = base["Obra"]["ProtecoesTopo"][0];
+        manta[0]["HoraRetirada"] = 96;
+        caso["Camadas"] = Json::array();
+        caso["CalorCamadas"] = Json::array();
+        caso["Obra"]["ProtecoesTopo"] = Json::array();
+        for (int k = 0; k < n; ++k) {
+            Json c = base["Camadas"][0];
+            c["Espessura"] = altura;
+            c["XIni"] = k * altura;
+            c["HoraConcretagem"] = 7 + 24 * k;
+            caso["Camadas"].push_back(c);
+            caso["CalorCamadas"].push_back(base["CalorCamadas"][0]);
+            caso["Obra"]["ProtecoesTopo"].push_back(manta);
+        }
+        caso["NCamadas"] = n;
+        caso["NCamadasMembro"] = n;
+        caso["TempoTotal"] = 720 + (7 + 24 * (n - 1) - 127);
+        const auto figuras = FigurasIsoladas(pasta, caso, tensoes);
+        EXPECT_EQ(std::vector<std::string>(linhas[r].begin() + 3, linhas[r].begin() + 3 + static_cast<long>(figuras.size())),
+                  figuras);
+        EXPECT_EQ(linhas[r].back(), "");
+    }
+}
+
+// A blanket placed later than the removal asked for: that case is a row with the message.
+TEST(Estudo, RetiradaAntesDaColocacaoRecusaOCaso) {
+    PastaTemporaria pasta;
+    Json base = Radier();
+    base["Obra"]["ProtecoesTopo"][1][1]["HoraColocacao"] = 24;
+    const TEstudo estudo = EstudoDe(base, R"("HoraRetiradaProtecao": [48, 12])", pasta);
+    const TResultadoEstudo r = RodaEstudo::Roda(estudo);
+    ASSERT_EQ(r.Casos.size(), 2u);
+    EXPECT_TRUE(r.Casos[0].Ok) << r.Casos[0].Erro;
+    EXPECT_FALSE(r.Casos[1].Ok);
+    EXPECT_THAT(r.Casos[1].Erro, HasSubstr("da camada 2 é colocada 24 h após o lançamento; não pode ser retirada 12 h"));
 }
 
 TEST(Estudo, LinhasNaoDependemDoNumeroDeThreadsNemDoSorteioRepetido) {
@@ -280,6 +376,8 @@ const EstudoRuim Ruins[] = {
                    "chave desconhecida \"Tmax\" em \"limites\""},
         EstudoRuim{"SorteioNegativo", "{" CAB R"("parametros": {"ElementosCamada": [2]}, "sorteio": {"casos": -1}})",
                    "inteiro não negativo"},
+        EstudoRuim{"RetiradaSemProtecoes", "{" CAB R"("parametros": {"HoraRetiradaProtecao": [48]}})",
+                   "precisa de um projeto base com proteções no topo"},
         EstudoRuim{"ProjetoAusente",
                    R"({"formato": "norvik-1d/estudo", "projeto": "nao-existe.n1d.json", "parametros": {"ElementosCamada": [2]}})",
                    "Projeto base do estudo"}};
