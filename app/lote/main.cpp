@@ -255,6 +255,7 @@ constexpr double LimiteTemperatura = 70.0;
 constexpr double LimiteIndice = 1.0;
 constexpr TCurvaTracao CurvaIndice = TCurvaTracao::Simples;
 
+#ifdef NORVIK_RELATORIO_PDF
 // The other project of --compara, run as the report's own; whatever fails in it is
 // refused naming the file, before anything is written.
 TExecucaoProjeto ExecutaComparado(const std::string& caminho, const OpcoesExecucao& opcoes, Progresso& progresso) {
@@ -270,6 +271,7 @@ TExecucaoProjeto ExecutaComparado(const std::string& caminho, const OpcoesExecuc
     if (!outro.Termico.Completo) throw ErroEntrada(qual + TProcesso::MensagemFim(outro.Termico, *outro.Dados));
     return outro;
 }
+#endif
 
 void VerificaResistencias(const TDadosModelo& dados) {
     if (!TIndiceFissuracao::ResistenciasDefinidas(dados, CurvaIndice))
