@@ -18,7 +18,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 #include "core/ArquivoAtomico.h"
 #include "core/DadosModelo.h"
@@ -426,10 +429,29 @@ int Executa(const Opcoes& o) {
 
 }  // namespace
 
+#ifndef NORVIK_RELATORIO_PDF
+// The PDF report is drawn by the twin of this tool that links Qt (norvik1d-lote-pdf,
+// beside this one): a run that asks for it is handed over whole, arguments as given.
+// Without the twin the run goes on here and --relatorio is refused with its message.
+static void EntregaAoGeradorDePdf(char** argv) {
+    std::error_code ec;
+    const std::filesystem::path eu = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return;
+    const std::string gemeo = (eu.parent_path() / "norvik1d-lote-pdf").string();
+    if (::access(gemeo.c_str(), X_OK) != 0) return;
+    std::cout.flush();
+    ::execv(gemeo.c_str(), argv);
+}
+#endif
+
 int main(int argc, char** argv) {
     // A file-size limit must end as a reported write error, not kill the tool
     // while a temporary file is half written.
     std::signal(SIGXFSZ, SIG_IGN);
+#ifndef NORVIK_RELATORIO_PDF
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--relatorio") EntregaAoGeradorDePdf(argv);
+#endif
     Opcoes o;
     try {
         o = LeOpcoes(std::vector<std::string>(argv + 1, argv + argc));
