@@ -12,20 +12,8 @@
 
 namespace {
 
-std::shared_ptr<TDadosModelo> Tipico() {
-    std::shared_ptr<TDadosModelo> d = teste::Membro(10, 4, 8, 24, 8 + 720);
-    teste::CurvaHidratacao(*d);
-    d->TAmbConstante = false;
-    d->TAmbMax = 30;
-    d->TAmbMin = 18;
-    d->HoraTAmbMax = 15;
-    d->HoraTAmbMin = 3;
-    d->CoefConvConstante = false;
-    d->BetaInf = 5.0 * 3600;
-    d->Superficie[1] = TTrocaCalor{77760, 92160, 6, 18, 0, 0, 0, 0, 0, 0};
-    d->QRadiacao = 200;
-    return d;
-}
+// The typical member of the thermal benchmark: 10 lifts × 4 elements, 720 h.
+std::shared_ptr<TDadosModelo> Tipico() { return teste::MembroDeBancada(10, 4, 720); }
 
 TEstudo MilCasos() {
     TEstudo e;

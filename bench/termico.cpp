@@ -12,20 +12,8 @@
 
 namespace {
 
-// Lifts placed a day apart, hydration curve, daily ambient cycle, day/night top coefficient.
 std::unique_ptr<TDadosModelo> Caso(int camadas, int elementos, double horas) {
-    auto d = teste::Membro(camadas, elementos, 8, 24, 8 + horas);
-    teste::CurvaHidratacao(*d);
-    d->TAmbConstante = false;
-    d->TAmbMax = 30;
-    d->TAmbMin = 18;
-    d->HoraTAmbMax = 15;
-    d->HoraTAmbMin = 3;
-    d->CoefConvConstante = false;
-    d->BetaInf = 5.0 * 3600;
-    d->Superficie[1] = TTrocaCalor{77760, 92160, 6, 18, 0, 0, 0, 0, 0, 0};
-    d->QRadiacao = 200;
-    return d;
+    return teste::MembroDeBancada(camadas, elementos, horas);
 }
 
 void Roda(benchmark::State& state, int camadas, int elementos, double horas, bool denso,

@@ -51,6 +51,23 @@ inline void CurvaHidratacao(TDadosModelo& d) {
     }
 }
 
+// The member the benchmarks time: lifts placed a day apart from hour 8, hydration
+// curve, daily ambient cycle, day/night top coefficient, 200 W/m² of radiation.
+inline std::unique_ptr<TDadosModelo> MembroDeBancada(int camadas, int elementos, double horas) {
+    auto d = Membro(camadas, elementos, 8, 24, 8 + horas);
+    CurvaHidratacao(*d);
+    d->TAmbConstante = false;
+    d->TAmbMax = 30;
+    d->TAmbMin = 18;
+    d->HoraTAmbMax = 15;
+    d->HoraTAmbMin = 3;
+    d->CoefConvConstante = false;
+    d->BetaInf = 5.0 * 3600;
+    d->Superficie[1] = TTrocaCalor{77760, 92160, 6, 18, 0, 0, 0, 0, 0, 0};
+    d->QRadiacao = 200;
+    return d;
+}
+
 struct Gravador : Progresso {
     std::vector<int> Barra;
     std::vector<int> Gauge;
