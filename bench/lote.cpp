@@ -12,7 +12,7 @@
 #include <string>
 
 #include "core/Progresso.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "results/ExportaTabela.h"
 
 namespace {
@@ -31,14 +31,14 @@ void Lote(benchmark::State& state, const char* projeto, bool tensoes) {
     const std::string temperaturas = (pasta / "norvik-bench-lote-t.txt").string();
     const std::string tabelaTensoes = (pasta / "norvik-bench-lote-s.txt").string();
     Progresso semJanela;
-    OpcoesExecucao opcoes;
+    OpcoesAnalise opcoes;
     opcoes.Tensoes = tensoes;
     for (auto _ : state) {
         try {
-            TExecucaoProjeto ex = ExecucaoProjeto::ExecutaArquivo(arquivo, opcoes, semJanela);
+            Analise ex = Analise::ExecutaArquivo(arquivo, opcoes, semJanela);
             if (!ex.Termico.Completo) state.SkipWithError("rodada incompleta");
-            ExportaTabela::Grava(temperaturas, ex.Temperaturas, ex.AtivosTermico);
-            if (tensoes) ExportaTabela::Grava(tabelaTensoes, ex.Tensoes, ex.Dados->NElemAtivos);
+            ExportaTabela::Grava(temperaturas, ex.Temperaturas.Texto(), ex.AtivosTermico);
+            if (tensoes) ExportaTabela::Grava(tabelaTensoes, ex.Tensoes.Texto(), ex.Dados->NElemAtivos);
         } catch (const std::exception& e) {
             state.SkipWithError(e.what());
             break;

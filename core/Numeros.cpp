@@ -55,23 +55,22 @@ constexpr std::array<char, 200> Pares = [] {
     return p;
 }();
 
-// Fixed notation of a finite value below 2^53 with at most 9 decimals, from its
-// exact binary value m·2^e rounded to nearest with ties to even: the same digits as
-// to_chars, by integer arithmetic. The tables of a run are millions of such cells.
-// Written backwards, ending at `fim` (at most 21 bytes); returns where it starts,
-// or nullptr when the value is outside that range (the general conversion writes it).
-char* FixoExato(char* fim, double valor, int decimais) {
-    if (decimais < 0 || decimais > 9) return nullptr;
+// |valor|·10^decimais rounded to an integer, from the exact binary value m·2^e
+// rounded to nearest with ties to even: the digits fixed notation prints, by integer
+// arithmetic. False when the value is outside the range (not finite, 2^53 or more,
+// more than 9 decimals, 18 digits or more).
+bool InteiroDoFixo(double valor, int decimais, std::uint64_t& saida) {
+    if (decimais < 0 || decimais > 9) return false;
     const auto bits = std::bit_cast<std::uint64_t>(valor);
     const int expoente = static_cast<int>((bits >> 52) & 0x7ff);
-    if (expoente == 0x7ff) return nullptr;
+    if (expoente == 0x7ff) return false;
     std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
     int e = -1074;
     if (expoente != 0) {
         m |= std::uint64_t{1} << 52;
         e = expoente - 1075;
     }
-    if (e > 0) return nullptr;
+    if (e > 0) return false;
     // |valor|·10^d = m·10^d / 2^k, rounded to an integer n; in 64 bits when the
     // product fits (the values of the tables), else in 128.
     const int k = -e;
@@ -96,10 +95,23 @@ char* FixoExato(char* fim, double valor, int decimais) {
             const u128 metade = static_cast<u128>(1) << (k - 1);
             if (resto > metade || (resto == metade && (q & 1) != 0)) ++q;
         }  // k ≥ 100: below half a unit of the last decimal, q = 0
-        if (q >= static_cast<u128>(Potencias10[18])) return nullptr;
+        if (q >= static_cast<u128>(Potencias10[18])) return false;
         n = static_cast<std::uint64_t>(q);
     }
-    if (n >= Potencias10[18]) return nullptr;
+    if (n >= Potencias10[18]) return false;
+    saida = n;
+    return true;
+}
+
+// Fixed notation of a finite value below 2^53 with at most 9 decimals: the same
+// digits as to_chars, by integer arithmetic. The tables of a run are millions of
+// such cells. Written backwards, ending at `fim` (at most 21 bytes); returns where it
+// starts, or nullptr when the value is outside that range (the general conversion
+// writes it).
+char* FixoExato(char* fim, double valor, int decimais) {
+    std::uint64_t n = 0;
+    if (!InteiroDoFixo(valor, decimais, n)) return nullptr;
+    const auto bits = std::bit_cast<std::uint64_t>(valor);
 
     // The decimals, the comma, the whole part, the sign.
     char* p = fim;
@@ -270,6 +282,18 @@ int TextoParaInteiro(std::string_view texto) {
     auto [fim, ec] = std::from_chars(t.data(), t.data() + t.size(), valor);
     if (ec != std::errc() || fim != t.data() + t.size()) FalhaInteiro(texto);
     return valor;
+}
+
+double ArredondaFixo(double valor, int decimais) {
+    std::uint64_t n = 0;
+    // Below 2^53 the integer is exact and one division by the exact power of ten is
+    // correctly rounded: the double the text reads back as.
+    if (InteiroDoFixo(valor, decimais, n) && n < (std::uint64_t{1} << 53)) {
+        const double v = static_cast<double>(n) / static_cast<double>(Potencias10[static_cast<std::size_t>(decimais)]);
+        return std::signbit(valor) ? -v : v;
+    }
+    if (!std::isfinite(valor)) return valor;
+    return TextoParaReal(FormataFixo(valor, 0, decimais));
 }
 
 double ArredondaPar(double valor) {

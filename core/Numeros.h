@@ -35,6 +35,11 @@ double TextoParaReal(std::string_view texto);
 // Whole number within int32: "'abc' não é um valor inteiro válido".
 int TextoParaInteiro(std::string_view texto);
 
+// The number FormataFixo(valor, ·, decimais) reads back as (TextoParaReal): the
+// value as the tables print it, kept as a number. A negative value that prints as
+// zero gives −0, as "-0,00" reads. A value that is not finite is returned as is.
+double ArredondaFixo(double valor, int decimais);
+
 // Rounding to the nearest integer, halves to the even neighbour.
 double ArredondaPar(double valor);
 long long Round(double valor);

@@ -17,7 +17,7 @@ double TPosProcesso::MinimoVetor(const double* vetor1, int k) {
     return m;
 }
 
-void TPosProcesso::PosProcessa(TDadosModelo& dados, const TabelaTexto& historico, PintorElemento* pintor) {
+void TPosProcesso::PosProcessa(TDadosModelo& dados, const HistoricoNumerico& historico, PintorElemento* pintor) {
     const int m = dados.NElemAtivos;
     const int n = std::min(m + 1, historico.Colunas() - 1);
 
@@ -26,7 +26,7 @@ void TPosProcesso::PosProcessa(TDadosModelo& dados, const TabelaTexto& historico
     std::vector<double> linha(static_cast<std::size_t>(n) + 1);
     std::vector<double> maximos(1), minimos(1);
     for (int r = 1; r < historico.Linhas(); ++r) {
-        if (historico.Celula(0, r).empty()) continue;
+        if (historico.Vazia(0, r)) continue;
         for (int c = 1; c <= n; ++c) linha[static_cast<std::size_t>(c)] = historico.Valor(c, r);
         maximos.push_back(MaximoVetor(linha.data(), n));
         minimos.push_back(MinimoVetor(linha.data(), n));

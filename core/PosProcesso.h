@@ -1,6 +1,6 @@
 #pragma once
 #include "core/DadosModelo.h"
-#include "core/TabelaTexto.h"
+#include "core/Historico.h"
 
 // Receives each active element of the final state (the colour map implements it).
 class PintorElemento {
@@ -20,5 +20,5 @@ public:
 
     // Widens TMaxEscala/TMinEscala over the rows of `historico` that hold a written
     // step, then hands every active element of the final state to `pintor`.
-    static void PosProcessa(TDadosModelo& dados, const TabelaTexto& historico, PintorElemento* pintor);
+    static void PosProcessa(TDadosModelo& dados, const HistoricoNumerico& historico, PintorElemento* pintor);
 };

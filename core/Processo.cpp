@@ -47,9 +47,26 @@ public:
     }
 };
 
-void EscreveLinha(TabelaTexto& historico, int linha, double tempo, const TDadosModelo& dados, int nos) {
-    historico.Define(0, linha, Numeros::FormataInteiro(Numeros::Round(tempo)));
-    for (int c = 1; c <= nos; ++c) historico.DefineFixo(c, linha, dados.Temperaturas[static_cast<std::size_t>(c)], 7, 2);
+// Every node of the member, placed or not: the text shows what Temperaturas holds.
+void EscreveLinha(HistoricoNumerico& historico, int linha, double tempo, const TDadosModelo& dados, int nos) {
+    historico.Define(0, linha, static_cast<double>(Numeros::Round(tempo)));
+    for (int c = 1; c <= nos; ++c)
+        historico.Define(c, linha, Numeros::ArredondaFixo(dados.Temperaturas[static_cast<std::size_t>(c)], 2));
+}
+
+template <class Roda>
+ResultadoTransiente ComoTexto(TabelaTexto& texto, Roda roda) {
+    HistoricoNumerico numeros;
+    try {
+        const ResultadoTransiente r = roda(numeros);
+        numeros.EscreveTexto(texto);
+        return r;
+    } catch (const ErroEntrada&) {
+        throw;  // refused before the table was touched
+    } catch (...) {
+        numeros.EscreveTexto(texto);
+        throw;
+    }
 }
 
 }  // namespace
@@ -145,13 +162,25 @@ int TProcesso::LinhasHistorico(const TDadosModelo& d) {
     return static_cast<int>(std::min(linhas, static_cast<double>(std::numeric_limits<int>::max())));
 }
 
-ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico, Progresso& progresso,
+ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, HistoricoNumerico& historico, Progresso& progresso,
                                                   PintorElemento* pintor, ObservadorPasso* observador) {
     MetodoBanda banda;
     return ProcessaTransiente(dados, historico, progresso, pintor, banda, observador);
 }
 
 ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico, Progresso& progresso,
+                                                  PintorElemento* pintor, ObservadorPasso* observador) {
+    return ComoTexto(historico, [&](HistoricoNumerico& h) { return ProcessaTransiente(dados, h, progresso, pintor, observador); });
+}
+
+ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico, Progresso& progresso,
+                                                  PintorElemento* pintor, MetodoPasso& metodo,
+                                                  ObservadorPasso* observador) {
+    return ComoTexto(historico,
+                     [&](HistoricoNumerico& h) { return ProcessaTransiente(dados, h, progresso, pintor, metodo, observador); });
+}
+
+ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, HistoricoNumerico& historico, Progresso& progresso,
                                                   PintorElemento* pintor, MetodoPasso& metodo,
                                                   ObservadorPasso* observador) {
     dados.TermicoCompleto = false;
@@ -166,8 +195,8 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
 
     historico.Redimensiona(nos + 1, LinhasHistorico(dados));
     historico.Limpa();
-    historico.Celula(0, 0) = "  Tempo[h]";
-    for (int c = 1; c <= nos; ++c) historico.Celula(c, 0) = "    Nó " + Inteiro(c);
+    historico.DefineDecimais(2);
+    historico.EscreveCabecalho();
 
     dados.Tempo = t0;
     progresso.MostraBarra();

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/DadosModelo.h"
+#include "core/Historico.h"
 #include "core/Progresso.h"
 #include "core/TabelaTexto.h"
 
@@ -62,10 +63,19 @@ public:
     // receives the final state; `observador`, when given, sees every step. The
     // stored input is not modified: the run works on SI copies of it. Sets
     // TermicoCompleto only when TempoTotal is reached.
-    static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico,
+    // Each temperature is written as the table prints it (Numeros::ArredondaFixo, 2).
+    static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, HistoricoNumerico& historico,
                                                   Progresso& progresso, PintorElemento* pintor = nullptr,
                                                   ObservadorPasso* observador = nullptr);
     // The same, with another way of building and solving each step.
+    static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, HistoricoNumerico& historico,
+                                                  Progresso& progresso, PintorElemento* pintor,
+                                                  MetodoPasso& metodo, ObservadorPasso* observador = nullptr);
+    // The same, giving the history as its text (HistoricoNumerico::Texto): for callers that
+    // only show or write the table.
+    static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico,
+                                                  Progresso& progresso, PintorElemento* pintor = nullptr,
+                                                  ObservadorPasso* observador = nullptr);
     static ResultadoTransiente ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico,
                                                   Progresso& progresso, PintorElemento* pintor,
                                                   MetodoPasso& metodo, ObservadorPasso* observador = nullptr);

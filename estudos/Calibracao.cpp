@@ -15,7 +15,7 @@
 #include "core/Numeros.h"
 #include "core/Processo.h"
 #include "core/Projeto.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "results/Medicoes.h"
 
 namespace {
@@ -99,7 +99,7 @@ public:
         for (std::size_t i = 0; i < escolhidos_.size(); ++i)
             Tabela[static_cast<std::size_t>(escolhidos_[i])].Aplica(*d, x[i] * iniciais_[i]);
         Progresso nada;
-        TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(d), OpcoesExecucao{}, nada);
+        Analise ex = Analise::Executa(std::move(d), OpcoesAnalise{}, nada);
         std::vector<std::optional<double>> r;
         r.reserve(leituras.size());
         for (const Leitura& l : leituras) r.push_back(Medicoes::Calculada(*ex.Dados, ex.Temperaturas, l.altura, l.hora));
@@ -346,7 +346,7 @@ std::vector<std::vector<TLeitura>> Curvas(const TDadosModelo& base, const TResul
     const std::vector<TSensor> sensores = base.Medicoes;
     d->Medicoes.clear();
     Progresso nada;
-    TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(d), OpcoesExecucao{}, nada);
+    Analise ex = Analise::Executa(std::move(d), OpcoesAnalise{}, nada);
     std::vector<std::vector<TLeitura>> c;
     for (const TSensor& s : sensores) c.push_back(Medicoes::CurvaCalculada(*ex.Dados, ex.Temperaturas, s.Altura));
     return c;

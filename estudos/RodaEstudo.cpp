@@ -9,7 +9,7 @@
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/Processo.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
 
@@ -47,10 +47,10 @@ TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valore
         if (!dados) dados = std::make_unique<TDadosModelo>();
         Estudo::MontaCaso(estudo, valores, *dados);
         r.ComTensoes = Estudo::ComTensoes(*dados);
-        OpcoesExecucao opcoes;
+        OpcoesAnalise opcoes;
         opcoes.Tensoes = r.ComTensoes;
         Progresso semJanela;
-        TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(dados), opcoes, semJanela);
+        Analise ex = Analise::Executa(std::move(dados), opcoes, semJanela);
         if (!ex.Termico.Completo) throw ErroEntrada(TProcesso::MensagemFim(ex.Termico, *ex.Dados));
         const TResumoTermico resumo = TResumoTermico::Calcula(*ex.Dados, ex.Temperaturas, estudo.LimiteTemperatura);
         r.TMaxima = resumo.TMaxima;

@@ -7,7 +7,7 @@
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "obra/Protecoes.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "stress/ProcTensional.h"
 
 namespace {
@@ -76,13 +76,13 @@ TRemocaoSegura TRemocaoSegura::Busca(const TDadosModelo& dados, int camada, int 
     auto indiceCom = [&](double hora) {
         auto copia = std::make_unique<TDadosModelo>(dados);
         (*copia).Obra.ProtecoesTopo[static_cast<std::size_t>(camada)][static_cast<std::size_t>(protecao - 1)].HoraRetirada = hora;
-        OpcoesExecucao opcoes;
+        OpcoesAnalise opcoes;
         opcoes.Tensoes = true;
+        opcoes.Indice = OpcoesAnalise::ParametrosIndice{curva, limite};
         Progresso semJanela;
-        TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(copia), opcoes, semJanela);
+        const Analise ex = Analise::Executa(std::move(copia), opcoes, semJanela);
         ++r.Analises;
-        const TIndiceFissuracao ind = TIndiceFissuracao::Calcula(*ex.Dados, ex.Tensoes, curva, limite);
-        return IndiceMinimo(ind, camada, lancamento + hora);
+        return IndiceMinimo(*ex.Indice, camada, lancamento + hora);
     };
 
     r.IndicePlanejada = indiceCom(r.HoraPlanejada);

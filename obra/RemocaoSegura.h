@@ -10,7 +10,7 @@
 // planned removal, such that with the protection taken off at H the cracking index of
 // every node of the lift stays at or above the limit from the hour of removal to the
 // end of the analysis. Each candidate is a complete thermal and stress run
-// (ExecucaoProjeto) of the problem with only that hour changed.
+// (Analise::Executa) of the problem with only that hour changed.
 struct TRemocaoSegura {
     int Camada = 0;
     int Protecao = 0;             // 1-based, in the lift's list

@@ -161,7 +161,7 @@ TGraficoRelatorio GraficoTempo(const std::string& titulo, const LimitesRelatorio
     return g;
 }
 
-TMapaRelatorio Mapa(const TDadosModelo& d, const TabelaTexto& tabela, double hora) {
+TMapaRelatorio Mapa(const TDadosModelo& d, const HistoricoNumerico& tabela, double hora) {
     TMapaRelatorio m;
     m.Hora = hora;
     const int linha = Instantes::LinhaDaHora(d, Numeros::Round(hora));
@@ -242,7 +242,7 @@ std::string TRelatorio::TextoCorrido() const {
 
 namespace Relatorio {
 
-bool TemTensoes(const TabelaTexto& t) { return t.Linhas() >= 2 && t.Colunas() >= 2 && t.Celula(0, 0) == "  Tempo[h]"; }
+bool TemTensoes(const HistoricoNumerico& t) { return t.Linhas() >= 2 && t.Colunas() >= 2 && t.TemCabecalho(); }
 
 double AlturaNo(const TDadosModelo& d, int no) {
     const int e = std::clamp(no, 1, std::max(d.NElemAtivos, 1));
@@ -252,7 +252,7 @@ double AlturaNo(const TDadosModelo& d, int no) {
 
 const char* Marca(bool passa) { return passa ? "passa" : "não passa"; }
 
-TRelatorio Monta(const TDadosModelo& d, const TabelaTexto& temperaturas, const TabelaTexto* tensoes,
+TRelatorio Monta(const TDadosModelo& d, const HistoricoNumerico& temperaturas, const HistoricoNumerico* tensoes,
                  const LimitesRelatorio& limites, const std::string& projeto) {
     if (!std::isfinite(limites.Temperatura) || !std::isfinite(limites.Diferenca) || !std::isfinite(limites.Indice))
         throw ErroEntrada("Os limites do relatório precisam ser números.");

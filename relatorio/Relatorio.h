@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/DadosModelo.h"
-#include "core/TabelaTexto.h"
+#include "core/Historico.h"
 #include "results/ComparacaoProjetos.h"
 #include "results/Cores.h"
 #include "results/CurvasTemperatura.h"
@@ -109,7 +109,7 @@ namespace Relatorio {
 inline constexpr int CamadasPorGrafico = 8;
 
 // Whether the stress table holds a stress run (the header the stress analysis writes).
-bool TemTensoes(const TabelaTexto& tensoes);
+bool TemTensoes(const HistoricoNumerico& tensoes);
 
 // Height y (m) of node n of the member as the run left it (node 1 at the bottom).
 double AlturaNo(const TDadosModelo& dados, int no);
@@ -122,7 +122,7 @@ const char* Marca(bool passa);
 // Raises what the summaries raise (ErroConversao on an unreadable cell, ErroEntrada when
 // the strengths of the index were never given) and ErroEntrada when the limits are not
 // finite.
-TRelatorio Monta(const TDadosModelo& dados, const TabelaTexto& temperaturas, const TabelaTexto* tensoes,
+TRelatorio Monta(const TDadosModelo& dados, const HistoricoNumerico& temperaturas, const HistoricoNumerico* tensoes,
                  const LimitesRelatorio& limites, const std::string& projeto);
 
 // The comparison of the report's run (A) with another project (B): a section numbered

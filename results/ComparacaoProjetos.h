@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/DadosModelo.h"
-#include "core/TabelaTexto.h"
+#include "core/Historico.h"
 #include "results/ResumoTermico.h"
 
 // Two runs side by side, for the "Comparar com..." of the charts and for the
@@ -31,8 +31,8 @@ struct TComparacaoProjetos {
     struct Execucao {
         std::string Nome;
         const TDadosModelo* Dados = nullptr;
-        const TabelaTexto* Temperaturas = nullptr;
-        const TabelaTexto* Tensoes = nullptr;
+        const HistoricoNumerico* Temperaturas = nullptr;
+        const HistoricoNumerico* Tensoes = nullptr;
     };
 
     Figuras A, B;

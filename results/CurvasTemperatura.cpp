@@ -4,7 +4,7 @@
 
 namespace CurvasTemperatura {
 
-std::vector<Ponto> HistoricoNo(const TabelaTexto& tabela, int no) {
+std::vector<Ponto> HistoricoNo(const HistoricoNumerico& tabela, int no) {
     std::vector<Ponto> pontos;
     if (no < 1 || no >= tabela.Colunas()) return pontos;
     pontos.reserve(static_cast<std::size_t>(tabela.Linhas()));
@@ -20,7 +20,7 @@ std::vector<Ponto> HistoricoNo(const TabelaTexto& tabela, int no) {
     return pontos;
 }
 
-std::vector<Ponto> PerfilLinha(const TabelaTexto& tabela, int linha, int nos) {
+std::vector<Ponto> PerfilLinha(const HistoricoNumerico& tabela, int linha, int nos) {
     std::vector<Ponto> pontos;
     if (linha < 0 || linha >= tabela.Linhas()) return pontos;
     try {

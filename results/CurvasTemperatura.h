@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "core/TabelaTexto.h"
+#include "core/Historico.h"
 
 // Curves of the temperature charts, read back from the text of the temperature
 // history (column 0 the hour, column n node n, row 0 the header).
@@ -17,11 +17,11 @@ struct Ponto {
 // reading exactly 0 is left out (the line joins its neighbours); the first cell
 // that does not convert (a row the analysis never filled) ends the curve, the
 // points before it staying. A column outside the table gives no points.
-std::vector<Ponto> HistoricoNo(const TabelaTexto& tabela, int no);
+std::vector<Ponto> HistoricoNo(const HistoricoNumerico& tabela, int no);
 
 // Profile along the axis at table row `linha`: (node, °C) for nodes 1 to `nos`,
 // with the same rules for zero and unreadable cells. A row outside the table
 // gives no points.
-std::vector<Ponto> PerfilLinha(const TabelaTexto& tabela, int linha, int nos);
+std::vector<Ponto> PerfilLinha(const HistoricoNumerico& tabela, int linha, int nos);
 
 }  // namespace CurvasTemperatura

@@ -228,10 +228,10 @@ double AlturaNo(const TDadosModelo& d, int no) {
 namespace {
 
 // Linear in height at one row; nothing when a cell is empty or unreadable.
-std::optional<double> NaLinha(const TabelaTexto& t, int linha, int a, int b, double w) {
+std::optional<double> NaLinha(const HistoricoNumerico& t, int linha, int a, int b, double w) {
     try {
-        if (t.Celula(a, linha).Vista().find_first_not_of(' ') == std::string::npos) return std::nullopt;
-        if (t.Celula(b, linha).Vista().find_first_not_of(' ') == std::string::npos) return std::nullopt;
+        if (t.Vazia(a, linha)) return std::nullopt;
+        if (t.Vazia(b, linha)) return std::nullopt;
         const double ta = t.Valor(a, linha);
         const double tb = t.Valor(b, linha);
         return ta + w * (tb - ta);
@@ -246,7 +246,7 @@ struct Nos {
     double Lancamento = 0.0;  // placement of the element between them: its cells hold nothing before
 };
 
-std::optional<Nos> NosEmVolta(const TDadosModelo& d, const TabelaTexto& t, double altura) {
+std::optional<Nos> NosEmVolta(const TDadosModelo& d, const HistoricoNumerico& t, double altura) {
     const int nos = std::min(static_cast<int>(d.NCamadas) * static_cast<int>(d.NElemCamada) + 1, t.Colunas() - 1);
     if (nos < 2) return std::nullopt;
     const double tol = 1e-9;
@@ -263,7 +263,7 @@ std::optional<Nos> NosEmVolta(const TDadosModelo& d, const TabelaTexto& t, doubl
     return std::nullopt;
 }
 
-double HoraLinha(const TabelaTexto& t, int linha) {
+double HoraLinha(const HistoricoNumerico& t, int linha) {
     try {
         return t.Valor(0, linha);
     } catch (const ErroConversao&) {
@@ -273,7 +273,7 @@ double HoraLinha(const TabelaTexto& t, int linha) {
 
 }  // namespace
 
-std::optional<double> Calculada(const TDadosModelo& d, const TabelaTexto& t, double altura, double hora) {
+std::optional<double> Calculada(const TDadosModelo& d, const HistoricoNumerico& t, double altura, double hora) {
     const auto nos = NosEmVolta(d, t, altura);
     if (!nos) return std::nullopt;
     // Rows hold increasing hours: the first at or after the hour.
@@ -297,7 +297,7 @@ std::optional<double> Calculada(const TDadosModelo& d, const TabelaTexto& t, dou
     return *v0 + (hora - h0) / (h1 - h0) * (*v1 - *v0);
 }
 
-std::vector<TLeitura> CurvaCalculada(const TDadosModelo& d, const TabelaTexto& t, double altura) {
+std::vector<TLeitura> CurvaCalculada(const TDadosModelo& d, const HistoricoNumerico& t, double altura) {
     std::vector<TLeitura> r;
     const auto nos = NosEmVolta(d, t, altura);
     if (!nos) return r;
@@ -310,7 +310,7 @@ std::vector<TLeitura> CurvaCalculada(const TDadosModelo& d, const TabelaTexto& t
     return r;
 }
 
-Comparacao Compara(const TDadosModelo& d, const TabelaTexto& t, const TSensor& s, double ateHora) {
+Comparacao Compara(const TDadosModelo& d, const HistoricoNumerico& t, const TSensor& s, double ateHora) {
     Comparacao c;
     double soma = 0.0;
     for (const TLeitura& l : s.Leituras) {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/DadosModelo.h"
-#include "core/TabelaTexto.h"
+#include "core/Historico.h"
 
 // Site measurements against the computed history. The sensors file is text: a header
 // naming the clock column and each sensor with its height in metres from the bottom of
@@ -30,16 +30,16 @@ double AlturaNo(const TDadosModelo& dados, int no);
 // the height and between the two rows around the hour. Nothing when the height is
 // outside the member or a cell needed is empty (a layer not yet placed) or the hour is
 // outside the table.
-std::optional<double> Calculada(const TDadosModelo& dados, const TabelaTexto& tabela, double altura, double hora);
+std::optional<double> Calculada(const TDadosModelo& dados, const HistoricoNumerico& tabela, double altura, double hora);
 
 // The computed curve at a height: (hour, °C) at every row where it exists.
-std::vector<TLeitura> CurvaCalculada(const TDadosModelo& dados, const TabelaTexto& tabela, double altura);
+std::vector<TLeitura> CurvaCalculada(const TDadosModelo& dados, const HistoricoNumerico& tabela, double altura);
 
 struct Comparacao {
     int Pontos = 0;      // readings with a computed value, up to the hour given
     double RMS = 0.0;    // °C, root mean square of measured − computed
 };
-Comparacao Compara(const TDadosModelo& dados, const TabelaTexto& tabela, const TSensor& sensor,
+Comparacao Compara(const TDadosModelo& dados, const HistoricoNumerico& tabela, const TSensor& sensor,
                    double ateHora = 1e300);
 
 }  // namespace Medicoes

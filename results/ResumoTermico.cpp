@@ -25,7 +25,7 @@ std::string Alinha(const std::string& texto, std::size_t largura) {
 
 }  // namespace
 
-TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto& tabela, double limite) {
+TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const HistoricoNumerico& tabela, double limite) {
     TResumoTermico r;
     r.Limite = limite;
     const int colunas = tabela.Colunas();
@@ -41,7 +41,7 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
     std::vector<double> linha(static_cast<std::size_t>(colunas), 0.0);
 
     for (int lin = 1; lin < tabela.Linhas(); ++lin) {
-        if (tabela.Celula(0, lin).empty()) continue;  // a row no step wrote
+        if (tabela.Vazia(0, lin)) continue;  // a row no step wrote
         const double hora = tabela.Valor(0, lin);
         // The layer whose placement hour opens this step entered before it was solved.
         if (anterior != 0.0 && camadas < limiteCamadas &&
@@ -52,7 +52,7 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
 
         const int topo = std::min(camadas * d.NElemCamada + 1, colunas - 1);
         bool completa = true;
-        for (int n = 1; n <= topo && completa; ++n) completa = !tabela.Celula(n, lin).empty();
+        for (int n = 1; n <= topo && completa; ++n) completa = !tabela.Vazia(n, lin);
         if (!completa) continue;
         int quente = 1;
         for (int n = 1; n <= topo; ++n) {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/DadosModelo.h"
-#include "core/TabelaTexto.h"
+#include "core/Historico.h"
 
 // Figures of a thermal-control plan read back from the temperature history (column 0
 // the hour, column n node n, "%7.2f" cells with the decimal comma): the peak, the
@@ -62,7 +62,7 @@ struct TResumoTermico {
 
     // Reads `tabela` for the member described by `dados`. A cell that is not empty and
     // not a number raises ErroConversao quoting it; rows with an empty cell are skipped.
-    static TResumoTermico Calcula(const TDadosModelo& dados, const TabelaTexto& tabela, double limite);
+    static TResumoTermico Calcula(const TDadosModelo& dados, const HistoricoNumerico& tabela, double limite);
 
     // Text for the screen and for the file (UTF-8, lines ended by "\n"); `comDiferencaPorHora`
     // adds the difference at every hour.

@@ -53,7 +53,7 @@ bool TIndiceFissuracao::ResistenciasDefinidas(const TDadosModelo& d, TCurvaTraca
     return a != 0.0 || b != 0.0;
 }
 
-TIndiceFissuracao TIndiceFissuracao::Calcula(const TDadosModelo& d, const TabelaTexto& tensoes, TCurvaTracao curva,
+TIndiceFissuracao TIndiceFissuracao::Calcula(const TDadosModelo& d, const HistoricoNumerico& tensoes, TCurvaTracao curva,
                                              double limite) {
     if (!ResistenciasDefinidas(d, curva))
         throw ErroEntrada(std::string("Entre primeiro com as tensões resistentes (\"Tensões Resistentes\"): a curva \"") +
@@ -71,7 +71,7 @@ TIndiceFissuracao TIndiceFissuracao::Calcula(const TDadosModelo& d, const Tabela
     std::vector<double> horas(static_cast<std::size_t>(std::max(tensoes.Linhas(), 1)), 0.0);
     std::vector<char> escrita(horas.size(), 0);
     for (int lin = 1; lin < tensoes.Linhas(); ++lin) {
-        if (tensoes.Celula(0, lin).empty()) continue;
+        if (tensoes.Vazia(0, lin)) continue;
         horas[static_cast<std::size_t>(lin)] = tensoes.Valor(0, lin);
         escrita[static_cast<std::size_t>(lin)] = 1;
     }
@@ -88,7 +88,7 @@ TIndiceFissuracao TIndiceFissuracao::Calcula(const TDadosModelo& d, const Tabela
         }
         const double colocacao = d.Camadas[static_cast<std::size_t>(camada)].HoraConcretagem;
         for (int lin = 1; lin < tensoes.Linhas(); ++lin) {
-            if (!escrita[static_cast<std::size_t>(lin)] || tensoes.Celula(n, lin).empty()) continue;
+            if (!escrita[static_cast<std::size_t>(lin)] || tensoes.Vazia(n, lin)) continue;
             const double sigma = tensoes.Valor(n, lin);
             if (!(sigma < 0.0)) continue;  // compression or zero: no index
             const double hora = horas[static_cast<std::size_t>(lin)];

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/DadosModelo.h"
-#include "core/TabelaTexto.h"
+#include "core/Historico.h"
 
 // Cracking index of the young concrete, read back from the stress table (column 0 the
 // absolute hour, column n node n, "%7.4f" MPa, tension negative): at every node and hour
@@ -51,7 +51,7 @@ struct TIndiceFissuracao {
     // strengths were not entered), ErroConversao quoting a cell that is not a number
     // (empty cells are skipped: hours before a layer's placement) and ErroCalculo when
     // the curve has no finite positive value at an age where the node is in tension.
-    static TIndiceFissuracao Calcula(const TDadosModelo& dados, const TabelaTexto& tensoes, TCurvaTracao curva,
+    static TIndiceFissuracao Calcula(const TDadosModelo& dados, const HistoricoNumerico& tensoes, TCurvaTracao curva,
                                      double limite);
 
     // Nodes whose minimum index lies below the limit.

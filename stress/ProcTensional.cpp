@@ -213,7 +213,7 @@ double TProcTensional::CoefRestricaoNo(const TDadosModelo& d, int n) {
     return FatorRestricao(h, d.AlturaRestricao, d.ComprimentoRestricao);
 }
 
-void TProcTensional::ValidaEntrada(const TDadosModelo& d, const TabelaTexto& temperaturas) {
+void TProcTensional::ValidaEntrada(const TDadosModelo& d, const HistoricoNumerico& temperaturas) {
     if (!d.TermicoCompleto)
         throw ErroEntrada("A análise tensional precisa de uma análise térmica completa. "
                           "Execute a análise térmica antes.");
@@ -304,6 +304,30 @@ std::string TProcTensional::MensagemTracao(const TDadosModelo& d) {
 ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const TabelaTexto& temperaturas,
                                                      TabelaTexto& tensoes, Progresso& progresso,
                                                      int linhasExecucao) {
+    // The cells the run reads must be numbers, refused as their text as before.
+    ValidaEntrada(d, HistoricoNumerico(temperaturas.Colunas(), temperaturas.Linhas()));
+    const int nos = d.NCamadas * d.NElemCamada + 1;
+    for (int n = 1; n <= nos; ++n) {
+        const int l = CamadaDoNo(d, n);
+        const long long lancamento = d.Camadas[l].HoraConcretagem;
+        for (int k = 0; k < std::max(HorasCamada(d, l), 0); ++k)
+            (void)Numeros::TextoParaReal(temperaturas.Celula(n, Instantes::LinhaDaHora(d, lancamento + k + 1)));
+    }
+    HistoricoNumerico numeros;
+    try {
+        const ResultadoTensional r =
+            ProcessaTensional(d, HistoricoNumerico::DoTexto(temperaturas, 2), numeros, progresso, linhasExecucao);
+        numeros.EscreveTexto(tensoes);
+        return r;
+    } catch (const ErroCalculo&) {
+        numeros.EscreveTexto(tensoes);
+        throw;
+    }
+}
+
+ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const HistoricoNumerico& temperaturas,
+                                                     HistoricoNumerico& tensoes, Progresso& progresso,
+                                                     int linhasExecucao) {
     ValidaEntrada(d, temperaturas);
     const int N = d.NCamadas * d.NElemCamada;
     const int nos = N + 1;
@@ -370,9 +394,9 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
     // empty rather than keep the stresses of an earlier run.
     tensoes.Redimensiona(temperaturas.Colunas(), H1 + 1);
     tensoes.Limpa();
-    tensoes.Celula(0, 0) = "  Tempo[h]";
-    for (int c = 1; c < tensoes.Colunas(); ++c) tensoes.Celula(c, 0) = "    Nó " + FormataInteiro(c);
-    for (int r = 1; r <= H1; ++r) tensoes.Celula(0, r) = FormataInteiro(static_cast<long long>(hora1) + r);
+    tensoes.DefineDecimais(4);
+    tensoes.EscreveCabecalho();
+    for (int r = 1; r <= H1; ++r) tensoes.Define(0, r, static_cast<double>(static_cast<long long>(hora1) + r));
 
     progresso.Status(TextoSubstituicao);
     Andamento andamento(progresso, trabalho);
@@ -454,7 +478,7 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
         const int desl = deslocamento[static_cast<std::size_t>(n)];
         for (std::size_t k = 0; k < s.size(); ++k) {
             // + 0.0 turns a negative zero into zero: "0,0000", not "-0,0000".
-            tensoes.AcrescentaFixo(n, desl + static_cast<int>(k) + 1, s[k] + 0.0, 7, 4);
+            tensoes.Define(n, desl + static_cast<int>(k) + 1, Numeros::ArredondaFixo(s[k] + 0.0, 4));
         }
         progresso.PosicaoGauge(n);
         progresso.Repinta();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/DadosModelo.h"
+#include "core/Historico.h"
 #include "core/Progresso.h"
 #include "core/TabelaTexto.h"
 
@@ -24,7 +25,7 @@ public:
     // made: no complete thermal run, a time step other than 1 hour, a history longer
     // than the 5000-hour arrays, no creep model, restraint on with H zero, a member
     // beyond the capacities or a temperature table that does not match it.
-    static void ValidaEntrada(const TDadosModelo& dados, const TabelaTexto& temperaturas);
+    static void ValidaEntrada(const TDadosModelo& dados, const HistoricoNumerico& temperaturas);
     // The same refusals that need no thermal run (all but the first and the last), so
     // that a caller can refuse before running the thermal analysis.
     static void ValidaParametros(const TDadosModelo& dados);
@@ -35,6 +36,12 @@ public:
     // changed) or ErroCalculo (a compliance or stress that is not a finite number: the
     // nodes before the failing one stay written). `linhasExecucao` is the number of
     // threads (0: as many as pay, at most 2); the results do not depend on it.
+    // Each stress is written as the table prints it (Numeros::ArredondaFixo, 4).
+    static ResultadoTensional ProcessaTensional(TDadosModelo& dados, const HistoricoNumerico& temperaturas,
+                                                HistoricoNumerico& tensoes, Progresso& progresso,
+                                                int linhasExecucao = 0);
+    // The same for a temperature table that exists only as text (HistoricoNumerico::DoTexto:
+    // a cell that is not a number is refused as that text), giving the stresses as text.
     static ResultadoTensional ProcessaTensional(TDadosModelo& dados, const TabelaTexto& temperaturas,
                                                 TabelaTexto& tensoes, Progresso& progresso,
                                                 int linhasExecucao = 0);

@@ -6,7 +6,7 @@
 
 #include "core/Numeros.h"
 #include "core/Processo.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 
 namespace CasosAnaliticos {
 
@@ -62,15 +62,15 @@ void Curva(TCalorInterno& c) {
 double TaxaTabela(int h) { return 2500.0 * std::exp(-h / 15.0) * (h % 3 + 1); }
 
 struct Execucao {
-    TExecucaoProjeto ex;
-    double Celula(int no, int linha) const { return Numeros::TextoParaReal(ex.Temperaturas.Celula(no, linha)); }
+    Analise ex;
+    double Celula(int no, int linha) const { return ex.Temperaturas.Valor(no, linha); }
 };
 
 Execucao Roda(std::unique_ptr<TDadosModelo> d, ObservadorPasso* observador = nullptr) {
     Progresso semJanela;
-    OpcoesExecucao o;
+    OpcoesAnalise o;
     o.Observador = observador;
-    return {ExecucaoProjeto::Executa(std::move(d), o, semJanela)};
+    return {Analise::Executa(std::move(d), o, semJanela)};
 }
 
 // The positive roots of β·tan β = Bi, one in each ((n−1)π, (n−1)π + π/2).

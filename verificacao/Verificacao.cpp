@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "core/Numeros.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "results/ResumoTermico.h"
 
 namespace {
@@ -28,10 +28,10 @@ Figuras Roda(const TDadosModelo& origem, int elementos, bool tensoes, Observador
     dados->TracaoMaxima = 0.0;
     dados->NoTracaoMaxima = 0;
     dados->HoraTracaoMaxima = 0;
-    OpcoesExecucao opcoes;
+    OpcoesAnalise opcoes;
     opcoes.Tensoes = tensoes;
     opcoes.Observador = observador;
-    const TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(dados), opcoes, progresso);
+    const Analise ex = Analise::Executa(std::move(dados), opcoes, progresso);
 
     Figuras f;
     f.ElemCamada = elementos;

@@ -1,12 +1,14 @@
 #pragma once
 #include <memory>
 
+#include "analise/Analise.h"
 #include "core/DadosModelo.h"
 #include "core/TabelaTexto.h"
 #include "core/ui/Contexto.h"
 #include "core/ui/Janelas.h"
 
-// Owns the analysis state, the two history tables and every window, created once
+// Owns the analysis state, the current analysis with the text of its two history
+// tables, and every window, created once
 // in the fixed order (the first one is the main window) after the splash. The
 // program builds one with the real message boxes and the splash sequence running;
 // each test builds its own with scripted fakes and the splash left idle.
@@ -25,6 +27,7 @@ private:
     std::unique_ptr<TDadosModelo> dados_;
     TabelaTexto temperaturas_;
     TabelaTexto tensoes_;
+    Analise analise_;
     Janelas janelas_;
     Contexto contexto_;
 };

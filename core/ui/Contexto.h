@@ -5,14 +5,18 @@
 #include "core/ui/Mensagens.h"
 
 struct Janelas;
+struct Analise;
 
-// What every window is handed at construction: the one analysis state, the two
-// history tables (temperatures of TForm1, stresses of TfrmResultadoTensoes), the
-// message and file-dialog services, and the registry of the other windows.
+// What every window is handed at construction: the one analysis state, the current
+// analysis (its histories as numbers, which every chart, map and summary reads), the
+// text of its two history tables (temperatures of TForm1, stresses of
+// TfrmResultadoTensoes: what the tables show and the exports write, made from the
+// numbers), the message and file-dialog services, and the registry of the other windows.
 struct Contexto {
     TDadosModelo& dados;
     TabelaTexto& temperaturas;
     TabelaTexto& tensoes;
+    Analise& analise;
     Mensagens& msg;
     DialogosArquivo& arquivos;
     Janelas& janelas;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "analise/Analise.h"
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/Processo.h"
@@ -301,7 +302,16 @@ void TfrmEntradaDados::Executa() {
                 ~FimExecucao() { b = false; }
             } fim{emExecucao_};
             ProgressoJanela progresso(gaTransiente, pbarProcesso, painel0_);
-            r = TProcesso::ProcessaTransiente(d, ctx_.temperaturas, progresso, j.frmCores);
+            // The run works on a copy of the problem; the window then takes the fields the
+            // run writes (the member's final state, the maximum, the colour scale).
+            d.TermicoCompleto = false;
+            OpcoesAnalise opcoes;
+            opcoes.Pintor = j.frmCores;
+            Analise analise = Analise::Executa(d, opcoes, progresso);
+            Analise::CopiaResultadosTermicos(*analise.Dados, d);
+            ctx_.analise = std::move(analise);
+            ctx_.analise.Temperaturas.EscreveTexto(ctx_.temperaturas);
+            r = ctx_.analise.Termico;
             progresso.Conclui();
         }
         // Which formulation the table now in memory comes from, so that no one mistakes one for the other.
@@ -370,6 +380,7 @@ void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
     gaTransiente->setProgress(0);
     pbarProcesso->setValue(0);
     ctx_.temperaturas = TabelaTexto();
+    ctx_.analise = Analise();
     d.TMaxEscala = 0.0;
     d.TMinEscala = 10000.0;
     if (j.Form1) j.Form1->AtualizaTabela();

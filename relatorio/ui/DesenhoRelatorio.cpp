@@ -179,7 +179,7 @@ CurvasTensao::TipoResistencia TipoDaCurva(TCurvaTracao curva) {
     }
 }
 
-void Grafico(Pagina& pg, const TGraficoRelatorio& g, const TDadosModelo& dados, const TabelaTexto* tensoes,
+void Grafico(Pagina& pg, const TGraficoRelatorio& g, const TDadosModelo& dados, const HistoricoNumerico* tensoes,
              TCurvaTracao curva) {
     TPainelGrafico painel;
     painel.setAttribute(Qt::WA_DontShowOnScreen);
@@ -257,7 +257,7 @@ void Mapa(Pagina& pg, const std::string& legenda, const TMapaRelatorio& m) {
 
 }  // namespace
 
-QByteArray Pdf(const TRelatorio& r, const TDadosModelo& dados, const TabelaTexto* tensoes) {
+QByteArray Pdf(const TRelatorio& r, const TDadosModelo& dados, const HistoricoNumerico* tensoes) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -300,7 +300,7 @@ QByteArray Pdf(const TRelatorio& r, const TDadosModelo& dados, const TabelaTexto
     return bytes;
 }
 
-void Grava(const std::string& caminho, const TRelatorio& r, const TDadosModelo& dados, const TabelaTexto* tensoes) {
+void Grava(const std::string& caminho, const TRelatorio& r, const TDadosModelo& dados, const HistoricoNumerico* tensoes) {
     // The folder is checked before the pages are drawn.
     TArquivoAtomico arquivo(caminho, "Não foi possível salvar o relatório");
     const QByteArray bytes = Pdf(r, dados, tensoes);

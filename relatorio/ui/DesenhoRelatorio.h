@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/DadosModelo.h"
-#include "core/TabelaTexto.h"
+#include "core/Historico.h"
 #include "relatorio/Relatorio.h"
 
 // The report on A4 pages through Qt's own PDF output: headings, paragraphs, tables
@@ -15,11 +15,11 @@ namespace DesenhoRelatorio {
 
 // The document. `dados` and `tensoes` give the stress charts their curves, read as
 // the stress chart window reads them.
-QByteArray Pdf(const TRelatorio& relatorio, const TDadosModelo& dados, const TabelaTexto* tensoes);
+QByteArray Pdf(const TRelatorio& relatorio, const TDadosModelo& dados, const HistoricoNumerico* tensoes);
 
 // Writes it at `caminho` whole or not at all: a missing folder or a disk failure raises
 // ErroEntrada naming the file, and an earlier file of that name stays as it was.
 void Grava(const std::string& caminho, const TRelatorio& relatorio, const TDadosModelo& dados,
-           const TabelaTexto* tensoes);
+           const HistoricoNumerico* tensoes);
 
 }  // namespace DesenhoRelatorio

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "analise/Analise.h"
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
@@ -55,8 +56,8 @@ TfrmRelatorio::TfrmRelatorio(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     // The other project with stresses when the current results have them: its index
     // is then in the table.
     comparacao->opcoes = [this] {
-        OpcoesExecucao op;
-        op.Tensoes = Relatorio::TemTensoes(ctx_.tensoes);
+        OpcoesAnalise op;
+        op.Tensoes = Relatorio::TemTensoes(ctx_.analise.Tensoes);
         return op;
     };
     comparacao->aoConcluir = [this] { AtualizaComparacao(); };
@@ -129,13 +130,13 @@ void TfrmRelatorio::Gerar() {
     }
     const LimitesRelatorio limites = Limites();
     // The content is built before the dialog: a refusal asks for no name.
-    const TabelaTexto* tensoes = Relatorio::TemTensoes(ctx_.tensoes) ? &ctx_.tensoes : nullptr;
+    const HistoricoNumerico* tensoes = Relatorio::TemTensoes(ctx_.analise.Tensoes) ? &ctx_.analise.Tensoes : nullptr;
     const QString projeto = ctx_.janelas.programa ? ctx_.janelas.programa->NomeProjeto() : QString();
     const std::string nome = projeto.isEmpty() ? std::string("(não salvo em arquivo)") : projeto.toStdString();
-    TRelatorio relatorio = Relatorio::Monta(ctx_.dados, ctx_.temperaturas, tensoes, limites, nome);
-    if (const TExecucaoProjeto* outro = comparacao->Resultado()) {
+    TRelatorio relatorio = Relatorio::Monta(ctx_.dados, ctx_.analise.Temperaturas, tensoes, limites, nome);
+    if (const Analise* outro = comparacao->Resultado()) {
         const auto c = TComparacaoProjetos::Calcula(
-            {nome, &ctx_.dados, &ctx_.temperaturas, tensoes},
+            {nome, &ctx_.dados, &ctx_.analise.Temperaturas, tensoes},
             {comparacao->Nome().toStdString(), outro->Dados.get(), &outro->Temperaturas,
              outro->ComTensoes ? &outro->Tensoes : nullptr});
         Relatorio::AcrescentaComparacao(relatorio, c);

@@ -10,7 +10,7 @@ const char* const PropriedadeComparacao = "daComparacao";
 }  // namespace
 
 struct TComparacaoGrafico::Pacote {
-    std::unique_ptr<TExecucaoProjeto> resultado;
+    std::unique_ptr<Analise> resultado;
     std::string erro;
 };
 
@@ -40,14 +40,14 @@ void TComparacaoGrafico::Inicia(const QString& caminho) {
     botao_->setEnabled(false);
     estado_->setText(QStringLiteral("Calculando ") + nome_ + QStringLiteral("..."));
     const std::string arquivo = caminho.toStdString();
-    OpcoesExecucao op = opcoes ? opcoes() : OpcoesExecucao{};
+    OpcoesAnalise op = opcoes ? opcoes() : OpcoesAnalise{};
     op.Observador = nullptr;  // nobody watches a run in the background
     tarefa_ = std::thread([this, arquivo, geracao, op] {
         auto pacote = std::make_shared<Pacote>();
         try {
             Progresso silencioso;
             pacote->resultado =
-                std::make_unique<TExecucaoProjeto>(ExecucaoProjeto::ExecutaArquivo(arquivo, op, silencioso));
+                std::make_unique<Analise>(Analise::ExecutaArquivo(arquivo, op, silencioso));
             if (!pacote->resultado->Termico.Completo)
                 pacote->erro = TProcesso::MensagemFim(pacote->resultado->Termico, *pacote->resultado->Dados);
         } catch (const std::exception& e) {

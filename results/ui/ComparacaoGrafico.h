@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "core/ui/Contexto.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 
 class QLineSeries;
 
@@ -31,7 +31,7 @@ public:
     void Descarta();
 
     // The finished run, or null.
-    const TExecucaoProjeto* Resultado() const { return resultado_.get(); }
+    const Analise* Resultado() const { return resultado_.get(); }
     // The project's name as the legends show it.
     QString Nome() const { return nome_; }
     bool EmExecucao() const { return executando_; }
@@ -44,7 +44,7 @@ public:
     std::function<void()> aoFalhar;
     // How the other project runs, asked when its run starts (unset: its own
     // formulation, thermal only).
-    std::function<OpcoesExecucao()> opcoes;
+    std::function<OpcoesAnalise()> opcoes;
     // What the state line says after the name once the run is in.
     QString notaConcluida = QStringLiteral(" (tracejado)");
 
@@ -63,7 +63,7 @@ private:
     QPushButton* botao_;
     QLabel* estado_;
     std::thread tarefa_;
-    std::unique_ptr<TExecucaoProjeto> resultado_;
+    std::unique_ptr<Analise> resultado_;
     QString nome_;
     unsigned geracao_ = 0;
     bool executando_ = false;

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analise/Analise.h"
+#include "core/Erros.h"
 #include "core/Instantes.h"
 #include "results/ui/ArquivoFigura.h"
 #include "core/Numeros.h"
@@ -292,11 +294,14 @@ void TfrmCores::Visualizar() {
 
     // Every temperature is read before anything is painted: an instant outside
     // the analysis leaves the picture as it was.
-    const TabelaTexto& tabela = ctx_.temperaturas;
+    const HistoricoNumerico& tabela = ctx_.analise.Temperaturas;
     const int linha = Instantes::LinhaDaHora(d, t);
     std::vector<double> T(static_cast<std::size_t>(std::max(tabela.Colunas(), 1)), 0.0);
-    for (int j = 1; j < tabela.Colunas(); ++j)
-        T[static_cast<std::size_t>(j)] = Numeros::TextoParaReal(tabela.Contem(j, linha) ? std::string_view(tabela.Celula(j, linha)) : "");
+    for (int j = 1; j < tabela.Colunas(); ++j) {
+        // A row outside the table has no temperature, as an empty cell.
+        if (!tabela.Contem(j, linha)) throw ErroConversao("'' não é um valor de ponto flutuante válido");
+        T[static_cast<std::size_t>(j)] = tabela.Valor(j, linha);
+    }
 
     Status(QStringLiteral("Pós-Processo em andamento. Aguarde ..."));
     // The count of elements that exist at t is this picture's own: the exports

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "analise/Analise.h"
 #include "core/Alturas.h"
 #include "core/Instantes.h"
 #include "core/Numeros.h"
@@ -178,7 +179,7 @@ void TfrmEixo::btnVisualizarClick() {
         DefineLimitesHora(static_cast<int>(Instantes::PrimeiraHora(d)), static_cast<int>(Instantes::UltimaHora(d)));
         if (linha >= 1) seTempo->setValue(h);
         const QList<QPointF> pontos =
-            TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.temperaturas, linha, d.NCamadas * d.NElemCamada + 1));
+            TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.analise.Temperaturas, linha, d.NCamadas * d.NElemCamada + 1));
         const QList<QPointF> porAltura = PerfilEixo::EmAlturas(pontos, Alturas::DosNos(d));
         const QString titulo = QStringLiteral("t= ") + QString::number(h) + QStringLiteral(" h");
         ControlesGrafico::AplicaLimite(chkLimite, Paineis(), LimitesGraficos::Temperatura(ctx_.janelas));
@@ -216,7 +217,7 @@ void TfrmEixo::btnAplicarClick() {
 }
 
 void TfrmEixo::AdicionaComparada(int hora, const QLineSeries* propria) {
-    const TExecucaoProjeto* outro = comparacao->Resultado();
+    const Analise* outro = comparacao->Resultado();
     if (!outro) return;
     const TDadosModelo& d = *outro->Dados;
     // The other run's computed instant nearest to the hour; its own heights.

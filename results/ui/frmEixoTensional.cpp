@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "analise/Analise.h"
 #include "core/Alturas.h"
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
@@ -52,7 +53,7 @@ void TfrmEixoTensional::Visualizar() {
     spseNo->setRange(primeira, std::max(ultima, primeira));
     spseNo->setValue(hora);
     AdicionaCurva(QStringLiteral("Hora:") + QString::number(hora),
-                  TPainelGrafico::Pontos(CurvasTensao::PerfilLinha(ctx_.tensoes, hora - h1, d.NElemAtivos + 1)));
+                  TPainelGrafico::Pontos(CurvasTensao::PerfilLinha(ctx_.analise.Tensoes, hora - h1, d.NElemAtivos + 1)));
     cGrafico->MostraExtremos(edTMax, edTMin);
 }
 

@@ -15,6 +15,7 @@
 #include <climits>
 #include <QLineSeries>
 
+#include "analise/Analise.h"
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/ui/CaixaInteira.h"
@@ -190,7 +191,7 @@ void TfrmGrafico::btnVisualizarClick() {
         const int no = std::clamp(TPainelGrafico::ValorDigitado(spseNo), 1, std::max(n, 1));
         DefineNoMaximo(n);
         spseNo->setValue(no);
-        const QList<QPointF> pontos = TPainelGrafico::Pontos(CurvasTemperatura::HistoricoNo(ctx_.temperaturas, no));
+        const QList<QPointF> pontos = TPainelGrafico::Pontos(CurvasTemperatura::HistoricoNo(ctx_.analise.Temperaturas, no));
         const QString titulo = QStringLiteral("Nó:") + QString::number(no);
         // The limit as the report window says now.
         ControlesGrafico::AplicaLimite(chkLimite, Paineis(), LimitesGraficos::Temperatura(ctx_.janelas));
@@ -240,7 +241,7 @@ void TfrmGrafico::btnAplicarHorizClick() {
 }
 
 void TfrmGrafico::AdicionaComparada(int no, const QLineSeries* propria) {
-    const TExecucaoProjeto* outro = comparacao->Resultado();
+    const Analise* outro = comparacao->Resultado();
     if (!outro) return;
     const TDadosModelo& d = *outro->Dados;
     if (no > d.NCamadas * d.NElemCamada + 1) return;  // the other member has no such node
@@ -287,7 +288,7 @@ void TfrmGrafico::SobrepoeMedicoes() {
         for (const TSensor& s : d.Medicoes) {
             const QString nome = QString::fromStdString(s.Nome) + QStringLiteral(" (") +
                                  QString::fromStdString(Numeros::FormataGeral(s.Altura)) + QStringLiteral(" m)");
-            const auto curva = Medicoes::CurvaCalculada(d, ctx_.temperaturas, s.Altura);
+            const auto curva = Medicoes::CurvaCalculada(d, ctx_.analise.Temperaturas, s.Altura);
             if (curva.empty()) {
                 linhas << nome + QStringLiteral(": fora do membro calculado");
                 continue;
@@ -299,7 +300,7 @@ void TfrmGrafico::SobrepoeMedicoes() {
                                            QString::fromStdString(Numeros::FormataGeral(s.Altura)) + QStringLiteral(" m"),
                                        calculada);
             cGraficoNos->AdicionaMarcadores(nome, medida);
-            const Medicoes::Comparacao c = Medicoes::Compara(d, ctx_.temperaturas, s);
+            const Medicoes::Comparacao c = Medicoes::Compara(d, ctx_.analise.Temperaturas, s);
             linhas << (c.Pontos == 0 ? nome + QStringLiteral(": nenhuma leitura nas horas calculadas")
                                      : nome + QStringLiteral(": RMS ") +
                                            QString::fromStdString(Numeros::FormataFixo(c.RMS, 0, 2)) +

@@ -3,6 +3,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "analise/Analise.h"
 #include "core/ui/CamposNumericos.h"
 #include "results/ui/PainelGrafico.h"
 
@@ -31,7 +32,7 @@ void TfrmGraficoTensional::Visualizar() {
     DefineNoMaximo(n);
     spseNo->setValue(no);
     cGrafico->AdicionaSerie(QStringLiteral("Nó:") + QString::number(no),
-                            TPainelGrafico::Pontos(CurvasTensao::HistoricoNo(ctx_.tensoes, no)));
+                            TPainelGrafico::Pontos(CurvasTensao::HistoricoNo(ctx_.analise.Tensoes, no)));
     cGrafico->MostraExtremos(edTMax, edTMin);
 }
 

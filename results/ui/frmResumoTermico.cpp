@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "analise/Analise.h"
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
@@ -178,7 +179,7 @@ void TfrmResumoTermico::Abre() {
 bool TfrmResumoTermico::Calcula() {
     return ExecutaAcao(ctx_.msg, [this] {
         const double limite = Numeros::TextoParaReal(edLimite->text().toStdString());
-        resumo_ = TResumoTermico::Calcula(ctx_.dados, ctx_.temperaturas, limite);
+        resumo_ = TResumoTermico::Calcula(ctx_.dados, ctx_.analise.Temperaturas, limite);
         Mostra();
     });
 }

@@ -11,7 +11,7 @@ namespace CurvasTensao {
 
 namespace {
 // Reads one cell: false ends the curve (a cell that is not a number).
-bool LeCelula(const TabelaTexto& tabela, int coluna, int linha, double& valor) {
+bool LeCelula(const HistoricoNumerico& tabela, int coluna, int linha, double& valor) {
     try {
         valor = tabela.Valor(coluna, linha);
         return true;
@@ -21,12 +21,12 @@ bool LeCelula(const TabelaTexto& tabela, int coluna, int linha, double& valor) {
 }
 }  // namespace
 
-std::vector<Ponto> HistoricoNo(const TabelaTexto& tabela, int no) {
+std::vector<Ponto> HistoricoNo(const HistoricoNumerico& tabela, int no) {
     std::vector<Ponto> pontos;
     if (no < 1 || no >= tabela.Colunas()) return pontos;
     pontos.reserve(static_cast<std::size_t>(std::max(tabela.Linhas() - 1, 0)));
     for (int r = 1; r < tabela.Linhas(); ++r) {
-        if (tabela.Celula(no, r).empty()) continue;
+        if (tabela.Vazia(no, r)) continue;
         double hora = 0.0, tensao = 0.0;
         if (!LeCelula(tabela, 0, r, hora) || !LeCelula(tabela, no, r, tensao)) break;
         pontos.push_back({hora, tensao});
@@ -34,12 +34,12 @@ std::vector<Ponto> HistoricoNo(const TabelaTexto& tabela, int no) {
     return pontos;
 }
 
-std::vector<Ponto> PerfilLinha(const TabelaTexto& tabela, int linha, int nos) {
+std::vector<Ponto> PerfilLinha(const HistoricoNumerico& tabela, int linha, int nos) {
     std::vector<Ponto> pontos;
     if (linha < 1 || linha >= tabela.Linhas()) return pontos;
     const int ultimo = std::min(nos, tabela.Colunas() - 1);
     for (int j = 1; j <= ultimo; ++j) {
-        if (tabela.Celula(j, linha).empty()) continue;
+        if (tabela.Vazia(j, linha)) continue;
         double tensao = 0.0;
         if (!LeCelula(tabela, j, linha, tensao)) break;
         pontos.push_back({static_cast<double>(j), tensao});

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/DadosModelo.h"
-#include "core/TabelaTexto.h"
+#include "core/Historico.h"
 #include "results/CurvasTemperatura.h"
 
 // Curves of the stress charts, read back from the text of the stress table (column 0
@@ -16,10 +16,10 @@ using Ponto = CurvasTemperatura::Ponto;
 // History of node `no`: (hour, MPa) for rows 1 to the last. Empty cells (hours before
 // the node's layer was placed) are skipped; a stress of zero is a point. The first
 // cell that does not convert ends the curve, the points before it staying.
-std::vector<Ponto> HistoricoNo(const TabelaTexto& tabela, int no);
+std::vector<Ponto> HistoricoNo(const HistoricoNumerico& tabela, int no);
 
 // Profile along the axis at table row `linha`: (node, MPa) for nodes 1 to `nos`, same rules.
-std::vector<Ponto> PerfilLinha(const TabelaTexto& tabela, int linha, int nos);
+std::vector<Ponto> PerfilLinha(const HistoricoNumerico& tabela, int linha, int nos);
 
 enum class TipoResistencia { Flexao, Tracao, Diametral, Compressao };
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "analise/Analise.h"
 #include "core/Numeros.h"
 #include "results/ExportaCsv.h"
 #include "core/ui/CamposNumericos.h"
@@ -134,8 +135,8 @@ TCurvaTracao TfrmIndiceFissuracao::CurvaEscolhida() const {
 }
 
 void TfrmIndiceFissuracao::Abre() {
-    const TabelaTexto& t = ctx_.tensoes;
-    if (t.Linhas() < 2 || t.Colunas() < 2 || t.Celula(0, 0) != "  Tempo[h]") {
+    const HistoricoNumerico& t = ctx_.analise.Tensoes;
+    if (t.Linhas() < 2 || t.Colunas() < 2 || !t.TemCabecalho()) {
         ctx_.msg.erro(QStringLiteral("O índice de fissuração precisa de uma análise tensional completa. "
                                      "Execute a análise tensional antes."));
         return;
@@ -155,7 +156,7 @@ void TfrmIndiceFissuracao::Abre() {
 bool TfrmIndiceFissuracao::Calcula() {
     return ExecutaAcao(ctx_.msg, [this] {
         const double limite = Numeros::TextoParaReal(edLimite->text().toStdString());
-        indice_ = TIndiceFissuracao::Calcula(ctx_.dados, ctx_.tensoes, CurvaEscolhida(), limite);
+        indice_ = TIndiceFissuracao::Calcula(ctx_.dados, ctx_.analise.Tensoes, CurvaEscolhida(), limite);
         calculado_ = true;
         Mostra();
     });

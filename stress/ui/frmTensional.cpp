@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "analise/Analise.h"
+#include "core/Erros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Gauge.h"
@@ -130,19 +132,30 @@ void TfrmTensional::HabilitaRun() { btnRun->setEnabled(true); }
 void TfrmTensional::btnRunClick() {
     TfrmResultadoTensoes* planilha = ctx_.janelas.frmResultadoTensoes;
     ProgressoJanela progresso(gaTransiente, pbarProcesso, sbPainel0);
-    ResultadoTensional resultado;
+    Analise& analise = ctx_.analise;
     try {
-        resultado = TProcTensional::ProcessaTensional(ctx_.dados, ctx_.temperaturas, ctx_.tensoes, progresso);
+        // The stress part of the current analysis, with the stress inputs as they stand now.
+        analise.ExecutaTensoes(ctx_.dados, progresso);
+    } catch (const ErroEntrada&) {
+        progresso.Conclui();
+        throw;  // refused: nothing was written
+    } catch (const ErroConversao&) {
+        progresso.Conclui();
+        throw;
     } catch (...) {
         // A failed run keeps the nodes it wrote: the table shows them, the buttons stay as they were.
+        Analise::CopiaResultadosTensoes(*analise.Dados, ctx_.dados);
+        analise.Tensoes.EscreveTexto(ctx_.tensoes);
         progresso.Conclui();
         planilha->AtualizaTabela();
         throw;
     }
+    Analise::CopiaResultadosTensoes(*analise.Dados, ctx_.dados);
+    analise.Tensoes.EscreveTexto(ctx_.tensoes);
     progresso.Conclui();
     planilha->AtualizaTabela();
-    if (!resultado.Completo) return;
-    ctx_.msg.informacao(QString::fromStdString(resultado.Mensagem));
+    if (!analise.ComTensoes) return;
+    ctx_.msg.informacao(QString::fromStdString(analise.MensagemTensoes));
     GroupBox2->setEnabled(true);
     btnResult->setEnabled(true);
 }
@@ -164,6 +177,10 @@ void TfrmTensional::DescartaResultados() {
     sbPainel1->clear();
     // An empty table: every reader (index, charts, exports) then finds no stress run.
     ctx_.tensoes = TabelaTexto();
+    ctx_.analise.Tensoes = HistoricoNumerico();
+    ctx_.analise.ComTensoes = false;
+    ctx_.analise.MensagemTensoes.clear();
+    ctx_.analise.Indice.reset();
     Janelas& j = ctx_.janelas;
     if (j.frmResultadoTensoes) {
         j.frmResultadoTensoes->AtualizaTabela();

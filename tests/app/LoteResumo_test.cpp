@@ -32,7 +32,7 @@ std::string Projeto(bool comResistencias) {
 
 struct Referencia {
     std::unique_ptr<TDadosModelo> dados = std::make_unique<TDadosModelo>();
-    TabelaTexto temperaturas, tensoes;
+    HistoricoNumerico temperaturas, tensoes;
     std::string termico, tensional;
 
     Referencia(const std::string& projeto, bool comTensoes) {

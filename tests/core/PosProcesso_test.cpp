@@ -4,6 +4,7 @@
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/PosProcesso.h"
+#include "core/TabelaTexto.h"
 
 namespace {
 
@@ -17,6 +18,9 @@ TEST(Extremos, MaximoEMinimoDeUmVetor) {
     EXPECT_EQ(TPosProcesso::MinimoVetor(w, 4), -7);
     EXPECT_EQ(TPosProcesso::MaximoVetor(w, 4), 2);  // slot 0 is not an entry
 }
+
+// The numbers of a table typed as text (a cell that is not a number stays empty).
+HistoricoNumerico Numerico(const TabelaTexto& t) { return HistoricoNumerico::DoTexto(t, 2); }
 
 // A history of 3 nodes whose rows go from `minimo` to `maximo`.
 TabelaTexto Historico(double minimo, double maximo) {
@@ -34,13 +38,13 @@ TEST(Escala, SoSeAlargaAoLongoDasRodadas) {
     d->NElemAtivos = 2;
     EXPECT_EQ(d->TMaxEscala, 0.0);
     EXPECT_EQ(d->TMinEscala, 10000.0);
-    TPosProcesso::PosProcessa(*d, Historico(12.3, 47.9), nullptr);
+    TPosProcesso::PosProcessa(*d, Numerico(Historico(12.3, 47.9)), nullptr);
     EXPECT_DOUBLE_EQ(d->TMinEscala, 12.3);
     EXPECT_DOUBLE_EQ(d->TMaxEscala, 47.9);
-    TPosProcesso::PosProcessa(*d, Historico(15.0, 40.0), nullptr);
+    TPosProcesso::PosProcessa(*d, Numerico(Historico(15.0, 40.0)), nullptr);
     EXPECT_DOUBLE_EQ(d->TMinEscala, 12.3);
     EXPECT_DOUBLE_EQ(d->TMaxEscala, 47.9);
-    TPosProcesso::PosProcessa(*d, Historico(10.0, 45.0), nullptr);
+    TPosProcesso::PosProcessa(*d, Numerico(Historico(10.0, 45.0)), nullptr);
     EXPECT_DOUBLE_EQ(d->TMinEscala, 10.0);
     EXPECT_DOUBLE_EQ(d->TMaxEscala, 47.9);
 }
@@ -50,7 +54,7 @@ TEST(Escala, ValoresDaTabelaArredondadosEApenasNosAtivos) {
     d->NElemAtivos = 1;  // node 3 is not read
     TabelaTexto t = Historico(12.345, 47.9);
     t.Celula(3, 2) = "  99,00";
-    TPosProcesso::PosProcessa(*d, t, nullptr);
+    TPosProcesso::PosProcessa(*d, Numerico(t), nullptr);
     EXPECT_DOUBLE_EQ(d->TMinEscala, 12.35);  // what the table shows
     EXPECT_DOUBLE_EQ(d->TMaxEscala, 47.9);
 }
@@ -60,10 +64,10 @@ TEST(Escala, LinhasSemPassoSaoIgnoradasCelulaInvalidaNao) {
     d->NElemAtivos = 2;
     TabelaTexto t = Historico(12.3, 47.9);
     t.DefineLinhas(6);  // rows 4 and 5 hold no step
-    EXPECT_NO_THROW(TPosProcesso::PosProcessa(*d, t, nullptr));
+    EXPECT_NO_THROW(TPosProcesso::PosProcessa(*d, Numerico(t), nullptr));
     t.Celula(0, 5) = Numeros::FormataInteiro(5);
     t.Celula(1, 5).append("abc");
-    EXPECT_THROW(TPosProcesso::PosProcessa(*d, t, nullptr), ErroConversao);
+    EXPECT_THROW(TPosProcesso::PosProcessa(*d, Numerico(t), nullptr), ErroConversao);
 }
 
 }  // namespace

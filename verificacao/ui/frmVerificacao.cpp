@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "analise/Analise.h"
 #include "core/ArquivoAtomico.h"
 #include "core/Progresso.h"
 #include "core/ui/SalvaComTipo.h"
@@ -18,7 +19,7 @@
 namespace {
 
 // A stress run of the current problem is in the stress table.
-bool TemTensoes(const TabelaTexto& t) { return t.Linhas() >= 2 && t.Colunas() >= 2 && t.Celula(0, 0) == "  Tempo[h]"; }
+bool TemTensoes(const HistoricoNumerico& t) { return t.Linhas() >= 2 && t.Colunas() >= 2 && t.TemCabecalho(); }
 
 }  // namespace
 
@@ -70,7 +71,7 @@ void TfrmVerificacao::Abre() {
     }
     // The runs work on a copy: the state of the windows is never touched.
     auto copia = std::make_shared<TDadosModelo>(ctx_.dados);
-    const bool tensoes = TemTensoes(ctx_.tensoes);
+    const bool tensoes = TemTensoes(ctx_.analise.Tensoes);
     relatorio_.clear();
     memRelatorio->clear();
     auto saida = std::make_shared<Saida>();

@@ -1,0 +1,127 @@
+#include "app/lote/Execucao.h"
+
+#include <algorithm>
+#include <iostream>
+#include <memory>
+
+#include "core/Erros.h"
+#include "core/Numeros.h"
+#include "core/Projeto.h"
+#include "estudos/Calibracao.h"
+#include "estudos/Estudo.h"
+#include "estudos/RodaEstudo.h"
+#include "obra/RemocaoSegura.h"
+#include "results/Medicoes.h"
+#include "stress/ProcTensional.h"
+#include "verificacao/Verificacao.h"
+
+namespace Lote {
+
+namespace {
+
+void VerificaResistencias(const TDadosModelo& dados) {
+    if (!TIndiceFissuracao::ResistenciasDefinidas(dados, CurvaIndice))
+        throw ErroEntrada("o índice de fissuração do --resumo precisa da resistência à tração simples: "
+                          "ResistTracaoA e ResistTracaoB não estão no projeto");
+}
+
+// The other project of --compara, run as the report's own; whatever fails in it is
+// refused naming the file, before anything is written.
+Analise ExecutaComparado(const std::string& caminho, const OpcoesAnalise& opcoes, Progresso& progresso) {
+    const std::string qual = "o projeto de comparação \"" + caminho + "\": ";
+    Analise outro;
+    try {
+        outro = Analise::ExecutaArquivo(caminho, opcoes, progresso);
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw ErroEntrada(qual + e.what());
+    }
+    if (!outro.Termico.Completo) throw ErroEntrada(qual + TProcesso::MensagemFim(outro.Termico, *outro.Dados));
+    return outro;
+}
+
+}  // namespace
+
+std::string ComLinha(const std::string& texto) {
+    std::string s;
+    s.reserve(texto.size() + 1);
+    s.push_back('\n');
+    s.append(texto);
+    return s;
+}
+
+ExecucaoLote ExecutaProjeto(const Opcoes& o) {
+    auto lido = std::make_unique<TDadosModelo>();
+    Projeto::Le(o.projeto, *lido);
+    // The refusals in the order the user meets them: the stress inputs, then the strengths.
+    if (o.tensoes) TProcTensional::ValidaParametros(*lido);
+    if (o.resumo && o.tensoes) VerificaResistencias(*lido);
+    Progresso semJanela;
+    ExecucaoLote r;
+    OpcoesAnalise opcoes;
+    opcoes.Formulacao = o.formulacao;
+    opcoes.Tensoes = o.tensoes.has_value();
+    // The search runs its own analyses on the problem as read, before anything is written.
+    if (o.remocaoSegura) {
+        if (o.formulacao) lido->Formulacao = *o.formulacao;
+        r.Remocao = ComLinha(
+            TRemocaoSegura::Busca(*lido, *o.remocaoSegura, o.protecao, LimiteIndice, CurvaIndice, semJanela).Texto());
+    }
+    // The verification re-runs the problem as read, in the formulation that runs.
+    std::unique_ptr<TDadosModelo> paraVerificar;
+    if (o.verifica) {
+        paraVerificar = std::make_unique<TDadosModelo>(*lido);
+        if (o.formulacao) paraVerificar->Formulacao = *o.formulacao;
+    }
+    OpcoesAnalise principal = opcoes;
+    if (o.resumo) {
+        principal.LimiteResumo = o.limiteTemperatura.value_or(LimiteTemperatura);
+        if (o.tensoes) principal.Indice = OpcoesAnalise::ParametrosIndice{CurvaIndice, LimiteIndice};
+    }
+    // The problem read is handed over: no copy of its tables.
+    r.Principal = Analise::Executa(std::move(lido), principal, semJanela);
+    if (paraVerificar) r.Verificacao = ComLinha(TVerificacao::Executa(*paraVerificar, opcoes.Tensoes, semJanela).Texto());
+    if (o.compara) r.Comparado = ExecutaComparado(*o.compara, opcoes, semJanela);
+    return r;
+}
+
+int ExecutaEstudo(const Opcoes& o) {
+    const TEstudo estudo = Estudo::Le(*o.estudo);
+    const TResultadoEstudo r = RodaEstudo::Roda(estudo);
+    RodaEstudo::GravaCsv(*o.saida, estudo, r);
+    long long falhas = 0, atendem = 0;
+    for (const auto& c : r.Casos) {
+        falhas += c.Ok ? 0 : 1;
+        atendem += c.Ok && c.Atende ? 1 : 0;
+    }
+    std::cout << Numeros::FormataInteiro(static_cast<long long>(r.Casos.size())) << " casos; "
+              << Numeros::FormataInteiro(atendem) << " atendem aos limites";
+    if (falhas) std::cout << "; " << Numeros::FormataInteiro(falhas) << " não rodaram (veja a coluna Mensagem)";
+    std::cout << ".\n";
+    return 0;
+}
+
+int ExecutaCalibracao(const Opcoes& o) {
+    auto dados = std::make_unique<TDadosModelo>();
+    Projeto::Le(o.projeto, *dados);
+    if (o.medicoes) dados->Medicoes = Medicoes::LeArquivo(*o.medicoes, o.origem.value_or(""));
+    if (dados->Medicoes.empty())
+        throw ErroEntrada("o projeto não tem medições: dê o arquivo dos sensores com --medicoes");
+    const std::vector<int> escolhidos = Calibracao::LeLista(*o.calibra);
+    double ate = 0.0;
+    if (o.ate) {
+        try {
+            ate = Numeros::TextoParaReal(*o.ate);
+        } catch (const ErroConversao& e) {
+            throw ErroEntrada(std::string("--ate: ") + e.what());
+        }
+    } else {
+        for (const auto& s : dados->Medicoes)
+            if (!s.Leituras.empty()) ate = std::max(ate, s.Leituras.back().Hora);
+    }
+    std::cout << Calibracao::Ajusta(*dados, escolhidos, ate).Texto();
+    return 0;
+}
+
+}  // namespace Lote

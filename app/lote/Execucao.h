@@ -1,0 +1,35 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "analise/Analise.h"
+#include "app/lote/Opcoes.h"
+
+// The analyses the batch tool runs for a project, all through the one pipeline and
+// all before any output is written: a failure leaves no file behind.
+namespace Lote {
+
+// Limits of the summaries printed by --resumo: those the windows start with.
+inline constexpr double LimiteTemperatura = 70.0;
+inline constexpr double LimiteIndice = 1.0;
+inline constexpr TCurvaTracao CurvaIndice = TCurvaTracao::Simples;
+
+struct ExecucaoLote {
+    Analise Principal;                 // the project, with the summaries of --resumo
+    std::optional<Analise> Comparado;  // the other project of --compara
+    std::string Remocao;               // the text of --remocao-segura
+    std::string Verificacao;           // the text of --verifica
+};
+
+// A blank line, then `texto`: how the summaries follow one another on the output.
+std::string ComLinha(const std::string& texto);
+
+// Runs the project of `o` (its outputs already checked by VerificaSaidas).
+ExecucaoLote ExecutaProjeto(const Opcoes& o);
+
+// --estudo: the cases on every core, the file written once all of them ran.
+int ExecutaEstudo(const Opcoes& o);
+// --calibra: the fit to the measurements; the report on standard output.
+int ExecutaCalibracao(const Opcoes& o);
+
+}  // namespace Lote

@@ -1,0 +1,186 @@
+#include "app/lote/Opcoes.h"
+
+#include <filesystem>
+
+#include "core/ArquivoAtomico.h"
+#include "core/Erros.h"
+#include "core/Numeros.h"
+
+namespace Lote {
+
+const char* const Uso =
+    "Uso: norvik1d-lote PROJETO [--temperaturas ARQUIVO] [--tensoes ARQUIVO] [--resumo]\n"
+    "                   [--formulacao consistente|classica] [--formato texto|csv]\n"
+    "                   [--relatorio ARQUIVO.pdf [--compara OUTRO]] [--limite-temperatura °C]\n"
+    "                   [--limite-diferenca °C] [--verifica] [--remocao-segura CAMADA [--protecao N]]\n"
+    "  Lê o arquivo de projeto PROJETO (.n1d.json), executa a análise térmica e, com\n"
+    "  --tensoes, a análise de tensões; grava cada tabela no caminho dado, no leiaute\n"
+    "  de \"Salvar Tudo\" ou, com --formato csv, como planilha (; entre campos, vírgula\n"
+    "  decimal, UTF-8). Com --resumo, escreve também o resumo térmico (limite de 70 °C)\n"
+    "  e, com --tensoes, o índice de fissuração (Tração Simples, limite 1,0).\n"
+    "  --relatorio grava o relatório de controle térmico em PDF (A4), com as tensões\n"
+    "  quando há --tensoes; --limite-temperatura (padrão 70) e --limite-diferenca\n"
+    "  (padrão 20, núcleo–superfície) são os limites do relatório e do resumo.\n"
+    "  --compara roda também o projeto OUTRO (com as mesmas --tensoes e --formulacao) e\n"
+    "  põe no relatório a tabela de comparação dos dois.\n"
+    "  --formulacao escolhe a formulação térmica em lugar da do projeto.\n"
+    "  --remocao-segura busca a retirada mais cedo da proteção do topo da CAMADA (a que\n"
+    "  sai por último, ou a N de --protecao) que mantém o índice de fissuração (Tração\n"
+    "  Simples) ≥ 1,0 dali ao fim da análise.\n"
+    "  Com --verifica, escreve também a verificação: o problema refeito com o dobro\n"
+    "  de elementos por camada (e, com --tensoes, a maior tração) e o balanço de energia.\n"
+    "       norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv\n"
+    "  Roda os casos do estudo de cronograma ESTUDO em todos os núcleos e grava uma\n"
+    "  linha por caso em RESULTADO.csv.\n"
+    "       norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...]\n"
+    "                     [--ate HORA]\n"
+    "  Ajusta os parâmetros (E, CE, n, b, Tr, Topo, TLanc) às medições do arquivo (ou às do\n"
+    "  projeto) até a hora dada (a última leitura, sem --ate) e imprime o relatório.\n"
+    "  Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
+
+bool MesmoArquivo(const std::string& a, const std::string& b) {
+    std::error_code ec1, ec2;
+    const auto ca = std::filesystem::weakly_canonical(a, ec1);
+    const auto cb = std::filesystem::weakly_canonical(b, ec2);
+    return ec1 || ec2 ? a == b : ca == cb;
+}
+
+namespace {
+
+int InteiroDaOpcao(const std::vector<std::string>& args, std::size_t& i, const std::string& opcao) {
+    if (i + 1 >= args.size()) throw ErroEntrada("falta o número depois de " + opcao);
+    try {
+        return Numeros::TextoParaInteiro(args[++i]);
+    } catch (const ErroConversao& e) {
+        throw ErroEntrada(opcao + ": " + e.what());
+    }
+}
+
+// A limit as the user types it, with the decimal comma (a point is taken too).
+double LeLimite(const std::string& opcao, const std::string& texto) {
+    std::string t = texto;
+    for (char& c : t)
+        if (c == '.') c = ',';
+    try {
+        return Numeros::TextoParaReal(t);
+    } catch (const ErroConversao&) {
+        throw ErroEntrada(opcao + " deve ser seguida de um número em °C, não \"" + texto + "\"");
+    }
+}
+
+}  // namespace
+
+Opcoes LeOpcoes(const std::vector<std::string>& args) {
+    Opcoes o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--ajuda" || a == "-h" || a == "--help") {
+            o.ajuda = true;
+        } else if (a == "--resumo") {
+            o.resumo = true;
+        } else if (a == "--verifica") {
+            o.verifica = true;
+        } else if (a == "--formulacao") {
+            if (o.formulacao) throw ErroEntrada("a opção --formulacao foi dada mais de uma vez");
+            const std::string valor = i + 1 < args.size() ? args[++i] : std::string();
+            if (valor == "consistente") o.formulacao = TFormulacao::Consistente;
+            else if (valor == "classica") o.formulacao = TFormulacao::Classica;
+            else throw ErroEntrada("--formulacao deve ser seguida de consistente ou classica");
+        } else if (a == "--remocao-segura") {
+            if (o.remocaoSegura) throw ErroEntrada("a opção --remocao-segura foi dada mais de uma vez");
+            o.remocaoSegura = InteiroDaOpcao(args, i, a);
+        } else if (a == "--protecao") {
+            o.protecao = InteiroDaOpcao(args, i, a);
+            if (o.protecao < 1) throw ErroEntrada("--protecao deve ser seguida de um número a partir de 1");
+        } else if (a == "--formato") {
+            const std::string valor = i + 1 < args.size() ? args[++i] : std::string();
+            if (valor == "csv") o.csv = true;
+            else if (valor == "texto") o.csv = false;
+            else throw ErroEntrada("--formato deve ser seguida de texto ou csv");
+        } else if (a == "--limite-temperatura" || a == "--limite-diferenca") {
+            auto& destino = a == "--limite-temperatura" ? o.limiteTemperatura : o.limiteDiferenca;
+            if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
+            if (i + 1 >= args.size()) throw ErroEntrada(a + " deve ser seguida de um número em °C");
+            destino = LeLimite(a, args[++i]);
+        } else if (a == "--temperaturas" || a == "--tensoes" || a == "--relatorio" || a == "--estudo" ||
+                   a == "--saida" || a == "--medicoes" || a == "--origem" || a == "--calibra" || a == "--ate" ||
+                   a == "--compara") {
+            auto& destino = a == "--temperaturas" ? o.temperaturas
+                            : a == "--tensoes"    ? o.tensoes
+                            : a == "--relatorio"  ? o.relatorio
+                            : a == "--estudo"     ? o.estudo
+                            : a == "--saida"      ? o.saida
+                            : a == "--medicoes"   ? o.medicoes
+                            : a == "--origem"     ? o.origem
+                            : a == "--calibra"    ? o.calibra
+                            : a == "--compara"    ? o.compara
+                                                  : o.ate;
+            if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                throw ErroEntrada("falta o nome do arquivo depois de " + a);
+            }
+            destino = args[++i];
+        } else if (a.size() > 1 && a[0] == '-') {
+            throw ErroEntrada("opção desconhecida: " + a);
+        } else if (o.projeto.empty()) {
+            o.projeto = a;
+        } else {
+            throw ErroEntrada("mais de um arquivo de projeto: \"" + o.projeto + "\" e \"" + a + "\"");
+        }
+    }
+    if (o.compara && !o.relatorio) throw ErroEntrada("--compara só vale com --relatorio");
+    if (o.estudo || o.saida) {
+        if (!o.estudo) throw ErroEntrada("--saida só vale com --estudo");
+        if (!o.saida) throw ErroEntrada("falta --saida RESULTADO.csv para o estudo");
+        if (!o.projeto.empty() || o.temperaturas || o.tensoes || o.resumo || o.formulacao || o.relatorio ||
+            o.verifica || o.remocaoSegura || o.csv || o.limiteTemperatura || o.limiteDiferenca)
+            throw ErroEntrada("--estudo não se combina com um arquivo de projeto nem com as outras opções");
+        if (MesmoArquivo(*o.estudo, *o.saida))
+            throw ErroEntrada("o resultado \"" + *o.saida + "\" sobrescreveria o próprio estudo");
+        return o;
+    }
+    if (o.medicoes || o.calibra || o.ate || o.origem) {
+        if (!o.calibra) throw ErroEntrada("--medicoes, --origem e --ate só valem com --calibra");
+        if (o.origem && !o.medicoes) throw ErroEntrada("--origem só vale com --medicoes");
+        if (o.temperaturas || o.tensoes || o.resumo || o.formulacao || o.relatorio || o.verifica ||
+            o.remocaoSegura || o.csv)
+            throw ErroEntrada("--calibra não se combina com as tabelas, o relatório, --resumo, --verifica, "
+                              "--remocao-segura nem --formulacao");
+    }
+    if (!o.ajuda && o.projeto.empty()) throw ErroEntrada("falta o arquivo de projeto");
+    if (o.protecao != 0 && !o.remocaoSegura) throw ErroEntrada("--protecao só vale com --remocao-segura");
+    return o;
+}
+
+
+void VerificaSaidas(const Opcoes& o) {
+    for (const auto* saida : {&o.temperaturas, &o.tensoes}) {
+        if (*saida && MesmoArquivo(**saida, o.projeto)) {
+            throw ErroEntrada("a tabela \"" + **saida + "\" sobrescreveria o próprio arquivo de projeto");
+        }
+    }
+    if (o.temperaturas && o.tensoes && MesmoArquivo(*o.temperaturas, *o.tensoes)) {
+        throw ErroEntrada("as tabelas de temperaturas e de tensões teriam o mesmo arquivo \"" + *o.tensoes + "\"");
+    }
+    if (o.relatorio) {
+        if (MesmoArquivo(*o.relatorio, o.projeto))
+            throw ErroEntrada("o relatório \"" + *o.relatorio + "\" sobrescreveria o próprio arquivo de projeto");
+        for (const auto* saida : {&o.temperaturas, &o.tensoes})
+            if (*saida && MesmoArquivo(**saida, *o.relatorio))
+                throw ErroEntrada("o relatório e uma tabela teriam o mesmo arquivo \"" + *o.relatorio + "\"");
+    }
+    if (o.compara) {
+        for (const auto* saida : {&o.temperaturas, &o.tensoes, &o.relatorio})
+            if (*saida && MesmoArquivo(**saida, *o.compara))
+                throw ErroEntrada("a saída \"" + **saida + "\" sobrescreveria o projeto de comparação");
+    }
+    // A folder that does not exist (or cannot be written) is refused before the run, not
+    // after it: the temporary file is created and dropped at once.
+    for (const auto* saida : {&o.temperaturas, &o.tensoes, &o.relatorio})
+        if (*saida) TArquivoAtomico{**saida};
+#ifndef NORVIK_RELATORIO_PDF
+    if (o.relatorio) throw ErroEntrada("esta compilação da ferramenta de lote não gera relatórios (sem Qt)");
+#endif
+}
+
+}  // namespace Lote

@@ -1,0 +1,103 @@
+#include "app/lote/Saidas.h"
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "core/ArquivoAtomico.h"
+#include "core/TabelaTexto.h"
+#include "relatorio/Relatorio.h"
+#include "results/ComparacaoProjetos.h"
+#include "results/ExportaCsv.h"
+#include "results/ExportaTabela.h"
+
+#ifdef NORVIK_RELATORIO_PDF
+#include <QApplication>
+
+#include "relatorio/ui/DesenhoRelatorio.h"
+#endif
+
+namespace Lote {
+
+namespace {
+
+#ifdef NORVIK_RELATORIO_PDF
+// The report's pages, drawn in memory.
+std::string Pdf(const Opcoes& o, const ExecucaoLote& ex) {
+    const Analise& a = ex.Principal;
+    const HistoricoNumerico* tensoes = a.ComTensoes ? &a.Tensoes : nullptr;
+    LimitesRelatorio limites;
+    limites.Temperatura = o.limiteTemperatura.value_or(LimiteTemperatura);
+    if (o.limiteDiferenca) limites.Diferenca = *o.limiteDiferenca;
+    limites.Indice = LimiteIndice;
+    limites.Curva = CurvaIndice;
+    const std::string nomeProjeto = std::filesystem::path(o.projeto).filename().string();
+    TRelatorio relatorio = Relatorio::Monta(*a.Dados, a.Temperaturas, tensoes, limites, nomeProjeto);
+    if (ex.Comparado) {
+        const Analise& outro = *ex.Comparado;
+        const TComparacaoProjetos c = TComparacaoProjetos::Calcula(
+            {nomeProjeto, a.Dados.get(), &a.Temperaturas, tensoes},
+            {std::filesystem::path(*o.compara).filename().string(), outro.Dados.get(), &outro.Temperaturas,
+             outro.ComTensoes ? &outro.Tensoes : nullptr});
+        Relatorio::AcrescentaComparacao(relatorio, c);
+    }
+    // The charts are widgets: an application without a display draws them.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char nome[] = "norvik1d-lote";
+    char* argv[] = {nome, nullptr};
+    // Qt's notes about the platform are not the user's business.
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+        if (tipo == QtCriticalMsg || tipo == QtFatalMsg) std::cerr << "norvik1d-lote: " << texto.toStdString() << '\n';
+    });
+    QApplication app(argc, argv);
+    const QByteArray bytes = DesenhoRelatorio::Pdf(relatorio, *a.Dados, tensoes);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+#endif
+
+// A history table in the format asked for, made from the numbers.
+void GravaTabela(const Opcoes& o, const std::string& caminho, const HistoricoNumerico& numeros, int nElemAtivos,
+                 const char* unidade) {
+    const TabelaTexto texto = numeros.Texto();
+    if (o.csv) ExportaCsv::Grava(caminho, ExportaCsv::Tabela(texto, nElemAtivos, unidade));
+    else ExportaTabela::Grava(caminho, texto, nElemAtivos);
+}
+
+}  // namespace
+
+void Grava(const Opcoes& o, const ExecucaoLote& ex) {
+    const Analise& a = ex.Principal;
+    std::vector<std::string> mensagens;
+    std::string aviso;
+    if (a.Termico.Completo) {
+        mensagens.push_back(a.Termico.Mensagem);
+    } else {
+        aviso = TProcesso::MensagemFim(a.Termico, *a.Dados) + " Sem mensagem de temperatura máxima.";
+    }
+    if (a.ComTensoes) mensagens.push_back(a.MensagemTensoes);
+
+    std::string resumo;
+    if (a.Resumo) resumo += ComLinha(a.Resumo->Texto(false));
+    if (a.Indice) resumo += ComLinha(a.Indice->Texto(false));
+    resumo += ex.Verificacao;
+
+    // The report's pages are drawn in memory before any file is written.
+    std::string pdf;
+#ifdef NORVIK_RELATORIO_PDF
+    if (o.relatorio) pdf = Pdf(o, ex);
+#endif
+
+    // Every analysis succeeded: only now are the files written.
+    if (o.temperaturas) GravaTabela(o, *o.temperaturas, a.Temperaturas, a.AtivosTermico, "°C");
+    if (o.tensoes) GravaTabela(o, *o.tensoes, a.Tensoes, a.Dados->NElemAtivos, "MPa");
+    if (o.relatorio) TArquivoAtomico::Grava(*o.relatorio, pdf, "Não foi possível salvar o relatório");
+
+    for (const auto& m : mensagens) std::cout << m << '\n';
+    std::cout << resumo << ex.Remocao;
+    std::cout.flush();
+    if (!aviso.empty()) std::cerr << "norvik1d-lote: " << aviso << '\n';
+}
+
+}  // namespace Lote
