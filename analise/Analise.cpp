@@ -66,6 +66,7 @@ void Analise::ExecutaTensoes(const TDadosModelo& parametros, Progresso& progress
 }
 
 void Analise::CopiaResultadosTermicos(const TDadosModelo& de, TDadosModelo& para) {
+    para.Elementos = de.Elementos;  // the layers' properties given to their elements
     para.NElemAtivos = de.NElemAtivos;
     para.CamadaAtual = de.CamadaAtual;
     para.Tempo = de.Tempo;

@@ -60,8 +60,8 @@ struct Analise {
     // wrote in Tensoes; a refused one (ErroEntrada) leaves this analysis as it was.
     void ExecutaTensoes(const TDadosModelo& parametros, Progresso& progresso, int linhasExecucao = 0);
 
-    // The fields a thermal run writes into its problem (the state of the member at its
-    // end, the maximum, the colour scale, TermicoCompleto), copied from `de` into `para`;
+    // The fields a thermal run writes into its problem (the element table, the state of
+    // the member at its end, the maximum, the colour scale, TermicoCompleto), copied from `de` into `para`;
     // the input fields of `para` stay as they are.
     static void CopiaResultadosTermicos(const TDadosModelo& de, TDadosModelo& para);
     // The same for the fields a stress run writes (the tension extremum, ModuloRef).

@@ -182,7 +182,7 @@ TEST(RelatorioTensional, IndiceENoCriticoOuAFaltaDasResistencias) {
 
 TEST(RelatorioTensional, SemTabelaDeTensoesNaoHaSecao) {
     const TExecucaoProjeto ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
-    const TabelaTexto vazia;
+    const HistoricoNumerico vazia;
     const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, &vazia, {}, "p");
     EXPECT_THROW(Secao(r, "3."), std::runtime_error);
 }

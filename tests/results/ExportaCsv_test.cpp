@@ -1,5 +1,6 @@
 // Spreadsheets: what a Brazilian spreadsheet needs to open them right (mark, ";", decimal
 // comma, units in the header, one row per computed hour), and their writing whole or not at all.
+#include "TabelaNumerica.h"
 #include "results/ExportaCsv.h"
 
 #include <gtest/gtest.h>
@@ -149,7 +150,7 @@ TEST(PlanilhaDoIndice, UmaLinhaPorNo) {
         {"48", " 0,4000", "-0,1000", "-2,0000"}};
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 4; ++c) t.Celula(c, r) = linhas[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
-    const TIndiceFissuracao ind = TIndiceFissuracao::Calcula(dados, t, TCurvaTracao::Simples, 1.0);
+    const TIndiceFissuracao ind = TIndiceFissuracao::Calcula(dados, NumerosDe(t, 4), TCurvaTracao::Simples, 1.0);
     const std::vector<std::string> l = LinhasCsv(ExportaCsv::Indice(ind));
     ASSERT_EQ(l.size(), 4u);
     for (const auto& linha : l) EXPECT_EQ(std::count(linha.begin(), linha.end(), ';'), 7) << linha;

@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 // 20 + n + r/100, except the cells of layer 2 before its placement, which hold zero.
 struct Membro {
     TDadosModelo d;
-    TabelaTexto t;
+    HistoricoNumerico t;
     Membro() {
         d.NCamadas = 2;
         d.NCamadasMembro = 2;
@@ -91,9 +91,8 @@ struct Membro {
         d.Camadas[2] = TCamada{2, 1, 1, 2400, 1000, 1e-5, 2, 20};
         t.Redimensiona(6, 6);
         for (int r = 1; r <= 5; ++r) {
-            t.Celula(0, r) = std::to_string(r);
-            for (int n = 1; n <= 5; ++n)
-                t.Celula(n, r) = Numeros::FormataFixo(n > 3 && r <= 2 ? 0.0 : 20 + n + r / 100.0, 7, 2);
+            t.Define(0, r, r);
+            for (int n = 1; n <= 5; ++n) t.Define(n, r, Numeros::ArredondaFixo(n > 3 && r <= 2 ? 0.0 : 20 + n + r / 100.0, 2));
         }
     }
 };

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "PastaTemporaria.h"
+#include "TabelaNumerica.h"
 #include "core/Erros.h"
 #include "core/Processo.h"
 #include "core/Progresso.h"
@@ -48,7 +49,7 @@ struct Historico {
 
 TEST(ResumoTermico, PicoDiferencaEHorasAcimaDoLimiteConhecidos) {
     Historico h;
-    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0);
+    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, NumerosDe(h.tabela), 70.0);
     ASSERT_FALSE(r.Vazio);
     // 72,00 is reached first at hour 11 in node 2; node 3 ties at hour 12 and does not win.
     EXPECT_EQ(r.TMaxima, 72.0);
@@ -81,17 +82,17 @@ TEST(ResumoTermico, DiferencaDeCadaCamadaEnquantoEstaNoTopo) {
     Historico h;
     const std::string cabecalho = " Camada  Dif.[°C]    t[h]  Nó quente  Nó topo\n";
     const std::string camada2 = "      2     35,50      12          4        5\n\n";
-    const std::string texto = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0).Texto(false);
+    const std::string texto = TResumoTermico::Calcula(*h.dados, NumerosDe(h.tabela), 70.0).Texto(false);
     EXPECT_NE(texto.find(cabecalho + "      1     33,00       9          2        3\n" + camada2), std::string::npos) << texto;
     h.dados->Fundacao = true;
-    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0);
+    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, NumerosDe(h.tabela), 70.0);
     EXPECT_EQ(r.Diferenca.size(), 4u);
     EXPECT_NE(r.Texto(false).find(cabecalho + camada2), std::string::npos) << r.Texto(false);
 }
 
 TEST(ResumoTermico, NenhumaHoraAcimaDoLimite) {
     Historico h;
-    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 80.0);
+    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, NumerosDe(h.tabela), 80.0);
     EXPECT_EQ(r.NoPior, 0);
     EXPECT_EQ(r.HorasAcima, (std::vector<double>(6, 0.0)));
     EXPECT_NE(r.Texto().find("Nenhum nó atinge 80 °C."), std::string::npos) << r.Texto();
@@ -104,7 +105,7 @@ TEST(ResumoTermico, PassoDeDuasHorasContaAsHorasDoPasso) {
     // Steps 6→8, 8→10 (second layer placed at 8), 10→12; the rows between stay empty.
     for (int r : {1, 3, 5, 7, 8})
         for (int c = 0; c < 6; ++c) h.tabela.Celula(c, r).clear();
-    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0);
+    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, NumerosDe(h.tabela), 70.0);
     EXPECT_EQ(r.HorasAcima, (std::vector<double>{0, 0, 4, 2, 0, 0}));
     ASSERT_EQ(r.Diferenca.size(), 3u);
     EXPECT_EQ(r.Diferenca[0].valor, 5.5);    // hour 8: only layer 1, top node 3
@@ -114,14 +115,16 @@ TEST(ResumoTermico, PassoDeDuasHorasContaAsHorasDoPasso) {
 TEST(ResumoTermico, TabelaSemLinhasEscritasECelulaIlegivel) {
     Historico h;
     TabelaTexto vazia(6, 1);
-    EXPECT_TRUE(TResumoTermico::Calcula(*h.dados, vazia, 70.0).Vazio);
+    EXPECT_TRUE(TResumoTermico::Calcula(*h.dados, NumerosDe(vazia), 70.0).Vazio);
+    // The history holds numbers: a cell that is not one is an empty cell, whose row no
+    // step completed.
     h.tabela.Celula(2, 4) = "abc";
-    EXPECT_THROW(TResumoTermico::Calcula(*h.dados, h.tabela, 70.0), ErroConversao);
+    EXPECT_NO_THROW(TResumoTermico::Calcula(*h.dados, NumerosDe(h.tabela), 70.0));
 }
 
 TEST(ResumoTermico, ArquivoEmWindows1252ComCrLf) {
     Historico h;
-    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0);
+    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, NumerosDe(h.tabela), 70.0);
     const std::string bytes = r.Bytes();
     EXPECT_EQ(bytes.rfind("Resumo T\xE9rmico\r\n\r\nTemperatura m\xE1xima: 72,00 \xB0" "C no N\xF3 2, na hora 11.\r\n", 0),
               0u)
@@ -149,7 +152,7 @@ TEST(ResumoTermico, MesmoMaximoDaMensagemDaExecucao) {
     auto dados = std::make_unique<TDadosModelo>();
     Projeto::Le(pasta / "p.n1d.json", *dados);
     dados->NElemAtivos = dados->NElemCamada;
-    TabelaTexto tabela;
+    HistoricoNumerico tabela;
     Progresso progresso;
     const ResultadoTransiente run = TProcesso::ProcessaTransiente(*dados, tabela, progresso);
     ASSERT_TRUE(run.Completo);
@@ -173,7 +176,7 @@ TEST(ResumoTermico, AposExecucaoCompletaOPicoEODaTabela) {
     h.dados->TMaxima = 77.29;
     h.dados->NoTMax = 3;
     h.dados->TempoTMax = 12;
-    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, h.tabela, 70.0);
+    const TResumoTermico r = TResumoTermico::Calcula(*h.dados, NumerosDe(h.tabela), 70.0);
     EXPECT_EQ(r.NoTMax, 2);
     EXPECT_EQ(r.HoraTMax, 11.0);
     EXPECT_NE(r.Texto().find("\nTemperatura máxima: 72,00 °C no Nó 2, na hora 11.\n"), std::string::npos);
