@@ -50,6 +50,7 @@ void Analise::ExecutaTensoes(const TDadosModelo& parametros, Progresso& progress
     } catch (const ErroConversao&) {
         throw;
     } catch (...) {
+        if (tensoes.Colunas() == 0) throw;  // failed before the table was rebuilt
         // The nodes before the failing one stay written, as the table showed them.
         Tensoes = std::move(tensoes);
         ComTensoes = false;

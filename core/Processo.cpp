@@ -64,7 +64,8 @@ ResultadoTransiente ComoTexto(TabelaTexto& texto, Roda roda) {
     } catch (const ErroEntrada&) {
         throw;  // refused before the table was touched
     } catch (...) {
-        numeros.EscreveTexto(texto);
+        // The rows written before the failure, once the table was sized.
+        if (numeros.Colunas() > 0) numeros.EscreveTexto(texto);
         throw;
     }
 }

@@ -320,7 +320,8 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
         numeros.EscreveTexto(tensoes);
         return r;
     } catch (const ErroCalculo&) {
-        numeros.EscreveTexto(tensoes);
+        // The nodes before the failing one, once the table was rebuilt.
+        if (numeros.Colunas() > 0) numeros.EscreveTexto(tensoes);
         throw;
     }
 }

@@ -3,6 +3,7 @@
 #include <QLineSeries>
 #include <QTest>
 
+#include "TabelaNumerica.h"
 #include "core/Processo.h"
 #include "core/Projeto.h"
 #include "core/ui/Janelas.h"
@@ -21,6 +22,7 @@ protected:
         d.NElemAtivos = d.NElemCamada;
         Progresso semJanela;
         TProcesso::ProcessaTransiente(d, app.contexto().temperaturas, semJanela);
+        SincronizaNumeros(app.contexto());
         r()->Abre();
         ASSERT_TRUE(r()->isVisible());
     }

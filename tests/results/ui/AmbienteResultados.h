@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "TabelaNumerica.h"
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
 #include "core/Numeros.h"
@@ -50,6 +51,7 @@ protected:
             t.Celula(0, r) = std::to_string(r);
             for (int c = 1; c <= n + 1; ++c) t.Celula(c, r) = Numeros::FormataFixo(Temperatura(c, r), 7, 2);
         }
+        SincronizaNumeros(app->contexto());
     }
 
     QString Caminho(const QString& nome) const { return QDir(pasta.path()).filePath(nome); }

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "TabelaNumerica.h"
 #include "results/ExportaCsv.h"
 #include "results/ExportaTabela.h"
 #include "results/ui/AmbienteResultados.h"
@@ -215,6 +216,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, PlanilhaNaJanela,
 TEST_F(Figuras, NosEscolhidosEmPlanilhaComAUnidadeDaTabela) {
     Membro(1, 2, 4);
     app->contexto().tensoes = app->contexto().temperaturas;
+    SincronizaNumeros(app->contexto());
     for (const auto& [modo, unidade] : {std::pair{TModoNo::Temperatura, "°C"}, std::pair{TModoNo::Tensao, "MPa"}}) {
         TfrmSalvarNo* j = app->janelas().frmSalvarNo;
         j->Abre(modo);

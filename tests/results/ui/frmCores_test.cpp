@@ -1,6 +1,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "TabelaNumerica.h"
 #include "AmbienteResultados.h"
 #include "core/ui/Janelas.h"
 #include "core/PosProcesso.h"
@@ -140,6 +141,7 @@ TEST_F(frmCoresTeste, PassoDeDuasHorasPintaEAnimaOsInstantesCalculados) {
         t.Celula(0, r) = std::to_string(2 * r);
         for (int c = 1; c <= 3; ++c) t.Celula(c, r) = Numeros::FormataFixo(Temperatura(c, 2 * r), 7, 2);
     }
+    SincronizaNumeros(app->contexto());
     cores->DefineLimitesHora(1, 12);
     EXPECT_EQ(cores->seTIni->minimum(), 2);
     EXPECT_EQ(cores->seTIni->singleStep(), 2);
@@ -168,7 +170,7 @@ TEST_F(frmCoresTeste, FimDeRodadaPintaOEstadoFinalEVoltaAoInstanteFinal) {
     ASSERT_EQ(cores->Label5->text(), QStringLiteral("Instante: 2"));
     TDadosModelo& d = app->dados();
     for (int n = 1; n <= 5; ++n) d.Temperaturas[n] = Temperatura(n, 6);
-    TPosProcesso::PosProcessa(d, app->contexto().temperaturas, cores);
+    TPosProcesso::PosProcessa(d, app->contexto().analise.Temperaturas, cores);
     EXPECT_EQ(cores->Label5->text(), QStringLiteral(" Instante : Final"));
     EXPECT_EQ(cores->stTmax->text(), QStringLiteral("  50,00"));  // scale bounds kept: they only widen
     EXPECT_NE(Pixel(135, 100), QColor(Qt::white));                // the whole member of the final state

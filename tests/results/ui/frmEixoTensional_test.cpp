@@ -10,6 +10,7 @@
 
 #include <utility>
 
+#include "TabelaNumerica.h"
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Janelas.h"
@@ -32,6 +33,7 @@ protected:
     void SetUp() override {
         MembroTensional::Prepara(d, app.contexto().temperaturas);
         MembroTensional::PreparaTensoes(tensoes, [](int n, int r) { return n + r / 100.0; });
+        SincronizaNumeros(app.contexto());
         e->Abre();
     }
     QLineSeries* Ultima() { return e->cGrafico->Series().back(); }

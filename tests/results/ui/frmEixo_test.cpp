@@ -1,3 +1,4 @@
+#include "TabelaNumerica.h"
 #include "results/ui/frmEixo.h"
 
 #include <QChart>
@@ -39,6 +40,7 @@ protected:
             t.Celula(0, r) = Numeros::FormataFixo(10 + r, 7, 0);
             for (int n = 1; n <= 3; ++n) t.Celula(n, r) = Numeros::FormataFixo(valores[r - 1][n - 1], 7, 2);
         }
+        SincronizaNumeros(app.contexto());
     }
 
     void Visualiza(const QString& hora) {
@@ -143,6 +145,7 @@ TEST_P(HoraComPassoDeDuas, VaiAoInstanteCalculado) {
         t.Celula(n, 1) = Numeros::FormataFixo(30.0 + n, 7, 2);
         t.Celula(n, 2) = Numeros::FormataFixo(40.0 + n, 7, 2);
     }
+    SincronizaNumeros(app.contexto());
     f.seTempo->findChild<QLineEdit*>()->clear();
     QTest::keyClicks(f.seTempo, GetParam().digitada);
     f.btnVisualizar->click();

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <utility>
 
+#include "TabelaNumerica.h"
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Janelas.h"
@@ -37,6 +38,7 @@ protected:
     void SetUp() override {
         MembroTensional::Prepara(d, app.contexto().temperaturas);
         MembroTensional::PreparaTensoes(tensoes, [](int n, int r) { return -n * r / 1000.0; });
+        SincronizaNumeros(app.contexto());
         d.ResistFlexaoA = 0.54128;
         d.ResistFlexaoB = 0.189165;
         d.ResistComprA = 0.0532665;

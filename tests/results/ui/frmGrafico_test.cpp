@@ -1,3 +1,4 @@
+#include "TabelaNumerica.h"
 #include "results/ui/frmGrafico.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ protected:
             t.Celula(0, r) = Numeros::FormataFixo(r, 7, 0);
             for (int n = 1; n <= 3; ++n) t.Celula(n, r) = Numeros::FormataFixo(valores[r - 1][n - 1], 7, 2);
         }
+        SincronizaNumeros(app.contexto());
     }
 
     void Visualiza(const QString& no) {

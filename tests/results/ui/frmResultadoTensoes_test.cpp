@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "TabelaNumerica.h"
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Janelas.h"
@@ -28,6 +29,7 @@ protected:
         MembroTensional::Prepara(d, app.contexto().temperaturas);
         MembroTensional::PreparaTensoes(tensoes, [](int n, int r) { return -n * r / 100.0; });
         tensoes.Celula(3, 10) = "-12,3456";  // one character wider than the format
+        SincronizaNumeros(app.contexto());
         p->AtualizaTabela();
         p->show();
     }

@@ -1,5 +1,6 @@
 // "Resumo Térmico" on a history written by the test: the figures on screen, the chart
 // of the difference, a bad limit, the file, and the refusal before a complete run.
+#include "TabelaNumerica.h"
 #include "results/ui/frmResumoTermico.h"
 
 #include <QLineSeries>
@@ -28,6 +29,7 @@ protected:
         Membro(2, 2, 10, 3);
         app->contexto().temperaturas.Celula(2, 5) = "  80,00";
         app->contexto().temperaturas.Celula(4, 6) = "  60,00";
+        SincronizaNumeros(app->contexto());
         TDadosModelo& d = app->dados();
         d.TermicoCompleto = true;  // the run's own peak, before a face was written back
         d.TMaxima = 77.29;

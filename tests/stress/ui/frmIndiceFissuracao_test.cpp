@@ -1,6 +1,7 @@
 // "Índice de Fissuração" on a stress table written by the test: refused before a stress
 // run, asks for the strengths before they were entered, then the index per node, the
 // marked nodes, the chart of chosen nodes and the file.
+#include "TabelaNumerica.h"
 #include "stress/ui/frmIndiceFissuracao.h"
 
 #include <QGroupBox>
@@ -38,6 +39,7 @@ protected:
             t.Celula(0, r) = std::to_string(r);
             for (int n = 1; n <= 3; ++n) t.Celula(n, r) = valores[n - 1][r - 1];
         }
+        SincronizaNumeros(app->contexto());
     }
 };
 
@@ -123,6 +125,7 @@ TEST_F(IndiceFissuracaoJanela, FundacaoFicaForaDoIndice) {
     const char* sigma[] = {"", "-1,0000", "-1,0000", "-4,0000", "-1,0000", "-0,5000"};
     for (int r = 1; r <= 4; ++r)
         for (int n = 0; n <= 5; ++n) t.Celula(n, r) = n ? sigma[n] : std::to_string(r);
+    SincronizaNumeros(app->contexto());
     janela()->Abre();
     ASSERT_TRUE(janela()->isVisible());
     EXPECT_EQ(janela()->lblCritico->text(), QStringLiteral("Menor índice: 1,000 no Nó 4, na hora 1 (P = 50,3 %)."));

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "TabelaNumerica.h"
 #include "FalsosQt.h"
 #include "JanelasTeste.h"
 #include "app/ui/Aplicacao.h"
@@ -38,6 +39,7 @@ protected:
 
     void SetUp() override {
         MembroTensional::Prepara(d, app.contexto().temperaturas);
+        SincronizaNumeros(app.contexto());
         t->show();
     }
     static void Clica(QWidget* janela, const char* botao) { JanelasTeste::Clica(janela, botao); }

@@ -1,6 +1,7 @@
 // "Verificação" from the results window's menu: the report of the current problem, the
 // same the batch tool prints, computed on a copy; the refusal before a complete run;
 // a discarded problem's verification shown to nobody.
+#include "TabelaNumerica.h"
 #include "verificacao/ui/frmVerificacao.h"
 
 #include <QTest>
@@ -25,6 +26,7 @@ protected:
         app->dados() = *d;
         teste::Gravador p;
         ASSERT_TRUE(TProcesso::ProcessaTransiente(app->dados(), app->contexto().temperaturas, p).Completo);
+        SincronizaNumeros(app->contexto());
     }
 };
 
