@@ -142,7 +142,7 @@ void TaxasElementos(const TDadosModelo& dados, TTrabalhoTermico& trabalho, doubl
     for (int e = 1; e <= m; ++e) {
         const int camada = trabalho.CamadaElemento[static_cast<std::size_t>(e)];
         if (camada != camadaAnterior) {
-            const double x = t - dados.Elementos[static_cast<std::size_t>(e)].HoraConcretagem;
+            const double x = Membro::Idade(dados, camada, t);
             taxa = taxaCamada(camada, x);
             camadaAnterior = camada;
         }

@@ -152,6 +152,13 @@ long long UltimaHora(const TDadosModelo& d) {
     return static_cast<long long>(Camada(d, 1).HoraConcretagem) + static_cast<long long>(k) * Passo(d);
 }
 
+int LinhasDoHistorico(const TDadosModelo& d) {
+    double linhas = Passos(d) + 1.0;
+    // Round of the hours, halves to even (nearbyint: it also takes the hours past a long long).
+    if (d.PassoTempo == 1) linhas = std::max(linhas, std::nearbyint(d.TempoTotal - Lancamento(d, 1)) + 1.0);
+    return static_cast<int>(std::min(linhas, static_cast<double>(std::numeric_limits<int>::max())));
+}
+
 long long LinhaHoraria(const TDadosModelo& d, long long hora) { return hora - Camada(d, 1).HoraConcretagem; }
 
 }  // namespace Membro

@@ -112,6 +112,10 @@ int LinhaMaisProxima(const TDadosModelo& dados, long long hora, int primeiro = 1
 // step both are t0 + PassoTempo.
 long long PrimeiraHora(const TDadosModelo& dados);
 long long UltimaHora(const TDadosModelo& dados);
+// Rows of the history of a run, header included: one per computed step; hourly steps
+// also keep the row of the rounded TempoTotal, which a run stopping short of a
+// fractional end leaves empty.
+int LinhasDoHistorico(const TDadosModelo& dados);
 // Row of hour `hora` in an hourly table (the stress table): hora − t0.
 long long LinhaHoraria(const TDadosModelo& dados, long long hora);
 

@@ -122,12 +122,7 @@ std::string TProcesso::MensagemFim(const ResultadoTransiente& r, const TDadosMod
 }
 
 int TProcesso::LinhasHistorico(const TDadosModelo& d) {
-    // One row per computed step. Hourly steps also keep the row of the rounded
-    // TempoTotal, which a run stopping short of a fractional end leaves empty.
-    double linhas = PassosCalculados(d) + 1.0;
-    if (d.PassoTempo == 1)
-        linhas = std::max(linhas, std::nearbyint(d.TempoTotal - d.Camadas[1].HoraConcretagem) + 1.0);
-    return static_cast<int>(std::min(linhas, static_cast<double>(std::numeric_limits<int>::max())));
+    return Membro::LinhasDoHistorico(d);
 }
 
 ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico, Progresso& progresso,
