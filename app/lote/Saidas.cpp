@@ -57,11 +57,12 @@ std::string Pdf(const Opcoes& o, const ExecucaoLote& ex) {
 }
 #endif
 
-// A history table in the format asked for, made from the numbers.
+// A history table in the format asked for, made from the numbers; `membro` (the
+// temperatures') leaves the spreadsheet's cells of nodes not yet placed empty.
 void GravaTabela(const Opcoes& o, const std::string& caminho, const HistoricoNumerico& numeros, int nElemAtivos,
-                 const char* unidade) {
+                 const char* unidade, const TDadosModelo* membro) {
     const TabelaTexto texto = numeros.Texto();
-    if (o.csv) ExportaCsv::Grava(caminho, ExportaCsv::Tabela(texto, nElemAtivos, unidade));
+    if (o.csv) ExportaCsv::Grava(caminho, ExportaCsv::Tabela(texto, nElemAtivos, unidade, membro));
     else ExportaTabela::Grava(caminho, texto, nElemAtivos);
 }
 
@@ -90,8 +91,8 @@ void Grava(const Opcoes& o, const ExecucaoLote& ex) {
 #endif
 
     // Every analysis succeeded: only now are the files written.
-    if (o.temperaturas) GravaTabela(o, *o.temperaturas, a.Temperaturas, a.AtivosTermico, "°C");
-    if (o.tensoes) GravaTabela(o, *o.tensoes, a.Tensoes, a.Dados->NElemAtivos, "MPa");
+    if (o.temperaturas) GravaTabela(o, *o.temperaturas, a.Temperaturas, a.AtivosTermico, "°C", a.Dados.get());
+    if (o.tensoes) GravaTabela(o, *o.tensoes, a.Tensoes, a.Dados->NElemAtivos, "MPa", nullptr);
     if (o.relatorio) TArquivoAtomico::Grava(*o.relatorio, pdf, "Não foi possível salvar o relatório");
 
     for (const auto& m : mensagens) std::cout << m << '\n';
