@@ -27,10 +27,11 @@ std::unique_ptr<TDadosModelo> Caso(bool capacidade, TModeloFluencia modelo, bool
 
 void Executa(benchmark::State& estado, bool capacidade, TModeloFluencia modelo, bool maturidade) {
     auto d = Caso(capacidade, modelo, maturidade);
-    const auto temp = ModeloTensional::Temperaturas(
-        *d, [](int n, int h) { return 20.0 + 25.0 * std::exp(-h / 300.0) * (1.0 - std::exp(-h / 20.0)) + 0.01 * n; });
+    // The temperatures as the thermal run leaves them: numbers.
+    const HistoricoNumerico temp = HistoricoNumerico::DoTexto(ModeloTensional::Temperaturas(
+        *d, [](int n, int h) { return 20.0 + 25.0 * std::exp(-h / 300.0) * (1.0 - std::exp(-h / 20.0)) + 0.01 * n; }), 2);
     const int fios = static_cast<int>(estado.range(0));
-    TabelaTexto tens;
+    HistoricoNumerico tens;
     Progresso p;
     for (auto _ : estado) {
         auto r = TProcTensional::ProcessaTensional(*d, temp, tens, p, fios);

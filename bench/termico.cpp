@@ -8,7 +8,7 @@
 #include "core/MembroTeste.h"
 #include "core/SolverDenso.h"
 #include "core/Processo.h"
-#include "core/TabelaTexto.h"
+#include "core/Historico.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void Roda(benchmark::State& state, int camadas, int elementos, double horas, boo
     d->Formulacao = formulacao;
     // The heat of each element by its own equivalent age, with the defaults of a Portland cement.
     for (int L = 1; maturidade && L <= camadas; ++L) d->CalorCamadas[L].Maturidade = true;
-    TabelaTexto historico;
+    HistoricoNumerico historico;
     Progresso progresso;
     denso::MetodoDenso metodoDenso;
     for (auto _ : state) {
