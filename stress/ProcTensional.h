@@ -50,8 +50,8 @@ public:
     // on a foundation, else FatorRestricao at the node's height above the base.
     static double CoefRestricaoNo(const TDadosModelo& dados, int n);
 
-    // Forward substitution of several nodes against one triangle, read once per block
-    // of nodes: incrementos[b][i] = (ε_b[i] − Σ_{j<i} M(i, j)·Δσ_b[j]) / M(i, i), the sum taken
+    // Forward substitution of several nodes against a stored triangle, as the run does
+    // it: incrementos[b][i] = (ε_b[i] − Σ_{j<i} M(i, j)·Δσ_b[j]) / M(i, i), the sum taken
     // in increasing j for each node as a single-node solve would. Histories may be of
     // different lengths, none longer than the order of M.
     static std::vector<std::vector<double>> SubstituicaoProgressiva(
