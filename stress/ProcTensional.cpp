@@ -206,7 +206,7 @@ std::string TProcTensional::MensagemTracao(const TDadosModelo& d) {
 
 ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const TabelaTexto& temperaturas,
                                                      TabelaTexto& tensoes, Progresso& progresso,
-                                                     int linhasExecucao) {
+                                                     int linhasExecucao, const Ladrilhos& ladrilhos) {
     ValidaEntrada(d, temperaturas);
     const int N = d.NCamadas * d.NElemCamada;
     const int nos = N + 1;
@@ -282,7 +282,7 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
         // every node. The status goes up once the first band proved finite, so a model
         // that fails at once leaves it untouched, as it leaves the table.
         bool avisou = false;
-        const auto f = superposicao.Resolve(avaliador, linhas, {}, [&](int feitas) {
+        const auto f = superposicao.Resolve(avaliador, linhas, ladrilhos, [&](int feitas) {
             if (!avisou) progresso.Status(TextoSubstituicao);
             avisou = true;
             long long conta = 0;

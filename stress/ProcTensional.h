@@ -5,6 +5,7 @@
 #include "core/DadosModelo.h"
 #include "core/Progresso.h"
 #include "core/TabelaTexto.h"
+#include "stress/Superposicao.h"
 
 class TMatrizFluencia;
 
@@ -34,10 +35,11 @@ public:
     // (refusals, nothing changed), ErroConversao (an unreadable temperature cell, nothing
     // changed) or ErroCalculo (a compliance or stress that is not a finite number: the
     // nodes before the failing one stay written). `linhasExecucao` is the number of
-    // threads (0: as many as pay, at most 2); the results do not depend on it.
+    // threads (0: as many as pay, at most 2) and `ladrilhos` the tiles of the
+    // superposition; the results do not depend on either.
     static ResultadoTensional ProcessaTensional(TDadosModelo& dados, const TabelaTexto& temperaturas,
                                                 TabelaTexto& tensoes, Progresso& progresso,
-                                                int linhasExecucao = 0);
+                                                int linhasExecucao = 0, const Ladrilhos& ladrilhos = {});
 
     // Layer of node n: the node between two layers belongs to the lower one.
     static int CamadaDoNo(const TDadosModelo& dados, int n);
