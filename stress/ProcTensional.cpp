@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "core/Erros.h"
-#include "core/Instantes.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "stress/AvaliadorFluencia.h"
 #include "stress/Funcao.h"
@@ -104,26 +104,22 @@ int PrimeiraNaoFinita(const std::vector<double>& v) {
 
 }  // namespace
 
-int TProcTensional::CamadaDoNo(const TDadosModelo& d, int n) {
-    if (n <= d.NElemCamada + 1) return 1;
-    return (n - 1 + d.NElemCamada - 1) / d.NElemCamada;
-}
+int TProcTensional::CamadaDoNo(const TDadosModelo& d, int n) { return Membro::CamadaDoNo(d, n); }
 
-bool TProcTensional::NoDaFundacao(const TDadosModelo& d, int n) { return d.Fundacao && CamadaDoNo(d, n) == 1; }
+bool TProcTensional::NoDaFundacao(const TDadosModelo& d, int n) { return Membro::NoDaFundacao(d, n); }
 
 int TProcTensional::HorasCamada(const TDadosModelo& d, int camada) {
-    return static_cast<int>(Numeros::Trunc(d.TempoTotal) - d.Camadas[camada].HoraConcretagem);
+    return static_cast<int>(Membro::HorasDaCamada(d, camada));
 }
 
 double TProcTensional::CoefRestricaoNo(const TDadosModelo& d, int n) {
     if (!d.RestricaoACI) return 1.0;  // every node fully restrained
-    const int N = d.NCamadas * d.NElemCamada;
-    const double y = n <= N ? d.Elementos[n].XIni : d.Elementos[N].XIni + d.Elementos[N].Espessura;
+    const double y = Membro::AlturaNaMalha(d, n, static_cast<int>(Membro::NumeroElementos(d)));
     double h = y;
     if (d.Fundacao) {
         // The first layer is held by the foundation; heights count from its top.
         if (NoDaFundacao(d, n)) return 1.0;
-        h = y - d.Camadas[1].Espessura;
+        h = y - Membro::BaseDoConcreto(d);
     }
     return FatorRestricao(h, d.AlturaRestricao, d.ComprimentoRestricao);
 }
@@ -133,8 +129,8 @@ void TProcTensional::ValidaEntrada(const TDadosModelo& d, const TabelaTexto& tem
         throw ErroEntrada("A análise tensional precisa de uma análise térmica completa. "
                           "Execute a análise térmica antes.");
     ValidaParametros(d);
-    const long long H1 = Numeros::Trunc(d.TempoTotal) - d.Camadas[1].HoraConcretagem;
-    const int nos = d.NCamadas * d.NElemCamada + 1;
+    const long long H1 = Membro::HorasDaCamada(d, 1);
+    const int nos = static_cast<int>(Membro::NumeroNos(d));
     if (temperaturas.Colunas() < nos + 1 || temperaturas.Linhas() < std::max<long long>(H1, 0) + 1)
         throw ErroEntrada("A tabela de temperaturas não corresponde ao membro atual (" + FormataInteiro(nos) +
                           " nós, " + FormataInteiro(std::max<long long>(H1, 0)) +
@@ -146,14 +142,14 @@ void TProcTensional::ValidaParametros(const TDadosModelo& d) {
         throw ErroEntrada("A análise tensional precisa das temperaturas de hora em hora: o passo de tempo "
                           "da análise térmica é de " + FormataInteiro(d.PassoTempo) + " horas e deve ser 1.");
     if (d.NCamadas < 1 || d.NElemCamada < 1 || d.NCamadas > MaxCamadas ||
-        static_cast<long long>(d.NCamadas) * d.NElemCamada + 1 > MaxNos)
+        Membro::NumeroNos(d) > MaxNos)
         throw ErroEntrada("O membro deve ter de 1 a " + FormataInteiro(MaxCamadas) + " camadas e no máximo " +
                           FormataInteiro(MaxNos) + " nós.");
     for (int l = 2; l <= d.NCamadas; ++l)
         if (d.Camadas[l].HoraConcretagem < d.Camadas[1].HoraConcretagem)
             throw ErroEntrada("A camada " + FormataInteiro(l) +
                               " está concretada antes da camada 1; corrija o cronograma de concretagem.");
-    const long long H1 = Numeros::Trunc(d.TempoTotal) - d.Camadas[1].HoraConcretagem;
+    const long long H1 = Membro::HorasDaCamada(d, 1);
     if (H1 > MaxHoras)
         throw ErroEntrada("A história de temperaturas tem " + FormataInteiro(H1) +
                           " horas; a análise tensional admite no máximo " + FormataInteiro(MaxHoras) + " horas.");
@@ -208,9 +204,8 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
                                                      TabelaTexto& tensoes, Progresso& progresso,
                                                      int linhasExecucao, const Ladrilhos& ladrilhos) {
     ValidaEntrada(d, temperaturas);
-    const int N = d.NCamadas * d.NElemCamada;
-    const int nos = N + 1;
-    const int hora1 = d.Camadas[1].HoraConcretagem;
+    const int N = static_cast<int>(Membro::NumeroElementos(d));
+    const int nos = static_cast<int>(Membro::NumeroNos(d));
     const int H1 = std::max(HorasCamada(d, 1), 0);
     const bool maturidade = d.ModeloFluencia == TModeloFluencia::Bazant && d.ConsideraMaturidade;
 
@@ -219,12 +214,14 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
     for (int n = 1; n <= nos; ++n) {
         const int l = CamadaDoNo(d, n);
         horasNo[static_cast<std::size_t>(n)] = std::max(HorasCamada(d, l), 0);
-        deslocamento[static_cast<std::size_t>(n)] = d.Camadas[l].HoraConcretagem - hora1;
+        // The stress of age k + 1 hours stands in the hourly row of that absolute hour.
+        deslocamento[static_cast<std::size_t>(n)] =
+            static_cast<int>(Membro::LinhaHoraria(d, static_cast<long long>(d.Camadas[l].HoraConcretagem)));
     }
     // Temperature of node n at age k + 1 hours of its layer: the row of that hour.
     auto temperatura = [&](int n, int k) {
-        const long long lancamento = d.Camadas[CamadaDoNo(d, n)].HoraConcretagem;
-        return temperaturas.Valor(n, Instantes::LinhaDaHora(d, lancamento + k + 1));
+        return temperaturas.Valor(
+            n, Membro::LinhaDaHora(d, static_cast<long long>(Membro::HoraAbsoluta(d, CamadaDoNo(d, n), k + 1))));
     };
     std::vector<double> restricao(static_cast<std::size_t>(nos) + 1, 1.0);
     for (int n = 1; n <= nos; ++n) restricao[static_cast<std::size_t>(n)] = CoefRestricaoNo(d, n);
@@ -305,7 +302,7 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
     tensoes.Limpa();
     tensoes.Celula(0, 0) = "  Tempo[h]";
     for (int c = 1; c < tensoes.Colunas(); ++c) tensoes.Celula(c, 0) = "    Nó " + FormataInteiro(c);
-    for (int r = 1; r <= H1; ++r) tensoes.Celula(0, r) = FormataInteiro(static_cast<long long>(hora1) + r);
+    for (int r = 1; r <= H1; ++r) tensoes.Celula(0, r) = FormataInteiro(static_cast<long long>(Membro::HoraAbsoluta(d, 1, r)));
 
     if (maturidade) {
         progresso.Status(TextoSubstituicao);

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/Instantes.h"
+#include "core/Membro.h"
 #include "results/ui/ArquivoFigura.h"
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
@@ -290,7 +291,7 @@ void TfrmCores::Visualizar() { PintaInstante(false); }
 
 void TfrmCores::PintaInstante(bool quadroAnimacao) {
     const TDadosModelo& d = ctx_.dados;
-    const int total = d.NCamadas * d.NElemCamada;
+    const int total = static_cast<int>(Membro::NumeroElementos(d));
     if (!quadroAnimacao) {
         gaProcesso->setRange(0, std::max(total, 1));
         gaProcesso->setValue(0);
@@ -330,7 +331,7 @@ void TfrmCores::PintaInstante(bool quadroAnimacao) {
 }
 
 int TfrmCores::HorasPorQuadro() const {
-    const int passo = Instantes::Passo(ctx_.dados);
+    const int passo = Membro::Passo(ctx_.dados);
     const int pedidas = std::max(seHorasQuadro->value(), 1);
     return (pedidas + passo - 1) / passo * passo;
 }
@@ -340,7 +341,7 @@ void TfrmCores::PassoAnimacao() {
     const long long atual = seTIni->value();
     // The last instant computed, not later than TempoTotal: the last frame shows it
     // even when the hours per frame overshoot it.
-    const long long ultimo = Instantes::UltimaHora(d);
+    const long long ultimo = Membro::UltimaHora(d);
     if (d.PassoTempo <= 0 || atual >= ultimo) {
         chkAnimacao->setChecked(false);
         return;
