@@ -24,7 +24,8 @@ Analise Analise::Executa(std::unique_ptr<TDadosModelo> dados, const OpcoesAnalis
             throw ErroEntrada(TProcesso::MensagemFim(a.Termico, *dados) +
                               " A análise de tensões precisa da análise térmica completa até o tempo total.");
         }
-        a.MensagemTensoes = TProcTensional::ProcessaTensional(*dados, a.Temperaturas, a.Tensoes, progresso).Mensagem;
+        a.MensagemTensoes =
+            TProcTensional::ProcessaTensional(*dados, a.Temperaturas, a.Tensoes, progresso, opcoes.LinhasTensoes).Mensagem;
         a.ComTensoes = true;
         if (opcoes.Indice)
             a.Indice = TIndiceFissuracao::Calcula(*dados, a.Tensoes, opcoes.Indice->Curva, opcoes.Indice->Limite);

@@ -16,6 +16,9 @@ class PintorElemento;
 struct OpcoesAnalise {
     std::optional<TFormulacao> Formulacao;  // overrides the problem's own
     bool Tensoes = false;                   // the stress analysis on the complete thermal history
+    // Threads of the stress run: 0, as many as pay; a study, whose cases already
+    // share the cores, runs each case's stresses on its own thread (1).
+    int LinhasTensoes = 0;
     ObservadorPasso* Observador = nullptr;  // sees every step of the thermal run
     PintorElemento* Pintor = nullptr;       // receives the member's final state (the colour map)
     // The thermal summary with this temperature limit (°C), when given.
