@@ -4,8 +4,8 @@
 
 #include "core/ArquivoAtomico.h"
 #include "core/Cp1252.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
-#include "stress/ProcTensional.h"
 
 using Numeros::FormataFixo;
 using Numeros::FormataGeral;
@@ -71,10 +71,10 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
         }
 
         // The top lift against its own top face; the soil under the member is no lift.
-        const int camadaTopo = TProcTensional::CamadaDoNo(d, topo);
-        if (TProcTensional::NoDaFundacao(d, topo)) continue;
+        const int camadaTopo = Membro::CamadaDoNo(d, topo);
+        if (Membro::NoDaFundacao(d, topo)) continue;
         int quenteCamada = topo;
-        for (int n = topo - 1; n >= 1 && TProcTensional::CamadaDoNo(d, n) == camadaTopo; --n)
+        for (int n = topo - 1; n >= 1 && Membro::CamadaDoNo(d, n) == camadaTopo; --n)
             if (linha[static_cast<std::size_t>(n)] >= linha[static_cast<std::size_t>(quenteCamada)]) quenteCamada = n;
         const long long dif =
             Centesimos(linha[static_cast<std::size_t>(quenteCamada)]) - Centesimos(linha[static_cast<std::size_t>(topo)]);
@@ -173,22 +173,3 @@ std::string TResumoTermico::Definicao() {
 std::string TResumoTermico::Bytes() const { return ResumoArquivo::Bytes(Texto()); }
 
 void TResumoTermico::Grava(const std::string& caminho) const { TArquivoAtomico::Grava(caminho, Bytes()); }
-
-namespace ResumoArquivo {
-
-std::string Bytes(const std::string& texto) {
-    std::string bytes;
-    bytes.reserve(texto.size() + texto.size() / 16);
-    std::size_t inicio = 0;
-    while (inicio < texto.size()) {
-        const std::size_t fim = texto.find('\n', inicio);
-        const std::size_t ate = fim == std::string::npos ? texto.size() : fim;
-        Cp1252::Acrescenta(bytes, std::string_view(texto).substr(inicio, ate - inicio));
-        if (fim == std::string::npos) break;
-        bytes += "\r\n";
-        inicio = fim + 1;
-    }
-    return bytes;
-}
-
-}  // namespace ResumoArquivo

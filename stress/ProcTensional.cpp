@@ -8,6 +8,7 @@
 
 #include "core/Erros.h"
 #include "core/Instantes.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "stress/AvaliadorFluencia.h"
 #include "stress/Funcao.h"
@@ -189,12 +190,9 @@ int PrimeiraNaoFinita(const std::vector<double>& v) {
 
 }  // namespace
 
-int TProcTensional::CamadaDoNo(const TDadosModelo& d, int n) {
-    if (n <= d.NElemCamada + 1) return 1;
-    return (n - 1 + d.NElemCamada - 1) / d.NElemCamada;
-}
+int TProcTensional::CamadaDoNo(const TDadosModelo& d, int n) { return Membro::CamadaDoNo(d, n); }
 
-bool TProcTensional::NoDaFundacao(const TDadosModelo& d, int n) { return d.Fundacao && CamadaDoNo(d, n) == 1; }
+bool TProcTensional::NoDaFundacao(const TDadosModelo& d, int n) { return Membro::NoDaFundacao(d, n); }
 
 int TProcTensional::HorasCamada(const TDadosModelo& d, int camada) {
     return static_cast<int>(Numeros::Trunc(d.TempoTotal) - d.Camadas[camada].HoraConcretagem);

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "core/Instantes.h"
-#include "results/ui/ArquivoFigura.h"
+#include "core/ui/ArquivoFigura.h"
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
