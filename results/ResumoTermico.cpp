@@ -32,7 +32,6 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
     r.HorasAcima.assign(static_cast<std::size_t>(std::max(colunas, 1)), 0.0);
     if (colunas < 2 || d.NElemCamada < 1 || d.NCamadas < 1) return r;
 
-    const int limiteCamadas = std::clamp(std::min(d.NCamadasMembro, d.NCamadas), 1, MaxCamadas);
     int camadas = 1;
     double anterior = d.Camadas[1].HoraConcretagem;  // start of the step of the next row
     bool primeiraT = true;
@@ -44,13 +43,11 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
         if (tabela.Celula(0, lin).empty()) continue;  // a row no step wrote
         const double hora = tabela.Valor(0, lin);
         // The layer whose placement hour opens this step entered before it was solved.
-        if (anterior != 0.0 && camadas < limiteCamadas &&
-            d.Camadas[static_cast<std::size_t>(camadas + 1)].HoraConcretagem == anterior)
-            ++camadas;
+        if (Membro::EntraNoPasso(d, camadas, anterior)) ++camadas;
         const double duracao = hora - anterior;
         anterior = hora;
 
-        const int topo = std::min(camadas * d.NElemCamada + 1, colunas - 1);
+        const int topo = std::min(Membro::UltimoNo(d, camadas), colunas - 1);
         bool completa = true;
         for (int n = 1; n <= topo && completa; ++n) completa = !tabela.Celula(n, lin).empty();
         if (!completa) continue;
