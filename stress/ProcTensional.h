@@ -48,10 +48,8 @@ public:
                                                 TabelaTexto& tensoes, Progresso& progresso,
                                                 int linhasExecucao = 0, const Ladrilhos& ladrilhos = {});
 
-    // Layer of node n: the node between two layers belongs to the lower one.
+    // Membro::CamadaDoNo and Membro::NoDaFundacao, under their former names.
     static int CamadaDoNo(const TDadosModelo& dados, int n);
-    // Node n is the foundation's: with "Fundação" layer 1 is the soil the member rests on,
-    // its top node included; it is held fully and is not concrete to be judged.
     static bool NoDaFundacao(const TDadosModelo& dados, int n);
     // Hours lived by the concrete of layer ℓ: Trunc(TempoTotal) − HoraConcretagem of ℓ.
     static int HorasCamada(const TDadosModelo& dados, int camada);

@@ -10,7 +10,7 @@
 #include "estudos/Calibracao.h"
 #include "estudos/Estudo.h"
 #include "estudos/RodaEstudo.h"
-#include "obra/RemocaoSegura.h"
+#include "estudos/RemocaoSegura.h"
 #include "results/Medicoes.h"
 #include "stress/ProcTensional.h"
 #include "verificacao/Verificacao.h"

@@ -12,7 +12,7 @@
 #include "core/Erros.h"
 #include "core/Instantes.h"
 #include "core/Membro.h"
-#include "results/ui/ArquivoFigura.h"
+#include "core/ui/ArquivoFigura.h"
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"

@@ -12,7 +12,7 @@
 #include "core/PosProcesso.h"
 #include "core/ui/CaixaHora.h"
 #include "core/ui/Contexto.h"
-#include "results/ui/Figura.h"
+#include "core/ui/Figura.h"
 
 // " IsoCores": the member painted in the colours of its temperatures at one
 // instant, beside the colour scale of the whole analysis, with an animation over

@@ -1,4 +1,4 @@
-#include "results/ui/frmGraficoTensional.h"
+#include "stress/ui/frmGraficoTensional.h"
 
 #include <QSpinBox>
 #include <algorithm>
@@ -6,7 +6,7 @@
 #include "analise/Analise.h"
 #include "core/Membro.h"
 #include "core/ui/CamposNumericos.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 using CurvasTensao::TipoResistencia;
 
