@@ -17,7 +17,7 @@
 #include "core/Projeto.h"
 #include "relatorio/Relatorio.h"
 #include "results/ComparacaoProjetos.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 
 namespace {
 
@@ -292,12 +292,12 @@ TEST_P(ComparacaoNoRelatorio, PdfTemAsLinhasDaTabela) {
     const Saida s = Roda(pasta, Q(a) + opcoes);
     ASSERT_EQ(s.codigo, 0) << s.err;
 
-    OpcoesExecucao op;
+    OpcoesAnalise op;
     op.Tensoes = c.tensoes;
     if (std::string(c.formulacao) == "consistente") op.Formulacao = TFormulacao::Consistente;
     Progresso nada;
-    const TExecucaoProjeto ea = ExecucaoProjeto::ExecutaArquivo(a, op, nada);
-    const TExecucaoProjeto eb = ExecucaoProjeto::ExecutaArquivo(b, op, nada);
+    const Analise ea = Analise::ExecutaArquivo(a, op, nada);
+    const Analise eb = Analise::ExecutaArquivo(b, op, nada);
     const auto comparacao = TComparacaoProjetos::Calcula(
         {std::filesystem::path(a).filename().string(), ea.Dados.get(), &ea.Temperaturas, c.tensoes ? &ea.Tensoes : nullptr},
         {std::filesystem::path(b).filename().string(), eb.Dados.get(), &eb.Temperaturas, c.tensoes ? &eb.Tensoes : nullptr});

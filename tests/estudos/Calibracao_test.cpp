@@ -12,7 +12,7 @@
 
 #include "core/Erros.h"
 #include "core/Projeto.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "results/Medicoes.h"
 
 namespace {
@@ -37,7 +37,7 @@ std::unique_ptr<TDadosModelo> ComMedicoes(double ate) {
     Projeto::Le(Muro, *verdade);
     auto medido = std::make_unique<TDadosModelo>(*verdade);
     Progresso nada;
-    const TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(verdade), OpcoesExecucao{}, nada);
+    const Analise ex = Analise::Executa(std::move(verdade), OpcoesAnalise{}, nada);
     Ruido ruido;
     for (double altura : {0.3, 0.8, 1.5, 2.25, 2.9}) {
         TSensor s{std::string("S").append(std::to_string(medido->Medicoes.size() + 1)), altura, {}};

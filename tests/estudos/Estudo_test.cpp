@@ -13,7 +13,7 @@
 #include "core/Projeto.h"
 #include "estudos/Estudo.h"
 #include "estudos/RodaEstudo.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
 
@@ -108,9 +108,9 @@ std::vector<std::string> FigurasIsoladas(const PastaTemporaria& pasta, const Jso
     const std::string caminho = pasta / "caso.n1d.json";
     std::ofstream(caminho) << projeto.dump();
     Progresso nada;
-    OpcoesExecucao op;
+    OpcoesAnalise op;
     op.Tensoes = tensoes;
-    TExecucaoProjeto ex = ExecucaoProjeto::ExecutaArquivo(caminho, op, nada);
+    Analise ex = Analise::ExecutaArquivo(caminho, op, nada);
     const std::string resumo = TResumoTermico::Calcula(*ex.Dados, ex.Temperaturas, 70.0).Texto(false);
     std::vector<std::string> r = {
         Captura(resumo, "Temperatura máxima: ([-0-9,]+) °C"),

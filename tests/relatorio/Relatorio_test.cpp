@@ -14,17 +14,17 @@
 #include "PastaTemporaria.h"
 #include "core/Erros.h"
 #include "core/Progresso.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 
 namespace {
 
 const std::string Exemplos = std::string(NORVIK_FONTES) + "/exemplos/";
 
-TExecucaoProjeto Executa(const std::string& arquivo, bool tensoes = false) {
+Analise Executa(const std::string& arquivo, bool tensoes = false) {
     Progresso semJanela;
-    OpcoesExecucao o;
+    OpcoesAnalise o;
     o.Tensoes = tensoes;
-    return ExecucaoProjeto::ExecutaArquivo(arquivo, o, semJanela);
+    return Analise::ExecutaArquivo(arquivo, o, semJanela);
 }
 
 const TSecaoRelatorio& Secao(const TRelatorio& r, const std::string& comeco) {
@@ -50,7 +50,7 @@ class RelatorioDoExemplo : public ::testing::TestWithParam<CasoExemplo> {};
 
 TEST_P(RelatorioDoExemplo, NumerosDoResumoMarcasECurvas) {
     const CasoExemplo& c = GetParam();
-    const TExecucaoProjeto ex = Executa(Exemplos + c.arquivo);
+    const Analise ex = Executa(Exemplos + c.arquivo);
     LimitesRelatorio lim;
     lim.Temperatura = c.limiteTemperatura;
     lim.Diferenca = c.limiteDiferenca;
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Node heights of the foundation block: three lifts of 1,5 m in four elements each.
 TEST(AlturaDosNos, BlocoDeTresCamadas) {
-    const TExecucaoProjeto ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
+    const Analise ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
     const std::pair<int, double> casos[] = {{1, 0.0}, {2, 0.375}, {5, 1.5}, {10, 3.375}, {12, 4.125}, {13, 4.5}};
     for (const auto& [no, y] : casos) EXPECT_DOUBLE_EQ(Relatorio::AlturaNo(*ex.Dados, no), y) << no;
 }
@@ -158,7 +158,7 @@ TEST(RelatorioTensional, IndiceENoCriticoOuAFaltaDasResistencias) {
     for (const bool comResistencias : {true, false}) {
         PastaTemporaria pasta;
         GravaArquivo(pasta / "p.n1d.json", ProjetoTensional(comResistencias));
-        const TExecucaoProjeto ex = Executa(pasta / "p.n1d.json", true);
+        const Analise ex = Executa(pasta / "p.n1d.json", true);
         const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, &ex.Tensoes, {}, "p");
         const TSecaoRelatorio& ten = Secao(r, "3.");
         EXPECT_EQ(ten.Blocos.front().Texto, ex.MensagemTensoes);
@@ -181,14 +181,14 @@ TEST(RelatorioTensional, IndiceENoCriticoOuAFaltaDasResistencias) {
 }
 
 TEST(RelatorioTensional, SemTabelaDeTensoesNaoHaSecao) {
-    const TExecucaoProjeto ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
+    const Analise ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
     const HistoricoNumerico vazia;
     const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, &vazia, {}, "p");
     EXPECT_THROW(Secao(r, "3."), std::runtime_error);
 }
 
 TEST(ExtensaoDoRelatorio, SecaoAcrescentadaAntesDaConclusao) {
-    const TExecucaoProjeto ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
+    const Analise ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
     TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, nullptr, {}, "p");
     const std::size_t antes = r.Secoes.size();
     TSecaoRelatorio comparacao;
@@ -201,7 +201,7 @@ TEST(ExtensaoDoRelatorio, SecaoAcrescentadaAntesDaConclusao) {
 }
 
 TEST(LimitesDoRelatorio, NaoNumericoRecusado) {
-    const TExecucaoProjeto ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
+    const Analise ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
     for (const double ruim : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         LimitesRelatorio l;
         l.Diferenca = ruim;
@@ -224,7 +224,7 @@ class DescricaoDoProblema : public ::testing::TestWithParam<CasoDescricao> {};
 
 TEST_P(DescricaoDoProblema, DizOQueAAnaliseUsou) {
     const CasoDescricao& c = GetParam();
-    const TExecucaoProjeto ex = Executa(Exemplos + c.arquivo);
+    const Analise ex = Executa(Exemplos + c.arquivo);
     const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, nullptr, LimitesRelatorio{}, c.arquivo);
     const std::string texto = r.TextoCorrido();
     EXPECT_NE(texto.find(c.contem), std::string::npos) << texto;

@@ -6,20 +6,20 @@
 #include "core/Progresso.h"
 #include "core/Projeto.h"
 #include "core/Numeros.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 
 namespace {
 
 const std::string Exemplos = std::string(NORVIK_FONTES) + "/exemplos/";
 
-TExecucaoProjeto Roda(const std::string& arquivo, bool tensoes) {
+Analise Roda(const std::string& arquivo, bool tensoes) {
     Progresso p;
-    OpcoesExecucao o;
+    OpcoesAnalise o;
     o.Tensoes = tensoes;
-    return ExecucaoProjeto::ExecutaArquivo(Exemplos + arquivo, o, p);
+    return Analise::ExecutaArquivo(Exemplos + arquivo, o, p);
 }
 
-TComparacaoProjetos::Execucao De(const std::string& nome, const TExecucaoProjeto& r) {
+TComparacaoProjetos::Execucao De(const std::string& nome, const Analise& r) {
     return {nome, r.Dados.get(), &r.Temperaturas, r.ComTensoes ? &r.Tensoes : nullptr};
 }
 
@@ -32,8 +32,8 @@ const TComparacaoProjetos::Linha& Linha(const std::vector<TComparacaoProjetos::L
 // The classical and consistent twins of the same block: the figures are each run's
 // own summary, the height is the node's, and B − A is their difference as printed.
 TEST(ComparacaoProjetos, DuasFormulacoesDoMesmoBloco) {
-    const TExecucaoProjeto a = Roda("bloco-fundacao-3-camadas.n1d.json", false);
-    const TExecucaoProjeto b = Roda("bloco-fundacao-3-camadas-consistente.n1d.json", false);
+    const Analise a = Roda("bloco-fundacao-3-camadas.n1d.json", false);
+    const Analise b = Roda("bloco-fundacao-3-camadas-consistente.n1d.json", false);
     const auto c = TComparacaoProjetos::Calcula(De("classica", a), De("consistente", b));
     const TResumoTermico ra = TResumoTermico::Calcula(*a.Dados, a.Temperaturas, 70.0);
     const TResumoTermico rb = TResumoTermico::Calcula(*b.Dados, b.Temperaturas, 70.0);
@@ -67,9 +67,9 @@ TEST(ComparacaoProjetos, ProjetoConsigoMesmoComTensoes) {
   "RestricaoACI": true, "AlturaRestricao": 1.5, "ComprimentoRestricao": 6,
   "ResistTracaoA": 0.65271, "ResistTracaoB": 0.548387})", *d);
     Progresso p;
-    OpcoesExecucao o;
+    OpcoesAnalise o;
     o.Tensoes = true;
-    const TExecucaoProjeto a = ExecucaoProjeto::Executa(std::move(d), o, p);
+    const Analise a = Analise::Executa(std::move(d), o, p);
     ASSERT_TRUE(a.ComTensoes);
     const auto c = TComparacaoProjetos::Calcula(De("muro", a), De("muro", a));
     ASSERT_TRUE(c.A.IndiceMinimo.has_value());

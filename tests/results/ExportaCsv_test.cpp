@@ -13,7 +13,7 @@
 #include "PastaTemporaria.h"
 #include "core/Erros.h"
 #include "core/Progresso.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
 
@@ -166,7 +166,7 @@ std::vector<std::string> LinhasCsv(const std::string& bytes) {
 // 26,20 and 31,06 °C): its figures, one lift a row, one node a row.
 TEST(PlanilhaDoResumo, FigurasCamadasENos) {
     Progresso semJanela;
-    const TExecucaoProjeto ex = ExecucaoProjeto::ExecutaArquivo(
+    const Analise ex = Analise::ExecutaArquivo(
         std::string(NORVIK_FONTES) + "/exemplos/bloco-fundacao-3-camadas.n1d.json", {}, semJanela);
     const TResumoTermico r = TResumoTermico::Calcula(*ex.Dados, ex.Temperaturas, 60.0);
     const std::vector<std::string> l = LinhasCsv(ExportaCsv::Resumo(r));

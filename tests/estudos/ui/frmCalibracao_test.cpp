@@ -15,7 +15,7 @@
 #include "app/ui/Aplicacao.h"
 #include "core/Projeto.h"
 #include "core/ui/Janelas.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "results/Medicoes.h"
 #include "core/ui/PainelGrafico.h"
 #include "results/ui/frmGrafico.h"
@@ -33,7 +33,7 @@ protected:
         auto verdade = std::make_unique<TDadosModelo>();
         Projeto::Le(Muro, *verdade);
         Progresso nada;
-        const TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(verdade), OpcoesExecucao{}, nada);
+        const Analise ex = Analise::Executa(std::move(verdade), OpcoesAnalise{}, nada);
         for (double altura : {0.4, 0.9}) {
             TSensor s{"S", altura, {}};
             for (double h = 3; h <= 45; h += 3)

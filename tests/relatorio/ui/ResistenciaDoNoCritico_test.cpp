@@ -7,7 +7,7 @@
 #include "core/Progresso.h"
 #include "core/Projeto.h"
 #include "relatorio/Relatorio.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "core/ui/CurvasTensao.h"
 
 namespace {
@@ -22,10 +22,10 @@ double PrimeiraHoraComTensao(const TabelaTexto& tensoes, int no) {
 TEST(ResistenciaDoNoCritico, ComecaComAsTensoesDoNo) {
     auto lido = std::make_unique<TDadosModelo>();
     Projeto::Le(NORVIK_FONTES "/exemplos/radier-verao-mantas.n1d.json", *lido);
-    OpcoesExecucao opcoes;
+    OpcoesAnalise opcoes;
     opcoes.Tensoes = true;
     Progresso semJanela;
-    const TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(lido), opcoes, semJanela);
+    const Analise ex = Analise::Executa(std::move(lido), opcoes, semJanela);
     const TDadosModelo& d = *ex.Dados;
     ASSERT_TRUE(ex.ComTensoes);
 

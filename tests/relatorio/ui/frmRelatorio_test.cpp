@@ -11,7 +11,7 @@
 
 #include "app/ui/frmEntradaDados.h"
 #include "results/ComparacaoProjetos.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "results/ui/AmbienteResultados.h"
 #include "core/ui/ComparacaoGrafico.h"
 #include "results/ui/frmResultados.h"
@@ -133,7 +133,7 @@ TEST_F(JanelaRelatorio, ComparacaoEntraNoPdfEDesapareceComNovaAnalise) {
     ASSERT_FALSE(com.empty()) << "pdftotext (poppler-utils) não está instalado?";
     // The figures of the other run, as the table gives them for the block alone.
     Progresso nada;
-    const TExecucaoProjeto bloco = ExecucaoProjeto::ExecutaArquivo(Bloco.toStdString(), OpcoesExecucao{}, nada);
+    const Analise bloco = Analise::ExecutaArquivo(Bloco.toStdString(), OpcoesAnalise{}, nada);
     const auto b = TComparacaoProjetos::FigurasDe({"bloco", bloco.Dados.get(), &bloco.Temperaturas, nullptr});
     EXPECT_NE(com.find(Relatorio::TituloComparacao), std::string::npos);
     EXPECT_NE(com.find("B: bloco-fundacao-3-camadas."), std::string::npos);

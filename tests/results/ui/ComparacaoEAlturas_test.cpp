@@ -14,7 +14,7 @@
 #include "core/Progresso.h"
 #include "app/ui/frmEntradaDados.h"
 #include "results/CurvasTemperatura.h"
-#include "results/ExecucaoProjeto.h"
+#include "analise/Analise.h"
 #include "core/ui/ComparacaoGrafico.h"
 #include "core/ui/PainelGrafico.h"
 #include "results/ui/frmEixo.h"
@@ -50,9 +50,9 @@ protected:
         return x;
     }
     // The bundled block run without windows: the oracle of the curves laid over.
-    static TExecucaoProjeto Bloco3() {
+    static Analise Bloco3() {
         Progresso p;
-        return ExecucaoProjeto::ExecutaArquivo(Bloco.toStdString(), OpcoesExecucao{}, p);
+        return Analise::ExecutaArquivo(Bloco.toStdString(), OpcoesAnalise{}, p);
     }
 };
 
@@ -109,7 +109,7 @@ TEST_F(ComparacaoEAlturas, CompararComSobrepoeOHistoricoDoOutroProjeto) {
     ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
     EXPECT_TRUE(grafico().btnComparar->isEnabled());
 
-    const TExecucaoProjeto oraculo = Bloco3();
+    const Analise oraculo = Bloco3();
     const QList<QPointF> esperado3 = TPainelGrafico::Pontos(CurvasTemperatura::HistoricoNo(oraculo.Temperaturas, 3));
     ASSERT_EQ(grafico().cGraficoNos->NumeroSeries(), 2);
     QLineSeries* propria = grafico().cGraficoNos->Series()[0];
@@ -137,7 +137,7 @@ TEST_F(ComparacaoEAlturas, CompararComNoPerfilEmAlturas) {
     eixo().comparacao->Espera();
     ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
     ASSERT_EQ(eixo().cGraficoEixo->NumeroSeries(), 2);
-    const TExecucaoProjeto oraculo = Bloco3();
+    const Analise oraculo = Bloco3();
     const int linha = Instantes::LinhaMaisProxima(*oraculo.Dados, 9);
     const auto perfil = CurvasTemperatura::PerfilLinha(oraculo.Temperaturas, linha,
                                                        oraculo.Dados->NCamadas * oraculo.Dados->NElemCamada + 1);
