@@ -36,15 +36,6 @@ double CalorCurva(const TCalorInterno& c, double te) {
     return c.C * c.E * JoulesPorKcal * c.AlfaU * std::exp(-std::pow(c.Tau / te, c.BetaHid));
 }
 
-double TaxaCurva(const TCalorInterno& c, double te) {
-    if (!(te > 0.0)) return 0.0;
-    const double r = std::pow(c.Tau / te, c.BetaHid);
-    const double q = c.C * c.E * JoulesPorKcal * c.AlfaU * std::exp(-r);
-    // A tiny age leaves r beyond range and the heat at zero: so is its rate.
-    if (q == 0.0) return 0.0;
-    return q * c.BetaHid * r / te;
-}
-
 TCurvaAmostra CurvaAmostra(const TCalorInterno& c, double fatorTabela, double rhoC, bool media) {
     TCurvaAmostra curva;
     curva.Idade.assign(MaxHoras + 1, 0.0);
@@ -81,14 +72,6 @@ double CalorAmostra(const TCurvaAmostra& curva, double te) {
     const double a = curva.Idade[k - 1];
     const double b = curva.Idade[k];
     return curva.Calor[k - 1] + (te - a) / (b - a) * (curva.Calor[k] - curva.Calor[k - 1]);
-}
-
-double TaxaAmostra(const TCurvaAmostra& curva, double te) {
-    // The end of a step that lands on the end of an hour of the sample, to rounding,
-    // takes that hour: the hour just ended, as the age-only table is read.
-    const std::size_t k = HoraDaIdade(curva, te * (1.0 - 1e-12));
-    if (k == 0 || k > static_cast<std::size_t>(MaxHoras)) return 0.0;
-    return (curva.Calor[k] - curva.Calor[k - 1]) / (curva.Idade[k] - curva.Idade[k - 1]);
 }
 
 bool Ativa(const TDadosModelo& dados, int camada) {

@@ -42,8 +42,6 @@ double FatorArrhenius(double energiaAtivacao, double tRef, double t);
 
 // Q(te) = C·E·4186·AlfaU·exp(−(Tau/te)^BetaHid), zero at te ≤ 0.
 double CalorCurva(const TCalorInterno& c, double te);
-// dQ/dte, J/(m³·h): Q·BetaHid·(Tau/te)^BetaHid / te; zero at te ≤ 0.
-double TaxaCurva(const TCalorInterno& c, double te);
 
 // The table of hourly rates (W/m³ after `fatorTabela`) of a sample of capacity rhoC
 // (J/(m³·°C)) that starts at c.TInicialCalorimetro: each hour h raises it by
@@ -53,8 +51,6 @@ double TaxaCurva(const TCalorInterno& c, double te);
 TCurvaAmostra CurvaAmostra(const TCalorInterno& c, double fatorTabela, double rhoC, bool media = false);
 // Heat at equivalent age te, linear within each hour of the table, constant after its end.
 double CalorAmostra(const TCurvaAmostra& curva, double te);
-// dQ/dte of the hour whose ages hold te (the hour just ended at its boundary), J/(m³·h).
-double TaxaAmostra(const TCurvaAmostra& curva, double te);
 
 // The layer's heat follows its equivalent age (not a constant rate).
 bool Ativa(const TDadosModelo& dados, int camada);

@@ -456,9 +456,10 @@ std::string SecaoAdiabatico() {
     }
     s += "Nas duas formulações o calor de um passo é o incremento exato Q(te fim) − Q(te início) da idade "
          "acumulada. Na clássica a idade do passo cresce na temperatura do início do passo: o erro é de primeira "
-         "ordem no passo. Na consistente ela cresce na média dos fatores de Arrhenius do início e do fim do passo, "
+         "ordem no passo. Na consistente ela cresce no fator de Arrhenius da temperatura média do passo, que é "
          "resolvido de novo até a idade se estabilizar: o erro é de segunda ordem, cai por cerca de 4 a cada vez "
-         "que os subpassos dobram, e um passo de 4 h em 4 subpassos é o passo de 1 h.\n\n";
+         "que os subpassos dobram, e um passo de 4 h em 4 subpassos calcula o mesmo que passos de 1 h (só as "
+         "linhas da tabela são menos).\n\n";
     return s;
 }
 

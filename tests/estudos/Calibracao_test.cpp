@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // A parameter that does not move the computed temperatures, refused with why.
                       Recusa{"NComMaturidade", "E,n", "n não influi: as camadas usam o calor pela maturidade",
                              ComMaturidade},
-                      Recusa{"BTrComMaturidade", "b,Tr", "b não influi: as camadas usam o calor pela maturidade",
+                      Recusa{"BComMaturidade", "b,TLanc", "b não influi: as camadas usam o calor pela maturidade",
                              ComMaturidade},
                       Recusa{"TauSemMaturidade", "E,tau", "tau não influi: as camadas não usam o calor pela maturidade"},
                       Recusa{"EaSemMaturidade", "Ea", "Ea não influi: as camadas não usam o calor pela maturidade"},

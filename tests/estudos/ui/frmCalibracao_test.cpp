@@ -92,4 +92,29 @@ TEST_F(CalibracaoJanela, SemParametroRecusaENaoMostraNada) {
     EXPECT_FALSE(j->btnAplicar->isEnabled());
 }
 
+// The checkboxes of the maturity parameters exist, and one the problem does not use is
+// refused with why, before any fit.
+TEST_F(CalibracaoJanela, ParametroQueNaoInfluiERecusadoComOMotivo) {
+    j->findChild<QCheckBox*>(QStringLiteral("chkE"))->setChecked(true);
+    j->findChild<QCheckBox*>(QStringLiteral("chktau"))->setChecked(true);
+    j->edAte->setText(QStringLiteral("45"));
+    QTest::mouseClick(j->btnCalibrar, Qt::LeftButton);
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].startsWith(QStringLiteral("tau não influi: as camadas não usam o calor pela maturidade")))
+        << msg.erros[0].toStdString();
+    EXPECT_FALSE(j->Resultado().has_value());
+}
+
+// Readings only to 12 h cannot determine E, n and b: the window says so aloud.
+TEST_F(CalibracaoJanela, DadosQueNaoDeterminamAvisam) {
+    for (const char* nome : {"chkE", "chkn", "chkb"}) j->findChild<QCheckBox*>(QString::fromUtf8(nome))->setChecked(true);
+    j->edAte->setText(QStringLiteral("12"));
+    QTest::mouseClick(j->btnCalibrar, Qt::LeftButton);
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join('\n').toStdString();
+    ASSERT_TRUE(j->Resultado().has_value());
+    ASSERT_FALSE(msg.informacoes.isEmpty());
+    EXPECT_TRUE(msg.informacoes.back().contains(QStringLiteral("os dados não determinam os parâmetros")));
+    EXPECT_TRUE(j->memoRelatorio->toPlainText().contains(QStringLiteral("Correlação dos parâmetros ajustados")));
+}
+
 }  // namespace
