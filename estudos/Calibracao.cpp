@@ -13,6 +13,7 @@
 
 #include "core/Erros.h"
 #include "core/Maturidade.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/Processo.h"
 #include "core/Projeto.h"
@@ -21,8 +22,8 @@
 
 namespace {
 
-int Primeira(const TDadosModelo& d) { return d.Fundacao ? 2 : 1; }
-int Ultima(const TDadosModelo& d) { return std::min(d.NCamadas, d.NCamadasMembro); }
+int Primeira(const TDadosModelo& d) { return Membro::PrimeiraCamadaDeConcreto(d); }
+int Ultima(const TDadosModelo& d) { return Membro::CamadasDoMembro(d); }
 
 template <class F>
 void Concreto(TDadosModelo& d, F f) {

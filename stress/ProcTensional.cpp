@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "core/Erros.h"
-#include "core/Instantes.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "stress/AvaliadorFluencia.h"
 #include "stress/Funcao.h"
@@ -189,26 +189,22 @@ int PrimeiraNaoFinita(const std::vector<double>& v) {
 
 }  // namespace
 
-int TProcTensional::CamadaDoNo(const TDadosModelo& d, int n) {
-    if (n <= d.NElemCamada + 1) return 1;
-    return (n - 1 + d.NElemCamada - 1) / d.NElemCamada;
-}
+int TProcTensional::CamadaDoNo(const TDadosModelo& d, int n) { return Membro::CamadaDoNo(d, n); }
 
-bool TProcTensional::NoDaFundacao(const TDadosModelo& d, int n) { return d.Fundacao && CamadaDoNo(d, n) == 1; }
+bool TProcTensional::NoDaFundacao(const TDadosModelo& d, int n) { return Membro::NoDaFundacao(d, n); }
 
 int TProcTensional::HorasCamada(const TDadosModelo& d, int camada) {
-    return static_cast<int>(Numeros::Trunc(d.TempoTotal) - d.Camadas[camada].HoraConcretagem);
+    return static_cast<int>(Membro::HorasDaCamada(d, camada));
 }
 
 double TProcTensional::CoefRestricaoNo(const TDadosModelo& d, int n) {
     if (!d.RestricaoACI) return 1.0;  // every node fully restrained
-    const int N = d.NCamadas * d.NElemCamada;
-    const double y = n <= N ? d.Elementos[n].XIni : d.Elementos[N].XIni + d.Elementos[N].Espessura;
+    const double y = Membro::AlturaNaMalha(d, n, static_cast<int>(Membro::NumeroElementos(d)));
     double h = y;
     if (d.Fundacao) {
         // The first layer is held by the foundation; heights count from its top.
         if (NoDaFundacao(d, n)) return 1.0;
-        h = y - d.Camadas[1].Espessura;
+        h = y - Membro::BaseDoConcreto(d);
     }
     return FatorRestricao(h, d.AlturaRestricao, d.ComprimentoRestricao);
 }
@@ -218,8 +214,8 @@ void TProcTensional::ValidaEntrada(const TDadosModelo& d, const TabelaTexto& tem
         throw ErroEntrada("A análise tensional precisa de uma análise térmica completa. "
                           "Execute a análise térmica antes.");
     ValidaParametros(d);
-    const long long H1 = Numeros::Trunc(d.TempoTotal) - d.Camadas[1].HoraConcretagem;
-    const int nos = d.NCamadas * d.NElemCamada + 1;
+    const long long H1 = Membro::HorasDaCamada(d, 1);
+    const int nos = static_cast<int>(Membro::NumeroNos(d));
     if (temperaturas.Colunas() < nos + 1 || temperaturas.Linhas() < std::max<long long>(H1, 0) + 1)
         throw ErroEntrada("A tabela de temperaturas não corresponde ao membro atual (" + FormataInteiro(nos) +
                           " nós, " + FormataInteiro(std::max<long long>(H1, 0)) +
@@ -231,14 +227,14 @@ void TProcTensional::ValidaParametros(const TDadosModelo& d) {
         throw ErroEntrada("A análise tensional precisa das temperaturas de hora em hora: o passo de tempo "
                           "da análise térmica é de " + FormataInteiro(d.PassoTempo) + " horas e deve ser 1.");
     if (d.NCamadas < 1 || d.NElemCamada < 1 || d.NCamadas > MaxCamadas ||
-        static_cast<long long>(d.NCamadas) * d.NElemCamada + 1 > MaxNos)
+        Membro::NumeroNos(d) > MaxNos)
         throw ErroEntrada("O membro deve ter de 1 a " + FormataInteiro(MaxCamadas) + " camadas e no máximo " +
                           FormataInteiro(MaxNos) + " nós.");
     for (int l = 2; l <= d.NCamadas; ++l)
         if (d.Camadas[l].HoraConcretagem < d.Camadas[1].HoraConcretagem)
             throw ErroEntrada("A camada " + FormataInteiro(l) +
                               " está concretada antes da camada 1; corrija o cronograma de concretagem.");
-    const long long H1 = Numeros::Trunc(d.TempoTotal) - d.Camadas[1].HoraConcretagem;
+    const long long H1 = Membro::HorasDaCamada(d, 1);
     if (H1 > MaxHoras)
         throw ErroEntrada("A história de temperaturas tem " + FormataInteiro(H1) +
                           " horas; a análise tensional admite no máximo " + FormataInteiro(MaxHoras) + " horas.");
@@ -305,9 +301,8 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
                                                      TabelaTexto& tensoes, Progresso& progresso,
                                                      int linhasExecucao) {
     ValidaEntrada(d, temperaturas);
-    const int N = d.NCamadas * d.NElemCamada;
-    const int nos = N + 1;
-    const int hora1 = d.Camadas[1].HoraConcretagem;
+    const int N = static_cast<int>(Membro::NumeroElementos(d));
+    const int nos = static_cast<int>(Membro::NumeroNos(d));
     const int H1 = std::max(HorasCamada(d, 1), 0);
 
     // Every temperature is read before anything is changed, so an unreadable cell
@@ -318,14 +313,15 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
     for (int n = 1; n <= nos; ++n) {
         const int l = CamadaDoNo(d, n);
         const int Hl = std::max(HorasCamada(d, l), 0);
-        const int desl = d.Camadas[l].HoraConcretagem - hora1;
-        deslocamento[static_cast<std::size_t>(n)] = desl;
+        // The stress of age k + 1 hours stands in the hourly row of that absolute hour.
+        const long long lancamento = d.Camadas[l].HoraConcretagem;
+        deslocamento[static_cast<std::size_t>(n)] = static_cast<int>(Membro::LinhaHoraria(d, lancamento));
         auto& h = historia[static_cast<std::size_t>(n)];
         h.resize(static_cast<std::size_t>(Hl));
         // Age k + 1 hours of the layer: the row of that hour of the history.
-        const long long lancamento = d.Camadas[l].HoraConcretagem;
         for (int k = 0; k < Hl; ++k)
-            h[static_cast<std::size_t>(k)] = temperaturas.Valor(n, Instantes::LinhaDaHora(d, lancamento + k + 1));
+            h[static_cast<std::size_t>(k)] = temperaturas.Valor(
+                n, Membro::LinhaDaHora(d, static_cast<long long>(Membro::HoraAbsoluta(d, l, k + 1))));
     }
     std::vector<double> restricao(static_cast<std::size_t>(nos) + 1, 1.0);
     for (int n = 1; n <= nos; ++n) restricao[static_cast<std::size_t>(n)] = CoefRestricaoNo(d, n);
@@ -372,7 +368,7 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Tabe
     tensoes.Limpa();
     tensoes.Celula(0, 0) = "  Tempo[h]";
     for (int c = 1; c < tensoes.Colunas(); ++c) tensoes.Celula(c, 0) = "    Nó " + FormataInteiro(c);
-    for (int r = 1; r <= H1; ++r) tensoes.Celula(0, r) = FormataInteiro(static_cast<long long>(hora1) + r);
+    for (int r = 1; r <= H1; ++r) tensoes.Celula(0, r) = FormataInteiro(static_cast<long long>(Membro::HoraAbsoluta(d, 1, r)));
 
     progresso.Status(TextoSubstituicao);
     Andamento andamento(progresso, trabalho);

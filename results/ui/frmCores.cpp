@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/Instantes.h"
+#include "core/Membro.h"
 #include "results/ui/ArquivoFigura.h"
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
@@ -276,7 +277,7 @@ void TfrmCores::Status(const QString& texto) {
 
 void TfrmCores::Visualizar() {
     const TDadosModelo& d = ctx_.dados;
-    const int total = d.NCamadas * d.NElemCamada;
+    const int total = static_cast<int>(Membro::NumeroElementos(d));
     gaProcesso->setRange(0, std::max(total, 1));
     gaProcesso->setValue(0);
     repaint();
