@@ -14,3 +14,9 @@ std::string DeUtf8(std::string_view utf8);
 void Acrescenta(std::string& destino, std::string_view utf8);
 
 }  // namespace Cp1252
+
+namespace ResumoArquivo {
+// UTF-8 text with "\n" line ends -> Windows-1252 with CR LF, the convention of the
+// program's other text exports. Shared by the summaries.
+std::string Bytes(const std::string& textoUtf8);
+}  // namespace ResumoArquivo

@@ -170,22 +170,3 @@ std::string TResumoTermico::Definicao() {
 std::string TResumoTermico::Bytes() const { return ResumoArquivo::Bytes(Texto()); }
 
 void TResumoTermico::Grava(const std::string& caminho) const { TArquivoAtomico::Grava(caminho, Bytes()); }
-
-namespace ResumoArquivo {
-
-std::string Bytes(const std::string& texto) {
-    std::string bytes;
-    bytes.reserve(texto.size() + texto.size() / 16);
-    std::size_t inicio = 0;
-    while (inicio < texto.size()) {
-        const std::size_t fim = texto.find('\n', inicio);
-        const std::size_t ate = fim == std::string::npos ? texto.size() : fim;
-        Cp1252::Acrescenta(bytes, std::string_view(texto).substr(inicio, ate - inicio));
-        if (fim == std::string::npos) break;
-        bytes += "\r\n";
-        inicio = fim + 1;
-    }
-    return bytes;
-}
-
-}  // namespace ResumoArquivo

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Cp1252.h"
 #include "core/DadosModelo.h"
 #include "core/TabelaTexto.h"
 
@@ -76,9 +77,3 @@ struct TResumoTermico {
     // Written whole or not at all (ErroEntrada "Não foi possível salvar o arquivo").
     void Grava(const std::string& caminho) const;
 };
-
-namespace ResumoArquivo {
-// UTF-8 text with "\n" line ends -> Windows-1252 with CR LF, the convention of the
-// program's other text exports. Shared by the two summaries.
-std::string Bytes(const std::string& textoUtf8);
-}  // namespace ResumoArquivo

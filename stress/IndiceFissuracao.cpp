@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "core/ArquivoAtomico.h"
+#include "core/Cp1252.h"
 #include "core/Erros.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
-#include "results/ResumoTermico.h"
 #include "stress/ProcTensional.h"
 #include "stress/Restricao.h"
 

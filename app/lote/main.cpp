@@ -31,7 +31,7 @@
 #include "core/Progresso.h"
 #include "core/Projeto.h"
 #include "core/TabelaTexto.h"
-#include "obra/RemocaoSegura.h"
+#include "estudos/RemocaoSegura.h"
 #include "relatorio/Relatorio.h"
 #include "estudos/Calibracao.h"
 #include "estudos/Estudo.h"

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/Janelas.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 
 TfrmInformacoes::TfrmInformacoes(Contexto& ctx, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), btnFechar(new QPushButton(QStringLiteral("Fechar"))), ctx_(ctx) {

@@ -8,7 +8,7 @@
 
 #include "core/ui/ImagemJpeg.h"
 #include "core/ui/Janelas.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 
 // The pictures are compiled into a static library: register them explicitly.
 static void RegistraRecursos() { Q_INIT_RESOURCE(app); }

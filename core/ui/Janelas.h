@@ -1,7 +1,36 @@
 #pragma once
+#include <optional>
 
 // The registry of windows: one instance of each, created at start-up in this
-// order and alive until exit. Windows reach each other only through it.
+// order and alive until exit. Windows reach each other only through it: the
+// concrete pointers serve a window's own subsystem (and the tests); a window of
+// another subsystem goes through the small interfaces below, which app/ui sets
+// when it builds the windows, so no window includes another subsystem's windows.
+
+// A window another subsystem only shows.
+class JanelaAbre {
+public:
+    virtual ~JanelaAbre() = default;
+    virtual void Abre() = 0;
+};
+
+// The report window: the results windows open it, the main window drops its
+// comparison on a new run, the charts draw its limits.
+class JanelaRelatorio : public JanelaAbre {
+public:
+    virtual void DescartaComparacao() = 0;
+    // The limits as typed; nothing while the text is not a number.
+    virtual std::optional<double> LimiteTemperatura() const = 0;
+    virtual std::optional<double> LimiteDiferenca() const = 0;
+};
+
+// The table of the stress history, refreshed and hidden by the stress run.
+class JanelaTensoes : public JanelaAbre {
+public:
+    virtual void AtualizaTabela() = 0;
+    virtual void Esconde() = 0;
+};
+
 class TfrmEntradaDados;
 class TForm1;
 class TfrmGrafico;
@@ -100,4 +129,21 @@ struct Janelas {
     TfrmRelatorio* frmRelatorio = nullptr;
     TfrmEstudo* frmEstudo = nullptr;
     TfrmCalibracao* frmCalibracao = nullptr;
+
+    // What windows of other subsystems ask (set with the windows above).
+    JanelaRelatorio* relatorio = nullptr;
+    JanelaAbre* calibracao = nullptr;
+    JanelaAbre* verificacao = nullptr;
+    JanelaAbre* tensional = nullptr;
+    JanelaTensoes* resultadoTensoes = nullptr;
+    JanelaAbre* graficoTensional = nullptr;
+    JanelaAbre* eixoTensional = nullptr;
+    JanelaAbre* indiceFissuracao = nullptr;
 };
+
+// What the charts of other windows read of the report window: its limits, or the
+// report's defaults when the registry has none.
+namespace LimitesGraficos {
+std::optional<double> Temperatura(const Janelas& janelas);
+std::optional<double> Diferenca(const Janelas& janelas);
+}  // namespace LimitesGraficos

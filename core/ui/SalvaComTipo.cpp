@@ -30,4 +30,8 @@ const std::vector<Tipo>& TiposTabela() {
     return tipos;
 }
 
+std::optional<Escolha> PerguntaResumo(DialogosArquivo& arquivos) {
+    return Pergunta(arquivos, TiposTabela(), PrimeiroTipo::AnexaSeFaltar);
+}
+
 }  // namespace SalvaComTipo

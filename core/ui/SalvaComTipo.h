@@ -39,4 +39,8 @@ std::optional<Escolha> Pergunta(DialogosArquivo& arquivos, const std::vector<Tip
 const std::vector<Tipo>& TiposTabela();
 inline constexpr int TipoCsv = 1;
 
+// The save dialog of the summaries, text or spreadsheet: the chosen path with ".txt"
+// (".csv") added unless it already ends so; nothing when the user cancelled.
+std::optional<Escolha> PerguntaResumo(DialogosArquivo& arquivos);
+
 }  // namespace SalvaComTipo

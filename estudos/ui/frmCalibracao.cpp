@@ -18,7 +18,7 @@
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/Programa.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/Janelas.h"
 #include "estudos/Calibracao.h"
 
 class TPainelGrafico;
@@ -17,12 +18,12 @@ class TPainelGrafico;
 // after), offers to apply them to the problem, and draws the forecast of the whole
 // analysis with the fitted values at each sensor, with the band of ± one uncertainty
 // and the readings.
-class TfrmCalibracao : public QWidget {
+class TfrmCalibracao : public QWidget, public JanelaAbre {
     Q_OBJECT
 public:
     explicit TfrmCalibracao(Contexto& ctx, QWidget* parent = nullptr);
 
-    void Abre();
+    void Abre() override;
     // false when refused (the message shown).
     bool Calibrar();
     // Applies the last fit to the problem after the user confirms; the results of

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
-#include "input/ui/LacoCamadas.h"
+#include "core/ui/LacoCamadas.h"
 
 // "Discreto": per layer, the adiabatic temperature-rise curve as a grid of
 // (days, °C) points, turned into the layer's hourly heat rates.

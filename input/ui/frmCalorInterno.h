@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
-#include "input/ui/LacoCamadas.h"
+#include "core/ui/LacoCamadas.h"
 
 // "Curva de Calmon - Calor Interno": per layer, the hydration curve's parameters
 // or a constant heat rate.

@@ -11,8 +11,8 @@
 #include "core/Membro.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "core/ui/Programa.h"
 #include "core/ui/CamposNumericos.h"
-#include "input/ui/frmEntradaDados.h"
 
 using CamposNumericos::Geral;
 using CamposNumericos::NovoCampo;
@@ -189,5 +189,5 @@ void TfrmCondInic::Insere() {
         edDinic->setText(QStringLiteral("1"));
         if (corretos) hide();
     });
-    if (ctx_.janelas.frmEntradaDados) ctx_.janelas.frmEntradaDados->HabilitaExecucao();
+    if (ctx_.janelas.programa) ctx_.janelas.programa->HabilitaExecucao();
 }

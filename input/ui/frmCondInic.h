@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
-#include "input/ui/LacoCamadas.h"
+#include "core/ui/LacoCamadas.h"
 
 // " Condições Iniciais": placement day, hour and temperature of each layer, and
 // the total time of the analysis.

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
-#include "input/ui/LacoCamadas.h"
+#include "core/ui/LacoCamadas.h"
 
 // "  Coef de Convecção - Efeito da Cura do Concreto": per layer, the ambient face
 // coefficients and the coefficient of the upper face while the concrete cures.

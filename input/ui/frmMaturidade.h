@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
-#include "input/ui/LacoCamadas.h"
+#include "core/ui/LacoCamadas.h"
 
 // "Maturidade - Calor Interno": per layer, whether the heat follows the equivalent
 // age of the concrete at its own temperature, and the parameters of that model.

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
-#include "input/ui/LacoCamadas.h"
+#include "core/ui/LacoCamadas.h"
 
 // "Inserir Camada": the member as a stack of layers, entered from the bottom up.
 class TfrmMembro : public QWidget {

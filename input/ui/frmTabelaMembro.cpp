@@ -11,11 +11,11 @@
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
+#include "core/ui/Programa.h"
 #include "input/ui/frmCalorIntDiscr.h"
 #include "input/ui/frmCalorInterno.h"
 #include "input/ui/frmCondInic.h"
 #include "input/ui/frmCura.h"
-#include "input/ui/frmEntradaDados.h"
 #include "input/ui/frmMembro.h"
 
 using namespace TabelaMembro;
@@ -225,7 +225,7 @@ void TfrmTabelaMembro::Ok() {
             throw;
         }
     }
-    const int elementos = j.frmEntradaDados ? j.frmEntradaDados->spNelem->value() : std::max(d.NElemCamada, 1);
+    const int elementos = j.programa ? j.programa->ElementosPorCamada() : std::max(d.NElemCamada, 1);
     Aplica(d, linhas, origem, ckbFundacao->isChecked(), elementos);
     // The dialogs start their next pass from the new member.
     if (j.frmMembro) j.frmMembro->MostraEstado();
@@ -234,6 +234,6 @@ void TfrmTabelaMembro::Ok() {
     if (j.frmCalorIntDiscr) j.frmCalorIntDiscr->MostraEstado();
     if (j.frmCura) j.frmCura->MostraEstado();
     // Every layer now has its placement, as after the initial conditions.
-    if (j.frmEntradaDados) j.frmEntradaDados->HabilitaExecucao();
+    if (j.programa) j.programa->HabilitaExecucao();
     hide();
 }

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
-#include "input/ui/LacoCamadas.h"
+#include "core/ui/LacoCamadas.h"
 
 // "Proteções das Faces": per lift, the blankets, boards and forms of its top face
 // with their resistance and the hours (after the lift's placement) at which they go

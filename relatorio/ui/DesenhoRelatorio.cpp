@@ -12,8 +12,8 @@
 #include "core/ArquivoAtomico.h"
 #include "core/Numeros.h"
 #include "results/Cores.h"
-#include "results/ui/PainelGrafico.h"
-#include "stress/ui/CurvasTensao.h"
+#include "core/ui/PainelGrafico.h"
+#include "core/ui/CurvasTensao.h"
 
 namespace DesenhoRelatorio {
 

@@ -14,7 +14,7 @@
 #include "core/ui/SalvaComTipo.h"
 #include "relatorio/ui/DesenhoRelatorio.h"
 #include "results/ComparacaoProjetos.h"
-#include "results/ui/ComparacaoGrafico.h"
+#include "core/ui/ComparacaoGrafico.h"
 
 namespace {
 
@@ -146,15 +146,3 @@ void TfrmRelatorio::Gerar() {
     DesenhoRelatorio::Grava(escolha->Caminho, relatorio, ctx_.dados, tensoes);
     ctx_.msg.informacao(QStringLiteral("Relatório gravado em \"%1\".").arg(QFile::decodeName(escolha->Caminho.c_str())));
 }
-
-namespace LimitesGraficos {
-
-std::optional<double> Temperatura(const Janelas& j) {
-    return j.frmRelatorio ? j.frmRelatorio->LimiteTemperatura() : LimitesRelatorio{}.Temperatura;
-}
-
-std::optional<double> Diferenca(const Janelas& j) {
-    return j.frmRelatorio ? j.frmRelatorio->LimiteDiferenca() : LimitesRelatorio{}.Diferenca;
-}
-
-}  // namespace LimitesGraficos

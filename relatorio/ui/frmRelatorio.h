@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/Janelas.h"
 #include "relatorio/Relatorio.h"
 
 // "Relatório de Controle Térmico": the verification limits and the button that writes
@@ -16,23 +17,23 @@
 // summary's chart.
 class TComparacaoGrafico;
 
-class TfrmRelatorio : public QWidget {
+class TfrmRelatorio : public QWidget, public JanelaRelatorio {
     Q_OBJECT
 public:
     explicit TfrmRelatorio(Contexto& ctx, QWidget* parent = nullptr);
 
     // Shows the window (from "Relatório..." of the results window).
-    void Abre();
+    void Abre() override;
     // "Gerar PDF...": refuses without a complete thermal run or while the comparison is
     // still running, reads the limits, asks the name and writes the document (with the
     // stresses when a stress run exists, and the comparison when one is in).
     void Gerar();
     // Drops the comparison (a run under way included): the current problem runs again.
-    void DescartaComparacao();
+    void DescartaComparacao() override;
 
     // The limits as typed; nothing while the text is not a number.
-    std::optional<double> LimiteTemperatura() const;
-    std::optional<double> LimiteDiferenca() const;
+    std::optional<double> LimiteTemperatura() const override;
+    std::optional<double> LimiteDiferenca() const override;
     // Both, converted, or ErroConversao naming the bad text.
     LimitesRelatorio Limites() const;
 
@@ -49,10 +50,3 @@ private:
     void AtualizaComparacao();
     Contexto& ctx_;
 };
-
-// What the charts of other windows read of it: the window's limits, or the defaults
-// when the registry has no report window.
-namespace LimitesGraficos {
-std::optional<double> Temperatura(const Janelas& janelas);
-std::optional<double> Diferenca(const Janelas& janelas);
-}  // namespace LimitesGraficos

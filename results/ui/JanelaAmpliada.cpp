@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 TJanelaAmpliada::TJanelaAmpliada(Contexto& ctx, const QString& nomeGrafico, QWidget* parent)
     : QWidget(parent), ctx_(ctx), grafico_(new TPainelGrafico(this)) {

@@ -6,7 +6,7 @@
 #include "core/Instantes.h"
 #include "core/ui/Janelas.h"
 #include "results/ui/Form1.h"
-#include "results/ui/PainelMalha.h"
+#include "core/ui/PainelMalha.h"
 #include "results/ui/frmCores.h"
 #include "results/ui/frmEixo.h"
 #include "results/ui/frmGrafico.h"

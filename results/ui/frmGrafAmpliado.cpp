@@ -1,6 +1,6 @@
 #include "results/ui/frmGrafAmpliado.h"
 
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 TfrmGrafAmpliado::TfrmGrafAmpliado(Contexto& ctx, QWidget* parent)
     : TJanelaAmpliada(ctx, QStringLiteral("cGraficoNosAmpl"), parent), cGraficoNosAmpl(grafico_) {

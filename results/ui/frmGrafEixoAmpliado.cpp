@@ -1,6 +1,6 @@
 #include "results/ui/frmGrafEixoAmpliado.h"
 
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 TfrmGrafEixoAmpliado::TfrmGrafEixoAmpliado(Contexto& ctx, QWidget* parent)
     : TJanelaAmpliada(ctx, QStringLiteral("cGraficoEixoAmpl"), parent), cGraficoEixoAmpl(grafico_) {

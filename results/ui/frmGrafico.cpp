@@ -22,19 +22,17 @@
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
 #include "results/CurvasTemperatura.h"
-#include "results/ui/ComparacaoGrafico.h"
+#include "core/ui/ComparacaoGrafico.h"
 #include "results/Medicoes.h"
-#include "results/ui/ControlesGrafico.h"
+#include "core/ui/ControlesGrafico.h"
 #include "results/ui/Form1.h"
 #include "results/ui/EscolhaNo.h"
-#include "results/ui/PainelGrafico.h"
-#include "results/ui/PainelMalha.h"
+#include "core/ui/PainelGrafico.h"
+#include "core/ui/PainelMalha.h"
 #include "results/ui/Navegacao.h"
 #include "results/ui/frmCores.h"
 #include "results/ui/frmEixo.h"
 #include "results/ui/frmGrafAmpliado.h"
-#include "relatorio/ui/frmRelatorio.h"
-#include "estudos/ui/frmCalibracao.h"
 
 TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmGrafico"));
@@ -58,7 +56,7 @@ TfrmGrafico::TfrmGrafico(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
     resultados->addAction(QStringLiteral("Resumo Térmico"), this, [this] { Navegacao::AbreResumoTermico(ctx_); });
     menu->addAction(QStringLiteral("&Medições..."), this, [this] { ImportaMedicoes(); });
     menu->addAction(QStringLiteral("&Calibrar..."), this, [this] {
-        if (ctx_.janelas.frmCalibracao) ctx_.janelas.frmCalibracao->Abre();
+        if (ctx_.janelas.calibracao) ctx_.janelas.calibracao->Abre();
     });
 
     cGraficoNos = new TPainelGrafico(this);

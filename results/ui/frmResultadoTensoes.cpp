@@ -2,15 +2,11 @@
 
 #include <QVBoxLayout>
 
+#include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "stress/ui/frmIndiceFissuracao.h"
 #include "results/ui/SalvaTabela.h"
 #include "results/ui/VistaTabela.h"
-#include "results/ui/frmEixoTensional.h"
-#include "results/ui/frmGraficoTensional.h"
-#include "results/ui/frmSalvarNo.h"
-#include "results/ui/frmTemperaturaNo.h"
 
 TfrmResultadoTensoes::TfrmResultadoTensoes(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmResultadoTensoes"));
@@ -25,7 +21,7 @@ TfrmResultadoTensoes::TfrmResultadoTensoes(Contexto& ctx, QWidget* parent) : QWi
     {
         QAction* indice = resultados->addAction(QStringLiteral("Índice de Fissuração"));
         connect(indice, &QAction::triggered, this, [this] {
-            if (ctx_.janelas.frmIndiceFissuracao) ctx_.janelas.frmIndiceFissuracao->Abre();
+            if (ctx_.janelas.indiceFissuracao) ctx_.janelas.indiceFissuracao->Abre();
         });
     }
     const auto menuSalvar = SalvaTabela::CriaMenuSalvar(MainMenu1, this, ctx_, ctx_.tensoes, TModoNo::Tensao);
@@ -44,18 +40,22 @@ TfrmResultadoTensoes::TfrmResultadoTensoes(Contexto& ctx, QWidget* parent) : QWi
     connect(Grafico1, &QAction::triggered, this, [this] {
         ExecutaAcao(ctx_.msg, [this] {
             close();
-            ctx_.janelas.frmGraficoTensional->Abre();
+            ctx_.janelas.graficoTensional->Abre();
         });
     });
     connect(Eixo1, &QAction::triggered, this, [this] {
         ExecutaAcao(ctx_.msg, [this] {
             close();
-            ctx_.janelas.frmEixoTensional->Abre();
+            ctx_.janelas.eixoTensional->Abre();
         });
     });
 }
 
 void TfrmResultadoTensoes::AtualizaTabela() { vista->Atualiza(); }
+
+void TfrmResultadoTensoes::Abre() { CamposNumericos::ApresentaJanela(this); }
+
+void TfrmResultadoTensoes::Esconde() { hide(); }
 
 void TfrmResultadoTensoes::showEvent(QShowEvent* evento) {
     vista->AtualizaSeMudou();

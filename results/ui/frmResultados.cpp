@@ -10,9 +10,6 @@
 #include "core/ui/Programa.h"
 #include "results/ui/Navegacao.h"
 #include "results/ui/SalvaTabela.h"
-#include "relatorio/ui/frmRelatorio.h"
-#include "stress/ui/frmTensional.h"
-#include "verificacao/ui/frmVerificacao.h"
 
 namespace {
 QPushButton* Botao(const QString& nome, const QString& texto, const QString& dica, QWidget* pai) {
@@ -46,14 +43,14 @@ TfrmResultados::TfrmResultados(Contexto& ctx, QWidget* parent) : QWidget(parent)
         });
         Relatorio1 = resultados->addAction(QStringLiteral("Relatório..."));
         connect(Relatorio1, &QAction::triggered, this, [this] {
-            if (ctx_.janelas.frmRelatorio) ctx_.janelas.frmRelatorio->Abre();
+            if (ctx_.janelas.relatorio) ctx_.janelas.relatorio->Abre();
         });
     }
     QMenu* verificacao = MainMenu1->addMenu(QStringLiteral("Verificação"));
     Verificacao1 = verificacao->addAction(QStringLiteral("Refinar Malha e Balanço de Energia"));
     connect(Verificacao1, &QAction::triggered, this, [this] {
         ExecutaAcao(ctx_.msg, [this] {
-            if (ctx_.janelas.frmVerificacao) ctx_.janelas.frmVerificacao->Abre();
+            if (ctx_.janelas.verificacao) ctx_.janelas.verificacao->Abre();
         });
     });
 
@@ -138,8 +135,6 @@ void TfrmResultados::NovaAnalise() {
 }
 
 void TfrmResultados::AnaliseTensional() {
-    if (auto* janela = ctx_.janelas.frmTensional) {
-        CamposNumericos::ApresentaJanela(janela);
-    }
+    if (auto* janela = ctx_.janelas.tensional) janela->Abre();
     close();
 }

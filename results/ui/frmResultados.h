@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
-#include "results/ui/PainelMalha.h"
+#include "core/ui/PainelMalha.h"
 
 // "Resultados": the hub of a thermal run's results.
 class TfrmResultados : public QWidget {

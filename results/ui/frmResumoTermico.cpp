@@ -12,11 +12,11 @@
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
-#include "obra/DeltaTAdmissivel.h"
-#include "obra/RemocaoSegura.h"
-#include "relatorio/ui/frmRelatorio.h"
+#include "core/ui/Janelas.h"
+#include "results/DeltaTAdmissivel.h"
+#include "estudos/RemocaoSegura.h"
 #include "results/ExportaCsv.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 #include <QChart>
 #include <QLegend>
@@ -322,5 +322,5 @@ void TfrmResumoTermico::SalvarResumo() {
 }
 
 std::optional<SalvaComTipo::Escolha> TfrmResumoTermico::EscolheArquivo(DialogosArquivo& arquivos) {
-    return SalvaComTipo::Pergunta(arquivos, SalvaComTipo::TiposTabela(), SalvaComTipo::PrimeiroTipo::AnexaSeFaltar);
+    return SalvaComTipo::PerguntaResumo(arquivos);
 }

@@ -8,7 +8,7 @@
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 TJanelaCurvaBureau::TJanelaCurvaBureau(Contexto& ctx, const Textos& textos, Funcao funcao, QWidget* parent)
     : QWidget(parent), ctx_(ctx), funcao_(funcao), nomeFuncao_(textos.nomeFuncao) {

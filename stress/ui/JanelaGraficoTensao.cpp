@@ -15,8 +15,8 @@
 #include "core/Erros.h"
 #include "core/ui/CaixaInteira.h"
 #include "core/ui/ExecutaAcao.h"
-#include "results/ui/ControlesGrafico.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/ControlesGrafico.h"
+#include "core/ui/PainelGrafico.h"
 #include "stress/ui/Formulario.h"
 
 using namespace Formulario;

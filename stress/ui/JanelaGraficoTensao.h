@@ -4,8 +4,8 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
-#include "results/ui/PainelMalha.h"
-#include "stress/ui/CurvasTensao.h"
+#include "core/ui/PainelMalha.h"
+#include "core/ui/CurvasTensao.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -10,10 +10,10 @@
 #include "core/Numeros.h"
 #include "results/ExportaCsv.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/ui/SalvaComTipo.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
-#include "results/ui/PainelGrafico.h"
-#include "results/ui/frmResumoTermico.h"
+#include "core/ui/PainelGrafico.h"
 #include "stress/ui/frmTracaoFlexao.h"
 
 namespace {
@@ -237,7 +237,7 @@ void TfrmIndiceFissuracao::SalvarIndice() {
         ctx_.msg.erro(QStringLiteral("Não há índice de fissuração para salvar."));
         return;
     }
-    const auto escolha = TfrmResumoTermico::EscolheArquivo(ctx_.arquivos);
+    const auto escolha = SalvaComTipo::PerguntaResumo(ctx_.arquivos);
     if (!escolha) return;
     if (escolha->Tipo == SalvaComTipo::TipoCsv)
         ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Indice(indice_));

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/Janelas.h"
 #include "stress/IndiceFissuracao.h"
 
 class TPainelGrafico;
@@ -16,14 +17,14 @@ class TPainelGrafico;
 // tension with its hour and probability of cracking, and the lift whose strength judges
 // it (the soil under the member is left out); nodes below a limit are marked, and the
 // index of chosen nodes is charted against time.
-class TfrmIndiceFissuracao : public QWidget {
+class TfrmIndiceFissuracao : public QWidget, public JanelaAbre {
     Q_OBJECT
 public:
     explicit TfrmIndiceFissuracao(Contexto& ctx, QWidget* parent = nullptr);
 
     // Shows the window with the index of the stress table. Without a stress run it says
     // so; before the strengths were entered it asks for them and opens their window.
-    void Abre();
+    void Abre() override;
     // Reads the curve and the limit and recomputes; false when something was refused.
     bool Calcula();
     // Adds the chart of the node in spseNo; removes every chart.

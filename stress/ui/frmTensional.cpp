@@ -13,10 +13,9 @@
 #include "core/ui/Janelas.h"
 #include "stress/ui/frmIndiceFissuracao.h"
 #include "core/ui/ProgressoJanela.h"
-#include "results/ui/frmEixoTensional.h"
-#include "results/ui/frmGraficoTensional.h"
-#include "results/ui/frmResultadoTensoes.h"
-#include "results/ui/PainelGrafico.h"
+#include "stress/ui/frmEixoTensional.h"
+#include "stress/ui/frmGraficoTensional.h"
+#include "core/ui/PainelGrafico.h"
 #include "stress/ProcTensional.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmACI.h"
@@ -120,15 +119,17 @@ TfrmTensional::TfrmTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     connect(btnGraficoEixo, &QPushButton::clicked, this,
             [this] { ExecutaAcao(ctx_.msg, [this] { btnGraficoEixoClick(); }); });
     connect(btnResult, &QPushButton::clicked, this, [&j] {
-        CamposNumericos::ApresentaJanela(j.frmResultadoTensoes);
+        if (j.resultadoTensoes) j.resultadoTensoes->Abre();
     });
     connect(btnSaida, &QPushButton::clicked, this, [this] { btnSaidaClick(); });
 }
 
+void TfrmTensional::Abre() { CamposNumericos::ApresentaJanela(this); }
+
 void TfrmTensional::HabilitaRun() { btnRun->setEnabled(true); }
 
 void TfrmTensional::btnRunClick() {
-    TfrmResultadoTensoes* planilha = ctx_.janelas.frmResultadoTensoes;
+    JanelaTensoes* planilha = ctx_.janelas.resultadoTensoes;
     ProgressoJanela progresso(gaTransiente, pbarProcesso, sbPainel0);
     ResultadoTensional resultado;
     try {
@@ -165,9 +166,9 @@ void TfrmTensional::DescartaResultados() {
     // An empty table: every reader (index, charts, exports) then finds no stress run.
     ctx_.tensoes = TabelaTexto();
     Janelas& j = ctx_.janelas;
-    if (j.frmResultadoTensoes) {
-        j.frmResultadoTensoes->AtualizaTabela();
-        j.frmResultadoTensoes->hide();
+    if (j.resultadoTensoes) {
+        j.resultadoTensoes->AtualizaTabela();
+        j.resultadoTensoes->Esconde();
     }
     // Their curves were read from the stresses just discarded.
     if (j.frmGraficoTensional) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/Janelas.h"
 
 class Gauge;
 class QGroupBox;
@@ -13,11 +14,13 @@ class QGroupBox;
 // "Norvik-1D      Tensional": the control panel of the stress analysis. The inputs
 // can be entered in any order; a run needs the restraint choice confirmed since the
 // window was last opened, and the results open only after a run that ended well.
-class TfrmTensional : public QWidget {
+class TfrmTensional : public QWidget, public JanelaAbre {
     Q_OBJECT
 public:
     explicit TfrmTensional(Contexto& ctx, QWidget* parent = nullptr);
 
+    // Shown from the results window ("Análise Tensional").
+    void Abre() override;
     // The restraint window's Ok allows a run.
     void HabilitaRun();
     // After a project file is opened: back to the first state (the stress results

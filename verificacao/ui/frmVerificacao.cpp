@@ -12,7 +12,6 @@
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "results/ResumoTermico.h"
-#include "results/ui/frmResumoTermico.h"
 #include "verificacao/Verificacao.h"
 
 namespace {

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/Janelas.h"
 
 class QThread;
 
 // "Verificação": the current problem run again with twice the elements per layer and
 // the energy balance of its run, as a text report. The runs go on in the background on
 // a copy of the problem; the report replaces "Calculando…" when they end.
-class TfrmVerificacao : public QWidget {
+class TfrmVerificacao : public QWidget, public JanelaAbre {
     Q_OBJECT
 public:
     explicit TfrmVerificacao(Contexto& ctx, QWidget* parent = nullptr);
@@ -20,7 +21,7 @@ public:
 
     // Shows the window and starts the verification; without a complete thermal run it
     // says so and stays closed. Ignored while a verification is running.
-    void Abre();
+    void Abre() override;
     bool Calculando() const { return thread_ != nullptr; }
     // "Salvar Relatório": the save dialog, then the text file (Windows-1252, CR LF).
     void SalvarRelatorio();

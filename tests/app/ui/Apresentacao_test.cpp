@@ -8,7 +8,7 @@
 #include "core/ui/ImagemJpeg.h"
 #include "app/ui/frmTelaApresentacao.h"
 #include "core/Erros.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 
 namespace {
 

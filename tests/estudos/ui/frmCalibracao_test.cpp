@@ -17,7 +17,7 @@
 #include "core/ui/Janelas.h"
 #include "results/ExecucaoProjeto.h"
 #include "results/Medicoes.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 #include "results/ui/frmGrafico.h"
 
 namespace {

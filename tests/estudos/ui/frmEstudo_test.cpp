@@ -14,7 +14,7 @@
 #include "app/ui/Aplicacao.h"
 #include "core/Projeto.h"
 #include "core/ui/Janelas.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "JanelasTeste.h"
 #include "core/MembroTeste.h"
 #include "core/ui/Gauge.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 #include "results/ui/frmResultados.h"
 #include "stress/ui/frmACI.h"
 #include "stress/ui/frmCoefRestr.h"

@@ -5,7 +5,7 @@
 
 #include "DialogosCamadasTeste.h"
 #include "core/Projeto.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 
 namespace {
 

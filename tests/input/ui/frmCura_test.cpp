@@ -5,7 +5,7 @@
 
 #include "DialogosCamadasTeste.h"
 #include "input/ui/frmCondCont.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 
 namespace {
 

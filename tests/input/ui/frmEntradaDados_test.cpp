@@ -1,4 +1,4 @@
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 
 #include <QAction>
 #include <QCheckBox>

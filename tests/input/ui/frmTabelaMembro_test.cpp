@@ -6,7 +6,7 @@
 #include "core/Projeto.h"
 #include "input/ui/frmCalorInterno.h"
 #include "input/ui/frmCondInic.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 #include "input/ui/frmEscolhaCalor.h"
 #include "input/ui/frmMembro.h"
 #include "input/ui/frmTabelaMembro.h"

@@ -3,7 +3,7 @@
 #include <QRadioButton>
 
 #include "DialogosCamadasTeste.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "core/Projeto.h"
 #include "core/ui/Janelas.h"
 #include "input/ui/DialogosCamadasTeste.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 #include "results/ui/frmResumoTermico.h"
 
 namespace {

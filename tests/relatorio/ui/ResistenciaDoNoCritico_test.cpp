@@ -8,7 +8,7 @@
 #include "core/Projeto.h"
 #include "relatorio/Relatorio.h"
 #include "results/ExecucaoProjeto.h"
-#include "stress/ui/CurvasTensao.h"
+#include "core/ui/CurvasTensao.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <regex>
 
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 #include "results/ComparacaoProjetos.h"
 #include "results/ExecucaoProjeto.h"
 #include "results/ui/AmbienteResultados.h"
-#include "results/ui/ComparacaoGrafico.h"
+#include "core/ui/ComparacaoGrafico.h"
 #include "results/ui/frmResultados.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "results/ui/MotorWmf.h"
+#include "core/ui/MotorWmf.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

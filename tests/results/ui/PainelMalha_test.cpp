@@ -2,7 +2,7 @@
 
 #include "AmbienteResultados.h"
 #include "core/ui/Janelas.h"
-#include "results/ui/PainelMalha.h"
+#include "core/ui/PainelMalha.h"
 #include "results/ui/frmResultados.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Janelas.h"
-#include "results/ui/PainelGrafico.h"
-#include "results/ui/frmEixoTensional.h"
+#include "core/ui/PainelGrafico.h"
+#include "stress/ui/frmEixoTensional.h"
 #include "stress/Restricao.h"
 #include "stress/ui/MembroTensional.h"
 

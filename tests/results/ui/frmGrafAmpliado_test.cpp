@@ -15,8 +15,8 @@
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
 #include "results/LeitorWmf.h"
-#include "results/ui/MotorWmf.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/MotorWmf.h"
+#include "core/ui/PainelGrafico.h"
 #include "results/ui/frmGrafEixoAmpliado.h"
 
 namespace {

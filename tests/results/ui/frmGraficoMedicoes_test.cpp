@@ -12,7 +12,7 @@
 
 #include "AmbienteResultados.h"
 #include "core/ui/Janelas.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 #include "results/ui/frmGrafico.h"
 
 namespace {

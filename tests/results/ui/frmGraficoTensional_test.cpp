@@ -15,10 +15,10 @@
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Janelas.h"
-#include "results/ui/PainelGrafico.h"
-#include "results/ui/frmGraficoTensional.h"
+#include "core/ui/PainelGrafico.h"
+#include "stress/ui/frmGraficoTensional.h"
 #include "stress/Restricao.h"
-#include "stress/ui/CurvasTensao.h"
+#include "core/ui/CurvasTensao.h"
 #include "stress/ui/MembroTensional.h"
 
 namespace {

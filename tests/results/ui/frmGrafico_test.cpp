@@ -14,7 +14,7 @@
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
 #include "core/Numeros.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 #include "results/ui/frmGrafAmpliado.h"
 
 namespace {

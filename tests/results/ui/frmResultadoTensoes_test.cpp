@@ -8,8 +8,8 @@
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Janelas.h"
 #include "results/ExportaTabela.h"
-#include "results/ui/frmEixoTensional.h"
-#include "results/ui/frmGraficoTensional.h"
+#include "stress/ui/frmEixoTensional.h"
+#include "stress/ui/frmGraficoTensional.h"
 #include "results/ui/frmResultadoTensoes.h"
 #include "stress/ui/MembroTensional.h"
 

@@ -2,7 +2,7 @@
 
 #include "AmbienteResultados.h"
 #include "core/ui/Janelas.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 #include "results/ExportaTabela.h"
 #include "results/ui/frmResultados.h"
 

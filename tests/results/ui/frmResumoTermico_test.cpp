@@ -8,7 +8,7 @@
 #include "AmbienteResultados.h"
 #include "core/ui/Janelas.h"
 #include "results/ui/Form1.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 #include "results/ui/frmCores.h"
 #include "results/ui/frmEixo.h"
 #include "results/ui/frmGrafico.h"

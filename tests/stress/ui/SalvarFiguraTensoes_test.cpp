@@ -9,8 +9,8 @@
 
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
-#include "results/ui/frmEixoTensional.h"
-#include "results/ui/frmGraficoTensional.h"
+#include "stress/ui/frmEixoTensional.h"
+#include "stress/ui/frmGraficoTensional.h"
 #include "stress/ui/frmE.h"
 #include "stress/ui/frmF.h"
 

@@ -9,7 +9,7 @@
 
 #include "core/ui/Janelas.h"
 #include "results/ui/AmbienteResultados.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 #include "results/ui/frmResultadoTensoes.h"
 #include "stress/ui/frmTensional.h"
 #include "stress/ui/frmTracaoFlexao.h"

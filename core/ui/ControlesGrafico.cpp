@@ -1,7 +1,7 @@
-#include "results/ui/ControlesGrafico.h"
+#include "core/ui/ControlesGrafico.h"
 
 #include "core/Numeros.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

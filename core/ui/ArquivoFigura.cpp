@@ -1,4 +1,4 @@
-#include "results/ui/ArquivoFigura.h"
+#include "core/ui/ArquivoFigura.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "obra/DeltaTAdmissivel.h"
+#include "results/DeltaTAdmissivel.h"
 
 #include <algorithm>
 #include <cmath>

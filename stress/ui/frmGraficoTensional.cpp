@@ -1,11 +1,11 @@
-#include "results/ui/frmGraficoTensional.h"
+#include "stress/ui/frmGraficoTensional.h"
 
 #include <QSpinBox>
 #include <algorithm>
 
 #include "core/Membro.h"
 #include "core/ui/CamposNumericos.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 using CurvasTensao::TipoResistencia;
 

@@ -3,7 +3,7 @@
 
 #include "core/Erros.h"
 #include "core/MembroTeste.h"
-#include "obra/DeltaTAdmissivel.h"
+#include "results/DeltaTAdmissivel.h"
 #include "stress/ModeloTensional.h"
 
 namespace {

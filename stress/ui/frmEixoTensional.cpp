@@ -1,4 +1,4 @@
-#include "results/ui/frmEixoTensional.h"
+#include "stress/ui/frmEixoTensional.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -10,8 +10,8 @@
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/CaixaInteira.h"
-#include "results/ui/PainelGrafico.h"
-#include "results/ui/PerfilEixo.h"
+#include "core/ui/PainelGrafico.h"
+#include "core/ui/PerfilEixo.h"
 
 using CurvasTensao::TipoResistencia;
 

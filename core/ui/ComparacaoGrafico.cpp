@@ -1,4 +1,4 @@
-#include "results/ui/ComparacaoGrafico.h"
+#include "core/ui/ComparacaoGrafico.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

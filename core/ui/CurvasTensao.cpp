@@ -1,4 +1,4 @@
-#include "stress/ui/CurvasTensao.h"
+#include "core/ui/CurvasTensao.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "results/ui/PainelMalha.h"
+#include "core/ui/PainelMalha.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "core/ui/ExecutaAcao.h"
-#include "results/ui/ArquivoFigura.h"
+#include "core/ui/ArquivoFigura.h"
 
 namespace {
 // Column bounds and label columns of each window.

@@ -1,11 +1,11 @@
-#include "results/ui/PerfilEixo.h"
+#include "core/ui/PerfilEixo.h"
 
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
 #include <cmath>
 
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 namespace PerfilEixo {
 

@@ -6,7 +6,7 @@
 class QAction;
 
 #include "core/ui/Contexto.h"
-#include "results/ui/Figura.h"
+#include "core/ui/Figura.h"
 
 // The five windows that show the layered member beside their chart.
 enum class VarianteMalha { Grafico, Eixo, GraficoTensional, EixoTensional, Resultados };

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "results/ui/ArquivoFigura.h"
+#include "core/ui/ArquivoFigura.h"
 
 class DialogosArquivo;
 class QPainter;

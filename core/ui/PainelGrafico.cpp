@@ -1,4 +1,4 @@
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 
 #include <QChart>
 #include <QChartView>
@@ -23,7 +23,7 @@
 #include "core/Numeros.h"
 #include "core/ui/DialogosArquivo.h"
 #include "core/ui/SalvaComTipo.h"
-#include "results/ui/MotorWmf.h"
+#include "core/ui/MotorWmf.h"
 
 // The chart view with the navigation the engineers know: the left button held
 // drags the curves, the right button held opens a zoom rectangle.

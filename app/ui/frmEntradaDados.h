@@ -28,7 +28,8 @@ public:
     void MostraStatus(const QString& texto) override;
     QString NomeProjeto() const override { return nomeProjeto_; }
     // Any "Insere" of the initial conditions enables the run.
-    void HabilitaExecucao();
+    void HabilitaExecucao() override;
+    int ElementosPorCamada() const override;
     // Text of panel 0 or 1 of the status bar.
     QLabel* Painel(int i) const { return i == 0 ? painel0_ : painel1_; }
 

@@ -1,4 +1,4 @@
-#include "input/ui/LacoCamadas.h"
+#include "core/ui/LacoCamadas.h"
 
 #include <QVariant>
 #include <string>

@@ -1,4 +1,4 @@
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 
 #include <QFileInfo>
 
@@ -34,7 +34,7 @@
 #include "app/ui/frmInformacoes.h"
 #include "relatorio/ui/frmRelatorio.h"
 #include "results/ui/Form1.h"
-#include "results/ui/PainelGrafico.h"
+#include "core/ui/PainelGrafico.h"
 #include "results/ui/frmCores.h"
 #include "results/ui/frmEixo.h"
 #include "results/ui/frmGrafAmpliado.h"
@@ -380,6 +380,8 @@ void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
 }
 
 void TfrmEntradaDados::HabilitaExecucao() { btnRUN->setEnabled(true); }
+
+int TfrmEntradaDados::ElementosPorCamada() const { return spNelem->value(); }
 
 void TfrmEntradaDados::PerguntaSair() {
     ExecutaAcao(ctx_.msg, [&] {

@@ -1,4 +1,4 @@
-#include "obra/RemocaoSegura.h"
+#include "estudos/RemocaoSegura.h"
 
 #include <algorithm>
 #include <cmath>

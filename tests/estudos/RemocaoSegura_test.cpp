@@ -8,7 +8,7 @@
 #include "core/MembroTeste.h"
 #include "obra/ClimaHorario.h"
 #include "obra/Protecoes.h"
-#include "obra/RemocaoSegura.h"
+#include "estudos/RemocaoSegura.h"
 #include "stress/ModeloTensional.h"
 
 namespace {

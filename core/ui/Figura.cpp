@@ -1,4 +1,4 @@
-#include "results/ui/Figura.h"
+#include "core/ui/Figura.h"
 
 #include <QMouseEvent>
 #include <QPainter>
