@@ -12,6 +12,8 @@ inline constexpr int MaxNos = 300;
 inline constexpr int MaxCamadas = 300;
 inline constexpr int MaxElementos = 300;  // element tables; at most MaxNos - 1 are used
 inline constexpr int MaxHoras = 5000;
+// Substeps of a step of the consistent formulation: down to a minute of an hourly step.
+inline constexpr int MaxSubpassos = 60;
 
 // Material and schedule of a layer or, as a copy, of an element.
 struct TCamada {
@@ -119,6 +121,9 @@ struct TDadosModelo {
     bool UnidadesUsuais = false;
     bool Fundacao = false;
     TFormulacao Formulacao = TFormulacao::Classica;
+    // The consistent formulation divides each step into this many substeps (the
+    // history keeps one row per step); the classic ignores it.
+    std::int32_t SubpassosPorPasso = 1;
     // The site: hourly weather and protections of the faces (empty: none).
     TDadosObra Obra;
 
@@ -132,6 +137,7 @@ struct TDadosModelo {
     double Tempo = 0.0;
     double DtExplicito = 0.0;
     double DtImplicito = 0.0;
+    double PassoAtual = 0.0;  // hours of the step or substep being computed (0: PassoTempo)
     double TMaxSolucao = 0.0;
     std::int32_t NoTMax = 0;
     double TMaxima = 0.0;

@@ -26,10 +26,19 @@ void TBanda::Zera(int n) {
     }
 }
 
-void TFunc::AvancaTempo(TDadosModelo& dados) {
-    dados.DtExplicito = dados.PassoTempo * (1.0 / 3.0) * 3600.0;
-    dados.DtImplicito = dados.PassoTempo * (2.0 / 3.0) * 3600.0;
-    dados.Tempo += dados.PassoTempo;
+void TFunc::AvancaTempo(TDadosModelo& dados) { AvancaSubpasso(dados, dados.Tempo, 1, 1); }
+
+void TFunc::AvancaSubpasso(TDadosModelo& dados, double inicio, int s, int subpassos) {
+    const double passo = static_cast<double>(dados.PassoTempo);
+    const double h = subpassos == 1 ? passo : passo / subpassos;
+    dados.PassoAtual = h;
+    dados.DtExplicito = h * (1.0 / 3.0) * 3600.0;
+    dados.DtImplicito = h * (2.0 / 3.0) * 3600.0;
+    dados.Tempo = s == subpassos ? inicio + passo : inicio + passo * s / subpassos;
+}
+
+double TFunc::HorasDoPasso(const TDadosModelo& dados) {
+    return dados.PassoAtual > 0.0 ? dados.PassoAtual : static_cast<double>(dados.PassoTempo);
 }
 
 void TFunc::DistribuiPropriedades(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L) {
@@ -156,7 +165,7 @@ void TFunc::MontaVetorCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalh
     TaxasElementos(dados, trabalho, t, [&](int camada, double x) {
         return Maturidade::Ativa(dados, camada) ? 0.0 : CalorHidratacao(dados, trabalho.SI, camada, x);
     });
-    Maturidade::TaxasElementos(dados, trabalho, false);
+    Maturidade::TaxasElementos(dados, trabalho);
     DistribuiCarga(dados, trabalho);
 }
 
@@ -282,7 +291,7 @@ TCoeficientes TFunc::CoeficientesConveccao(const TDadosModelo& dados, const TVal
 }
 
 TCoeficientes TFunc::CoeficientesDoPasso(const TDadosModelo& dados, TCoeficientes h) {
-    const double p = static_cast<double>(dados.PassoTempo);
+    const double p = HorasDoPasso(dados);
     return {h.HInf * p, h.HSup * p};
 }
 
@@ -362,12 +371,12 @@ void TFunc::MontaSistema(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L,
 }
 
 void TFunc::MontaSistemaConsistente(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, double t) {
-    const double passo = static_cast<double>(dados.PassoTempo);
+    const double passo = HorasDoPasso(dados);
     MontaSistemaCom(dados, trabalho, L, t, [&] {
         TaxasElementos(dados, trabalho, t, [&](int camada, double x) {
             return Maturidade::Ativa(dados, camada) ? 0.0 : CalorMedioPasso(dados, trabalho.SI, camada, x - passo, x);
         });
-        Maturidade::TaxasElementos(dados, trabalho, true);
+        Maturidade::TaxasElementos(dados, trabalho);
         DistribuiCarga(dados, trabalho);
     });
     ImpoeTemperaturasPrescritas(dados, trabalho, L, Membro::NosAtivos(dados));

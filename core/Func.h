@@ -59,6 +59,12 @@ class TFunc {
 public:
     // DtExplicito = PassoTempo·(1/3)·3600, DtImplicito = PassoTempo·(2/3)·3600; Tempo += PassoTempo.
     static void AvancaTempo(TDadosModelo& dados);
+    // Substep s of `subpassos` of the step that starts at `inicio`: the same with
+    // PassoTempo/subpassos hours, Tempo = inicio + s·PassoTempo/subpassos (exactly
+    // inicio + PassoTempo at the last one). One substep is AvancaTempo.
+    static void AvancaSubpasso(TDadosModelo& dados, double inicio, int s, int subpassos);
+    // Hours of the step or substep being computed (PassoTempo outside a run).
+    static double HorasDoPasso(const TDadosModelo& dados);
 
     // Builds trabalho.Sistema and trabalho.Carga for time `t` (h) with `L` placed layers,
     // from trabalho.TAnterior.
@@ -69,7 +75,7 @@ public:
     static void DistribuiPropriedades(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L);
 
     // Internal heat and radiation loads into trabalho.Carga (the load F of the step).
-    // The layers with the maturity heat advance their elements' equivalent ages by the step.
+    // The layers with the maturity heat take the heat of their elements' equivalent ages over the step.
     static void MontaVetorCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t);
 
     // The consistent formulation's step: the same system with the mean rate of the
@@ -130,7 +136,7 @@ public:
     static TCoeficientes CoeficientesConveccao(const TDadosModelo& dados, const TValoresSI& si, double t, int L);
 
     // The coefficients of one step: the stored ones (h·3600, one hour of exchange)
-    // times PassoTempo.
+    // times the hours of the step (HorasDoPasso).
     static TCoeficientes CoeficientesDoPasso(const TDadosModelo& dados, TCoeficientes porHora);
 
     // Adds H (the coefficients of the step) at nodes 1 and n of the system and H·TAmb to the load.

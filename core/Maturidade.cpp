@@ -36,16 +36,7 @@ double CalorCurva(const TCalorInterno& c, double te) {
     return c.C * c.E * JoulesPorKcal * c.AlfaU * std::exp(-std::pow(c.Tau / te, c.BetaHid));
 }
 
-double TaxaCurva(const TCalorInterno& c, double te) {
-    if (!(te > 0.0)) return 0.0;
-    const double r = std::pow(c.Tau / te, c.BetaHid);
-    const double q = c.C * c.E * JoulesPorKcal * c.AlfaU * std::exp(-r);
-    // A tiny age leaves r beyond range and the heat at zero: so is its rate.
-    if (q == 0.0) return 0.0;
-    return q * c.BetaHid * r / te;
-}
-
-TCurvaAmostra CurvaAmostra(const TCalorInterno& c, double fatorTabela, double rhoC) {
+TCurvaAmostra CurvaAmostra(const TCalorInterno& c, double fatorTabela, double rhoC, bool media) {
     TCurvaAmostra curva;
     curva.Idade.assign(MaxHoras + 1, 0.0);
     curva.Calor.assign(MaxHoras + 1, 0.0);
@@ -53,9 +44,11 @@ TCurvaAmostra CurvaAmostra(const TCalorInterno& c, double fatorTabela, double rh
     for (int h = 1; h <= MaxHoras; ++h) {
         const auto i = static_cast<std::size_t>(h);
         const double q = c.Tabela[i] * fatorTabela * 3600.0;
-        curva.Idade[i] = curva.Idade[i - 1] + FatorArrhenius(c.EnergiaAtivacao, c.TRef, t);
-        curva.Calor[i] = curva.Calor[i - 1] + q;
+        const double tInicio = t;
         t += q / rhoC;
+        const double fator = FatorArrhenius(c.EnergiaAtivacao, c.TRef, media ? 0.5 * (tInicio + t) : tInicio);
+        curva.Idade[i] = curva.Idade[i - 1] + fator;
+        curva.Calor[i] = curva.Calor[i - 1] + q;
     }
     return curva;
 }
@@ -79,14 +72,6 @@ double CalorAmostra(const TCurvaAmostra& curva, double te) {
     const double a = curva.Idade[k - 1];
     const double b = curva.Idade[k];
     return curva.Calor[k - 1] + (te - a) / (b - a) * (curva.Calor[k] - curva.Calor[k - 1]);
-}
-
-double TaxaAmostra(const TCurvaAmostra& curva, double te) {
-    // The end of a step that lands on the end of an hour of the sample, to rounding,
-    // takes that hour: the hour just ended, as the age-only table is read.
-    const std::size_t k = HoraDaIdade(curva, te * (1.0 - 1e-12));
-    if (k == 0 || k > static_cast<std::size_t>(MaxHoras)) return 0.0;
-    return (curva.Calor[k] - curva.Calor[k - 1]) / (curva.Idade[k] - curva.Idade[k - 1]);
 }
 
 bool Ativa(const TDadosModelo& dados, int camada) {
@@ -136,9 +121,30 @@ void ValidaEntrada(const TDadosModelo& d) {
     }
 }
 
-void TaxasElementos(const TDadosModelo& dados, TTrabalhoTermico& trabalho, bool incrementoExato) {
+bool AlgumaAtiva(const TDadosModelo& dados) {
+    const int ultima = std::clamp(dados.CamadaAtual, 0, MaxCamadas);
+    for (int L = 1; L <= ultima; ++L)
+        if (Ativa(dados, L)) return true;
+    return false;
+}
+
+namespace {
+
+double FatorElemento(const TCalorInterno& c, int e, double tMedia) {
+    try {
+        return FatorArrhenius(c.EnergiaAtivacao, c.TRef, tMedia);
+    } catch (const ErroCalculo& erro) {
+        throw ErroCalculo("idade equivalente do elemento " + Inteiro(e) + ": " + erro.what());
+    }
+}
+
+double MediaElemento(const double* t, std::size_t i) { return 0.5 * (t[i] + t[i + 1]); }
+
+}  // namespace
+
+void TaxasElementos(const TDadosModelo& dados, TTrabalhoTermico& trabalho) {
     TEstadoMaturidade& estado = trabalho.Maturidade;
-    const double passo = static_cast<double>(dados.PassoTempo);
+    const double passo = TFunc::HorasDoPasso(dados);
     const double dt = passo * 3600.0;
     for (int e = 1; e <= dados.NElemAtivos; ++e) {
         const auto i = static_cast<std::size_t>(e);
@@ -152,7 +158,7 @@ void TaxasElementos(const TDadosModelo& dados, TTrabalhoTermico& trabalho, bool 
                 const TCamada& m = trabalho.SI.Camadas[static_cast<std::size_t>(camada)];
                 try {
                     *amostra = CurvaAmostra(c, trabalho.SI.Calor[static_cast<std::size_t>(camada)].FatorTabela,
-                                            m.Ro * m.CalorEsp);
+                                            m.Ro * m.CalorEsp, dados.Formulacao == TFormulacao::Consistente);
                 } catch (const ErroCalculo& erro) {
                     throw ErroCalculo("a curva adiabática da camada " + Inteiro(camada) +
                                       " leva a amostra do calorímetro a uma temperatura impossível (" + erro.what() +
@@ -160,29 +166,48 @@ void TaxasElementos(const TDadosModelo& dados, TTrabalhoTermico& trabalho, bool 
                 }
             }
         }
-        const double tMedia = 0.5 * (trabalho.TAnterior[i] + trabalho.TAnterior[i + 1]);
-        double fator = 0.0;
-        try {
-            fator = FatorArrhenius(c.EnergiaAtivacao, c.TRef, tMedia);
-        } catch (const ErroCalculo& erro) {
-            throw ErroCalculo("idade equivalente do elemento " + Inteiro(e) + ": " + erro.what());
-        }
+        const double fator =
+            estado.Corretor ? estado.FatorPasso[i] : FatorElemento(c, e, MediaElemento(trabalho.TAnterior.data(), i));
         const double te0 = estado.Idade[i];
         const double te1 = te0 + passo * fator;
-        double taxa = 0.0;
-        if (incrementoExato) {
-            const double q = amostra ? CalorAmostra(*amostra, te1) - CalorAmostra(*amostra, te0)
-                                     : CalorCurva(c, te1) - CalorCurva(c, te0);
-            taxa = q / dt;
-        } else {
-            taxa = (amostra ? TaxaAmostra(*amostra, te1) : TaxaCurva(c, te1)) * fator / 3600.0;
-        }
+        const double q = amostra ? CalorAmostra(*amostra, te1) - CalorAmostra(*amostra, te0)
+                                 : CalorCurva(c, te1) - CalorCurva(c, te0);
+        const double taxa = q / dt;
         if (!std::isfinite(taxa)) {
             throw ErroCalculo("o calor pela maturidade do elemento " + Inteiro(e) + " não tem valor finito");
         }
-        estado.Idade[i] = te1;
+        estado.IdadeFim[i] = te1;
         trabalho.FElemento[i] = taxa;
     }
+}
+
+double Preve(const TDadosModelo& dados, TTrabalhoTermico& trabalho) {
+    TEstadoMaturidade& estado = trabalho.Maturidade;
+    const double passo = TFunc::HorasDoPasso(dados);
+    double mudanca = 0.0;
+    for (int e = 1; e <= dados.NElemAtivos; ++e) {
+        const auto i = static_cast<std::size_t>(e);
+        const int camada = trabalho.CamadaElemento[i];
+        if (!Ativa(dados, camada)) continue;
+        const TCalorInterno& c = dados.CalorCamadas[static_cast<std::size_t>(camada)];
+        const double inicio = MediaElemento(trabalho.TAnterior.data(), i);
+        // The factor the last assembly used: the start one before any correction.
+        const double anterior = estado.Corretor ? estado.FatorPasso[i] : FatorElemento(c, e, inicio);
+        const double novo = FatorElemento(c, e, 0.5 * (inicio + MediaElemento(dados.Temperaturas.data(), i)));
+        mudanca = std::max(mudanca, passo * std::fabs(novo - anterior));
+        estado.FatorPasso[i] = novo;
+    }
+    estado.Corretor = true;
+    return mudanca;
+}
+
+void ConcluiPasso(const TDadosModelo& dados, TTrabalhoTermico& trabalho) {
+    TEstadoMaturidade& estado = trabalho.Maturidade;
+    for (int e = 1; e <= dados.NElemAtivos; ++e) {
+        const auto i = static_cast<std::size_t>(e);
+        if (Ativa(dados, trabalho.CamadaElemento[i])) estado.Idade[i] = estado.IdadeFim[i];
+    }
+    estado.Corretor = false;
 }
 
 }  // namespace Maturidade

@@ -80,6 +80,10 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
     if (d.PassoTempo < 1) {
         throw ErroEntrada("O passo de tempo deve ser de ao menos 1 hora (é " + Inteiro(d.PassoTempo) + ").");
     }
+    if (d.SubpassosPorPasso < 1 || d.SubpassosPorPasso > MaxSubpassos) {
+        throw ErroEntrada("O número de subpassos por passo deve ficar entre 1 e " + Inteiro(MaxSubpassos) + " (é " +
+                          Inteiro(d.SubpassosPorPasso) + ").");
+    }
     if (!std::isfinite(d.TempoTotal)) {
         throw ErroEntrada("O tempo total da análise não é um número finito.");
     }
@@ -199,6 +203,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, Historico
     };
 
     const bool consistente = dados.Formulacao == TFormulacao::Consistente;
+    const int subpassos = consistente ? dados.SubpassosPorPasso : 1;
     ResultadoTransiente resultado;
     resultado.TempoFinal = t0;
     int passo = 0;  // row of the history the step writes
@@ -230,26 +235,50 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, Historico
                     camadas[static_cast<std::size_t>(dados.CamadaAtual)], ne, tAbaixo);
             }
         }
+        // The step, in `subpassos` substeps (consistent formulation only); only the
+        // step's end is a row of the history and counts for the maximum.
         const int n = Membro::NosAtivos(dados);
-        std::copy_n(dados.Temperaturas.begin() + 1, n, trabalho->TAnterior.begin() + 1);
+        const double inicio = dados.Tempo;
+        const bool iteraIdade = consistente && Maturidade::AlgumaAtiva(dados);
+        for (int s = 1; s <= subpassos; ++s) {
+            std::copy_n(dados.Temperaturas.begin() + 1, n, trabalho->TAnterior.begin() + 1);
 
-        // (C + θΔt·K + H)·T = (C − (1−θ)Δt·K)·Tprev + Δt·F + H·TAmb at the new time.
-        TFunc::AvancaTempo(dados);
-        try {
-            metodo.MontaEResolve(dados, *trabalho, dados.CamadaAtual, progresso);
-        } catch (const ErroCalculo& e) {
-            semPassos();
-            throw ErroCalculo("Falha no cálculo térmico na hora " + Numeros::FormataGeral(dados.Tempo) + ": " +
-                              e.what() + ".");
+            // (C + θΔt·K + H)·T = (C − (1−θ)Δt·K)·Tprev + Δt·F + H·TAmb at the new time.
+            TFunc::AvancaSubpasso(dados, inicio, s, subpassos);
+            const double tMaxAntes = dados.TMaxSolucao;
+            const int noAntes = dados.NoTMax;
+            try {
+                metodo.MontaEResolve(dados, *trabalho, dados.CamadaAtual, progresso);
+                // The maturity heat of the step at the mean Arrhenius factor of the step,
+                // solved again until the ages settle.
+                for (int k = 1; iteraIdade && Maturidade::Preve(dados, *trabalho) > Maturidade::ToleranciaIdade; ++k) {
+                    if (k == Maturidade::MaxIteracoes) {
+                        throw ErroCalculo("a idade equivalente do passo não se estabilizou em " +
+                                          Inteiro(Maturidade::MaxIteracoes) +
+                                          " iterações; reduza o passo de tempo ou use mais subpassos por passo");
+                    }
+                    dados.TMaxSolucao = tMaxAntes;
+                    dados.NoTMax = noAntes;
+                    metodo.MontaEResolve(dados, *trabalho, dados.CamadaAtual, progresso);
+                }
+            } catch (const ErroCalculo& e) {
+                semPassos();
+                throw ErroCalculo("Falha no cálculo térmico na hora " + Numeros::FormataGeral(dados.Tempo) + ": " +
+                                  e.what() + ".");
+            }
+            Maturidade::ConcluiPasso(dados, *trabalho);
+            if (s < subpassos) {
+                dados.TMaxSolucao = tMaxAntes;
+                dados.NoTMax = noAntes;
+            } else if (dados.TMaxima < dados.TMaxSolucao) {
+                dados.TMaxima = dados.TMaxSolucao;
+                dados.TempoTMax = dados.Tempo;
+            }
+            if (observador) observador->Resolvido(dados, *trabalho);
+            // The consistent step solved the prescribed ends as constraints.
+            if (!consistente) TFunc::AplicaTemperaturasPrescritas(dados, dados.CamadaAtual);
+            if (observador) observador->Passo(dados, *trabalho);
         }
-        if (dados.TMaxima < dados.TMaxSolucao) {
-            dados.TMaxima = dados.TMaxSolucao;
-            dados.TempoTMax = dados.Tempo;
-        }
-        if (observador) observador->Resolvido(dados, *trabalho);
-        // The consistent step solved the prescribed ends as constraints.
-        if (!consistente) TFunc::AplicaTemperaturasPrescritas(dados, dados.CamadaAtual);
-        if (observador) observador->Passo(dados, *trabalho);
 
         EscreveLinha(historico, ++passo, dados.Tempo, dados, nos);
         resultado.TempoFinal = dados.Tempo;

@@ -48,6 +48,9 @@ constexpr auto CamposProblema = std::make_tuple(
     C("TempoTotal", &D::TempoTotal), C("PassoTempo", &D::PassoTempo), C("CalorDiscreto", &D::CalorDiscreto),
     C("Formulacao", &D::Formulacao));
 
+// Written only when it differs from 1, so a file without substeps is saved as before.
+constexpr auto CamposSubpassos = std::make_tuple(C("SubpassosPorPasso", &D::SubpassosPorPasso));
+
 // Boundary conditions and the stress data, after the layer lists.
 constexpr auto CamposContorno = std::make_tuple(
     C("TAmbConstante", &D::TAmbConstante), C("TAmbConst", &D::TAmbConst), C("TAmbMax", &D::TAmbMax),
@@ -482,6 +485,10 @@ std::string ProblemaDeCapacidade(const TDadosModelo& d) {
         return "\"PassoTempo\" vale " + std::to_string(d.PassoTempo) +
                "; o passo de tempo é de ao menos 1 hora (confirme as condições iniciais)";
     }
+    if (d.SubpassosPorPasso < 1 || d.SubpassosPorPasso > MaxSubpassos) {
+        return "\"SubpassosPorPasso\" vale " + std::to_string(d.SubpassosPorPasso) + "; deve ficar entre 1 e " +
+               std::to_string(MaxSubpassos);
+    }
     const long long nos = Membro::NumeroNos(d);
     if (nos > MaxNos) {
         return "o membro teria " + std::to_string(nos) + " nós (NCamadas × NElemCamada + 1), acima do máximo de " +
@@ -511,6 +518,7 @@ std::string Conteudo(const TDadosModelo& d) {
         });
     };
     escalares(CamposProblema);
+    if (d.SubpassosPorPasso != 1) escalares(CamposSubpassos);
 
     std::vector<Json> itens;
     const int nCamadas = RegistrosUsados(d.Camadas, d.NCamadas,
@@ -594,7 +602,8 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
     bool temMembro = false;
     for (const auto& [chave, valor] : j.items()) {
         if (chave == "formato" || chave == "versao") continue;
-        if (LeCampoDoTopo(CamposProblema, chave, valor, *novo) || LeCampoDoTopo(CamposContorno, chave, valor, *novo) ||
+        if (LeCampoDoTopo(CamposProblema, chave, valor, *novo) || LeCampoDoTopo(CamposSubpassos, chave, valor, *novo) ||
+            LeCampoDoTopo(CamposContorno, chave, valor, *novo) ||
             LeCampoDoTopo(CamposTensoes, chave, valor, *novo)) {
             temMembro = temMembro || chave == "NCamadasMembro";
             continue;
@@ -651,6 +660,7 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
     // All valid: the problem replaces the one in memory. The run state and the colour
     // scale stay; the history no longer belongs to this problem.
     CopiaCampos(CamposProblema, *novo, dados);
+    CopiaCampos(CamposSubpassos, *novo, dados);
     CopiaCampos(CamposContorno, *novo, dados);
     CopiaCampos(CamposTensoes, *novo, dados);
     dados.Camadas = novo->Camadas;

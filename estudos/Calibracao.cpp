@@ -12,6 +12,7 @@
 #include <set>
 
 #include "core/Erros.h"
+#include "core/Maturidade.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/Processo.h"
@@ -73,7 +74,38 @@ const std::vector<TParametroCalibracao> Tabela = {
     {"TLanc", "temperatura de lançamento", "°C",
      [](const TDadosModelo& d) { return d.Camadas[static_cast<std::size_t>(Primeira(d))].TInicial; },
      [](TDadosModelo& d, double v) { Concreto(d, [&](int L) { d.Camadas[static_cast<std::size_t>(L)].TInicial = v; }); }},
+    {"alfaU", "αu do calor pela maturidade", "-", [](const TDadosModelo& d) { return Calor(d).AlfaU; },
+     [](TDadosModelo& d, double v) { Concreto(d, [&](int L) { d.CalorCamadas[static_cast<std::size_t>(L)].AlfaU = v; }); }},
+    {"tau", "τ do calor pela maturidade", "h", [](const TDadosModelo& d) { return Calor(d).Tau; },
+     [](TDadosModelo& d, double v) { Concreto(d, [&](int L) { d.CalorCamadas[static_cast<std::size_t>(L)].Tau = v; }); }},
+    {"beta", "β do calor pela maturidade", "-", [](const TDadosModelo& d) { return Calor(d).BetaHid; },
+     [](TDadosModelo& d, double v) {
+         Concreto(d, [&](int L) { d.CalorCamadas[static_cast<std::size_t>(L)].BetaHid = v; });
+     }},
+    {"Ea", "energia de ativação", "J/mol", [](const TDadosModelo& d) { return Calor(d).EnergiaAtivacao; },
+     [](TDadosModelo& d, double v) {
+         Concreto(d, [&](int L) { d.CalorCamadas[static_cast<std::size_t>(L)].EnergiaAtivacao = v; });
+     }},
 };
+
+// Rows of the table by what they belong to.
+bool DaCurvaPorIdade(int k) { return k >= 2 && k <= 4; }   // n, b, Tr
+bool DoCalorFinal(int k) { return k == 0 || k == 1; }       // E, C·E
+bool DaMaturidade(int k) { return k >= 7 && k <= 10; }      // αu, τ, β, Ea
+bool DaCurvaDaMaturidade(int k) { return k >= 7 && k <= 9; }  // αu, τ, β
+constexpr int Topo = 5;
+
+// Why parameter k cannot move the computed temperatures of this problem, when the
+// problem itself tells; empty otherwise.
+std::string PorQueNaoInflui(const TDadosModelo& d, int k) {
+    const bool maturidade = Maturidade::Ativa(d, Primeira(d));
+    if (DaCurvaPorIdade(k) && maturidade) return "as camadas usam o calor pela maturidade";
+    if (DaMaturidade(k) && !maturidade) return "as camadas não usam o calor pela maturidade";
+    if (k == Topo && d.TPrescSupAtiva) return "a temperatura do topo é prescrita";
+    if (k == Topo && d.Obra.ClimaArquivo && !d.Obra.Vento.empty() && !d.CuraAtiva)
+        return "o vento do arquivo de clima define o coeficiente do topo";
+    return {};
+}
 
 struct Leitura {
     double altura, hora, medida, peso;
@@ -182,6 +214,99 @@ struct Liberador {
 };
 
 std::string G(double v) { return Numeros::FormataGeral(v); }
+std::string Chave(int k) { return std::string(Tabela[static_cast<std::size_t>(k)].Chave); }
+// Padded to |largura| characters (the keys are ASCII): right-aligned, or left with a negative width.
+std::string Alinha(const std::string& t, int largura) {
+    const auto w = static_cast<std::size_t>(std::abs(largura));
+    if (t.size() >= w) return t;
+    return largura < 0 ? t + std::string(w - t.size(), ' ') : std::string(w - t.size(), ' ') + t;
+}
+
+// The driver's stopping codes in words.
+std::string PorQueParou(int estado) {
+    switch (estado) {
+        case GSL_EMAXITER: return "atingiu o máximo de iterações sem que o passo ou o gradiente ficassem pequenos";
+        case GSL_ENOPROG: return "nenhum passo reduz mais o resíduo (o ajuste não progride)";
+        case GSL_ESING: return "o sistema do ajuste é singular (parâmetros que não se distinguem)";
+        default: return "o ajuste parou com o código " + Numeros::FormataInteiro(estado) + " da biblioteca";
+    }
+}
+
+// Before the fit: every chosen parameter must move the computed temperatures. The
+// weighted columns of the Jacobian at the start values, by the same central
+// differences the fit uses.
+void RecusaSemInfluencia(const TDadosModelo& dados, const std::vector<int>& escolhidos, Contexto& ctx, double ate) {
+    const std::size_t n = ctx.leituras->size(), p = escolhidos.size();
+    gsl_vector* x = gsl_vector_alloc(p);
+    gsl_matrix* J = gsl_matrix_alloc(n, p);
+    if (!x || !J) {
+        if (x) gsl_vector_free(x);
+        if (J) gsl_matrix_free(J);
+        throw std::bad_alloc();
+    }
+    gsl_vector_set_all(x, 1.0);
+    const int estado = Jacobiano(x, &ctx, J);
+    std::vector<double> norma(p, 0.0);
+    for (std::size_t k = 0; k < p; ++k) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const double v = gsl_matrix_get(J, i, k);
+            norma[k] += (*ctx.leituras)[i].peso * v * v;
+        }
+        norma[k] = std::sqrt(norma[k]);
+    }
+    gsl_vector_free(x);
+    gsl_matrix_free(J);
+    if (estado != GSL_SUCCESS) throw ErroCalculo("A calibração falhou na primeira execução: " + ctx.erro);
+    const double maior = *std::max_element(norma.begin(), norma.end());
+    for (std::size_t k = 0; k < p; ++k) {
+        if (norma[k] > 0.0 && norma[k] >= Calibracao::LimiteInfluencia * maior) continue;
+        const int parametro = escolhidos[k];
+        const std::string razao = PorQueNaoInflui(dados, parametro);
+        const std::string efeito = norma[k] > 0.0 ? "muda as temperaturas calculadas muito menos que os outros parâmetros"
+                                                  : "não muda as temperaturas calculadas";
+        throw ErroEntrada(Chave(parametro) + " não influi" + (razao.empty() ? "" : ": " + razao) + ". O parâmetro " +
+                          efeito + " nas leituras até a hora " + G(ate) +
+                          " (a sua coluna do Jacobiano é " + (norma[k] > 0.0 ? "desprezível" : "nula") +
+                          "), e o ajuste não pode determiná-lo; tire-o da calibração.");
+    }
+}
+
+// Correlations of the fitted parameters and what the data leave undetermined.
+void Correlaciona(TResultadoCalibracao& r) {
+    const std::size_t p = r.Valores.size();
+    r.Correlacao.assign(p * p, 0.0);
+    std::string correlacoes, incertezas;
+    for (std::size_t k = 0; k < p; ++k) {
+        for (std::size_t m = 0; m < p; ++m) {
+            const double den = std::sqrt(r.Covariancia[k * p + k] * r.Covariancia[m * p + m]);
+            const double c = k == m ? 1.0 : den > 0.0 ? r.Covariancia[k * p + m] / den : 0.0;
+            r.Correlacao[k * p + m] = c;
+            if (m > k && std::fabs(c) > TResultadoCalibracao::LimiteCorrelacao) {
+                correlacoes += std::string(correlacoes.empty() ? "" : "; ") + Chave(r.Valores[k].Parametro) + " e " +
+                               Chave(r.Valores[m].Parametro) + " têm correlação " + Numeros::FormataFixo(c, 0, 3);
+            }
+        }
+        const TResultadoCalibracao::Valor& v = r.Valores[k];
+        const double relativa = v.Ajustado != 0.0 ? v.Incerteza / std::fabs(v.Ajustado) : HUGE_VAL;
+        if (!(relativa <= TResultadoCalibracao::LimiteIncerteza)) {
+            incertezas += std::string(incertezas.empty() ? "" : "; ") + Chave(v.Parametro) + " tem incerteza de " +
+                          (std::isfinite(relativa) ? Numeros::FormataFixo(100.0 * relativa, 0, 0) + " %"
+                                                   : std::string("valor indefinido")) +
+                          " do valor ajustado";
+        }
+    }
+    const std::string conclusao =
+        ": os dados não determinam os parâmetros, e a previsão com os valores ajustados pode ficar longe do que "
+        "o concreto vai fazer. Use leituras até uma idade maior ou ajuste menos parâmetros.";
+    if (!correlacoes.empty())
+        r.Avisos.push_back("Atenção: " + correlacoes + " (acima de " +
+                           Numeros::FormataFixo(TResultadoCalibracao::LimiteCorrelacao, 0, 2) + " em módulo)" +
+                           conclusao);
+    if (!incertezas.empty())
+        r.Avisos.push_back("Atenção: " + incertezas + " (acima de " +
+                           Numeros::FormataFixo(100.0 * TResultadoCalibracao::LimiteIncerteza, 0, 0) + " %)" +
+                           conclusao);
+}
 
 }  // namespace
 
@@ -197,6 +322,19 @@ std::string TResultadoCalibracao::Texto() const {
     s += "RMS antes: " + Numeros::FormataFixo(RMSAntes, 0, 3) + " °C; depois: " + Numeros::FormataFixo(RMSDepois, 0, 3) +
          " °C\n";
     s += Situacao + " (" + Numeros::FormataInteiro(Iteracoes) + " iterações).\n";
+    const std::size_t p = Valores.size();
+    if (Correlacao.size() == p * p && p > 1) {
+        s += "Correlação dos parâmetros ajustados:\n";
+        std::string cab = "  " + std::string(8, ' ');
+        for (const Valor& v : Valores) cab += " " + Alinha(Chave(v.Parametro), 8);
+        s += cab + "\n";
+        for (std::size_t k = 0; k < p; ++k) {
+            std::string l = "  " + Alinha(Chave(Valores[k].Parametro), -8);
+            for (std::size_t m = 0; m < p; ++m) l += " " + Numeros::FormataFixo(Correlacao[k * p + m], 8, 3);
+            s += l + "\n";
+        }
+    }
+    for (const std::string& a : Avisos) s += a + "\n";
     return s;
 }
 
@@ -233,10 +371,10 @@ TResultadoCalibracao Ajusta(const TDadosModelo& dados, const std::vector<int>& e
     const bool e = std::find(escolhidos.begin(), escolhidos.end(), 0) != escolhidos.end();
     if (ce && e) throw ErroEntrada("E e C·E não se ajustam juntos: um decide o outro.");
     for (int k : escolhidos) {
-        const bool curva = k >= 0 && k <= 4;
+        const bool curva = DoCalorFinal(k) || DaCurvaPorIdade(k) || DaCurvaDaMaturidade(k);
         if (curva && dados.CalorDiscreto)
             throw ErroEntrada("os parâmetros da curva de hidratação só se ajustam sem a tabela discreta de calor");
-        if (curva && Calor(dados).Constante)
+        if ((curva || DaMaturidade(k)) && Calor(dados).Constante)
             throw ErroEntrada("os parâmetros da curva de hidratação só se ajustam com o calor pela curva");
     }
 
@@ -282,6 +420,7 @@ TResultadoCalibracao Ajusta(const TDadosModelo& dados, const std::vector<int>& e
 
     const std::size_t n = leituras.size(), p = escolhidos.size();
     Contexto ctx{&modelo, &leituras, {}};
+    RecusaSemInfluencia(dados, escolhidos, ctx, ate);
     gsl_multifit_nlinear_fdf fdf{};
     fdf.f = Residuos;
     fdf.df = Jacobiano;
@@ -308,7 +447,7 @@ TResultadoCalibracao Ajusta(const TDadosModelo& dados, const std::vector<int>& e
     r.Iteracoes = static_cast<int>(gsl_multifit_nlinear_niter(g.w));
     r.Convergiu = estado == GSL_SUCCESS;
     r.Situacao = r.Convergiu ? (info == 1 ? "Convergiu pelo passo" : "Convergiu pelo gradiente")
-                             : std::string("Não convergiu: ") + gsl_strerror(estado);
+                             : "Não convergiu: " + PorQueParou(estado);
 
     // Standard uncertainty: (JᵀWJ)⁻¹ scaled by the weighted residual variance.
     const gsl_vector* x = gsl_multifit_nlinear_position(g.w);
@@ -328,6 +467,7 @@ TResultadoCalibracao Ajusta(const TDadosModelo& dados, const std::vector<int>& e
     std::vector<double> xs(p);
     for (std::size_t k = 0; k < p; ++k) xs[k] = gsl_vector_get(x, k);
     r.RMSDepois = Rms(leituras, modelo.Calcula(xs.data(), leituras));
+    Correlaciona(r);
     return r;
 }
 

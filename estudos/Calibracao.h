@@ -27,6 +27,12 @@ struct TResultadoCalibracao {
     };
     std::vector<Valor> Valores;
     std::vector<double> Covariancia;  // p × p, row-major, in the parameters' units
+    std::vector<double> Correlacao;   // p × p, row-major: C_km/√(C_kk·C_mm)
+    // What the data leave undetermined: a correlation above LimiteCorrelacao in
+    // magnitude or a relative uncertainty above LimiteIncerteza, each in a sentence.
+    std::vector<std::string> Avisos;
+    static constexpr double LimiteCorrelacao = 0.95;
+    static constexpr double LimiteIncerteza = 0.10;
     double Ate = 0.0;             // h
     int Leituras = 0;             // readings used
     double RMSAntes = 0.0, RMSDepois = 0.0;  // °C, over those readings
@@ -45,7 +51,12 @@ std::vector<int> LeLista(const std::string& lista);
 
 // Fits the parameters `escolhidos` of `dados` (which holds the measurements) to the
 // readings up to `ate` hours. ErroEntrada when there is nothing to fit (no measurement,
-// fewer readings than parameters, a parameter the problem does not use).
+// fewer readings than parameters, a parameter the problem does not use), and, before
+// the fit, for a parameter whose column of the Jacobian at the start is zero or below
+// LimiteInfluencia of the largest one: it does not move the computed temperatures, and
+// the message says why when the problem tells (the heat model it belongs to is not the
+// one in use, the weather file's wind sets the top, …).
+inline constexpr double LimiteInfluencia = 1e-3;
 TResultadoCalibracao Ajusta(const TDadosModelo& dados, const std::vector<int>& escolhidos, double ate);
 
 // `dados` with the fitted values.

@@ -117,6 +117,28 @@ int Ultima(const Serie& s) {
     return -1;
 }
 
+// The service leaves the radiation empty at night. A run of missing hours with sun
+// on both sides and no longer than the gaps the other columns fill is a gap in the
+// daylight, left to be interpolated; any other run (it reaches a dark hour, the start
+// or the end of the file, or is longer, as a night between dusk and dawn is) is the
+// night: no sun.
+void NoiteSemSol(Serie& rad) {
+    const int n = static_cast<int>(rad.size());
+    for (int k = 0; k < n;) {
+        if (rad[static_cast<std::size_t>(k)]) {
+            ++k;
+            continue;
+        }
+        int fim = k;
+        while (fim < n && !rad[static_cast<std::size_t>(fim)]) ++fim;
+        const auto sol = [&](int j) { return j >= 0 && j < n && *rad[static_cast<std::size_t>(j)] > 0.0; };
+        const bool dia = fim - k <= TClimaHorario::MaxLacuna && sol(k - 1) && sol(fim);
+        if (!dia)
+            for (int j = k; j < fim; ++j) rad[static_cast<std::size_t>(j)] = 0.0;
+        k = fim;
+    }
+}
+
 void Guarda(Serie& s, int k, std::optional<double> v) {
     if (static_cast<int>(s.size()) <= k) s.resize(static_cast<std::size_t>(k + 1));
     s[static_cast<std::size_t>(k)] = v;
@@ -350,15 +372,18 @@ TClimaHorario TClimaHorario::LeInmet(const std::string& texto, const Inicio& ini
         Guarda(temp, kk, Valor(celula(cTemp), onde));
         if (cVento >= 0) Guarda(vento, kk, Valor(celula(cVento), onde));
         if (cRad >= 0) {
-            // kJ/m² in the hour → mean W/m²; empty (the night) and negative readings are no sun.
+            // kJ/m² in the hour → mean W/m²; negative readings are no sun.
             const auto v = Valor(celula(cRad), onde);
-            Guarda(rad, kk, std::max(0.0, v.value_or(0.0)) * 1000.0 / 3600.0);
+            Guarda(rad, kk, v ? std::optional<double>(std::max(0.0, *v) * 1000.0 / 3600.0) : std::nullopt);
         }
     }
     if (temp.empty()) {
         throw ErroEntrada("Arquivo de clima: nenhuma linha a partir da hora 0 da análise (" + DataHoraUtc(inicioUtc) + ").");
     }
-    if (cRad >= 0) rad.resize(temp.size(), 0.0);
+    if (cRad >= 0) {
+        rad.resize(temp.size());
+        NoiteSemSol(rad);
+    }
     const auto nome = [&](int k) { return Inteiro(k) + " (" + DataHoraUtc(k + inicioUtc) + ")"; };
     TClimaHorario r = Monta(temp, cVento >= 0 ? &vento : nullptr, cRad >= 0 ? &rad : nullptr, nome);
     r.Origem = "Estação automática, hora 0 em " + DataHoraUtc(inicioUtc) + ", horas 0 a " + Inteiro(r.UltimaHora());

@@ -37,7 +37,8 @@ struct TClimaHorario {
     // TEMPERATURA DO AR - BULBO SECO, HORARIA (°C); …; VENTO, VELOCIDADE HORARIA
     // (m/s)), ';' separators, decimal comma, -9999 or empty for a missing value.
     // The radiation of the hour (kJ/m²) becomes its mean flux in W/m²; the service
-    // leaves it empty at night, read as zero.
+    // leaves it empty at night, read as zero. A gap of up to MaxLacuna hours with sun
+    // on both sides is a gap in the daylight, interpolated like the other columns.
     static TClimaHorario LeInmet(const std::string& texto, const Inicio& inicio);
 
     // Whether the text is in the service's layout (metadata lines before the header).

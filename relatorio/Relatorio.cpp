@@ -65,7 +65,11 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
     s.Paragrafo(std::string("Formulação térmica: ") +
                 (d.Formulacao == TFormulacao::Consistente ? "Consistente" : "Clássica") + ". " + Inteiro(d.NCamadas) +
                 " camadas" + (d.Fundacao ? " (a camada 1 é a fundação)" : "") + ", " + Inteiro(d.NElemCamada) +
-                " elementos por camada, passo de " + Inteiro(Membro::Passo(d)) + " h, tempo total de " +
+                " elementos por camada, passo de " + Inteiro(Membro::Passo(d)) + " h" +
+                (d.Formulacao == TFormulacao::Consistente && d.SubpassosPorPasso > 1
+                     ? " em " + Inteiro(d.SubpassosPorPasso) + " subpassos"
+                     : "") +
+                ", tempo total de " +
                 FormataGeral(d.TempoTotal) + " h.");
 
     TTabelaRelatorio camadas;

@@ -50,14 +50,15 @@ struct Adiabatico {
 Adiabatico BlocoAdiabatico(TFormulacao formulacao, Calor calor, int passo);
 
 // The same block with the maturity heat (C = 330 kg/m³, E = 107 cal/g, the start-up
-// parameters of the model), from 20 °C. Its references, written out here apart from the
-// engine: the continuous solution of dte/dt = f(20 + Q(te)/ρc) (fourth-order Runge-Kutta,
-// steps of 0,005 h), and the same equations step by step, each step's age growing at the
-// temperature the step starts from (the rule of the run; exact for the consistent one).
-double MaturidadeContinua(double horas);
-double MaturidadePassoAPasso(int passo, double horas);
-// Deviations over every row of the run from the step-by-step reference.
-Adiabatico BlocoMaturidade(TFormulacao formulacao, int passo);
+// parameters of the model), placed at `t0`. Its references, written out here apart from
+// the engine: the continuous solution of dte/dt = f(t0 + Q(te)/ρc) (fourth-order
+// Runge-Kutta, steps of 0,005 h), and the same equations step by step, each step's age
+// growing at the temperature the step starts from (the classic formulation's rule).
+double MaturidadeContinua(double horas, double t0 = 20.0);
+double MaturidadePassoAPasso(int passo, double horas, double t0 = 20.0);
+// The block at HorasAdiabatico (as printed), and its largest deviation from the
+// continuous solution over the ends of every step, read unrounded.
+Adiabatico BlocoMaturidade(TFormulacao formulacao, int passo, int subpassos = 1, double t0 = 20.0);
 
 // ---- Energy balance of a block of two 1 m lifts placed 48 h apart (hydration curve,
 // top face 10 W/(m²·°C) to a 20 °C ambient, insulated bottom, 168 h). ----

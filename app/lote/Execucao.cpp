@@ -120,7 +120,12 @@ int ExecutaCalibracao(const Opcoes& o) {
         for (const auto& s : dados->Medicoes)
             if (!s.Leituras.empty()) ate = std::max(ate, s.Leituras.back().Hora);
     }
-    std::cout << Calibracao::Ajusta(*dados, escolhidos, ate).Texto();
+    const TResultadoCalibracao r = Calibracao::Ajusta(*dados, escolhidos, ate);
+    std::cout << r.Texto();
+    if (!r.Convergiu) {
+        std::cerr << "norvik1d-lote: a calibração não convergiu; os valores acima não são um ajuste.\n";
+        return 2;
+    }
     return 0;
 }
 

@@ -139,6 +139,12 @@ bool TfrmCalibracao::Calibrar() {
             }
             if (auto* marcas = qobject_cast<QXYSeries*>(cPrevisao->Grafico()->series().back())) marcas->setColor(cor);
         }
+        // What the data leave undetermined is said where it cannot be missed, not only in the report.
+        if (!r.Convergiu || !r.Avisos.empty()) {
+            std::string aviso = r.Convergiu ? std::string() : r.Situacao + ".\n";
+            for (const std::string& a : r.Avisos) aviso += a + "\n";
+            ctx_.msg.informacao(Q(aviso));
+        }
         resultado_ = std::move(r);
         btnAplicar->setEnabled(true);
     });

@@ -34,6 +34,7 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
       edT0(NovoCampo(this, "edT0", QStringLiteral("72"))),
       rbClassica(new QRadioButton(QStringLiteral("Clássica"), this)),
       rbConsistente(new QRadioButton(QStringLiteral("Consistente (converge com a malha)"), this)),
+      edSubpassos(NovoCampo(this, "edSubpassos", QStringLiteral("1"))),
       btnOk(new QPushButton(QStringLiteral("Insere"), this)),
       btnCancelar(new QPushButton(QStringLiteral("Cancela"), this)),
       ctx_(ctx),
@@ -75,6 +76,13 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
     auto* layFormulacao = new QVBoxLayout(gbxFormulacao);
     layFormulacao->addWidget(rbClassica);
     layFormulacao->addWidget(rbConsistente);
+    auto* laySubpassos = new QHBoxLayout;
+    laySubpassos->addWidget(new QLabel(QStringLiteral("Subpassos por passo"), gbxFormulacao));
+    laySubpassos->addWidget(edSubpassos);
+    layFormulacao->addLayout(laySubpassos);
+    // Only the consistent formulation divides its steps.
+    edSubpassos->setEnabled(false);
+    connect(rbConsistente, &QRadioButton::toggled, edSubpassos, &QLineEdit::setEnabled);
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
@@ -109,6 +117,7 @@ void TfrmCondInic::PreencheComEstado() {
     const TDadosModelo& d = ctx_.dados;
     edT0->setText(Geral(d.TempoTotal));
     (d.Formulacao == TFormulacao::Consistente ? rbConsistente : rbClassica)->setChecked(true);
+    edSubpassos->setText(QString::number(d.SubpassosPorPasso));
     if (d.PassoTempo > 0) edStep->setText(QString::number(d.PassoTempo));
     laco_.Reinicia();
     if (d.NCamadas < 1) return;
@@ -145,6 +154,14 @@ void TfrmCondInic::Insere() {
         d.TempoTotal = Real(edT0);
         d.PassoTempo = Inteiro(edStep);
         d.Formulacao = rbConsistente->isChecked() ? TFormulacao::Consistente : TFormulacao::Classica;
+        if (!Vazio(edSubpassos)) {
+            const long long subpassos = Inteiro(edSubpassos);
+            if (subpassos < 1 || subpassos > MaxSubpassos) {
+                throw ErroEntrada("O número de subpassos por passo deve ficar entre 1 e " +
+                                  std::to_string(MaxSubpassos) + ".");
+            }
+            d.SubpassosPorPasso = static_cast<std::int32_t>(subpassos);
+        }
         const long long dia = Inteiro(edDinic);
         const long long hora = Inteiro(edHinic);
         const long long h = Membro::HoraDoDia(dia, hora);

@@ -28,6 +28,8 @@ public:
     // The thermal formulation of the problem, stored with the total time.
     QRadioButton* rbClassica;
     QRadioButton* rbConsistente;
+    // Substeps of each step, consistent formulation only (1 by default).
+    QLineEdit* edSubpassos;
     QPushButton* btnOk;
     QPushButton* btnCancelar;
 

@@ -234,12 +234,37 @@ INSTANTIATE_TEST_SUITE_P(
                    "\"CalorCamadas[0] (camada 1).Tabela[2]\" deve ser um número"},
         CasoRecusa{"SemElementos", [] { return Com([](Json& j) { j.erase("NElemCamada"); }); }, "\"NElemCamada\" vale 0"},
         CasoRecusa{"PassoZero", [] { return Com([](Json& j) { j["PassoTempo"] = 0; }); }, "\"PassoTempo\" vale 0"},
+        CasoRecusa{"SubpassosZero", [] { return Com([](Json& j) { j["SubpassosPorPasso"] = 0; }); },
+                   "\"SubpassosPorPasso\" vale 0; deve ficar entre 1 e 60"},
+        CasoRecusa{"SubpassosDemais", [] { return Com([](Json& j) { j["SubpassosPorPasso"] = 61; }); },
+                   "\"SubpassosPorPasso\" vale 61"},
+        CasoRecusa{"SubpassosFracionarios", [] { return Com([](Json& j) { j["SubpassosPorPasso"] = 2.5; }); },
+                   "SubpassosPorPasso"},
         CasoRecusa{"ChaveRepetida",
                    [] { return std::string(R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamada": 2, "PassoTempo": 1, "NElemCamada": 3})"); },
                    "\"NElemCamada\" aparece mais de uma vez"},
         CasoRecusa{"NumeroInfinito", [] { return std::string(R"({"formato": "norvik-1d/projeto", "versao": 1, "TempoTotal": 1e400})"); },
                    "fora do alcance"}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// The substeps are saved only when there are some, right after the formulation.
+TEST(Projeto, SubpassosSoQuandoHa) {
+    auto d = Novo();
+    d->NElemCamada = 2;
+    d->NCamadas = 1;
+    d->PassoTempo = 1;
+    d->Formulacao = TFormulacao::Consistente;
+    EXPECT_EQ(Projeto::Texto(*d).find("SubpassosPorPasso"), std::string::npos);
+    d->SubpassosPorPasso = 4;
+    const std::string texto = Projeto::Texto(*d);
+    EXPECT_NE(texto.find("\"Formulacao\": \"Consistente\",\n  \"SubpassosPorPasso\": 4"), std::string::npos) << texto;
+    auto lido = Novo();
+    Projeto::LeTexto(texto, *lido);
+    EXPECT_EQ(lido->SubpassosPorPasso, 4);
+    d->SubpassosPorPasso = 1;
+    Projeto::LeTexto(Projeto::Texto(*d), *lido);
+    EXPECT_EQ(lido->SubpassosPorPasso, 1);
+}
 
 TEST(Projeto, GravaAtomicamente) {
     PastaTemporaria pasta;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -31,10 +32,12 @@ struct Ruido {
     }
 };
 
-// The wall as it was built, and the readings its sensors gave every 2 hours up to `ate`.
-std::unique_ptr<TDadosModelo> ComMedicoes(double ate) {
+// The wall as it was built, and the readings its sensors gave every 2 hours up to `ate`;
+// `cenario` changes the wall before (the heat model, the weather).
+std::unique_ptr<TDadosModelo> ComMedicoes(double ate, const std::function<void(TDadosModelo&)>& cenario = {}) {
     auto verdade = std::make_unique<TDadosModelo>();
     Projeto::Le(Muro, *verdade);
+    if (cenario) cenario(*verdade);
     auto medido = std::make_unique<TDadosModelo>(*verdade);
     Progresso nada;
     const Analise ex = Analise::Executa(std::move(verdade), OpcoesAnalise{}, nada);
@@ -50,17 +53,39 @@ std::unique_ptr<TDadosModelo> ComMedicoes(double ate) {
     return medido;
 }
 
+// The wall's concrete with the maturity heat of a Portland cement (E = 107 cal/g, αu = 0,75:
+// the same final heat of about 80 cal/g).
+void ComMaturidade(TDadosModelo& d) {
+    for (int L = 1; L <= d.NCamadas; ++L) {
+        TCalorInterno& c = d.CalorCamadas[static_cast<std::size_t>(L)];
+        c.Maturidade = true;
+        c.E = 107.0;
+    }
+}
+
+// The top face exchanging with the wind of an hourly weather file (no curing to override it).
+void ComVento(TDadosModelo& d) {
+    d.CuraAtiva = false;
+    d.CoefConvConstante = true;
+    d.BetaSup = 40000.0;
+    d.Obra.ClimaArquivo = true;
+    const auto horas = static_cast<std::size_t>(d.TempoTotal) + 1;
+    d.Obra.Temperatura.assign(horas, 22.0);
+    d.Obra.Vento.assign(horas, 3.0);
+}
+
 struct Caso {
     const char* nome;
     const char* parametros;
     std::vector<double> verdade;
     std::vector<double> inicio;
+    std::function<void(TDadosModelo&)> cenario = {};
 };
 
 class CalibracaoConhecida : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(CalibracaoConhecida, CadaValorDentroDeDuasIncertezasDaVerdade) {
-    auto d = ComMedicoes(168);
+    auto d = ComMedicoes(168, GetParam().cenario);
     const std::vector<int> escolhidos = Calibracao::LeLista(GetParam().parametros);
     ASSERT_EQ(escolhidos.size(), GetParam().inicio.size());
     for (std::size_t k = 0; k < escolhidos.size(); ++k)
@@ -83,20 +108,22 @@ TEST_P(CalibracaoConhecida, CadaValorDentroDeDuasIncertezasDaVerdade) {
 INSTANTIATE_TEST_SUITE_P(
     Parametros, CalibracaoConhecida,
     ::testing::Values(Caso{"CalorELancamento", "E,n,TLanc", {80, 0.45, 20}, {68, 0.55, 23}},
-                      Caso{"CEETopo", "CE,b,Topo", {320 * 80, 7, 54000}, {320 * 70, 6, 40000}}),
+                      Caso{"CEETopo", "CE,b,Topo", {320 * 80, 7, 54000}, {320 * 70, 6, 40000}},
+                      Caso{"Maturidade", "alfaU,tau,Ea", {0.75, 20, 40000}, {0.65, 26, 32000}, ComMaturidade}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 struct Recusa {
     const char* nome;
     const char* parametros;
     const char* mensagem;
+    std::function<void(TDadosModelo&)> cenario = {};
 };
 
 class CalibracaoRecusa : public ::testing::TestWithParam<Recusa> {};
 
 TEST_P(CalibracaoRecusa, ComMensagem) {
     try {
-        auto d = ComMedicoes(48);
+        auto d = ComMedicoes(48, GetParam().cenario);
         Calibracao::Ajusta(*d, Calibracao::LeLista(GetParam().parametros), std::string(GetParam().nome) == "Poucas" ? 3 : 48);
         FAIL() << "aceitou";
     } catch (const ErroEntrada& e) {
@@ -109,7 +136,48 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Recusa{"Desconhecido", "E,k", "parâmetro de calibração desconhecido \"k\"; use E, CE, n"},
                       Recusa{"Repetido", "n,n", "aparece duas vezes"},
                       Recusa{"EComCE", "E,CE", "E e C·E não se ajustam juntos"},
-                      Recusa{"Poucas", "E,n", "poucas para 2 parâmetros"}),
+                      Recusa{"Poucas", "E,n", "poucas para 2 parâmetros"},
+                      // A parameter that does not move the computed temperatures, refused with why.
+                      Recusa{"NComMaturidade", "E,n", "n não influi: as camadas usam o calor pela maturidade",
+                             ComMaturidade},
+                      Recusa{"BComMaturidade", "b,TLanc", "b não influi: as camadas usam o calor pela maturidade",
+                             ComMaturidade},
+                      Recusa{"TauSemMaturidade", "E,tau", "tau não influi: as camadas não usam o calor pela maturidade"},
+                      Recusa{"EaSemMaturidade", "Ea", "Ea não influi: as camadas não usam o calor pela maturidade"},
+                      Recusa{"TopoComVento", "E,Topo",
+                             "Topo não influi: o vento do arquivo de clima define o coeficiente do topo", ComVento}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// Data to 12 h of age cannot tell E from the shape of the curve: the fit says so, with
+// the correlations, instead of reporting values it cannot know.
+TEST(CalibracaoIndeterminada, DadosAte12hAvisam) {
+    auto d = ComMedicoes(12);
+    const std::vector<int> escolhidos = Calibracao::LeLista("E,n,b");
+    const std::vector<double> inicio{68, 0.55, 6};
+    for (std::size_t k = 0; k < escolhidos.size(); ++k)
+        Calibracao::Parametros()[static_cast<std::size_t>(escolhidos[k])].Aplica(*d, inicio[k]);
+    const TResultadoCalibracao r = Calibracao::Ajusta(*d, escolhidos, 12);
+    const std::string texto = r.Texto();
+    SCOPED_TRACE(texto);
+    ASSERT_EQ(r.Correlacao.size(), 9u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_DOUBLE_EQ(r.Correlacao[k * 3 + k], 1.0);
+        for (std::size_t m = 0; m < 3; ++m) EXPECT_NEAR(r.Correlacao[k * 3 + m], r.Correlacao[m * 3 + k], 1e-12);
+    }
+    ASSERT_FALSE(r.Avisos.empty());
+    EXPECT_THAT(texto, HasSubstr("Correlação dos parâmetros ajustados"));
+    EXPECT_THAT(texto, HasSubstr("os dados não determinam os parâmetros"));
+    EXPECT_THAT(texto, HasSubstr("a previsão com os valores ajustados pode ficar longe"));
+}
+
+// Data over the week determine E and n: no warning.
+TEST(CalibracaoIndeterminada, DadosDaSemanaNaoAvisam) {
+    auto d = ComMedicoes(168);
+    const std::vector<int> escolhidos = Calibracao::LeLista("E,TLanc");
+    Calibracao::Parametros()[static_cast<std::size_t>(escolhidos[0])].Aplica(*d, 70);
+    const TResultadoCalibracao r = Calibracao::Ajusta(*d, escolhidos, 168);
+    SCOPED_TRACE(r.Texto());
+    EXPECT_TRUE(r.Avisos.empty());
+}
 
 }  // namespace

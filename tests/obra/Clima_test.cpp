@@ -1,7 +1,10 @@
 // The hourly weather: read from both layouts, gaps and refusals, and the runs it drives.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <vector>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -195,6 +198,90 @@ TEST(ClimaEstacao, RecusaInicioForaDoArquivoELacunaLonga) {
             << e.what();
     }
 }
+
+// ---- Radiation missing in the station file: a daylight gap is interpolated, the night is no sun. ----
+
+// The sample with the radiation cell of 16/01 at the given UTC hours set to `valor`.
+std::string SemRadiacao(const std::vector<int>& horasUtc, const std::string& valor) {
+    std::string texto = Amostra();
+    for (int h : horasUtc) {
+        char chave[32];
+        std::snprintf(chave, sizeof chave, "2024/01/16;%02d00 UTC;", h);
+        const auto p = texto.find(chave);
+        EXPECT_NE(p, std::string::npos) << chave;
+        std::size_t ini = p;
+        for (int campo = 0; campo < 6; ++campo) ini = texto.find(';', ini) + 1;
+        texto.replace(ini, texto.find(';', ini) - ini, valor);
+    }
+    return texto;
+}
+
+// Hour k of the analysis from 15/01 03 UTC is 16/01 at k − 21 UTC.
+constexpr int Hora16(int utc) { return 21 + utc; }
+double Fluxo(double kj) { return kj * 1000.0 / 3600.0; }
+
+struct CasoSol {
+    const char* nome;
+    std::vector<int> horasUtc;            // emptied on 16/01
+    const char* valor;                     // what the cell holds instead
+    int antes, depois;                     // UTC hours with sun around the gap (−1: the gap is night)
+    double kjAntes, kjDepois;
+};
+
+const CasoSol CasosSol[] = {
+    {"LacunaDeTresHoras", {13, 14, 15}, "", 12, 16, 2262.7, 3091.0},
+    {"LacunaDeSeisHoras", {12, 13, 14, 15, 16, 17}, "", 11, 18, 1600.0, 2262.7},
+    {"AusenteMenos9999", {14}, "-9999", 13, 15, 2771.3, 3200.0},
+    // The last hours of sun, then the night: nothing says the sun was there.
+    {"AteAnoitecer", {19, 20}, "", -1, -1, 0, 0},
+    // Longer than the gaps the other columns fill: read as night, as before.
+    {"LacunaDeSeteHoras", {11, 12, 13, 14, 15, 16, 17}, "", -1, -1, 0, 0},
+};
+
+class SolDaEstacao : public testing::TestWithParam<CasoSol> {};
+
+TEST_P(SolDaEstacao, LacunaDeDiaInterpoladaNoiteSemSol) {
+    const CasoSol& c = GetParam();
+    const TClimaHorario clima =
+        TClimaHorario::LeInmet(SemRadiacao(c.horasUtc, c.valor), TClimaHorario::LeData("15/01/2024", 0, -3));
+    const TClimaHorario inteiro = TClimaHorario::LeInmet(Amostra(), TClimaHorario::LeData("15/01/2024", 0, -3));
+    ASSERT_EQ(clima.Radiacao.size(), inteiro.Radiacao.size());
+    for (int h : c.horasUtc) {
+        const auto k = static_cast<std::size_t>(Hora16(h));
+        const double esperado = c.antes < 0 ? 0.0
+                                            : Fluxo(c.kjAntes) + (Fluxo(c.kjDepois) - Fluxo(c.kjAntes)) *
+                                                                     (h - c.antes) / double(c.depois - c.antes);
+        EXPECT_NEAR(clima.Radiacao[k], esperado, 1e-9) << h << " UTC";
+    }
+    // Every other hour is as in the whole file, the nights at zero.
+    for (std::size_t k = 0; k < clima.Radiacao.size(); ++k) {
+        if (std::find(c.horasUtc.begin(), c.horasUtc.end(), static_cast<int>(k) - 21) != c.horasUtc.end()) continue;
+        EXPECT_EQ(clima.Radiacao[k], inteiro.Radiacao[k]) << "hora " << k;
+    }
+    EXPECT_EQ(clima.Radiacao[static_cast<std::size_t>(Hora16(2))], 0.0);
+
+    // Our layout with the same data — the night written as zero, the same hours left
+    // empty — gives the same hours.
+    std::string csv = "hora;temperatura;vento;radiacao\n";
+    for (std::size_t k = 0; k < clima.Radiacao.size(); ++k) {
+        const bool vazio = c.antes >= 0 && std::find(c.horasUtc.begin(), c.horasUtc.end(),
+                                                     static_cast<int>(k) - 21) != c.horasUtc.end();
+        char linha[160];
+        std::snprintf(linha, sizeof linha, "%zu;%.17g;%.17g;", k, inteiro.Temperatura[k], inteiro.Vento[k]);
+        csv += linha;
+        if (!vazio) {
+            std::snprintf(linha, sizeof linha, "%.17g", clima.Radiacao[k]);
+            csv += linha;
+        }
+        csv += "\n";
+    }
+    const TClimaHorario nosso = TClimaHorario::LeCsv(csv);
+    ASSERT_EQ(nosso.Radiacao.size(), clima.Radiacao.size());
+    for (std::size_t k = 0; k < clima.Radiacao.size(); ++k) EXPECT_DOUBLE_EQ(nosso.Radiacao[k], clima.Radiacao[k]) << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(Clima, SolDaEstacao, testing::ValuesIn(CasosSol),
+                         [](const auto& i) { return std::string(i.param.nome); });
 
 TEST(ClimaArquivo, MaisCurtoQueAAnaliseERecusadoComAUltimaHora) {
     auto d = Bloco();

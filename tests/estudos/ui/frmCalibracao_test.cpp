@@ -92,4 +92,31 @@ TEST_F(CalibracaoJanela, SemParametroRecusaENaoMostraNada) {
     EXPECT_FALSE(j->btnAplicar->isEnabled());
 }
 
+// The checkboxes of the maturity parameters exist, and one the problem does not use is
+// refused with why, before any fit.
+TEST_F(CalibracaoJanela, ParametroQueNaoInfluiERecusadoComOMotivo) {
+    j->findChild<QCheckBox*>(QStringLiteral("chkE"))->setChecked(true);
+    j->findChild<QCheckBox*>(QStringLiteral("chktau"))->setChecked(true);
+    j->edAte->setText(QStringLiteral("45"));
+    QTest::mouseClick(j->btnCalibrar, Qt::LeftButton);
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].startsWith(QStringLiteral("tau não influi: as camadas não usam o calor pela maturidade")))
+        << msg.erros[0].toStdString();
+    EXPECT_FALSE(j->Resultado().has_value());
+}
+
+// The warnings of a fit are said aloud, not only in the report (these readings are noise
+// free, so whether there is one depends on the fit; the window shows exactly its warnings).
+TEST_F(CalibracaoJanela, AvisosDoAjusteSaoMostrados) {
+    for (const char* nome : {"chkE", "chkn", "chkb"}) j->findChild<QCheckBox*>(QString::fromUtf8(nome))->setChecked(true);
+    j->edAte->setText(QStringLiteral("12"));
+    QTest::mouseClick(j->btnCalibrar, Qt::LeftButton);
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join('\n').toStdString();
+    ASSERT_TRUE(j->Resultado().has_value());
+    const TResultadoCalibracao& r = *j->Resultado();
+    EXPECT_EQ(msg.informacoes.isEmpty(), r.Avisos.empty() && r.Convergiu);
+    for (const std::string& a : r.Avisos) EXPECT_TRUE(msg.informacoes.back().contains(QString::fromStdString(a)));
+    EXPECT_TRUE(j->memoRelatorio->toPlainText().contains(QStringLiteral("Correlação dos parâmetros ajustados")));
+}
+
 }  // namespace

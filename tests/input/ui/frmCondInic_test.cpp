@@ -149,4 +149,28 @@ TEST_F(CondInic, FormulacaoGuardadaNoInsereEMostradaDoProjeto) {
     EXPECT_EQ(f()->rbConsistente->text(), "Consistente (converge com a malha)");
 }
 
+// The substeps belong to the consistent formulation: the field is open only with it,
+// stored at the end of the pass, shown from an opened project, refused out of range.
+TEST_F(CondInic, SubpassosSoNaConsistente) {
+    d.NCamadas = 1;
+    f()->Abre();
+    EXPECT_FALSE(f()->edSubpassos->isEnabled());
+    Marca(f()->rbConsistente);
+    EXPECT_TRUE(f()->edSubpassos->isEnabled());
+    f()->edSubpassos->setText("4");
+    Responde({true});
+    Insere("1", "6", "20", "72");
+    EXPECT_EQ(d.SubpassosPorPasso, 4);
+
+    d.SubpassosPorPasso = 2;  // as an opened project leaves it
+    f()->MostraEstado();
+    f()->Abre();
+    EXPECT_EQ(f()->edSubpassos->text(), "2");
+    f()->edSubpassos->setText("61");
+    Insere("1", "6", "20", "72");
+    EXPECT_EQ(d.SubpassosPorPasso, 2);
+    ASSERT_FALSE(msg.erros.isEmpty());
+    EXPECT_EQ(msg.erros.back(), "O número de subpassos por passo deve ficar entre 1 e 60.");
+}
+
 }  // namespace
