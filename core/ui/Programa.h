@@ -15,4 +15,7 @@ public:
     virtual void MostraStatus(const QString& texto) = 0;
     // Name of the project file last opened or saved (no folder); empty while there is none.
     virtual QString NomeProjeto() const { return QString(); }
+    // Opens the project file at `caminho` as "Abrir Projeto..." does after its dialog
+    // (the path given on the command line, or by the file manager).
+    virtual void AbreProjetoDe(const QString& caminho) = 0;
 };
