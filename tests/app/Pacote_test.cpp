@@ -94,8 +94,11 @@ TEST(Pacote, ManualDocumentaCadaOpcaoDoLote) {
     const auto opcoes = OpcoesDoUso();
     ASSERT_GT(opcoes.size(), 10u);
     for (const auto& o : opcoes) EXPECT_EQ(documentadas.count(o), 1u) << o << " falta no manual";
-    for (const auto& o : documentadas)
-        if (o != "--ajuda") EXPECT_EQ(opcoes.count(o), 1u) << o << " está no manual e não no uso";
+    for (const auto& o : documentadas) {
+        if (o != "--ajuda") {
+            EXPECT_EQ(opcoes.count(o), 1u) << o << " está no manual e não no uso";
+        }
+    }
 }
 
 TEST(Pacote, LoteInstaladoRodaUmExemploInstalado) {
