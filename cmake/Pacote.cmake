@@ -3,6 +3,9 @@
 # itself), the desktop entry, the project MIME type, the icon, the manual pages and the
 # examples.
 include(GNUInstallDirs)
+# Packing installs only what scripts/pacote built (the program, the tools and the manual
+# pages), not the tests and benchmarks of the whole tree.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS norvik1d-lote RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(NORVIK_JANELAS)
@@ -32,7 +35,7 @@ add_custom_target(paginas_manual ALL DEPENDS ${PAGINAS_MANUAL})
 install(FILES ${PAGINAS_MANUAL} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(DIRECTORY exemplos/ DESTINATION ${CMAKE_INSTALL_DATADIR}/norvik1d/exemplos)
-install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/norvik1d)
 
 set(CPACK_PACKAGE_NAME norvik1d)
 set(CPACK_PACKAGE_VENDOR "Norvik 1D")
