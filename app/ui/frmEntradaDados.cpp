@@ -433,12 +433,15 @@ std::string TfrmEntradaDados::ImpressaoProblema() const {
 bool TfrmEntradaDados::ProblemaMudou() const { return ImpressaoProblema() != impressaoSalva_; }
 
 void TfrmEntradaDados::AbreProjeto() {
+    const auto caminho = ctx_.arquivos.abrir(FiltroProjeto());
+    if (caminho) AbreProjetoDe(*caminho);
+}
+
+void TfrmEntradaDados::AbreProjetoDe(const QString& arquivo) {
     TDadosModelo& d = ctx_.dados;
     Janelas& j = ctx_.janelas;
     ExecutaAcao(ctx_.msg, [&] {
-        const auto caminho = ctx_.arquivos.abrir(FiltroProjeto());
-        if (!caminho) return;
-        Projeto::Le(caminho->toStdString(), d);
+        Projeto::Le(arquivo.toStdString(), d);
         DescartaResultados(Descarte::Problema);
         // A grid left open holds the replaced member: its "Ok" must not bring it back.
         if (j.frmTabelaMembro) j.frmTabelaMembro->hide();
@@ -456,7 +459,7 @@ void TfrmEntradaDados::AbreProjeto() {
         j.frmTensional->MostraEstado();
         btnRUN->setEnabled(true);
         MarcaProblemaSalvo();
-        MostraArquivo(QStringLiteral("Projeto aberto: "), *caminho);
+        MostraArquivo(QStringLiteral("Projeto aberto: "), arquivo);
     });
 }
 

@@ -27,6 +27,7 @@ public:
     void EncerraPrograma() override { close(); }
     void MostraStatus(const QString& texto) override;
     QString NomeProjeto() const override { return nomeProjeto_; }
+    void AbreProjetoDe(const QString& caminho) override;
     // Any "Insere" of the initial conditions enables the run.
     void HabilitaExecucao() override;
     int ElementosPorCamada() const override;
