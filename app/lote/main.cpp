@@ -11,6 +11,8 @@
 // Exit 0 on success (the run's messages on standard output), 2 on refused input or
 // a failed run (the message on standard error; no output file half-written).
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <exception>
 #include <filesystem>
@@ -19,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -31,6 +34,7 @@
 #include "core/Progresso.h"
 #include "core/Projeto.h"
 #include "core/TabelaTexto.h"
+#include "core/Validacao.h"
 #include "obra/RemocaoSegura.h"
 #include "relatorio/Relatorio.h"
 #include "estudos/Calibracao.h"
@@ -283,9 +287,51 @@ void VerificaResistencias(const TDadosModelo& dados) {
 }
 
 // The cases run on every core; the file is written once all of them ran.
+// Cases done and the time left on the error output, rewritten in place; only when it
+// is a terminal (a log gets the summary at the end and nothing else).
+void MostraProgresso(long long feitos, long long total, std::chrono::steady_clock::time_point inicio) {
+    using namespace std::chrono;
+    const double decorrido = duration<double>(steady_clock::now() - inicio).count();
+    std::string linha = "\rnorvik1d-lote: " + Numeros::FormataInteiro(feitos) + " de " + Numeros::FormataInteiro(total) +
+                        " casos";
+    if (feitos > 0 && feitos < total) {
+        const auto resta = static_cast<long long>(decorrido / static_cast<double>(feitos) * static_cast<double>(total - feitos));
+        linha += "; faltam cerca de " + (resta >= 60 ? Numeros::FormataInteiro(resta / 60) + " min " : std::string()) +
+                 Numeros::FormataInteiro(resta % 60) + " s";
+    }
+    std::cerr << linha << "   " << std::flush;
+}
+
 int ExecutaEstudo(const Opcoes& o) {
     const TEstudo estudo = Estudo::Le(*o.estudo);
-    const TResultadoEstudo r = RodaEstudo::Roda(estudo);
+    TResultadoEstudo r;
+    if (::isatty(STDERR_FILENO)) {
+        std::atomic<long long> feitos{0};
+        const auto total = static_cast<long long>(Estudo::Casos(estudo).size());
+        OpcoesEstudo opcoes;
+        opcoes.Feitos = &feitos;
+        std::exception_ptr erro;
+        std::atomic<bool> terminou{false};
+        std::thread roda([&] {
+            try {
+                r = RodaEstudo::Roda(estudo, opcoes);
+            } catch (...) {
+                erro = std::current_exception();
+            }
+            terminou = true;
+        });
+        const auto inicio = std::chrono::steady_clock::now();
+        while (!terminou) {
+            MostraProgresso(feitos.load(), total, inicio);
+            for (int i = 0; i < 10 && !terminou; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        roda.join();
+        MostraProgresso(feitos.load(), total, inicio);
+        std::cerr << '\n';
+        if (erro) std::rethrow_exception(erro);
+    } else {
+        r = RodaEstudo::Roda(estudo);
+    }
     RodaEstudo::GravaCsv(*o.saida, estudo, r);
     long long falhas = 0, atendem = 0;
     for (const auto& c : r.Casos) {
@@ -296,6 +342,11 @@ int ExecutaEstudo(const Opcoes& o) {
               << Numeros::FormataInteiro(atendem) << " atendem aos limites";
     if (falhas) std::cout << "; " << Numeros::FormataInteiro(falhas) << " não rodaram (veja a coluna Mensagem)";
     std::cout << ".\n";
+    // A study none of whose cases ran answered nothing: a failure, whatever the file says.
+    if (!r.Casos.empty() && falhas == static_cast<long long>(r.Casos.size())) {
+        std::cerr << "norvik1d-lote: nenhum caso do estudo rodou; o primeiro disse: " << r.Casos.front().Erro << '\n';
+        return Falha;
+    }
     return Sucesso;
 }
 
@@ -328,6 +379,8 @@ int Executa(const Opcoes& o) {
     VerificaSaidas(o);
     auto lido = std::make_unique<TDadosModelo>();
     Projeto::Le(o.projeto, *lido);
+    // Unusual values run, but the engineer hears of them.
+    for (const std::string& a : Validacao::ValidaProblema(*lido).Avisos) std::cerr << "norvik1d-lote: aviso: " << a << '\n';
     // The refusals in the order the user meets them: the stress inputs, then the strengths.
     if (o.tensoes) TProcTensional::ValidaParametros(*lido);
     if (o.resumo && o.tensoes) VerificaResistencias(*lido);
