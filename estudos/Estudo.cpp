@@ -362,7 +362,9 @@ void LeChaves(const Json& j, TEstudo& e, bool& temFormato, std::vector<std::stri
                 TVariacao var;
                 var.Parametro = indice;
                 for (std::size_t i = 0; i < p.value().size(); ++i) {
-                    var.Valores.push_back(LeNumero(p.value()[i], p.key() + "[" + std::to_string(i) + "]"));
+                    const std::string onde = p.key() + "[" + std::to_string(i) + "]";
+                    var.Valores.push_back(LeNumero(p.value()[i], onde));
+                    ValidaValor(Tabela[Z(indice)], var.Valores.back(), onde);
                 }
                 e.Variacoes.push_back(std::move(var));
             }

@@ -42,9 +42,13 @@ TEST_P(GravaAtomico, GravaOuRecusaSemMudarPermissoes) {
         EXPECT_EQ(LeArquivo(caminho), "novo");
     } catch (const ErroEntrada& e) {
         EXPECT_EQ(std::string(e.what()), "Não foi possível salvar o arquivo \"" + caminho + "\": " + a.motivo);
-        if (a.modoAnterior >= 0) EXPECT_EQ(LeArquivo(caminho), "anterior");
+        if (a.modoAnterior >= 0) {
+            EXPECT_EQ(LeArquivo(caminho), "anterior");
+        }
     }
-    if (a.modoAnterior >= 0) EXPECT_EQ(Modo(caminho), static_cast<mode_t>(a.modoAnterior));
+    if (a.modoAnterior >= 0) {
+        EXPECT_EQ(Modo(caminho), static_cast<mode_t>(a.modoAnterior));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -388,7 +388,7 @@ const EstudoRuim Ruins[] = {
                    "a chave \"ElementosCamada\" aparece mais de uma vez"},
         EstudoRuim{"NumeroAlemDoReal", "{" CAB "\n" R"("parametros": {"ConsumoCimento": [1e400]}})",
                    "o número 1e400 está fora do alcance de um número real (linha 2, coluna 35)"},
-        EstudoRuim{"JsonComLinhaEColuna", "{\n  \"formato\": ,\n}", "o arquivo não é JSON válido (linha 2,"},
+        EstudoRuim{"JsonComLinhaEColuna", "{\n  \"formato\": ,\n}", "o texto não é JSON válido (linha 2,"},
         EstudoRuim{"ValorComLugar", "{" CAB "\n" R"("parametros": {"TemperaturaLancamento": ["20"]}})",
                    "deve ser um número (linha 2, coluna 16)"},
         EstudoRuim{"LancamentoAMenos200", "{" CAB R"("parametros": {"TemperaturaLancamento": [20, -200]}})",

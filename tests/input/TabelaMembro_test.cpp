@@ -46,8 +46,11 @@ class ColagemExcesso : public ::testing::TestWithParam<CasoExcesso> {};
 
 TEST_P(ColagemExcesso, RecusaOuCabe) {
     const std::string m = ProblemaColagem(Colagem(GetParam().texto), GetParam().coluna0, false);
-    if (*GetParam().mensagem) EXPECT_NE(m.find(GetParam().mensagem), std::string::npos) << m;
-    else EXPECT_EQ(m, "");
+    if (*GetParam().mensagem) {
+        EXPECT_NE(m.find(GetParam().mensagem), std::string::npos) << m;
+    } else {
+        EXPECT_EQ(m, "");
+    }
 }
 
 std::string Colunas(int n, const char* ultima = "1") {
