@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Membro.h"
 #include "core/Numeros.h"
 
 namespace Validacao {
@@ -45,7 +46,7 @@ bool LeituraAusente(double t) { return !(t >= TMinima); }
 double AlturaMembro(const TDadosModelo& d) {
     const int n = std::clamp(static_cast<int>(d.NCamadas), 0, MaxCamadas);
     if (n < 1) return 0.0;
-    const int primeira = std::min(d.Fundacao ? 2 : 1, n);
+    const int primeira = std::min(Membro::PrimeiraCamadaDeConcreto(d), n);
     const TCamada& topo = d.Camadas[static_cast<std::size_t>(n)];
     return topo.XIni + topo.Espessura - d.Camadas[static_cast<std::size_t>(primeira)].XIni;
 }
