@@ -1,6 +1,7 @@
 #include "core/ArquivoAtomico.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -23,8 +24,10 @@ std::string Motivo(int erro) {
         case EROFS: return "o disco só permite leitura";
         case ENOSPC:
         case EDQUOT: return "o disco está cheio";
+        case EFBIG: return "o arquivo passa do tamanho que o sistema permite";
         case EISDIR: return "o nome é de uma pasta";
         case ENAMETOOLONG: return "o nome é longo demais";
+        case EBADF: return "o arquivo já foi fechado";
         default: return "erro de entrada/saída " + std::to_string(erro);
     }
 }
@@ -52,6 +55,14 @@ TArquivoAtomico::TArquivoAtomico(std::string caminho, std::string mensagemErro)
     if (std::filesystem::is_directory(caminho_, ec)) {
         throw ErroEntrada("Não foi possível criar o arquivo \"" + caminho_ + "\": " + Motivo(EISDIR));
     }
+    // A read-only file is the engineer's decision: it is not replaced (a rename would
+    // replace it regardless of its permissions). The check looks at the bits, not only
+    // at access(), which says yes to the administrator for every file.
+    struct stat alvo {};
+    const bool existe = ::stat(caminho_.c_str(), &alvo) == 0 && S_ISREG(alvo.st_mode);
+    if (existe && ((alvo.st_mode & 0222) == 0 || ::access(caminho_.c_str(), W_OK) != 0)) {
+        throw ErroEntrada(mensagemErro_ + " \"" + caminho_ + "\": o arquivo é somente leitura");
+    }
     // O_EXCL: never write into a file that someone else created under our name.
     for (int tentativa = 0; tentativa < 100 && fd_ < 0; ++tentativa) {
         temporario_ = NomeTemporario(caminho_);
@@ -63,6 +74,8 @@ TArquivoAtomico::TArquivoAtomico(std::string caminho, std::string mensagemErro)
         temporario_.clear();
         throw ErroEntrada("Não foi possível criar o arquivo \"" + caminho_ + "\": " + Motivo(erro));
     }
+    // The new content keeps the permissions of the file it replaces.
+    if (existe && ::fchmod(fd_, alvo.st_mode & 07777) != 0) Falha();
     buffer_.reserve(TamanhoBuffer);
 }
 
@@ -80,8 +93,9 @@ void TArquivoAtomico::Descarta() noexcept {
 }
 
 void TArquivoAtomico::Falha() {
+    const int erro = errno;
     Descarta();
-    throw ErroEntrada(mensagemErro_);
+    throw ErroEntrada(mensagemErro_ + " \"" + caminho_ + "\": " + Motivo(erro));
 }
 
 void TArquivoAtomico::Descarrega() {
@@ -93,7 +107,10 @@ void TArquivoAtomico::Descarrega() {
             if (errno == EINTR) continue;
             Falha();
         }
-        if (n == 0) Falha();
+        if (n == 0) {
+            errno = ENOSPC;
+            Falha();
+        }
         p += n;
         resta -= static_cast<std::size_t>(n);
     }
@@ -101,7 +118,10 @@ void TArquivoAtomico::Descarrega() {
 }
 
 void TArquivoAtomico::Escreve(std::string_view bytes) {
-    if (fd_ < 0) Falha();
+    if (fd_ < 0) {
+        errno = EBADF;
+        Falha();
+    }
     if (buffer_.size() + bytes.size() > TamanhoBuffer) {
         Descarrega();
         if (bytes.size() >= TamanhoBuffer) {
@@ -114,7 +134,10 @@ void TArquivoAtomico::Escreve(std::string_view bytes) {
 }
 
 void TArquivoAtomico::Conclui() {
-    if (fd_ < 0) Falha();
+    if (fd_ < 0) {
+        errno = EBADF;
+        Falha();
+    }
     Descarrega();
     // fsync reports the errors a delayed write would otherwise hide (a full disk
     // found only when the data reach it), before the old file is replaced.

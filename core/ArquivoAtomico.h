@@ -6,7 +6,9 @@
 // target's folder, which replaces the target only after everything was written,
 // flushed to the disk and closed without error. On any failure the temporary is
 // removed, an earlier file of that name is left as it was, and ErroEntrada is
-// raised: a half-written file is never reported as saved.
+// raised, naming the file and the reason (disk full, no permission, folder missing):
+// a half-written file is never reported as saved. A read-only target is refused, and
+// the file written keeps the permissions of the one it replaces.
 class TArquivoAtomico {
 public:
     // Message of a failure while writing, closing or renaming.

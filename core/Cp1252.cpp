@@ -42,7 +42,84 @@ std::size_t Decodifica(std::string_view t, std::size_t p, char32_t& cp) {
     return n;
 }
 
+void PoeUtf8(std::string& s, char32_t cp) {
+    if (cp < 0x80) {
+        s.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        s.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        s.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        s.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        s.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        s.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        s.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+constexpr char32_t Substituto = 0xFFFD;
+
+std::string DeUtf16(std::string_view t, bool bigEndian) {
+    std::string s;
+    s.reserve(t.size());
+    const auto unidade = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(t[i]), b = static_cast<unsigned char>(t[i + 1]);
+        return bigEndian ? (a << 8) | b : (b << 8) | a;
+    };
+    std::size_t i = 0;
+    for (; i + 1 < t.size(); i += 2) {
+        const char32_t u = unidade(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < t.size()) {
+            const char32_t v = unidade(i + 2);
+            if (v >= 0xDC00 && v <= 0xDFFF) {
+                PoeUtf8(s, 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        PoeUtf8(s, u >= 0xD800 && u <= 0xDFFF ? Substituto : u);
+    }
+    if (i < t.size()) PoeUtf8(s, Substituto);
+    return s;
+}
+
+bool Utf8Valido(std::string_view t) {
+    std::size_t p = 0;
+    char32_t cp = 0;
+    while (p < t.size()) {
+        if (static_cast<unsigned char>(t[p]) < 0x80) {
+            ++p;
+            continue;
+        }
+        const std::size_t n = Decodifica(t, p, cp);
+        if (n == 0) return false;
+        p += n;
+    }
+    return true;
+}
+
 }  // namespace
+
+std::string ParaUtf8(std::string_view t) {
+    if (t.size() >= 2 && static_cast<unsigned char>(t[0]) == 0xFF && static_cast<unsigned char>(t[1]) == 0xFE)
+        return DeUtf16(t.substr(2), false);
+    if (t.size() >= 2 && static_cast<unsigned char>(t[0]) == 0xFE && static_cast<unsigned char>(t[1]) == 0xFF)
+        return DeUtf16(t.substr(2), true);
+    if (t.substr(0, 3) == "\xEF\xBB\xBF") t.remove_prefix(3);
+    if (Utf8Valido(t)) return std::string(t);
+    std::string s;
+    s.reserve(t.size() + t.size() / 8);
+    for (char ch : t) {
+        const auto b = static_cast<unsigned char>(ch);
+        char32_t cp = b;
+        if (b >= 0x80 && b < 0xA0) cp = Faixa80[b - 0x80] ? Faixa80[b - 0x80] : Substituto;
+        PoeUtf8(s, cp);
+    }
+    return s;
+}
 
 void Acrescenta(std::string& destino, std::string_view utf8) {
     std::size_t p = 0;

@@ -13,6 +13,14 @@ std::string DeUtf8(std::string_view utf8);
 // as is, which is what nearly every cell of a table holds).
 void Acrescenta(std::string& destino, std::string_view utf8);
 
+// The text of a file or a paste as UTF-8, whatever of the encodings the engineers'
+// tools save it in: UTF-8 with or without a byte-order mark (dropped), UTF-16 with
+// its mark (little or big endian) or, when the bytes are not well-formed UTF-8,
+// Windows-1252. What cannot be decoded (a lone surrogate, an odd last byte, a byte
+// the code page leaves undefined) becomes U+FFFD. The one decoding of every reader
+// of text files, so that a name read enters the problem in the encoding it is saved in.
+std::string ParaUtf8(std::string_view bytes);
+
 }  // namespace Cp1252
 
 namespace ResumoArquivo {

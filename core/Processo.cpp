@@ -12,6 +12,7 @@
 #include "core/Maturidade.h"
 #include "core/Numeros.h"
 #include "core/PosProcesso.h"
+#include "core/Validacao.h"
 
 namespace {
 
@@ -98,6 +99,15 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
 
     Maturidade::ValidaEntrada(d);
     if (const std::string p = CondicoesObra::Problema(d); !p.empty()) throw ErroEntrada(p);
+    // Physically impossible values would come out as results that look valid.
+    if (const auto v = Validacao::ValidaProblema(d); !v.Valido()) {
+        constexpr std::size_t MaxMostrados = 8;
+        std::string m;
+        for (std::size_t i = 0; i < v.Erros.size() && i < MaxMostrados; ++i) m += (i ? "\n" : "") + v.Erros[i];
+        if (v.Erros.size() > MaxMostrados)
+            m += "\n(e mais " + Inteiro(static_cast<long long>(v.Erros.size() - MaxMostrados)) + " valores fora da faixa)";
+        throw ErroEntrada(m);
+    }
 
     // The hourly table covers 5000 hours after each placement (a maturity layer reads
     // it by the equivalent age of its sample, which the table's end does not bound).

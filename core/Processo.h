@@ -53,7 +53,8 @@ struct ResultadoTransiente {
 class TProcesso {
 public:
     // Refuses, before any arithmetic, input beyond the capacities of the state
-    // (nodes, layers, hours of the hourly table, time step), with ErroEntrada.
+    // (nodes, layers, hours of the hourly table, time step), and physically impossible
+    // values (Validacao::ValidaProblema), with ErroEntrada.
     static void ValidaEntrada(const TDadosModelo& dados);
 
     // Runs one analysis from the placement of layer 1 to TempoTotal, filling

@@ -19,6 +19,7 @@
 #include "core/Membro.h"
 #include "core/NumeroJson.h"
 #include "core/ProjetoObra.h"
+#include "core/Validacao.h"
 
 namespace Projeto {
 
@@ -433,6 +434,8 @@ void LeMedicoes(const Json& j, std::vector<TSensor>& destino) {
                     TLeitura l;
                     Le(v[n][0], l.Hora, item + "[0]");
                     Le(v[n][1], l.Temperatura, item + "[1]");
+                    // −9999 and readings colder than any air are missing readings.
+                    if (Validacao::LeituraAusente(l.Temperatura)) continue;
                     if (!s.Leituras.empty() && !(l.Hora > s.Leituras.back().Hora))
                         Recusa("as horas de " + Aspas(chave) + " devem crescer (item " + std::to_string(n) + ")");
                     s.Leituras.push_back(l);
@@ -653,6 +656,15 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
         }
     }
     if (!temMembro) novo->NCamadasMembro = novo->NCamadas;
+    // The site data and the sensors are refused here when impossible (negative wind,
+    // radiation, air outside any site's range, a sensor outside the member); the
+    // layers' values are the dialogs' and are refused by the run.
+    {
+        Validacao::Resultado v;
+        Validacao::ValidaObra(novo->Obra, v);
+        Validacao::ValidaSensores(*novo, v);
+        if (!v.Valido()) Recusa(v.Erros.front());
+    }
 
     // A problem that does not fit the state is refused here, not in the run.
     if (const std::string p = ProblemaDeCapacidade(*novo); !p.empty()) Recusa(p);

@@ -13,10 +13,12 @@
 
 #include "core/ArquivoAtomico.h"
 #include "core/Erros.h"
+#include "core/LeituraJson.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/NumeroJson.h"
 #include "core/Projeto.h"
+#include "core/Validacao.h"
 #include "obra/Protecoes.h"
 #include "stress/IndiceFissuracao.h"
 
@@ -159,7 +161,8 @@ void AplicaRetirada(TDadosModelo& d, double hora, const TEstudo&) {
 const std::vector<TParametroEstudo> Tabela = {
     {"AlturaCamada", "Altura da camada", "m", false, 0.0, true, AplicaAltura},
     {"IntervaloLancamento", "Intervalo entre lançamentos", "h", true, 0.0, false, AplicaIntervalo},
-    {"TemperaturaLancamento", "Temperatura de lançamento", "°C", false, -273.15, true, AplicaTemperatura},
+    {"TemperaturaLancamento", "Temperatura de lançamento", "°C", false, Validacao::TMinima, false, AplicaTemperatura,
+     Validacao::TMaxima},
     {"ConsumoCimento", "Consumo de cimento", "kg/m³", false, 0.0, false, AplicaConsumo},
     {"ElementosCamada", "Elementos por camada", "-", true, 1.0, false, AplicaElementos},
     {"HoraRetiradaProtecao", "Retirada da proteção do topo", "h", false, 0.0, false, AplicaRetirada},
@@ -184,6 +187,7 @@ void ValidaValor(const TParametroEstudo& p, double v, const std::string& onde) {
         Recusa(onde + " vale " + Num(v) + "; deve ser " + (p.MinimoExclusivo ? "maior que " : "no mínimo ") +
                Num(p.Minimo));
     }
+    if (v > p.Maximo) Recusa(onde + " vale " + Num(v) + "; deve ser no máximo " + Num(p.Maximo));
     if (p.Inteiro && v > static_cast<double>(MaxNos)) {
         if (p.Chave == "ElementosCamada") Recusa(onde + " vale " + Num(v) + "; deve ser no máximo " + Num(MaxNos - 1));
         if (v > 1e6) Recusa(onde + " vale " + Num(v) + ", fora do alcance");
@@ -223,6 +227,12 @@ void Valida(const TEstudo& e) {
         }
     }
     if (UltimaCamada(*e.Base) < PrimeiraCamada(*e.Base)) Recusa("o projeto base não tem camadas de concreto");
+    for (const auto& v : e.Variacoes)
+        if (Tabela[Z(v.Parametro)].Aplica == AplicaAltura && !(e.AlturaTotal > 0.0))
+            Recusa("\"AlturaCamada\" só varia com \"AlturaTotal\", a altura de concreto (m) que as camadas dividem; "
+                   "o estudo não a dá");
+    // The base passes the check every run makes: every case would fail for it.
+    if (const auto v = Validacao::ValidaProblema(*e.Base); !v.Valido()) Recusa("o projeto base: " + v.Erros.front());
     for (const auto& v : e.Variacoes)
         if (Tabela[Z(v.Parametro)].Aplica == AplicaRetirada && !TemProtecaoNoTopo(*e.Base))
             Recusa("\"HoraRetiradaProtecao\" precisa de um projeto base com proteções no topo das camadas; "
@@ -305,9 +315,12 @@ void MontaCaso(const TEstudo& e, const std::vector<double>& valores, TDadosModel
         throw ErroEntrada("o caso tem " + Numeros::FormataInteiro(nos) + " nós, acima do máximo de " +
                           Numeros::FormataInteiro(MaxNos));
     }
-    if (d->TempoTotal > MaxHoras) {
-        throw ErroEntrada("o caso dura " + Num(d->TempoTotal) + " horas, acima do máximo de " +
-                          Numeros::FormataInteiro(MaxHoras));
+    // The analysis lasts from the first placement to TempoTotal.
+    const double duracao = d->TempoTotal - d->Camadas[1].HoraConcretagem;
+    if (duracao > MaxHoras) {
+        throw ErroEntrada("o caso dura " + Num(duracao) + " horas (da hora " +
+                          Numeros::FormataInteiro(d->Camadas[1].HoraConcretagem) + " à hora " + Num(d->TempoTotal) +
+                          "), acima do máximo de " + Numeros::FormataInteiro(MaxHoras));
     }
 }
 
@@ -316,18 +329,13 @@ bool ComTensoes(const TDadosModelo& base) {
            TIndiceFissuracao::ResistenciasDefinidas(base, TCurvaTracao::Simples);
 }
 
-TEstudo LeTexto(const std::string& texto, const std::string& pasta, std::shared_ptr<const TDadosModelo> base) {
-    Json j;
-    try {
-        j = Json::parse(texto);
-    } catch (const nlohmann::json::parse_error& erro) {
-        Recusa("o arquivo não é JSON válido (byte " + std::to_string(erro.byte) + ")");
-    }
-    if (!j.is_object()) Recusa("o arquivo deve conter um objeto { ... }");
-    TEstudo e;
-    bool temFormato = false;
+namespace {
+
+// The keys of the file; every refusal names the line and column of the key read.
+void LeChaves(const Json& j, TEstudo& e, bool& temFormato, std::vector<std::string>& lendo) {
     for (const auto& item : j.items()) {
         const std::string& chave = item.key();
+        lendo.assign(1, chave);
         const Json& v = item.value();
         if (chave == "formato") {
             if (v != Formato) Recusa("\"formato\" deve ser \"" + std::string(Formato) + "\"");
@@ -342,19 +350,23 @@ TEstudo LeTexto(const std::string& texto, const std::string& pasta, std::shared_
         } else if (chave == "parametros") {
             if (!v.is_object()) Recusa("\"parametros\" deve ser um objeto { ... }");
             for (const auto& p : v.items()) {
+                lendo.assign({chave, p.key()});
                 const int indice = IndiceParametro(p.key());
                 if (indice < 0) Recusa("parâmetro desconhecido \"" + p.key() + "\" em \"parametros\"");
                 if (!p.value().is_array()) Recusa("\"" + p.key() + "\" deve ser uma lista de valores [ ... ]");
                 TVariacao var;
                 var.Parametro = indice;
                 for (std::size_t i = 0; i < p.value().size(); ++i) {
-                    var.Valores.push_back(LeNumero(p.value()[i], p.key() + "[" + std::to_string(i) + "]"));
+                    const std::string onde = p.key() + "[" + std::to_string(i) + "]";
+                    var.Valores.push_back(LeNumero(p.value()[i], onde));
+                    ValidaValor(Tabela[Z(indice)], var.Valores.back(), onde);
                 }
                 e.Variacoes.push_back(std::move(var));
             }
         } else if (chave == "sorteio") {
             if (!v.is_object()) Recusa("\"sorteio\" deve ser um objeto { \"casos\": N, \"semente\": S }");
             for (const auto& s : v.items()) {
+                lendo.assign({chave, s.key()});
                 const double x = LeNumero(s.value(), "sorteio." + s.key());
                 if (x != std::trunc(x) || x < 0 || x > 9e15) Recusa("\"sorteio." + s.key() + "\" deve ser um inteiro não negativo");
                 if (s.key() == "casos") e.Sorteados = static_cast<long long>(x);
@@ -364,6 +376,7 @@ TEstudo LeTexto(const std::string& texto, const std::string& pasta, std::shared_
         } else if (chave == "limites") {
             if (!v.is_object()) Recusa("\"limites\" deve ser um objeto { ... }");
             for (const auto& s : v.items()) {
+                lendo.assign({chave, s.key()});
                 const double x = LeNumero(s.value(), "limites." + s.key());
                 if (s.key() == "Temperatura") e.LimiteTemperatura = x;
                 else if (s.key() == "Diferenca") e.LimiteDiferenca = x;
@@ -373,6 +386,26 @@ TEstudo LeTexto(const std::string& texto, const std::string& pasta, std::shared_
         } else {
             Recusa("chave desconhecida \"" + chave + "\"");
         }
+    }
+}
+
+}  // namespace
+
+TEstudo LeTexto(const std::string& texto, const std::string& pasta, std::shared_ptr<const TDadosModelo> base) {
+    Json j;
+    try {
+        j = LeituraJson::Analisa(texto);
+    } catch (const ErroEntrada& erro) {
+        Recusa(erro.what());
+    }
+    if (!j.is_object()) Recusa("o arquivo deve conter um objeto { ... }");
+    TEstudo e;
+    bool temFormato = false;
+    std::vector<std::string> lendo;
+    try {
+        LeChaves(j, e, temFormato, lendo);
+    } catch (const ErroEntrada& erro) {
+        throw ErroEntrada(erro.what() + LeituraJson::OndeChave(texto, lendo));
     }
     if (!temFormato) Recusa("falta \"formato\": \"" + std::string(Formato) + "\"");
     std::sort(e.Variacoes.begin(), e.Variacoes.end(),

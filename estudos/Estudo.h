@@ -24,6 +24,7 @@ struct TParametroEstudo {
     bool MinimoExclusivo = false;
     // Applies `valor` to the case; ErroEntrada when the base cannot take it.
     void (*Aplica)(TDadosModelo& caso, double valor, const TEstudo& estudo) = nullptr;
+    double Maximo = 1e300;     // largest value accepted
 
     std::string Cabecalho() const;  // "Altura da camada (m)"
 };
@@ -64,7 +65,8 @@ std::string Texto(const TEstudo& estudo);
 void Grava(const std::string& caminho, const TEstudo& estudo);
 
 // Checks what does not need a case: at least one parameter, no empty list, values in
-// range, a base with concrete layers. ErroEntrada otherwise.
+// range, "AlturaTotal" when the lift height varies, a base with concrete layers and
+// without impossible values (Validacao). ErroEntrada otherwise.
 void Valida(const TEstudo& estudo);
 
 // Every combination: the product of the list sizes (saturating at the cap).

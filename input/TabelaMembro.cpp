@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/Cp1252.h"
 #include "core/Erros.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
@@ -193,7 +194,8 @@ void Aplica(TDadosModelo& d, const std::vector<Linha>& linhas, const std::vector
     d.Fundacao = fundacao;
 }
 
-std::vector<std::vector<std::string>> Colagem(std::string_view texto) {
+std::vector<std::vector<std::string>> Colagem(std::string_view bruto) {
+    const std::string texto = Cp1252::ParaUtf8(bruto);
     std::vector<std::string> linhas;
     std::string atual;
     for (char c : texto) {
@@ -207,7 +209,7 @@ std::vector<std::vector<std::string>> Colagem(std::string_view texto) {
     }
     if (!atual.empty() && atual.back() == '\r') atual.pop_back();
     if (!atual.empty()) linhas.push_back(atual);
-    const char separador = texto.find('\t') != std::string_view::npos ? '\t' : ';';
+    const char separador = texto.find('\t') != std::string::npos ? '\t' : ';';
     std::vector<std::vector<std::string>> saida;
     for (const std::string& l : linhas) {
         std::vector<std::string> celulas(1);
@@ -218,6 +220,22 @@ std::vector<std::vector<std::string>> Colagem(std::string_view texto) {
         saida.push_back(std::move(celulas));
     }
     return saida;
+}
+
+std::string ProblemaColagem(const std::vector<std::vector<std::string>>& linhas, int coluna0, bool usuais) {
+    const int cabem = NumColunas - std::clamp(coluna0, 0, static_cast<int>(NumColunas));
+    for (std::size_t i = 0; i < linhas.size(); ++i) {
+        // Trailing blank cells (a spreadsheet's last tab) hold nothing to lose.
+        int usadas = static_cast<int>(linhas[i].size());
+        while (usadas > 0 && linhas[i][static_cast<std::size_t>(usadas - 1)].find_first_not_of(" \t\r") == std::string::npos)
+            --usadas;
+        if (usadas > cabem) {
+            return "A linha " + std::to_string(i + 1) + " da colagem tem " + std::to_string(usadas) +
+                   " colunas, mas a partir da coluna \"" + Titulo(static_cast<Coluna>(coluna0), usuais) +
+                   "\" a tabela tem só " + std::to_string(cabem) + ". Nada foi colado.";
+        }
+    }
+    return {};
 }
 
 }  // namespace TabelaMembro

@@ -54,7 +54,12 @@ void Aplica(TDadosModelo& dados, const std::vector<Linha>& linhas, const std::ve
             int elementosPorCamada);
 
 // Rows pasted from a spreadsheet: lines split at line ends (CR LF or LF, a last empty
-// line dropped), cells at tabs, or at ';' in a text without tabs.
+// line dropped), cells at tabs, or at ';' in a text without tabs. The text in any of the
+// encodings the readers take (Cp1252::ParaUtf8).
 std::vector<std::vector<std::string>> Colagem(std::string_view texto);
+
+// Why rows pasted from column `coluna0` on do not fit: a cell past the table's last
+// column that is not blank is never dropped silently. Empty when they fit.
+std::string ProblemaColagem(const std::vector<std::vector<std::string>>& linhas, int coluna0, bool usuais);
 
 }  // namespace TabelaMembro

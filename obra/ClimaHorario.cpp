@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <functional>
 #include <map>
 
+#include "core/Cp1252.h"
 #include "core/Erros.h"
 #include "core/Numeros.h"
+#include "core/Validacao.h"
 
 namespace {
 
@@ -14,7 +17,9 @@ using Serie = std::vector<std::optional<double>>;
 
 std::string Inteiro(long long v) { return Numeros::FormataInteiro(v); }
 
-std::vector<std::string> Linhas(const std::string& texto) {
+std::vector<std::string> Linhas(const std::string& bruto) {
+    // Any of the encodings the tools save in; the byte-order mark goes with it.
+    const std::string texto = Cp1252::ParaUtf8(bruto);
     std::vector<std::string> linhas;
     std::size_t i = 0;
     while (i <= texto.size()) {
@@ -26,8 +31,6 @@ std::vector<std::string> Linhas(const std::string& texto) {
         i = f + 1;
     }
     while (!linhas.empty() && linhas.back().find_first_not_of(" \t") == std::string::npos) linhas.pop_back();
-    // A byte-order mark is not part of the first cell.
-    if (!linhas.empty() && linhas[0].rfind("\xEF\xBB\xBF", 0) == 0) linhas[0].erase(0, 3);
     return linhas;
 }
 
@@ -58,7 +61,8 @@ std::string Normaliza(const std::string& s) {
     return r;
 }
 
-// A cell with the decimal comma or point; "-9999" and empty are missing values.
+// A cell with the decimal comma or point; "-9999" (or below) and empty are missing
+// values, a gap in any column.
 std::optional<double> Valor(const std::string& celula, const std::string& onde) {
     if (celula.empty()) return std::nullopt;
     std::string t = celula;
@@ -73,6 +77,22 @@ std::optional<double> Valor(const std::string& celula, const std::string& onde) 
         throw ErroEntrada("Arquivo de clima: " + onde + " tem \"" + celula + "\", que não é um número.");
     }
     if (v <= -9999.0) return std::nullopt;
+    return v;
+}
+
+// The reading of a column, refused with the line when it is impossible: air outside
+// the range of any site, negative wind or radiation (a wrong unit or a slip).
+std::optional<double> Confere(std::optional<double> v, const std::string& nome, const std::string& onde) {
+    if (!v) return v;
+    if (nome == "temperatura do ar" && !(*v >= Validacao::TMinima && *v <= Validacao::TMaxima)) {
+        throw ErroEntrada("Arquivo de clima: " + onde + " tem temperatura do ar de " + Numeros::FormataGeral(*v) +
+                          " °C; a faixa aceita é de " + Numeros::FormataGeral(Validacao::TMinima) + " a " +
+                          Numeros::FormataGeral(Validacao::TMaxima) + " °C (a temperatura deve estar em °C).");
+    }
+    if (nome != "temperatura do ar" && *v < 0.0) {
+        throw ErroEntrada("Arquivo de clima: " + onde + " tem " + nome + " negativa (" + Numeros::FormataGeral(*v) +
+                          "); só valores de 0 para cima são aceitos.");
+    }
     return v;
 }
 
@@ -122,7 +142,7 @@ int Ultima(const Serie& s) {
 // daylight, left to be interpolated; any other run (it reaches a dark hour, the start
 // or the end of the file, or is longer, as a night between dusk and dawn is) is the
 // night: no sun.
-void NoiteSemSol(Serie& rad) {
+void NoiteSemSol(Serie& rad, const std::vector<char>& perdida) {
     const int n = static_cast<int>(rad.size());
     for (int k = 0; k < n;) {
         if (rad[static_cast<std::size_t>(k)]) {
@@ -131,6 +151,13 @@ void NoiteSemSol(Serie& rad) {
         }
         int fim = k;
         while (fim < n && !rad[static_cast<std::size_t>(fim)]) ++fim;
+        // A run with a lost reading (−9999) is a gap like in any other column.
+        bool temPerdida = false;
+        for (int j = k; j < fim; ++j) temPerdida = temPerdida || (j < static_cast<int>(perdida.size()) && perdida[static_cast<std::size_t>(j)]);
+        if (temPerdida) {
+            k = fim;
+            continue;
+        }
         const auto sol = [&](int j) { return j >= 0 && j < n && *rad[static_cast<std::size_t>(j)] > 0.0; };
         const bool dia = fim - k <= TClimaHorario::MaxLacuna && sol(k - 1) && sol(fim);
         if (!dia)
@@ -157,9 +184,6 @@ TClimaHorario Monta(const Serie& temp, const Serie* vento, const Serie* rad, con
     c.Temperatura = Preenche(temp, ultima, "temperatura do ar", hora);
     if (vento) c.Vento = Preenche(*vento, ultima, "velocidade do vento", hora);
     if (rad) c.Radiacao = Preenche(*rad, ultima, "radiação", hora);
-    for (double v : c.Vento) {
-        if (v < 0.0) throw ErroEntrada("Arquivo de clima: velocidade do vento negativa.");
-    }
     return c;
 }
 
@@ -193,6 +217,8 @@ std::optional<long long> Data(const std::string& s) {
     if (p2 == std::string::npos) return std::nullopt;
     const std::string a = t.substr(0, p1), b = t.substr(p1 + 1, p2 - p1 - 1), c = t.substr(p2 + 1);
     if (!SoDigitos(a) || !SoDigitos(b) || !SoDigitos(c)) return std::nullopt;
+    // At most four digits in any part: the conversions below cannot overflow.
+    if (b.size() > 2 || (a.size() != 4 && a.size() > 2) || (c.size() != 4 && c.size() > 2)) return std::nullopt;
     int ano = 0, mes = std::stoi(b), dia = 0;
     if (a.size() == 4) {
         ano = std::stoi(a);
@@ -269,7 +295,8 @@ TClimaHorario TClimaHorario::LeCsv(const std::string& texto) {
         const auto c = Celulas(linhas[l]);
         const std::string onde = "a linha " + Inteiro(static_cast<long long>(l + 1));
         const auto h = Valor(c[0], onde);
-        if (!h || *h != static_cast<double>(static_cast<long long>(*h)) || *h < 0.0 || *h > 1e6) {
+        // The range first: the cast of a value beyond long long is undefined.
+        if (!h || !(*h >= 0.0 && *h <= 1e6) || *h != std::trunc(*h)) {
             throw ErroEntrada("Arquivo de clima: " + onde + " não começa por uma hora inteira (\"" + c[0] + "\").");
         }
         const int k = static_cast<int>(*h);
@@ -279,15 +306,12 @@ TClimaHorario TClimaHorario::LeCsv(const std::string& texto) {
         }
         horaAnterior = k;
         auto celula = [&](int col) { return col >= 0 && col < static_cast<int>(c.size()) ? c[static_cast<std::size_t>(col)] : std::string(); };
-        Guarda(temp, k, Valor(celula(cTemp), onde));
-        if (cVento >= 0) Guarda(vento, k, Valor(celula(cVento), onde));
-        if (cRad >= 0) Guarda(rad, k, Valor(celula(cRad), onde));
+        Guarda(temp, k, Confere(Valor(celula(cTemp), onde), "temperatura do ar", onde));
+        if (cVento >= 0) Guarda(vento, k, Confere(Valor(celula(cVento), onde), "velocidade do vento", onde));
+        if (cRad >= 0) Guarda(rad, k, Confere(Valor(celula(cRad), onde), "radiação", onde));
     }
     TClimaHorario c = Monta(temp, cVento >= 0 ? &vento : nullptr, cRad >= 0 ? &rad : nullptr,
                             [](int k) { return Inteiro(k); });
-    for (double v : c.Radiacao) {
-        if (v < 0.0) throw ErroEntrada("Arquivo de clima: radiação negativa.");
-    }
     c.Origem = "CSV horário, horas 0 a " + Inteiro(c.UltimaHora());
     return c;
 }
@@ -352,6 +376,7 @@ TClimaHorario TClimaHorario::LeInmet(const std::string& texto, const Inicio& ini
 
     const long long inicioUtc = DiasCivis(inicio.Ano, inicio.Mes, inicio.Dia) * 24 + inicio.HoraLocal - inicio.FusoHoras;
     Serie temp, vento, rad;
+    std::vector<char> radPerdida;  // hours whose radiation reads −9999
     long long anterior = -1;
     for (std::size_t l = lCab + 1; l < linhas.size(); ++l) {
         if (linhas[l].find_first_not_of(" \t;") == std::string::npos) continue;
@@ -369,12 +394,19 @@ TClimaHorario TClimaHorario::LeInmet(const std::string& texto, const Inicio& ini
         anterior = k;
         auto celula = [&](int col) { return col >= 0 && col < static_cast<int>(c.size()) ? c[static_cast<std::size_t>(col)] : std::string(); };
         const int kk = static_cast<int>(k);
-        Guarda(temp, kk, Valor(celula(cTemp), onde));
-        if (cVento >= 0) Guarda(vento, kk, Valor(celula(cVento), onde));
+        Guarda(temp, kk, Confere(Valor(celula(cTemp), onde), "temperatura do ar", onde));
+        if (cVento >= 0) Guarda(vento, kk, Confere(Valor(celula(cVento), onde), "velocidade do vento", onde));
         if (cRad >= 0) {
-            // kJ/m² in the hour → mean W/m²; negative readings are no sun.
-            const auto v = Valor(celula(cRad), onde);
+            // kJ/m² in the hour → mean W/m²; slightly negative readings (the sensor's
+            // offset in the dark) are no sun. An empty cell is left to NoiteSemSol (night or a
+            // short daytime gap); −9999 is a reading lost, a gap like in any other column.
+            const std::string bruto = celula(cRad);
+            const auto v = Valor(bruto, onde);
             Guarda(rad, kk, v ? std::optional<double>(std::max(0.0, *v) * 1000.0 / 3600.0) : std::nullopt);
+            if (!v && !bruto.empty()) {
+                if (static_cast<int>(radPerdida.size()) <= kk) radPerdida.resize(static_cast<std::size_t>(kk + 1), 0);
+                radPerdida[static_cast<std::size_t>(kk)] = 1;
+            }
         }
     }
     if (temp.empty()) {
@@ -382,7 +414,7 @@ TClimaHorario TClimaHorario::LeInmet(const std::string& texto, const Inicio& ini
     }
     if (cRad >= 0) {
         rad.resize(temp.size());
-        NoiteSemSol(rad);
+        NoiteSemSol(rad, radPerdida);
     }
     const auto nome = [&](int k) { return Inteiro(k) + " (" + DataHoraUtc(k + inicioUtc) + ")"; };
     TClimaHorario r = Monta(temp, cVento >= 0 ? &vento : nullptr, cRad >= 0 ? &rad : nullptr, nome);

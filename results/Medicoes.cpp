@@ -5,9 +5,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/Cp1252.h"
 #include "core/Erros.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
+#include "core/Validacao.h"
 
 namespace {
 
@@ -146,8 +148,9 @@ double HorasDataHora(const std::string& texto) {
 }
 
 std::vector<TSensor> LeTexto(const std::string& bruto, const std::string& origem) {
-    std::string texto = bruto;
-    if (texto.rfind("\xEF\xBB\xBF", 0) == 0) texto.erase(0, 3);
+    // Any of the encodings a logger or a spreadsheet saves in: names enter the problem
+    // as UTF-8, so that the project can always be saved with them.
+    const std::string texto = Cp1252::ParaUtf8(bruto);
     std::vector<std::string> linhas;
     {
         std::string l;
@@ -196,7 +199,11 @@ std::vector<TSensor> LeTexto(const std::string& bruto, const std::string& origem
             TSensor& s = sensores[c - 1];
             if (!s.Leituras.empty() && !(hora > s.Leituras.back().Hora))
                 throw ErroEntrada("Arquivo de medições: " + Onde(n + 1, 1) + ": as horas devem crescer de uma linha para a outra");
-            s.Leituras.push_back({hora, Numero(celulas[c], ponto, n + 1, c + 1)});
+            const double t = Numero(celulas[c], ponto, n + 1, c + 1);
+            // The logger's "no value" (−9999) and readings colder than any air are
+            // missing readings, as an empty cell: never fitted.
+            if (Validacao::LeituraAusente(t)) continue;
+            s.Leituras.push_back({hora, t});
         }
     }
     for (const auto& s : sensores)

@@ -1,12 +1,20 @@
 #include "app/lote/Execucao.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <exception>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <thread>
+
+#include <unistd.h>
 
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/Projeto.h"
+#include "core/Validacao.h"
 #include "estudos/Calibracao.h"
 #include "estudos/Estudo.h"
 #include "estudos/RodaEstudo.h"
@@ -18,6 +26,21 @@
 namespace Lote {
 
 namespace {
+
+// Cases done and the time left on the error output, rewritten in place; only when it
+// is a terminal (a log gets the summary at the end and nothing else).
+void MostraProgresso(long long feitos, long long total, std::chrono::steady_clock::time_point inicio) {
+    using namespace std::chrono;
+    const double decorrido = duration<double>(steady_clock::now() - inicio).count();
+    std::string linha = "\rnorvik1d-lote: " + Numeros::FormataInteiro(feitos) + " de " + Numeros::FormataInteiro(total) +
+                        " casos";
+    if (feitos > 0 && feitos < total) {
+        const auto resta = static_cast<long long>(decorrido / static_cast<double>(feitos) * static_cast<double>(total - feitos));
+        linha += "; faltam cerca de " + (resta >= 60 ? Numeros::FormataInteiro(resta / 60) + " min " : std::string()) +
+                 Numeros::FormataInteiro(resta % 60) + " s";
+    }
+    std::cerr << linha << "   " << std::flush;
+}
 
 void VerificaResistencias(const TDadosModelo& dados) {
     if (!TIndiceFissuracao::ResistenciasDefinidas(dados, CurvaIndice))
@@ -54,6 +77,8 @@ std::string ComLinha(const std::string& texto) {
 ExecucaoLote ExecutaProjeto(const Opcoes& o) {
     auto lido = std::make_unique<TDadosModelo>();
     Projeto::Le(o.projeto, *lido);
+    // Unusual values run, but the engineer hears of them.
+    for (const std::string& a : Validacao::ValidaProblema(*lido).Avisos) std::cerr << "norvik1d-lote: aviso: " << a << '\n';
     // The refusals in the order the user meets them: the stress inputs, then the strengths.
     if (o.tensoes) TProcTensional::ValidaParametros(*lido);
     if (o.resumo && o.tensoes) VerificaResistencias(*lido);
@@ -88,7 +113,34 @@ ExecucaoLote ExecutaProjeto(const Opcoes& o) {
 
 int ExecutaEstudo(const Opcoes& o) {
     const TEstudo estudo = Estudo::Le(*o.estudo);
-    const TResultadoEstudo r = RodaEstudo::Roda(estudo);
+    TResultadoEstudo r;
+    if (::isatty(STDERR_FILENO)) {
+        std::atomic<long long> feitos{0};
+        const auto total = static_cast<long long>(Estudo::Casos(estudo).size());
+        OpcoesEstudo opcoes;
+        opcoes.Feitos = &feitos;
+        std::exception_ptr erro;
+        std::atomic<bool> terminou{false};
+        std::thread roda([&] {
+            try {
+                r = RodaEstudo::Roda(estudo, opcoes);
+            } catch (...) {
+                erro = std::current_exception();
+            }
+            terminou = true;
+        });
+        const auto inicio = std::chrono::steady_clock::now();
+        while (!terminou) {
+            MostraProgresso(feitos.load(), total, inicio);
+            for (int i = 0; i < 10 && !terminou; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        roda.join();
+        MostraProgresso(feitos.load(), total, inicio);
+        std::cerr << '\n';
+        if (erro) std::rethrow_exception(erro);
+    } else {
+        r = RodaEstudo::Roda(estudo);
+    }
     RodaEstudo::GravaCsv(*o.saida, estudo, r);
     long long falhas = 0, atendem = 0;
     for (const auto& c : r.Casos) {
@@ -99,6 +151,11 @@ int ExecutaEstudo(const Opcoes& o) {
               << Numeros::FormataInteiro(atendem) << " atendem aos limites";
     if (falhas) std::cout << "; " << Numeros::FormataInteiro(falhas) << " não rodaram (veja a coluna Mensagem)";
     std::cout << ".\n";
+    // A study none of whose cases ran answered nothing: a failure, whatever the file says.
+    if (!r.Casos.empty() && falhas == static_cast<long long>(r.Casos.size())) {
+        std::cerr << "norvik1d-lote: nenhum caso do estudo rodou; o primeiro disse: " << r.Casos.front().Erro << '\n';
+        return 2;
+    }
     return 0;
 }
 

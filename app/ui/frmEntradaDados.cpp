@@ -16,6 +16,7 @@
 #include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/Processo.h"
+#include "core/Validacao.h"
 #include "core/Projeto.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
@@ -275,6 +276,12 @@ void TfrmEntradaDados::Executa() {
             d.NElemCamada = antesElem;
             d.NElemAtivos = antesAtivos;
             throw;
+        }
+        // Unusual values run; the engineer is told of them first.
+        if (const auto avisos = Validacao::ValidaProblema(d).Avisos; !avisos.empty()) {
+            std::string texto;
+            for (const auto& a : avisos) texto += (texto.empty() ? "" : "\n") + a;
+            ctx_.msg.informacao(QString::fromStdString(texto));
         }
         // After "Sair" in the layer dialog the run takes only the layers walked through.
         if (d.NCamadasMembro > d.NCamadas &&

@@ -177,6 +177,8 @@ void TfrmTabelaMembro::Cola(const QString& texto) {
     // With no cell chosen the rows go below the last layer.
     const int linha0 = tbCamadas->currentRow() >= 0 ? tbCamadas->currentRow() : tbCamadas->rowCount();
     const int coluna0 = std::max(tbCamadas->currentColumn(), 0);
+    if (const std::string p = ProblemaColagem(linhas, coluna0, ctx_.dados.UnidadesUsuais); !p.empty())
+        throw ErroEntrada(p);
     const int precisa = linha0 + static_cast<int>(linhas.size());
     if (precisa > MaxCamadas)
         throw ErroEntrada("A colagem daria " + std::to_string(precisa) + " camadas; o membro pode ter até " +

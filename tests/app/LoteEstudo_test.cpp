@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "RodaLote.h"
@@ -21,6 +22,21 @@ TEST(LoteEstudo, GravaOMesmoCsvQueOProcesso) {
     EXPECT_EQ(LeArquivo(pasta / "r.csv"), RodaEstudo::Csv(estudo, RodaEstudo::Roda(estudo)));
     EXPECT_EQ(s.out, "54 casos; 16 atendem aos limites.\n");
     EXPECT_EQ(pasta.QuantosArquivos(), 1);
+}
+
+// A study none of whose cases ran is a failure (exit 2), with the reason of the first;
+// the file still tells each case's message. Not a terminal: no progress lines.
+TEST(LoteEstudo, TodosOsCasosFalhandoSaiCom2) {
+    PastaTemporaria pasta;
+    const std::string projeto = std::string(NORVIK_FONTES) + "/exemplos/muro-10-camadas-cura.n1d.json";
+    std::ofstream(pasta / "e.json") << R"({"formato": "norvik-1d/estudo", "projeto": ")" << projeto
+                                    << R"(", "parametros": {"ElementosCamada": [100, 200]}})";
+    const Saida s = Roda(pasta, "--estudo " + Q(pasta / "e.json") + " --saida " + Q(pasta / "r.csv"));
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_NE(s.err.find("nenhum caso do estudo rodou; o primeiro disse: o caso tem 1001 nós"), std::string::npos)
+        << s.err;
+    EXPECT_EQ(s.err.find('\r'), std::string::npos) << s.err;
+    EXPECT_EQ(s.out, "2 casos; 0 atendem aos limites; 2 não rodaram (veja a coluna Mensagem).\n");
 }
 
 struct Recusa {

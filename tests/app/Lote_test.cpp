@@ -226,7 +226,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "$P --temperaturas $T", "", "chave desconhecida \"NElemCamadas\""},
         CasoFalha{"TabelasNoMesmoArquivo", ParaAntes, "$P --temperaturas $T --tensoes $T", "",
                   "teriam o mesmo arquivo"},
-        CasoFalha{"CalculoFalha", EspessuraNula, "$P --temperaturas $T", "", "na hora 13"},
+        // A zero thickness is now refused before any arithmetic (it used to fail at hour 13).
+        CasoFalha{"CalculoFalha", EspessuraNula, "$P --temperaturas $T", "",
+                  "A espessura da camada 2 vale 0 m; deve ser um número maior que zero."},
         CasoFalha{"SaidaSobreOProjeto", ParaAntes, "$P --temperaturas $P", "", "sobrescreveria o próprio arquivo"},
         CasoFalha{"PastaDeSaidaInexistente", ParaAntes, "$P --temperaturas $D/nao/t.txt", "", "a pasta não existe"}),
     [](const auto& info) { return std::string(info.param.nome); });

@@ -40,3 +40,31 @@ TEST(Cp1252, AcrescentaPreservaODestino) {
 }
 
 }  // namespace
+
+// The one decoding of the readers: each row bytes as a tool saves them and the UTF-8
+// that enters the problem.
+struct Decodificacao {
+    const char* nome;
+    std::string bytes;
+    std::string utf8;
+};
+
+class ParaUtf8 : public ::testing::TestWithParam<Decodificacao> {};
+
+TEST_P(ParaUtf8, DetectaEConverte) { EXPECT_EQ(Cp1252::ParaUtf8(GetParam().bytes), GetParam().utf8); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Codificacoes, ParaUtf8,
+    ::testing::Values(
+        Decodificacao{"Utf8", "Radiação;°C", "Radiação;°C"},
+        Decodificacao{"Utf8ComBom", "\xEF\xBB\xBFRadiação", "Radiação"},
+        Decodificacao{"Windows1252", "Radia\xE7\xE3o \x80 \xB0", "Radiação € °"},
+        Decodificacao{"Windows1252ByteIndefinido", "a\x81z", "a\xEF\xBF\xBDz"},
+        Decodificacao{"Utf16LE", std::string("\xFF\xFEh\0\xE7\0\xAC\x20", 8), "hç€"},
+        Decodificacao{"Utf16BE", std::string("\xFE\xFF\0h\0\xE7", 6), "hç"},
+        Decodificacao{"Utf16ParSubstituto", std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), "\xF0\x9F\x98\x80"},
+        Decodificacao{"Utf16SubstitutoSozinho", std::string("\xFF\xFE\x3D\xD8", 4), "\xEF\xBF\xBD"},
+        Decodificacao{"Utf16ByteImpar", std::string("\xFF\xFEh\0i", 5), "h\xEF\xBF\xBD"},
+        Decodificacao{"Vazio", "", ""},
+        Decodificacao{"SoBom", "\xEF\xBB\xBF", ""}),
+    [](const auto& info) { return std::string(info.param.nome); });

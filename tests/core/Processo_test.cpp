@@ -360,13 +360,14 @@ TEST(Falhas, EspessuraNulaParaNaHoraDaColocacao) {
     d->Camadas[2].Espessura = 0.0;
     const auto escala = d->TMaxEscala;
     TabelaTexto t;
+    // Refused before any arithmetic (it used to fail at the placement, hour 19).
     try {
         Roda(*d, t);
         FAIL() << "sem erro";
-    } catch (const ErroCalculo& e) {
+    } catch (const ErroEntrada& e) {
         const std::string m = e.what();
-        EXPECT_NE(m.find("hora 19"), std::string::npos) << m;
-        EXPECT_NE(m.find("camada 2"), std::string::npos) << m;
+        EXPECT_NE(m.find("espessura da camada 2"), std::string::npos) << m;
+        EXPECT_NE(m.find("maior que zero"), std::string::npos) << m;
     }
     EXPECT_FALSE(d->TermicoCompleto);
     EXPECT_EQ(d->TMaxEscala, escala);
@@ -433,7 +434,13 @@ INSTANTIATE_TEST_SUITE_P(
         Recusa{"sem_camadas", [](TDadosModelo& d) { d.NCamadas = 0; }, "não tem camadas"},
         Recusa{"elementos_0", [](TDadosModelo& d) { d.NElemCamada = 0; }, "elementos por camada"},
         Recusa{"nos_301", [](TDadosModelo& d) { d.NCamadas = 20, d.NElemCamada = 15; }, "301 nós"},
-        Recusa{"nos_300", [](TDadosModelo& d) { d.NCamadas = 23, d.NElemCamada = 13; }, ""},
+        Recusa{"nos_300",
+               [](TDadosModelo& d) {
+                   // The added layers copy layer 1: an empty layer is refused on its own.
+                   for (int L = 3; L <= 23; ++L) d.Camadas[L] = d.Camadas[1];
+                   d.NCamadas = 23, d.NElemCamada = 13;
+               },
+               ""},
         Recusa{"passo_0", [](TDadosModelo& d) { d.PassoTempo = 0; }, "passo de tempo"},
         Recusa{"tabela_5001",
                [](TDadosModelo& d) {

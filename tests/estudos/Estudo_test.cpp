@@ -10,6 +10,7 @@
 
 #include "PastaTemporaria.h"
 #include "core/Erros.h"
+#include "core/Processo.h"
 #include "core/Projeto.h"
 #include "estudos/Estudo.h"
 #include "estudos/RodaEstudo.h"
@@ -400,6 +401,24 @@ const EstudoRuim Ruins[] = {
                    "inteiro não negativo"},
         EstudoRuim{"RetiradaSemProtecoes", "{" CAB R"("parametros": {"HoraRetiradaProtecao": [48]}})",
                    "precisa de um projeto base com proteções no topo"},
+        // As strict as the project file, with the place of the refusal, in Portuguese.
+        EstudoRuim{"ChaveRepetida",
+                   "{" CAB R"("parametros": {"TemperaturaLancamento": [20]},
+"parametros": {"ElementosCamada": [2, 3]}})",
+                   "a chave \"parametros\" aparece mais de uma vez (linha 2, coluna 1)"},
+        EstudoRuim{"ParametroRepetido", "{" CAB R"("parametros": {"ElementosCamada": [2], "ElementosCamada": [3]}})",
+                   "a chave \"ElementosCamada\" aparece mais de uma vez"},
+        EstudoRuim{"NumeroAlemDoReal", "{" CAB "\n" R"("parametros": {"ConsumoCimento": [1e400]}})",
+                   "o número 1e400 está fora do alcance de um número real (linha 2, coluna 35)"},
+        EstudoRuim{"JsonComLinhaEColuna", "{\n  \"formato\": ,\n}", "o texto não é JSON válido (linha 2,"},
+        EstudoRuim{"ValorComLugar", "{" CAB "\n" R"("parametros": {"TemperaturaLancamento": ["20"]}})",
+                   "deve ser um número (linha 2, coluna 16)"},
+        EstudoRuim{"LancamentoAMenos200", "{" CAB R"("parametros": {"TemperaturaLancamento": [20, -200]}})",
+                   "TemperaturaLancamento[1] vale -200; deve ser no mínimo -60"},
+        EstudoRuim{"LancamentoEmKelvin", "{" CAB R"("parametros": {"TemperaturaLancamento": [293.15]}})",
+                   "TemperaturaLancamento[0] vale 293,15; deve ser no máximo 100"},
+        EstudoRuim{"AlturaSemAlturaTotal", "{" CAB R"("parametros": {"AlturaCamada": [1, 2]}})",
+                   "\"AlturaCamada\" só varia com \"AlturaTotal\""},
         EstudoRuim{"ProjetoAusente",
                    R"({"formato": "norvik-1d/estudo", "projeto": "nao-existe.n1d.json", "parametros": {"ElementosCamada": [2]}})",
                    "Projeto base do estudo"}};
@@ -496,5 +515,35 @@ INSTANTIATE_TEST_SUITE_P(
                                 4, 1.5, 4, 103, 336},
                       Geometria{"SoIntervalo", false, 0, R"("IntervaloLancamento": [12])", 10, 1, 9, 115, 348}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// A valid base is accepted with its hours counted as the analysis counts them: the
+// capacity project's first lift at hour 8 and TempoTotal 5008 is a 5000 h analysis.
+TEST(Estudo, BaseNaCapacidadeContaAsHorasDesdeOPrimeiroLancamento) {
+    PastaTemporaria pasta;
+    const std::string base = std::string(NORVIK_FONTES) + "/bench/dados/capacidade.n1d.json";
+    const TEstudo e = Estudo::LeTexto(
+        R"({"formato": "norvik-1d/estudo", "projeto": ")" + base + R"(", "parametros": {"TemperaturaLancamento": [20, 25]}})",
+        pasta.Caminho().string());
+    ASSERT_EQ(e.Base->TempoTotal, 5008);
+    for (const auto& valores : Estudo::Casos(e)) {
+        const auto caso = Estudo::MontaCaso(e, valores);
+        EXPECT_NO_THROW(TProcesso::ValidaEntrada(*caso));
+    }
+}
+
+// A base the run would refuse is refused with the study, not case by case.
+TEST(Estudo, BaseImpossivelERecusadaNoEstudo) {
+    PastaTemporaria pasta;
+    Json muro = Muro();
+    muro["Camadas"][2]["K"] = -2.2;
+    std::ofstream(pasta / "base.n1d.json") << muro.dump();
+    try {
+        Estudo::LeTexto(R"({"formato": "norvik-1d/estudo", "projeto": "base.n1d.json", "parametros": {"ElementosCamada": [2]}})",
+                        pasta.Caminho().string());
+        FAIL() << "aceitou";
+    } catch (const ErroEntrada& e) {
+        EXPECT_THAT(e.what(), HasSubstr("o projeto base: A condutividade térmica da camada 3 vale -2,2"));
+    }
+}
 
 }  // namespace

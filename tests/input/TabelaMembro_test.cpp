@@ -28,7 +28,47 @@ INSTANTIATE_TEST_SUITE_P(
         CasoColagem{"TabulacaoVence", "a;b\tc\n", {{"a;b", "c"}}},
         CasoColagem{"CelulasVazias", ";;3\n", {{"", "", "3"}}},
         CasoColagem{"LinhaVaziaNoMeio", "1\n\n2\n", {{"1"}, {""}, {"2"}}},
-        CasoColagem{"Vazio", "", {}}),
+        CasoColagem{"Vazio", "", {}},
+        // A spreadsheet's clipboard in Windows-1252 or UTF-16: the cells in UTF-8.
+        CasoColagem{"Windows1252", "N\xE3o\tSim\n", {{"Não", "Sim"}}},
+        CasoColagem{"Utf16", std::string("\xFF\xFE\x31\0\t\0\xE3\0", 8), {{"1", "ã"}}}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+// Columns beyond the table's are refused, never dropped: each row the paste, the
+// column it starts at, and the message (empty: it fits).
+struct CasoExcesso {
+    const char* nome;
+    std::string texto;
+    int coluna0;
+    const char* mensagem;
+};
+class ColagemExcesso : public ::testing::TestWithParam<CasoExcesso> {};
+
+TEST_P(ColagemExcesso, RecusaOuCabe) {
+    const std::string m = ProblemaColagem(Colagem(GetParam().texto), GetParam().coluna0, false);
+    if (*GetParam().mensagem) {
+        EXPECT_NE(m.find(GetParam().mensagem), std::string::npos) << m;
+    } else {
+        EXPECT_EQ(m, "");
+    }
+}
+
+std::string Colunas(int n, const char* ultima = "1") {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += (i ? "\t" : "") + std::string(i + 1 == n ? ultima : "1");
+    return s + "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ColagemExcesso,
+    ::testing::Values(CasoExcesso{"QuinzeCabem", Colunas(15), 0, ""},
+                      CasoExcesso{"Dezessete", Colunas(17), 0,
+                                  "A linha 1 da colagem tem 17 colunas, mas a partir da coluna \"Espessura [m]\" a tabela "
+                                  "tem só 15. Nada foi colado."},
+                      CasoExcesso{"DoisAPartirDaUltima", "1\t2\n", NumColunas - 1, "tem 2 colunas"},
+                      CasoExcesso{"UmNaUltimaCabe", "1\n", NumColunas - 1, ""},
+                      CasoExcesso{"TabulacaoFinalVaziaCabe", Colunas(16, ""), 0, ""},
+                      CasoExcesso{"SegundaLinhaLonga", "1\n" + Colunas(16), 0, "A linha 2 da colagem tem 16 colunas"}),
     [](const auto& i) { return std::string(i.param.nome); });
 
 Linha Boa() { return {"1,5", "2,4", "2400", "950", "10,0", "2", "6", "22", "Não", "330", "80", "0", "0,45", "7", "0"}; }

@@ -121,6 +121,18 @@ const CasoLeitura CasosLeitura[] = {
     {"TextoNaCelula", "hora;temperatura\n0;dez\n", -1, 0, 0, 0, 0, "linha 2 tem \"dez\""},
     // The series ends where every column still has a value.
     {"VentoMaisCurto", "hora;temperatura;vento\n0;10;1\n1;11;1\n2;12;\n", 1, 1, 11.0, 1.0, NAN, ""},
+    // −9999 is a gap in every column, filled like an empty cell.
+    {"Menos9999EmQualquerColuna", "hora;temperatura;vento;radiacao\n0;10;1;0\n1;-9999;-9999;-9999\n2;12;3;200\n", 2, 1,
+     11.0, 2.0, 100.0, ""},
+    {"ArEmKelvin", "hora;temperatura\n0;293,15\n", -1, 0, 0, 0, 0,
+     "a linha 2 tem temperatura do ar de 293,15 °C; a faixa aceita é de -60 a 100 °C"},
+    {"ArAMenos300", "hora;temperatura\n0;20\n1;-300\n", -1, 0, 0, 0, 0, "a linha 3 tem temperatura do ar de -300 °C"},
+    {"VentoNegativo", "hora;temperatura;vento\n0;20;1\n1;20;-1\n", -1, 0, 0, 0, 0,
+     "a linha 3 tem velocidade do vento negativa (-1)"},
+    {"RadiacaoNegativa", "hora;temperatura;radiacao\n0;20;-5\n", -1, 0, 0, 0, 0, "a linha 2 tem radiação negativa (-5)"},
+    {"HoraAlemDeLongLong", "hora;temperatura\n0;20\n1e70;21\n", -1, 0, 0, 0, 0,
+     "a linha 3 não começa por uma hora inteira (\"1e70\")"},
+    {"HoraNegativaEnorme", "hora;temperatura\n-1e300;21\n", -1, 0, 0, 0, 0, "não começa por uma hora inteira"},
 };
 
 class LeituraCsv : public testing::TestWithParam<CasoLeitura> {};
@@ -282,6 +294,54 @@ TEST_P(SolDaEstacao, LacunaDeDiaInterpoladaNoiteSemSol) {
 
 INSTANTIATE_TEST_SUITE_P(Clima, SolDaEstacao, testing::ValuesIn(CasosSol),
                          [](const auto& i) { return std::string(i.param.nome); });
+// A reading lost in daylight (−9999) is a gap, interpolated; never zero sun. A date
+// beyond any calendar is refused with the line, never with a library's message.
+TEST(ClimaEstacao, RadiacaoPerdidaELacunaEDataImpossivelERecusada) {
+    const std::string texto = Amostra();
+    const auto inicio = TClimaHorario::LeData("15/01/2024", 0, -3);
+    const TClimaHorario c = TClimaHorario::LeInmet(texto, inicio);
+    std::string perdida = texto;
+    const std::string linha = "2024/01/15;1100 UTC;0;925,1;925,3;924,9;1600,0;";
+    const auto p = perdida.find(linha);
+    ASSERT_NE(p, std::string::npos);
+    perdida.replace(p, linha.size(), "2024/01/15;1100 UTC;0;925,1;925,3;924,9;-9999;");
+    const TClimaHorario r = TClimaHorario::LeInmet(perdida, inicio);
+    EXPECT_GT(r.Radiacao[8], 0.0);
+    EXPECT_NEAR(r.Radiacao[8], (c.Radiacao[7] + c.Radiacao[9]) / 2.0, 1e-9);
+
+    for (const char* data : {"2023/99999999999/01", "99999999999/01/2024", "2024/01/99999999999"}) {
+        std::string ruim = texto;
+        const auto q = ruim.find("2024/01/15;0300 UTC");
+        ASSERT_NE(q, std::string::npos);
+        ruim.replace(q, 10, data);
+        try {
+            TClimaHorario::LeInmet(ruim, inicio);
+            ADD_FAILURE() << "aceitou " << data;
+        } catch (const ErroEntrada& e) {
+            EXPECT_NE(std::string(e.what()).find("não tem data e hora UTC válidas"), std::string::npos) << e.what();
+        }
+    }
+}
+
+// Our CSV in each encoding a spreadsheet saves: the same weather.
+TEST(ClimaCodificacao, Utf16ECp1252LidosComoUtf8) {
+    const std::string utf8 = "hora;temperatura;radiação\r\n0;20;0\r\n1;21,5;100\r\n";
+    std::string le("\xFF\xFE", 2), be("\xFE\xFF", 2);
+    for (unsigned char ch : std::string("hora;temperatura;radia\xE7\xE3o\r\n0;20;0\r\n1;21,5;100\r\n")) {
+        le += static_cast<char>(ch);
+        le += '\0';
+        be += '\0';
+        be += static_cast<char>(ch);
+    }
+    const std::string cp1252 = "hora;temperatura;radia\xE7\xE3o\r\n0;20;0\r\n1;21,5;100\r\n";
+    for (const std::string& texto : {utf8, "\xEF\xBB\xBF" + utf8, le, be, cp1252}) {
+        const TClimaHorario c = TClimaHorario::LeCsv(texto);
+        ASSERT_EQ(c.UltimaHora(), 1);
+        EXPECT_DOUBLE_EQ(c.Temperatura[1], 21.5);
+        ASSERT_EQ(c.Radiacao.size(), 2u);
+        EXPECT_DOUBLE_EQ(c.Radiacao[1], 100.0);
+    }
+}
 
 TEST(ClimaArquivo, MaisCurtoQueAAnaliseERecusadoComAUltimaHora) {
     auto d = Bloco();

@@ -110,7 +110,9 @@ TEST(ExportaTabela, DiscoCheioNaoEhSucessoENaoEstragaOArquivoAnterior) {
         ExportaTabela::Grava(caminho, t, 99);
         FAIL() << "a gravação deveria falhar";
     } catch (const ErroEntrada& e) {
-        EXPECT_STREQ(e.what(), "Não foi possível salvar o arquivo");
+        // The failure names the file and the reason.
+        EXPECT_EQ(std::string(e.what()),
+                  "Não foi possível salvar o arquivo \"" + caminho + "\": o arquivo passa do tamanho que o sistema permite");
     }
     EXPECT_EQ(LeArquivo(caminho), "anterior");
     EXPECT_EQ(pasta.QuantosArquivos(), 1);

@@ -18,7 +18,7 @@ using ::testing::HasSubstr;
 
 struct Aceito {
     const char* nome;
-    const char* texto;
+    std::string texto;
     const char* origem;
     std::vector<TSensor> esperado;
 };
@@ -40,7 +40,14 @@ INSTANTIATE_TEST_SUITE_P(
                "2026-03-10 00:00", DoisSensores},
         Aceito{"DataCruzaMes", "Data;S (2 m)\n01/03/2024 06:30;30\n", "28/02/2024 00:00", {{"S", 2, {{24 * 2 + 6.5, 30}}}}},
         Aceito{"LeituraFaltando", "Hora;A (0 m);B (1 m)\n1;20;\n2;;21\n3;22;23\n", "",
-               {{"A", 0, {{1, 20}, {3, 22}}}, {"B", 1, {{2, 21}, {3, 23}}}}}),
+               {{"A", 0, {{1, 20}, {3, 22}}}, {"B", 1, {{2, 21}, {3, 23}}}}},
+        // The logger's "no value" and readings colder than any air are missing, never fitted.
+        Aceito{"Menos9999EAbaixoDeMenos60SaoAusentes", "Hora;A (0 m)\n1;-9999\n2;-300\n3;22\n4;-60\n", "",
+               {{"A", 0, {{3, 22}, {4, -60}}}}},
+        // Names enter the problem as UTF-8 whatever the encoding of the file.
+        Aceito{"NomeEmWindows1252", "Hora;N\xFA" "cleo (1 m)\n1;20\n", "", {{"Núcleo", 1, {{1, 20}}}}},
+        Aceito{"Utf16LE", std::string("\xFF\xFEH\0;\0S\0\xE9\0 \0@\0 \0\x31\0\n\0\x31\0;\0\x32\0", 26), "",
+               {{"Sé", 1, {{1, 2}}}}}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 struct Recusado {
@@ -152,6 +159,16 @@ TEST(Medicoes, ProjetoGuardaAsMedicoesEmIdaEVolta) {
     EXPECT_TRUE(lido.Medicoes.empty());
 }
 
+TEST(Medicoes, ProjetoDescartaLeiturasAusentes) {
+    auto d = std::make_unique<TDadosModelo>();
+    Projeto::LeTexto(R"({"formato": "norvik-1d/projeto", "versao": 1, "NElemCamada": 1, "NCamadas": 1, "PassoTempo": 1,
+                         "TempoTotal": 10, "Camadas": [{"Espessura": 1, "K": 2, "Ro": 2400, "CalorEsp": 1000}],
+                         "Medicoes": [{"Nome": "T1", "Altura": 0.5, "Leituras": [[1, -9999], [2, 20], [3, -61]]}]})",
+                     *d);
+    ASSERT_EQ(d->Medicoes.size(), 1u);
+    EXPECT_EQ(d->Medicoes[0].Leituras, (std::vector<TLeitura>{{2, 20}}));
+}
+
 struct ChaveRuim {
     const char* nome;
     const char* medicoes;
@@ -186,7 +203,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ChaveRuim{"HoraTexto", R"([{"Nome": "a", "Altura": 1, "Leituras": [["1", 2]]}])",
                                 "\"Medicoes[0].Leituras[0][0]\" deve ser um número"},
                       ChaveRuim{"HorasVoltando", R"([{"Nome": "a", "Altura": 1, "Leituras": [[2, 1], [1, 1]]}])",
-                                "devem crescer"}),
+                                "devem crescer"},
+                      // Refused from the project file as from the sensor file: outside the member.
+                      ChaveRuim{"AlturaNegativa", R"([{"Nome": "a", "Altura": -0.5, "Leituras": [[1, 20]]}])",
+                                "O sensor \"a\" está a -0,5 m da base, fora do membro"},
+                      ChaveRuim{"AcimaDoMembro", R"([{"Nome": "a", "Altura": 0.5, "Leituras": [[1, 20]]}])",
+                                "a altura deve ficar entre 0 e 0 m"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

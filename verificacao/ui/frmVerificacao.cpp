@@ -85,7 +85,12 @@ void TfrmVerificacao::Abre() {
             saida->erro = e.what();
         }
     });
-    connect(thread_, &QThread::finished, this, &TfrmVerificacao::Termina);
+    // The end of this run only: a run waited for by Espera, whose "finished" is still
+    // queued, must not take the next run's output while that run writes it.
+    const unsigned geracao = ++geracao_;
+    connect(thread_, &QThread::finished, this, [this, geracao] {
+        if (geracao == geracao_) Termina();
+    });
     CamposNumericos::ApresentaJanela(this);
     thread_->start();
 }

@@ -50,4 +50,5 @@ private:
     std::shared_ptr<Saida> saida_;
     std::string relatorio_;  // the report shown
     bool descartada_ = false;
+    unsigned geracao_ = 0;  // of the run whose end Termina takes
 };
