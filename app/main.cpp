@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 #include "app/ui/Aplicacao.h"
+#include "core/ui/Janelas.h"
 #include "core/ui/MensagensQt.h"
+#include "input/ui/frmEntradaDados.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,5 +22,15 @@ int main(int argc, char** argv) {
     DialogosArquivoQt arquivos;
     // The splash shows itself and hands over to the main window when its sequence ends.
     Aplicacao aplicacao(mensagens, arquivos, true);
+    // The recent projects live in the program's settings.
+    TfrmEntradaDados* principal = aplicacao.janelas().frmEntradaDados;
+    QSettings preferencias(QStringLiteral("Norvik"), QStringLiteral("Norvik1D"));
+    principal->recentes = preferencias.value(QStringLiteral("ProjetosRecentes")).toStringList();
+    principal->gravaRecentes = [&preferencias](const QStringList& lista) {
+        preferencias.setValue(QStringLiteral("ProjetosRecentes"), lista);
+    };
+    // norvik1d projeto.n1d.json: the project is open when the main window shows.
+    const QStringList argumentos = QApplication::arguments();
+    if (argumentos.size() > 1) principal->AbreArquivo(argumentos.at(1));
     return QApplication::exec();
 }

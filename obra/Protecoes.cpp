@@ -42,6 +42,8 @@ const std::vector<TProtecao>* DoTopo(const TDadosObra& obra, int camada) {
     return &obra.ProtecoesTopo[static_cast<std::size_t>(camada)];
 }
 
+double RetiradaPadrao(double horaCamada, double horaProxima) { return horaProxima - horaCamada + 1.0; }
+
 std::string Descricao(const TProtecao& p) {
     return (p.Nome.empty() ? std::string("Proteção") : p.Nome) + ": R = " + Numeros::FormataGeral(p.R) +
            " m²·°C/W, da hora " + Numeros::FormataGeral(p.HoraColocacao) + " à hora " +

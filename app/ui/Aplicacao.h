@@ -4,6 +4,7 @@
 #include "core/DadosModelo.h"
 #include "core/TabelaTexto.h"
 #include "core/ui/Contexto.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 
 // Owns the analysis state, the two history tables and every window, created once
@@ -20,11 +21,13 @@ public:
     TDadosModelo& dados() { return *dados_; }
     Janelas& janelas() { return janelas_; }
     Contexto& contexto() { return contexto_; }
+    HistoricoProblema& historico() { return *historico_; }
 
 private:
     std::unique_ptr<TDadosModelo> dados_;
     TabelaTexto temperaturas_;
     TabelaTexto tensoes_;
     Janelas janelas_;
+    std::unique_ptr<HistoricoProblema> historico_;
     Contexto contexto_;
 };

@@ -5,10 +5,12 @@
 #include "core/ui/Mensagens.h"
 
 struct Janelas;
+class HistoricoProblema;
 
 // What every window is handed at construction: the one analysis state, the two
 // history tables (temperatures of TForm1, stresses of TfrmResultadoTensoes), the
-// message and file-dialog services, and the registry of the other windows.
+// message and file-dialog services, the registry of the other windows and the
+// history of the problem.
 struct Contexto {
     TDadosModelo& dados;
     TabelaTexto& temperaturas;
@@ -16,4 +18,6 @@ struct Contexto {
     Mensagens& msg;
     DialogosArquivo& arquivos;
     Janelas& janelas;
+    // The history of the problem's changes (undo and redo); none in a bare test.
+    HistoricoProblema* historico = nullptr;
 };

@@ -9,6 +9,7 @@
 
 #include "core/Erros.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/CamposNumericos.h"
 #include "input/ui/frmEntradaDados.h"
@@ -82,41 +83,47 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
 
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(camada);
+    principal->addWidget(laco_.Navegacao());
     principal->addWidget(gbxInicio);
     principal->addLayout(grade);
     principal->addWidget(gbxFormulacao);
     principal->addLayout(botoes);
 
+    laco_.preenche = [this](int n) { PreencheCamada(n); };
+    laco_.ultima = [this] { return ctx_.dados.NCamadas; };
     connect(btnOk, &QPushButton::clicked, this, [this] { Insere(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { hide(); });
 }
 
+// The pass starts at layer 1, with the analysis time and formulation as stored
+// (the texts stand until a first "Insere" stores them).
 void TfrmCondInic::Abre() {
-    laco_.Reinicia();
-    if (estadoPendente_) PreencheComEstado();
+    const TDadosModelo& d = ctx_.dados;
+    if (d.TempoTotal > 0.0 || d.PassoTempo > 0) {
+        laco_.Exibe(edT0, Geral(d.TempoTotal), d.TempoTotal);
+        if (d.PassoTempo > 0) edStep->setText(QString::number(d.PassoTempo));
+        (d.Formulacao == TFormulacao::Consistente ? rbConsistente : rbClassica)->setChecked(true);
+    }
+    laco_.VaiPara(1);
     CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmCondInic::MostraEstado() {
-    estadoPendente_ = true;
-    if (isVisible()) PreencheComEstado();
+    if (isVisible()) Abre();
 }
 
-// The pass starts again at layer 1: it shows the placement of layer 1.
-void TfrmCondInic::PreencheComEstado() {
-    estadoPendente_ = false;
+// The placement of layer n as stored; a layer never placed (hour 0 at 0 °C, as at
+// start-up) keeps the texts of the layer below.
+void TfrmCondInic::PreencheCamada(int n) {
     const TDadosModelo& d = ctx_.dados;
-    edT0->setText(Geral(d.TempoTotal));
-    (d.Formulacao == TFormulacao::Consistente ? rbConsistente : rbClassica)->setChecked(true);
-    if (d.PassoTempo > 0) edStep->setText(QString::number(d.PassoTempo));
-    laco_.Reinicia();
-    if (d.NCamadas < 1) return;
-    const TCamada& c = d.Camadas[1];
+    if (n > d.NCamadas) return;
+    const TCamada& c = d.Camadas[static_cast<std::size_t>(n)];
+    if (c.HoraConcretagem == 0 && c.TInicial == 0.0) return;
     const int h = c.HoraConcretagem;
     const int dia = h >= 0 ? h / 24 + 1 : 1;
     edDinic->setText(QString::number(dia));
     edHinic->setText(QString::number(h - (dia - 1) * 24));
-    edTinic->setText(Geral(c.TInicial));
+    laco_.Exibe(edTinic, Geral(c.TInicial), c.TInicial);
 }
 
 bool TfrmCondInic::Valida() {
@@ -142,24 +149,30 @@ void TfrmCondInic::Insere() {
     TDadosModelo& d = ctx_.dados;
     ExecutaAcao(ctx_.msg, [&] {
         if (!Valida()) return;
-        d.TempoTotal = Real(edT0);
-        d.PassoTempo = Inteiro(edStep);
-        d.Formulacao = rbConsistente->isChecked() ? TFormulacao::Consistente : TFormulacao::Classica;
-        const long long dia = Inteiro(edDinic);
-        const long long hora = Inteiro(edHinic);
-        const long long h = (dia - 1) * 24 + hora;
-        if (h < INT32_MIN || h > INT32_MAX) {
-            throw ErroEntrada("A hora de concretagem do dia " + std::to_string(dia) + " às " +
-                              std::to_string(hora) + " h está fora do alcance.");
-        }
         const int n = laco_.Atual();
-        if (n > d.NCamadas || n < 1) return;
-        LacoCamadas::VerificaCapacidade(n);
-        TCamada& camada = d.Camadas[static_cast<std::size_t>(n)];
-        camada.TInicial = Real(edTinic);
-        camada.HoraConcretagem = static_cast<std::int32_t>(h);
+        const bool camadaDoMembro = n >= 1 && n <= d.NCamadas;
+        // A field that does not convert stops the action there; what was stored before it stays.
+        AlteraProblema(ctx_, NomeCamada(QStringLiteral("Condições Iniciais"), n), [&] {
+            d.TempoTotal = laco_.Valor(edT0);
+            d.PassoTempo = Inteiro(edStep);
+            d.Formulacao = rbConsistente->isChecked() ? TFormulacao::Consistente : TFormulacao::Classica;
+            const long long dia = Inteiro(edDinic);
+            const long long hora = Inteiro(edHinic);
+            const long long h = (dia - 1) * 24 + hora;
+            if (h < INT32_MIN || h > INT32_MAX) {
+                throw ErroEntrada("A hora de concretagem do dia " + std::to_string(dia) + " às " +
+                                  std::to_string(hora) + " h está fora do alcance.");
+            }
+            if (!camadaDoMembro) return;
+            LacoCamadas::VerificaCapacidade(n);
+            TCamada& camada = d.Camadas[static_cast<std::size_t>(n)];
+            camada.TInicial = laco_.Valor(edTinic);
+            camada.HoraConcretagem = static_cast<std::int32_t>(h);
+        });
+        if (!camadaDoMembro) return;
+        const TCamada& camada = d.Camadas[static_cast<std::size_t>(n)];
         if (n < d.NCamadas) {
-            laco_.Mostra(n + 1);
+            laco_.VaiPara(n + 1);
             return;
         }
         if (camada.HoraConcretagem >= d.TempoTotal) {
@@ -170,7 +183,11 @@ void TfrmCondInic::Insere() {
         laco_.Reinicia();
         edHinic->setText(QStringLiteral("6"));
         edDinic->setText(QStringLiteral("1"));
-        if (corretos) hide();
+        if (corretos) {
+            hide();
+        } else {
+            laco_.VaiPara(1);
+        }
     });
     if (ctx_.janelas.frmEntradaDados) ctx_.janelas.frmEntradaDados->HabilitaExecucao();
 }
