@@ -109,7 +109,10 @@ void TfrmCondInic::Abre() {
 }
 
 void TfrmCondInic::MostraEstado() {
-    if (isVisible()) Abre();
+    if (!isVisible()) return;
+    const int n = laco_.Atual();
+    Abre();
+    if (n > 1) laco_.VaiPara(n);
 }
 
 // The placement of layer n as stored; a layer never placed (hour 0 at 0 °C, as at

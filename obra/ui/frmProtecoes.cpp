@@ -98,9 +98,16 @@ TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
             laco_.Atualiza();
         }
     });
+    // A lift that never had a list of its own starts from the rows of the nearest lift
+    // below that has one (none at all: no rows).
     laco_.preenche = [this](int n) {
-        const auto* lista = Protecoes::DoTopo(std::as_const(ctx_.dados.Obra), n);
-        Mostra(lista ? *lista : std::vector<TProtecao>{});
+        for (int k = n; k >= 1; --k) {
+            if (const auto* lista = Protecoes::DoTopo(std::as_const(ctx_.dados.Obra), k)) {
+                Mostra(*lista);
+                return;
+            }
+        }
+        Mostra({});
     };
     laco_.ultima = [this] { return ctx_.dados.NCamadas; };
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
@@ -116,15 +123,16 @@ void TfrmProtecoes::Abre() {
     CamposNumericos::ApresentaJanela(this);
 }
 
-// Until the next lift covers it: the hour after that lift's placement; the top lift
-// keeps its protection three days.
+// Until the next lift covers it: the hour after that lift's placement; the top lift,
+// or a lift whose next one has no later placement yet, keeps it three days.
 double TfrmProtecoes::RetiradaPadrao() const {
     const TDadosModelo& d = ctx_.dados;
     try {
         const int n = laco_.Atual();
         if (!chkBase->isChecked() && n >= 1 && n < d.NCamadas) {
-            return Protecoes::RetiradaPadrao(d.Camadas[static_cast<std::size_t>(n)].HoraConcretagem,
-                                             d.Camadas[static_cast<std::size_t>(n + 1)].HoraConcretagem);
+            const double hora = d.Camadas[static_cast<std::size_t>(n)].HoraConcretagem;
+            const double proxima = d.Camadas[static_cast<std::size_t>(n + 1)].HoraConcretagem;
+            if (proxima > hora) return Protecoes::RetiradaPadrao(hora, proxima);
         }
     } catch (const std::exception&) {
     }

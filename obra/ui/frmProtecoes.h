@@ -13,8 +13,9 @@
 // with their resistance and the hours (after the lift's placement) at which they go
 // on and come off; several rows make a staged removal. "Face inferior da pilha"
 // edits instead those of the bottom of the stack (hours after layer 1's placement).
-// Each layer shows its stored rows; "Ok" stores the rows of the layer shown and
-// walks to the next, as the other per-layer dialogs do.
+// Each layer shows its stored rows (a layer without a list, those of the layer
+// below); "Ok" stores the rows of the layer shown and walks to the next, as the
+// other per-layer dialogs do.
 class TfrmProtecoes : public QWidget {
     Q_OBJECT
 public:

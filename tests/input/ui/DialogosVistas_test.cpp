@@ -27,6 +27,9 @@
 #include "input/ui/frmMembro.h"
 #include "obra/ui/frmProtecoes.h"
 #include "obra/Protecoes.h"
+#include "obra/ui/GrupoClimaHorario.h"
+#include "stress/ui/frmTensional.h"
+#include "stress/ui/frmTracaoFlexao.h"
 
 namespace {
 
@@ -394,6 +397,25 @@ TEST_F(Vistas, CapturasDosDialogosPorCamada) {
         w->adjustSize();
         EXPECT_TRUE(w->grab().save(destino + QStringLiteral("/") + QString::fromLatin1(nome) + QStringLiteral(".png")));
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A project reopened shows what it holds beyond the per-layer dialogs: the strengths
+// that the stored curves give, the stress run ready, the weather's hour 0 as read.
+TEST_F(Vistas, ProjetoReabertoMostraResistenciasRunEOrigemDoClima) {
+    AbreExemplo("radier-verao-mantas.n1d.json");
+    // Tração Simples: a = 1,5, b = 0,333 give 7/(1,5 + 7·0,333) and 28/(1,5 + 28·0,333).
+    EXPECT_EQ(Texto(j.frmTracaoFlexao, "edTracaoF7"), "1,83");
+    EXPECT_EQ(Texto(j.frmTracaoFlexao, "edTracaoF28"), "2,59");
+    EXPECT_TRUE(j.frmTensional->btnRun->isEnabled());
+
+    d.Obra.OrigemClima = "Estação automática, hora 0 em 01/01/2023 03 UTC, horas 0 a 10";
+    j.frmCondCont->MostraEstado();
+    EXPECT_EQ(j.frmCondCont->gbxClimaHorario->edDataInicio->text(), "01/01/2023");
+    EXPECT_EQ(j.frmCondCont->gbxClimaHorario->edHoraInicio->text(), "0");
 }
 
 }  // namespace
