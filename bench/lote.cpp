@@ -1,5 +1,6 @@
 // The work of one batch-tool process on the typical member (10 layers × 4 elements,
-// 720 h) and at capacity (300 nodes, 5000 h), as the tool does it: read the project
+// 720 h) and at capacity (300 nodes, 5000 h; with stresses, Bureau and the ACI
+// restraint), as the tool does it: read the project
 // file into a fresh state, run, write the tables in the layout of "Salvar Tudo".
 // The projects are in bench/dados (the members of termico.cpp), to time the whole
 // process as well:  /usr/bin/time build/norvik1d-lote bench/dados/capacidade.n1d.json
@@ -51,11 +52,13 @@ void Lote(benchmark::State& state, const char* projeto, bool tensoes) {
 void LoteTipico(benchmark::State& s) { Lote(s, "tipico.n1d.json", false); }
 void LoteTipicoTensoes(benchmark::State& s) { Lote(s, "tipico-tensoes.n1d.json", true); }
 void LoteCapacidade(benchmark::State& s) { Lote(s, "capacidade.n1d.json", false); }
+void LoteCapacidadeTensoes(benchmark::State& s) { Lote(s, "capacidade-tensoes.n1d.json", true); }
 
 }  // namespace
 
 BENCHMARK(LoteTipico)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoteTipicoTensoes)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoteCapacidade)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoteCapacidadeTensoes)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

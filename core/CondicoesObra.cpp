@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Func.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/ValoresSI.h"
 #include "core/Vento.h"
@@ -78,18 +79,18 @@ void AplicaVento(const TDadosObra& obra, bool curaAtiva, double t, TCoeficientes
     h.HSup = CoeficienteVentoCEB(Interpola(obra.Vento, t));
 }
 
-void AplicaProtecoes(const TDadosModelo& dados, const TValoresSI& si, double t, int L, TCoeficientes& h) {
-    const double idadeTopo = t - si.Camadas[static_cast<std::size_t>(L)].HoraConcretagem;
-    const double idadeBase = t - si.Camadas[1].HoraConcretagem;
+void AplicaProtecoes(const TDadosModelo& dados, const TValoresSI&, double t, int L, TCoeficientes& h) {
+    const double idadeTopo = Membro::Idade(dados, L, t);
+    const double idadeBase = Membro::Idade(dados, 1, t);
     h.HSup = CoefProtegido(h.HSup, ResistenciaTopo(dados.Obra, L, idadeTopo));
     h.HInf = CoefProtegido(h.HInf, Resistencia(dados.Obra.ProtecoesBase, idadeBase));
 }
 
-double FluxoSolarTopo(const TDadosModelo& dados, const TValoresSI& si, double t, int L, double hp) {
+double FluxoSolarTopo(const TDadosModelo& dados, const TValoresSI&, double t, int L, double hp) {
     const TDadosObra& obra = dados.Obra;
     if (!obra.ClimaArquivo || obra.Radiacao.empty()) return 0.0;
     const double absorvido = obra.Absortividade * Interpola(obra.Radiacao, t);
-    const double R = ResistenciaTopo(obra, L, t - si.Camadas[static_cast<std::size_t>(L)].HoraConcretagem);
+    const double R = ResistenciaTopo(obra, L, Membro::Idade(dados, L, t));
     if (!(R > 0.0)) return absorvido;
     if (std::isinf(R)) return 0.0;
     return absorvido * (1.0 - hp * R / 3600.0);

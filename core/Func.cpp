@@ -6,6 +6,7 @@
 
 #include "core/CondicoesObra.h"
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 
 namespace {
@@ -141,7 +142,7 @@ void TaxasElementos(const TDadosModelo& dados, TTrabalhoTermico& trabalho, doubl
     for (int e = 1; e <= m; ++e) {
         const int camada = trabalho.CamadaElemento[static_cast<std::size_t>(e)];
         if (camada != camadaAnterior) {
-            const double x = t - dados.Elementos[static_cast<std::size_t>(e)].HoraConcretagem;
+            const double x = Membro::Idade(dados, camada, t);
             taxa = taxaCamada(camada, x);
             camadaAnterior = camada;
         }
@@ -369,7 +370,7 @@ void TFunc::MontaSistemaConsistente(TDadosModelo& dados, TTrabalhoTermico& traba
         Maturidade::TaxasElementos(dados, trabalho, true);
         DistribuiCarga(dados, trabalho);
     });
-    ImpoeTemperaturasPrescritas(dados, trabalho, L, dados.NElemAtivos + 1);
+    ImpoeTemperaturasPrescritas(dados, trabalho, L, Membro::NosAtivos(dados));
 }
 
 void TFunc::ImpoeTemperaturasPrescritas(const TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, int n) {
@@ -407,7 +408,7 @@ double TFunc::TemperaturaInterface(const TCamada& abaixo, const TCamada& nova, i
 }
 
 void TFunc::AplicaTemperaturasPrescritas(TDadosModelo& dados, int L) {
-    const auto n = static_cast<std::size_t>(dados.NElemAtivos + 1);
+    const auto n = static_cast<std::size_t>(Membro::NosAtivos(dados));
     if (dados.TPrescInfAtiva) dados.Temperaturas[1] = dados.TPrescInf;
     if (L == dados.NCamadas && dados.TPrescSupAtiva) dados.Temperaturas[n] = dados.TPrescSup;
 }

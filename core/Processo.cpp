@@ -8,7 +8,7 @@
 #include "core/CondicoesObra.h"
 #include "core/Erros.h"
 #include "core/Func.h"
-#include "core/Instantes.h"
+#include "core/Membro.h"
 #include "core/Maturidade.h"
 #include "core/Numeros.h"
 #include "core/PosProcesso.h"
@@ -23,19 +23,7 @@ constexpr const char* TextoResolvido = "                         Sistema Resolvi
 
 std::string Inteiro(long long v) { return Numeros::FormataInteiro(v); }
 
-double PassosCalculados(const TDadosModelo& d) { return Instantes::Passos(d); }
-
-// The layer placed after layer j (placed at hour sj) at the top of a computed
-// step: its hour is a step time, later than sj (layer 2 may take the first step,
-// t0 itself), not 0, and the step at that hour is computed.
-bool ColocadaNoPasso(const TDadosModelo& d, int j, double sj, double passos) {
-    const double t0 = d.Camadas[1].HoraConcretagem;
-    const double h = d.Camadas[static_cast<std::size_t>(j + 1)].HoraConcretagem;
-    if (h == 0.0 || h < t0) return false;
-    if (j == 1 ? h < sj : h <= sj) return false;
-    if (std::fmod(h - t0, d.PassoTempo) != 0.0) return false;
-    return h <= t0 + (passos - 1.0) * d.PassoTempo;
-}
+double PassosCalculados(const TDadosModelo& d) { return Membro::Passos(d); }
 
 class MetodoBanda final : public MetodoPasso {
 public:
@@ -48,7 +36,7 @@ public:
 };
 
 void EscreveLinha(TabelaTexto& historico, int linha, double tempo, const TDadosModelo& dados, int nos) {
-    historico.Define(0, linha, Numeros::FormataInteiro(Numeros::Round(tempo)));
+    historico.Define(0, linha, Numeros::FormataInteiro(Membro::HoraInteira(tempo)));
     for (int c = 1; c <= nos; ++c) historico.DefineFixo(c, linha, dados.Temperaturas[static_cast<std::size_t>(c)], 7, 2);
 }
 
@@ -65,7 +53,7 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
     if (d.NElemCamada < 1) {
         throw ErroEntrada("O número de elementos por camada deve ser ao menos 1 (é " + Inteiro(d.NElemCamada) + ").");
     }
-    const long long nos = static_cast<long long>(d.NCamadas) * d.NElemCamada + 1;
+    const long long nos = Membro::NumeroNos(d);
     if (nos > MaxNos) {
         throw ErroEntrada("A malha teria " + Inteiro(nos) + " nós (" + Inteiro(d.NCamadas) + " camadas × " +
                           Inteiro(d.NElemCamada) + " elementos + 1); o máximo é " + Inteiro(MaxNos) +
@@ -95,13 +83,10 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
     const double passos = PassosCalculados(d);
     if (passos < 1.0) return;
     const double tUltimo = t0 + passos * d.PassoTempo;
-    const int limite = std::min(d.NCamadasMembro, d.NCamadas);
-    double sj = t0;
-    for (int j = 1; j <= std::max(limite, 1); ++j) {
-        if (j > 1) {
-            if (!ColocadaNoPasso(d, j - 1, sj, passos)) break;
-            sj = d.Camadas[static_cast<std::size_t>(j)].HoraConcretagem;
-        }
+    // The layers the run places by its last step, each read from its placement on.
+    const int colocadas = Membro::CamadasColocadas(d, tUltimo);
+    for (int j = 1; j <= colocadas; ++j) {
+        const double sj = j == 1 ? t0 : Membro::Lancamento(d, j);
         const double x = tUltimo - sj;
         if (!d.CalorCamadas[static_cast<std::size_t>(j)].Constante && !Maturidade::Ativa(d, j) && x > MaxHoras) {
             throw ErroEntrada("A tabela de calor interno da camada " + Inteiro(j) + " seria consultada até a hora " +
@@ -137,12 +122,7 @@ std::string TProcesso::MensagemFim(const ResultadoTransiente& r, const TDadosMod
 }
 
 int TProcesso::LinhasHistorico(const TDadosModelo& d) {
-    // One row per computed step. Hourly steps also keep the row of the rounded
-    // TempoTotal, which a run stopping short of a fractional end leaves empty.
-    double linhas = PassosCalculados(d) + 1.0;
-    if (d.PassoTempo == 1)
-        linhas = std::max(linhas, std::nearbyint(d.TempoTotal - d.Camadas[1].HoraConcretagem) + 1.0);
-    return static_cast<int>(std::min(linhas, static_cast<double>(std::numeric_limits<int>::max())));
+    return Membro::LinhasDoHistorico(d);
 }
 
 ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTexto& historico, Progresso& progresso,
@@ -160,7 +140,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
     TValoresSI::Deriva(dados, trabalho->SI);
 
     const int ne = dados.NElemCamada;
-    const int nos = dados.NCamadas * ne + 1;
+    const int nos = static_cast<int>(Membro::NumeroNos(dados));
     const int P = dados.PassoTempo;
     const double t0 = dados.Camadas[1].HoraConcretagem;
 
@@ -175,7 +155,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
     progresso.PosicaoGauge(0);
     dados.NElemAtivos = ne;
     dados.CamadaAtual = 1;
-    for (int i = 1; i <= ne + 1; ++i) dados.Temperaturas[static_cast<std::size_t>(i)] = dados.Camadas[1].TInicial;
+    for (int i = 1; i <= Membro::UltimoNo(dados, 1); ++i) dados.Temperaturas[static_cast<std::size_t>(i)] = dados.Camadas[1].TInicial;
     // The running maximum starts below any temperature, so that the message always
     // names a node and an hour of this run, even in a member colder than 0 °C.
     constexpr double semMaximo = std::numeric_limits<double>::lowest();
@@ -188,7 +168,6 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
         }
     };
 
-    const int limiteCamadas = std::min(dados.NCamadasMembro, dados.NCamadas);
     const bool consistente = dados.Formulacao == TFormulacao::Consistente;
     ResultadoTransiente resultado;
     resultado.TempoFinal = t0;
@@ -206,14 +185,13 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
         // Placement: only the next layer, at its exact hour, at most one per step; the
         // former top node takes the placement temperature of the new layer (classic)
         // or the temperature that keeps the heat content (consistent).
-        if (dados.Tempo != 0.0 && dados.CamadaAtual < limiteCamadas &&
-            dados.Camadas[static_cast<std::size_t>(dados.CamadaAtual + 1)].HoraConcretagem == dados.Tempo) {
-            const auto noInterface = static_cast<std::size_t>(dados.NElemAtivos + 1);
+        if (Membro::EntraNoPasso(dados, dados.CamadaAtual, dados.Tempo)) {
+            const auto noInterface = static_cast<std::size_t>(Membro::NosAtivos(dados));
             const double tAbaixo = dados.Temperaturas[noInterface];
             dados.NElemAtivos += ne;
             dados.CamadaAtual += 1;
             const double tIni = dados.Camadas[static_cast<std::size_t>(dados.CamadaAtual)].TInicial;
-            for (int i = dados.NElemAtivos - ne + 1; i <= dados.NElemAtivos + 1; ++i)
+            for (int i = dados.NElemAtivos - ne + 1; i <= Membro::NosAtivos(dados); ++i)
                 dados.Temperaturas[static_cast<std::size_t>(i)] = tIni;
             if (consistente) {
                 const auto& camadas = trabalho->SI.Camadas;
@@ -222,7 +200,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
                     camadas[static_cast<std::size_t>(dados.CamadaAtual)], ne, tAbaixo);
             }
         }
-        const int n = dados.NElemAtivos + 1;
+        const int n = Membro::NosAtivos(dados);
         std::copy_n(dados.Temperaturas.begin() + 1, n, trabalho->TAnterior.begin() + 1);
 
         // (C + θΔt·K + H)·T = (C − (1−θ)Δt·K)·Tprev + Δt·F + H·TAmb at the new time.
@@ -245,7 +223,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, TabelaTex
 
         EscreveLinha(historico, ++passo, dados.Tempo, dados, nos);
         resultado.TempoFinal = dados.Tempo;
-        progresso.PosicaoGauge(static_cast<int>(Numeros::Trunc((dados.Tempo - t0) / P)));
+        progresso.PosicaoGauge(passo);
         progresso.Repinta();
     } while (dados.Tempo < dados.TempoTotal);
 

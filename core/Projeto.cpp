@@ -16,6 +16,8 @@
 
 #include "core/ArquivoAtomico.h"
 #include "core/Erros.h"
+#include "core/Membro.h"
+#include "core/NumeroJson.h"
 #include "core/ProjetoObra.h"
 
 namespace Projeto {
@@ -157,11 +159,7 @@ Json Numero(double x, const std::string& chave) {
     if (!std::isfinite(x)) {
         throw ErroEntrada("O projeto não foi salvo: o valor de \"" + chave + "\" não é um número finito");
     }
-    constexpr double Limite = 9007199254740992.0;  // 2^53: every whole double below is exact
-    if (x == std::trunc(x) && std::fabs(x) < Limite && !(x == 0.0 && std::signbit(x))) {
-        return Json(static_cast<std::int64_t>(x));
-    }
-    return Json(x);
+    return NumeroJson(x);
 }
 
 Json Valor(double x, const std::string& chave) { return Numero(x, chave); }
@@ -484,7 +482,7 @@ std::string ProblemaDeCapacidade(const TDadosModelo& d) {
         return "\"PassoTempo\" vale " + std::to_string(d.PassoTempo) +
                "; o passo de tempo é de ao menos 1 hora (confirme as condições iniciais)";
     }
-    const long long nos = static_cast<long long>(d.NCamadas) * d.NElemCamada + 1;
+    const long long nos = Membro::NumeroNos(d);
     if (nos > MaxNos) {
         return "o membro teria " + std::to_string(nos) + " nós (NCamadas × NElemCamada + 1), acima do máximo de " +
                std::to_string(MaxNos);

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/Processo.h"
 #include "core/Projeto.h"
@@ -20,8 +21,8 @@
 
 namespace {
 
-int Primeira(const TDadosModelo& d) { return d.Fundacao ? 2 : 1; }
-int Ultima(const TDadosModelo& d) { return std::min(d.NCamadas, d.NCamadasMembro); }
+int Primeira(const TDadosModelo& d) { return Membro::PrimeiraCamadaDeConcreto(d); }
+int Ultima(const TDadosModelo& d) { return Membro::CamadasDoMembro(d); }
 
 template <class F>
 void Concreto(TDadosModelo& d, F f) {

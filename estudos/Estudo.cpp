@@ -13,8 +13,11 @@
 
 #include "core/ArquivoAtomico.h"
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
+#include "core/NumeroJson.h"
 #include "core/Projeto.h"
+#include "obra/Protecoes.h"
 #include "stress/IndiceFissuracao.h"
 
 namespace {
@@ -27,9 +30,9 @@ constexpr int Versao = 1;
 std::size_t Z(int i) { return static_cast<std::size_t>(i); }
 
 // With "Fundação" layer 1 is the soil: the lifts start at 2.
-int PrimeiraCamada(const TDadosModelo& d) { return d.Fundacao ? 2 : 1; }
+int PrimeiraCamada(const TDadosModelo& d) { return Membro::PrimeiraCamadaDeConcreto(d); }
 
-int UltimaCamada(const TDadosModelo& d) { return std::min(d.NCamadas, d.NCamadasMembro); }
+int UltimaCamada(const TDadosModelo& d) { return Membro::CamadasDoMembro(d); }
 
 int UltimaHora(const TDadosModelo& d) {
     const int L = UltimaCamada(d);
@@ -124,12 +127,7 @@ void AplicaElementos(TDadosModelo& d, double n, const TEstudo&) { d.NElemCamada 
 
 // The protection of a lift's top face that comes off last (of two at the same hour, the
 // later in the list): the one whose removal the schedule decides. -1 when none.
-int UltimaRetirada(const std::vector<TProtecao>& lista) {
-    int escolhida = -1;
-    for (std::size_t i = 0; i < lista.size(); ++i)
-        if (escolhida < 0 || lista[i].HoraRetirada >= lista[Z(escolhida)].HoraRetirada) escolhida = static_cast<int>(i);
-    return escolhida;
-}
+int UltimaRetirada(const std::vector<TProtecao>& lista) { return Protecoes::UltimaARetirar(lista); }
 
 bool TemProtecaoNoTopo(const TDadosModelo& d) {
     for (int L = PrimeiraCamada(d); L <= UltimaCamada(d) && Z(L) < d.Obra.ProtecoesTopo.size(); ++L)
@@ -176,11 +174,8 @@ double LeNumero(const Json& j, const std::string& chave) {
     return v;
 }
 
-// The JSON number as written: whole values without ".0".
-Json Numero(double v) {
-    if (v == std::trunc(v) && std::fabs(v) < 9007199254740992.0) return Json(static_cast<long long>(v));
-    return Json(v);
-}
+// The JSON number as written: whole values without ".0"; + 0.0 writes a negative zero as 0.
+Json Numero(double v) { return NumeroJson(v + 0.0); }
 
 void ValidaValor(const TParametroEstudo& p, double v, const std::string& onde) {
     if (!std::isfinite(v)) Recusa(onde + " não é um número finito");
@@ -305,7 +300,7 @@ void MontaCaso(const TEstudo& e, const std::vector<double>& valores, TDadosModel
     }
     // The analysis keeps the base's hours after the last placement.
     d->TempoTotal += UltimaHora(*d) - ultimaBase;
-    const long long nos = static_cast<long long>(d->NCamadas) * d->NElemCamada + 1;
+    const long long nos = Membro::NumeroNos(*d);
     if (nos > MaxNos) {
         throw ErroEntrada("o caso tem " + Numeros::FormataInteiro(nos) + " nós, acima do máximo de " +
                           Numeros::FormataInteiro(MaxNos));

@@ -49,6 +49,8 @@ TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valore
         r.ComTensoes = Estudo::ComTensoes(*dados);
         OpcoesExecucao opcoes;
         opcoes.Tensoes = r.ComTensoes;
+        // One level of threads: the study shares the cores among its cases.
+        opcoes.LinhasTensoes = 1;
         Progresso semJanela;
         TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(dados), opcoes, semJanela);
         if (!ex.Termico.Completo) throw ErroEntrada(TProcesso::MensagemFim(ex.Termico, *ex.Dados));

@@ -37,7 +37,8 @@ struct OpcoesEstudo {
 
 namespace RodaEstudo {
 
-// One case: its problem, the thermal run and, when the base has them, the stresses.
+// One case: its problem, the thermal run and, when the base has them, the stresses,
+// all on the calling thread (a study runs its cases side by side).
 // A refused or failed case comes back with Ok false and the message.
 TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valores);
 // The same in `area`, a state the caller keeps between its cases (allocated when empty).

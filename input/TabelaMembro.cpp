@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "input/UnidadesEntrada.h"
 
@@ -37,9 +38,7 @@ Linha LinhaDoEstado(const TDadosModelo& d, int L) {
     const TCalorInterno& q = d.CalorCamadas[static_cast<std::size_t>(L)];
     const auto g = [](double v) { return Numeros::FormataGeral(v); };
     // Day and hour of the placement as the initial-conditions dialog takes them.
-    const long long h = c.HoraConcretagem;
-    const long long dia = (h >= 0 ? h / 24 : -((-h + 23) / 24)) + 1;
-    const long long hora = h - (dia - 1) * 24;
+    const auto [dia, hora] = Membro::DiaHora(c.HoraConcretagem);
     Linha l;
     l[Espessura] = g(c.Espessura);
     l[Condutividade] = g(UnidadesEntrada::CondutividadeDigitada(c.K, d.UnidadesUsuais));
@@ -100,7 +99,7 @@ Camada Converte(const Linha& l, int L, bool usuais, ErroCelula* erro) {
         k.Alfa = UnidadesEntrada::DilatacaoArmazenada(real(Dilatacao));
         const long long dia = inteiro(Dia);
         const long long hora = inteiro(Hora);
-        const long long h = (dia - 1) * 24 + hora;
+        const long long h = Membro::HoraDoDia(dia, hora);
         if (h < INT32_MIN || h > INT32_MAX) {
             Recusa(L, Dia, usuais,
                    "A hora de concretagem do dia " + std::to_string(dia) + " às " + std::to_string(hora) +

@@ -4,18 +4,14 @@
 #include <cmath>
 
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "stress/Funcao.h"
 #include "stress/ProcTensional.h"
 
 int TDeltaTAdmissivel::CamadaNoTopo(const TDadosModelo& d, double hora) {
-    const int limite = std::min(d.NCamadasMembro > 0 ? d.NCamadasMembro : d.NCamadas, d.NCamadas);
-    int topo = 0;
-    for (int L = 1; L <= limite; ++L) {
-        if (d.Camadas[static_cast<std::size_t>(L)].HoraConcretagem < hora || (L == 1 && d.Camadas[1].HoraConcretagem <= hora))
-            topo = L;
-    }
-    return topo;
+    // The lift on top in the row of that hour is the last the run has placed.
+    return Membro::CamadasColocadas(d, hora);
 }
 
 TDeltaTAdmissivel TDeltaTAdmissivel::Calcula(const TDadosModelo& d, const TResumoTermico& resumo, TCurvaTracao curva,
@@ -41,7 +37,7 @@ TDeltaTAdmissivel TDeltaTAdmissivel::Calcula(const TDadosModelo& d, const TResum
         const int L = CamadaNoTopo(d, p.hora);
         if (L < 1) continue;
         const TCamada& c = d.Camadas[static_cast<std::size_t>(L)];
-        const long long idadeH = Numeros::Round(p.hora - c.HoraConcretagem);
+        const long long idadeH = Membro::HoraInteira(Membro::Idade(d, L, p.hora));
         if (idadeH < 1 || idadeH > MaxHoras) continue;
         const int j = static_cast<int>(idadeH);
         if (referencia.size() < static_cast<std::size_t>(j + 2)) referencia.assign(static_cast<std::size_t>(j + 2), 20.0);

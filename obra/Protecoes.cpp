@@ -44,6 +44,15 @@ const std::vector<TProtecao>* DoTopo(const TDadosObra& obra, int camada) {
 
 double RetiradaPadrao(double horaCamada, double horaProxima) { return horaProxima - horaCamada + 1.0; }
 
+int UltimaARetirar(const std::vector<TProtecao>& lista) {
+    int escolhida = -1;
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        if (escolhida < 0 || lista[i].HoraRetirada >= lista[static_cast<std::size_t>(escolhida)].HoraRetirada)
+            escolhida = static_cast<int>(i);
+    }
+    return escolhida;
+}
+
 std::string Descricao(const TProtecao& p) {
     return (p.Nome.empty() ? std::string("Proteção") : p.Nome) + ": R = " + Numeros::FormataGeral(p.R) +
            " m²·°C/W, da hora " + Numeros::FormataGeral(p.HoraColocacao) + " à hora " +

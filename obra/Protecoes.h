@@ -27,6 +27,10 @@ const std::vector<TProtecao>* DoTopo(const TDadosObra& obra, int camada);
 // so that no hour is left bare.
 double RetiradaPadrao(double horaCamada, double horaProxima);
 
+// The protection of a face that comes off last, the one whose removal exposes the
+// face (of two at the same hour, the later in the list): its index, −1 for none.
+int UltimaARetirar(const std::vector<TProtecao>& lista);
+
 // One line per protection, for lists and reports: "Manta 25 mm: R = 0,63 m²·°C/W, de 0 a 72 h".
 std::string Descricao(const TProtecao& p);
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "obra/Protecoes.h"
 #include "results/ExecucaoProjeto.h"
@@ -47,11 +48,7 @@ TRemocaoSegura TRemocaoSegura::Busca(const TDadosModelo& dados, int camada, int 
     }
     if (protecao == 0) {
         // The one that comes off last is the one whose removal exposes the face.
-        protecao = 1;
-        for (std::size_t i = 1; i < lista->size(); ++i) {
-            if ((*lista)[i].HoraRetirada >= (*lista)[static_cast<std::size_t>(protecao - 1)].HoraRetirada)
-                protecao = static_cast<int>(i + 1);
-        }
+        protecao = Protecoes::UltimaARetirar(*lista) + 1;
     }
     if (protecao < 1 || protecao > static_cast<int>(lista->size())) {
         throw ErroEntrada("A camada " + Inteiro(camada) + " tem " + Inteiro(static_cast<long long>(lista->size())) +
@@ -70,7 +67,6 @@ TRemocaoSegura TRemocaoSegura::Busca(const TDadosModelo& dados, int camada, int 
     r.Protecao = protecao;
     r.NomeProtecao = escolhida.Nome;
     r.HoraPlanejada = escolhida.HoraRetirada;
-    const double lancamento = dados.Camadas[static_cast<std::size_t>(camada)].HoraConcretagem;
 
     // One complete run with the protection taken off `hora` hours after placement.
     auto indiceCom = [&](double hora) {
@@ -82,7 +78,7 @@ TRemocaoSegura TRemocaoSegura::Busca(const TDadosModelo& dados, int camada, int 
         TExecucaoProjeto ex = ExecucaoProjeto::Executa(std::move(copia), opcoes, semJanela);
         ++r.Analises;
         const TIndiceFissuracao ind = TIndiceFissuracao::Calcula(*ex.Dados, ex.Tensoes, curva, limite);
-        return IndiceMinimo(ind, camada, lancamento + hora);
+        return IndiceMinimo(ind, camada, Membro::HoraAbsoluta(dados, camada, hora));
     };
 
     r.IndicePlanejada = indiceCom(r.HoraPlanejada);

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/Erros.h"
-#include "core/Instantes.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/ValoresSI.h"
 #include "stress/ProcTensional.h"
@@ -18,10 +18,10 @@ namespace {
 std::string Fixo(double v, int decimais) { return FormataFixo(v + 0.0, 0, decimais); }
 std::string Inteiro(long long v) { return FormataInteiro(v); }
 
-// "dia 3, 8 h" of an absolute hour: the schedule as the site plans it.
+// "dia 3, 8 h" of an absolute hour (hour 56): the schedule as the site plans it, day 1 from hour 0.
 std::string DiaHora(double hora) {
-    const long long h = Numeros::Trunc(hora);
-    return "dia " + Inteiro(h / 24) + ", " + Inteiro(h % 24) + " h";
+    const Membro::DiaEHora dh = Membro::DiaHora(Numeros::Trunc(hora));
+    return "dia " + Inteiro(dh.Dia) + ", " + Inteiro(dh.Hora) + " h";
 }
 
 std::string ModeloCalor(const TDadosModelo& d, int camada, const TValoresSI& si) {
@@ -65,7 +65,7 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
     s.Paragrafo(std::string("Formulação térmica: ") +
                 (d.Formulacao == TFormulacao::Consistente ? "Consistente" : "Clássica") + ". " + Inteiro(d.NCamadas) +
                 " camadas" + (d.Fundacao ? " (a camada 1 é a fundação)" : "") + ", " + Inteiro(d.NElemCamada) +
-                " elementos por camada, passo de " + Inteiro(Instantes::Passo(d)) + " h, tempo total de " +
+                " elementos por camada, passo de " + Inteiro(Membro::Passo(d)) + " h, tempo total de " +
                 FormataGeral(d.TempoTotal) + " h.");
 
     TTabelaRelatorio camadas;
@@ -74,7 +74,7 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
     for (int L = 1; L <= d.NCamadas; ++L) {
         const TCamada& c = d.Camadas[static_cast<std::size_t>(L)];
         const TCamada& cs = si.Camadas[static_cast<std::size_t>(L)];
-        camadas.Linhas.push_back({Inteiro(L) + (d.Fundacao && L == 1 ? " (fundação)" : ""), FormataGeral(c.Espessura),
+        camadas.Linhas.push_back({Inteiro(L) + (Membro::CamadaDaFundacao(d, L) ? " (fundação)" : ""), FormataGeral(c.Espessura),
                                   FormataGeral(c.XIni), FormataGeral(cs.K), FormataGeral(c.Ro),
                                   FormataGeral(cs.CalorEsp), FormataGeral(c.Alfa),
                                   Inteiro(c.HoraConcretagem) + " (" + DiaHora(c.HoraConcretagem) + ")",
@@ -164,8 +164,8 @@ TGraficoRelatorio GraficoTempo(const std::string& titulo, const LimitesRelatorio
 TMapaRelatorio Mapa(const TDadosModelo& d, const TabelaTexto& tabela, double hora) {
     TMapaRelatorio m;
     m.Hora = hora;
-    const int linha = Instantes::LinhaDaHora(d, Numeros::Round(hora));
-    const int t = static_cast<int>(Numeros::Round(hora));
+    const int linha = Membro::LinhaDaHora(d, Membro::HoraInteira(hora));
+    const int t = static_cast<int>(Membro::HoraInteira(hora));
     const int elementos = std::min({Cores::ElementosAtivosEm(d, t), MaxElementos, tabela.Colunas() - 2});
     // The scale of this run: the colour window's own widens over a session.
     m.TMinEscala = d.TMinEscala;
@@ -245,9 +245,7 @@ namespace Relatorio {
 bool TemTensoes(const TabelaTexto& t) { return t.Linhas() >= 2 && t.Colunas() >= 2 && t.Celula(0, 0) == "  Tempo[h]"; }
 
 double AlturaNo(const TDadosModelo& d, int no) {
-    const int e = std::clamp(no, 1, std::max(d.NElemAtivos, 1));
-    const TCamada& el = d.Elementos[static_cast<std::size_t>(std::min(e, MaxElementos))];
-    return no > d.NElemAtivos ? el.XIni + el.Espessura : el.XIni;
+    return Membro::AlturaNaMalha(d, no, d.NElemAtivos);
 }
 
 const char* Marca(bool passa) { return passa ? "passa" : "não passa"; }
@@ -329,7 +327,7 @@ TRelatorio Monta(const TDadosModelo& d, const TabelaTexto& temperaturas, const T
     }
 
     // The axis at the hour of the peak, against height.
-    const int linhaMax = Instantes::LinhaDaHora(d, Numeros::Round(res.HoraTMax));
+    const int linhaMax = Membro::LinhaDaHora(d, Membro::HoraInteira(res.HoraTMax));
     TGraficoRelatorio perfil;
     perfil.Titulo = "Perfil no eixo na hora da máxima (" + FormataGeral(res.HoraTMax) + " h)";
     perfil.TituloX = "Temperatura (°C)";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Membro.h"
 namespace Cores {
 
 namespace {
@@ -76,11 +77,7 @@ int LinhaPixel(double y, int alturaPx, double alturaMembro) {
 }
 
 int ElementosAtivosEm(const TDadosModelo& dados, int t) {
-    int n = dados.NElemCamada;
-    const int ultima = std::min<int>(dados.CamadaAtual, MaxCamadas);
-    for (int k = 2; k <= ultima; ++k)
-        if (dados.Camadas[static_cast<std::size_t>(k)].HoraConcretagem < t) n += dados.NElemCamada;
-    return n;
+    return dados.NElemCamada * Membro::CamadasAntesDe(dados, t, dados.CamadaAtual);
 }
 
 }  // namespace Cores

@@ -21,7 +21,9 @@ TExecucaoProjeto Executa(std::unique_ptr<TDadosModelo> dados, const OpcoesExecuc
             throw ErroEntrada(TProcesso::MensagemFim(r.Termico, *dados) +
                               " A análise de tensões precisa da análise térmica completa até o tempo total.");
         }
-        r.MensagemTensoes = TProcTensional::ProcessaTensional(*dados, r.Temperaturas, r.Tensoes, progresso).Mensagem;
+        r.MensagemTensoes = TProcTensional::ProcessaTensional(*dados, r.Temperaturas, r.Tensoes, progresso,
+                                                               opcoes.LinhasTensoes)
+                                 .Mensagem;
         r.ComTensoes = true;
     }
     r.Dados = std::move(dados);

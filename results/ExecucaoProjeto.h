@@ -15,6 +15,9 @@
 struct OpcoesExecucao {
     std::optional<TFormulacao> Formulacao;  // overrides the problem's own
     bool Tensoes = false;
+    // Threads of the stress run: 0, as many as pay; a study, whose cases already
+    // share the cores, runs each case's stresses on its own thread (1).
+    int LinhasTensoes = 0;
     ObservadorPasso* Observador = nullptr;  // sees every step of the thermal run
 };
 

@@ -1,7 +1,10 @@
 #include "results/ExportaCsv.h"
 
+#include <limits>
+
 #include "core/ArquivoAtomico.h"
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "results/ExportaTabela.h"
 #include "results/ResumoTermico.h"
@@ -34,6 +37,12 @@ void Linha(std::string& destino, const std::vector<std::string>& campos) {
 
 std::string Fixo(double v, int decimais) { return FormataFixo(v + 0.0, 0, decimais); }
 
+// Last node in row `linha` of the temperature history of `membro` (every node without one).
+int UltimoColocado(const TDadosModelo* membro, int linha) {
+    if (!membro) return std::numeric_limits<int>::max();
+    return Membro::UltimoNo(*membro, Membro::CamadasColocadas(*membro, Membro::HoraDaLinha(*membro, linha)));
+}
+
 std::string CabecalhoNo(int no, const std::string& unidade) {
     return "Nó " + FormataInteiro(no) + " [" + unidade + "]";
 }
@@ -50,7 +59,7 @@ std::string Campo(const std::string& texto) {
     return q + '"';
 }
 
-std::string Tabela(const TabelaTexto& tabela, int nElemAtivos, const std::string& unidade) {
+std::string Tabela(const TabelaTexto& tabela, int nElemAtivos, const std::string& unidade, const TDadosModelo* membro) {
     const int colunas = ExportaTabela::ColunasExportadas(tabela, nElemAtivos);
     std::string s(Bom);
     std::vector<std::string> campos{"t [h]"};
@@ -59,13 +68,15 @@ std::string Tabela(const TabelaTexto& tabela, int nElemAtivos, const std::string
     for (int r = 1; r < tabela.Linhas(); ++r) {
         if (SemBrancos(tabela.Celula(0, r)).empty()) continue;
         campos.clear();
-        for (int c = 0; c < colunas; ++c) campos.push_back(SemBrancos(tabela.Celula(c, r)));
+        const int ultimo = UltimoColocado(membro, r);
+        for (int c = 0; c < colunas; ++c) campos.push_back(c <= ultimo ? SemBrancos(tabela.Celula(c, r)) : std::string());
         Linha(s, campos);
     }
     return s;
 }
 
-std::string Nos(const TabelaTexto& tabela, const std::vector<int>& nos, const std::string& unidade) {
+std::string Nos(const TabelaTexto& tabela, const std::vector<int>& nos, const std::string& unidade,
+                const TDadosModelo* membro) {
     std::string s(Bom);
     std::vector<std::string> campos{"t [h]"};
     for (int n : nos) {
@@ -77,7 +88,8 @@ std::string Nos(const TabelaTexto& tabela, const std::vector<int>& nos, const st
     for (int r = 1; r < tabela.Linhas(); ++r) {
         if (SemBrancos(tabela.Celula(0, r)).empty()) continue;
         campos.assign(1, SemBrancos(tabela.Celula(0, r)));
-        for (int n : nos) campos.push_back(SemBrancos(tabela.Celula(n, r)));
+        const int ultimo = UltimoColocado(membro, r);
+        for (int n : nos) campos.push_back(n <= ultimo ? SemBrancos(tabela.Celula(n, r)) : std::string());
         Linha(s, campos);
     }
     return s;

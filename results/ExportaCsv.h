@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "core/DadosModelo.h"
 #include "core/TabelaTexto.h"
 
 struct TResumoTermico;
@@ -17,10 +18,14 @@ namespace ExportaCsv {
 inline constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
 // Whole history: the time and the active nodes (as "Salvar Tudo"), `unidade` the
-// unit of the node columns ("°C", "MPa").
-std::string Tabela(const TabelaTexto& tabela, int nElemAtivos, const std::string& unidade);
-// The chosen nodes side by side, in the list's order.
-std::string Nos(const TabelaTexto& tabela, const std::vector<int>& nos, const std::string& unidade);
+// unit of the node columns ("°C", "MPa"). With `membro`, the temperature history's
+// member: the cells of nodes its run had not yet placed in a row, which the table
+// fills with zeros or an earlier run's values, are left empty.
+std::string Tabela(const TabelaTexto& tabela, int nElemAtivos, const std::string& unidade,
+                   const TDadosModelo* membro = nullptr);
+// The chosen nodes side by side, in the list's order; `membro` as above.
+std::string Nos(const TabelaTexto& tabela, const std::vector<int>& nos, const std::string& unidade,
+                const TDadosModelo* membro = nullptr);
 // The thermal summary: its figures, one lift per row, and the hours above the limit per node.
 std::string Resumo(const TResumoTermico& resumo);
 // The cracking index: one node per row.

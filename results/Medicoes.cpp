@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 
 namespace {
@@ -219,7 +220,7 @@ double AlturaNo(const TDadosModelo& d, int no) {
         L = d.NCamadas;
         k = ne;
     }
-    const int primeira = d.Fundacao ? 2 : 1;
+    const int primeira = Membro::PrimeiraCamadaDeConcreto(d);
     const double base = d.Camadas[static_cast<std::size_t>(std::min(primeira, std::max(1, static_cast<int>(d.NCamadas))))].XIni;
     const TCamada& c = d.Camadas[static_cast<std::size_t>(std::max(L, 1))];
     return c.XIni + k * (c.Espessura / ne) - base;
@@ -247,7 +248,7 @@ struct Nos {
 };
 
 std::optional<Nos> NosEmVolta(const TDadosModelo& d, const TabelaTexto& t, double altura) {
-    const int nos = std::min(static_cast<int>(d.NCamadas) * static_cast<int>(d.NElemCamada) + 1, t.Colunas() - 1);
+    const int nos = static_cast<int>(std::min<long long>(Membro::NumeroNos(d), t.Colunas() - 1));
     if (nos < 2) return std::nullopt;
     const double tol = 1e-9;
     if (altura < AlturaNo(d, 1) - tol || altura > AlturaNo(d, nos) + tol) return std::nullopt;
@@ -255,9 +256,7 @@ std::optional<Nos> NosEmVolta(const TDadosModelo& d, const TabelaTexto& t, doubl
         const double za = AlturaNo(d, n), zb = AlturaNo(d, n + 1);
         if (altura <= zb + tol) {
             const double w = zb > za ? std::clamp((altura - za) / (zb - za), 0.0, 1.0) : 0.0;
-            const int ne = std::max(1, static_cast<int>(d.NElemCamada));
-            const int camada = (n - 1) / ne + 1;
-            return Nos{n, n + 1, w, static_cast<double>(d.Camadas[static_cast<std::size_t>(camada)].HoraConcretagem)};
+            return Nos{n, n + 1, w, Membro::Lancamento(d, Membro::CamadaDoElemento(d, n))};
         }
     }
     return std::nullopt;

@@ -4,8 +4,8 @@
 
 #include "core/ArquivoAtomico.h"
 #include "core/Cp1252.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
-#include "stress/ProcTensional.h"
 
 using Numeros::FormataFixo;
 using Numeros::FormataGeral;
@@ -32,7 +32,6 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
     r.HorasAcima.assign(static_cast<std::size_t>(std::max(colunas, 1)), 0.0);
     if (colunas < 2 || d.NElemCamada < 1 || d.NCamadas < 1) return r;
 
-    const int limiteCamadas = std::clamp(std::min(d.NCamadasMembro, d.NCamadas), 1, MaxCamadas);
     int camadas = 1;
     double anterior = d.Camadas[1].HoraConcretagem;  // start of the step of the next row
     bool primeiraT = true;
@@ -44,13 +43,11 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
         if (tabela.Celula(0, lin).empty()) continue;  // a row no step wrote
         const double hora = tabela.Valor(0, lin);
         // The layer whose placement hour opens this step entered before it was solved.
-        if (anterior != 0.0 && camadas < limiteCamadas &&
-            d.Camadas[static_cast<std::size_t>(camadas + 1)].HoraConcretagem == anterior)
-            ++camadas;
+        if (Membro::EntraNoPasso(d, camadas, anterior)) ++camadas;
         const double duracao = hora - anterior;
         anterior = hora;
 
-        const int topo = std::min(camadas * d.NElemCamada + 1, colunas - 1);
+        const int topo = std::min(Membro::UltimoNo(d, camadas), colunas - 1);
         bool completa = true;
         for (int n = 1; n <= topo && completa; ++n) completa = !tabela.Celula(n, lin).empty();
         if (!completa) continue;
@@ -71,10 +68,10 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const TabelaTexto&
         }
 
         // The top lift against its own top face; the soil under the member is no lift.
-        const int camadaTopo = TProcTensional::CamadaDoNo(d, topo);
-        if (TProcTensional::NoDaFundacao(d, topo)) continue;
+        const int camadaTopo = Membro::CamadaDoNo(d, topo);
+        if (Membro::NoDaFundacao(d, topo)) continue;
         int quenteCamada = topo;
-        for (int n = topo - 1; n >= 1 && TProcTensional::CamadaDoNo(d, n) == camadaTopo; --n)
+        for (int n = topo - 1; n >= 1 && Membro::CamadaDoNo(d, n) == camadaTopo; --n)
             if (linha[static_cast<std::size_t>(n)] >= linha[static_cast<std::size_t>(quenteCamada)]) quenteCamada = n;
         const long long dif =
             Centesimos(linha[static_cast<std::size_t>(quenteCamada)]) - Centesimos(linha[static_cast<std::size_t>(topo)]);

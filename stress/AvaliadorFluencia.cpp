@@ -55,64 +55,68 @@ TAvaliadorFluencia::TAvaliadorFluencia(const TDadosModelo& dados, int ordem)
     invalida_.assign(n, false);
     for (const auto* v : {&porCarga1_, &porCarga2_})
         for (std::size_t j = 0; j < v->size(); ++j)
-            if (!std::isfinite((*v)[j])) invalida_[j] = true;
+            if (!std::isfinite((*v)[j])) invalida_[j] = algumaInvalida_ = true;
 }
 
-void TAvaliadorFluencia::MarcaInvalidas(int i, double* linha) const {
-    for (int j = 1; j <= i; ++j)
-        if (invalida_[static_cast<std::size_t>(j)]) linha[j - 1] = std::numeric_limits<double>::quiet_NaN();
+void TAvaliadorFluencia::MarcaInvalidas(int primeira, int ultima, double* saida) const {
+    if (!algumaInvalida_) return;
+    for (int j = primeira; j <= ultima; ++j)
+        if (invalida_[static_cast<std::size_t>(j)]) saida[j - primeira] = std::numeric_limits<double>::quiet_NaN();
 }
 
-void TAvaliadorFluencia::Linha(int i, double* linha) const {
-    Preenche(i, linha);
-    MarcaInvalidas(i, linha);
+void TAvaliadorFluencia::Linha(int i, double* linha) const { Trecho(i - 1, 0, i, linha); }
+
+void TAvaliadorFluencia::Trecho(int i, int j0, int j1, double* saida) const {
+    // Hours counted from 1: loading hours j0 + 1 .. j1 at hour i + 1.
+    Preenche(i + 1, j0 + 1, j1, saida);
+    MarcaInvalidas(j0 + 1, j1, saida);
 }
 
-void TAvaliadorFluencia::Preenche(int i, double* linha) const {
+void TAvaliadorFluencia::Preenche(int i, int primeira, int ultima, double* saida) const {
     const double t = idade_[static_cast<std::size_t>(i)];
     switch (d_.ModeloFluencia) {
         case TModeloFluencia::Bureau:
-            for (int j = 1; j <= i; ++j)
-                linha[j - 1] = TFuncao::FluenciaBureau(porCarga1_[static_cast<std::size_t>(j)],
-                                                       porCarga2_[static_cast<std::size_t>(j)], t,
-                                                       idade_[static_cast<std::size_t>(j)]);
+            for (int j = primeira; j <= ultima; ++j)
+                saida[j - primeira] = TFuncao::FluenciaBureau(porCarga1_[static_cast<std::size_t>(j)],
+                                                              porCarga2_[static_cast<std::size_t>(j)], t,
+                                                              idade_[static_cast<std::size_t>(j)]);
             return;
         case TModeloFluencia::ACI209:
-            for (int j = 1; j <= i; ++j) {
+            for (int j = primeira; j <= ultima; ++j) {
                 const double t0 = idade_[static_cast<std::size_t>(j)];
                 const double gh = (t - t0 < 365.0) ? c2_ : c3_;
                 const double fiu =
                     TFuncao::CombinaUltimoACI(porCarga2_[static_cast<std::size_t>(j)], c1_, gh, c4_, c5_, c6_);
                 const double fi = fiu * TFuncao::FuncaoTempoACI(t, t0);
-                linha[j - 1] = (1.0 + fi) / porCarga1_[static_cast<std::size_t>(j)];
+                saida[j - primeira] = (1.0 + fi) / porCarga1_[static_cast<std::size_t>(j)];
             }
             return;
         case TModeloFluencia::CEB1990:
-            for (int j = 1; j <= i; ++j) {
+            for (int j = primeira; j <= ultima; ++j) {
                 const double t0 = idade_[static_cast<std::size_t>(j)];
                 const double fi = porCarga2_[static_cast<std::size_t>(j)] * TFuncao::FuncaoTempoCEB(c1_, t, t0);
-                linha[j - 1] = (1.0 + fi) / porCarga1_[static_cast<std::size_t>(j)];
+                saida[j - primeira] = (1.0 + fi) / porCarga1_[static_cast<std::size_t>(j)];
             }
             return;
         case TModeloFluencia::Bazant:
-            for (int j = 1; j <= i; ++j)
-                linha[j - 1] = TFuncao::FluenciaBazant(c1_, bazant_, porCarga1_[static_cast<std::size_t>(j)], t,
-                                                       idade_[static_cast<std::size_t>(j)]);
+            for (int j = primeira; j <= ultima; ++j)
+                saida[j - primeira] = TFuncao::FluenciaBazant(c1_, bazant_, porCarga1_[static_cast<std::size_t>(j)],
+                                                              t, idade_[static_cast<std::size_t>(j)]);
             return;
         case TModeloFluencia::NBR6118: {
             const auto ui = static_cast<std::size_t>(i);
-            for (int j = 1; j <= i; ++j) {
+            for (int j = primeira; j <= ultima; ++j) {
                 const auto uj = static_cast<std::size_t>(j);
                 const double fi = TFuncao::CombinaCoefNBR(porCarga2_[uj], c1_, porIdade1_[ui], porIdade1_[uj],
                                                           TFuncao::BetaDFicticia(porIdade2_[ui], porIdade2_[uj]));
-                linha[j - 1] = 1.0 / porCarga1_[uj] + fi / c2_;
+                saida[j - primeira] = 1.0 / porCarga1_[uj] + fi / c2_;
             }
             return;
         }
         case TModeloFluencia::Nenhum:
             break;
     }
-    for (int j = 1; j <= i; ++j) linha[j - 1] = std::numeric_limits<double>::quiet_NaN();
+    for (int j = primeira; j <= ultima; ++j) saida[j - primeira] = std::numeric_limits<double>::quiet_NaN();
 }
 
 void TAvaliadorFluencia::LinhaMaturidade(int i, double temperatura, double* linha) const {
@@ -127,5 +131,5 @@ void TAvaliadorFluencia::LinhaMaturidade(int i, double temperatura, double* linh
     for (int j = 1; j <= i; ++j)
         linha[j - 1] = TFuncao::FluenciaBazant(c1_, p, porCarga1_[static_cast<std::size_t>(j)], t,
                                                idade_[static_cast<std::size_t>(j)]);
-    MarcaInvalidas(i, linha);
+    MarcaInvalidas(1, i, linha);
 }

@@ -5,6 +5,7 @@
 
 #include "core/ArquivoAtomico.h"
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "results/ResumoTermico.h"
 #include "stress/ProcTensional.h"
@@ -78,21 +79,20 @@ TIndiceFissuracao TIndiceFissuracao::Calcula(const TDadosModelo& d, const Tabela
     for (int n = 1; n < colunas; ++n) {
         No& no = r.Nos[static_cast<std::size_t>(n)];
         // The node's concrete is that of the layer whose stress history it carries.
-        const int camada = std::clamp(d.NElemCamada > 0 ? TProcTensional::CamadaDoNo(d, n) : 1, 1, camadas);
+        const int camada = std::clamp(d.NElemCamada > 0 ? Membro::CamadaDoNo(d, n) : 1, 1, camadas);
         no.Camada = camada;
         // The soil is not concrete: no strength of its own, no index.
-        if (d.NElemCamada > 0 && TProcTensional::NoDaFundacao(d, n)) {
+        if (d.NElemCamada > 0 && Membro::NoDaFundacao(d, n)) {
             no.Fundacao = true;
             r.NosFundacao = n;
             continue;
         }
-        const double colocacao = d.Camadas[static_cast<std::size_t>(camada)].HoraConcretagem;
         for (int lin = 1; lin < tensoes.Linhas(); ++lin) {
             if (!escrita[static_cast<std::size_t>(lin)] || tensoes.Celula(n, lin).empty()) continue;
             const double sigma = tensoes.Valor(n, lin);
             if (!(sigma < 0.0)) continue;  // compression or zero: no index
             const double hora = horas[static_cast<std::size_t>(lin)];
-            const double idade = (hora - colocacao) / 24.0;
+            const double idade = Membro::Idade(d, camada, hora) / 24.0;
             const double f = CurvaResistencia(idade, a, b);
             if (!std::isfinite(f) || f <= 0.0)
                 throw ErroCalculo(std::string("A curva \"") + NomeCurva(curva) + "\" não dá uma resistência positiva " +

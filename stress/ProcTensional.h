@@ -5,6 +5,7 @@
 #include "core/DadosModelo.h"
 #include "core/Progresso.h"
 #include "core/TabelaTexto.h"
+#include "stress/Superposicao.h"
 
 class TMatrizFluencia;
 
@@ -34,10 +35,11 @@ public:
     // (refusals, nothing changed), ErroConversao (an unreadable temperature cell, nothing
     // changed) or ErroCalculo (a compliance or stress that is not a finite number: the
     // nodes before the failing one stay written). `linhasExecucao` is the number of
-    // threads (0: as many as pay, at most 2); the results do not depend on it.
+    // threads (0: as many as pay, at most 2) and `ladrilhos` the tiles of the
+    // superposition; the results do not depend on either.
     static ResultadoTensional ProcessaTensional(TDadosModelo& dados, const TabelaTexto& temperaturas,
                                                 TabelaTexto& tensoes, Progresso& progresso,
-                                                int linhasExecucao = 0);
+                                                int linhasExecucao = 0, const Ladrilhos& ladrilhos = {});
 
     // Layer of node n: the node between two layers belongs to the lower one.
     static int CamadaDoNo(const TDadosModelo& dados, int n);
@@ -50,8 +52,8 @@ public:
     // on a foundation, else FatorRestricao at the node's height above the base.
     static double CoefRestricaoNo(const TDadosModelo& dados, int n);
 
-    // Forward substitution of several nodes against one triangle, read once per block
-    // of nodes: incrementos[b][i] = (ε_b[i] − Σ_{j<i} M(i, j)·Δσ_b[j]) / M(i, i), the sum taken
+    // Forward substitution of several nodes against a stored triangle, as the run does
+    // it: incrementos[b][i] = (ε_b[i] − Σ_{j<i} M(i, j)·Δσ_b[j]) / M(i, i), the sum taken
     // in increasing j for each node as a single-node solve would. Histories may be of
     // different lengths, none longer than the order of M.
     static std::vector<std::vector<double>> SubstituicaoProgressiva(

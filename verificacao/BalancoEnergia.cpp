@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Func.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 
 namespace {
@@ -77,7 +78,7 @@ void TBalancoEnergia::Resolvido(const TDadosModelo& d, const TTrabalhoTermico& w
 }
 
 void TBalancoEnergia::Passo(const TDadosModelo& d, const TTrabalhoTermico& w) {
-    const int n = d.NElemAtivos + 1;
+    const int n = Membro::NosAtivos(d);
     // The start of the step: what was placed since the last one.
     const double inicio = Conteudo(w.C, w.TAnterior.data(), n);
     double trazido = 0.0;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "results/ExecucaoProjeto.h"
 #include "results/ResumoTermico.h"
@@ -35,7 +36,7 @@ Figuras Roda(const TDadosModelo& origem, int elementos, bool tensoes, Observador
 
     Figuras f;
     f.ElemCamada = elementos;
-    f.Nos = ex.Dados->NCamadas * elementos + 1;
+    f.Nos = static_cast<int>(Membro::NumeroNos(*ex.Dados));
     f.Completo = ex.Termico.Completo;
     const TResumoTermico r = TResumoTermico::Calcula(*ex.Dados, ex.Temperaturas, 70.0);
     if (!r.Vazio) {

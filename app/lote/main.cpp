@@ -412,7 +412,7 @@ int Executa(const Opcoes& o) {
 
     // Every analysis succeeded: only now are the files written.
     if (o.csv) {
-        if (o.temperaturas) ExportaCsv::Grava(*o.temperaturas, ExportaCsv::Tabela(temperaturas, ativosTermico, "°C"));
+        if (o.temperaturas) ExportaCsv::Grava(*o.temperaturas, ExportaCsv::Tabela(temperaturas, ativosTermico, "°C", &*dados));
         if (o.tensoes) ExportaCsv::Grava(*o.tensoes, ExportaCsv::Tabela(tensoes, dados->NElemAtivos, "MPa"));
     } else {
         if (o.temperaturas) ExportaTabela::Grava(*o.temperaturas, temperaturas, ativosTermico);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
@@ -122,10 +123,9 @@ void TfrmCondInic::PreencheCamada(int n) {
     if (n > d.NCamadas) return;
     const TCamada& c = d.Camadas[static_cast<std::size_t>(n)];
     if (c.HoraConcretagem == 0 && c.TInicial == 0.0) return;
-    const int h = c.HoraConcretagem;
-    const int dia = h >= 0 ? h / 24 + 1 : 1;
-    edDinic->setText(QString::number(dia));
-    edHinic->setText(QString::number(h - (dia - 1) * 24));
+    const Membro::DiaEHora dh = Membro::DiaHora(c.HoraConcretagem);
+    edDinic->setText(QString::number(dh.Dia));
+    edHinic->setText(QString::number(dh.Hora));
     laco_.Exibe(edTinic, Geral(c.TInicial), c.TInicial);
 }
 
@@ -161,7 +161,7 @@ void TfrmCondInic::Insere() {
             d.Formulacao = rbConsistente->isChecked() ? TFormulacao::Consistente : TFormulacao::Classica;
             const long long dia = Inteiro(edDinic);
             const long long hora = Inteiro(edHinic);
-            const long long h = (dia - 1) * 24 + hora;
+            const long long h = Membro::HoraDoDia(dia, hora);
             if (h < INT32_MIN || h > INT32_MAX) {
                 throw ErroEntrada("A hora de concretagem do dia " + std::to_string(dia) + " às " +
                                   std::to_string(hora) + " h está fora do alcance.");

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/Processo.h"
 #include "core/Projeto.h"
@@ -374,7 +375,8 @@ void TfrmEntradaDados::Executa() {
             return;
         }
         j.frmResultados->DesenhaMalha();
-        j.frmCores->DefineLimitesHora(d.Camadas[1].HoraConcretagem + 1, static_cast<int>(Numeros::Trunc(d.TempoTotal)));
+        j.frmCores->DefineLimitesHora(static_cast<int>(Membro::HoraAbsoluta(d, 1, 1)),
+                                      static_cast<int>(Membro::UltimaHoraInteira(d)));
         j.Form1->AtualizaTabela();
         ctx_.msg.informacao(QString::fromStdString(r.Mensagem));
         btnTensional->setEnabled(true);

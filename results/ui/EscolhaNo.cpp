@@ -4,6 +4,7 @@
 
 #include "core/Alturas.h"
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 
 namespace EscolhaNo {
@@ -11,7 +12,7 @@ namespace EscolhaNo {
 void Preenche(QComboBox* chooser, const TDadosModelo& dados) {
     chooser->clear();
     QStringList nos;
-    const int ultimo = dados.NElemAtivos + 1;
+    const int ultimo = Membro::NosAtivos(dados);
     nos.reserve(ultimo);
     for (int n = 1; n <= ultimo; ++n) nos << QString::number(n);
     chooser->addItems(nos);
@@ -24,7 +25,7 @@ void Preenche(QComboBox* chooser, const TDadosModelo& dados) {
 
 int NoEscolhido(QComboBox* chooser, const TDadosModelo& dados) {
     int n = Numeros::TextoParaInteiro(chooser->currentText().toStdString());
-    const int ultimo = dados.NElemAtivos + 1;
+    const int ultimo = Membro::NosAtivos(dados);
     // A node outside the member would read the hour column or nothing at all.
     const int corrigido = n > ultimo ? ultimo : (n < 1 ? 1 : n);
     if (corrigido != n) {
@@ -38,7 +39,7 @@ namespace {
 QString TextoAltura(const QString& texto, const TDadosModelo& dados) {
     try {
         const int n = Numeros::TextoParaInteiro(texto.toStdString());
-        if (n < 1 || n > dados.NElemAtivos + 1) return {};
+        if (n < 1 || n > Membro::NosAtivos(dados)) return {};
         return QString::fromStdString(Alturas::Texto(Alturas::DosNos(dados), n));
     } catch (const ErroConversao&) {
         return {};

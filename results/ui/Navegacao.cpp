@@ -1,6 +1,7 @@
 #include "results/ui/Navegacao.h"
 
 #include "core/Numeros.h"
+#include "core/Membro.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/Instantes.h"
 #include "core/ui/Janelas.h"
@@ -18,7 +19,7 @@ void MostraJanela(QWidget* janela) {
     CamposNumericos::ApresentaJanela(janela);
 }
 
-int UltimoNo(const TDadosModelo& dados) { return dados.NCamadas * dados.NElemCamada + 1; }
+int UltimoNo(const TDadosModelo& dados) { return static_cast<int>(Membro::NumeroNos(dados)); }
 
 void AbreGrafico(Contexto& ctx) {
     auto* janela = ctx.janelas.frmGrafico;

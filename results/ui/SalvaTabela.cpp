@@ -40,6 +40,12 @@ private:
 // The unit of the node columns: the stress table is in MPa, the temperatures in °C.
 std::string Unidade(const Contexto& ctx, const TabelaTexto& tabela) { return &tabela == &ctx.tensoes ? "MPa" : "°C"; }
 
+// The member whose unplaced nodes the spreadsheet leaves empty: the temperature
+// table holds zeros there, the stress table nothing.
+const TDadosModelo* Colocacao(const Contexto& ctx, const TabelaTexto& tabela) {
+    return &tabela == &ctx.tensoes ? nullptr : &ctx.dados;
+}
+
 std::optional<SalvaComTipo::Escolha> PerguntaTabela(Contexto& ctx) {
     return SalvaComTipo::Pergunta(ctx.arquivos, SalvaComTipo::TiposTabela());
 }
@@ -56,7 +62,7 @@ void SalvarTudo(Contexto& ctx, const TabelaTexto& tabela) {
     const auto escolha = PerguntaTabela(ctx);
     if (!escolha) return;
     if (escolha->Tipo == SalvaComTipo::TipoCsv) {
-        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Tabela(tabela, ctx.dados.NElemAtivos, Unidade(ctx, tabela)));
+        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Tabela(tabela, ctx.dados.NElemAtivos, Unidade(ctx, tabela), Colocacao(ctx, tabela)));
         return;
     }
     JanelaProgresso progresso(ctx);
@@ -67,7 +73,7 @@ bool SalvaDireto(Contexto& ctx, const TabelaTexto& tabela) {
     const auto escolha = PerguntaTabela(ctx);
     if (!escolha) return false;
     if (escolha->Tipo == SalvaComTipo::TipoCsv)
-        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Tabela(tabela, ctx.dados.NElemAtivos, Unidade(ctx, tabela)));
+        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Tabela(tabela, ctx.dados.NElemAtivos, Unidade(ctx, tabela), Colocacao(ctx, tabela)));
     else
         ExportaTabela::Grava(escolha->Caminho, tabela, ctx.dados.NElemAtivos);
     return true;
@@ -77,7 +83,7 @@ void SalvaNos(Contexto& ctx, const TabelaTexto& tabela, const std::vector<int>& 
     const auto escolha = PerguntaTabela(ctx);
     if (!escolha) return;
     if (escolha->Tipo == SalvaComTipo::TipoCsv) {
-        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Nos(tabela, nos, Unidade(ctx, tabela)));
+        ExportaCsv::Grava(escolha->Caminho, ExportaCsv::Nos(tabela, nos, Unidade(ctx, tabela), Colocacao(ctx, tabela)));
         return;
     }
     JanelaProgresso progresso(ctx);

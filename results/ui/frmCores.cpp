@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/Instantes.h"
+#include "core/Membro.h"
 #include "results/ui/ArquivoFigura.h"
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
@@ -94,6 +95,9 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     QFont negrito = Label5->font();
     negrito.setBold(true);
     Label5->setFont(negrito);
+    // Wide enough for any instant: a caption that grows would resize the window and
+    // repaint all of it at an animation frame.
+    Label5->setMinimumWidth(QFontMetrics(negrito).horizontalAdvance(QStringLiteral("Instante: 0000000")));
 
     auto* quadroInstante = new QGroupBox(QStringLiteral("Instante"), this);
     quadroInstante->setToolTip(QStringLiteral("Instante da Visualização"));
@@ -117,12 +121,21 @@ TfrmCores::TfrmCores(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     seFotos->setRange(1, 1000);
     seFotos->setSingleStep(100);
     seFotos->setValue(500);
+    seHorasQuadro = new QSpinBox(quadroAnimacao);
+    seHorasQuadro->setObjectName(QStringLiteral("seHorasQuadro"));
+    seHorasQuadro->setToolTip(QStringLiteral("Horas avançadas a cada quadro da animação"));
+    seHorasQuadro->setRange(1, 1000);
+    seHorasQuadro->setValue(HorasPorQuadroPadrao);
     auto* caixaAnimacao = new QHBoxLayout(quadroAnimacao);
     caixaAnimacao->addWidget(chkAnimacao);
     caixaAnimacao->addWidget(seFotos);
     caixaAnimacao->addWidget(new QLabel(QStringLiteral("(ms)"), quadroAnimacao));
+    caixaAnimacao->addWidget(seHorasQuadro);
+    caixaAnimacao->addWidget(new QLabel(QStringLiteral("h por quadro"), quadroAnimacao));
     tAnimacao = new QTimer(this);
     tAnimacao->setObjectName(QStringLiteral("tAnimacao"));
+    // The period is the pace of the animation: not stretched by the coarse timer's slack.
+    tAnimacao->setTimerType(Qt::PreciseTimer);
 
     auto* quadroY = new QGroupBox(QStringLiteral("Y (m)"), this);
     quadroY->setToolTip(QStringLiteral("Posição em que se encontra a \ntemperatura mostrada ao lado"));
@@ -274,12 +287,16 @@ void TfrmCores::Status(const QString& texto) {
     if (ctx_.janelas.programa) ctx_.janelas.programa->MostraStatus(texto);
 }
 
-void TfrmCores::Visualizar() {
+void TfrmCores::Visualizar() { PintaInstante(false); }
+
+void TfrmCores::PintaInstante(bool quadroAnimacao) {
     const TDadosModelo& d = ctx_.dados;
-    const int total = d.NCamadas * d.NElemCamada;
-    gaProcesso->setRange(0, std::max(total, 1));
-    gaProcesso->setValue(0);
-    repaint();
+    const int total = static_cast<int>(Membro::NumeroElementos(d));
+    if (!quadroAnimacao) {
+        gaProcesso->setRange(0, std::max(total, 1));
+        gaProcesso->setValue(0);
+        repaint();
+    }
 
     int t = Numeros::TextoParaInteiro(seTIni->text().toStdString());
     // With steps above one hour only the computed instants have temperatures: an
@@ -298,7 +315,7 @@ void TfrmCores::Visualizar() {
     for (int j = 1; j < tabela.Colunas(); ++j)
         T[static_cast<std::size_t>(j)] = Numeros::TextoParaReal(tabela.Contem(j, linha) ? std::string_view(tabela.Celula(j, linha)) : "");
 
-    Status(QStringLiteral("Pós-Processo em andamento. Aguarde ..."));
+    if (!quadroAnimacao) Status(QStringLiteral("Pós-Processo em andamento. Aguarde ..."));
     // The count of elements that exist at t is this picture's own: the exports
     // and the stress analysis keep working on the whole member of the run.
     const int m = std::min({Cores::ElementosAtivosEm(d, t), MaxElementos, tabela.Colunas() - 2});
@@ -307,20 +324,35 @@ void TfrmCores::Visualizar() {
     for (int e = 1; e <= m; ++e) {
         PintaElemento(e, m, T[static_cast<std::size_t>(e)], T[static_cast<std::size_t>(e + 1)], d.TMaxEscala,
                       d.TMinEscala, H, d.Elementos[static_cast<std::size_t>(e)]);
-        gaProcesso->setValue(std::min(2 * e, gaProcesso->maximum()));
+        if (!quadroAnimacao) gaProcesso->setValue(std::min(2 * e, gaProcesso->maximum()));
     }
     imGrafico->Atualiza();
-    Status(QString());
+    if (!quadroAnimacao) Status(QString());
+}
+
+int TfrmCores::HorasPorQuadro() const {
+    const int passo = Membro::Passo(ctx_.dados);
+    const int pedidas = std::max(seHorasQuadro->value(), 1);
+    return (pedidas + passo - 1) / passo * passo;
 }
 
 void TfrmCores::PassoAnimacao() {
-    const long long proximo = static_cast<long long>(seTIni->value()) + ctx_.dados.PassoTempo;
-    if (proximo > ctx_.dados.TempoTotal || ctx_.dados.PassoTempo <= 0) {
+    const TDadosModelo& d = ctx_.dados;
+    const long long atual = seTIni->value();
+    // The last instant computed, not later than TempoTotal: the last frame shows it
+    // even when the hours per frame overshoot it.
+    const long long ultimo = Membro::UltimaHora(d);
+    if (d.PassoTempo <= 0 || atual >= ultimo) {
+        chkAnimacao->setChecked(false);
+        return;
+    }
+    const long long proximo = std::min(atual + HorasPorQuadro(), ultimo);
+    if (proximo > d.TempoTotal) {  // no step at all
         chkAnimacao->setChecked(false);
         return;
     }
     seTIni->setValue(static_cast<int>(proximo));
-    Visualizar();
+    PintaInstante(true);
 }
 
 void TfrmCores::MostraLeitura(int x, int y) {

@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "core/Alturas.h"
 #include "core/Instantes.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/ui/CaixaHora.h"
 #include "core/ui/ExecutaAcao.h"
@@ -178,8 +178,8 @@ void TfrmEixo::btnVisualizarClick() {
         DefineLimitesHora(static_cast<int>(Instantes::PrimeiraHora(d)), static_cast<int>(Instantes::UltimaHora(d)));
         if (linha >= 1) seTempo->setValue(h);
         const QList<QPointF> pontos =
-            TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.temperaturas, linha, d.NCamadas * d.NElemCamada + 1));
-        const QList<QPointF> porAltura = PerfilEixo::EmAlturas(pontos, Alturas::DosNos(d));
+            TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(ctx_.temperaturas, linha, static_cast<int>(Membro::NumeroNos(d))));
+        const QList<QPointF> porAltura = PerfilEixo::EmAlturas(pontos, Membro::Alturas(d));
         const QString titulo = QStringLiteral("t= ") + QString::number(h) + QStringLiteral(" h");
         ControlesGrafico::AplicaLimite(chkLimite, Paineis(), LimitesGraficos::Temperatura(ctx_.janelas));
         QLineSeries* propria = PerfilEixo::Adiciona(cGraficoEixo, titulo, pontos, porAltura, EmAlturas());
@@ -224,8 +224,8 @@ void TfrmEixo::AdicionaComparada(int hora, const QLineSeries* propria) {
     if (linha < 1) return;
     const int h = static_cast<int>(Instantes::HoraDaLinha(d, linha));
     const QList<QPointF> pontos =
-        TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(outro->Temperaturas, linha, d.NCamadas * d.NElemCamada + 1));
-    const QList<QPointF> porAltura = PerfilEixo::EmAlturas(pontos, Alturas::DosNos(d));
+        TPainelGrafico::Pontos(CurvasTemperatura::PerfilLinha(outro->Temperaturas, linha, static_cast<int>(Membro::NumeroNos(d))));
+    const QList<QPointF> porAltura = PerfilEixo::EmAlturas(pontos, Membro::Alturas(d));
     const QString titulo = QStringLiteral("t= ") + QString::number(h) + QStringLiteral(" h - ") + comparacao->Nome();
     QLineSeries* s = PerfilEixo::Adiciona(cGraficoEixo, titulo, pontos, porAltura, EmAlturas());
     TComparacaoGrafico::MarcaComparacao(s);

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/Alturas.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/CaixaInteira.h"
@@ -33,7 +33,7 @@ TfrmEixoTensional::TfrmEixoTensional(Contexto& ctx, QWidget* parent)
 }
 
 QLineSeries* TfrmEixoTensional::AdicionaCurva(const QString& titulo, const QList<QPointF>& pontos) {
-    return PerfilEixo::Adiciona(cGrafico, titulo, pontos, PerfilEixo::EmAlturas(pontos, Alturas::DosNos(ctx_.dados)),
+    return PerfilEixo::Adiciona(cGrafico, titulo, pontos, PerfilEixo::EmAlturas(pontos, Membro::Alturas(ctx_.dados)),
                                 chkAlturas->isChecked());
 }
 
@@ -45,14 +45,14 @@ void TfrmEixoTensional::Abre() {
 void TfrmEixoTensional::Visualizar() {
     const TDadosModelo& d = ctx_.dados;
     const int h1 = d.Camadas[1].HoraConcretagem;
-    const int ultima = static_cast<int>(Numeros::Trunc(d.TempoTotal));
+    const int ultima = static_cast<int>(Membro::UltimaHoraInteira(d));
     // Row 0 of the table is its header: the first hour with stresses is H1 + 1.
-    const int primeira = std::min(h1 + 1, std::max(ultima, h1));
+    const int primeira = std::min(static_cast<int>(Membro::HoraAbsoluta(d, 1, 1)), std::max(ultima, h1));
     const int hora = std::clamp(static_cast<CaixaInteira*>(spseNo)->Digitada(), primeira, std::max(ultima, primeira));
     spseNo->setRange(primeira, std::max(ultima, primeira));
     spseNo->setValue(hora);
     AdicionaCurva(QStringLiteral("Hora:") + QString::number(hora),
-                  TPainelGrafico::Pontos(CurvasTensao::PerfilLinha(ctx_.tensoes, hora - h1, d.NElemAtivos + 1)));
+                  TPainelGrafico::Pontos(CurvasTensao::PerfilLinha(ctx_.tensoes, static_cast<int>(Membro::LinhaHoraria(d, hora)), Membro::NosAtivos(d))));
     cGrafico->MostraExtremos(edTMax, edTMin);
 }
 
@@ -61,5 +61,5 @@ void TfrmEixoTensional::Resistencia(TipoResistencia tipo) {
                                        QStringLiteral("TraçãoC.Diâm."), QStringLiteral("Compres.")};
     const int hora = spseNo->value();
     AdicionaResistencia(prefixos[static_cast<int>(tipo)] + QString::fromStdString(Numeros::FormataGeral(hora)), tipo,
-                        CurvasTensao::ResistenciaEixo(ctx_.dados, tipo, hora, ctx_.dados.NElemAtivos + 1));
+                        CurvasTensao::ResistenciaEixo(ctx_.dados, tipo, hora, Membro::NosAtivos(ctx_.dados)));
 }

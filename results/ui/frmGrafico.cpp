@@ -16,6 +16,7 @@
 #include <QLineSeries>
 
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/ui/CaixaInteira.h"
 #include "core/ui/ExecutaAcao.h"
@@ -183,7 +184,7 @@ std::vector<TPainelGrafico*> TfrmGrafico::Paineis() const {
     return {cGraficoNos, ctx_.janelas.frmGrafAmpliado ? ctx_.janelas.frmGrafAmpliado->cGraficoNosAmpl : nullptr};
 }
 
-int TfrmGrafico::NumeroNos() const { return ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1; }
+int TfrmGrafico::NumeroNos() const { return static_cast<int>(Membro::NumeroNos(ctx_.dados)); }
 
 void TfrmGrafico::btnVisualizarClick() {
     ExecutaAcao(ctx_.msg, [this] {
@@ -244,7 +245,7 @@ void TfrmGrafico::AdicionaComparada(int no, const QLineSeries* propria) {
     const TExecucaoProjeto* outro = comparacao->Resultado();
     if (!outro) return;
     const TDadosModelo& d = *outro->Dados;
-    if (no > d.NCamadas * d.NElemCamada + 1) return;  // the other member has no such node
+    if (no > Membro::NumeroNos(d)) return;  // the other member has no such node
     const QList<QPointF> pontos = TPainelGrafico::Pontos(CurvasTemperatura::HistoricoNo(outro->Temperaturas, no));
     const QString titulo = QStringLiteral("Nó:") + QString::number(no) + QStringLiteral(" - ") + comparacao->Nome();
     QLineSeries* s = cGraficoNos->AdicionaSerie(titulo, pontos);

@@ -3,6 +3,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "core/Membro.h"
 #include "core/ui/CamposNumericos.h"
 #include "results/ui/PainelGrafico.h"
 
@@ -20,13 +21,13 @@ TfrmGraficoTensional::TfrmGraficoTensional(Contexto& ctx, QWidget* parent)
 void TfrmGraficoTensional::DefineNoMaximo(int no) { spseNo->setMaximum(std::max(no, spseNo->minimum())); }
 
 void TfrmGraficoTensional::Abre() {
-    DefineNoMaximo(ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1);
+    DefineNoMaximo(static_cast<int>(Membro::NumeroNos(ctx_.dados)));
     CamposNumericos::ApresentaJanela(this);
     DesenhaMalha();
 }
 
 void TfrmGraficoTensional::Visualizar() {
-    const int n = ctx_.dados.NCamadas * ctx_.dados.NElemCamada + 1;
+    const int n = static_cast<int>(Membro::NumeroNos(ctx_.dados));
     const int no = std::clamp(TPainelGrafico::ValorDigitado(spseNo), 1, std::max(n, 1));
     DefineNoMaximo(n);
     spseNo->setValue(no);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/Numeros.h"
+#include "core/Membro.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "results/ui/EscolhaNo.h"
@@ -75,7 +76,8 @@ void TfrmTemperaturaNo::Visualizar() {
     texto += QStringLiteral("T inic:") +
              QString::number(d.Elementos[static_cast<std::size_t>(std::min(n, MaxElementos))].HoraConcretagem) +
              QLatin1Char('\n');
-    const long long ultima = std::min<long long>(Numeros::Round(d.TempoTotal) - d.Camadas[1].HoraConcretagem + 1,
+    // Rows up to one past the hourly row of the rounded end of the analysis, within the table.
+    const long long ultima = std::min<long long>(Membro::LinhaHoraria(d, Membro::HoraInteira(d.TempoTotal)) + 1,
                                                  tabela.Linhas() - 1);
     for (int r = 1; r <= ultima; ++r) {
         if (!tabela.Contem(n, r)) break;

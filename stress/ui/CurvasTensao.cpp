@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "stress/Restricao.h"
 
@@ -58,8 +59,8 @@ Resistencia ParametrosResistencia(const TDadosModelo& d, TipoResistencia tipo) {
 }
 
 int CamadaResistencia(const TDadosModelo& d, int no) {
-    const int camada = d.NElemCamada > 0 ? no / d.NElemCamada + 1 : 1;
-    // The top node would name a layer above the member, which has no placement hour.
+    // The layer whose stress history the node carries: the joint belongs to the lower one.
+    const int camada = d.NElemCamada > 0 ? Membro::CamadaDoNo(d, no) : 1;
     return std::clamp(camada, 1, std::clamp(d.NCamadas, 1, MaxCamadas));
 }
 
@@ -78,12 +79,14 @@ bool AcrescentaPonto(CurvaResistencia& curva, const Resistencia& r, double x, do
 
 CurvaResistencia ResistenciaTempo(const TDadosModelo& d, TipoResistencia tipo, int no) {
     const Resistencia r = ParametrosResistencia(d, tipo);
-    const int h = d.Camadas[static_cast<std::size_t>(CamadaResistencia(d, no))].HoraConcretagem;
-    const long long n = Numeros::Trunc(d.TempoTotal) - h;
+    const int camada = CamadaResistencia(d, no);
+    const long long n = Membro::HorasDaCamada(d, camada);
     CurvaResistencia curva;
     curva.pontos.reserve(static_cast<std::size_t>(std::max(n, 0LL)));
+    // Age i hours of the layer, drawn at its absolute hour.
     for (long long i = 1; i <= n; ++i)
-        if (!AcrescentaPonto(curva, r, static_cast<double>(h + i), static_cast<double>(i) / 24.0)) break;
+        if (!AcrescentaPonto(curva, r, Membro::HoraAbsoluta(d, camada, static_cast<double>(i)), static_cast<double>(i) / 24.0))
+            break;
     return curva;
 }
 

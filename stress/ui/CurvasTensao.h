@@ -38,8 +38,8 @@ struct CurvaResistencia {
     bool divisaoPorZero = false;
 };
 
-// Layer whose strength the stress-time chart draws for node `no`:
-// Trunc(no / NElemCamada) + 1, kept within the layers of the member.
+// Layer whose strength the stress-time chart draws for node `no`: the layer the stress
+// run gives it (the joint belongs to the lower layer), kept within the layers of the member.
 int CamadaResistencia(const TDadosModelo& dados, int no);
 
 // Over time for node `no`: (H + i, ±S(i/24)) for i = 1 .. Trunc(TempoTotal) − H, H the

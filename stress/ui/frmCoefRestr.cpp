@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/HistoricoProblema.h"
@@ -34,7 +35,7 @@ double TfrmCoefRestr::AlturaMembro(const TDadosModelo& dados) {
     if (dados.NCamadas < 1 || dados.NCamadas > MaxCamadas) return 0.0;
     const TCamada& topo = dados.Camadas[static_cast<std::size_t>(dados.NCamadas)];
     double h = topo.XIni + topo.Espessura;
-    if (dados.Fundacao) h -= dados.Camadas[1].Espessura;
+    h -= Membro::BaseDoConcreto(dados);
     return h;
 }
 

@@ -3,6 +3,7 @@
 // CSV opens in Python's csv module with ";" and has one row per computed hour.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <regex>
@@ -122,6 +123,61 @@ TEST_P(RelatorioDosExemplos, PlanilhaUmaLinhaPorHoraCalculada) {
                                  std::to_string(Instantes::UltimaHora(*dados)) + "\n";
     EXPECT_EQ(python, esperado);
 }
+// The temperature spreadsheet leaves empty the nodes not yet placed, which the table (and
+// so the text export, byte for byte as before) holds as "0,00": a node above node 1 is in
+// place once the layer of the element below it was placed before the row's hour.
+TEST(PlanilhaDeTemperaturas, NosNaoColocadosVazios) {
+    const std::string projeto = Exemplos + "bloco-fundacao-3-camadas-consistente-maturidade.n1d.json";
+    PastaTemporaria pasta;
+    const Saida s = Roda(pasta, Q(projeto) + " --formato csv --temperaturas " + Q(pasta / "t.csv"));
+    ASSERT_EQ(s.codigo, 0) << s.err;
+    const Saida texto = Roda(pasta, Q(projeto) + " --temperaturas " + Q(pasta / "t.txt"));
+    ASSERT_EQ(texto.codigo, 0) << texto.err;
+    auto d = std::make_unique<TDadosModelo>();
+    Projeto::Le(projeto, *d);
+
+    std::vector<std::vector<std::string>> linhas;
+    std::istringstream csv(LeArquivo(pasta / "t.csv").substr(3));
+    for (std::string linha; std::getline(csv, linha);) {
+        if (!linha.empty() && linha.back() == '\r') linha.pop_back();
+        std::vector<std::string> campos;
+        std::istringstream l(linha);
+        for (std::string c; std::getline(l, c, ';');) campos.push_back(c);
+        if (!linha.empty() && linha.back() == ';') campos.emplace_back();
+        linhas.push_back(campos);
+    }
+    std::vector<std::vector<std::string>> tabela;
+    std::istringstream txt(LeArquivo(pasta / "t.txt"));
+    for (std::string linha; std::getline(txt, linha);) {
+        std::vector<std::string> campos;
+        std::istringstream l(linha);
+        for (std::string c; l >> c;) campos.push_back(c);
+        tabela.push_back(campos);
+    }
+    const int nos = d->NCamadas * d->NElemCamada + 1;
+    ASSERT_EQ(nos, 13);
+    ASSERT_GT(linhas.size(), 9u);
+    int vazias = 0;
+    for (std::size_t r = 1; r < linhas.size(); ++r) {
+        ASSERT_EQ(linhas[r].size(), static_cast<std::size_t>(nos) + 1) << "linha " << r;
+        const double hora = std::stod(linhas[r][0]);
+        for (int n = 1; n <= nos; ++n) {
+            const int camadaAbaixo = n == 1 ? 1 : (n - 2) / d->NElemCamada + 1;
+            const bool colocado = camadaAbaixo == 1 || d->Camadas[camadaAbaixo].HoraConcretagem < hora;
+            EXPECT_EQ(linhas[r][static_cast<std::size_t>(n)].empty(), !colocado) << "linha " << r << ", Nó " << n;
+            vazias += !colocado;
+        }
+    }
+    EXPECT_GT(vazias, 0);
+    // Row 9: layer 1 alone, nodes 6 to 13 empty; the text export keeps their "0,00".
+    for (int n = 1; n <= nos; ++n) EXPECT_EQ(linhas[9][static_cast<std::size_t>(n)].empty(), n >= 6) << "Nó " << n;
+    const auto linha9 = std::find_if(tabela.begin(), tabela.end(),
+                                     [&](const auto& l) { return !l.empty() && l[0] == linhas[9][0]; });
+    ASSERT_NE(linha9, tabela.end());
+    ASSERT_EQ(linha9->size(), static_cast<std::size_t>(nos) + 1);
+    for (int n = 6; n <= nos; ++n) EXPECT_EQ((*linha9)[static_cast<std::size_t>(n)], "0,00") << "Nó " << n;
+}
+
 INSTANTIATE_TEST_SUITE_P(Exemplos, RelatorioDosExemplos,
                          ::testing::Values("bloco-fundacao-3-camadas.n1d.json",
                                            "bloco-fundacao-3-camadas-consistente.n1d.json",

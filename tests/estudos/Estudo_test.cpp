@@ -285,6 +285,28 @@ TEST(Estudo, LinhasNaoDependemDoNumeroDeThreadsNemDoSorteioRepetido) {
     EXPECT_EQ(Estudo::Casos(outra).size(), 45u);
 }
 
+// With stresses too: each case runs them on its own thread, and the CSV is the same
+// byte for byte whatever the number of threads the study shares its cases among.
+class EstudoFios : public ::testing::TestWithParam<int> {};
+
+TEST_P(EstudoFios, CsvComTensoesNaoDependeDoNumeroDeThreads) {
+    PastaTemporaria pasta;
+    const TEstudo estudo = EstudoDe(MuroComTensoes(),
+                                    R"("IntervaloLancamento": [24, 48], "TemperaturaLancamento": [15, 25],
+                                       "ElementosCamada": [2, 3])",
+                                    pasta);
+    ASSERT_TRUE(Estudo::ComTensoes(*estudo.Base));
+    OpcoesEstudo uma;
+    uma.Threads = 1;
+    static const std::string referencia = RodaEstudo::Csv(estudo, RodaEstudo::Roda(estudo, uma));
+    ASSERT_NE(referencia.find("Maior tração (MPa)"), std::string::npos);
+    OpcoesEstudo op;
+    op.Threads = GetParam();
+    EXPECT_EQ(RodaEstudo::Csv(estudo, RodaEstudo::Roda(estudo, op)), referencia);
+}
+
+INSTANTIATE_TEST_SUITE_P(Threads, EstudoFios, ::testing::Values(1, 2, 3, 8, 0));
+
 TEST(Estudo, CancelarDevolveSoOsCasosQueRodaram) {
     PastaTemporaria pasta;
     const TEstudo estudo = EstudoDe(Muro(), R"("TemperaturaLancamento": [10, 15, 20, 25])", pasta);

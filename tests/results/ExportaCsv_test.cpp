@@ -61,6 +61,55 @@ INSTANTIATE_TEST_SUITE_P(
                    "t [h];Nó 3 [°C];Nó 1 [°C]\r\n1;;20,00\r\n2;100,00;22,25\r\n4;25,00;23,00\r\n"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
+// Two layers of two elements, layer 1 placed at hour 1 and layer 2 at hour 3, to hour 5:
+// the temperature table holds "0,00" for the nodes of layer 2 (4 and 5) until the step
+// that starts at hour 3 has placed it; the spreadsheet leaves them empty, the joint (3)
+// being layer 1's. The stress table (no member given) is written as it is.
+struct CasoColocacao {
+    const char* nome;
+    int passo;
+    bool membro;
+    std::vector<int> nos;  // empty: the whole table
+    std::string esperado;
+};
+class PlanilhaSemNosNaoColocados : public ::testing::TestWithParam<CasoColocacao> {};
+
+TEST_P(PlanilhaSemNosNaoColocados, CelulasVazias) {
+    const CasoColocacao& c = GetParam();
+    TDadosModelo d;
+    d.NCamadas = d.NCamadasMembro = 2;
+    d.NElemCamada = 2;
+    d.PassoTempo = c.passo;
+    d.TempoTotal = 5;
+    d.Camadas[1].HoraConcretagem = 1;
+    d.Camadas[2].HoraConcretagem = 3;
+    const std::vector<int> horas = c.passo == 1 ? std::vector<int>{2, 3, 4, 5} : std::vector<int>{3, 5};
+    TabelaTexto t(6, static_cast<int>(horas.size()) + 1);
+    for (std::size_t r = 1; r <= horas.size(); ++r) {
+        const int hora = horas[r - 1];
+        t.Celula(0, static_cast<int>(r)) = std::to_string(hora);
+        for (int n = 1; n <= 5; ++n) t.Celula(n, static_cast<int>(r)) = n <= 3 || hora > 3 ? "  2" + std::to_string(n) + ",00" : "   0,00";
+    }
+    const TDadosModelo* membro = c.membro ? &d : nullptr;
+    const std::string bytes = c.nos.empty() ? ExportaCsv::Tabela(t, 4, "°C", membro) : ExportaCsv::Nos(t, c.nos, "°C", membro);
+    EXPECT_EQ(bytes, "\xEF\xBB\xBF" + c.esperado);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Casos, PlanilhaSemNosNaoColocados,
+    ::testing::Values(
+        CasoColocacao{"HoraAHora", 1, true, {},
+                      "t [h];Nó 1 [°C];Nó 2 [°C];Nó 3 [°C];Nó 4 [°C];Nó 5 [°C]\r\n2;21,00;22,00;23,00;;\r\n"
+                      "3;21,00;22,00;23,00;;\r\n4;21,00;22,00;23,00;24,00;25,00\r\n5;21,00;22,00;23,00;24,00;25,00\r\n"},
+        CasoColocacao{"PassoDeDuasHoras", 2, true, {},
+                      "t [h];Nó 1 [°C];Nó 2 [°C];Nó 3 [°C];Nó 4 [°C];Nó 5 [°C]\r\n3;21,00;22,00;23,00;;\r\n"
+                      "5;21,00;22,00;23,00;24,00;25,00\r\n"},
+        CasoColocacao{"NosEscolhidos", 1, true, {5, 3},
+                      "t [h];Nó 5 [°C];Nó 3 [°C]\r\n2;;23,00\r\n3;;23,00\r\n4;25,00;23,00\r\n5;25,00;23,00\r\n"},
+        CasoColocacao{"SemMembroComoATabela", 2, false, {},
+                      "t [h];Nó 1 [°C];Nó 2 [°C];Nó 3 [°C];Nó 4 [°C];Nó 5 [°C]\r\n3;21,00;22,00;23,00;0,00;0,00\r\n"
+                      "5;21,00;22,00;23,00;24,00;25,00\r\n"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
 TEST(PlanilhaDoHistorico, NoForaDaTabelaRecusado) {
     EXPECT_THROW(ExportaCsv::Nos(Historico(), {1, 4}, "°C"), ErroEntrada);
     EXPECT_THROW(ExportaCsv::Nos(Historico(), {0}, "°C"), ErroEntrada);

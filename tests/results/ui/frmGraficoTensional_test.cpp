@@ -91,7 +91,9 @@ TEST_F(GraficoTensional, MinimoLongoMostraOSinal) {
     EXPECT_GE(g->edTMin->width(), g->edTMin->fontMetrics().horizontalAdvance(g->edTMin->text()) + 8);
 }
 
-// In a member of 4 elements per layer node 3 takes layer 1, node 4 layer 2.
+// In a member of 4 elements per layer nodes 1 to 5 take layer 1 (the joint, node 5, is the
+// lower layer's, as in the stress run) and nodes 6 to 9 layer 2: a node's strength starts
+// with its own stresses.
 struct CasoCamada {
     int no;
     int primeiraHora;
@@ -112,9 +114,13 @@ TEST_P(ResistenciaPorNo, ComecaDepoisDaConcretagemDaCamadaCerta) {
     EXPECT_EQ(flexao[0].x(), c.primeiraHora + 1);
     EXPECT_DOUBLE_EQ(flexao[0].y(), -CurvaResistencia(1.0 / 24, d.ResistFlexaoA, d.ResistFlexaoB));
     EXPECT_DOUBLE_EQ(series[1]->points()[23].y(), CurvaResistencia(1.0, d.ResistComprA, d.ResistComprB));
+    int primeira = 1;
+    while (tensoes.Celula(c.no, primeira).empty()) ++primeira;
+    EXPECT_EQ(flexao[0].x(), tensoes.Valor(0, primeira));
 }
 INSTANTIATE_TEST_SUITE_P(Nos, ResistenciaPorNo,
-                         ::testing::Values(CasoCamada{3, MembroTensional::Hora1}, CasoCamada{4, MembroTensional::Hora2},
+                         ::testing::Values(CasoCamada{3, MembroTensional::Hora1}, CasoCamada{4, MembroTensional::Hora1},
+                                           CasoCamada{5, MembroTensional::Hora1}, CasoCamada{6, MembroTensional::Hora2},
                                            CasoCamada{9, MembroTensional::Hora2}));
 
 TEST_F(GraficoTensional, ResistenciaAntesDasTensoesResistentesPedeOsDados) {
