@@ -2,12 +2,13 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 #include "app/ui/Aplicacao.h"
-#include "core/ui/MensagensQt.h"
-#include "core/ui/Programa.h"
 #include "core/ui/Janelas.h"
+#include "core/ui/MensagensQt.h"
+#include "app/ui/frmEntradaDados.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -22,10 +23,15 @@ int main(int argc, char** argv) {
     DialogosArquivoQt arquivos;
     // The splash shows itself and hands over to the main window when its sequence ends.
     Aplicacao aplicacao(mensagens, arquivos, true);
-    // `norvik1d projeto.n1d.json` (the file manager's "Abrir com"): the project is read
-    // while the splash runs, and a refusal is said in the usual message box.
+    // The recent projects live in the program's settings.
+    TfrmEntradaDados* principal = aplicacao.janelas().frmEntradaDados;
+    QSettings preferencias(QStringLiteral("Norvik"), QStringLiteral("Norvik1D"));
+    principal->recentes = preferencias.value(QStringLiteral("ProjetosRecentes")).toStringList();
+    principal->gravaRecentes = [&preferencias](const QStringList& lista) {
+        preferencias.setValue(QStringLiteral("ProjetosRecentes"), lista);
+    };
+    // norvik1d projeto.n1d.json: the project is open when the main window shows.
     const QStringList argumentos = QApplication::arguments();
-    if (argumentos.size() > 1 && aplicacao.janelas().programa)
-        aplicacao.janelas().programa->AbreProjetoDe(QFileInfo(argumentos.at(1)).absoluteFilePath());
+    if (argumentos.size() > 1) principal->AbreArquivo(argumentos.at(1));
     return QApplication::exec();
 }

@@ -671,16 +671,20 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
 
     // All valid: the problem replaces the one in memory. The run state and the colour
     // scale stay; the history no longer belongs to this problem.
-    CopiaCampos(CamposProblema, *novo, dados);
-    CopiaCampos(CamposSubpassos, *novo, dados);
-    CopiaCampos(CamposContorno, *novo, dados);
-    CopiaCampos(CamposTensoes, *novo, dados);
-    dados.Camadas = novo->Camadas;
-    dados.CalorCamadas = novo->CalorCamadas;
-    dados.Superficie = novo->Superficie;
-    dados.Obra = std::move(novo->Obra);
-    dados.Medicoes = std::move(novo->Medicoes);
+    CopiaProblema(*novo, dados);
     dados.TermicoCompleto = false;
+}
+
+void CopiaProblema(const TDadosModelo& origem, TDadosModelo& destino) {
+    CopiaCampos(CamposProblema, origem, destino);
+    CopiaCampos(CamposSubpassos, origem, destino);
+    CopiaCampos(CamposContorno, origem, destino);
+    CopiaCampos(CamposTensoes, origem, destino);
+    destino.Camadas = origem.Camadas;
+    destino.CalorCamadas = origem.CalorCamadas;
+    destino.Superficie = origem.Superficie;
+    destino.Obra = origem.Obra;
+    destino.Medicoes = origem.Medicoes;
 }
 
 void Le(const std::string& caminho, TDadosModelo& dados) {

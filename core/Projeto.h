@@ -22,4 +22,8 @@ std::string Texto(const TDadosModelo& dados);
 // changed). ErroEntrada only for a value that is not finite.
 std::string Conteudo(const TDadosModelo& dados);
 
+// Puts the problem of `origem` (every field a project file holds) into `destino`,
+// whose run state and colour scale stay as they are.
+void CopiaProblema(const TDadosModelo& origem, TDadosModelo& destino);
+
 }  // namespace Projeto

@@ -42,6 +42,8 @@ const std::vector<TProtecao>* DoTopo(const TDadosObra& obra, int camada) {
     return &obra.ProtecoesTopo[static_cast<std::size_t>(camada)];
 }
 
+double RetiradaPadrao(double horaCamada, double horaProxima) { return horaProxima - horaCamada + 1.0; }
+
 int UltimaARetirar(const std::vector<TProtecao>& lista) {
     int escolhida = -1;
     for (std::size_t i = 0; i < lista.size(); ++i) {

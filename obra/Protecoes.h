@@ -21,6 +21,12 @@ std::span<const TPredefinicaoProtecao> Predefinicoes();
 std::vector<TProtecao>& DoTopo(TDadosObra& obra, int camada);
 const std::vector<TProtecao>* DoTopo(const TDadosObra& obra, int camada);
 
+// The default removal of a lift's top protection, in hours after the lift's
+// placement: the hour at which the next lift, placed `horaProxima` (hours on the
+// analysis clock) covers the top with its own nodes, one hour after its placement,
+// so that no hour is left bare.
+double RetiradaPadrao(double horaCamada, double horaProxima);
+
 // The protection of a face that comes off last, the one whose removal exposes the
 // face (of two at the same hour, the later in the list): its index, −1 for none.
 int UltimaARetirar(const std::vector<TProtecao>& lista);

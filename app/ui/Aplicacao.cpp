@@ -16,7 +16,8 @@ Aplicacao::Aplicacao(Mensagens& msg, DialogosArquivo& arquivos, bool apresentaca
     : dados_(std::make_unique<TDadosModelo>()),
       temperaturas_(50, 2000),
       tensoes_(50, 2000),
-      contexto_{*dados_, temperaturas_, tensoes_, analise_, msg, arquivos, janelas_} {
+      historico_(std::make_unique<HistoricoProblema>(*dados_)),
+      contexto_{*dados_, temperaturas_, tensoes_, analise_, msg, arquivos, janelas_, historico_.get()} {
     janelas_.frmTelaApresentacao = new TfrmTelaApresentacao(contexto_);
     if (apresentacao) janelas_.frmTelaApresentacao->Inicia();
     CriaJanelas(contexto_);

@@ -5,6 +5,7 @@
 #include "core/DadosModelo.h"
 #include "core/TabelaTexto.h"
 #include "core/ui/Contexto.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 
 // Owns the analysis state, the current analysis with the text of its two history
@@ -22,6 +23,7 @@ public:
     TDadosModelo& dados() { return *dados_; }
     Janelas& janelas() { return janelas_; }
     Contexto& contexto() { return contexto_; }
+    HistoricoProblema& historico() { return *historico_; }
 
 private:
     std::unique_ptr<TDadosModelo> dados_;
@@ -29,5 +31,6 @@ private:
     TabelaTexto tensoes_;
     Analise analise_;
     Janelas janelas_;
+    std::unique_ptr<HistoricoProblema> historico_;
     Contexto contexto_;
 };

@@ -1,6 +1,7 @@
 #include "app/ui/frmEntradaDados.h"
 
 #include <QFileInfo>
+#include <QUndoStack>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,6 +20,7 @@
 #include "core/Validacao.h"
 #include "core/Projeto.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/ProgressoJanela.h"
 #include "core/ui/CamposNumericos.h"
@@ -44,6 +46,7 @@
 #include "results/ui/frmGrafico.h"
 #include "results/ui/frmResultados.h"
 #include "results/ui/frmResumoTermico.h"
+#include "results/ResumoTermico.h"
 #include "verificacao/ui/frmVerificacao.h"
 #include "estudos/ui/frmEstudo.h"
 #include "results/ui/frmSalvarNo.h"
@@ -194,6 +197,24 @@ TfrmEntradaDados::TfrmEntradaDados(Contexto& ctx, QWidget* parent)
     MarcaProblemaSalvo();
 }
 
+namespace {
+// The quick guide: a whole analysis, in the order the windows take it.
+QString TextoGuiaRapido() {
+    return QStringLiteral(
+        "Guia rápido de uma análise:\n"
+        "1. \"Arquivo\", \"Abrir...\" (Ctrl+O) carrega um projeto; \"Novo\" (Ctrl+N) começa um vazio.\n"
+        "2. \"Inserir Membro\" ou \"Tabela do Membro\": as camadas, de baixo para cima. Cada diálogo por camada "
+        "mostra a camada guardada; \"Anterior\", \"Próxima\" e o seletor vão direto a uma camada sem gravar "
+        "nada; \"Ok\"/\"Inserir\" grava só a camada mostrada.\n"
+        "3. \"Calor Interno\", \"Condições Contorno\" e \"Condições Iniciais\" completam o problema.\n"
+        "4. O número de elementos por camada e \"Run\": a análise térmica; \"Resultados\" mostra tabelas, "
+        "gráficos, mapa de cores, resumo e relatório.\n"
+        "5. \"Tensões\": fluência, restrição e resistências, e a análise de tensões.\n"
+        "6. \"Editar\", \"Desfazer\" (Ctrl+Z) e \"Refazer\" (Ctrl+Y) voltam e refazem cada alteração do "
+        "problema; \"Salvar\" (Ctrl+S) grava o projeto no seu arquivo. Números com vírgula decimal.");
+}
+}  // namespace
+
 void TfrmEntradaDados::CriaMenus() {
     Janelas& j = ctx_.janelas;
     auto acao = [this](const char* nome, const QString& texto) {
@@ -202,23 +223,44 @@ void TfrmEntradaDados::CriaMenus() {
         return a;
     };
     ReinicializarNorvik1DCE1 = acao("ReinicializarNorvik1DCE1", QStringLiteral("Nova Análise"));
-    AbrirProjeto = acao("AbrirProjeto", QStringLiteral("Abrir Projeto..."));
-    SalvarProjeto = acao("SalvarProjeto", QStringLiteral("Salvar Projeto..."));
+    NovoProjeto = acao("NovoProjeto", QStringLiteral("Novo"));
+    NovoProjeto->setShortcut(QKeySequence::New);
+    AbrirProjeto = acao("AbrirProjeto", QStringLiteral("Abrir..."));
+    AbrirProjeto->setShortcut(QKeySequence::Open);
+    SalvarAtual = acao("SalvarAtual", QStringLiteral("Salvar"));
+    SalvarAtual->setShortcut(QKeySequence::Save);
+    SalvarProjeto = acao("SalvarProjeto", QStringLiteral("Salvar Como..."));
     Unidade1 = acao("Unidade1", QStringLiteral("Unidades"));
     Sair = acao("Sair", QStringLiteral("Sair"));
     VisualizarResultados1 = acao("VisualizarResultados1", QStringLiteral("Visualizar Resultados"));
     VisualizarResultados1->setEnabled(false);
     Programa1 = acao("Programa1", QStringLiteral("Sobre o Norvik-1D"));
+    GuiaRapido = acao("GuiaRapido", QStringLiteral("Guia Rápido"));
+    GuiaRapido->setShortcut(QKeySequence::HelpContents);
+    Definicoes = acao("Definicoes", QStringLiteral("Definições"));
 
     QMenu* arquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
     arquivo->setObjectName(QStringLiteral("Arquivo"));
     arquivo->addAction(ReinicializarNorvik1DCE1);
+    arquivo->addSeparator();
+    arquivo->addAction(NovoProjeto);
     arquivo->addAction(AbrirProjeto);
+    menuRecentes = arquivo->addMenu(QStringLiteral("Projetos Recentes"));
+    menuRecentes->setObjectName(QStringLiteral("menuRecentes"));
+    connect(menuRecentes, &QMenu::aboutToShow, this, [this] { MontaRecentes(); });
+    arquivo->addAction(SalvarAtual);
     arquivo->addAction(SalvarProjeto);
     arquivo->addSeparator();
     arquivo->addAction(Unidade1);
     arquivo->addSeparator();
     arquivo->addAction(Sair);
+    if (ctx_.historico) {
+        QMenu* editar = menuBar()->addMenu(QStringLiteral("Editar"));
+        editar->setObjectName(QStringLiteral("Editar"));
+        ctx_.historico->AcrescentaAcoes(editar);
+        // Undo and redo put back a problem: every dialog shows it.
+        connect(ctx_.historico, &HistoricoProblema::Restaurado, this, [this] { MostraProblema(false); });
+    }
     QMenu* resultados = menuBar()->addMenu(QStringLiteral("Resultados"));
     resultados->setObjectName(QStringLiteral("Resultados"));
     resultados->addAction(VisualizarResultados1);
@@ -231,6 +273,24 @@ void TfrmEntradaDados::CriaMenus() {
     QMenu* info = menuBar()->addMenu(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("Info"));
     info->addAction(Programa1);
+    QMenu* ajuda = menuBar()->addMenu(QStringLiteral("Ajuda"));
+    ajuda->setObjectName(QStringLiteral("Ajuda"));
+    ajuda->addAction(GuiaRapido);
+    ajuda->addAction(Definicoes);
+    connect(GuiaRapido, &QAction::triggered, this, [this] { ctx_.msg.informacao(TextoGuiaRapido()); });
+    connect(Definicoes, &QAction::triggered, this,
+            [this] { ctx_.msg.informacao(QString::fromStdString(TResumoTermico::Definicao())); });
+    connect(NovoProjeto, &QAction::triggered, this, [this] { ExecutaAcao(ctx_.msg, [&] { NovoProblema(); }); });
+    connect(SalvarAtual, &QAction::triggered, this, [this] {
+        if (caminhoProjeto_.isEmpty()) {
+            SalvaProjeto();
+        } else {
+            ExecutaAcao(ctx_.msg, [&] { SalvaEm(caminhoProjeto_); });
+        }
+    });
+    if (ctx_.historico) {
+        connect(&ctx_.historico->Pilha(), &QUndoStack::indexChanged, this, [this] { AtualizaTitulo(); });
+    }
 
     connect(ReinicializarNorvik1DCE1, &QAction::triggered, this, [this] { ExecutaAcao(ctx_.msg, [&] { NovaAnalise(); }); });
     connect(AbrirProjeto, &QAction::triggered, this, [this] { AbreProjeto(); });
@@ -440,34 +500,52 @@ std::string TfrmEntradaDados::ImpressaoProblema() const {
 bool TfrmEntradaDados::ProblemaMudou() const { return ImpressaoProblema() != impressaoSalva_; }
 
 void TfrmEntradaDados::AbreProjeto() {
-    const auto caminho = ctx_.arquivos.abrir(FiltroProjeto());
-    if (caminho) AbreProjetoDe(*caminho);
+    ExecutaAcao(ctx_.msg, [&] {
+        const auto caminho = ctx_.arquivos.abrir(FiltroProjeto());
+        if (!caminho) return;
+        AbreArquivo(*caminho);
+    });
 }
 
-void TfrmEntradaDados::AbreProjetoDe(const QString& arquivo) {
+void TfrmEntradaDados::AbreArquivo(const QString& caminho) {
     TDadosModelo& d = ctx_.dados;
     Janelas& j = ctx_.janelas;
     ExecutaAcao(ctx_.msg, [&] {
-        Projeto::Le(arquivo.toStdString(), d);
+        Projeto::Le(caminho.toStdString(), d);
         DescartaResultados(Descarte::Problema);
         // A grid left open holds the replaced member: its "Ok" must not bring it back.
         if (j.frmTabelaMembro) j.frmTabelaMembro->hide();
         spNelem->setValue(d.NElemCamada >= 1 ? d.NElemCamada : 1);
-        j.frmUnidades->MostraEstado();
-        j.frmMembro->MostraEstado();
-        j.frmEscolhaCalor->MostraEstado();
-        j.frmCalorInterno->MostraEstado();
-        j.frmCalorIntDiscr->MostraEstado();
-        j.frmMaturidade->MostraEstado();
-        j.frmCondInic->MostraEstado();
-        j.frmCura->MostraEstado();
-        j.frmCoefConv->MostraEstado();
-        j.frmCondCont->MostraEstado();
-        j.frmTensional->MostraEstado();
+        // The changes made before belong to the problem it replaced.
+        if (ctx_.historico) ctx_.historico->Limpa();
+        MostraProblema(true);
         btnRUN->setEnabled(true);
+        caminhoProjeto_ = caminho;
+        LembraRecente(caminho);
         MarcaProblemaSalvo();
-        MostraArquivo(QStringLiteral("Projeto aberto: "), arquivo);
+        MostraArquivo(QStringLiteral("Projeto aberto: "), caminho);
     });
+}
+
+// "Novo": the problem of a program just started, after the changed one is offered
+// to be saved.
+void TfrmEntradaDados::NovoProblema() {
+    if (ProblemaMudou()) {
+        const std::optional<bool> salvar = ctx_.msg.confirmaOuCancela(QStringLiteral(
+            "O problema foi alterado desde que foi aberto ou salvo. Deseja salvar o projeto antes de começar outro?"));
+        if (!salvar || (*salvar && !SalvaProjeto())) return;
+    }
+    const auto novo = std::make_unique<TDadosModelo>();
+    Projeto::CopiaProblema(*novo, ctx_.dados);
+    NovaAnalise();
+    DescartaResultados(Descarte::Problema);
+    if (ctx_.janelas.frmTabelaMembro) ctx_.janelas.frmTabelaMembro->hide();
+    if (ctx_.historico) ctx_.historico->Limpa();
+    MostraProblema(true);
+    caminhoProjeto_.clear();
+    nomeProjeto_.clear();
+    painel0_->setToolTip(QString());
+    MarcaProblemaSalvo();
 }
 
 bool TfrmEntradaDados::SalvaProjeto() {
@@ -475,16 +553,84 @@ bool TfrmEntradaDados::SalvaProjeto() {
     ExecutaAcao(ctx_.msg, [&] {
         auto caminho = ctx_.arquivos.salvar(FiltroProjeto());
         if (!caminho) return;
-        if (!caminho->endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) *caminho += QStringLiteral(".n1d.json");
-        // The element count is the window's until a run stores it: save what the user sees.
-        auto copia = std::make_unique<TDadosModelo>(ctx_.dados);
-        copia->NElemCamada = spNelem->value();
-        Projeto::Grava(caminho->toStdString(), *copia);
-        MarcaProblemaSalvo();
-        salvo = true;
-        MostraArquivo(QStringLiteral("Projeto salvo: "), *caminho);
+        if (!caminho->endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
+            *caminho += QStringLiteral(".n1d.json");
+            // The file dialog asked about the name typed, not about this one.
+            if (QFileInfo::exists(*caminho) &&
+                !ctx_.msg.confirma(QStringLiteral("O arquivo \"%1\" já existe. Deseja substituí-lo?")
+                                       .arg(QFileInfo(*caminho).fileName())))
+                return;
+        }
+        salvo = SalvaEm(*caminho);
     });
     return salvo;
+}
+
+bool TfrmEntradaDados::SalvaEm(QString caminho) {
+    // The element count is the window's until a run stores it: save what the user sees.
+    auto copia = std::make_unique<TDadosModelo>(ctx_.dados);
+    copia->NElemCamada = spNelem->value();
+    Projeto::Grava(caminho.toStdString(), *copia);
+    caminhoProjeto_ = caminho;
+    LembraRecente(caminho);
+    MarcaProblemaSalvo();
+    MostraArquivo(QStringLiteral("Projeto salvo: "), caminho);
+    return true;
+}
+
+void TfrmEntradaDados::LembraRecente(const QString& caminho) {
+    const QString absoluto = QFileInfo(caminho).absoluteFilePath();
+    recentes.removeAll(absoluto);
+    recentes.prepend(absoluto);
+    while (recentes.size() > 8) recentes.removeLast();
+    if (gravaRecentes) gravaRecentes(recentes);
+}
+
+void TfrmEntradaDados::MontaRecentes() {
+    menuRecentes->clear();
+    if (recentes.isEmpty()) {
+        menuRecentes->addAction(QStringLiteral("(nenhum)"))->setEnabled(false);
+        return;
+    }
+    int i = 1;
+    for (const QString& caminho : recentes) {
+        QAction* a = menuRecentes->addAction(QStringLiteral("&%1 %2").arg(i++).arg(QFileInfo(caminho).fileName()));
+        a->setToolTip(caminho);
+        a->setStatusTip(caminho);
+        connect(a, &QAction::triggered, this, [this, caminho] {
+            if (ProblemaMudou()) {
+                const std::optional<bool> salvar = ctx_.msg.confirmaOuCancela(QStringLiteral(
+                    "O problema foi alterado desde que foi aberto ou salvo. Deseja salvar o projeto antes de abrir outro?"));
+                if (!salvar || (*salvar && !SalvaProjeto())) return;
+            }
+            AbreArquivo(caminho);
+        });
+    }
+}
+
+void TfrmEntradaDados::AtualizaTitulo() {
+    const QString titulo = QStringLiteral("          Norvik - 1D");
+    if (caminhoProjeto_.isEmpty()) {
+        setWindowTitle(titulo);
+        return;
+    }
+    setWindowTitle(titulo + QStringLiteral(" - ") + QFileInfo(caminhoProjeto_).fileName() + QStringLiteral("[*]"));
+    setWindowModified(ProblemaMudou());
+}
+
+void TfrmEntradaDados::MostraProblema(bool novoProjeto) {
+    Janelas& j = ctx_.janelas;
+    j.frmUnidades->MostraEstado();
+    j.frmMembro->MostraEstado(novoProjeto);
+    j.frmEscolhaCalor->MostraEstado();
+    j.frmCalorInterno->MostraEstado();
+    j.frmCalorIntDiscr->MostraEstado();
+    j.frmMaturidade->MostraEstado();
+    j.frmCondInic->MostraEstado();
+    j.frmCura->MostraEstado();
+    j.frmCoefConv->MostraEstado();
+    j.frmCondCont->MostraEstado();
+    j.frmTensional->MostraEstado();
 }
 
 void TfrmEntradaDados::MostraStatus(const QString& texto) {
@@ -497,4 +643,5 @@ void TfrmEntradaDados::MostraArquivo(const QString& rotulo, const QString& camin
     nomeProjeto_ = QFileInfo(caminho).fileName();
     painel0_->setText(rotulo + nomeProjeto_);
     painel0_->setToolTip(caminho);
+    AtualizaTitulo();
 }

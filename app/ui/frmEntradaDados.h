@@ -27,7 +27,9 @@ public:
     void EncerraPrograma() override { close(); }
     void MostraStatus(const QString& texto) override;
     QString NomeProjeto() const override { return nomeProjeto_; }
-    void AbreProjetoDe(const QString& caminho) override;
+    // Every input dialog shows the problem as it is stored: after opening a project
+    // (`novoProjeto`: the walks start again at layer 1), undo or redo.
+    void MostraProblema(bool novoProjeto);
     // Any "Insere" of the initial conditions enables the run.
     void HabilitaExecucao() override;
     int ElementosPorCamada() const override;
@@ -56,8 +58,20 @@ public:
 
     QAction* Sair;
     QAction* ReinicializarNorvik1DCE1;
-    QAction* AbrirProjeto;
-    QAction* SalvarProjeto;
+    QAction* NovoProjeto;      // a fresh problem, as at start-up (Ctrl+N)
+    QAction* AbrirProjeto;     // Ctrl+O
+    QAction* SalvarAtual;      // "Salvar": to the current file (Ctrl+S)
+    QAction* SalvarProjeto;    // "Salvar Como..."
+    QMenu* menuRecentes;
+    QAction* GuiaRapido;
+    QAction* Definicoes;
+
+    // Opens the project at `caminho` (the command line, a recent project).
+    void AbreArquivo(const QString& caminho);
+    // The recent projects, newest first; the program keeps them in its settings
+    // through these (tests keep them in memory).
+    QStringList recentes;
+    std::function<void(const QStringList&)> gravaRecentes;
     QAction* Unidade1;
     QAction* VisualizarResultados1;
     QAction* Programa1;
@@ -67,14 +81,24 @@ protected:
 
 private:
     QString nomeProjeto_;
+    QString caminhoProjeto_;
     void CriaMenus();
+    void NovoProblema();
+    bool SalvaEm(QString caminho);
+    void LembraRecente(const QString& caminho);
+    void MontaRecentes();
+    // The title names the project's file and marks unsaved changes.
+    void AtualizaTitulo();
     void CondicoesContorno();
     void Executa();
     void PerguntaSair();
     void AbreProjeto();
     bool SalvaProjeto();  // true when saved
     std::string ImpressaoProblema() const;
-    void MarcaProblemaSalvo() { impressaoSalva_ = ImpressaoProblema(); }
+    void MarcaProblemaSalvo() {
+        impressaoSalva_ = ImpressaoProblema();
+        AtualizaTitulo();
+    }
     void MostraArquivo(const QString& rotulo, const QString& caminho);
     // The one place where results stop being current. A thermal run (and "Nova
     // Análise") discards what was computed from the earlier run: the temperature

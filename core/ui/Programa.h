@@ -19,7 +19,4 @@ public:
     virtual void HabilitaExecucao() = 0;
     // Elements per layer as the main window shows it now.
     virtual int ElementosPorCamada() const = 0;
-    // Opens the project file at `caminho` as "Abrir Projeto..." does after its dialog
-    // (the path given on the command line, or by the file manager).
-    virtual void AbreProjetoDe(const QString& caminho) = 0;
 };

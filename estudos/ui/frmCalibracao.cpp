@@ -16,6 +16,7 @@
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/Programa.h"
 #include "core/ui/PainelGrafico.h"
@@ -70,7 +71,7 @@ TfrmCalibracao::TfrmCalibracao(Contexto& ctx, QWidget* parent) : QWidget(parent)
     cPrevisao = new TPainelGrafico(this);
     cPrevisao->setObjectName(QStringLiteral("cPrevisao"));
     cPrevisao->DefineTitulos(QStringLiteral("Previsão com os valores ajustados (± 1 incerteza)"),
-                             QStringLiteral("Tempo (horas)"), QStringLiteral("Temperatura (Celcius)"));
+                             QStringLiteral("Tempo (horas)"), QStringLiteral("Temperatura (Celsius)"));
     cPrevisao->setMinimumSize(600, 360);
 
     auto* raiz = new QVBoxLayout(this);
@@ -156,7 +157,7 @@ bool TfrmCalibracao::Aplicar() {
                                           "da análise anterior: execute a análise de novo.")))
         return false;
     // As when the values are typed in the heat, curing or placement dialogs.
-    Calibracao::Aplica(ctx_.dados, *resultado_);
+    AlteraProblema(ctx_, QStringLiteral("Calibração aplicada"), [&] { Calibracao::Aplica(ctx_.dados, *resultado_); });
     if (ctx_.janelas.programa) ctx_.janelas.programa->MostraStatus(QStringLiteral(" Valores da calibração aplicados: execute a análise"));
     btnAplicar->setEnabled(false);
     return true;

@@ -10,6 +10,7 @@
 
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "input/ui/frmMaturidade.h"
 #include "input/CalorDiscreto.h"
@@ -62,6 +63,7 @@ TfrmCalorIntDiscr::TfrmCalorIntDiscr(Contexto& ctx, QWidget* parent)
 
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(camada);
+    principal->addWidget(laco_.Navegacao());
     principal->addWidget(sgdVertices, 1);
     principal->addWidget(cbxCalorZero);
     principal->addLayout(botoes);
@@ -76,7 +78,18 @@ TfrmCalorIntDiscr::TfrmCalorIntDiscr(Contexto& ctx, QWidget* parent)
         hide();
     });
     connect(btnArq, &QPushButton::clicked, this, [this] { Importa(); });
-    connect(btnMaturidade, &QPushButton::clicked, this, [this] { ctx_.janelas.frmMaturidade->Abre(); });
+    connect(btnMaturidade, &QPushButton::clicked, this, [this] {
+        ExecutaAcao(ctx_.msg, [&] { ctx_.janelas.frmMaturidade->Abre(laco_.Atual(), this); });
+    });
+    // Only the rates are stored, not the points: a layer shows its table by keeping it
+    // unless the points are changed.
+    laco_.preenche = [this](int) { gradeAlterada_ = false; };
+    laco_.ultima = [this] { return ctx_.dados.NCamadas; };
+    connect(sgdVertices, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (item->row() > 0) gradeAlterada_ = true;
+    });
+    connect(sgdVertices->model(), &QAbstractItemModel::rowsInserted, this, [this] { gradeAlterada_ = true; });
+    connect(sgdVertices->model(), &QAbstractItemModel::rowsRemoved, this, [this] { gradeAlterada_ = true; });
 }
 
 void TfrmCalorIntDiscr::Abre() {
@@ -88,13 +101,15 @@ void TfrmCalorIntDiscr::Abre() {
         fonte.setBold(true);
         sgdVertices->item(0, coluna)->setFont(fonte);
     }
-    laco_.Reinicia();
+    laco_.VaiPara(1);
     CamposNumericos::ApresentaJanela(this);
 }
 
 // The points that made the tables are not kept, only the rates: the grid keeps
-// what it holds and the pass starts again at layer 1.
-void TfrmCalorIntDiscr::MostraEstado() { laco_.Reinicia(); }
+// what it holds, and a layer's table stays as stored until its points are changed.
+void TfrmCalorIntDiscr::MostraEstado() {
+    if (isVisible()) laco_.Atualiza();
+}
 
 QString TfrmCalorIntDiscr::Celula(int linha, int coluna) const {
     const QTableWidgetItem* item = sgdVertices->item(linha, coluna);
@@ -133,18 +148,21 @@ void TfrmCalorIntDiscr::Ok() {
     TDadosModelo& d = ctx_.dados;
     ExecutaAcao(ctx_.msg, [&] {
         const int n = laco_.Atual();
-        if (!cbxCalorZero->isChecked()) {
-            LacoCamadas::VerificaCapacidade(n);
+        LacoCamadas::VerificaCapacidade(n);
+        const bool guardada = d.CalorCamadas[static_cast<std::size_t>(n)].Tabela.Guardadas() > 0;
+        if (!cbxCalorZero->isChecked() && (gradeAlterada_ || !guardada)) {
             std::vector<CalorDiscreto::LinhaTexto> pontos;
             for (int linha = 1; linha < sgdVertices->rowCount(); ++linha) {
                 pontos.push_back({Celula(linha, 0).toStdString(), Celula(linha, 1).toStdString()});
             }
             const TCamada& camada = d.Camadas[static_cast<std::size_t>(n)];
-            TCalorInterno& calor = d.CalorCamadas[static_cast<std::size_t>(n)];
+            TCalorInterno calor = d.CalorCamadas[static_cast<std::size_t>(n)];
             const auto r = CalorDiscreto::PreencheTabela(pontos, camada.Ro, camada.CalorEsp, d.UnidadesUsuais,
                                                          calor.Tabela);
             // The sample's first temperature, where its equivalent age starts (maturity heat).
             if (pontos.size() >= 2) calor.TInicialCalorimetro = Numeros::TextoParaReal(pontos.front().temperatura);
+            AlteraProblema(ctx_, NomeCamada(QStringLiteral("Calor Discreto"), n),
+                           [&] { d.CalorCamadas[static_cast<std::size_t>(n)] = std::move(calor); });
             if (r.horasOmitidas > 0) {
                 ctx_.msg.informacao(
                     QStringLiteral("A curva da camada %1 passa de %2 horas: as %3 horas além da hora %2 "
@@ -154,15 +172,18 @@ void TfrmCalorIntDiscr::Ok() {
                         .arg(r.horasOmitidas));
             }
         }
+        // The points carry over to the next layer as they stand.
+        const bool alterada = gradeAlterada_;
         switch (laco_.Avanca(n, d.NCamadas, d.NCamadas, ctx_.msg)) {
             case LacoCamadas::Fim::Continua:
+                gradeAlterada_ = alterada;
                 break;
             case LacoCamadas::Fim::Sim:
                 laco_.Reinicia();
                 hide();
                 break;
             case LacoCamadas::Fim::Nao:
-                laco_.Reinicia();
+                laco_.VaiPara(1);
                 break;
         }
     });

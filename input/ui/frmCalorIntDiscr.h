@@ -39,4 +39,6 @@ private:
 
     Contexto& ctx_;
     LacoCamadas laco_;
+    // The points were typed or imported since the layer was shown.
+    bool gradeAlterada_ = false;
 };

@@ -6,6 +6,7 @@
 
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "input/UnidadesEntrada.h"
 #include "input/ui/frmMaturidade.h"
@@ -93,16 +94,22 @@ TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent)
 
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(camada);
+    principal->addWidget(laco_.Navegacao());
     principal->addLayout(meio);
     principal->addLayout(botoes);
 
     HabilitaCampos(false);
+    laco_.preenche = [this](int n) { PreencheCamada(n); };
+    laco_.ultima = [this] { return ctx_.dados.NCamadas; };
     connect(chkCalorIntConst, &QCheckBox::clicked, this, [this](bool marcado) { ConstanteClicado(marcado); });
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
     connect(btnApagar, &QPushButton::clicked, this, [this] {
         for (QLineEdit* ed : {edC, edE, edTr, edn, edb}) ed->clear();
     });
-    connect(btnMaturidade, &QPushButton::clicked, this, [this] { ctx_.janelas.frmMaturidade->Abre(); });
+    // The maturity of the layer shown; it closes with this dialog.
+    connect(btnMaturidade, &QPushButton::clicked, this, [this] {
+        ExecutaAcao(ctx_.msg, [&] { ctx_.janelas.frmMaturidade->Abre(laco_.Atual(), this); });
+    });
     connect(btnCancelar, &QPushButton::clicked, this, [this] {
         laco_.Reinicia();
         hide();
@@ -110,10 +117,9 @@ TfrmCalorInterno::TfrmCalorInterno(Contexto& ctx, QWidget* parent)
 }
 
 void TfrmCalorInterno::Prepara() {
-    laco_.Reinicia();
     lbCalorInt->setText(ctx_.dados.UnidadesUsuais ? QStringLiteral("f[cal/d.m^3]")
                                                   : QStringLiteral("f[W/m^3]"));
-    if (estadoPendente_) PreencheComEstado();
+    laco_.VaiPara(1);
 }
 
 void TfrmCalorInterno::Abre() {
@@ -121,24 +127,31 @@ void TfrmCalorInterno::Abre() {
 }
 
 void TfrmCalorInterno::MostraEstado() {
-    estadoPendente_ = true;
-    if (isVisible()) PreencheComEstado();
+    if (isVisible()) laco_.Atualiza();
 }
 
-// Shows layer 1, where a new pass starts.
-void TfrmCalorInterno::PreencheComEstado() {
-    estadoPendente_ = false;
+// Layer n as stored. A record never written (all zeros) leaves the fields and the
+// box as they stand, the layer below's; a layer given a constant rate or a
+// calorimeter table never had a curve: its parameter fields show the defaults.
+void TfrmCalorInterno::PreencheCamada(int n) {
     const TDadosModelo& d = ctx_.dados;
-    const TCalorInterno& c = d.CalorCamadas[1];
-    // A layer given a constant rate or a calorimeter table never had a curve: its
-    // parameters are zeros, and the fields keep the defaults instead.
+    const TCalorInterno& c = d.CalorCamadas[static_cast<std::size_t>(n)];
     const bool temCurva = c.C != 0.0 || c.E != 0.0 || c.N != 0.0 || c.B != 0.0 || c.Tr != 0.0;
-    edC->setText(temCurva ? Geral(c.C) : PadraoC);
-    edE->setText(temCurva ? Geral(c.E) : PadraoE);
-    edTr->setText(temCurva ? Geral(c.Tr) : PadraoTr);
-    edn->setText(temCurva ? Geral(c.N) : PadraoN);
-    edb->setText(temCurva ? Geral(c.B) : PadraoB);
-    edCalorInt->setText(Geral(UnidadesEntrada::TaxaConstanteDigitada(c.F, d.UnidadesUsuais)));
+    if (!temCurva && !c.Constante && c.F == 0.0 && c.Tabela.Guardadas() == 0) return;
+    if (temCurva) {
+        laco_.Exibe(edC, Geral(c.C), c.C);
+        laco_.Exibe(edE, Geral(c.E), c.E);
+        laco_.Exibe(edTr, Geral(c.Tr), c.Tr);
+        laco_.Exibe(edn, Geral(c.N), c.N);
+        laco_.Exibe(edb, Geral(c.B), c.B);
+    } else {
+        edC->setText(PadraoC);
+        edE->setText(PadraoE);
+        edTr->setText(PadraoTr);
+        edn->setText(PadraoN);
+        edb->setText(PadraoB);
+    }
+    laco_.Exibe(edCalorInt, Geral(UnidadesEntrada::TaxaConstanteDigitada(c.F, d.UnidadesUsuais)), c.F);
     chkCalorIntConst->setChecked(c.Constante);
     HabilitaCampos(c.Constante);
 }
@@ -154,7 +167,8 @@ void TfrmCalorInterno::ConstanteClicado(bool marcado) {
     ExecutaAcao(ctx_.msg, [&] {
         const int n = laco_.Atual();
         LacoCamadas::VerificaCapacidade(n);
-        ctx_.dados.CalorCamadas[static_cast<std::size_t>(n)].Constante = marcado;
+        AlteraProblema(ctx_, NomeCamada(QStringLiteral("Calor Interno: Constante"), n),
+                       [&] { ctx_.dados.CalorCamadas[static_cast<std::size_t>(n)].Constante = marcado; });
     });
 }
 
@@ -165,24 +179,32 @@ void TfrmCalorInterno::Ok() {
         LacoCamadas::Fim fim;
         if (n <= d.NCamadas) {
             LacoCamadas::VerificaCapacidade(n);
-            TCalorInterno& c = d.CalorCamadas[static_cast<std::size_t>(n)];
-            if (!chkCalorIntConst->isChecked()) {
-                c.Tr = Real(edTr);
-                c.E = Real(edE);
-                c.C = Real(edC);
-                c.B = Real(edb);
-                c.N = Real(edn);
-                c.Constante = false;
-            } else {
-                c.Constante = true;
-            }
-            c.F = UnidadesEntrada::TaxaConstanteArmazenada(Real(edCalorInt), d.UnidadesUsuais);
+            // A field that does not convert stops the action there; what was stored before it stays.
+            AlteraProblema(ctx_, NomeCamada(QStringLiteral("Calor Interno"), n), [&] {
+                TCalorInterno& c = d.CalorCamadas[static_cast<std::size_t>(n)];
+                if (!chkCalorIntConst->isChecked()) {
+                    c.Tr = laco_.Valor(edTr);
+                    c.E = laco_.Valor(edE);
+                    c.C = laco_.Valor(edC);
+                    c.B = laco_.Valor(edb);
+                    c.N = laco_.Valor(edn);
+                    c.Constante = false;
+                } else {
+                    c.Constante = true;
+                }
+                c.F = laco_.Valor(edCalorInt,
+                                  [&](double v) { return UnidadesEntrada::TaxaConstanteArmazenada(v, d.UnidadesUsuais); });
+            });
             fim = laco_.Avanca(n, d.NCamadas, d.NCamadas, ctx_.msg);
         } else {
             fim = laco_.Encerra(d.NCamadas, ctx_.msg);
         }
         if (fim == LacoCamadas::Fim::Continua) return;
-        laco_.Reinicia();
-        if (fim == LacoCamadas::Fim::Sim) hide();
+        if (fim == LacoCamadas::Fim::Sim) {
+            laco_.Reinicia();
+            hide();
+        } else {
+            laco_.VaiPara(1);
+        }
     });
 }

@@ -41,9 +41,8 @@ private:
     void Ok();
     void ConstanteClicado(bool marcado);
     void HabilitaCampos(bool constante);
-    void PreencheComEstado();
+    void PreencheCamada(int n);
 
     Contexto& ctx_;
     LacoCamadas laco_;
-    bool estadoPendente_ = false;
 };

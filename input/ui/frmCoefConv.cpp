@@ -7,6 +7,7 @@
 
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "input/Conveccao.h"
 #include "input/UnidadesEntrada.h"
@@ -102,25 +103,29 @@ TfrmCoefConv::TfrmCoefConv(Contexto& ctx, QWidget* parent)
     connect(btnCancel, &QPushButton::clicked, this, [this] { close(); });
 }
 
+// The coefficients as stored; a problem that never had them (none entered yet, or
+// entered with curing) shows the defaults of the unit system, never zeros.
 void TfrmCoefConv::Abre() {
-    const bool usuais = ctx_.dados.UnidadesUsuais;
+    const TDadosModelo& d = ctx_.dados;
+    const bool usuais = d.UnidadesUsuais;
     gbxCoeficientes->setTitle(usuais ? QStringLiteral("Coef. de Convecção [kCal/m^2.d.C] sob as Camadas")
                                      : QStringLiteral("Coef. de Convecção [W/m^2.C] sob as Camadas"));
-    edBetaB->setText(usuais ? QStringLiteral("300") : QStringLiteral("15"));
-    // Read-only here: it tells whether the analysis uses the constant upper-face
-    // coefficient or the day and night wind coefficients, as the curing dialog left it.
-    cbxConstante->setChecked(ctx_.dados.CoefConvConstante);
-    if (estadoPendente_) {
-        estadoPendente_ = false;
-        const TDadosModelo& d = ctx_.dados;
+    if (d.BetaSup != 0.0 || d.BetaInf != 0.0) {
         edBetaB->setText(Geral(CoefFaceDigitado(d.BetaSup, usuais)));
         edBetaA->setText(Geral(CoefFaceDigitado(d.BetaInf, usuais)));
+        guardados_ = {edBetaB->text(), edBetaA->text(), d.BetaSup, d.BetaInf};
+    } else {
+        edBetaB->setText(usuais ? QStringLiteral("300") : QStringLiteral("15"));
+        edBetaA->setText(QStringLiteral("0"));
+        guardados_ = {};
     }
+    // Read-only here: it tells whether the analysis uses the constant upper-face
+    // coefficient or the day and night wind coefficients, as the curing dialog left it.
+    cbxConstante->setChecked(d.CoefConvConstante);
     CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmCoefConv::MostraEstado() {
-    estadoPendente_ = true;
     if (isVisible()) Abre();
 }
 
@@ -128,15 +133,23 @@ void TfrmCoefConv::Ok() {
     TDadosModelo& d = ctx_.dados;
     ExecutaAcao(ctx_.msg, [&] {
         const bool usuais = d.UnidadesUsuais;
-        d.BetaInf = CoefFaceArmazenado(Real(edBetaA), usuais);
-        d.BetaSup = CoefFaceArmazenado(Real(edBetaB), usuais);
-        TTrocaCalor& s = d.Superficie[1];
-        s.HoraIniDia = Real(edDia);
-        s.HoraIniNoite = Real(edNoite);
-        if (rbCEB->isChecked()) {
-            s.HDia = UnidadesEntrada::CoefVentoArmazenado(CoeficienteVentoCEB(Real(edVentoDia)), usuais);
-            s.HNoite = UnidadesEntrada::CoefVentoArmazenado(CoeficienteVentoCEB(Real(edVentoNoite)), usuais);
-        }
+        // A coefficient left as shown is stored as it was, bit for bit. A field that does
+        // not convert stops the action there; what was stored before it stays.
+        AlteraProblema(ctx_, QStringLiteral("Coeficiente de Convecção"), [&] {
+            d.BetaInf = edBetaA->text() == guardados_.textoInf && !guardados_.textoInf.isEmpty()
+                            ? guardados_.betaInf
+                            : CoefFaceArmazenado(Real(edBetaA), usuais);
+            d.BetaSup = edBetaB->text() == guardados_.textoSup && !guardados_.textoSup.isEmpty()
+                            ? guardados_.betaSup
+                            : CoefFaceArmazenado(Real(edBetaB), usuais);
+            TTrocaCalor& s = d.Superficie[1];
+            s.HoraIniDia = Real(edDia);
+            s.HoraIniNoite = Real(edNoite);
+            if (rbCEB->isChecked()) {
+                s.HDia = UnidadesEntrada::CoefVentoArmazenado(CoeficienteVentoCEB(Real(edVentoDia)), usuais);
+                s.HNoite = UnidadesEntrada::CoefVentoArmazenado(CoeficienteVentoCEB(Real(edVentoNoite)), usuais);
+            }
+        });
         close();
         ctx_.janelas.frmCondCont->Abre();
     });

@@ -40,5 +40,9 @@ private:
     void Ok();
 
     Contexto& ctx_;
-    bool estadoPendente_ = false;
+    // The coefficients shown as stored, with their texts.
+    struct {
+        QString textoSup, textoInf;
+        double betaSup = 0.0, betaInf = 0.0;
+    } guardados_;
 };

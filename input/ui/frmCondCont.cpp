@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCoefConv.h"
@@ -166,6 +167,7 @@ void TfrmCondCont::MostraEstado() {
 void TfrmCondCont::Ok() {
     TDadosModelo& d = ctx_.dados;
     ExecutaAcao(ctx_.msg, [&] {
+      AlteraProblema(ctx_, QStringLiteral("Condições de Contorno"), [&] {
         d.QRadiacao = Real(edQn);
         if (!chkTAmbConst->isChecked()) {
             d.TAmbMax = Real(edTmax);
@@ -178,6 +180,7 @@ void TfrmCondCont::Ok() {
         if (d.TPrescInfAtiva) d.TPrescInf = Real(edTprescrita1);
         if (d.TPrescSupAtiva) d.TPrescSup = Real(edTprescrita2);
         gbxClimaHorario->Grava(d);
+      });
         FechaSequencia();
     });
 }

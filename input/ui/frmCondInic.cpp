@@ -10,9 +10,10 @@
 #include "core/Erros.h"
 #include "core/Membro.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
-#include "core/ui/Programa.h"
 #include "core/ui/CamposNumericos.h"
+#include "core/ui/Programa.h"
 
 using CamposNumericos::Geral;
 using CamposNumericos::NovoCampo;
@@ -32,9 +33,9 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
       edTinic(NovoCampo(this, "edTinic", QStringLiteral("20"))),
       edStep(NovoCampo(this, "edStep", QStringLiteral("1"))),
       edT0(NovoCampo(this, "edT0", QStringLiteral("72"))),
+      edSubpassos(NovoCampo(this, "edSubpassos", QStringLiteral("1"))),
       rbClassica(new QRadioButton(QStringLiteral("Clássica"), this)),
       rbConsistente(new QRadioButton(QStringLiteral("Consistente (converge com a malha)"), this)),
-      edSubpassos(NovoCampo(this, "edSubpassos", QStringLiteral("1"))),
       btnOk(new QPushButton(QStringLiteral("Insere"), this)),
       btnCancelar(new QPushButton(QStringLiteral("Cancela"), this)),
       ctx_(ctx),
@@ -91,41 +92,50 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
 
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(camada);
+    principal->addWidget(laco_.Navegacao());
     principal->addWidget(gbxInicio);
     principal->addLayout(grade);
     principal->addWidget(gbxFormulacao);
     principal->addLayout(botoes);
 
+    laco_.preenche = [this](int n) { PreencheCamada(n); };
+    laco_.ultima = [this] { return ctx_.dados.NCamadas; };
     connect(btnOk, &QPushButton::clicked, this, [this] { Insere(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { hide(); });
 }
 
+// The pass starts at layer 1, with the analysis time and formulation as stored
+// (the texts stand until a first "Insere" stores them).
 void TfrmCondInic::Abre() {
-    laco_.Reinicia();
-    if (estadoPendente_) PreencheComEstado();
+    const TDadosModelo& d = ctx_.dados;
+    if (d.TempoTotal > 0.0 || d.PassoTempo > 0) {
+        laco_.Exibe(edT0, Geral(d.TempoTotal), d.TempoTotal);
+        if (d.PassoTempo > 0) edStep->setText(QString::number(d.PassoTempo));
+        (d.Formulacao == TFormulacao::Consistente ? rbConsistente : rbClassica)->setChecked(true);
+        edSubpassos->setText(QString::number(d.SubpassosPorPasso));
+    }
+    laco_.VaiPara(1);
     CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmCondInic::MostraEstado() {
-    estadoPendente_ = true;
-    if (isVisible()) PreencheComEstado();
+    if (!isVisible()) return;
+    const int n = laco_.Atual();
+    Abre();
+    if (n > 1) laco_.VaiPara(n);
 }
 
-// The pass starts again at layer 1: it shows the placement of layer 1.
-void TfrmCondInic::PreencheComEstado() {
-    estadoPendente_ = false;
+// The placement of layer n as stored; a layer never placed (hour 0 at 0 °C, as at
+// start-up) keeps the texts of the layer below.
+void TfrmCondInic::PreencheCamada(int n) {
     const TDadosModelo& d = ctx_.dados;
-    edT0->setText(Geral(d.TempoTotal));
-    (d.Formulacao == TFormulacao::Consistente ? rbConsistente : rbClassica)->setChecked(true);
-    edSubpassos->setText(QString::number(d.SubpassosPorPasso));
-    if (d.PassoTempo > 0) edStep->setText(QString::number(d.PassoTempo));
-    laco_.Reinicia();
-    if (d.NCamadas < 1) return;
-    const TCamada& c = d.Camadas[1];
+    if (n > d.NCamadas) return;
+    const TCamada& c = d.Camadas[static_cast<std::size_t>(n)];
+    if (c.HoraConcretagem == 0 && c.TInicial == 0.0) return;
     const Membro::DiaEHora dh = Membro::DiaHora(c.HoraConcretagem);
     edDinic->setText(QString::number(dh.Dia));
     edHinic->setText(QString::number(dh.Hora));
-    edTinic->setText(Geral(c.TInicial));
+    laco_.Exibe(edTinic, Geral(c.TInicial), c.TInicial);
 }
 
 bool TfrmCondInic::Valida() {
@@ -151,32 +161,38 @@ void TfrmCondInic::Insere() {
     TDadosModelo& d = ctx_.dados;
     ExecutaAcao(ctx_.msg, [&] {
         if (!Valida()) return;
-        d.TempoTotal = Real(edT0);
-        d.PassoTempo = Inteiro(edStep);
-        d.Formulacao = rbConsistente->isChecked() ? TFormulacao::Consistente : TFormulacao::Classica;
-        if (!Vazio(edSubpassos)) {
-            const long long subpassos = Inteiro(edSubpassos);
-            if (subpassos < 1 || subpassos > MaxSubpassos) {
-                throw ErroEntrada("O número de subpassos por passo deve ficar entre 1 e " +
-                                  std::to_string(MaxSubpassos) + ".");
-            }
-            d.SubpassosPorPasso = static_cast<std::int32_t>(subpassos);
-        }
-        const long long dia = Inteiro(edDinic);
-        const long long hora = Inteiro(edHinic);
-        const long long h = Membro::HoraDoDia(dia, hora);
-        if (h < INT32_MIN || h > INT32_MAX) {
-            throw ErroEntrada("A hora de concretagem do dia " + std::to_string(dia) + " às " +
-                              std::to_string(hora) + " h está fora do alcance.");
-        }
         const int n = laco_.Atual();
-        if (n > d.NCamadas || n < 1) return;
-        LacoCamadas::VerificaCapacidade(n);
-        TCamada& camada = d.Camadas[static_cast<std::size_t>(n)];
-        camada.TInicial = Real(edTinic);
-        camada.HoraConcretagem = static_cast<std::int32_t>(h);
+        const bool camadaDoMembro = n >= 1 && n <= d.NCamadas;
+        // A field that does not convert stops the action there; what was stored before it stays.
+        AlteraProblema(ctx_, NomeCamada(QStringLiteral("Condições Iniciais"), n), [&] {
+            d.TempoTotal = laco_.Valor(edT0);
+            d.PassoTempo = Inteiro(edStep);
+            d.Formulacao = rbConsistente->isChecked() ? TFormulacao::Consistente : TFormulacao::Classica;
+            if (!edSubpassos->text().trimmed().isEmpty()) {
+                const long long subpassos = Inteiro(edSubpassos);
+                if (subpassos < 1 || subpassos > MaxSubpassos) {
+                    throw ErroEntrada("O número de subpassos por passo deve ficar entre 1 e " +
+                                      std::to_string(MaxSubpassos) + ".");
+                }
+                d.SubpassosPorPasso = static_cast<std::int32_t>(subpassos);
+            }
+            const long long dia = Inteiro(edDinic);
+            const long long hora = Inteiro(edHinic);
+            const long long h = Membro::HoraDoDia(dia, hora);
+            if (h < INT32_MIN || h > INT32_MAX) {
+                throw ErroEntrada("A hora de concretagem do dia " + std::to_string(dia) + " às " +
+                                  std::to_string(hora) + " h está fora do alcance.");
+            }
+            if (!camadaDoMembro) return;
+            LacoCamadas::VerificaCapacidade(n);
+            TCamada& camada = d.Camadas[static_cast<std::size_t>(n)];
+            camada.TInicial = laco_.Valor(edTinic);
+            camada.HoraConcretagem = static_cast<std::int32_t>(h);
+        });
+        if (!camadaDoMembro) return;
+        const TCamada& camada = d.Camadas[static_cast<std::size_t>(n)];
         if (n < d.NCamadas) {
-            laco_.Mostra(n + 1);
+            laco_.VaiPara(n + 1);
             return;
         }
         if (camada.HoraConcretagem >= d.TempoTotal) {
@@ -187,7 +203,11 @@ void TfrmCondInic::Insere() {
         laco_.Reinicia();
         edHinic->setText(QStringLiteral("6"));
         edDinic->setText(QStringLiteral("1"));
-        if (corretos) hide();
+        if (corretos) {
+            hide();
+        } else {
+            laco_.VaiPara(1);
+        }
     });
     if (ctx_.janelas.programa) ctx_.janelas.programa->HabilitaExecucao();
 }

@@ -37,9 +37,8 @@ private:
     void Insere();
     // The four fields that must not be left empty, with their messages.
     bool Valida();
-    void PreencheComEstado();
+    void PreencheCamada(int n);
 
     Contexto& ctx_;
     LacoCamadas laco_;
-    bool estadoPendente_ = false;
 };

@@ -9,6 +9,7 @@
 
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "input/Conveccao.h"
 #include "input/UnidadesEntrada.h"
@@ -153,17 +154,21 @@ TfrmCura::TfrmCura(Contexto& ctx, QWidget* parent)
 
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(camada);
+    principal->addWidget(laco_.Navegacao());
     principal->addWidget(gbxCura);
     principal->addWidget(gbxAmbiente);
     principal->addLayout(botoes);
 
+    laco_.preenche = [this](int n) { PreencheCamada(n); };
+    laco_.ultima = [this] { return ctx_.dados.NCamadas; };
     connect(cbxConstante, &QCheckBox::clicked, this, [this](bool marcado) { ConstanteClicado(marcado); });
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { Cancelar(); });
 }
 
 void TfrmCura::Abre() {
-    const bool usuais = ctx_.dados.UnidadesUsuais;
+    const TDadosModelo& d = ctx_.dados;
+    const bool usuais = d.UnidadesUsuais;
     laco_.Reinicia();
     // A pass from layer 1 may change the ambient coefficients again.
     gbxAmbiente->setEnabled(true);
@@ -171,34 +176,49 @@ void TfrmCura::Abre() {
     gbxCura->setTitle(usuais ? CaptionCuraUsuais : CaptionCuraSI);
     edBetaS->setText(PadraoBetaS(usuais));
     edBetaSC->setText(PadraoBetaSC(usuais));
-    if (estadoPendente_) PreencheComEstado();
+    // The day and night of record 1, where the convection dialog may have left them.
+    const TTrocaCalor& s = d.Superficie[1];
+    const bool diaNoite = s.HDia != 0.0 || s.HNoite != 0.0 || s.HoraIniDia != 0.0 || s.HoraIniNoite != 0.0;
+    if (diaNoite) {
+        laco_.Exibe(edDia, Geral(s.HoraIniDia), s.HoraIniDia);
+        laco_.Exibe(edNoite, Geral(s.HoraIniNoite), s.HoraIniNoite);
+    } else {
+        edDia->setText(PadraoIniDia);
+        edNoite->setText(PadraoIniNoite);
+    }
+    cbxConstante->setChecked(d.CoefConvConstante);
+    gbxVento->setEnabled(!d.CoefConvConstante);
+    edBetaS->setEnabled(d.CoefConvConstante);
+    edBetaI->setEnabled(d.CoefConvConstante);
+    laco_.VaiPara(1);
     CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmCura::MostraEstado() {
-    estadoPendente_ = true;
-    if (isVisible()) PreencheComEstado();
+    if (!isVisible()) return;
+    const int n = laco_.Atual();
+    Abre();
+    if (n > 1) laco_.VaiPara(n);
 }
 
-// Shows the record of layer 1, where a new pass starts. A part of the record that
-// no dialog ever wrote (a project made without curing, or without any exchange
-// data) is all zeros: the fields keep their defaults rather than turn into zeros.
-void TfrmCura::PreencheComEstado() {
-    estadoPendente_ = false;
+// The curing record of layer n as stored. A record that no dialog ever wrote (a
+// project made without curing) is all zeros: layer 1 shows the defaults, a layer
+// above keeps the texts of the layer below, rather than turn into zeros.
+void TfrmCura::PreencheCamada(int n) {
     const TDadosModelo& d = ctx_.dados;
     const bool usuais = d.UnidadesUsuais;
-    const TTrocaCalor& s = d.Superficie[1];
+    const TTrocaCalor& s = d.Superficie[static_cast<std::size_t>(n)];
     const auto algum = [](std::initializer_list<double> v) {
         return std::any_of(v.begin(), v.end(), [](double x) { return x != 0.0; });
     };
     if (algum({s.BetaS, s.BetaI, s.BetaSC, s.DiasCura, s.HoraIniCura, s.HoraFimCura})) {
-        edBetaS->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaS, usuais)));
-        edBetaI->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaI, usuais)));
-        edBetaSC->setText(Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaSC, usuais)));
-        edDiasCura->setText(Geral(s.DiasCura));
-        edIniCura->setText(Geral(s.HoraIniCura));
-        edFimCura->setText(Geral(s.HoraFimCura));
-    } else {
+        laco_.Exibe(edBetaS, Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaS, usuais)), s.BetaS);
+        laco_.Exibe(edBetaI, Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaI, usuais)), s.BetaI);
+        laco_.Exibe(edBetaSC, Geral(UnidadesEntrada::CoefCuraDigitado(s.BetaSC, usuais)), s.BetaSC);
+        laco_.Exibe(edDiasCura, Geral(s.DiasCura), s.DiasCura);
+        laco_.Exibe(edIniCura, Geral(s.HoraIniCura), s.HoraIniCura);
+        laco_.Exibe(edFimCura, Geral(s.HoraFimCura), s.HoraFimCura);
+    } else if (n == 1) {
         edBetaS->setText(PadraoBetaS(usuais));
         edBetaSC->setText(PadraoBetaSC(usuais));
         edBetaI->setText(PadraoBetaI);
@@ -206,17 +226,12 @@ void TfrmCura::PreencheComEstado() {
         edIniCura->setText(PadraoIniCura);
         edFimCura->setText(PadraoFimCura);
     }
-    const bool diaNoite = algum({s.HDia, s.HNoite, s.HoraIniDia, s.HoraIniNoite});
-    edDia->setText(diaNoite ? Geral(s.HoraIniDia) : PadraoIniDia);
-    edNoite->setText(diaNoite ? Geral(s.HoraIniNoite) : PadraoIniNoite);
-    cbxConstante->setChecked(d.CoefConvConstante);
-    gbxVento->setEnabled(!d.CoefConvConstante);
-    edBetaS->setEnabled(d.CoefConvConstante);
-    edBetaI->setEnabled(d.CoefConvConstante);
 }
 
 void TfrmCura::ConstanteClicado(bool marcado) {
-    ctx_.dados.CoefConvConstante = marcado;
+    ExecutaAcao(ctx_.msg, [&] {
+        AlteraProblema(ctx_, QStringLiteral("Cura: Constante"), [&] { ctx_.dados.CoefConvConstante = marcado; });
+    });
     gbxVento->setEnabled(!marcado);
     edBetaS->setEnabled(marcado);
     edBetaI->setEnabled(marcado);
@@ -239,20 +254,24 @@ void TfrmCura::Ok() {
         const bool usuais = d.UnidadesUsuais;
         const int n = laco_.Atual();
         LacoCamadas::VerificaCapacidade(n);
-        if (n == 1) {
-            TTrocaCalor& r1 = d.Superficie[1];
-            r1.HoraIniDia = Real(edDia);
-            r1.HoraIniNoite = Real(edNoite);
-            r1.HDia = UnidadesEntrada::CoefVentoArmazenado(CoeficienteVentoCEB(Real(edVentoDia)), usuais);
-            r1.HNoite = UnidadesEntrada::CoefVentoArmazenado(CoeficienteVentoCEB(Real(edVentoNoite)), usuais);
-        }
-        TTrocaCalor& s = d.Superficie[static_cast<std::size_t>(n)];
-        s.BetaS = UnidadesEntrada::CoefCuraArmazenado(Real(edBetaS), usuais);
-        s.BetaI = UnidadesEntrada::CoefCuraArmazenado(Real(edBetaI), usuais);
-        s.DiasCura = Real(edDiasCura);
-        s.HoraIniCura = Real(edIniCura);
-        s.HoraFimCura = Real(edFimCura);
-        s.BetaSC = UnidadesEntrada::CoefCuraArmazenado(Real(edBetaSC), usuais);
+        // A field that does not convert stops the action there; what was stored before it stays.
+        AlteraProblema(ctx_, NomeCamada(QStringLiteral("Cura"), n), [&] {
+            if (n == 1) {
+                TTrocaCalor& r1 = d.Superficie[1];
+                r1.HoraIniDia = laco_.Valor(edDia);
+                r1.HoraIniNoite = laco_.Valor(edNoite);
+                r1.HDia = UnidadesEntrada::CoefVentoArmazenado(CoeficienteVentoCEB(Real(edVentoDia)), usuais);
+                r1.HNoite = UnidadesEntrada::CoefVentoArmazenado(CoeficienteVentoCEB(Real(edVentoNoite)), usuais);
+            }
+            TTrocaCalor& s = d.Superficie[static_cast<std::size_t>(n)];
+            const auto coef = [&](double v) { return UnidadesEntrada::CoefCuraArmazenado(v, usuais); };
+            s.BetaS = laco_.Valor(edBetaS, coef);
+            s.BetaI = laco_.Valor(edBetaI, coef);
+            s.DiasCura = laco_.Valor(edDiasCura);
+            s.HoraIniCura = laco_.Valor(edIniCura);
+            s.HoraFimCura = laco_.Valor(edFimCura);
+            s.BetaSC = laco_.Valor(edBetaSC, coef);
+        });
         switch (laco_.Avanca(n, d.NCamadas, n, ctx_.msg)) {
             case LacoCamadas::Fim::Continua:
                 break;

@@ -51,9 +51,8 @@ private:
     void Ok();
     void Cancelar();
     void ConstanteClicado(bool marcado);
-    void PreencheComEstado();
+    void PreencheCamada(int n);
 
     Contexto& ctx_;
     LacoCamadas laco_;
-    bool estadoPendente_ = false;
 };

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCalorIntDiscr.h"
@@ -31,12 +32,19 @@ TfrmEscolhaCalor::TfrmEscolhaCalor(Contexto& ctx, QWidget* parent)
     principal->addLayout(botoes);
 
     // The choice is written as soon as it is clicked, even if the dialog is left open.
-    connect(rbCurvaHidrat, &QRadioButton::clicked, this, [this] { ctx_.dados.CalorDiscreto = false; });
-    connect(rbCalorDiscr, &QRadioButton::clicked, this, [this] { ctx_.dados.CalorDiscreto = true; });
+    for (QRadioButton* rb : {rbCurvaHidrat, rbCalorDiscr}) {
+        connect(rb, &QRadioButton::clicked, this, [this, rb] {
+            const bool discreto = rb == rbCalorDiscr;
+            ExecutaAcao(ctx_.msg, [&] {
+                AlteraProblema(ctx_, QStringLiteral("Calor Interno: curva"), [&] { ctx_.dados.CalorDiscreto = discreto; });
+            });
+        });
+    }
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
 }
 
 void TfrmEscolhaCalor::Abre() {
+    MostraEstado();
     CamposNumericos::ApresentaJanela(this);
 }
 

@@ -4,8 +4,11 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
+#include <QEvent>
 #include "input/UnidadesEntrada.h"
 
 using CamposNumericos::Geral;
@@ -72,6 +75,7 @@ TfrmMaturidade::TfrmMaturidade(Contexto& ctx, QWidget* parent)
 
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(camada);
+    principal->addWidget(laco_.Navegacao());
     principal->addWidget(chkMaturidade);
     principal->addWidget(gbxCurva);
     principal->addWidget(gbxArrhenius);
@@ -79,6 +83,9 @@ TfrmMaturidade::TfrmMaturidade(Contexto& ctx, QWidget* parent)
     principal->addLayout(botoes);
 
     Preenche(TCalorInterno{});
+    laco_.preenche = [this](int n) { PreencheCamada(n); };
+    laco_.ultima = [this] { return ctx_.dados.NCamadas; };
+    connect(edAlfaU, &QLineEdit::textChanged, this, [this] { MostraCalorTotal(); });
     connect(chkMaturidade, &QCheckBox::clicked, this, [this] { Habilita(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
     connect(btnPadroes, &QPushButton::clicked, this, [this] {
@@ -93,16 +100,40 @@ TfrmMaturidade::TfrmMaturidade(Contexto& ctx, QWidget* parent)
     });
 }
 
-void TfrmMaturidade::Abre() {
-    laco_.Reinicia();
-    Preenche(ctx_.dados.CalorCamadas[1]);
+void TfrmMaturidade::Abre(int camada, QWidget* chamador) {
+    if (chamador_) chamador_->removeEventFilter(this);
+    chamador_ = chamador;
+    if (chamador) chamador->installEventFilter(this);
+    laco_.VaiPara(camada >= 1 ? camada : 1);
     CamposNumericos::ApresentaJanela(this);
 }
 
+bool TfrmMaturidade::eventFilter(QObject* alvo, QEvent* evento) {
+    if (alvo == chamador_ && evento->type() == QEvent::Hide) hide();
+    return QWidget::eventFilter(alvo, evento);
+}
+
 void TfrmMaturidade::MostraEstado() {
-    if (!isVisible()) return;
-    laco_.Reinicia();
-    Preenche(ctx_.dados.CalorCamadas[1]);
+    if (isVisible()) laco_.Atualiza();
+}
+
+// Layer n as stored. A heat record that no dialog ever wrote (no curve, no rate, no
+// table, the start-up maturity) leaves the fields as they stand, the layer below's.
+void TfrmMaturidade::PreencheCamada(int n) {
+    camadaMostrada_ = n;
+    lbEnergiaAtivacao->setText(ctx_.dados.UnidadesUsuais ? QStringLiteral("Ea [cal/mol]") : QStringLiteral("Ea [J/mol]"));
+    Habilita();
+    const TCalorInterno& c = ctx_.dados.CalorCamadas[static_cast<std::size_t>(n)];
+    const TCalorInterno inicial{};
+    const bool nunca = !c.Constante && c.F == 0.0 && c.C == 0.0 && c.E == 0.0 && c.N == 0.0 && c.B == 0.0 &&
+                       c.Tr == 0.0 && c.Tabela.Guardadas() == 0 && c.Maturidade == inicial.Maturidade &&
+                       c.AlfaU == inicial.AlfaU && c.Tau == inicial.Tau && c.BetaHid == inicial.BetaHid &&
+                       c.EnergiaAtivacao == inicial.EnergiaAtivacao && c.TRef == inicial.TRef;
+    if (nunca) {
+        MostraCalorTotal();
+        return;
+    }
+    Preenche(c);
 }
 
 // The fields in the current unit system; the labels and what is enabled follow the
@@ -111,16 +142,36 @@ void TfrmMaturidade::Preenche(const TCalorInterno& c) {
     const bool usuais = ctx_.dados.UnidadesUsuais;
     lbEnergiaAtivacao->setText(usuais ? QStringLiteral("Ea [cal/mol]") : QStringLiteral("Ea [J/mol]"));
     chkMaturidade->setChecked(c.Maturidade);
-    edAlfaU->setText(Geral(c.AlfaU));
-    edTau->setText(Geral(c.Tau));
-    edBetaHid->setText(Geral(c.BetaHid));
-    edEnergiaAtivacao->setText(Geral(UnidadesEntrada::EnergiaAtivacaoDigitada(c.EnergiaAtivacao, usuais)));
-    edTRef->setText(Geral(c.TRef));
-    lbOrigem->setText(ctx_.dados.CalorDiscreto
-                          ? QStringLiteral("A curva é a do calorímetro adiabático, lida pela idade equivalente da "
-                                           "amostra, que parte da temperatura do primeiro ponto.")
-                          : QStringLiteral("C e E são os da curva de hidratação da camada."));
+    laco_.Exibe(edAlfaU, Geral(c.AlfaU), c.AlfaU);
+    laco_.Exibe(edTau, Geral(c.Tau), c.Tau);
+    laco_.Exibe(edBetaHid, Geral(c.BetaHid), c.BetaHid);
+    laco_.Exibe(edEnergiaAtivacao, Geral(UnidadesEntrada::EnergiaAtivacaoDigitada(c.EnergiaAtivacao, usuais)),
+                c.EnergiaAtivacao);
+    laco_.Exibe(edTRef, Geral(c.TRef), c.TRef);
+    MostraCalorTotal();
     Habilita();
+}
+
+// The maturity curve tends to αu·C·E, the age-only curve to C·E: the heat the
+// option takes away is said, with the numbers of the layer shown.
+void TfrmMaturidade::MostraCalorTotal() {
+    const TDadosModelo& d = ctx_.dados;
+    if (d.CalorDiscreto) {
+        lbOrigem->setText(QStringLiteral("A curva é a do calorímetro adiabático, lida pela idade equivalente da "
+                                         "amostra, que parte da temperatura do primeiro ponto."));
+        return;
+    }
+    const TCalorInterno& c = d.CalorCamadas[static_cast<std::size_t>(camadaMostrada_)];
+    QString texto = QStringLiteral("C e E são os da curva de hidratação da camada. O calor total é αu·C·E");
+    try {
+        const double alfaU = Numeros::TextoParaReal(edAlfaU->text().toStdString());
+        const double ce = c.C * c.E;  // kcal/m³
+        texto += QStringLiteral(" = %1 kcal/m³, contra C·E = %2 kcal/m³ da curva pela idade.")
+                     .arg(Geral(alfaU * ce), Geral(ce));
+    } catch (const std::exception&) {
+        texto += QStringLiteral(", contra C·E da curva pela idade.");
+    }
+    lbOrigem->setText(texto);
 }
 
 void TfrmMaturidade::Habilita() {
@@ -136,28 +187,33 @@ void TfrmMaturidade::Ok() {
         LacoCamadas::Fim fim;
         if (n <= d.NCamadas) {
             LacoCamadas::VerificaCapacidade(n);
-            TCalorInterno& c = d.CalorCamadas[static_cast<std::size_t>(n)];
+            TCalorInterno c = d.CalorCamadas[static_cast<std::size_t>(n)];
             if (chkMaturidade->isChecked()) {
                 // Every field is converted before any is stored: a bad one stores nothing.
                 const bool curva = !d.CalorDiscreto;
-                const double alfaU = curva ? Real(edAlfaU) : c.AlfaU;
-                const double tau = curva ? Real(edTau) : c.Tau;
-                const double beta = curva ? Real(edBetaHid) : c.BetaHid;
-                const double ea = UnidadesEntrada::EnergiaAtivacaoArmazenada(Real(edEnergiaAtivacao), d.UnidadesUsuais);
-                const double tRef = Real(edTRef);
-                c.AlfaU = alfaU;
-                c.Tau = tau;
-                c.BetaHid = beta;
-                c.EnergiaAtivacao = ea;
-                c.TRef = tRef;
+                if (curva) {
+                    c.AlfaU = laco_.Valor(edAlfaU);
+                    c.Tau = laco_.Valor(edTau);
+                    c.BetaHid = laco_.Valor(edBetaHid);
+                }
+                c.EnergiaAtivacao = laco_.Valor(edEnergiaAtivacao, [&](double v) {
+                    return UnidadesEntrada::EnergiaAtivacaoArmazenada(v, d.UnidadesUsuais);
+                });
+                c.TRef = laco_.Valor(edTRef);
             }
             c.Maturidade = chkMaturidade->isChecked();
+            AlteraProblema(ctx_, NomeCamada(QStringLiteral("Maturidade"), n),
+                           [&] { d.CalorCamadas[static_cast<std::size_t>(n)] = c; });
             fim = laco_.Avanca(n, d.NCamadas, d.NCamadas, ctx_.msg);
         } else {
             fim = laco_.Encerra(d.NCamadas, ctx_.msg);
         }
         if (fim == LacoCamadas::Fim::Continua) return;
-        laco_.Reinicia();
-        if (fim == LacoCamadas::Fim::Sim) hide();
+        if (fim == LacoCamadas::Fim::Sim) {
+            laco_.Reinicia();
+            hide();
+        } else {
+            laco_.VaiPara(1);
+        }
     });
 }

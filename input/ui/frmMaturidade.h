@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -18,10 +19,10 @@ class TfrmMaturidade : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmMaturidade(Contexto& ctx, QWidget* parent = nullptr);
-    // Layer counter at "1", the labels of the unit system, the fields with what layer 1
-    // holds; shown.
-    void Abre();
-    // After a project file is opened: an open dialog shows the new state.
+    // Shown at layer `camada` with what it holds, the labels of the unit system; it
+    // closes when `chamador` (the dialog it was called from) closes.
+    void Abre(int camada = 1, QWidget* chamador = nullptr);
+    // The problem changed: an open dialog shows it.
     void MostraEstado();
 
     QLabel* lbNCamada;
@@ -39,11 +40,19 @@ public:
     QPushButton* btnPadroes;
     QPushButton* btnCancelar;
 
+protected:
+    bool eventFilter(QObject* alvo, QEvent* evento) override;
+
 private:
     void Ok();
+    void PreencheCamada(int n);
+    // "O calor total é αu·C·E = …" beside the curve's C·E.
+    void MostraCalorTotal();
     void Preenche(const TCalorInterno& c);
     void Habilita();
 
     Contexto& ctx_;
     LacoCamadas laco_;
+    QPointer<QWidget> chamador_;
+    int camadaMostrada_ = 1;
 };

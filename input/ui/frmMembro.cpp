@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "input/UnidadesEntrada.h"
 #include "core/ui/CamposNumericos.h"
 
@@ -105,9 +106,12 @@ TfrmMembro::TfrmMembro(Contexto& ctx, QWidget* parent)
     baixo->addLayout(botoes);
 
     auto* principal = new QVBoxLayout(this);
+    principal->addWidget(laco_.Navegacao());
     principal->addLayout(grade);
     principal->addLayout(baixo);
 
+    laco_.preenche = [this](int n) { PreencheCamada(n); };
+    laco_.ultima = [this] { return ctx_.dados.NCamadas; };
     connect(btnInserir, &QPushButton::clicked, this, [this] { Inserir(); });
     connect(Button1, &QPushButton::clicked, this, [this] { Sair(); });
 }
@@ -119,51 +123,91 @@ void TfrmMembro::Abre() {
     lbUnidadeCalorEsp->setText(usuais ? QStringLiteral("[Cal/g.C]") : QStringLiteral("[J/kg.C]"));
     edK->setText(usuais ? QStringLiteral("43,20") : QStringLiteral("2"));
     edCalorEsp->setText(usuais ? QStringLiteral("0,20") : QStringLiteral("837"));
-    if (estadoPendente_) PreencheComEstado();
+    laco_.Atualiza();
     CamposNumericos::ApresentaJanela(this);
 }
 
 void TfrmMembro::HabilitaFundacao() { ckbFundacao->setEnabled(true); }
 
-void TfrmMembro::MostraEstado() {
-    estadoPendente_ = true;
-    if (isVisible()) PreencheComEstado();
+// A project opened: a new entry starts at its layer 1, the foundation as stored.
+// Undo and redo keep the layer shown.
+void TfrmMembro::MostraEstado(bool novoProjeto) {
+    if (novoProjeto) {
+        ckbFundacao->setChecked(ctx_.dados.Fundacao);
+        ckbFundacao->setEnabled(true);
+        laco_.Reinicia();
+    }
+    if (isVisible()) laco_.Atualiza();
 }
 
-// A new entry starts at layer 1: it shows layer 1 of the opened member.
-void TfrmMembro::PreencheComEstado() {
-    estadoPendente_ = false;
+// Layer n as stored; a layer beyond the member starts from the layer below: its
+// start at the top of that layer, its properties, an empty thickness.
+void TfrmMembro::PreencheCamada(int n) {
     const TDadosModelo& d = ctx_.dados;
-    ckbFundacao->setChecked(d.Fundacao);
-    ckbFundacao->setEnabled(true);
-    laco_.Reinicia();
-    edXini->setText(QStringLiteral("0"));
-    if (d.NCamadas < 1) return;
-    const TCamada& c = d.Camadas[1];
-    edH->setText(Geral(c.Espessura));
-    edK->setText(Geral(UnidadesEntrada::CondutividadeDigitada(c.K, d.UnidadesUsuais)));
-    edRo->setText(Geral(c.Ro));
-    edCalorEsp->setText(Geral(c.CalorEsp));
-    edAlfa->setText(Geral(UnidadesEntrada::DilatacaoDigitada(c.Alfa)));
+    const bool usuais = d.UnidadesUsuais;
+    const int abaixo = n <= d.NCamadas ? n : n - 1;
+    if (abaixo >= 1 && abaixo <= d.NCamadas) {
+        const TCamada& c = d.Camadas[static_cast<std::size_t>(abaixo)];
+        const double k = UnidadesEntrada::CondutividadeDigitada(c.K, usuais);
+        const double alfa = UnidadesEntrada::DilatacaoDigitada(c.Alfa);
+        laco_.Exibe(edK, Geral(k), c.K);
+        laco_.Exibe(edRo, Geral(c.Ro), c.Ro);
+        laco_.Exibe(edCalorEsp, Geral(c.CalorEsp), c.CalorEsp);
+        laco_.Exibe(edAlfa, Geral(alfa), c.Alfa);
+    }
+    if (n <= d.NCamadas) {
+        const TCamada& c = d.Camadas[static_cast<std::size_t>(n)];
+        laco_.Exibe(edH, Geral(c.Espessura), c.Espessura);
+        laco_.Exibe(edXini, Geral(c.XIni), c.XIni);
+    } else {
+        edH->clear();
+        const double xIni = abaixo >= 1 ? d.Camadas[static_cast<std::size_t>(abaixo)].XIni +
+                                              d.Camadas[static_cast<std::size_t>(abaixo)].Espessura
+                                        : 0.0;
+        edXini->setText(Geral(xIni));
+    }
+    edH->setEnabled(true);
 }
 
 void TfrmMembro::Inserir() {
     TDadosModelo& d = ctx_.dados;
     ExecutaAcao(ctx_.msg, [&] {
-        if (ckbFundacao->isChecked()) d.Fundacao = true;
         const int n = laco_.Atual();
         LacoCamadas::VerificaCapacidade(n);
-        d.NCamadas = n;
-        TCamada& camada = d.Camadas[static_cast<std::size_t>(n)];
-        camada.XIni = Real(edXini);
         if (edH->text().isEmpty()) {
+            // Nothing is stored: a layer without thickness would not be part of the member.
             ctx_.msg.erro(QStringLiteral("Não existe camada sem espessura. Inserir a camada novamente."));
         } else {
-            camada.K = UnidadesEntrada::CondutividadeArmazenada(Real(edK), d.UnidadesUsuais);
-            camada.Ro = Real(edRo);
-            camada.CalorEsp = Real(edCalorEsp);
-            camada.Alfa = UnidadesEntrada::DilatacaoArmazenada(Real(edAlfa));
-            camada.Espessura = Real(edH);
+            // Every field converted before any is stored: a bad one stores nothing.
+            TCamada camada = n <= d.NCamadas ? d.Camadas[static_cast<std::size_t>(n)] : TCamada{};
+            camada.XIni = laco_.Valor(edXini);
+            camada.K = laco_.Valor(edK, [&](double v) { return UnidadesEntrada::CondutividadeArmazenada(v, d.UnidadesUsuais); });
+            camada.Ro = laco_.Valor(edRo);
+            camada.CalorEsp = laco_.Valor(edCalorEsp);
+            camada.Alfa = laco_.Valor(edAlfa, [](double v) { return UnidadesEntrada::DilatacaoArmazenada(v); });
+            camada.Espessura = laco_.Valor(edH);
+            const bool fundacao = ckbFundacao->isChecked();
+            AlteraProblema(ctx_, NomeCamada(QStringLiteral("Inserir Camada"), n), [&] {
+                if (fundacao) d.Fundacao = true;
+                TCamada& c = d.Camadas[static_cast<std::size_t>(n)];
+                // The layers above keep their thicknesses and rest on this one.
+                double topo = camada.XIni + camada.Espessura;
+                const double topoAntes = c.XIni + c.Espessura;
+                const bool mudouTopo = n <= d.NCamadas && topo != topoAntes;
+                // Placement and temperature belong to the initial conditions.
+                camada.HoraConcretagem = c.HoraConcretagem;
+                camada.TInicial = c.TInicial;
+                c = camada;
+                if (mudouTopo) {
+                    for (int k = n + 1; k <= d.NCamadas; ++k) {
+                        TCamada& acima = d.Camadas[static_cast<std::size_t>(k)];
+                        acima.XIni = topo;
+                        topo += acima.Espessura;
+                    }
+                }
+                if (n > d.NCamadas) d.NCamadas = n;
+                if (d.NCamadasMembro < d.NCamadas) d.NCamadasMembro = d.NCamadas;
+            });
             if (ctx_.msg.confirma(QStringLiteral("Os dados desta camada estão corretos?"))) {
                 if (n >= MaxCamadas) {
                     // The layer table and the analysis hold no more: this layer ends the member.
@@ -171,12 +215,7 @@ void TfrmMembro::Inserir() {
                         "O membro chegou ao limite de 300 camadas: esta é a última camada."));
                     Conclui(n);
                 } else if (ctx_.msg.confirma(QStringLiteral("Deseja inserir mais uma Camada?"))) {
-                    edXini->clear();
-                    edH->clear();
-                    d.NCamadas = n + 1;
-                    laco_.Mostra(n + 1);
-                    edXini->setText(Geral(camada.XIni + camada.Espessura));
-                    edH->setEnabled(true);
+                    laco_.VaiPara(n + 1);
                 } else {
                     Conclui(n);
                 }
@@ -187,9 +226,25 @@ void TfrmMembro::Inserir() {
     });
 }
 
+// "No more layers" at layer n: the member ends there. Layers above it are dropped
+// only when the user confirms it; otherwise the member stays whole.
 void TfrmMembro::Conclui(int n) {
+    TDadosModelo& d = ctx_.dados;
+    if (n < d.NCamadas) {
+        if (!ctx_.msg.confirma(LacoCamadas::TextoRemocao(n + 1, d.NCamadas))) {
+            hide();
+            laco_.Reinicia();
+            return;
+        }
+        AlteraProblema(ctx_, QStringLiteral("Fim do membro na camada %1").arg(n),
+                       [&] {
+                           d.NCamadas = n;
+                           d.NCamadasMembro = n;
+                       });
+    } else {
+        AlteraProblema(ctx_, NomeCamada(QStringLiteral("Inserir Camada"), n), [&] { d.NCamadasMembro = n; });
+    }
     hide();
-    ctx_.dados.NCamadasMembro = n;
     laco_.Reinicia();
     edXini->setText(QStringLiteral("0"));
     edH->clear();

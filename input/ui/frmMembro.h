@@ -19,8 +19,9 @@ public:
     void HabilitaFundacao();
     // "Inserir Membro": shows the dialog with the labels and defaults of the unit system.
     void Abre();
-    // After a project file is opened: the fields show the state in the current unit system.
-    void MostraEstado();
+    // The problem changed (a project opened, or undo and redo when `novoProjeto` is
+    // false): the fields show the stored layer in the current unit system.
+    void MostraEstado(bool novoProjeto = true);
 
     QLineEdit* edMembro;
     QLineEdit* edXini;
@@ -43,11 +44,10 @@ public:
 private:
     void Inserir();
     void Sair();
-    void PreencheComEstado();
+    void PreencheCamada(int n);
     // Ends the entry with layer n as the last one.
     void Conclui(int n);
 
     Contexto& ctx_;
     LacoCamadas laco_;
-    bool estadoPendente_ = false;
 };

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/Erros.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Janelas.h"
@@ -228,7 +229,8 @@ void TfrmTabelaMembro::Ok() {
         }
     }
     const int elementos = j.programa ? j.programa->ElementosPorCamada() : std::max(d.NElemCamada, 1);
-    Aplica(d, linhas, origem, ckbFundacao->isChecked(), elementos);
+    AlteraProblema(ctx_, QStringLiteral("Tabela do Membro"),
+                   [&] { Aplica(d, linhas, origem, ckbFundacao->isChecked(), elementos); });
     // The dialogs start their next pass from the new member.
     if (j.frmMembro) j.frmMembro->MostraEstado();
     if (j.frmCondInic) j.frmCondInic->MostraEstado();

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/ExecutaAcao.h"
 
 TfrmUnidades::TfrmUnidades(Contexto& ctx, QWidget* parent)
@@ -47,11 +48,11 @@ void TfrmUnidades::MostraEstado() {
 void TfrmUnidades::Ok() {
     ExecutaAcao(ctx_.msg, [&] {
         if (!rbSI->isChecked()) {
-            ctx_.dados.UnidadesUsuais = true;
+            AlteraProblema(ctx_, QStringLiteral("Unidades"), [&] { ctx_.dados.UnidadesUsuais = true; });
             ctx_.msg.informacao(QStringLiteral(
                 "Cond. Térmica: kCal/m.d.c; Calor Esp.: Cal/g.C; Coef. Convecção: kCal/m^2.d.C."));
         } else {
-            ctx_.dados.UnidadesUsuais = false;
+            AlteraProblema(ctx_, QStringLiteral("Unidades"), [&] { ctx_.dados.UnidadesUsuais = false; });
             ctx_.msg.informacao(QStringLiteral("Cond. Térmica: W/m.C; Calor Esp.: J/kg.C; Coef. Convecção: W/m^2.C."));
         }
         close();

@@ -1,6 +1,8 @@
 #include "obra/ui/GrupoClimaHorario.h"
 
+#include <QDateTime>
 #include <QGridLayout>
+#include <QRegularExpression>
 #include <fstream>
 #include <iterator>
 
@@ -73,6 +75,25 @@ void TGrupoClimaHorario::LeArquivo() {
     lbClima->setText(Descreve(*lido_) + QStringLiteral(" (a gravar no \"Ok\")"));
 }
 
+// A station's file keeps its hour 0 in UTC: the local date and hour it was read
+// with are shown again, in the station's offset.
+void TGrupoClimaHorario::MostraOrigem(const std::string& origem) {
+    static const QRegularExpression hora0(QStringLiteral("hora 0 em (\\d{2})/(\\d{2})/(\\d{4}) (\\d{2}) UTC"));
+    const QRegularExpressionMatch m = hora0.match(QString::fromStdString(origem));
+    if (!m.hasMatch()) return;
+    int fuso = -3;
+    try {
+        fuso = CamposNumericos::Inteiro(edFuso);
+    } catch (const std::exception&) {
+        edFuso->setText(QString::number(fuso));
+    }
+    const QDateTime utc(QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()),
+                        QTime(m.captured(4).toInt(), 0), Qt::UTC);
+    const QDateTime local = utc.addSecs(static_cast<qint64>(fuso) * 3600);
+    edDataInicio->setText(local.date().toString(QStringLiteral("dd/MM/yyyy")));
+    edHoraInicio->setText(QString::number(local.time().hour()));
+}
+
 void TGrupoClimaHorario::MostraEstado() {
     const TDadosObra& o = ctx_.dados.Obra;
     lido_.reset();
@@ -84,6 +105,7 @@ void TGrupoClimaHorario::MostraEstado() {
         c.Origem = o.OrigemClima;
         lido_ = std::move(c);
         lbClima->setText(Descreve(*lido_));
+        MostraOrigem(o.OrigemClima);
     } else {
         lbClima->setText(QStringLiteral("Nenhum arquivo lido."));
     }

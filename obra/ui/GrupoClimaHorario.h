@@ -37,6 +37,7 @@ signals:
 
 private:
     void LeArquivo();
+    void MostraOrigem(const std::string& origem);
 
     Contexto& ctx_;
     std::optional<TClimaHorario> lido_;

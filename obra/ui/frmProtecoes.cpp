@@ -11,6 +11,7 @@
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "obra/Protecoes.h"
 
 using CamposNumericos::Geral;
@@ -64,6 +65,7 @@ TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
     botoes->addWidget(btnCancelar);
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(topo);
+    principal->addWidget(laco_.Navegacao());
     principal->addWidget(chkBase);
     principal->addWidget(sgdProtecoes);
     principal->addLayout(acrescenta);
@@ -81,7 +83,7 @@ TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
         sgdProtecoes->setItem(linha, Nome, new QTableWidgetItem(nome));
         sgdProtecoes->setItem(linha, R, new QTableWidgetItem(Geral(cbxPredefinicoes->currentData().toDouble())));
         sgdProtecoes->setItem(linha, Colocacao, new QTableWidgetItem(QStringLiteral("0")));
-        sgdProtecoes->setItem(linha, Retirada, new QTableWidgetItem(QStringLiteral("72")));
+        sgdProtecoes->setItem(linha, Retirada, new QTableWidgetItem(Geral(RetiradaPadrao())));
     });
     connect(btnRemover, &QPushButton::clicked, this, [this] {
         const int linha = sgdProtecoes->currentRow();
@@ -89,8 +91,25 @@ TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
     });
     connect(chkBase, &QCheckBox::toggled, this, [this](bool base) {
         lbCamada->setEnabled(!base);
-        if (base) Mostra(ctx_.dados.Obra.ProtecoesBase);
+        laco_.Navegacao()->setEnabled(!base);
+        if (base) {
+            Mostra(ctx_.dados.Obra.ProtecoesBase);
+        } else {
+            laco_.Atualiza();
+        }
     });
+    // A lift that never had a list of its own starts from the rows of the nearest lift
+    // below that has one (none at all: no rows).
+    laco_.preenche = [this](int n) {
+        for (int k = n; k >= 1; --k) {
+            if (const auto* lista = Protecoes::DoTopo(std::as_const(ctx_.dados.Obra), k)) {
+                Mostra(*lista);
+                return;
+            }
+        }
+        Mostra({});
+    };
+    laco_.ultima = [this] { return ctx_.dados.NCamadas; };
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] {
         laco_.Reinicia();
@@ -99,8 +118,25 @@ TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
 }
 
 void TfrmProtecoes::Abre() {
-    laco_.Reinicia();
+    chkBase->setChecked(false);
+    laco_.VaiPara(1);
     CamposNumericos::ApresentaJanela(this);
+}
+
+// Until the next lift covers it: the hour after that lift's placement; the top lift,
+// or a lift whose next one has no later placement yet, keeps it three days.
+double TfrmProtecoes::RetiradaPadrao() const {
+    const TDadosModelo& d = ctx_.dados;
+    try {
+        const int n = laco_.Atual();
+        if (!chkBase->isChecked() && n >= 1 && n < d.NCamadas) {
+            const double hora = d.Camadas[static_cast<std::size_t>(n)].HoraConcretagem;
+            const double proxima = d.Camadas[static_cast<std::size_t>(n + 1)].HoraConcretagem;
+            if (proxima > hora) return Protecoes::RetiradaPadrao(hora, proxima);
+        }
+    } catch (const std::exception&) {
+    }
+    return 72.0;
 }
 
 void TfrmProtecoes::Mostra(const std::vector<TProtecao>& lista) {
@@ -116,10 +152,11 @@ void TfrmProtecoes::Mostra(const std::vector<TProtecao>& lista) {
 }
 
 void TfrmProtecoes::MostraEstado() {
-    laco_.Reinicia();
-    chkBase->setChecked(false);
-    const auto* lista = Protecoes::DoTopo(std::as_const(ctx_.dados.Obra), 1);
-    Mostra(lista ? *lista : std::vector<TProtecao>{});
+    if (chkBase->isChecked()) {
+        Mostra(ctx_.dados.Obra.ProtecoesBase);
+    } else {
+        laco_.Atualiza();
+    }
 }
 
 std::vector<TProtecao> TfrmProtecoes::Le() const {
@@ -157,13 +194,18 @@ void TfrmProtecoes::Ok() {
         std::vector<TProtecao> lista = Le();
         TDadosModelo& d = ctx_.dados;
         if (chkBase->isChecked()) {
-            d.Obra.ProtecoesBase = std::move(lista);
+            AlteraProblema(ctx_, QStringLiteral("Proteções da face inferior"),
+                           [&] { d.Obra.ProtecoesBase = std::move(lista); });
             chkBase->setChecked(false);
             return;
         }
         const int n = laco_.Atual();
         LacoCamadas::VerificaCapacidade(n);
-        Protecoes::DoTopo(d.Obra, n) = std::move(lista);
+        // A layer without protections stays without a list of them.
+        if (!lista.empty() || Protecoes::DoTopo(std::as_const(d.Obra), n)) {
+            AlteraProblema(ctx_, NomeCamada(QStringLiteral("Proteções"), n),
+                           [&] { Protecoes::DoTopo(d.Obra, n) = std::move(lista); });
+        }
         const int total = std::max(d.NCamadas, 1);
         if (laco_.Avanca(n, total, n, ctx_.msg) == LacoCamadas::Fim::Continua) return;
         laco_.Reinicia();

@@ -13,14 +13,15 @@
 // with their resistance and the hours (after the lift's placement) at which they go
 // on and come off; several rows make a staged removal. "Face inferior da pilha"
 // edits instead those of the bottom of the stack (hours after layer 1's placement).
-// "Ok" stores the rows of the layer shown and walks to the next, as the other
-// per-layer dialogs do; the rows carry over from layer to layer.
+// Each layer shows its stored rows (a layer without a list, those of the layer
+// below); "Ok" stores the rows of the layer shown and walks to the next, as the
+// other per-layer dialogs do.
 class TfrmProtecoes : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmProtecoes(Contexto& ctx, QWidget* parent = nullptr);
     void Abre();
-    // The rows of layer 1 (or of the bottom) as the state holds them.
+    // The rows of the layer shown (or of the bottom) as the state holds them.
     void MostraEstado();
 
     QLabel* lbCamada;
@@ -35,6 +36,7 @@ public:
 private:
     void Mostra(const std::vector<TProtecao>& lista);
     std::vector<TProtecao> Le() const;
+    double RetiradaPadrao() const;
     void Ok();
 
     Contexto& ctx_;

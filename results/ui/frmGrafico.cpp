@@ -21,6 +21,7 @@
 #include "core/Numeros.h"
 #include "core/ui/CaixaInteira.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "results/CurvasTemperatura.h"
 #include "core/ui/ComparacaoGrafico.h"
@@ -271,7 +272,8 @@ void TfrmGrafico::ImportaMedicoes() {
         const auto caminho = ctx_.arquivos.abrir(QStringLiteral("Medições (*.csv)|*.csv|Texto (*.txt)|*.txt|Todos|*.*"));
         if (!caminho) return;
         // Read whole before anything changes: a bad file leaves the measurements held.
-        ctx_.dados.Medicoes = Medicoes::LeArquivo(QFile::encodeName(*caminho).toStdString(), edOrigem->text().toStdString());
+        auto lidas = Medicoes::LeArquivo(QFile::encodeName(*caminho).toStdString(), edOrigem->text().toStdString());
+        AlteraProblema(ctx_, QStringLiteral("Medições"), [&] { ctx_.dados.Medicoes = std::move(lidas); });
     });
     SobrepoeMedicoes();
 }

@@ -101,7 +101,7 @@ TfrmResumoTermico::TfrmResumoTermico(Contexto& ctx, QWidget* parent) : QWidget(p
     cGraficoDiferenca = new TPainelGrafico(this);
     cGraficoDiferenca->setObjectName(QStringLiteral("cGraficoDiferenca"));
     cGraficoDiferenca->DefineTitulos(QStringLiteral("Diferença entre o ponto mais quente da camada do topo e a sua face superior"),
-                                     QStringLiteral("Tempo (horas)"), QStringLiteral("Diferença (Celcius)"));
+                                     QStringLiteral("Tempo (horas)"), QStringLiteral("Diferença (Celsius)"));
     cGraficoDiferenca->setMinimumSize(520, 340);
 
     edK = new QLineEdit(QStringLiteral("0,42"), this);

@@ -8,6 +8,7 @@
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ImagemJpeg.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "stress/ui/Formulario.h"
 
 using namespace Formulario;
@@ -47,7 +48,7 @@ TfrmACI::TfrmACI(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     l->addLayout(campos);
     l->addLayout(botoes);
 
-    connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
+    connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { AlteraProblema(ctx_, QStringLiteral("Coef. de Restrição - ACI"), [this] { Ok(); }); }); });
     connect(btnCancela, &QPushButton::clicked, this, &QWidget::hide);
 }
 

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
@@ -99,7 +100,7 @@ TfrmByfors::TfrmByfors(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     l->addLayout(botoes);
 
     MarcaOpcoes(this);
-    connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
+    connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { AlteraProblema(ctx_, QStringLiteral("Módulo de Elasticidade"), [this] { Ok(); }); }); });
     connect(btnCancela, &QPushButton::clicked, this, &QWidget::hide);
 }
 

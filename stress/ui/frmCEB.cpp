@@ -6,6 +6,7 @@
 
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -43,7 +44,7 @@ TfrmCEB::TfrmCEB(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     l->addWidget(gbxModelo);
     l->addLayout(botoes);
 
-    connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
+    connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { AlteraProblema(ctx_, QStringLiteral("Fluência - CEB"), [this] { Ok(); }); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();
         CamposNumericos::ApresentaJanela(ctx_.janelas.frmEscolhaFluencia);

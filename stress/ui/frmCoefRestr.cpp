@@ -5,6 +5,7 @@
 #include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmACI.h"
@@ -27,7 +28,7 @@ TfrmCoefRestr::TfrmCoefRestr(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     l->addWidget(grupo);
     l->addWidget(btnOk, 0, Qt::AlignHCenter);
     MarcaOpcoes(this);
-    connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
+    connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { AlteraProblema(ctx_, QStringLiteral("Coeficiente de Restrição"), [this] { Ok(); }); }); });
 }
 
 double TfrmCoefRestr::AlturaMembro(const TDadosModelo& dados) {

@@ -5,6 +5,7 @@
 
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmBazant.h"
@@ -31,7 +32,7 @@ TfrmEscolhaFluencia::TfrmEscolhaFluencia(Contexto& ctx, QWidget* parent) : QWidg
     l->addWidget(grupo);
     l->addWidget(btnOK, 0, Qt::AlignHCenter);
     MarcaOpcoes(this);
-    connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { btnOKClick(); }); });
+    connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { AlteraProblema(ctx_, QStringLiteral("Tipos de Fluência"), [this] { btnOKClick(); }); }); });
 }
 
 TModeloFluencia TfrmEscolhaFluencia::ModeloSelecionado() const {

@@ -6,6 +6,7 @@
 
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmE.h"
@@ -74,7 +75,7 @@ TfrmFluencia::TfrmFluencia(Contexto& ctx, QWidget* parent) : QWidget(parent), ct
     connect(rbtGpa, &QRadioButton::toggled, this, [this](bool gpa) { ctx_.dados.EEmGPa = gpa; });
     connect(btnVisualizarE, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { VisualizarE(); }); });
     connect(btnVisualizarF, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { VisualizarF(); }); });
-    connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
+    connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { AlteraProblema(ctx_, QStringLiteral("Fluência"), [this] { Ok(); }); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();
         CamposNumericos::ApresentaJanela(ctx_.janelas.frmEscolhaFluencia);

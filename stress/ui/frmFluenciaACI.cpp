@@ -6,6 +6,7 @@
 
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -63,7 +64,7 @@ TfrmFluenciaACI::TfrmFluenciaACI(Contexto& ctx, QWidget* parent) : QWidget(paren
     l->addLayout(botoes);
 
     MarcaOpcoes(this);
-    connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
+    connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { AlteraProblema(ctx_, QStringLiteral("Fluência - ACI"), [this] { Ok(); }); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();
         CamposNumericos::ApresentaJanela(ctx_.janelas.frmEscolhaFluencia);

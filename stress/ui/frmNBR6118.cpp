@@ -6,6 +6,7 @@
 
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/Formulario.h"
 #include "stress/ui/frmEscolhaFluencia.h"
@@ -111,7 +112,7 @@ TfrmNBR6118::TfrmNBR6118(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_
 
     MarcaOpcoes(this);
     connect(cbPlaca, &QComboBox::currentTextChanged, this, [this] { cbPlacaChange(); });
-    connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
+    connect(btnOK, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { AlteraProblema(ctx_, QStringLiteral("Fluência - NBR 6118"), [this] { Ok(); }); }); });
     connect(btnCancela, &QPushButton::clicked, this, [this] {
         hide();
         CamposNumericos::ApresentaJanela(ctx_.janelas.frmEscolhaFluencia);

@@ -229,6 +229,11 @@ void TfrmTensional::MostraEstado() {
                                    d.ResistDiametralA, d.ResistDiametralB, d.ResistComprA,  d.ResistComprB};
     if (std::any_of(std::begin(resistencias), std::end(resistencias), [](double v) { return v != 0.0; }))
         j.frmTracaoFlexao->MostraEstado();
+    // A project that holds a creep model and a strength curve has all the run needs
+    // (the restraint is stored either way): no dialog has to be confirmed again.
+    if (d.ModeloFluencia != TModeloFluencia::Nenhum &&
+        std::any_of(std::begin(resistencias), std::end(resistencias), [](double v) { return v != 0.0; }))
+        btnRun->setEnabled(true);
 }
 
 void TfrmTensional::btnSaidaClick() {

@@ -8,7 +8,9 @@
 #include "core/Erros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "stress/ResistenciaIdades.h"
+#include "stress/Restricao.h"
 #include "stress/ui/Formulario.h"
 
 using namespace Formulario;
@@ -123,7 +125,7 @@ TfrmTracaoFlexao::TfrmTracaoFlexao(Contexto& ctx, QWidget* parent) : QWidget(par
     l->addWidget(gbx);
     l->addWidget(gFck);
     l->addWidget(btnOk, 0, Qt::AlignHCenter);
-    connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Ok(); }); });
+    connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { AlteraProblema(ctx_, QStringLiteral("Tensões Resistentes"), [this] { Ok(); }); }); });
 }
 
 void TfrmTracaoFlexao::AtualizaHabilitacao(Curva& c) {
@@ -190,5 +192,11 @@ void TfrmTracaoFlexao::MostraEstado() {
         curvas[i].entrada->setCurrentIndex(PorAB);
         curvas[i].a->setText(CamposNumericos::Geral(valores[i][0]));
         curvas[i].b->setText(CamposNumericos::Geral(valores[i][1]));
+        // The strengths beside them are those the stored curve gives, to the hundredth.
+        const double a = valores[i][0], b = valores[i][1];
+        if (a + 7.0 * b > 0.0 && a + 28.0 * b > 0.0) {
+            curvas[i].f7->setText(CamposNumericos::Geral(std::round(CurvaResistencia(7.0, a, b) * 100.0) / 100.0));
+            curvas[i].f28->setText(CamposNumericos::Geral(std::round(CurvaResistencia(28.0, a, b) * 100.0) / 100.0));
+        }
     }
 }

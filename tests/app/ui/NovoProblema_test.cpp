@@ -204,7 +204,9 @@ TEST_F(NovoProblema, NovaAnaliseTermicaTornaAsTensoesAntigasObsoletas) {
 }
 
 // Walking an opened 3-layer member with one "Inserir" and leaving with "Sair" keeps
-// 2 layers for the run: the run asks first, and only "Sim" runs.
+// the whole member. A problem that holds fewer layers for the run than its member (a
+// project saved by an earlier version after such a walk) is run only after asking,
+// and only "Sim" runs.
 struct CasoCamadas {
     bool resposta;
     bool roda;
@@ -218,8 +220,9 @@ TEST_P(MenosCamadas, PerguntaAntesDeAnalisarMenosCamadasQueOMembro) {
     ASSERT_TRUE(j.frmMembro->isVisible());
     Clica(j.frmMembro, "btnInserir");  // "corretos?" Sim, "mais uma?" Sim: layer 2 shown
     Clica(j.frmMembro, "Button1");     // "Sair"
-    ASSERT_EQ(d.NCamadas, 2);
+    ASSERT_EQ(d.NCamadas, 3);
     ASSERT_EQ(d.NCamadasMembro, 3);
+    d.NCamadas = 2;
 
     msg.limpa();
     msg.respostas = {GetParam().resposta};

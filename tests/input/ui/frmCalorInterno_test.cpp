@@ -83,6 +83,11 @@ TEST_F(CalorInterno, TaxaConstanteGuardaFEPreservaACurva) {
     EXPECT_TRUE(Campo(f(), "edCalorInt")->isEnabled());
     Digita(f(), "edCalorInt", "1500");
     Clica(f(), "btnOk");
+    // Layer 2 shows its own stored curve; the rate is given to it as to layer 1.
+    EXPECT_EQ(Texto(f(), "edC"), "410");
+    EXPECT_FALSE(constante->isChecked());
+    Marca(constante);
+    Digita(f(), "edCalorInt", "1500");
     Clica(f(), "btnOk");
     for (int n = 1; n <= 2; ++n) {
         EXPECT_TRUE(d.CalorCamadas[n].Constante);

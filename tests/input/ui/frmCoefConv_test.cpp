@@ -101,7 +101,11 @@ TEST_F(CoefConv, AbrirProjetoMostraOsCoeficientesGuardadosNaProximaAbertura) {
     f()->MostraEstado();
     f()->Abre();
     EXPECT_EQ(Texto(f(), "edBetaB"), "12,5");
-    // The opening after that shows the default again, as any other.
+    // Every opening shows what is stored; a problem without the coefficients, the defaults.
+    f()->close();
+    f()->Abre();
+    EXPECT_EQ(Texto(f(), "edBetaB"), "12,5");
+    d.BetaSup = 0.0;
     f()->close();
     f()->Abre();
     EXPECT_EQ(Texto(f(), "edBetaB"), "300");

@@ -69,12 +69,13 @@ TEST_F(CondInic, DuasCamadasComSugestaoDeT0) {
     EXPECT_EQ(d.TempoTotal, 40.0);
     EXPECT_EQ(d.PassoTempo, 1);
     EXPECT_EQ(msg.confirmacoes, QStringList{"Dados Inseridos. Eles estão corretos?"});
-    // No: a new pass from layer 1, day 1 hour 6; temperature and total time stay.
+    // No: a new pass from layer 1, which shows its stored placement; the total time stays.
     EXPECT_TRUE(f()->isVisible());
     EXPECT_EQ(Texto(f(), "lbNCamada"), "1");
-    EXPECT_EQ(Texto(f(), "edDinic"), "1");
+    EXPECT_EQ(Texto(f(), "edDinic"), "2");
     EXPECT_EQ(Texto(f(), "edHinic"), "6");
-    EXPECT_EQ(Texto(f(), "edTinic"), "22");
+    EXPECT_EQ(Texto(f(), "edTinic"), "18");
+    EXPECT_EQ(Texto(f(), "edT0"), "96");
     EXPECT_TRUE(ExecucaoHabilitada());
 }
 

@@ -92,6 +92,8 @@ TEST_F(Maturidade, PelaTabelaDoCalorimetro) {
     EXPECT_EQ(d.CalorCamadas[1].TInicialCalorimetro, 23.5);
     EXPECT_EQ(d.CalorCamadas[2].TInicialCalorimetro, TCalorInterno{}.TInicialCalorimetro);
 
+    // The maturity of the layer the table dialog shows: back to layer 1.
+    Clica(j.frmCalorIntDiscr, "btnAnterior");
     Clica(j.frmCalorIntDiscr, "btnMaturidade");
     ASSERT_TRUE(f()->isVisible());
     Marca(Filho<QCheckBox>(f(), "chkMaturidade"));

@@ -57,8 +57,9 @@ TEST_F(Membro, UnidadesUsuaisMudamRotulosPadroesEConversao) {
     EXPECT_DOUBLE_EQ(d.Camadas[1].K, 1800.0);
     EXPECT_EQ(d.Camadas[1].CalorEsp, 0.2);
 
-    // Back in SI, the next opening shows the SI labels and defaults again.
+    // Back in SI, a new member's first opening shows the SI labels and defaults again.
     d.UnidadesUsuais = false;
+    d.NCamadas = 0;
     f()->Abre();
     EXPECT_EQ(Filho<QLabel>(f(), "lbUnidadeK")->text(), "[W/m.C]");
     EXPECT_EQ(Texto(f(), "edK"), "2");
@@ -85,7 +86,8 @@ TEST_F(Membro, EspessuraVaziaAvisaEDesabilitaAFundacao) {
     EXPECT_EQ(msg.erros, QStringList{"Não existe camada sem espessura. Inserir a camada novamente."});
     EXPECT_TRUE(msg.confirmacoes.isEmpty());
     EXPECT_EQ(Texto(f(), "edMembro"), "1");
-    EXPECT_EQ(d.NCamadas, 1);
+    // A layer without thickness is no part of the member: nothing is stored.
+    EXPECT_EQ(d.NCamadas, 0);
     EXPECT_FALSE(fundacao->isChecked());
     EXPECT_FALSE(fundacao->isEnabled());
 }
@@ -113,8 +115,9 @@ TEST_F(Membro, CampoInvalidoParaNaqueleCampo) {
     Digita(f(), "edH", "1");
     Clica(f(), "btnInserir");
     EXPECT_EQ(msg.erros, QStringList{"'2.400' não é um valor de ponto flutuante válido"});
-    EXPECT_EQ(d.NCamadas, 1);
-    EXPECT_EQ(d.Camadas[1].K, 2.5) << "o campo anterior fica gravado";
+    // Every field is converted before any is stored: the layer is not written at all.
+    EXPECT_EQ(d.NCamadas, 0);
+    EXPECT_EQ(d.Camadas[1].K, 0.0);
     EXPECT_EQ(d.Camadas[1].Espessura, 0.0);
     EXPECT_EQ(Texto(f(), "edMembro"), "1");
     EXPECT_TRUE(msg.confirmacoes.isEmpty());
