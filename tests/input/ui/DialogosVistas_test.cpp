@@ -22,7 +22,7 @@
 #include "input/ui/frmCondCont.h"
 #include "input/ui/frmCondInic.h"
 #include "input/ui/frmCura.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 #include "input/ui/frmMaturidade.h"
 #include "input/ui/frmMembro.h"
 #include "obra/ui/frmProtecoes.h"
