@@ -8,14 +8,15 @@
 #include "core/Projeto.h"
 #include "relatorio/Relatorio.h"
 #include "analise/Analise.h"
+#include "core/Historico.h"
 #include "core/ui/CurvasTensao.h"
 
 namespace {
 
 // First hour with a stress in the node's column.
-double PrimeiraHoraComTensao(const TabelaTexto& tensoes, int no) {
+double PrimeiraHoraComTensao(const HistoricoNumerico& tensoes, int no) {
     for (int r = 1; r < tensoes.Linhas(); ++r)
-        if (!tensoes.Celula(no, r).empty()) return tensoes.Valor(0, r);
+        if (!tensoes.Vazia(no, r)) return tensoes.Valor(0, r);
     return -1.0;
 }
 
