@@ -25,11 +25,11 @@ public:
     QLineEdit* edTinic;
     QLineEdit* edStep;
     QLineEdit* edT0;
+    // Substeps of each step, consistent formulation only (1 by default).
+    QLineEdit* edSubpassos;
     // The thermal formulation of the problem, stored with the total time.
     QRadioButton* rbClassica;
     QRadioButton* rbConsistente;
-    // Substeps of each step, consistent formulation only (1 by default).
-    QLineEdit* edSubpassos;
     QPushButton* btnOk;
     QPushButton* btnCancelar;
 

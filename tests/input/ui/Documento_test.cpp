@@ -9,7 +9,7 @@
 #include "core/Projeto.h"
 #include "core/ui/HistoricoProblema.h"
 #include "input/ui/frmCondInic.h"
-#include "input/ui/frmEntradaDados.h"
+#include "app/ui/frmEntradaDados.h"
 
 namespace {
 

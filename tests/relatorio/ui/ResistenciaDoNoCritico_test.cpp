@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/Historico.h"
 #include "core/Progresso.h"
 #include "core/Projeto.h"
 #include "relatorio/Relatorio.h"
@@ -13,9 +14,9 @@
 namespace {
 
 // First hour with a stress in the node's column.
-double PrimeiraHoraComTensao(const TabelaTexto& tensoes, int no) {
+double PrimeiraHoraComTensao(const HistoricoNumerico& tensoes, int no) {
     for (int r = 1; r < tensoes.Linhas(); ++r)
-        if (!tensoes.Celula(no, r).empty()) return tensoes.Valor(0, r);
+        if (!tensoes.Vazia(no, r)) return tensoes.Valor(0, r);
     return -1.0;
 }
 
