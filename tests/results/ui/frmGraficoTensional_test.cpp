@@ -50,6 +50,7 @@ protected:
 
 TEST_F(GraficoTensional, NoForaDaFaixaVaiAoUltimoEZeroEhPlotado) {
     tensoes.Celula(9, 30) = " 0,0000";
+    SincronizaNumeros(app.contexto());  // the chart reads the numeric history
     g->spseNo->setMaximum(100000);
     g->spseNo->setValue(999);
     QTest::mouseClick(g->btnVisualizar, Qt::LeftButton);
