@@ -1,5 +1,9 @@
 #pragma once
+#include <functional>
 #include <optional>
+
+class QWidget;
+struct TDadosModelo;
 
 // The registry of windows: one instance of each, created at start-up in this
 // order and alive until exit. Windows reach each other only through it: the
@@ -29,6 +33,24 @@ class JanelaTensoes : public JanelaAbre {
 public:
     virtual void AtualizaTabela() = 0;
     virtual void Esconde() = 0;
+};
+
+// A dialog another subsystem shows and refreshes when a project is opened.
+class JanelaEstado : public JanelaAbre {
+public:
+    virtual void MostraEstado() = 0;
+};
+
+// The hourly-weather group the boundary-conditions dialog embeds: built by the
+// site windows, placed by app/ui, read and written at the dialog's "Ok".
+class GrupoClima {
+public:
+    virtual ~GrupoClima() = default;
+    virtual QWidget* Grupo() = 0;
+    // Told when the file is chosen as the ambient, or no longer.
+    virtual void AoEscolher(std::function<void(bool arquivo)> escolhido) = 0;
+    virtual void MostraEstado() = 0;
+    virtual void Grava(TDadosModelo& dados) = 0;
 };
 
 class TfrmEntradaDados;
@@ -77,6 +99,8 @@ class TfrmTabelaMembro;
 class TfrmRelatorio;
 class TfrmEstudo;
 class TfrmCalibracao;
+class TfrmProtecoes;
+class TGrupoClimaHorario;
 
 class Programa;
 
@@ -129,6 +153,9 @@ struct Janelas {
     TfrmRelatorio* frmRelatorio = nullptr;
     TfrmEstudo* frmEstudo = nullptr;
     TfrmCalibracao* frmCalibracao = nullptr;
+    // Parts of the boundary-conditions dialog (its children, not top-level windows).
+    TfrmProtecoes* frmProtecoes = nullptr;
+    TGrupoClimaHorario* gbxClimaHorario = nullptr;
 
     // What windows of other subsystems ask (set with the windows above).
     JanelaRelatorio* relatorio = nullptr;
@@ -139,6 +166,8 @@ struct Janelas {
     JanelaAbre* graficoTensional = nullptr;
     JanelaAbre* eixoTensional = nullptr;
     JanelaAbre* indiceFissuracao = nullptr;
+    JanelaEstado* protecoes = nullptr;
+    GrupoClima* climaHorario = nullptr;
 };
 
 // What the charts of other windows read of the report window: its limits, or the

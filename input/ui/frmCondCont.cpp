@@ -11,8 +11,6 @@
 #include "core/ui/CamposNumericos.h"
 #include "input/ui/frmCoefConv.h"
 #include "input/ui/frmCura.h"
-#include "obra/ui/GrupoClimaHorario.h"
-#include "obra/ui/frmProtecoes.h"
 
 using CamposNumericos::Geral;
 using CamposNumericos::Real;
@@ -47,10 +45,9 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
       edTAmbConst(Campo("edTAmbConst", QStringLiteral("30"))),
       btnOk(new QPushButton(QStringLiteral("Ok"))),
       btnCancelar(new QPushButton(QStringLiteral("Cancelar"))),
-      gbxClimaHorario(new TGrupoClimaHorario(ctx)),
       btnProtecoes(new QPushButton(QStringLiteral("Proteções das Faces..."))),
-      frmProtecoes(new TfrmProtecoes(ctx, this)),
-      ctx_(ctx) {
+      ctx_(ctx),
+      clima_(ctx.janelas.climaHorario) {
     setObjectName(QStringLiteral("frmCondCont"));
     setWindowTitle(QStringLiteral(" Condições de Contorno (Ambientais)"));
     chkTPrescEsq->setObjectName(QStringLiteral("chkTPrescEsq"));
@@ -96,7 +93,7 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     principal->addWidget(gbxRadiacao);
     principal->addWidget(gbxPrescritas);
     principal->addWidget(gbxAmbiente);
-    principal->addWidget(gbxClimaHorario);
+    if (clima_) principal->addWidget(clima_->Grupo());
     principal->addLayout(botoes);
 
     edTprescrita1->setEnabled(false);
@@ -116,8 +113,10 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
         AmbienteConstante(marcado);
         ctx_.dados.TAmbConstante = marcado;
     });
-    connect(gbxClimaHorario, &TGrupoClimaHorario::escolhido, this, [this](bool arquivo) { ClimaArquivo(arquivo); });
-    connect(btnProtecoes, &QPushButton::clicked, this, [this] { frmProtecoes->Abre(); });
+    if (clima_) clima_->AoEscolher([this](bool arquivo) { ClimaArquivo(arquivo); });
+    connect(btnProtecoes, &QPushButton::clicked, this, [this] {
+        if (ctx_.janelas.protecoes) ctx_.janelas.protecoes->Abre();
+    });
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { FechaSequencia(); });
 }
@@ -160,8 +159,8 @@ void TfrmCondCont::MostraEstado() {
     edTprescrita1->setEnabled(d.TPrescInfAtiva);
     edTprescrita2->setEnabled(d.TPrescSupAtiva);
     AmbienteConstante(d.TAmbConstante);
-    gbxClimaHorario->MostraEstado();
-    frmProtecoes->MostraEstado();
+    if (clima_) clima_->MostraEstado();
+    if (ctx_.janelas.protecoes) ctx_.janelas.protecoes->MostraEstado();
 }
 
 void TfrmCondCont::Ok() {
@@ -179,7 +178,7 @@ void TfrmCondCont::Ok() {
         d.TAmbConst = Real(edTAmbConst);
         if (d.TPrescInfAtiva) d.TPrescInf = Real(edTprescrita1);
         if (d.TPrescSupAtiva) d.TPrescSup = Real(edTprescrita2);
-        gbxClimaHorario->Grava(d);
+        if (clima_) clima_->Grava(d);
       });
         FechaSequencia();
     });

@@ -7,8 +7,7 @@
 
 #include "core/ui/Contexto.h"
 
-class TGrupoClimaHorario;
-class TfrmProtecoes;
+class GrupoClima;
 
 // " Condições de Contorno (Ambientais)": ambient temperature (constant or a daily
 // cycle), absorbed radiation and prescribed temperatures at the two ends.
@@ -39,10 +38,8 @@ public:
     QLineEdit* edTAmbConst;
     QPushButton* btnOk;
     QPushButton* btnCancelar;
-    // The site: the ambient from an hourly file, and the protections of the faces.
-    TGrupoClimaHorario* gbxClimaHorario;
+    // The site: the protections of the faces (their dialog, through the registry).
     QPushButton* btnProtecoes;
-    TfrmProtecoes* frmProtecoes;
 
 private:
     // The ambient fields and the constant flux follow the file choice.
@@ -53,4 +50,6 @@ private:
     void FechaSequencia();
 
     Contexto& ctx_;
+    // The hourly-weather group, built by the site windows before this dialog.
+    GrupoClima* clima_;
 };

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/Janelas.h"
 #include "core/ui/LacoCamadas.h"
 
 // "Proteções das Faces": per lift, the blankets, boards and forms of its top face
@@ -16,13 +17,13 @@
 // Each layer shows its stored rows (a layer without a list, those of the layer
 // below); "Ok" stores the rows of the layer shown and walks to the next, as the
 // other per-layer dialogs do.
-class TfrmProtecoes : public QWidget {
+class TfrmProtecoes : public QWidget, public JanelaEstado {
     Q_OBJECT
 public:
     explicit TfrmProtecoes(Contexto& ctx, QWidget* parent = nullptr);
-    void Abre();
+    void Abre() override;
     // The rows of the layer shown (or of the bottom) as the state holds them.
-    void MostraEstado();
+    void MostraEstado() override;
 
     QLabel* lbCamada;
     QCheckBox* chkBase;

@@ -125,7 +125,7 @@ void Percorre(const std::string& dialogo, Janelas& j, MensagensFalsas& msg, cons
     } else if (dialogo == "Protecoes") {
         j.frmCondCont->Abre();
         QTest::mouseClick(j.frmCondCont->btnProtecoes, Qt::LeftButton);
-        PercorreOk(j.frmCondCont->frmProtecoes, "lbCamada", "btnOk", msg, n);
+        PercorreOk(j.frmProtecoes, "lbCamada", "btnOk", msg, n);
         QTest::mouseClick(j.frmCondCont->btnCancelar, Qt::LeftButton);
     }
 }
@@ -364,7 +364,7 @@ TEST_F(Vistas, RetiradaPadraoCobreOTopoAteAProximaCamada) {
     AbreExemplo("bloco-fundacao-3-camadas.n1d.json");
     j.frmCondCont->Abre();
     Clica(j.frmCondCont, "btnProtecoes");
-    TfrmProtecoes* p = j.frmCondCont->frmProtecoes;
+    TfrmProtecoes* p = j.frmProtecoes;
     Clica(p, "btnAcrescentar");
     const double esperada = d.Camadas[2].HoraConcretagem - d.Camadas[1].HoraConcretagem + 1;
     EXPECT_EQ(p->sgdProtecoes->item(p->sgdProtecoes->rowCount() - 1, 3)->text(), CamposNumericos::Geral(esperada));
@@ -388,11 +388,11 @@ TEST_F(Vistas, CapturasDosDialogosPorCamada) {
     Clica(f(), "btnCondIni");
     j.frmCondCont->Abre();
     Clica(j.frmCondCont, "btnProtecoes");
-    Clica(j.frmCondCont->frmProtecoes, "btnProxima");
+    Clica(j.frmProtecoes, "btnProxima");
     const std::pair<QWidget*, const char*> janelas[] = {
         {j.frmMembro, "vista-membro"},       {j.frmCalorInterno, "vista-calor"},
         {j.frmMaturidade, "vista-maturidade"}, {j.frmCondInic, "vista-condinic"},
-        {j.frmCondCont->frmProtecoes, "vista-protecoes"}, {f(), "vista-principal"}};
+        {j.frmProtecoes, "vista-protecoes"}, {f(), "vista-principal"}};
     for (const auto& [w, nome] : janelas) {
         w->adjustSize();
         EXPECT_TRUE(w->grab().save(destino + QStringLiteral("/") + QString::fromLatin1(nome) + QStringLiteral(".png")));
@@ -414,8 +414,8 @@ TEST_F(Vistas, ProjetoReabertoMostraResistenciasRunEOrigemDoClima) {
 
     d.Obra.OrigemClima = "Estação automática, hora 0 em 01/01/2023 03 UTC, horas 0 a 10";
     j.frmCondCont->MostraEstado();
-    EXPECT_EQ(j.frmCondCont->gbxClimaHorario->edDataInicio->text(), "01/01/2023");
-    EXPECT_EQ(j.frmCondCont->gbxClimaHorario->edHoraInicio->text(), "0");
+    EXPECT_EQ(j.gbxClimaHorario->edDataInicio->text(), "01/01/2023");
+    EXPECT_EQ(j.gbxClimaHorario->edHoraInicio->text(), "0");
 }
 
 }  // namespace

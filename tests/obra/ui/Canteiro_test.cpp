@@ -15,7 +15,7 @@ namespace {
 class Canteiro : public DialogosCamadas {
 protected:
     TfrmCondCont* f() { return j.frmCondCont; }
-    TfrmProtecoes* p() { return j.frmCondCont->frmProtecoes; }
+    TfrmProtecoes* p() { return j.frmProtecoes; }
     PastaTemporaria pasta;
 
     QString Arquivo(const std::string& texto) {

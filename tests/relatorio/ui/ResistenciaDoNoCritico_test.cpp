@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/Historico.h"
 #include "core/Progresso.h"
 #include "core/Projeto.h"
 #include "relatorio/Relatorio.h"
