@@ -9,7 +9,6 @@
 #include "core/Projeto.h"
 #include "relatorio/Relatorio.h"
 #include "analise/Analise.h"
-#include "core/Historico.h"
 #include "core/ui/CurvasTensao.h"
 
 namespace {
