@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/DadosObra.h"
+#include "core/ContornoObra.h"
 #include "core/TabelaHoraria.h"
 
 // Capacities of the analysis state.
@@ -124,8 +124,9 @@ struct TDadosModelo {
     // The consistent formulation divides each step into this many substeps (the
     // history keeps one row per step); the classic ignores it.
     std::int32_t SubpassosPorPasso = 1;
-    // The site: hourly weather and protections of the faces (empty: none).
-    TDadosObra Obra;
+    // The site: hourly weather and protections of the faces (empty: none). Its data and
+    // physics are obra/'s (ObraDe, ObraEditavel); the engine asks it through TContornoObra.
+    TObraDoProblema Obra;
 
     std::array<TCamada, MaxCamadas + 1> Camadas{};
     std::array<TCalorInterno, MaxCamadas + 1> CalorCamadas{};

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/CondicoesObra.h"
 #include "core/Erros.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
@@ -136,7 +135,7 @@ void DistribuiCarga(const TDadosModelo& dados, TTrabalhoTermico& trabalho) {
         q[static_cast<std::size_t>(e + 1)] += w;
     }
     // With the weather file the sun enters the top face only (AplicaConveccao).
-    const double qRadiacao = dados.Obra.ClimaArquivo ? 0.0 : dados.QRadiacao;
+    const double qRadiacao = dados.Obra.UsaClimaArquivo() ? 0.0 : dados.QRadiacao;
     q[1] = qRadiacao + q[1];
     q[static_cast<std::size_t>(n)] = qRadiacao + q[static_cast<std::size_t>(n)];
 }
@@ -283,10 +282,7 @@ TCoeficientes TFunc::CoeficientesConveccao(const TDadosModelo& dados, const TVal
         const TTrocaCalor& R = si.Superficie[1];
         h.HSup = (R.HoraIniDia <= hora && hora <= R.HoraIniNoite) ? R.HDia : R.HNoite;
     }
-    if (CondicoesObra::EmUso(dados.Obra)) {
-        CondicoesObra::AplicaVento(dados.Obra, dados.CuraAtiva, t, h);
-        CondicoesObra::AplicaProtecoes(dados, si, t, L, h);
-    }
+    if (dados.Obra.EmUso()) dados.Obra->AplicaCoeficientes(dados, t, L, h);
     return h;
 }
 
@@ -308,8 +304,8 @@ void TFunc::AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalh
     trabalho.Carga[1] += h.HInf * trabalho.TAmb;
     trabalho.Carga[fim] += h.HSup * trabalho.TAmb;
     trabalho.SolTopo = 0.0;
-    if (dados.Obra.ClimaArquivo) {
-        trabalho.SolTopo = CondicoesObra::FluxoSolarTopo(dados, trabalho.SI, t, L, porHora.HSup);
+    if (dados.Obra.UsaClimaArquivo()) {
+        trabalho.SolTopo = dados.Obra->FluxoSolarTopo(dados, t, L, porHora.HSup);
         trabalho.Carga[fim] += (dados.DtExplicito + dados.DtImplicito) * trabalho.SolTopo;
     }
 }
@@ -347,7 +343,7 @@ void MontaSistemaCom(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, dou
         trabalho.Carga[i] = (dtE + dtI) * trabalho.Carga[i] + s;
     }
 
-    trabalho.TAmb = dados.Obra.ClimaArquivo ? CondicoesObra::TemperaturaAr(dados.Obra, t)
+    trabalho.TAmb = dados.Obra.UsaClimaArquivo() ? dados.Obra->TemperaturaAr(t)
                     : dados.TAmbConstante ? dados.TAmbConst : TFunc::TemperaturaAmbiente(dados, t);
     if (!std::isfinite(trabalho.TAmb)) {
         throw ErroCalculo("a temperatura ambiente não tem valor finito (verifique as horas da máxima e da mínima)");

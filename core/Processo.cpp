@@ -5,7 +5,6 @@
 #include <limits>
 #include <memory>
 
-#include "core/CondicoesObra.h"
 #include "core/Erros.h"
 #include "core/Func.h"
 #include "core/Membro.h"
@@ -98,7 +97,9 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
     }
 
     Maturidade::ValidaEntrada(d);
-    if (const std::string p = CondicoesObra::Problema(d); !p.empty()) throw ErroEntrada(p);
+    if (d.Obra) {
+        if (const std::string p = d.Obra->Problema(d); !p.empty()) throw ErroEntrada(p);
+    }
     // Physically impossible values would come out as results that look valid.
     if (const auto v = Validacao::ValidaProblema(d); !v.Valido()) {
         constexpr std::size_t MaxMostrados = 8;

@@ -18,7 +18,6 @@
 #include "core/Erros.h"
 #include "core/Membro.h"
 #include "core/NumeroJson.h"
-#include "core/ProjetoObra.h"
 #include "core/Validacao.h"
 
 namespace Projeto {
@@ -551,7 +550,7 @@ std::string Conteudo(const TDadosModelo& d) {
     AcrescentaLista(s, ListaSuperficie, itens, primeiro);
 
     escalares(CamposContorno);
-    if (ProjetoObra::TemDados(d.Obra)) AcrescentaChave(s, "Obra", ProjetoObra::ParaJson(d.Obra), primeiro);
+    if (d.Obra && d.Obra->TemDados()) AcrescentaChave(s, "Obra", d.Obra->ParaJson(), primeiro);
     escalares(CamposTensoes);
     // Only a project with measurements has the key: every other file is as before.
     if (!d.Medicoes.empty()) {
@@ -643,9 +642,9 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
                 LeRegistro(lista[i], novo->Superficie[i + 1], CamposSuperficie, NomeItem(ListaSuperficie, i),
                            [](const std::string&, const Json&) { return false; });
             }
-        } else if (chave == "Obra") {
+        } else if (chave == "Obra" && LeitorObra()) {
             try {
-                ProjetoObra::Le(valor, novo->Obra);
+                novo->Obra.Define(LeitorObra()(valor));
             } catch (const ErroEntrada& e) {
                 Recusa(e.what());
             }
@@ -661,7 +660,7 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
     // layers' values are the dialogs' and are refused by the run.
     {
         Validacao::Resultado v;
-        Validacao::ValidaObra(novo->Obra, v);
+        if (novo->Obra) novo->Obra->Valida(v);
         Validacao::ValidaSensores(*novo, v);
         if (!v.Valido()) Recusa(v.Erros.front());
     }

@@ -13,10 +13,6 @@ namespace {
 std::string Num(double v) { return Numeros::FormataGeral(v); }
 std::string Int(long long v) { return Numeros::FormataInteiro(v); }
 
-const std::string FaixaTemperatura = "a faixa aceita é de " + Num(TMinima) + " a " + Num(TMaxima) + " °C";
-
-bool ForaDaFaixa(double t) { return !(t >= TMinima && t <= TMaxima); }
-
 // "a condutividade térmica da camada 2 vale -2,4 W/(m·°C); deve ser maior que zero".
 void Positivo(Resultado& r, double v, const std::string& campo, const std::string& unidade) {
     if (!(v > 0.0) || !std::isfinite(v))
@@ -24,24 +20,17 @@ void Positivo(Resultado& r, double v, const std::string& campo, const std::strin
 }
 
 void Temperatura(Resultado& r, double t, const std::string& campo) {
-    if (ForaDaFaixa(t)) r.Erros.push_back(campo + " vale " + Num(t) + " °C; " + FaixaTemperatura + ".");
+    if (ForaDaFaixa(t)) r.Erros.push_back(campo + " vale " + Num(t) + " °C; " + FaixaTemperatura() + ".");
 }
 
-// The first hour of a weather series that breaks the rule; one message per series.
-template <class Regra>
-void Serie(Resultado& r, const std::vector<double>& s, Regra fora, const std::string& nome, const std::string& faixa) {
-    for (std::size_t k = 0; k < s.size(); ++k) {
-        if (fora(s[k])) {
-            r.Erros.push_back("O clima horário tem " + nome + " de " + Num(s[k]) + " na hora " +
-                              Int(static_cast<long long>(k)) + "; " + faixa + ".");
-            return;
-        }
-    }
-}
 
 }  // namespace
 
 bool LeituraAusente(double t) { return !(t >= TMinima); }
+
+bool ForaDaFaixa(double t) { return !(t >= TMinima && t <= TMaxima); }
+
+std::string FaixaTemperatura() { return "a faixa aceita é de " + Num(TMinima) + " a " + Num(TMaxima) + " °C"; }
 
 double AlturaMembro(const TDadosModelo& d) {
     const int n = std::clamp(static_cast<int>(d.NCamadas), 0, MaxCamadas);
@@ -49,24 +38,6 @@ double AlturaMembro(const TDadosModelo& d) {
     const int primeira = std::min(Membro::PrimeiraCamadaDeConcreto(d), n);
     const TCamada& topo = d.Camadas[static_cast<std::size_t>(n)];
     return topo.XIni + topo.Espessura - d.Camadas[static_cast<std::size_t>(primeira)].XIni;
-}
-
-void ValidaObra(const TDadosObra& o, Resultado& r) {
-    Serie(r, o.Temperatura, ForaDaFaixa, "temperatura do ar", FaixaTemperatura);
-    Serie(r, o.Vento, [](double v) { return !(v >= 0.0) || !std::isfinite(v); }, "velocidade do vento",
-          "o vento não pode ser negativo");
-    Serie(r, o.Radiacao, [](double v) { return !(v >= 0.0) || !std::isfinite(v); }, "radiação solar",
-          "a radiação não pode ser negativa");
-    for (std::size_t k = 0; k < o.Vento.size(); ++k) {
-        if (o.Vento[k] > VentoForte) {
-            r.Avisos.push_back("O clima horário tem vento de " + Num(o.Vento[k]) + " m/s na hora " +
-                               Int(static_cast<long long>(k)) + ", acima de " + Num(VentoForte) +
-                               " m/s: confira a unidade (m/s) do arquivo.");
-            break;
-        }
-    }
-    // The resistance and the hours of each protection (a negative R, a removal before
-    // its placement) are checked with the rest of the site data (CondicoesObra).
 }
 
 void ValidaSensores(const TDadosModelo& d, Resultado& r) {
@@ -114,7 +85,7 @@ Resultado ValidaProblema(const TDadosModelo& d) {
             r.Erros.push_back("O grau de hidratação final αu" + da + " vale " + Num(q.AlfaU) +
                               "; deve estar entre 0 (exclusive) e 1.");
     }
-    if (!d.Obra.ClimaArquivo) {
+    if (!d.Obra.UsaClimaArquivo()) {
         if (d.TAmbConstante) {
             Temperatura(r, d.TAmbConst, "A temperatura ambiente constante");
         } else {
@@ -126,7 +97,7 @@ Resultado ValidaProblema(const TDadosModelo& d) {
     }
     if (d.TPrescInfAtiva) Temperatura(r, d.TPrescInf, "A temperatura prescrita na face inferior");
     if (d.TPrescSupAtiva) Temperatura(r, d.TPrescSup, "A temperatura prescrita na face superior");
-    ValidaObra(d.Obra, r);
+    if (d.Obra) d.Obra->Valida(r);
     ValidaSensores(d, r);
     return r;
 }

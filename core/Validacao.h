@@ -16,10 +16,13 @@ inline constexpr double TMinima = -60.0;  // °C
 inline constexpr double TMaxima = 100.0;  // °C
 // Unusual but possible: warned, not refused.
 inline constexpr double TLancamentoAlta = 40.0;  // °C, hot concrete
-inline constexpr double VentoForte = 30.0;       // m/s, a gale
 
 // A sensor reading that is a logger's "no value" (−9999) or colder than any air.
 bool LeituraAusente(double temperatura);
+
+// A temperature outside [TMinima, TMaxima], and the clause that gives the range.
+bool ForaDaFaixa(double temperatura);
+std::string FaixaTemperatura();
 
 struct Resultado {
     std::vector<std::string> Erros;
@@ -30,9 +33,8 @@ struct Resultado {
 // The whole problem: layers, boundary, site data and sensors.
 Resultado ValidaProblema(const TDadosModelo& dados);
 
-// Parts of it, for the readers that hold only those (the project file's "Obra"
-// key and its sensors); appended to `r`.
-void ValidaObra(const TDadosObra& obra, Resultado& r);
+// Part of it, for the readers that hold only the sensors; appended to `r`. The site
+// data checks itself (TContornoObra::Valida).
 void ValidaSensores(const TDadosModelo& dados, Resultado& r);
 
 // Height of the member's top above the bottom of its first concrete layer (the top

@@ -19,6 +19,7 @@
 #include "core/Projeto.h"
 #include "analise/Analise.h"
 #include "results/Medicoes.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ std::string PorQueNaoInflui(const TDadosModelo& d, int k) {
     if (DaCurvaPorIdade(k) && maturidade) return "as camadas usam o calor pela maturidade";
     if (DaMaturidade(k) && !maturidade) return "as camadas não usam o calor pela maturidade";
     if (k == Topo && d.TPrescSupAtiva) return "a temperatura do topo é prescrita";
-    if (k == Topo && d.Obra.ClimaArquivo && !d.Obra.Vento.empty() && !d.CuraAtiva)
+    if (k == Topo && ObraDe(d).ClimaArquivo && !ObraDe(d).Vento.empty() && !d.CuraAtiva)
         return "o vento do arquivo de clima define o coeficiente do topo";
     return {};
 }
@@ -330,7 +331,11 @@ std::string TResultadoCalibracao::Texto() const {
         s += cab + "\n";
         for (std::size_t k = 0; k < p; ++k) {
             std::string l = "  " + Alinha(Chave(Valores[k].Parametro), -8);
-            for (std::size_t m = 0; m < p; ++m) l += " " + Numeros::FormataFixo(Correlacao[k * p + m], 8, 3);
+            // Two appends: GCC 12 warns falsely (-Wrestrict) on " " + string here.
+            for (std::size_t m = 0; m < p; ++m) {
+                l += ' ';
+                l += Numeros::FormataFixo(Correlacao[k * p + m], 8, 3);
+            }
             s += l + "\n";
         }
     }

@@ -21,6 +21,7 @@
 #include "core/Validacao.h"
 #include "obra/Protecoes.h"
 #include "stress/IndiceFissuracao.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ void AplicaAltura(TDadosModelo& d, double altura, const TEstudo& e) {
     }
     // The blankets of the first lift's top face are part of its curing: every lift gets
     // them, at the same hours after its own placement; lifts past the end have none.
-    auto& protecoes = d.Obra.ProtecoesTopo;
+    auto& protecoes = ObraEditavel(d).ProtecoesTopo;
     if (Z(p) < protecoes.size() && !protecoes[Z(p)].empty()) {
         protecoes.resize(Z(ultima) + 1);
         for (int L = p + 1; L <= ultima; ++L) protecoes[Z(L)] = protecoes[Z(p)];
@@ -132,8 +133,8 @@ void AplicaElementos(TDadosModelo& d, double n, const TEstudo&) { d.NElemCamada 
 int UltimaRetirada(const std::vector<TProtecao>& lista) { return Protecoes::UltimaARetirar(lista); }
 
 bool TemProtecaoNoTopo(const TDadosModelo& d) {
-    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d) && Z(L) < d.Obra.ProtecoesTopo.size(); ++L)
-        if (!d.Obra.ProtecoesTopo[Z(L)].empty()) return true;
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d) && Z(L) < ObraDe(d).ProtecoesTopo.size(); ++L)
+        if (!ObraDe(d).ProtecoesTopo[Z(L)].empty()) return true;
     return false;
 }
 
@@ -144,8 +145,8 @@ void AplicaRetirada(TDadosModelo& d, double hora, const TEstudo&) {
         throw ErroEntrada("a hora de retirada da proteção só varia quando o projeto base tem proteções no topo "
                           "das camadas (Proteções das faces)");
     }
-    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d) && Z(L) < d.Obra.ProtecoesTopo.size(); ++L) {
-        auto& lista = d.Obra.ProtecoesTopo[Z(L)];
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d) && Z(L) < ObraDe(d).ProtecoesTopo.size(); ++L) {
+        auto& lista = ObraEditavel(d).ProtecoesTopo[Z(L)];
         const int i = UltimaRetirada(lista);
         if (i < 0) continue;
         TProtecao& p = lista[Z(i)];

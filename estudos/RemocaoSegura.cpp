@@ -10,6 +10,7 @@
 #include "obra/Protecoes.h"
 #include "analise/Analise.h"
 #include "stress/ProcTensional.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ TRemocaoSegura TRemocaoSegura::Busca(const TDadosModelo& dados, int camada, int 
     if (camada < 1 || camada > dados.NCamadas) {
         throw ErroEntrada("A camada " + Inteiro(camada) + " não existe no membro (1 a " + Inteiro(dados.NCamadas) + ").");
     }
-    const auto* lista = Protecoes::DoTopo(dados.Obra, camada);
+    const auto* lista = Protecoes::DoTopo(ObraDe(dados), camada);
     if (!lista || lista->empty()) {
         throw ErroEntrada("A camada " + Inteiro(camada) + " não tem proteções no topo: não há retirada a antecipar.");
     }
@@ -71,7 +72,7 @@ TRemocaoSegura TRemocaoSegura::Busca(const TDadosModelo& dados, int camada, int 
     // One complete run with the protection taken off `hora` hours after placement.
     auto indiceCom = [&](double hora) {
         auto copia = std::make_unique<TDadosModelo>(dados);
-        (*copia).Obra.ProtecoesTopo[static_cast<std::size_t>(camada)][static_cast<std::size_t>(protecao - 1)].HoraRetirada = hora;
+        ObraEditavel(*copia).ProtecoesTopo[static_cast<std::size_t>(camada)][static_cast<std::size_t>(protecao - 1)].HoraRetirada = hora;
         OpcoesAnalise opcoes;
         opcoes.Tensoes = true;
         opcoes.Indice = OpcoesAnalise::ParametrosIndice{curva, limite};

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     TDadosObra obra;
     c.Aplica(obra);
     Validacao::Resultado r;
-    Validacao::ValidaObra(obra, r);
+    obra.Valida(r);
     if (!r.Valido()) std::abort();  // the reader let through what the run refuses
     return 0;
 }

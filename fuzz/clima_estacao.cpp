@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     TDadosObra obra;
     c.Aplica(obra);
     Validacao::Resultado r;
-    Validacao::ValidaObra(obra, r);
+    obra.Valida(r);
     if (!r.Valido()) std::abort();
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "core/DadosModelo.h"
 #include "core/Erros.h"
 #include "estudos/Estudo.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ std::shared_ptr<const TDadosModelo> Base() {
             d->CalorCamadas[static_cast<std::size_t>(L)].N = 0.45;
             d->CalorCamadas[static_cast<std::size_t>(L)].B = 7;
         }
-        d->Obra.ProtecoesTopo.resize(4);
-        d->Obra.ProtecoesTopo[1].push_back(TProtecao{"manta", 0.5, 0, 48});
+        ObraEditavel(*d).ProtecoesTopo.resize(4);
+        ObraEditavel(*d).ProtecoesTopo[1].push_back(TProtecao{"manta", 0.5, 0, 48});
         return d;
     }();
     return base;

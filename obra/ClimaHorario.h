@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/DadosObra.h"
+#include "obra/DadosObra.h"
 
 // Hourly weather read from a file, hour k of the analysis clock at index k from
 // hour 0. Gaps of up to MaxLacuna hours are filled linearly between the values

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/DadosObra.h"
+#include "obra/DadosObra.h"
 
 // Common blankets, boards and forms with their thermal resistance R = e/k, e the
 // thickness and k the conductivity of the material (docs/modelos.md gives the source).

@@ -8,6 +8,7 @@
 #include "core/Numeros.h"
 #include "core/ValoresSI.h"
 #include "stress/ProcTensional.h"
+#include "obra/DadosObra.h"
 
 using Numeros::FormataFixo;
 using Numeros::FormataGeral;
@@ -99,8 +100,8 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
     s.Tabela("Modelo de calor de hidratação", std::move(calor));
 
     std::string ambiente;
-    if (d.Obra.ClimaArquivo) {
-        const TDadosObra& o = d.Obra;
+    if (ObraDe(d).ClimaArquivo) {
+        const TDadosObra& o = ObraDe(d);
         ambiente = "Clima horário de arquivo" + (o.OrigemClima.empty() ? std::string() : " (" + o.OrigemClima + ")") +
                    ", " + Inteiro(static_cast<long long>(o.Temperatura.size())) + " horas: temperatura do ar" +
                    (o.Vento.empty() ? "" : ", vento (coeficiente da face superior a cada hora)") +
@@ -115,11 +116,11 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
     }
     s.Paragrafo("Condições de contorno. " + ambiente);
     // Protections of the faces, with their hours counted from the lift's placement.
-    if (!d.Obra.ProtecoesBase.empty())
+    if (!ObraDe(d).ProtecoesBase.empty())
         s.Paragrafo("Proteção da face inferior (horas desde o lançamento da camada 1): " +
-                    Protecoes(d.Obra.ProtecoesBase) + ".");
-    for (int L = 1; L <= d.NCamadas && L < static_cast<int>(d.Obra.ProtecoesTopo.size()); ++L) {
-        const auto& lista = d.Obra.ProtecoesTopo[static_cast<std::size_t>(L)];
+                    Protecoes(ObraDe(d).ProtecoesBase) + ".");
+    for (int L = 1; L <= d.NCamadas && L < static_cast<int>(ObraDe(d).ProtecoesTopo.size()); ++L) {
+        const auto& lista = ObraDe(d).ProtecoesTopo[static_cast<std::size_t>(L)];
         if (!lista.empty())
             s.Paragrafo("Proteção do topo da camada " + Inteiro(L) + " (horas desde o seu lançamento): " +
                         Protecoes(lista) + ".");
@@ -128,7 +129,7 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
                                  : "Face inferior com troca de calor por convecção.");
     s.Paragrafo(d.TPrescSupAtiva ? "Face superior com temperatura prescrita de " + FormataGeral(d.TPrescSup) + " °C."
                                  : "Face superior com troca de calor por convecção.");
-    if (d.Obra.ClimaArquivo && !d.Obra.Vento.empty() && !d.CuraAtiva) {
+    if (ObraDe(d).ClimaArquivo && !ObraDe(d).Vento.empty() && !d.CuraAtiva) {
         s.Paragrafo("Coeficiente de convecção inferior " + FormataGeral(si.BetaInf / 3600.0) +
                     " W/(m²·°C); o superior, hora a hora, pela fórmula do CEB no vento do arquivo.");
     } else if (d.CoefConvConstante) {

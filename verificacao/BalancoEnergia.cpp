@@ -24,9 +24,9 @@ bool PrescritaSup(const TDadosModelo& d) { return d.CamadaAtual == d.NCamadas &&
 
 // Radiation each face absorbs, W/m²: the constant flux on both ends, or, with the
 // weather file, the sun on the top face only.
-double FluxoBase(const TDadosModelo& d) { return d.Obra.ClimaArquivo ? 0.0 : d.QRadiacao; }
+double FluxoBase(const TDadosModelo& d) { return d.Obra.UsaClimaArquivo() ? 0.0 : d.QRadiacao; }
 double FluxoTopo(const TDadosModelo& d, const TTrabalhoTermico& w) {
-    return d.Obra.ClimaArquivo ? w.SolTopo : d.QRadiacao;
+    return d.Obra.UsaClimaArquivo() ? w.SolTopo : d.QRadiacao;
 }
 
 // What closes row p of the step equation at the solved temperatures T: the heat the

@@ -10,6 +10,7 @@
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "obra/DadosObra.h"
 
 using CamposNumericos::Geral;
 
@@ -95,7 +96,7 @@ void TGrupoClimaHorario::MostraOrigem(const std::string& origem) {
 }
 
 void TGrupoClimaHorario::MostraEstado() {
-    const TDadosObra& o = ctx_.dados.Obra;
+    const TDadosObra& o = ObraDe(ctx_.dados);
     lido_.reset();
     if (!o.Temperatura.empty()) {
         TClimaHorario c;
@@ -124,8 +125,8 @@ void TGrupoClimaHorario::Grava(TDadosModelo& d) {
         throw ErroEntrada("Escolheu-se o ambiente \"Arquivo Horário\", mas nenhum arquivo de clima foi lido. Use "
                           "\"Ler Arquivo...\".");
     }
-    d.Obra.Absortividade = absortividade;
-    if (lido_) lido_->Aplica(d.Obra);
-    d.Obra.ClimaArquivo = arquivo;
+    ObraEditavel(d).Absortividade = absortividade;
+    if (lido_) lido_->Aplica(ObraEditavel(d));
+    ObraEditavel(d).ClimaArquivo = arquivo;
     lbClima->setText(lido_ ? Descreve(*lido_) : QStringLiteral("Nenhum arquivo lido."));
 }

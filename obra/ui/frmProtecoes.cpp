@@ -6,13 +6,14 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "core/CondicoesObra.h"
+#include "obra/CondicoesObra.h"
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/HistoricoProblema.h"
 #include "obra/Protecoes.h"
+#include "obra/DadosObra.h"
 
 using CamposNumericos::Geral;
 
@@ -93,7 +94,7 @@ TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
         lbCamada->setEnabled(!base);
         laco_.Navegacao()->setEnabled(!base);
         if (base) {
-            Mostra(ctx_.dados.Obra.ProtecoesBase);
+            Mostra(ObraDe(ctx_.dados).ProtecoesBase);
         } else {
             laco_.Atualiza();
         }
@@ -102,7 +103,7 @@ TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
     // below that has one (none at all: no rows).
     laco_.preenche = [this](int n) {
         for (int k = n; k >= 1; --k) {
-            if (const auto* lista = Protecoes::DoTopo(std::as_const(ctx_.dados.Obra), k)) {
+            if (const auto* lista = Protecoes::DoTopo(ObraDe(ctx_.dados), k)) {
                 Mostra(*lista);
                 return;
             }
@@ -153,7 +154,7 @@ void TfrmProtecoes::Mostra(const std::vector<TProtecao>& lista) {
 
 void TfrmProtecoes::MostraEstado() {
     if (chkBase->isChecked()) {
-        Mostra(ctx_.dados.Obra.ProtecoesBase);
+        Mostra(ObraDe(ctx_.dados).ProtecoesBase);
     } else {
         laco_.Atualiza();
     }
@@ -195,16 +196,16 @@ void TfrmProtecoes::Ok() {
         TDadosModelo& d = ctx_.dados;
         if (chkBase->isChecked()) {
             AlteraProblema(ctx_, QStringLiteral("Proteções da face inferior"),
-                           [&] { d.Obra.ProtecoesBase = std::move(lista); });
+                           [&] { ObraEditavel(d).ProtecoesBase = std::move(lista); });
             chkBase->setChecked(false);
             return;
         }
         const int n = laco_.Atual();
         LacoCamadas::VerificaCapacidade(n);
         // A layer without protections stays without a list of them.
-        if (!lista.empty() || Protecoes::DoTopo(std::as_const(d.Obra), n)) {
+        if (!lista.empty() || Protecoes::DoTopo(ObraDe(d), n)) {
             AlteraProblema(ctx_, NomeCamada(QStringLiteral("Proteções"), n),
-                           [&] { Protecoes::DoTopo(d.Obra, n) = std::move(lista); });
+                           [&] { Protecoes::DoTopo(ObraEditavel(d), n) = std::move(lista); });
         }
         const int total = std::max(d.NCamadas, 1);
         if (laco_.Avanca(n, total, n, ctx_.msg) == LacoCamadas::Fim::Continua) return;

@@ -9,6 +9,7 @@
 #include "core/ui/Contexto.h"
 #include "core/ui/Janelas.h"
 #include "core/ui/LacoCamadas.h"
+#include "obra/DadosObra.h"
 
 // "Proteções das Faces": per lift, the blankets, boards and forms of its top face
 // with their resistance and the hours (after the lift's placement) at which they go

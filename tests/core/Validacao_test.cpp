@@ -14,6 +14,7 @@
 #include "core/Processo.h"
 #include "core/Projeto.h"
 #include "core/Validacao.h"
+#include "obra/DadosObra.h"
 
 using ::testing::HasSubstr;
 
@@ -58,10 +59,10 @@ TEST_P(ValidaProblema, RecusaAvisaOuAceita) {
 }
 
 void Clima(TDadosModelo& d) {
-    d.Obra.ClimaArquivo = true;
-    d.Obra.Temperatura.assign(101, 20.0);
-    d.Obra.Vento.assign(101, 2.0);
-    d.Obra.Radiacao.assign(101, 0.0);
+    ObraEditavel(d).ClimaArquivo = true;
+    ObraEditavel(d).Temperatura.assign(101, 20.0);
+    ObraEditavel(d).Vento.assign(101, 2.0);
+    ObraEditavel(d).Radiacao.assign(101, 0.0);
 }
 
 TSensor Sensor(double altura, double leitura = 25.0) { return TSensor{"T1", altura, {{10.0, leitura}}}; }
@@ -131,25 +132,25 @@ const Linha Linhas[] = {
     {"VentoNegativo",
      [](TDadosModelo& d) {
          Clima(d);
-         d.Obra.Vento[3] = -1;
+         ObraEditavel(d).Vento[3] = -1;
      },
      "O clima horário tem velocidade do vento de -1 na hora 3; o vento não pode ser negativo", ""},
     {"VentaniaAvisa",
      [](TDadosModelo& d) {
          Clima(d);
-         d.Obra.Vento[7] = 35;
+         ObraEditavel(d).Vento[7] = 35;
      },
      "", "O clima horário tem vento de 35 m/s na hora 7, acima de 30 m/s"},
     {"RadiacaoNegativa",
      [](TDadosModelo& d) {
          Clima(d);
-         d.Obra.Radiacao[50] = -5;
+         ObraEditavel(d).Radiacao[50] = -5;
      },
      "radiação solar de -5 na hora 50", ""},
     {"ArDoArquivoAMenos300",
      [](TDadosModelo& d) {
          Clima(d);
-         d.Obra.Temperatura[2] = -300;
+         ObraEditavel(d).Temperatura[2] = -300;
      },
      "O clima horário tem temperatura do ar de -300 na hora 2; a faixa aceita é de -60 a 100 °C", ""},
     {"AmbienteDoDialogoIgnoradoComArquivo",

@@ -15,6 +15,7 @@
 #include "core/Projeto.h"
 #include "analise/Analise.h"
 #include "results/Medicoes.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -68,10 +69,10 @@ void ComVento(TDadosModelo& d) {
     d.CuraAtiva = false;
     d.CoefConvConstante = true;
     d.BetaSup = 40000.0;
-    d.Obra.ClimaArquivo = true;
+    ObraEditavel(d).ClimaArquivo = true;
     const auto horas = static_cast<std::size_t>(d.TempoTotal) + 1;
-    d.Obra.Temperatura.assign(horas, 22.0);
-    d.Obra.Vento.assign(horas, 3.0);
+    ObraEditavel(d).Temperatura.assign(horas, 22.0);
+    ObraEditavel(d).Vento.assign(horas, 3.0);
 }
 
 struct Caso {

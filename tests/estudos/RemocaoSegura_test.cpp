@@ -10,6 +10,7 @@
 #include "obra/Protecoes.h"
 #include "estudos/RemocaoSegura.h"
 #include "stress/ModeloTensional.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -24,9 +25,9 @@ std::unique_ptr<TDadosModelo> FrenteFria(int frente) {
     d->BetaSup = 15.0 * 3600.0;
     std::string csv = "hora;temperatura\n";
     for (int k = 0; k <= 72; ++k) csv += std::to_string(k) + (k < frente ? ";0\n" : ";20\n");
-    TClimaHorario::LeCsv(csv).Aplica(d->Obra);
-    Protecoes::DoTopo(d->Obra, 1).push_back({"lona", 0.15, 0.0, 10.0});
-    Protecoes::DoTopo(d->Obra, 1).push_back({"isolante", std::numeric_limits<double>::infinity(), 0.0, 72.0});
+    TClimaHorario::LeCsv(csv).Aplica(ObraEditavel(*d));
+    Protecoes::DoTopo(ObraEditavel(*d), 1).push_back({"lona", 0.15, 0.0, 10.0});
+    Protecoes::DoTopo(ObraEditavel(*d), 1).push_back({"isolante", std::numeric_limits<double>::infinity(), 0.0, 72.0});
     d->ModeloFluencia = TModeloFluencia::Bureau;
     ModeloTensional::ParametrosPadrao(*d);
     d->ResistTracaoA = 100.0;
@@ -52,7 +53,7 @@ TEST_P(RemocaoSegura, AchaAHoraDaFrente) {
 
     // One hour earlier cracks: that run's index is below the limit.
     auto cedo = FrenteFria(frente);
-    cedo->Obra.ProtecoesTopo[1][1].HoraRetirada = frente - 1;
+    ObraEditavel(*cedo).ProtecoesTopo[1][1].HoraRetirada = frente - 1;
     const TRemocaoSegura antes = TRemocaoSegura::Busca(*cedo, 1, 2, 1.0, TCurvaTracao::Simples, semJanela);
     EXPECT_FALSE(antes.Encontrada);
     EXPECT_LT(antes.IndicePlanejada, 1.0);
@@ -70,7 +71,7 @@ TEST(RemocaoSeguraRecusa, DizOQueFaltaAntesDeRodar) {
     const Caso casos[] = {
         {"SemFluencia", [](TDadosModelo& d) { d.ModeloFluencia = TModeloFluencia::Nenhum; }, "modelo de fluência"},
         {"SemResistencias", [](TDadosModelo& d) { d.ResistTracaoA = d.ResistTracaoB = 0.0; }, "resistência"},
-        {"SemProtecao", [](TDadosModelo& d) { d.Obra.ProtecoesTopo.clear(); }, "não tem proteções"},
+        {"SemProtecao", [](TDadosModelo& d) { ObraEditavel(d).ProtecoesTopo.clear(); }, "não tem proteções"},
     };
     for (const Caso& c : casos) {
         auto d = FrenteFria(6);

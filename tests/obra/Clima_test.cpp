@@ -10,7 +10,7 @@
 #include <limits>
 #include <string>
 
-#include "core/CondicoesObra.h"
+#include "obra/CondicoesObra.h"
 #include "core/Erros.h"
 #include "core/Func.h"
 #include "core/MembroTeste.h"
@@ -19,6 +19,7 @@
 #include "core/Projeto.h"
 #include "core/Vento.h"
 #include "obra/ClimaHorario.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ TEST_P(ArquivoIgualAmbiente, DaAMesmaTabela) {
     auto comArquivo = Bloco();
     c.prepara(*comArquivo);
     const std::string texto = Csv(72, [&](int k) { return c.linha(*comArquivo, k); }, c.cabecalho);
-    TClimaHorario::LeCsv(texto).Aplica(comArquivo->Obra);
+    TClimaHorario::LeCsv(texto).Aplica(ObraEditavel(*comArquivo));
     comArquivo->TAmbConst = -99.0;  // the file, not these, gives the air
     comArquivo->TAmbConstante = true;
     comArquivo->CoefConvConstante = true;
@@ -345,7 +346,7 @@ TEST(ClimaCodificacao, Utf16ECp1252LidosComoUtf8) {
 
 TEST(ClimaArquivo, MaisCurtoQueAAnaliseERecusadoComAUltimaHora) {
     auto d = Bloco();
-    TClimaHorario::LeCsv(Csv(50, [](int) { return std::string("20"); })).Aplica(d->Obra);
+    TClimaHorario::LeCsv(Csv(50, [](int) { return std::string("20"); })).Aplica(ObraEditavel(*d));
     TabelaTexto t;
     teste::Gravador g;
     try {
@@ -365,8 +366,8 @@ TEST(Sol, PlacaIsoladaAqueceComAEnergiaAbsorvida) {
     d->Camadas[1].Espessura = 0.6;
     constexpr double G = 800.0, alfa = 0.65;
     TClimaHorario::LeCsv(Csv(48, [](int) { return std::string("20;;800"); }, "hora;temperatura;vento;radiacao"))
-        .Aplica(d->Obra);
-    d->Obra.Absortividade = alfa;
+        .Aplica(ObraEditavel(*d));
+    ObraEditavel(*d).Absortividade = alfa;
     d->QRadiacao = 5000.0;  // the constant flux is not used with the file
     Roda(*d);
     const double h = 0.6 / 6, rc = 2400.0 * 1000.0;
@@ -395,16 +396,16 @@ TEST(Sol, PlacaIsoladaAqueceComAEnergiaAbsorvida) {
 
 TEST(ClimaProjeto, OConteudoVaiAoArquivoEVolta) {
     auto d = Bloco();
-    TClimaHorario::LeCsv("hora;temperatura;vento;radiacao\n0;20,125;1;0\n1;21;2;350,5\n2;22;3;0\n").Aplica(d->Obra);
-    d->Obra.Absortividade = 0.7;
+    TClimaHorario::LeCsv("hora;temperatura;vento;radiacao\n0;20,125;1;0\n1;21;2;350,5\n2;22;3;0\n").Aplica(ObraEditavel(*d));
+    ObraEditavel(*d).Absortividade = 0.7;
     const std::string texto = Projeto::Texto(*d);
     auto lido = std::make_unique<TDadosModelo>();
     Projeto::LeTexto(texto, *lido);
-    EXPECT_TRUE(lido->Obra.ClimaArquivo);
-    EXPECT_EQ(lido->Obra.Temperatura, d->Obra.Temperatura);
-    EXPECT_EQ(lido->Obra.Vento, d->Obra.Vento);
-    EXPECT_EQ(lido->Obra.Radiacao, d->Obra.Radiacao);
-    EXPECT_EQ(lido->Obra.Absortividade, 0.7);
+    EXPECT_TRUE(ObraDe(*lido).ClimaArquivo);
+    EXPECT_EQ(ObraDe(*lido).Temperatura, ObraDe(*d).Temperatura);
+    EXPECT_EQ(ObraDe(*lido).Vento, ObraDe(*d).Vento);
+    EXPECT_EQ(ObraDe(*lido).Radiacao, ObraDe(*d).Radiacao);
+    EXPECT_EQ(ObraDe(*lido).Absortividade, 0.7);
     EXPECT_EQ(Projeto::Texto(*lido), texto);
 
     // Without site data the key is not written.
@@ -431,8 +432,8 @@ TEST_P(SolSobProtecao, EntraAFracaoDaResistenciaEmSerie) {
         auto d = teste::Membro(1, 2, 0, 0, 24.0);
         d->BetaSup = 15.0 * 3600.0;
         const std::string linha = "20;" + Numeros::FormataGeral(G);
-        TClimaHorario::LeCsv(Csv(24, [&](int) { return linha; }, "hora;temperatura;radiacao")).Aplica(d->Obra);
-        if (c.R > 0.0) d->Obra.ProtecoesTopo = {{}, {TProtecao{"manta", c.R, 0.0, 100.0}}};
+        TClimaHorario::LeCsv(Csv(24, [&](int) { return linha; }, "hora;temperatura;radiacao")).Aplica(ObraEditavel(*d));
+        if (c.R > 0.0) ObraEditavel(*d).ProtecoesTopo = {{}, {TProtecao{"manta", c.R, 0.0, 100.0}}};
         auto w = std::make_unique<TTrabalhoTermico>();
         TValoresSI::Deriva(*d, w->SI);
         d->NElemAtivos = 2;
@@ -453,7 +454,7 @@ INSTANTIATE_TEST_SUITE_P(Sol, SolSobProtecao,
 // Curing keeps deciding the top face: the file's wind does not replace it.
 TEST(ClimaVento, CuraPrevaleceSobreOVentoDoArquivo) {
     auto d = teste::Membro(1, 2, 0, 0, 48.0);
-    TClimaHorario::LeCsv("hora;temperatura;vento\n0;20;8\n1;20;8\n2;20;8\n").Aplica(d->Obra);
+    TClimaHorario::LeCsv("hora;temperatura;vento\n0;20;8\n1;20;8\n2;20;8\n").Aplica(ObraEditavel(*d));
     TValoresSI si;
     TValoresSI::Deriva(*d, si);
     EXPECT_EQ(TFunc::CoeficientesConveccao(*d, si, 1.0, 1).HSup, CoeficienteVentoCEB(8.0));

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/CondicoesObra.h"
+#include "obra/CondicoesObra.h"
 #include "core/Erros.h"
 #include "core/Func.h"
 #include "core/MembroTeste.h"
@@ -12,6 +12,7 @@
 #include "core/Processo.h"
 #include "core/Projeto.h"
 #include "obra/Protecoes.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ TEST_P(RegimePermanente, ConfereComAResistenciaEmSerie) {
     d->CalorCamadas[1].F = 50.0;
     d->TAmbConst = 10.0;
     d->BetaSup = c.h * 3600.0;
-    if (c.R > 0.0) Protecoes::DoTopo(d->Obra, 1).push_back({"placa", c.R, 0.0, 1e9});
+    if (c.R > 0.0) Protecoes::DoTopo(ObraEditavel(*d), 1).push_back({"placa", c.R, 0.0, 1e9});
     Roda(*d);
     const double topo = 10.0 + 50.0 * (c.R + 1.0 / c.h);
     EXPECT_NEAR(d->Temperaturas[6], topo, 1e-6);
@@ -64,8 +65,8 @@ TEST(Protecoes, ResistenciaInfinitaEFaceIsolada) {
     teste::CurvaHidratacao(*protegida);
     protegida->BetaInf = 8.0 * 3600.0;
     protegida->BetaSup = 15.0 * 3600.0;
-    for (int L = 1; L <= 2; ++L) Protecoes::DoTopo(protegida->Obra, L).push_back({"", Infinito, 0.0, 1e9});
-    protegida->Obra.ProtecoesBase.push_back({"", Infinito, 0.0, 1e9});
+    for (int L = 1; L <= 2; ++L) Protecoes::DoTopo(ObraEditavel(*protegida), L).push_back({"", Infinito, 0.0, 1e9});
+    ObraEditavel(*protegida).ProtecoesBase.push_back({"", Infinito, 0.0, 1e9});
     const TabelaTexto a = Roda(*isolada), b = Roda(*protegida);
     for (int l = 0; l < a.Linhas(); ++l)
         for (int col = 0; col < a.Colunas(); ++col) ASSERT_EQ(b.Celula(col, l), a.Celula(col, l)) << l << " " << col;
@@ -100,11 +101,11 @@ TEST_P(HoraDaRetirada, MudaOCoeficienteExatamenteNaHora) {
     auto d = teste::Membro(2, 2, 10, 90, 200.0);
     d->BetaSup = 15.0 * 3600.0;
     d->BetaInf = 4.0 * 3600.0;
-    auto& topo1 = Protecoes::DoTopo(d->Obra, 1);
+    auto& topo1 = Protecoes::DoTopo(ObraEditavel(*d), 1);
     topo1.push_back({"manta", 0.625, 0.0, 48.0});
     topo1.push_back({"placa", 0.66, 0.0, 24.0});
-    Protecoes::DoTopo(d->Obra, 2).push_back({"manta", 0.625, 6.0, 30.0});
-    d->Obra.ProtecoesBase.push_back({"forma", 0.15, 0.0, 72.0});
+    Protecoes::DoTopo(ObraEditavel(*d), 2).push_back({"manta", 0.625, 6.0, 30.0});
+    ObraEditavel(*d).ProtecoesBase.push_back({"forma", 0.15, 0.0, 72.0});
     TValoresSI si;
     TValoresSI::Deriva(*d, si);
     const TCoeficientes h = TFunc::CoeficientesConveccao(*d, si, c.t, c.L);
@@ -117,16 +118,16 @@ INSTANTIATE_TEST_SUITE_P(Protecoes, HoraDaRetirada, testing::ValuesIn(CasosHora)
 
 TEST(Protecoes, ProjetoGuardaEVoltaERecusaOQueNaoConhece) {
     auto d = teste::Membro(2, 2, 0, 24, 48.0);
-    Protecoes::DoTopo(d->Obra, 2).push_back({"Manta de lã mineral 25 mm", 0.625, 0.0, 48.0});
-    d->Obra.ProtecoesBase.push_back({"forma", 0.15, 0.0, 72.0});
+    Protecoes::DoTopo(ObraEditavel(*d), 2).push_back({"Manta de lã mineral 25 mm", 0.625, 0.0, 48.0});
+    ObraEditavel(*d).ProtecoesBase.push_back({"forma", 0.15, 0.0, 72.0});
     const std::string texto = Projeto::Texto(*d);
     auto lido = std::make_unique<TDadosModelo>();
     Projeto::LeTexto(texto, *lido);
-    ASSERT_EQ(lido->Obra.ProtecoesTopo.size(), 3u);
-    EXPECT_TRUE(lido->Obra.ProtecoesTopo[1].empty());
-    ASSERT_EQ(lido->Obra.ProtecoesTopo[2].size(), 1u);
-    EXPECT_EQ(lido->Obra.ProtecoesTopo[2][0].Nome, "Manta de lã mineral 25 mm");
-    EXPECT_EQ(lido->Obra.ProtecoesBase[0].HoraRetirada, 72.0);
+    ASSERT_EQ(ObraDe(*lido).ProtecoesTopo.size(), 3u);
+    EXPECT_TRUE(ObraDe(*lido).ProtecoesTopo[1].empty());
+    ASSERT_EQ(ObraDe(*lido).ProtecoesTopo[2].size(), 1u);
+    EXPECT_EQ(ObraDe(*lido).ProtecoesTopo[2][0].Nome, "Manta de lã mineral 25 mm");
+    EXPECT_EQ(ObraDe(*lido).ProtecoesBase[0].HoraRetirada, 72.0);
     EXPECT_EQ(Projeto::Texto(*lido), texto);
 
     for (const char* obra : {R"("Obra": {"ProtecoesBase": [{"R": 1, "Cor": 2}]})", R"("Obra": {"ProtecoesBase": [{"Nome": "x"}]})",
@@ -145,7 +146,7 @@ TEST(Protecoes, ProjetoGuardaEVoltaERecusaOQueNaoConhece) {
 TEST(Protecoes, EntradaRuimERecusadaAntesDoCalculo) {
     for (TProtecao p : {TProtecao{"", -0.1, 0, 10}, TProtecao{"", 0.5, 20, 10}, TProtecao{"", NAN, 0, 10}}) {
         auto d = teste::Membro(1, 2, 0, 0, 24.0);
-        Protecoes::DoTopo(d->Obra, 1).push_back(p);
+        Protecoes::DoTopo(ObraEditavel(*d), 1).push_back(p);
         TabelaTexto t;
         teste::Gravador g;
         EXPECT_THROW(TProcesso::ProcessaTransiente(*d, t, g), ErroEntrada);

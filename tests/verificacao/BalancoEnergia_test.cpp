@@ -9,6 +9,7 @@
 
 #include "core/MembroTeste.h"
 #include "core/Processo.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -69,9 +70,9 @@ const CasoBalanco Casos[] = {
     {"SolDoArquivoSoNoTopo",
      [](TDadosModelo& d) {
          d.QRadiacao = 5000.0;  // not used with the file
-         d.Obra.ClimaArquivo = true;
-         d.Obra.Temperatura.assign(80, 20.0);
-         d.Obra.Radiacao.assign(80, 400.0);
+         ObraEditavel(d).ClimaArquivo = true;
+         ObraEditavel(d).Temperatura.assign(80, 20.0);
+         ObraEditavel(d).Radiacao.assign(80, 400.0);
      },
      0.0, 0.65 * 400.0 * 60 * 3600.0, true},
     {"DuasCamadasComFundoPrescrito",

@@ -30,6 +30,7 @@
 #include "obra/ui/GrupoClimaHorario.h"
 #include "stress/ui/frmTensional.h"
 #include "stress/ui/frmTracaoFlexao.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -412,7 +413,7 @@ TEST_F(Vistas, ProjetoReabertoMostraResistenciasRunEOrigemDoClima) {
     EXPECT_EQ(Texto(j.frmTracaoFlexao, "edTracaoF28"), "2,59");
     EXPECT_TRUE(j.frmTensional->btnRun->isEnabled());
 
-    d.Obra.OrigemClima = "Estação automática, hora 0 em 01/01/2023 03 UTC, horas 0 a 10";
+    ObraEditavel(d).OrigemClima = "Estação automática, hora 0 em 01/01/2023 03 UTC, horas 0 a 10";
     j.frmCondCont->MostraEstado();
     EXPECT_EQ(j.gbxClimaHorario->edDataInicio->text(), "01/01/2023");
     EXPECT_EQ(j.gbxClimaHorario->edHoraInicio->text(), "0");

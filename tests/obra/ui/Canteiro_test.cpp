@@ -9,6 +9,7 @@
 #include "input/ui/DialogosCamadasTeste.h"
 #include "input/ui/frmCondCont.h"
 #include "obra/ui/frmProtecoes.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ TEST_F(Canteiro, ArquivoHorarioDesabilitaOAmbienteEGravaOConteudoNoOk) {
     Clica(f(), "btnOk");
     ASSERT_EQ(msg.erros.size(), 1);
     EXPECT_TRUE(msg.erros[0].contains(QStringLiteral("nenhum arquivo de clima foi lido")));
-    EXPECT_FALSE(d.Obra.ClimaArquivo);
+    EXPECT_FALSE(ObraDe(d).ClimaArquivo);
     EXPECT_TRUE(f()->isVisible());
 
     // A refused file leaves what was read before.
@@ -45,14 +46,14 @@ TEST_F(Canteiro, ArquivoHorarioDesabilitaOAmbienteEGravaOConteudoNoOk) {
 
     arquivos.caminhos.push_back(Arquivo("hora;temperatura;vento\n0;20;1\n1;21;2\n2;22,5;3\n"));
     Clica(f(), "btnLerClima");
-    EXPECT_TRUE(d.Obra.Temperatura.empty());  // still only read, until "Ok"
+    EXPECT_TRUE(ObraDe(d).Temperatura.empty());  // still only read, until "Ok"
     Digita(f(), "edAbsortividade", "0,7");
     Clica(f(), "btnOk");
     EXPECT_EQ(msg.erros.size(), 2);
-    EXPECT_TRUE(d.Obra.ClimaArquivo);
-    EXPECT_EQ(d.Obra.Temperatura, (std::vector<double>{20.0, 21.0, 22.5}));
-    EXPECT_EQ(d.Obra.Vento, (std::vector<double>{1.0, 2.0, 3.0}));
-    EXPECT_EQ(d.Obra.Absortividade, 0.7);
+    EXPECT_TRUE(ObraDe(d).ClimaArquivo);
+    EXPECT_EQ(ObraDe(d).Temperatura, (std::vector<double>{20.0, 21.0, 22.5}));
+    EXPECT_EQ(ObraDe(d).Vento, (std::vector<double>{1.0, 2.0, 3.0}));
+    EXPECT_EQ(ObraDe(d).Absortividade, 0.7);
     EXPECT_FALSE(f()->isVisible());
 
     // Unticked again: the daily cycle is back and the file stays in the project, unused.
@@ -60,8 +61,8 @@ TEST_F(Canteiro, ArquivoHorarioDesabilitaOAmbienteEGravaOConteudoNoOk) {
     Marca(Filho<QCheckBox>(f(), "chkArquivoHorario"));
     EXPECT_TRUE(Campo(f(), "edTmax")->isEnabled());
     Clica(f(), "btnOk");
-    EXPECT_FALSE(d.Obra.ClimaArquivo);
-    EXPECT_EQ(d.Obra.Temperatura.size(), 3u);
+    EXPECT_FALSE(ObraDe(d).ClimaArquivo);
+    EXPECT_EQ(ObraDe(d).Temperatura.size(), 3u);
 }
 
 TEST_F(Canteiro, ProtecoesPorCamadaComOLacoDeSempre) {
@@ -86,15 +87,15 @@ TEST_F(Canteiro, ProtecoesPorCamadaComOLacoDeSempre) {
     ASSERT_EQ(msg.erros.size(), 1);
     EXPECT_TRUE(msg.erros[0].contains(QStringLiteral("Linha 2")));
     EXPECT_EQ(Texto(p(), "lbCamada"), QStringLiteral("1"));
-    EXPECT_TRUE(d.Obra.ProtecoesTopo.empty());
+    EXPECT_TRUE(ObraDe(d).ProtecoesTopo.empty());
 
     tabela->item(1, 2)->setText(QStringLiteral("0"));
     Clica(p(), "btnOk");
     EXPECT_EQ(Texto(p(), "lbCamada"), QStringLiteral("2"));
-    ASSERT_EQ(d.Obra.ProtecoesTopo.size(), 2u);
-    ASSERT_EQ(d.Obra.ProtecoesTopo[1].size(), 2u);
-    EXPECT_EQ(d.Obra.ProtecoesTopo[1][1].R, 0.3);
-    EXPECT_EQ(d.Obra.ProtecoesTopo[1][1].HoraRetirada, 24.0);
+    ASSERT_EQ(ObraDe(d).ProtecoesTopo.size(), 2u);
+    ASSERT_EQ(ObraDe(d).ProtecoesTopo[1].size(), 2u);
+    EXPECT_EQ(ObraDe(d).ProtecoesTopo[1][1].R, 0.3);
+    EXPECT_EQ(ObraDe(d).ProtecoesTopo[1][1].HoraRetirada, 24.0);
 
     // The rows carry over; removing one and confirming ends the pass with the question.
     tabela->setCurrentCell(1, 0);
@@ -102,8 +103,8 @@ TEST_F(Canteiro, ProtecoesPorCamadaComOLacoDeSempre) {
     Clica(p(), "btnOk");
     ASSERT_EQ(msg.confirmacoes.size(), 1);
     EXPECT_FALSE(p()->isVisible());
-    ASSERT_EQ(d.Obra.ProtecoesTopo[2].size(), 1u);
-    EXPECT_EQ(d.Obra.ProtecoesTopo[2][0].HoraRetirada, 72.0);
+    ASSERT_EQ(ObraDe(d).ProtecoesTopo[2].size(), 1u);
+    EXPECT_EQ(ObraDe(d).ProtecoesTopo[2][0].HoraRetirada, 72.0);
 
     // The bottom of the stack has its own list and does not move the counter.
     p()->Abre();
@@ -111,9 +112,9 @@ TEST_F(Canteiro, ProtecoesPorCamadaComOLacoDeSempre) {
     EXPECT_EQ(tabela->rowCount(), 0);
     Clica(p(), "btnAcrescentar");
     Clica(p(), "btnOk");
-    EXPECT_EQ(d.Obra.ProtecoesBase.size(), 1u);
+    EXPECT_EQ(ObraDe(d).ProtecoesBase.size(), 1u);
     EXPECT_EQ(Texto(p(), "lbCamada"), QStringLiteral("1"));
-    EXPECT_EQ(d.Obra.ProtecoesTopo[1].size(), 2u);
+    EXPECT_EQ(ObraDe(d).ProtecoesTopo[1].size(), 2u);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "core/ContornoObra.h"
+#include "core/DadosModelo.h"
 
 // A protection of a face (blanket, insulating board, form): its thermal resistance
 // and the hours, counted from the placement of its lift (of layer 1 for the bottom
@@ -13,8 +17,9 @@ struct TProtecao {
 };
 
 // The site as it is: the hourly weather of a file and the protections of the faces.
-// Empty (the start-up value) it changes nothing in a run.
-struct TDadosObra {
+// Empty (the start-up value) it changes nothing in a run. It is what the engine asks
+// of the site (CondicoesObra does the physics, ProjetoObra the project key).
+struct TDadosObra final : TContornoObra {
     // The ambient of every hour comes from the weather below instead of the constant
     // value or the daily cycle; the constant absorbed flux is not used.
     bool ClimaArquivo = false;
@@ -30,4 +35,20 @@ struct TDadosObra {
     // end have none); ProtecoesBase those of the bottom face of the stack.
     std::vector<std::vector<TProtecao>> ProtecoesTopo;
     std::vector<TProtecao> ProtecoesBase;
+
+    std::unique_ptr<TContornoObra> Copia() const override;
+    bool UsaClimaArquivo() const override;
+    bool EmUso() const override;
+    double TemperaturaAr(double t) const override;
+    void AplicaCoeficientes(const TDadosModelo& dados, double t, int L, TCoeficientes& h) const override;
+    double FluxoSolarTopo(const TDadosModelo& dados, double t, int L, double hProtegido) const override;
+    std::string Problema(const TDadosModelo& dados) const override;
+    void Valida(Validacao::Resultado& r) const override;
+    bool TemDados() const override;
+    nlohmann::ordered_json ParaJson() const override;
 };
+
+// The site data of a problem; the start-up value when it has none.
+const TDadosObra& ObraDe(const TDadosModelo& dados);
+// The same, to change: a problem without site data gets the start-up value first.
+TDadosObra& ObraEditavel(TDadosModelo& dados);

@@ -1,11 +1,11 @@
-#include "core/CondicoesObra.h"
+#include "obra/CondicoesObra.h"
 
 #include <cmath>
 
 #include "core/Func.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
-#include "core/ValoresSI.h"
+#include "core/Validacao.h"
 #include "core/Vento.h"
 
 namespace CondicoesObra {
@@ -79,15 +79,16 @@ void AplicaVento(const TDadosObra& obra, bool curaAtiva, double t, TCoeficientes
     h.HSup = CoeficienteVentoCEB(Interpola(obra.Vento, t));
 }
 
-void AplicaProtecoes(const TDadosModelo& dados, const TValoresSI&, double t, int L, TCoeficientes& h) {
+void AplicaProtecoes(const TDadosModelo& dados, double t, int L, TCoeficientes& h) {
     const double idadeTopo = Membro::Idade(dados, L, t);
     const double idadeBase = Membro::Idade(dados, 1, t);
-    h.HSup = CoefProtegido(h.HSup, ResistenciaTopo(dados.Obra, L, idadeTopo));
-    h.HInf = CoefProtegido(h.HInf, Resistencia(dados.Obra.ProtecoesBase, idadeBase));
+    const TDadosObra& obra = ObraDe(dados);
+    h.HSup = CoefProtegido(h.HSup, ResistenciaTopo(obra, L, idadeTopo));
+    h.HInf = CoefProtegido(h.HInf, Resistencia(obra.ProtecoesBase, idadeBase));
 }
 
-double FluxoSolarTopo(const TDadosModelo& dados, const TValoresSI&, double t, int L, double hp) {
-    const TDadosObra& obra = dados.Obra;
+double FluxoSolarTopo(const TDadosModelo& dados, double t, int L, double hp) {
+    const TDadosObra& obra = ObraDe(dados);
     if (!obra.ClimaArquivo || obra.Radiacao.empty()) return 0.0;
     const double absorvido = obra.Absortividade * Interpola(obra.Radiacao, t);
     const double R = ResistenciaTopo(obra, L, Membro::Idade(dados, L, t));
@@ -97,7 +98,7 @@ double FluxoSolarTopo(const TDadosModelo& dados, const TValoresSI&, double t, in
 }
 
 std::string Problema(const TDadosModelo& d) {
-    const TDadosObra& obra = d.Obra;
+    const TDadosObra& obra = ObraDe(d);
     if (obra.ClimaArquivo) {
         if (obra.Temperatura.empty()) {
             return "O ambiente é \"Arquivo Horário\", mas nenhum arquivo de clima foi lido. Leia o arquivo em "
@@ -122,6 +123,31 @@ std::string Problema(const TDadosModelo& d) {
         if (std::string p = ProblemaLista(obra.ProtecoesTopo[L], face); !p.empty()) return p;
     }
     return {};
+}
+
+void Valida(const TDadosObra& o, Validacao::Resultado& r) {
+    // The first hour of a series that breaks the rule; one message per series.
+    const auto serie = [&](const std::vector<double>& s, auto fora, const std::string& nome, const std::string& faixa) {
+        for (std::size_t k = 0; k < s.size(); ++k) {
+            if (fora(s[k])) {
+                r.Erros.push_back("O clima horário tem " + nome + " de " + Numero(s[k]) + " na hora " +
+                                  Numeros::FormataInteiro(static_cast<long long>(k)) + "; " + faixa + ".");
+                return;
+            }
+        }
+    };
+    const auto negativo = [](double v) { return !(v >= 0.0) || !std::isfinite(v); };
+    serie(o.Temperatura, Validacao::ForaDaFaixa, "temperatura do ar", Validacao::FaixaTemperatura());
+    serie(o.Vento, negativo, "velocidade do vento", "o vento não pode ser negativo");
+    serie(o.Radiacao, negativo, "radiação solar", "a radiação não pode ser negativa");
+    for (std::size_t k = 0; k < o.Vento.size(); ++k) {
+        if (o.Vento[k] > VentoForte) {
+            r.Avisos.push_back("O clima horário tem vento de " + Numero(o.Vento[k]) + " m/s na hora " +
+                               Numeros::FormataInteiro(static_cast<long long>(k)) + ", acima de " + Numero(VentoForte) +
+                               " m/s: confira a unidade (m/s) do arquivo.");
+            break;
+        }
+    }
 }
 
 }  // namespace CondicoesObra

@@ -1,7 +1,7 @@
 #pragma once
 #include <nlohmann/json.hpp>
 
-#include "core/DadosObra.h"
+#include "obra/DadosObra.h"
 
 // The key "Obra" of the project file: the weather read from a file, hour by hour (its
 // contents, so that the project stays complete without the file), and the
@@ -14,6 +14,7 @@ bool TemDados(const TDadosObra& obra);
 nlohmann::ordered_json ParaJson(const TDadosObra& obra);
 
 // Strict reading into `obra` (a fresh value); ErroEntrada naming the key inside "Obra".
+// The project reader in core/ reaches it through RegistraLeitorObra.
 void Le(const nlohmann::ordered_json& j, TDadosObra& obra);
 
 }  // namespace ProjetoObra

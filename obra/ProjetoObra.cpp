@@ -1,4 +1,4 @@
-#include "core/ProjetoObra.h"
+#include "obra/ProjetoObra.h"
 
 #include <cmath>
 
@@ -151,3 +151,18 @@ void Le(const Json& j, TDadosObra& o) {
 }
 
 }  // namespace ProjetoObra
+
+namespace {
+std::unique_ptr<TContornoObra> LeDoProjeto(const nlohmann::ordered_json& j) {
+    auto obra = std::make_unique<TDadosObra>();
+    ProjetoObra::Le(j, *obra);
+    return obra;
+}
+}  // namespace
+
+// Registered before main. Nothing else in core/ names this file, so the build keeps it
+// in every program by this symbol (norvik_nucleo's link options).
+extern "C" {
+extern const bool norvik_leitor_obra_registrado;
+const bool norvik_leitor_obra_registrado = (RegistraLeitorObra(&LeDoProjeto), true);
+}

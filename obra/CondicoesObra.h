@@ -2,13 +2,13 @@
 #include <string>
 
 #include "core/DadosModelo.h"
+#include "obra/DadosObra.h"
 
-struct TValoresSI;
 struct TCoeficientes;
 
-// What the thermal step asks of the site data (TDadosModelo::Obra). Coefficients are
-// in the stored SI form of the engine, h·3600 with h in W/(m²·°C); resistances in
-// m²·°C/W. A problem without site data never reaches these functions.
+// The physics of the site data: what the thermal step asks of it through TContornoObra.
+// Coefficients are in the stored SI form of the engine, h·3600 with h in W/(m²·°C);
+// resistances in m²·°C/W. A problem without site data never reaches these functions.
 namespace CondicoesObra {
 
 // The site data changes the run: a weather file in use or some protection listed.
@@ -29,16 +29,23 @@ double CoefProtegido(double hArmazenado, double R);
 // when the file gives wind and curing does not decide the top face.
 void AplicaVento(const TDadosObra& obra, bool curaAtiva, double t, TCoeficientes& h);
 // The protections on at t: the top face of the top lift L and the bottom of the stack.
-void AplicaProtecoes(const TDadosModelo& dados, const TValoresSI& si, double t, int L, TCoeficientes& h);
+void AplicaProtecoes(const TDadosModelo& dados, double t, int L, TCoeficientes& h);
 
 // Solar flux entering the top face of lift L at t, W/m²: absorptivity × the file's
 // radiation, reduced under a protection to 1/(1 + h·R) of it, h the coefficient
 // without it (the absorbed heat divides between the air, through h, and the
 // concrete, through R). With the protected coefficient hp = h/(1 + h·R) that
 // fraction is 1 − hp·R; `hProtegido` in the stored form.
-double FluxoSolarTopo(const TDadosModelo& dados, const TValoresSI& si, double t, int L, double hProtegido);
+double FluxoSolarTopo(const TDadosModelo& dados, double t, int L, double hProtegido);
 
 // Why the site data cannot be analysed up to `tempoTotal`, or empty.
 std::string Problema(const TDadosModelo& dados);
+
+// Unusual but possible wind: warned, not refused.
+inline constexpr double VentoForte = 30.0;  // m/s, a gale
+
+// Impossible weather values are errors, a gale a warning, appended to `r`. The
+// resistance and the hours of each protection are checked by Problema.
+void Valida(const TDadosObra& obra, Validacao::Resultado& r);
 
 }  // namespace CondicoesObra
