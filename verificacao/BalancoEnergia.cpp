@@ -165,7 +165,7 @@ std::string TBalancoEnergia::Texto() const {
     s += "  Calor da radiação nas faces .............. " + MJ(Radiacao) + "\n";
     s += "  Trocado por convecção nas faces .......... " + MJ(Conveccao) + "\n";
     s += "  Trocado pelas extremidades prescritas .... " + MJ(Extremidades) + "\n";
-    s += "  Soma das entradas" + std::string(modelo ? " (calor do modelo) ...." : " ........................") +
+    s += "  Soma das entradas" + std::string(modelo ? " (calor do modelo) ...... " : " ........................") +
          MJ(modelo ? EntradasModelo() : Entradas()) + "\n";
     s += "  Calor armazenado no membro ............... " + MJ(Armazenado()) + "\n";
     s += "    (conteúdo final " + Verificacao::Fixo(ConteudoFinal / 1e6, 0, 3) +
@@ -175,9 +175,9 @@ std::string TBalancoEnergia::Texto() const {
              Verificacao::Fixo(ResiduoPercentual(), 0, 4) + " % do calor " +
              (BaseLiberado() ? "liberado" : "trocado") + " (" + Verificacao::Fixo(ResiduoPorVolume() / 1e6, 0, 3) +
              " MJ/m³ do membro)\n";
-        // What the steps did not release is part of the residual, not of the storage.
+        // What the steps released beyond the model (or short of it) is part of the residual.
         if (std::fabs(Perdido()) > 1e-6 * (std::fabs(HidratacaoModelo) + 1.0))
-            s += "    dos quais o calor do modelo que os passos não liberaram " +
+            s += "    dos quais a diferença entre o calor dos passos e o do modelo " +
                  Verificacao::Fixo(-Perdido() / 1e6, 0, 3) + " MJ/m²\n";
     } else {
         s += "  Resíduo (armazenado menos entradas) ...... " + MJ(Residuo()) + "\n";

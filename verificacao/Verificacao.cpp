@@ -168,10 +168,11 @@ std::vector<std::array<std::string, 4>> Grandezas(const Figuras& a, const Figura
     if (tensoes && a.TemTracao && b.TemTracao)
         r.push_back({"Maior tração (MPa)", Fixo(a.TracaoMaxima, 2), Fixo(b.TracaoMaxima, 2),
                      Variacao(b.TracaoMaxima - a.TracaoMaxima, 2)});
-    if (a.TemIndice && b.TemIndice)
-        r.push_back({"Menor índice de fissuração", Fixo(a.IndiceMinimo, 3) + " (Nó " + Inteiro(a.NoIndice) + ")",
-                     Fixo(b.IndiceMinimo, 3) + " (Nó " + Inteiro(b.NoIndice) + ")",
+    if (a.TemIndice && b.TemIndice) {
+        r.push_back({"Menor índice de fissuração", Fixo(a.IndiceMinimo, 3), Fixo(b.IndiceMinimo, 3),
                      Variacao(b.IndiceMinimo - a.IndiceMinimo, 3)});
+        r.push_back({"Nó do menor índice", Inteiro(a.NoIndice), Inteiro(b.NoIndice), ""});
+    }
     return r;
 }
 
@@ -180,6 +181,12 @@ std::string Mudancas(const Figuras& a, const Figuras& b) {
     std::string s = "a temperatura máxima muda " + Fixo(std::fabs(b.TMaxima - a.TMaxima), 2) + " °C";
     if (a.TemDiferenca && b.TemDiferenca)
         s += " e a diferença núcleo–superfície " + Fixo(std::fabs(b.DifMaxima - a.DifMaxima), 2) + " °C";
+    return s;
+}
+
+// "; o menor índice vai de … a …, do mesmo lado do limite 1,0", empty without both indices.
+std::string MudancaIndice(const Figuras& a, const Figuras& b) {
+    std::string s;
     if (a.TemIndice && b.TemIndice) {
         const bool cruza = (a.IndiceMinimo < TVerificacao::LimiteIndice) != (b.IndiceMinimo < TVerificacao::LimiteIndice);
         s += "; o menor índice vai de " + Fixo(a.IndiceMinimo, 3) + " a " + Fixo(b.IndiceMinimo, 3) +
@@ -230,8 +237,12 @@ std::string TVerificacao::Texto() const {
         if (!Original.Completo || !Refinada.Completo)
             s += "  Atenção: a análise térmica não chegou ao tempo total; as figuras são até onde ela foi.\n";
         const std::string mudancas = Mudancas(Original, Refinada);
-        s += DependeDaMalha() ? "  O resultado depende da malha: ao refinar, " + mudancas + " (mais de " + Limite() + ").\n"
-                              : "  O resultado não depende da malha: ao refinar, " + mudancas + " (até " + Limite() + ").\n";
+        const std::string indice = MudancaIndice(Original, Refinada);
+        const bool temperaturas = std::fabs(Refinada.TMaxima - Original.TMaxima) > LimiteMalha ||
+                                  (Original.TemDiferenca && Refinada.TemDiferenca &&
+                                   std::fabs(Refinada.DifMaxima - Original.DifMaxima) > LimiteMalha);
+        s += std::string(DependeDaMalha() ? "  O resultado depende da malha" : "  O resultado não depende da malha") +
+             ": ao refinar, " + mudancas + (temperaturas ? " (mais de " : " (até ") + Limite() + ")" + indice + ".\n";
     }
     if (!consistente)
         s += "  A formulação clássica pode não convergir ao refinar a malha (a face prescrita sobrescrita depois de "
@@ -247,7 +258,7 @@ std::string TVerificacao::Texto() const {
             s += "  O passo da formulação clássica não se divide: a referência é a formulação consistente, "
                  "com o dobro de subpassos por passo.\n";
         s += Comparacao(NomeSubpassos(base.Subpassos), NomeSubpassos(Passo.Subpassos), base, Passo, ComTensoes);
-        const std::string mudancas = Mudancas(base, Passo);
+        const std::string mudancas = Mudancas(base, Passo) + MudancaIndice(base, Passo);
         s += DependeDoPasso() ? "  O resultado depende do passo de tempo: ao dividi-lo, " + mudancas + ".\n"
                               : "  O resultado não depende do passo de tempo: ao dividi-lo, " + mudancas + ".\n";
     }
@@ -259,7 +270,7 @@ std::string TVerificacao::Texto() const {
     } else {
         s += Comparacao(NomeFormulacao(Original.Formulacao), NomeFormulacao(Outra.Formulacao), Original, Outra,
                         ComTensoes);
-        const std::string mudancas = Mudancas(Original, Outra);
+        const std::string mudancas = Mudancas(Original, Outra) + MudancaIndice(Original, Outra);
         s += DependeDaFormulacao()
                  ? "  O resultado depende da formulação: na " + NomeFormulacao(Outra.Formulacao) + ", " + mudancas + ".\n"
                  : "  O resultado não depende da formulação: na " + NomeFormulacao(Outra.Formulacao) + ", " + mudancas +
