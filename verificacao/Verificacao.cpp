@@ -149,6 +149,10 @@ TVerificacao TVerificacao::Executa(const TDadosModelo& dados, bool tensoes, Prog
     const TFormulacao outra = consistente ? TFormulacao::Classica : TFormulacao::Consistente;
     v.Outra = RodaOuDiz(dados, {ne, outra, subpassos}, tensoes, progresso, v.ErroOutra);
     v.Passo = RodaOuDiz(dados, {ne, TFormulacao::Consistente, 2 * subpassos}, tensoes, progresso, v.ErroPasso);
+    // What was asked of a run that failed, for its message.
+    v.Outra.Formulacao = outra;
+    v.Passo.Formulacao = TFormulacao::Consistente;
+    v.Passo.Subpassos = 2 * subpassos;
     return v;
 }
 
@@ -302,8 +306,16 @@ std::string TVerificacao::Veredito() const {
            "). Confira o resultado com " + (mudam.size() == 1 ? "esse ajuste" : "esses ajustes") + ".";
 }
 
-std::vector<TVerificacao::Linha> TVerificacao::Linhas() const {
-    std::vector<Linha> r;
+std::vector<std::string> TVerificacao::Notas() const {
+    std::vector<std::string> r;
+    if (!ErroPasso.empty()) r.push_back("O passo refinado não pôde ser calculado: " + ErroPasso);
+    if (!ErroOutra.empty())
+        r.push_back("A formulação " + NomeFormulacao(Outra.Formulacao) + " não pôde ser calculada: " + ErroOutra);
+    return r;
+}
+
+std::vector<std::array<std::string, 5>> TVerificacao::Linhas() const {
+    std::vector<std::array<std::string, 5>> r;
     if (Refinou)
         for (const auto& g : Grandezas(Original, Refinada, ComTensoes))
             r.push_back({"Malha: " + Inteiro(Original.ElemCamada) + " → " + Inteiro(Refinada.ElemCamada) + " el/cam", g[0],

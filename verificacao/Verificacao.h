@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <vector>
 
@@ -68,14 +69,14 @@ struct TVerificacao {
     // formulation run that fails is reported, not raised.
     static TVerificacao Executa(const TDadosModelo& dados, bool tensoes, Progresso& progresso);
 
+
     // The report, for the window and the batch tool (UTF-8, "\n").
     std::string Texto() const;
-    // The rows of the three checks, for the report: what changes, the figure as the
-    // problem ran, as it changed, and the change.
-    struct Linha {
-        std::string Verificacao, Grandeza, Original, Alterado, Variacao;
-    };
-    std::vector<Linha> Linhas() const;
+    // The rows of the three checks, for the report: the check, the quantity, the figure
+    // as the problem ran, as it changed, and the change.
+    std::vector<std::array<std::string, 5>> Linhas() const;
+    // The checks that could not be run, with why.
+    std::vector<std::string> Notas() const;
     // The verdict sentence: which of mesh, step and formulation move the result.
     std::string Veredito() const;
 };

@@ -132,7 +132,7 @@ TEST_P(Veredito, FraseNomeiaOQueMuda) {
     // The report's rows: the three checks, peak first.
     const auto linhas = v.Linhas();
     ASSERT_FALSE(linhas.empty());
-    EXPECT_TRUE(Contem(linhas.back().Verificacao, "Formulação"));
+    EXPECT_TRUE(Contem(linhas.back()[0], "Formulação"));
 }
 INSTANTIATE_TEST_SUITE_P(
     Casos, Veredito,
