@@ -1,7 +1,8 @@
 // The shipped raft example run in the windows: the thermal summary warns that its
 // verdict is the classic formulation's (the peak under 70 °C there, above it in the
 // consistent one), and its button passes the problem to the consistent formulation as
-// one undoable change and runs it again, after which there is nothing to warn of.
+// one undoable change and runs it again, after which there is nothing to warn of. The
+// cracking-index window warns of the joint node's index.
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -12,6 +13,8 @@
 #include "core/ui/AvisoFormulacao.h"
 #include "core/ui/HistoricoProblema.h"
 #include "results/ui/frmResumoTermico.h"
+#include "stress/ui/frmIndiceFissuracao.h"
+#include "stress/ui/frmTensional.h"
 
 namespace {
 
@@ -37,6 +40,17 @@ TEST(AvisoFormulacaoJanelas, ResumoAvisaEOBotaoRefazNaConsistente) {
         QStringLiteral("A temperatura máxima (68,95 °C no Nó 9) é da formulação clássica; na consistente é 70,19 °C")))
         << aviso->lblAviso->text().toStdString();
     EXPECT_TRUE(aviso->lblAviso->text().endsWith(QStringLiteral("Confira na formulação consistente.")));
+
+    // The index window speaks of the index alone: the joint node that fails only in the classic.
+    JanelasTeste::Clica(j.frmTensional, "btnRun");
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    j.frmIndiceFissuracao->Abre();
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    const QString indice = j.frmIndiceFissuracao->avisoFormulacao->lblAviso->text();
+    EXPECT_TRUE(j.frmIndiceFissuracao->avisoFormulacao->isVisible());
+    EXPECT_TRUE(indice.startsWith(QStringLiteral("O menor índice (0,625 no Nó 6, junta da camada 2) é da formulação "
+                                                 "clássica; na consistente é 1,41")))
+        << indice.toStdString();
 
     const int mudancas = app.historico().Pilha().count();
     JanelasTeste::Clica(aviso, "btnFormulacaoConsistente");
