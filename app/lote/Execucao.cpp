@@ -111,8 +111,8 @@ void AplicaClima(const Opcoes& o, TDadosModelo& dados) {
     } catch (const ErroEntrada& e) {
         throw ErroEntrada("o arquivo de clima \"" + caminho + "\": " + e.what());
     }
-    clima.Aplica(dados.Obra);
-    dados.Obra.ClimaArquivo = true;
+    clima.Aplica(ObraEditavel(dados));
+    ObraEditavel(dados).ClimaArquivo = true;
 }
 
 std::string ComLinha(const std::string& texto) {

@@ -35,8 +35,8 @@ void GravaProjeto(const std::string& caminho, const TClimaHorario* clima) {
     teste::CurvaHidratacao(*d);
     d->BetaSup = 12.0 * 3600.0;
     if (clima) {
-        clima->Aplica(d->Obra);
-        d->Obra.ClimaArquivo = true;
+        clima->Aplica(ObraEditavel(*d));
+        ObraEditavel(*d).ClimaArquivo = true;
     }
     Projeto::Grava(caminho, *d);
 }
