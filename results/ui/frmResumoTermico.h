@@ -42,6 +42,7 @@ public:
     QLabel* lblMaxima;
     QLabel* lblDiferenca;
     QLabel* lblLimite;
+    QLabel* lblDescoberto;  // a top left bare an hour or less before the next lift; hidden when none
     QTableWidget* sgdCamadas;  // one row per lift: its largest difference while on top
     QTableWidget* sgdHoras;
     TPainelGrafico* cGraficoDiferenca;

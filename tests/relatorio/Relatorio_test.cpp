@@ -273,7 +273,9 @@ TEST_P(ContornoNoRelatorio, DizOQueARodadaUsou) {
     const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, nullptr, LimitesRelatorio{}, "radier");
     const std::string texto = r.TextoCorrido();
     EXPECT_NE(texto.find(c.contem), std::string::npos) << texto;
-    if (*c.naoContem) EXPECT_EQ(texto.find(c.naoContem), std::string::npos) << texto;
+    if (*c.naoContem) {
+        EXPECT_EQ(texto.find(c.naoContem), std::string::npos) << texto;
+    }
 }
 
 void RetiraEm(TDadosModelo& d, double hora) { Protecoes::DoTopo(d.Obra, 1).back().HoraRetirada = hora; }

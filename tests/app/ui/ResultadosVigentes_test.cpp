@@ -257,4 +257,18 @@ TEST_F(ResultadosVigentes, CalibracaoDeOutroProjetoNaoSeAplica) {
     EXPECT_EQ(app.historico().Pilha().count(), 0);
 }
 
+// The blanket of lift 1 of the site example comes off at 120 h, one hour before lift 2
+// covers its top: the summary says so beside its figures.
+TEST_F(ResultadosVigentes, ResumoDizDoTopoDescoberto) {
+    Abre(Exemplos + "radier-verao-mantas.n1d.json");
+    JanelasTeste::Clica(f, "btnRUN");
+    SemErros();
+    j.frmResumoTermico->Abre();
+    SemErros();
+    EXPECT_TRUE(j.frmResumoTermico->lblDescoberto->isVisible());
+    EXPECT_EQ(j.frmResumoTermico->lblDescoberto->text(),
+              QStringLiteral("O topo da camada 1 fica descoberto por 1 h entre a retirada da sua proteção e a "
+                             "cobertura pela camada 2."));
+}
+
 }  // namespace
