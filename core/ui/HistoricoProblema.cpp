@@ -85,6 +85,7 @@ void HistoricoProblema::Restaura(const TDadosModelo& problema) {
     try {
         termica = Projeto::ConteudoTermico(problema) != Projeto::ConteudoTermico(dados_);
     } catch (const std::exception&) {
+        // A value that cannot be written: taken as a change of everything.
     }
     Projeto::CopiaProblema(problema, dados_);
     NovaRevisao(termica);
