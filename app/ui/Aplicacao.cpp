@@ -5,6 +5,7 @@
 
 #include "app/ui/frmTelaApresentacao.h"
 #include "app/ui/IncluiJanelas.inc"
+#include "core/ui/AvisoFormulacao.h"
 #include "core/ui/GuardaResultados.h"
 
 namespace {
@@ -53,7 +54,8 @@ void RegistraGuardas(Contexto& ctx) {
     G::Registra(ctx, j.frmCores, termica, {j.frmCores->SalvarFigura1});
     G::Registra(ctx, j.frmResumoTermico, termica,
                 {Acao(j.frmResumoTermico, QStringLiteral("Salvar Resumo")),
-                 Acao(j.frmResumoTermico, QStringLiteral("Salvar Figura"))});
+                 Acao(j.frmResumoTermico, QStringLiteral("Salvar Figura")),
+                 j.frmResumoTermico->avisoFormulacao->btnConsistente});
     G::Registra(ctx, j.frmTemperaturaNo, nos, {});
     G::Registra(ctx, j.frmSalvarNo, nos, {j.frmSalvarNo->btnSalvar});
     G::Registra(ctx, j.frmResultadoTensoes, tensoes,
@@ -62,7 +64,8 @@ void RegistraGuardas(Contexto& ctx) {
     G::Registra(ctx, j.frmEixoTensional, tensoes, {j.frmEixoTensional->SalvarFigura});
     G::Registra(ctx, j.frmIndiceFissuracao, tensoes,
                 {Acao(j.frmIndiceFissuracao, QStringLiteral("Salvar Índice")),
-                 Acao(j.frmIndiceFissuracao, QStringLiteral("Salvar Figura"))});
+                 Acao(j.frmIndiceFissuracao, QStringLiteral("Salvar Figura")),
+                 j.frmIndiceFissuracao->avisoFormulacao->btnConsistente});
     G::Registra(ctx, j.frmRelatorio, completa, {j.frmRelatorio->btnGerar});
     TfrmEstudo* estudo = j.frmEstudo;
     G::Registra(ctx, estudo, [estudo] { return estudo->Origem(); },

@@ -13,6 +13,7 @@
 #include "results/ResumoTermico.h"
 
 class TPainelGrafico;
+class TAvisoFormulacaoUi;
 
 // "Resumo Térmico": the figures of a thermal-control plan for the last complete run
 // (peak, largest core-to-top difference of each lift while it is the top lift with the
@@ -43,6 +44,8 @@ public:
     QLabel* lblDiferenca;
     QLabel* lblLimite;
     QLabel* lblDescoberto;  // a top left bare an hour or less before the next lift; hidden when none
+    // The classic verdict the consistent formulation changes, with its re-run button.
+    TAvisoFormulacaoUi* avisoFormulacao;
     QTableWidget* sgdCamadas;  // one row per lift: its largest difference while on top
     QTableWidget* sgdHoras;
     TPainelGrafico* cGraficoDiferenca;
