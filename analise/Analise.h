@@ -29,6 +29,9 @@ struct OpcoesAnalise {
         double Limite = 1.0;
     };
     std::optional<ParametrosIndice> Indice;
+    // The revision of the problem the run is made from (the windows' history counts
+    // them); the result carries it.
+    long Revisao = 0;
 };
 
 // One analysis of a problem, as numbers: the histories exactly as their tables print
@@ -46,6 +49,7 @@ struct Analise {
     std::string MensagemTensoes;           // the message of the largest tension
     std::optional<TResumoTermico> Resumo;
     std::optional<TIndiceFissuracao> Indice;
+    long Revisao = 0;                      // of the problem it was run from (OpcoesAnalise::Revisao)
 
     // Runs a copy of `problema`, which is never changed. With Tensoes, refuses before
     // the thermal run what the stress analysis cannot analyse, and refuses an incomplete

@@ -66,6 +66,14 @@ int CamadasDoMembro(const TDadosModelo& d) { return std::min(d.NCamadas, d.NCama
 
 int CamadasDoCronograma(const TDadosModelo& d) { return std::clamp(CamadasDoMembro(d), 1, MaxCamadas); }
 
+std::string CamadasAnalisadas(const TDadosModelo& d) {
+    if (d.NCamadas >= d.NCamadasMembro) return {};
+    const std::string de = " das " + std::to_string(d.NCamadasMembro) + " camadas do membro.";
+    if (d.NCamadas < 1) return "A análise não considera nenhuma" + de;
+    if (d.NCamadas == 1) return "A análise considera só a camada 1" + de;
+    return "A análise considera as camadas 1 a " + std::to_string(d.NCamadas) + de;
+}
+
 bool EntraNoPasso(const TDadosModelo& d, int camadas, double inicio) {
     return inicio != 0.0 && camadas < CamadasDoCronograma(d) && Camada(d, camadas + 1).HoraConcretagem == inicio;
 }

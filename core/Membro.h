@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <vector>
 
 #include "core/DadosModelo.h"
@@ -57,6 +58,9 @@ double AlturaNaMalha(const TDadosModelo& dados, int no, int ultimoElemento);
 int CamadasDoMembro(const TDadosModelo& dados);
 // The same as the thermal run bounds it: at least layer 1, at most the capacity.
 int CamadasDoCronograma(const TDadosModelo& dados);
+// What a run analyses when it takes fewer layers than the member has ("A análise
+// considera as camadas 1 a 2 das 4 camadas do membro."); empty when it takes them all.
+std::string CamadasAnalisadas(const TDadosModelo& dados);
 // The layer after the `camadas` placed enters the step that starts at hour `inicio`:
 // its placement hour is that instant (not hour 0) and the schedule has it. One a step.
 bool EntraNoPasso(const TDadosModelo& dados, int camadas, double inicio);

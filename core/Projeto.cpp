@@ -508,6 +508,14 @@ std::string Texto(const TDadosModelo& d) {
     return Conteudo(d);
 }
 
+std::string ConteudoTermico(const TDadosModelo& d) {
+    auto copia = std::make_unique<TDadosModelo>(d);
+    const auto inicial = std::make_unique<TDadosModelo>();
+    CopiaCampos(CamposTensoes, *inicial, *copia);
+    copia->Medicoes.clear();
+    return Conteudo(*copia);
+}
+
 std::string Conteudo(const TDadosModelo& d) {
     std::string s = "{";
     bool primeiro = true;

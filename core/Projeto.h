@@ -21,6 +21,9 @@ std::string Texto(const TDadosModelo& dados);
 // states with the same problem give the same text (what tells whether a problem
 // changed). ErroEntrada only for a value that is not finite.
 std::string Conteudo(const TDadosModelo& dados);
+// The same text of what the thermal run reads: without the stress data and the site
+// measurements, so two problems that differ only there give the same text.
+std::string ConteudoTermico(const TDadosModelo& dados);
 
 // Puts the problem of `origem` (every field a project file holds) into `destino`,
 // whose run state and colour scale stay as they are.

@@ -1,8 +1,8 @@
 #include "obra/Protecoes.h"
 
+#include <algorithm>
 #include <array>
 
-#include "core/DadosModelo.h"
 #include "core/Erros.h"
 #include "core/Numeros.h"
 
@@ -43,6 +43,29 @@ const std::vector<TProtecao>* DoTopo(const TDadosObra& obra, int camada) {
 }
 
 double RetiradaPadrao(double horaCamada, double horaProxima) { return horaProxima - horaCamada + 1.0; }
+
+double HorasDescobertas(const TDadosModelo& d, int camada) {
+    if (camada < 1 || camada >= d.NCamadas || camada >= MaxCamadas) return 0.0;
+    const std::vector<TProtecao>* lista = DoTopo(d.Obra, camada);
+    if (!lista) return 0.0;
+    const int ultima = UltimaARetirar(*lista);
+    if (ultima < 0) return 0.0;
+    const double hora = d.Camadas[static_cast<std::size_t>(camada)].HoraConcretagem;
+    const double proxima = d.Camadas[static_cast<std::size_t>(camada + 1)].HoraConcretagem;
+    return std::max(0.0, RetiradaPadrao(hora, proxima) - (*lista)[static_cast<std::size_t>(ultima)].HoraRetirada);
+}
+
+std::vector<std::string> AvisosTopoDescoberto(const TDadosModelo& d) {
+    std::vector<std::string> avisos;
+    for (int L = 1; L < d.NCamadas && L < MaxCamadas; ++L) {
+        const double horas = HorasDescobertas(d, L);
+        if (horas > 0.0 && horas <= 1.0)
+            avisos.push_back("O topo da camada " + Numeros::FormataInteiro(L) + " fica descoberto por " +
+                             Numeros::FormataGeral(horas) + " h entre a retirada da sua proteção e a cobertura pela camada " +
+                             Numeros::FormataInteiro(L + 1) + ".");
+    }
+    return avisos;
+}
 
 int UltimaARetirar(const std::vector<TProtecao>& lista) {
     int escolhida = -1;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/DadosModelo.h"
 #include "obra/DadosObra.h"
 
 // Common blankets, boards and forms with their thermal resistance R = e/k, e the
@@ -26,6 +27,14 @@ const std::vector<TProtecao>* DoTopo(const TDadosObra& obra, int camada);
 // analysis clock) covers the top with its own nodes, one hour after its placement,
 // so that no hour is left bare.
 double RetiradaPadrao(double horaCamada, double horaProxima);
+
+// Hours the top of lift `camada` stays bare between the removal of its last protection
+// and the hour the next lift covers it (the rule of RetiradaPadrao); 0 when the lift has
+// no top protection, is never bare, or is the last one analysed.
+double HorasDescobertas(const TDadosModelo& dados, int camada);
+// One sentence for every lift whose top a removal leaves bare for an hour or less before
+// the next lift covers it: a short exposure of a hot face that is easy to miss.
+std::vector<std::string> AvisosTopoDescoberto(const TDadosModelo& dados);
 
 // The protection of a face that comes off last, the one whose removal exposes the
 // face (of two at the same hour, the later in the list): its index, −1 for none.

@@ -132,6 +132,11 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
     if (ObraDe(d).ClimaArquivo && !ObraDe(d).Vento.empty() && !d.CuraAtiva) {
         s.Paragrafo("Coeficiente de convecção inferior " + FormataGeral(si.BetaInf / 3600.0) +
                     " W/(m²·°C); o superior, hora a hora, pela fórmula do CEB no vento do arquivo.");
+    } else if (d.CuraAtiva) {
+        // With curing the run takes each lift's coefficients from the curing table, never
+        // the constant ones nor the wind.
+        s.Paragrafo(std::string("Coeficientes de convecção da cura de cada camada (tabela abaixo)") +
+                    (d.Obra.ClimaArquivo && !d.Obra.Vento.empty() ? "; o vento do arquivo não os altera." : "."));
     } else if (d.CoefConvConstante) {
         s.Paragrafo("Coeficientes de convecção constantes: inferior " + FormataGeral(si.BetaInf / 3600.0) +
                     " W/(m²·°C), superior " + FormataGeral(si.BetaSup / 3600.0) + " W/(m²·°C).");
@@ -296,6 +301,7 @@ TRelatorio Monta(const TDadosModelo& d, const HistoricoNumerico& temperaturas, c
         termica.Tabela("Horas no limite de temperatura ou acima, por nó", std::move(horas));
     }
     termica.Paragrafo(res.LinhaDiferenca());
+    for (const std::string& a : res.Avisos) termica.Paragrafo(a);
     if (!res.Camadas.empty()) {
         TTabelaRelatorio dif;
         dif.Cabecalho = {"Camada", "Dif. máx. [°C]", "t [h]", "Nó quente", "Nó topo", "Limite [°C]", "Verificação"};

@@ -6,6 +6,7 @@
 #include "core/Cp1252.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
+#include "obra/Protecoes.h"
 
 using Numeros::FormataFixo;
 using Numeros::FormataGeral;
@@ -28,6 +29,7 @@ std::string Alinha(const std::string& texto, std::size_t largura) {
 TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const HistoricoNumerico& tabela, double limite) {
     TResumoTermico r;
     r.Limite = limite;
+    r.Avisos = Protecoes::AvisosTopoDescoberto(d);
     const int colunas = tabela.Colunas();
     r.HorasAcima.assign(static_cast<std::size_t>(std::max(colunas, 1)), 0.0);
     if (colunas < 2 || d.NElemCamada < 1 || d.NCamadas < 1) return r;
@@ -118,6 +120,7 @@ std::string TResumoTermico::Texto(bool comDiferencaPorHora) const {
         s += "Nó com mais horas a " + limite + " °C ou acima: Nó " + FormataInteiro(NoPior) + ", " +
              FormataGeral(HorasPior) + " horas.\n";
     }
+    for (const std::string& a : Avisos) s += a + "\n";
     if (!Camadas.empty()) {
         s += "\nDiferença entre o ponto mais quente e a face superior de cada camada, enquanto é a do topo:\n"
              " Camada  Dif.[°C]    t[h]  Nó quente  Nó topo\n";

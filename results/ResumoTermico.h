@@ -61,6 +61,10 @@ struct TResumoTermico {
     int NoPior = 0;  // most hours at or above the limit (lowest node on ties); 0 when none
     double HorasPior = 0.0;
 
+    // What the figures owe to a protection removed an hour or less before the next
+    // lift covers the top (one sentence per lift).
+    std::vector<std::string> Avisos;
+
     // Reads `tabela` for the member described by `dados`. A cell that is not empty and
     // not a number raises ErroConversao quoting it; rows with an empty cell are skipped.
     static TResumoTermico Calcula(const TDadosModelo& dados, const HistoricoNumerico& tabela, double limite);

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "core/Erros.h"
+#include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/Projeto.h"
 #include "core/Validacao.h"
@@ -65,6 +66,8 @@ Analise ExecutaComparado(const std::string& caminho, const OpcoesAnalise& opcoes
         throw ErroEntrada(qual + e.what());
     }
     if (!outro.Termico.Completo) throw ErroEntrada(qual + TProcesso::MensagemFim(outro.Termico, *outro.Dados));
+    if (const std::string c = Membro::CamadasAnalisadas(*outro.Dados); !c.empty())
+        std::cerr << "norvik1d-lote: aviso: " << qual << c << '\n';
     return outro;
 }
 
@@ -129,6 +132,8 @@ ExecucaoLote ExecutaProjeto(const Opcoes& o) {
     AplicaClima(o, *lido);
     // Unusual values run, but the engineer hears of them.
     for (const std::string& a : Validacao::ValidaProblema(*lido).Avisos) std::cerr << "norvik1d-lote: aviso: " << a << '\n';
+    // A member whose layer count was cut (a review stopped midway) runs only its lower layers: said, never silent.
+    if (const std::string c = Membro::CamadasAnalisadas(*lido); !c.empty()) std::cerr << "norvik1d-lote: aviso: " << c << '\n';
     // The refusals in the order the user meets them: the stress inputs, then the strengths.
     if (o.tensoes) TProcTensional::ValidaParametros(*lido);
     if (o.resumo && o.tensoes) VerificaResistencias(*lido);

@@ -312,9 +312,9 @@ void TfrmEntradaDados::CondicoesContorno() {
         if (ctx_.msg.confirma(QStringLiteral(
                 "Deseja Considerar a Influência da Cura do Concreto no Coeficiente de Convecção?"))) {
             j.frmCura->Abre();
-            ctx_.dados.CuraAtiva = true;
+            AlteraProblema(ctx_, QStringLiteral("Cura considerada"), [&] { ctx_.dados.CuraAtiva = true; });
         } else {
-            ctx_.dados.CuraAtiva = false;
+            AlteraProblema(ctx_, QStringLiteral("Cura não considerada"), [&] { ctx_.dados.CuraAtiva = false; });
             j.frmCoefConv->Abre();
         }
     });
@@ -382,6 +382,7 @@ void TfrmEntradaDados::Executa() {
             d.TermicoCompleto = false;
             OpcoesAnalise opcoes;
             opcoes.Pintor = j.frmCores;
+            opcoes.Revisao = RevisaoAtual(ctx_);
             Analise analise = Analise::Executa(d, opcoes, progresso);
             Analise::CopiaResultadosTermicos(*analise.Dados, d);
             ctx_.analise = std::move(analise);
@@ -389,6 +390,8 @@ void TfrmEntradaDados::Executa() {
             r = ctx_.analise.Termico;
             progresso.Conclui();
         }
+        // The windows of results look again at where theirs came from.
+        if (ctx_.historico) ctx_.historico->AnunciaResultados();
         // Which formulation the table now in memory comes from, so that no one mistakes one for the other.
         painel1_->setText(d.Formulacao == TFormulacao::Consistente ? QStringLiteral("Formulação consistente")
                                                                    : QStringLiteral("Formulação clássica"));
@@ -421,7 +424,9 @@ void TfrmEntradaDados::NovaAnalise() {
     pbarProcesso->setValue(0);
     btnRUN->setEnabled(false);
     DescartaResultados(Descarte::Execucao);
-    for (int L = 1; L <= d.NCamadas && L <= MaxCamadas; ++L) d.Camadas[static_cast<std::size_t>(L)].HoraConcretagem = 0;
+    AlteraProblema(ctx_, QStringLiteral("Nova Análise"), [&] {
+        for (int L = 1; L <= d.NCamadas && L <= MaxCamadas; ++L) d.Camadas[static_cast<std::size_t>(L)].HoraConcretagem = 0;
+    });
     painel0_->setText(QStringLiteral("                 Início de Nova Análise "));
 }
 

@@ -35,6 +35,7 @@ public:
         historico_.Restaura(*depois_);
     }
     void undo() override { historico_.Restaura(*antes_); }
+    bool MudouTermico() const { return Projeto::ConteudoTermico(*antes_) != Projeto::ConteudoTermico(*depois_); }
 
 private:
     HistoricoProblema& historico_;
@@ -60,7 +61,15 @@ void HistoricoProblema::Altera(const QString& nome, const std::function<void()>&
     auto registra = [&] {
         alterando_ = false;
         if (Impressao(*antes) == Impressao(dados_)) return;
-        pilha_.push(new ComandoProblema(*this, nome, std::move(antes), std::make_unique<TDadosModelo>(dados_)));
+        auto* comando = new ComandoProblema(*this, nome, std::move(antes), std::make_unique<TDadosModelo>(dados_));
+        bool termica = true;
+        try {
+            termica = comando->MudouTermico();
+        } catch (const std::exception&) {
+            // A value that cannot be written: taken as a change of everything.
+        }
+        pilha_.push(comando);
+        NovaRevisao(termica);
     };
     try {
         altera();
@@ -72,8 +81,32 @@ void HistoricoProblema::Altera(const QString& nome, const std::function<void()>&
 }
 
 void HistoricoProblema::Restaura(const TDadosModelo& problema) {
+    bool termica = true;
+    try {
+        termica = Projeto::ConteudoTermico(problema) != Projeto::ConteudoTermico(dados_);
+    } catch (const std::exception&) {
+        // A value that cannot be written: taken as a change of everything.
+    }
     Projeto::CopiaProblema(problema, dados_);
+    NovaRevisao(termica);
     emit Restaurado();
+}
+
+void HistoricoProblema::Limpa() {
+    pilha_.clear();
+    NovaRevisao(true);
+}
+
+void HistoricoProblema::NovaRevisao(bool termica) {
+    ++revisao_;
+    termicas_.push_back(termicas_.back() + (termica ? 1 : 0));
+    emit RevisaoMudou();
+}
+
+bool HistoricoProblema::Vigente(long revisao, bool soTermica) const {
+    if (revisao == revisao_) return true;
+    if (!soTermica || revisao < 0 || revisao > revisao_) return false;
+    return termicas_[static_cast<std::size_t>(revisao)] == termicas_.back();
 }
 
 void HistoricoProblema::AcrescentaAcoes(QMenu* menu) {

@@ -88,6 +88,7 @@ void TfrmCalibracao::Abre() { CamposNumericos::ApresentaJanela(this); }
 bool TfrmCalibracao::Calibrar() {
     // Nothing of an earlier fit stays on screen while this one runs or if it fails.
     resultado_.reset();
+    if (auto* guarda = GuardaResultados::De(this)) guarda->Avalia();
     memoRelatorio->clear();
     cPrevisao->RemoveSeries();
     btnAplicar->setEnabled(false);
@@ -147,12 +148,26 @@ bool TfrmCalibracao::Calibrar() {
             ctx_.msg.informacao(Q(aviso));
         }
         resultado_ = std::move(r);
+        revisao_ = RevisaoAtual(ctx_);
+        if (auto* guarda = GuardaResultados::De(this)) guarda->Avalia();
         btnAplicar->setEnabled(true);
     });
 }
 
+std::optional<OrigemResultados> TfrmCalibracao::Origem() const {
+    if (!resultado_) return std::nullopt;
+    return OrigemResultados{revisao_, false};
+}
+
 bool TfrmCalibracao::Aplicar() {
     if (!resultado_) return false;
+    // A fit belongs to the problem it was made on: never to another project or a changed one.
+    if (!ResultadosVigentes(ctx_, Origem())) {
+        btnAplicar->setEnabled(false);
+        ctx_.msg.erro(QStringLiteral("A calibração foi feita sobre uma versão anterior do problema e não pode ser "
+                                     "aplicada. Calibre de novo."));
+        return false;
+    }
     if (!ctx_.msg.confirma(QStringLiteral("Aplicar os valores ajustados ao problema? Os resultados mostrados são "
                                           "da análise anterior: execute a análise de novo.")))
         return false;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/GuardaResultados.h"
 #include "core/ui/Janelas.h"
 #include "estudos/Calibracao.h"
 
@@ -27,8 +28,11 @@ public:
     // false when refused (the message shown).
     bool Calibrar();
     // Applies the last fit to the problem after the user confirms; the results of
-    // earlier runs no longer belong to it.
+    // earlier runs no longer belong to it. Refused when the fit was made on another
+    // revision of the problem (another project, a change since).
     bool Aplicar();
+    // The revision of the problem the fit was made on; none without a fit.
+    std::optional<OrigemResultados> Origem() const;
 
     const std::optional<TResultadoCalibracao>& Resultado() const { return resultado_; }
 
@@ -42,4 +46,5 @@ public:
 private:
     Contexto& ctx_;
     std::optional<TResultadoCalibracao> resultado_;
+    long revisao_ = 0;
 };

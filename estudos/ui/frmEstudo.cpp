@@ -25,6 +25,7 @@
 #include "core/Projeto.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "results/Cores.h"
 
 struct TfrmEstudo::Saida {
@@ -294,6 +295,8 @@ bool TfrmEstudo::Rodar() {
     estudo_ = estudo;
     // The results shown belong to the study that ran: nothing of the last one stays.
     resultado_ = TResultadoEstudo{};
+    revisao_ = rbArquivo->isChecked() ? std::nullopt : std::optional<long>(RevisaoAtual(ctx_));
+    if (auto* guarda = GuardaResultados::De(this)) guarda->Avalia();
     mapa_ = TMapaCalor{};
     sgdCasos->clear();
     sgdCasos->setRowCount(0);
@@ -342,6 +345,7 @@ void TfrmEstudo::Termina() {
         return;
     }
     resultado_ = std::move(saida->resultado);
+    if (auto* guarda = GuardaResultados::De(this)) guarda->Avalia();
     long long atendem = 0, falhas = 0;
     for (const auto& c : resultado_.Casos) {
         atendem += c.Ok && c.Atende;
@@ -354,6 +358,11 @@ void TfrmEstudo::Termina() {
     MostraCasos();
     PreencheEscolhasMapa();
     ExecutaAcao(ctx_.msg, [this] { DesenhaMapa(); });
+}
+
+std::optional<OrigemResultados> TfrmEstudo::Origem() const {
+    if (!revisao_ || resultado_.Casos.empty()) return std::nullopt;
+    return OrigemResultados{*revisao_, false};
 }
 
 void TfrmEstudo::MostraCasos() {

@@ -10,10 +10,12 @@
 #include <QWidget>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/GuardaResultados.h"
 #include "estudos/Estudo.h"
 #include "estudos/MapaCalor.h"
 #include "estudos/RodaEstudo.h"
@@ -49,6 +51,9 @@ public:
 
     const TResultadoEstudo& Resultado() const { return resultado_; }
     const TMapaCalor& Mapa() const { return mapa_; }
+    // The revision of the problem the cases came from; none without cases or when
+    // they came from a file.
+    std::optional<OrigemResultados> Origem() const;
 
     QRadioButton* rbProblemaAtual;
     QRadioButton* rbArquivo;
@@ -90,4 +95,5 @@ private:
     TEstudo estudo_;             // of the results shown
     TResultadoEstudo resultado_;
     TMapaCalor mapa_;
+    std::optional<long> revisao_;  // of the problem the study shown started from
 };

@@ -100,18 +100,22 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     edTprescrita2->setEnabled(false);
     AmbienteConstante(false);
 
-    // The boxes write their flag at once, before and independently of "Ok".
+    // The boxes write their flag at once, before and independently of "Ok": each click
+    // is a change of its own in the history.
     connect(chkTPrescEsq, &QCheckBox::toggled, this, [this](bool marcado) {
-        ctx_.dados.TPrescInfAtiva = marcado;
+        AlteraProblema(ctx_, QStringLiteral("Temperatura prescrita inferior"),
+                       [&] { ctx_.dados.TPrescInfAtiva = marcado; });
         edTprescrita1->setEnabled(marcado);
     });
     connect(chkTPrescDir, &QCheckBox::toggled, this, [this](bool marcado) {
-        ctx_.dados.TPrescSupAtiva = marcado;
+        AlteraProblema(ctx_, QStringLiteral("Temperatura prescrita superior"),
+                       [&] { ctx_.dados.TPrescSupAtiva = marcado; });
         edTprescrita2->setEnabled(marcado);
     });
     connect(chkTAmbConst, &QCheckBox::toggled, this, [this](bool marcado) {
         AmbienteConstante(marcado);
-        ctx_.dados.TAmbConstante = marcado;
+        AlteraProblema(ctx_, QStringLiteral("Temperatura ambiente constante"),
+                       [&] { ctx_.dados.TAmbConstante = marcado; });
     });
     if (clima_) clima_->AoEscolher([this](bool arquivo) { ClimaArquivo(arquivo); });
     connect(btnProtecoes, &QPushButton::clicked, this, [this] {

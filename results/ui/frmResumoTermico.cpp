@@ -56,11 +56,17 @@ TfrmResumoTermico::TfrmResumoTermico(Contexto& ctx, QWidget* parent) : QWidget(p
     lblLimite = new QLabel(gbxResultados);
     lblLimite->setObjectName(QStringLiteral("lblLimite"));
     lblLimite->setWordWrap(true);
-    for (QLabel* l : {lblMaxima, lblDiferenca, lblLimite}) l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblDescoberto = new QLabel(gbxResultados);
+    lblDescoberto->setObjectName(QStringLiteral("lblDescoberto"));
+    lblDescoberto->setWordWrap(true);
+    lblDescoberto->hide();
+    for (QLabel* l : {lblMaxima, lblDiferenca, lblLimite, lblDescoberto})
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* colunaResultados = new QVBoxLayout(gbxResultados);
     colunaResultados->addWidget(lblMaxima);
     colunaResultados->addWidget(lblDiferenca);
     colunaResultados->addWidget(lblLimite);
+    colunaResultados->addWidget(lblDescoberto);
     avisoFormulacao = new TAvisoFormulacaoUi(ctx_, gbxResultados);
     colunaResultados->addWidget(avisoFormulacao);
 
@@ -207,6 +213,10 @@ void TfrmResumoTermico::Mostra() {
     lblRemocao->clear();
     sgdHoras->setRowCount(0);
     sgdCamadas->setRowCount(0);
+    QStringList avisos;
+    for (const std::string& a : r.Avisos) avisos << Q(a);
+    lblDescoberto->setText(avisos.join(QLatin1Char('\n')));
+    lblDescoberto->setVisible(!r.Vazio && !avisos.isEmpty());
     avisoFormulacao->Mostra({});
     if (r.Vazio) {
         lblMaxima->setText(QStringLiteral("A tabela de temperaturas não tem linhas calculadas."));

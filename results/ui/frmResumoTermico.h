@@ -43,6 +43,7 @@ public:
     QLabel* lblMaxima;
     QLabel* lblDiferenca;
     QLabel* lblLimite;
+    QLabel* lblDescoberto;  // a top left bare an hour or less before the next lift; hidden when none
     // The classic verdict the consistent formulation changes, with its re-run button.
     TAvisoFormulacaoUi* avisoFormulacao;
     QTableWidget* sgdCamadas;  // one row per lift: its largest difference while on top

@@ -72,7 +72,9 @@ TfrmFluencia::TfrmFluencia(Contexto& ctx, QWidget* parent) : QWidget(parent), ct
 
     MarcaOpcoes(this);
     // The unit of E is a property of the typed parameters: it takes effect at once.
-    connect(rbtGpa, &QRadioButton::toggled, this, [this](bool gpa) { ctx_.dados.EEmGPa = gpa; });
+    connect(rbtGpa, &QRadioButton::toggled, this, [this](bool gpa) {
+        AlteraProblema(ctx_, QStringLiteral("Fluência: unidade de E"), [&] { ctx_.dados.EEmGPa = gpa; });
+    });
     connect(btnVisualizarE, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { VisualizarE(); }); });
     connect(btnVisualizarF, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { VisualizarF(); }); });
     connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { AlteraProblema(ctx_, QStringLiteral("Fluência"), [this] { Ok(); }); }); });

@@ -126,7 +126,7 @@ void TfrmNBR6118::cbPlacaChange() {
         w->setEnabled(!placa);
     rbUmidadeSup->setEnabled(placa);
     rbUmidadeDupla->setEnabled(placa);
-    ctx_.dados.PlacaNBR = placa;
+    AlteraProblema(ctx_, QStringLiteral("Fluência - NBR 6118: placa"), [&] { ctx_.dados.PlacaNBR = placa; });
 }
 
 void TfrmNBR6118::Ok() {

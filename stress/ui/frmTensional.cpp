@@ -12,6 +12,7 @@
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/Gauge.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
 #include "stress/ui/frmIndiceFissuracao.h"
 #include "core/ui/ProgressoJanela.h"
@@ -153,6 +154,12 @@ void TfrmTensional::btnRunClick() {
     }
     Analise::CopiaResultadosTensoes(*analise.Dados, ctx_.dados);
     analise.Tensoes.EscreveTexto(ctx_.tensoes);
+    // The stresses read the problem as it stands now: the analysis is of this revision
+    // when its temperatures still are (nothing the thermal run reads changed since).
+    if (ctx_.historico) {
+        if (ctx_.historico->Vigente(analise.Revisao, true)) analise.Revisao = RevisaoAtual(ctx_);
+        ctx_.historico->AnunciaResultados();
+    }
     progresso.Conclui();
     planilha->AtualizaTabela();
     if (!analise.ComTensoes) return;

@@ -80,6 +80,37 @@ TEST(Lote, ParadaAntesDoTempoTotalGravaEAvisa) {
     EXPECT_EQ(t.find("\r\n74"), std::string::npos);
 }
 
+// A member cut short (a review stopped midway) runs its lower layers only; the tool
+// says which, and says nothing when every layer runs.
+struct CasoCamadas {
+    int analisadas;
+    int membro;
+    const char* aviso;  // empty: nothing about layers
+};
+class LoteCamadas : public ::testing::TestWithParam<CasoCamadas> {};
+
+TEST_P(LoteCamadas, DizQuaisCamadasAnalisa) {
+    const CasoCamadas& c = GetParam();
+    PastaTemporaria pasta;
+    auto d = std::make_unique<TDadosModelo>();
+    Projeto::Le(Exemplos + "muro-10-camadas-cura.n1d.json", *d);
+    d->NCamadas = c.analisadas;
+    d->NCamadasMembro = c.membro;
+    Projeto::Grava(pasta / "p.n1d.json", *d);
+    const Saida s = Roda(pasta, Q(pasta / "p.n1d.json"));
+    EXPECT_EQ(s.codigo, 0) << s.err;
+    if (*c.aviso) {
+        EXPECT_NE(s.err.find(std::string("norvik1d-lote: aviso: ") + c.aviso + "\n"), std::string::npos) << s.err;
+    } else {
+        EXPECT_EQ(s.err.find("camadas do membro"), std::string::npos) << s.err;
+    }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Membro, LoteCamadas,
+    ::testing::Values(CasoCamadas{2, 4, "A análise considera as camadas 1 a 2 das 4 camadas do membro."},
+                      CasoCamadas{1, 10, "A análise considera só a camada 1 das 10 camadas do membro."},
+                      CasoCamadas{10, 10, ""}, CasoCamadas{4, 4, ""}));
+
 // A slab 1 m thick at 20 °C in 40 elements, insulated below, its top exposed to air
 // at 40 °C with h = 10 W/(m²·°C), stored as h·3600.
 std::string Placa(int passo) {

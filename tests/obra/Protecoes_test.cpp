@@ -154,3 +154,57 @@ TEST(Protecoes, EntradaRuimERecusadaAntesDoCalculo) {
 }
 
 }  // namespace
+
+#include <vector>
+
+#include "results/ResumoTermico.h"
+
+namespace {
+
+// The hours a top stays bare between its last blanket's removal and the next lift
+// covering it (one hour after its placement), and the sentence the summary gives when
+// that is an hour or less. Lift 1 placed at 7 h, lift 2 at 127 h: covered from 128 h,
+// which is 121 h after lift 1's placement.
+struct CasoDescoberto {
+    std::vector<TProtecao> topo1;  // protections of lift 1's top
+    int camadas;
+    double horas;
+    bool avisa;
+};
+class TopoDescoberto : public testing::TestWithParam<CasoDescoberto> {};
+
+TEST_P(TopoDescoberto, HorasEAviso) {
+    const CasoDescoberto& c = GetParam();
+    auto d = std::make_unique<TDadosModelo>();
+    d->NCamadas = c.camadas;
+    d->NCamadasMembro = c.camadas;
+    d->Camadas[1].HoraConcretagem = 7;
+    d->Camadas[2].HoraConcretagem = 127;
+    d->Camadas[3].HoraConcretagem = 300;
+    Protecoes::DoTopo(d->Obra, 1) = c.topo1;
+    EXPECT_DOUBLE_EQ(Protecoes::HorasDescobertas(*d, 1), c.horas);
+    const auto avisos = Protecoes::AvisosTopoDescoberto(*d);
+    ASSERT_EQ(avisos.size(), c.avisa ? 1u : 0u);
+    if (!c.avisa) return;
+    EXPECT_EQ(avisos[0], "O topo da camada 1 fica descoberto por " + Numeros::FormataGeral(c.horas) +
+                             " h entre a retirada da sua proteção e a cobertura pela camada 2.");
+    // The thermal summary says it beside its figures.
+    HistoricoNumerico vazio;
+    EXPECT_NE(TResumoTermico::Calcula(*d, vazio, 70.0).Avisos, std::vector<std::string>{});
+}
+INSTANTIATE_TEST_SUITE_P(
+    Casos, TopoDescoberto,
+    testing::Values(CasoDescoberto{{{"Manta", 0.625, 0, 120}}, 2, 1.0, true},
+                    CasoDescoberto{{{"Manta", 0.625, 0, 120.5}}, 2, 0.5, true},
+                    // The default removal: covered when the blanket comes off.
+                    CasoDescoberto{{{"Manta", 0.625, 0, 121}}, 2, 0.0, false},
+                    CasoDescoberto{{{"Manta", 0.625, 0, 200}}, 2, 0.0, false},
+                    // Long bare spells are a choice, not a slip.
+                    CasoDescoberto{{{"Manta", 0.625, 0, 100}}, 2, 21.0, false},
+                    // The last blanket off is the one that bares the top.
+                    CasoDescoberto{{{"Lona", 0.15, 0, 120.5}, {"Manta", 0.625, 0, 72}}, 2, 0.5, true},
+                    CasoDescoberto{{}, 2, 0.0, false},
+                    // The top lift has no next lift to cover it.
+                    CasoDescoberto{{{"Manta", 0.625, 0, 120}}, 1, 0.0, false}));
+
+}  // namespace

@@ -309,3 +309,64 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace
+
+#include <functional>
+
+#include "core/Projeto.h"
+
+namespace {
+
+// The boundary conditions the run used, as the report tells them, and the short bare
+// spell of a top between its blanket's removal and the next lift: the site example
+// (blanket of lift 1 off at 120 h, lift 2 placed at 127 h after lift 1 at 7 h) changed
+// one way per row.
+struct CasoContorno {
+    const char* nome;
+    std::function<void(TDadosModelo&)> altera;
+    const char* contem;
+    const char* naoContem;
+};
+class ContornoNoRelatorio : public ::testing::TestWithParam<CasoContorno> {};
+
+TEST_P(ContornoNoRelatorio, DizOQueARodadaUsou) {
+    const CasoContorno& c = GetParam();
+    auto d = std::make_unique<TDadosModelo>();
+    Projeto::Le(Exemplos + "radier-verao-mantas.n1d.json", *d);
+    c.altera(*d);
+    Progresso semJanela;
+    const Analise ex = Analise::Executa(std::move(d), OpcoesAnalise{}, semJanela);
+    const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, nullptr, LimitesRelatorio{}, "radier");
+    const std::string texto = r.TextoCorrido();
+    EXPECT_NE(texto.find(c.contem), std::string::npos) << texto;
+    if (*c.naoContem) {
+        EXPECT_EQ(texto.find(c.naoContem), std::string::npos) << texto;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Radier, ContornoNoRelatorio,
+    ::testing::Values(
+        CasoContorno{"vento", [](TDadosModelo&) {},
+                     "o superior, hora a hora, pela fórmula do CEB no vento do arquivo",
+                     "Coeficientes de convecção constantes"},
+        // With curing the wind is not used: neither it nor the unused constants are claimed.
+        CasoContorno{"curaComVento", [](TDadosModelo& d) { d.CuraAtiva = true; },
+                     "Coeficientes de convecção da cura de cada camada (tabela abaixo); o vento do arquivo não os altera.",
+                     "Coeficientes de convecção constantes"},
+        CasoContorno{"curaSemClima",
+                     [](TDadosModelo& d) {
+                         d.CuraAtiva = true;
+                         d.Obra.ClimaArquivo = false;
+                     },
+                     "Coeficientes de convecção da cura de cada camada (tabela abaixo).", "vento do arquivo"},
+        CasoContorno{"constantesSemClima", [](TDadosModelo& d) { d.Obra.ClimaArquivo = false; },
+                     "Coeficientes de convecção constantes: inferior 2 W/(m²·°C), superior 15 W/(m²·°C).",
+                     "pela fórmula do CEB"},
+        // The blanket off at 120 h: one hour bare before lift 2 covers the top at 128 h.
+        CasoContorno{"descobertoUmaHora", [](TDadosModelo&) {},
+                     "O topo da camada 1 fica descoberto por 1 h entre a retirada da sua proteção e a cobertura "
+                     "pela camada 2.",
+                     ""}),
+    [](const ::testing::TestParamInfo<CasoContorno>& i) { return std::string(i.param.nome); });
+
+}  // namespace

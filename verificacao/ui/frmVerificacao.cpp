@@ -12,6 +12,7 @@
 #include "core/ui/SalvaComTipo.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
+#include "core/ui/HistoricoProblema.h"
 #include "results/ResumoTermico.h"
 #include "verificacao/Verificacao.h"
 
@@ -74,6 +75,9 @@ void TfrmVerificacao::Abre() {
     const bool tensoes = TemTensoes(ctx_.analise.Tensoes);
     relatorio_.clear();
     memRelatorio->clear();
+    // Of the problem copied now: the temperatures alone unless the stresses are verified too.
+    origem_ = OrigemResultados{RevisaoAtual(ctx_), !tensoes};
+    if (auto* guarda = GuardaResultados::De(this)) guarda->Avalia();
     auto saida = std::make_shared<Saida>();
     saida_ = saida;
     lblSituacao->setText(QStringLiteral("Calculando: o problema atual com o dobro de elementos por camada, com o "
@@ -106,6 +110,8 @@ void TfrmVerificacao::SalvarRelatorio() {
         TArquivoAtomico::Grava(escolha->Caminho, ResumoArquivo::Bytes(relatorio_));
 }
 
+std::optional<OrigemResultados> TfrmVerificacao::Origem() const { return origem_; }
+
 void TfrmVerificacao::Espera() {
     if (!thread_) return;
     thread_->wait();
@@ -114,6 +120,8 @@ void TfrmVerificacao::Espera() {
 
 void TfrmVerificacao::Descarta() {
     descartada_ = Calculando();
+    origem_.reset();
+    if (auto* guarda = GuardaResultados::De(this)) guarda->Avalia();
     relatorio_.clear();
     memRelatorio->clear();
     lblSituacao->clear();

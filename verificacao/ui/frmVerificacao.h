@@ -3,9 +3,11 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/ui/Contexto.h"
+#include "core/ui/GuardaResultados.h"
 #include "core/ui/Janelas.h"
 
 class QThread;
@@ -31,6 +33,8 @@ public:
     // A new run or problem: the report goes, the window hides, and a verification still
     // running is shown to nobody.
     void Descarta();
+    // The revision of the problem the report shown (or being made) is of.
+    std::optional<OrigemResultados> Origem() const;
 
     QLabel* lblSituacao;
     QPlainTextEdit* memRelatorio;
@@ -50,6 +54,7 @@ private:
     };
     std::shared_ptr<Saida> saida_;
     std::string relatorio_;  // the report shown
+    std::optional<OrigemResultados> origem_;
     bool descartada_ = false;
     unsigned geracao_ = 0;  // of the run whose end Termina takes
 };
