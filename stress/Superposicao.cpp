@@ -17,7 +17,11 @@ constexpr int Bloco = TSuperposicao::Bloco;
 // products and sums only, never fused (AVX-512 has fused multiply-adds, which round
 // once): every lane is the scalar sum of its node.
 // The helpers are always inlined into the kernels, so no vector crosses a call.
+#if defined(__clang__)
+#pragma clang fp contract(off)
+#else
 #pragma GCC optimize("fp-contract=off")
+#endif
 #pragma GCC diagnostic ignored "-Wpsabi"
 typedef double V8 __attribute__((vector_size(64)));
 typedef double V8Solto __attribute__((vector_size(64), aligned(8), may_alias));
