@@ -325,4 +325,57 @@ TEST(Projeto, NaoSalvaOQueNaoReabriria) {
     }
 }
 
+// A state still being entered (the recovery copy) reads back as it was, with only the
+// layer counts held to the capacities; a file to be run is held to everything.
+struct CasoRascunho {
+    const char* nome;
+    std::string chaves;  // after "formato" and "versao"
+    bool arquivoAceito;
+    bool rascunhoAceito;
+};
+class LeituraRascunho : public ::testing::TestWithParam<CasoRascunho> {};
+
+TEST_P(LeituraRascunho, SoAsCapacidadesDoEstado) {
+    const CasoRascunho& c = GetParam();
+    const std::string texto = R"({"formato": "norvik-1d/projeto", "versao": 1, )" + c.chaves + "}";
+    auto arquivo = std::make_unique<TDadosModelo>();
+    auto rascunho = std::make_unique<TDadosModelo>();
+    bool aceito = true;
+    try {
+        Projeto::LeTexto(texto, *arquivo);
+    } catch (const ErroEntrada&) {
+        aceito = false;
+    }
+    EXPECT_EQ(aceito, c.arquivoAceito);
+    aceito = true;
+    try {
+        Projeto::LeRascunho(texto, *rascunho);
+    } catch (const ErroEntrada&) {
+        aceito = false;
+    }
+    ASSERT_EQ(aceito, c.rascunhoAceito);
+    if (!aceito) return;
+    const std::string escrito = Projeto::Conteudo(*rascunho);
+    auto relido = std::make_unique<TDadosModelo>();
+    Projeto::LeRascunho(escrito, *relido);
+    EXPECT_EQ(Projeto::Conteudo(*relido), escrito);
+}
+
+const std::string Camada = R"("Camadas": [{"K": 2, "Espessura": 1, "Ro": 2400, "CalorEsp": 1000, "TInicial": 20}])";
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LeituraRascunho,
+    ::testing::Values(
+        CasoRascunho{"SemPassoDeTempo", R"("NElemCamada": 2, "NCamadas": 1, )" + Camada, false, true},
+        CasoRascunho{"SemElementos", R"("PassoTempo": 1, "NCamadas": 1, )" + Camada, false, true},
+        CasoRascunho{"SensorForaDoMembro",
+                     R"("NElemCamada": 2, "PassoTempo": 1, "NCamadas": 1, )" + Camada +
+                         R"(, "Medicoes": [{"Nome": "s", "Altura": 99, "Leituras": [[1, 20]]}])",
+                     false, true},
+        CasoRascunho{"Completo", R"("NElemCamada": 2, "PassoTempo": 1, "NCamadas": 1, )" + Camada, true, true},
+        CasoRascunho{"CamadasDemais", R"("NCamadas": 100000)", false, false},
+        CasoRascunho{"MembroDemais", R"("NCamadas": 1, "NCamadasMembro": -1)", false, false},
+        CasoRascunho{"ChaveDesconhecida", R"("NCamada": 1)", false, false}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
 }  // namespace
