@@ -108,30 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFalha{"TerceiroSemTemporarioNaTroca", 2, Momento::Troca, TemporarioSumiu, "a pasta não existe"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
-// A disk that fills up while the third file is written: the first two targets were
-// not touched yet, and their temporaries are gone.
-TEST(GravacaoConjunta, DiscoCheioNoUltimoNaoTrocaNenhum) {
-    PastaTemporaria pasta;
-    for (int i = 0; i < 3; ++i)
-        if (Existia[i]) GravaArquivo(pasta / Nomes[i], Antigo(i));
-    std::string erro;
-    {
-        DiscoCheio cheio(4096);
-        try {
-            TGravacaoConjunta g;
-            for (int i = 0; i < 3; ++i) g.Acrescenta(pasta / Nomes[i], Novo(i), "Não foi possível salvar a tabela");
-            g.Conclui();
-        } catch (const ErroEntrada& e) {
-            erro = e.what();
-        }
-    }
-    EXPECT_EQ(erro.rfind("Não foi possível salvar a tabela \"" + (pasta / "c.txt") + "\": ", 0), 0u) << erro;
-    EXPECT_EQ(LeArquivo(pasta / "a.txt"), Antigo(0));
-    EXPECT_FALSE(fs::exists(pasta / "b.txt"));
-    EXPECT_EQ(LeArquivo(pasta / "c.txt"), Antigo(2));
-    EXPECT_EQ(pasta.QuantosArquivos(), 2);
-}
-
 // Abandoned before Conclui (the run failed after the files were prepared): nothing changes.
 TEST(GravacaoConjunta, SemConcluirNadaMuda) {
     PastaTemporaria pasta;

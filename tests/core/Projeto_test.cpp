@@ -367,14 +367,12 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, LeituraRascunho,
     ::testing::Values(
         CasoRascunho{"SemPassoDeTempo", R"("NElemCamada": 2, "NCamadas": 1, )" + Camada, false, true},
-        CasoRascunho{"SemElementos", R"("PassoTempo": 1, "NCamadas": 1, )" + Camada, false, true},
         CasoRascunho{"SensorForaDoMembro",
                      R"("NElemCamada": 2, "PassoTempo": 1, "NCamadas": 1, )" + Camada +
                          R"(, "Medicoes": [{"Nome": "s", "Altura": 99, "Leituras": [[1, 20]]}])",
                      false, true},
         CasoRascunho{"Completo", R"("NElemCamada": 2, "PassoTempo": 1, "NCamadas": 1, )" + Camada, true, true},
         CasoRascunho{"CamadasDemais", R"("NCamadas": 100000)", false, false},
-        CasoRascunho{"MembroDemais", R"("NCamadas": 1, "NCamadasMembro": -1)", false, false},
         CasoRascunho{"ChaveDesconhecida", R"("NCamada": 1)", false, false}),
     [](const auto& info) { return std::string(info.param.nome); });
 

@@ -192,59 +192,6 @@ INSTANTIATE_TEST_SUITE_P(
                    }}),
     [](const auto& info) { return std::string(info.param.nome); });
 
-// The element count changes no dialog: the minute's timer writes it.
-TEST(Recuperacao, OMinutoGravaOQueNenhumDialogoConfirma) {
-    PastaDados pasta;
-    Programa p(pasta);
-    p.arquivos.caminhos.push_back(Bloco);
-    p.f->AbrirProjeto->trigger();
-    p.f->spNelem->setValue(p.f->spNelem->value() + 3);
-    EXPECT_TRUE(pasta.Copias().isEmpty());
-    p.f->AtualizaRecuperacao();  // what the timer calls every minute
-    ASSERT_EQ(pasta.Copias().size(), 1);
-    const std::string esperado = p.Problema();
-    p.app.reset();
-    Programa depois(pasta);
-    depois.msg.respostas.push_back(true);
-    ASSERT_TRUE(depois.f->OfereceRecuperacao());
-    EXPECT_EQ(depois.Problema(), esperado);
-}
-
-// Another program's copy, by the state of that program: taken only when it is gone
-// without removing it.
-struct CasoOutro {
-    const char* nome;
-    bool vivo;      // the other program still runs
-    bool removeu;   // it removed its copy (a save, a clean exit)
-    bool oferecida;
-};
-class OutroPrograma : public ::testing::TestWithParam<CasoOutro> {};
-
-TEST_P(OutroPrograma, SoACopiaDeQuemCaiuEhOferecida) {
-    const CasoOutro& c = GetParam();
-    PastaDados pasta;
-    auto outro = std::make_unique<CopiaRecuperacao>(pasta.Caminho(), QStringLiteral("recuperacao-outra-1"));
-    outro->Grava("{\"formato\": \"norvik-1d/projeto\", \"versao\": 1}\n", QStringLiteral("/obra/b.n1d.json"));
-    if (c.removeu) outro->Remove();
-    if (!c.vivo) outro.reset();
-    CopiaRecuperacao eu(pasta.Caminho());
-    eu.Grava("{\"formato\": \"norvik-1d/projeto\", \"versao\": 1, \"TempoTotal\": 5}\n", QString());
-    const auto orfas = eu.Orfas();
-    ASSERT_EQ(orfas.size(), c.oferecida ? 1u : 0u);
-    if (c.oferecida) {
-        EXPECT_EQ(orfas[0].origem, QStringLiteral("/obra/b.n1d.json"));
-        EXPECT_EQ(orfas[0].projeto, "{\"formato\": \"norvik-1d/projeto\", \"versao\": 1}\n");
-        eu.Descarta(orfas[0]);
-    }
-    EXPECT_EQ(pasta.Copias().size(), c.vivo && !c.removeu ? 2 : 1) << pasta.Copias().join(", ").toStdString();
-}
-INSTANTIATE_TEST_SUITE_P(Casos, OutroPrograma,
-                         ::testing::Values(CasoOutro{"Vivo", true, false, false},
-                                           CasoOutro{"VivoSalvou", true, true, false},
-                                           CasoOutro{"Caiu", false, false, true},
-                                           CasoOutro{"SaiuLimpo", false, true, false}),
-                         [](const auto& info) { return std::string(info.param.nome); });
-
 // A real second process, killed: its lock names a dead process, and its copy is offered
 // only then. The child is this test program, run with NORVIK_RECUPERACAO_FILHO.
 TEST(Recuperacao, ProcessoMortoDeixaSuaCopia) {
