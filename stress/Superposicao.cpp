@@ -140,7 +140,18 @@ FuncaoLadrilho SomaLadrilhoEscolhida() {
 
 // The band's own triangle, row after row: the terms of the band's earlier rows, then the
 // increment of each node (zero for a node whose history ended), in place of its strain.
+// The clones are chosen by a resolver that runs while the program is loaded, before the
+// thread sanitizer's runtime is up, which it kills: under that sanitizer, the baseline.
+#if defined(__SANITIZE_THREAD__)
+#define NORVIK_SEM_CLONES
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define NORVIK_SEM_CLONES
+#endif
+#endif
+#ifndef NORVIK_SEM_CLONES
 __attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
 void ResolveDiagonal(const double* banda, std::size_t passo, int I, int linhas, const int* horas, double* ds,
                      double* s) {
     for (int r = 0; r < linhas; ++r) {
