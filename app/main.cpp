@@ -3,7 +3,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
+#include <memory>
 
 #include "app/ui/Aplicacao.h"
 #include "core/ui/Janelas.h"
@@ -12,6 +14,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The user's data folder (the recovery copies) is named after them.
+    QCoreApplication::setOrganizationName(QStringLiteral("Norvik"));
+    QCoreApplication::setApplicationName(QStringLiteral("Norvik1D"));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     // Qt's own dialogs and buttons in Portuguese.
     QTranslator traducaoQt;
@@ -30,8 +35,12 @@ int main(int argc, char** argv) {
     principal->gravaRecentes = [&preferencias](const QStringList& lista) {
         preferencias.setValue(QStringLiteral("ProjetosRecentes"), lista);
     };
+    principal->UsaRecuperacao(
+        std::make_unique<CopiaRecuperacao>(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    // A problem restored after a crash is the one the user goes on with.
+    const bool recuperado = principal->OfereceRecuperacao();
     // norvik1d projeto.n1d.json: the project is open when the main window shows.
     const QStringList argumentos = QApplication::arguments();
-    if (argumentos.size() > 1) principal->AbreArquivo(argumentos.at(1));
+    if (!recuperado && argumentos.size() > 1) principal->AbreArquivo(argumentos.at(1));
     return QApplication::exec();
 }

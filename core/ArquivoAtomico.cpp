@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "core/Erros.h"
 
@@ -15,7 +16,9 @@ namespace {
 
 constexpr std::size_t TamanhoBuffer = 1 << 16;
 
-std::string Motivo(int erro) {
+}  // namespace
+
+std::string TArquivoAtomico::Motivo(int erro) {
     switch (erro) {
         case ENOENT:
         case ENOTDIR: return "a pasta não existe";
@@ -32,18 +35,20 @@ std::string Motivo(int erro) {
     }
 }
 
-std::string NomeTemporario(const std::string& caminho) {
+std::string TArquivoAtomico::NomeAuxiliar(const std::string& caminho, const char* marca) {
     static std::atomic<unsigned> contador{0};
     const std::filesystem::path alvo(caminho);
     std::string nome(1, '.');
     nome.append(alvo.filename().string());
-    nome.append(".tmp-");
+    nome.append(marca);
     nome.append(std::to_string(::getpid()));
     nome.push_back('-');
     nome.append(std::to_string(contador.fetch_add(1)));
     return (alvo.parent_path() / nome).string();
 }
 
+namespace {
+std::string NomeTemporario(const std::string& caminho) { return TArquivoAtomico::NomeAuxiliar(caminho, ".tmp-"); }
 }  // namespace
 
 TArquivoAtomico::TArquivoAtomico(std::string caminho, std::string mensagemErro)
@@ -133,7 +138,7 @@ void TArquivoAtomico::Escreve(std::string_view bytes) {
     buffer_.append(bytes);
 }
 
-void TArquivoAtomico::Conclui() {
+std::string TArquivoAtomico::Fecha() {
     if (fd_ < 0) {
         errno = EBADF;
         Falha();
@@ -145,6 +150,11 @@ void TArquivoAtomico::Conclui() {
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) Falha();
+    return std::exchange(temporario_, std::string());
+}
+
+void TArquivoAtomico::Conclui() {
+    temporario_ = Fecha();
     if (std::rename(temporario_.c_str(), caminho_.c_str()) != 0) Falha();
     temporario_.clear();
 }

@@ -26,8 +26,17 @@ public:
     // Flushes, closes and renames over the target. Without it the destructor
     // discards the temporary file.
     void Conclui();
+    // The first half of Conclui: flushed to the disk and closed, the target not yet
+    // replaced. The temporary file is handed over: the caller renames or removes it.
+    std::string Fecha();
 
     const std::string& Caminho() const { return caminho_; }
+    const std::string& MensagemErro() const { return mensagemErro_; }
+
+    // The reason of a failed write, for the user ("o disco está cheio").
+    static std::string Motivo(int erro);
+    // A name beside `caminho`, hidden, with `marca` (".tmp-", ".old-"), unique in this process.
+    static std::string NomeAuxiliar(const std::string& caminho, const char* marca);
 
     // The whole content at once.
     static void Grava(const std::string& caminho, std::string_view conteudo,

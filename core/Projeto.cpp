@@ -587,7 +587,11 @@ void Grava(const std::string& caminho, const TDadosModelo& dados) {
     TArquivoAtomico::Grava(caminho, texto, "Não foi possível salvar o projeto em \"" + caminho + "\"");
 }
 
-void LeTexto(const std::string& texto, TDadosModelo& dados) {
+namespace {
+
+// `completo`: the problem is to be run (a file opened); otherwise it is a state still
+// being entered, held only to the layer counts that size the state.
+void LeTextoCom(const std::string& texto, TDadosModelo& dados, bool completo) {
     const Json j = Analisa(texto);
     if (!j.is_object()) Recusa("o arquivo não contém um objeto JSON { ... }");
 
@@ -663,6 +667,15 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
         }
     }
     if (!temMembro) novo->NCamadasMembro = novo->NCamadas;
+    if (!completo) {
+        if (novo->NCamadas < 0 || novo->NCamadas > MaxCamadas || novo->NCamadasMembro < 0 ||
+            novo->NCamadasMembro > MaxCamadas) {
+            Recusa(ProblemaDeCapacidade(*novo));
+        }
+        CopiaProblema(*novo, dados);
+        dados.TermicoCompleto = false;
+        return;
+    }
     // The site data and the sensors are refused here when impossible (negative wind,
     // radiation, air outside any site's range, a sensor outside the member); the
     // layers' values are the dialogs' and are refused by the run.
@@ -681,6 +694,12 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
     CopiaProblema(*novo, dados);
     dados.TermicoCompleto = false;
 }
+
+}  // namespace
+
+void LeTexto(const std::string& texto, TDadosModelo& dados) { LeTextoCom(texto, dados, true); }
+
+void LeRascunho(const std::string& texto, TDadosModelo& dados) { LeTextoCom(texto, dados, false); }
 
 void CopiaProblema(const TDadosModelo& origem, TDadosModelo& destino) {
     CopiaCampos(CamposProblema, origem, destino);

@@ -11,6 +11,9 @@ namespace Projeto {
 // leaves `dados` untouched.
 void Le(const std::string& caminho, TDadosModelo& dados);
 void LeTexto(const std::string& texto, TDadosModelo& dados);
+// The text of Conteudo for a state still being entered (no time step yet, site values
+// a run would refuse), read back as it was: only the layer counts are checked.
+void LeRascunho(const std::string& texto, TDadosModelo& dados);
 
 // Writes through a temporary file renamed over the target; ErroEntrada on failure,
 // leaving any earlier file intact. A state that the reading would refuse (beyond the

@@ -1,6 +1,7 @@
 // Fuzzing of the project file reader: a text is either refused with ErroEntrada,
 // leaving the state as it was, or accepted into a state that writes and reads back
-// to the same file.
+// to the same file. The same for the reading of a state still being entered (the
+// recovery copy).
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -25,6 +26,21 @@ const TDadosModelo& Inicial() {
     return *d;
 }
 
+// A draft: refused, or its text reads back to the same text.
+void Rascunho(const std::string& texto, TDadosModelo& estado, TDadosModelo& relido) {
+    estado = Inicial();
+    try {
+        Projeto::LeRascunho(texto, estado);
+    } catch (const ErroEntrada&) {
+        if (estado.NCamadas != Inicial().NCamadas || estado.TempoTotal != Inicial().TempoTotal) std::abort();
+        return;
+    }
+    const std::string escrito = Projeto::Conteudo(estado);
+    relido = Inicial();
+    Projeto::LeRascunho(escrito, relido);
+    if (Projeto::Conteudo(relido) != escrito) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
@@ -32,8 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     // Reused between runs: the state is large and each run starts from a copy.
     static const auto estado = std::make_unique<TDadosModelo>();
     static const auto relido = std::make_unique<TDadosModelo>();
-    *estado = Inicial();
     const std::string texto(reinterpret_cast<const char*>(dados), tamanho);
+    Rascunho(texto, *estado, *relido);
+    *estado = Inicial();
     try {
         Projeto::LeTexto(texto, *estado);
     } catch (const ErroEntrada&) {

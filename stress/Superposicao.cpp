@@ -17,7 +17,11 @@ constexpr int Bloco = TSuperposicao::Bloco;
 // products and sums only, never fused (AVX-512 has fused multiply-adds, which round
 // once): every lane is the scalar sum of its node.
 // The helpers are always inlined into the kernels, so no vector crosses a call.
+#if defined(__clang__)
+#pragma clang fp contract(off)
+#else
 #pragma GCC optimize("fp-contract=off")
+#endif
 #pragma GCC diagnostic ignored "-Wpsabi"
 typedef double V8 __attribute__((vector_size(64)));
 typedef double V8Solto __attribute__((vector_size(64), aligned(8), may_alias));
@@ -136,7 +140,18 @@ FuncaoLadrilho SomaLadrilhoEscolhida() {
 
 // The band's own triangle, row after row: the terms of the band's earlier rows, then the
 // increment of each node (zero for a node whose history ended), in place of its strain.
+// The clones are chosen by a resolver that runs while the program is loaded, before the
+// thread sanitizer's runtime is up, which it kills: under that sanitizer, the baseline.
+#if defined(__SANITIZE_THREAD__)
+#define NORVIK_SEM_CLONES
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define NORVIK_SEM_CLONES
+#endif
+#endif
+#ifndef NORVIK_SEM_CLONES
 __attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
 void ResolveDiagonal(const double* banda, std::size_t passo, int I, int linhas, const int* horas, double* ds,
                      double* s) {
     for (int r = 0; r < linhas; ++r) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ArquivoAtomico.h"
+#include "core/GravacaoConjunta.h"
 #include "core/TabelaTexto.h"
 #include "relatorio/Relatorio.h"
 #include "results/ComparacaoProjetos.h"
@@ -73,13 +73,13 @@ std::string Pdf(const Opcoes& o, const ExecucaoLote& ex) {
 }
 #endif
 
-// A history table in the format asked for, made from the numbers; `membro` (the
-// temperatures') leaves the spreadsheet's cells of nodes not yet placed empty.
-void GravaTabela(const Opcoes& o, const std::string& caminho, const HistoricoNumerico& numeros, int nElemAtivos,
-                 const char* unidade, const TDadosModelo* membro) {
+// The bytes of a history table in the format asked for, made from the numbers;
+// `membro` (the temperatures') leaves the spreadsheet's cells of nodes not yet placed empty.
+std::string Tabela(const Opcoes& o, const HistoricoNumerico& numeros, int nElemAtivos, const char* unidade,
+                   const TDadosModelo* membro) {
     const TabelaTexto texto = numeros.Texto();
-    if (o.csv) ExportaCsv::Grava(caminho, ExportaCsv::Tabela(texto, nElemAtivos, unidade, membro));
-    else ExportaTabela::Grava(caminho, texto, nElemAtivos);
+    if (o.csv) return ExportaCsv::Tabela(texto, nElemAtivos, unidade, membro);
+    return ExportaTabela::Bytes(texto, nElemAtivos);
 }
 
 }  // namespace
@@ -107,10 +107,15 @@ void Grava(const Opcoes& o, const ExecucaoLote& ex) {
     if (o.relatorio) pdf = Pdf(o, ex);
 #endif
 
-    // Every analysis succeeded: only now are the files written.
-    if (o.temperaturas) GravaTabela(o, *o.temperaturas, a.Temperaturas, a.AtivosTermico, "°C", a.Dados.get());
-    if (o.tensoes) GravaTabela(o, *o.tensoes, a.Tensoes, a.Dados->NElemAtivos, "MPa", nullptr);
-    if (o.relatorio) TArquivoAtomico::Grava(*o.relatorio, pdf, "Não foi possível salvar o relatório");
+    // Every analysis succeeded: only now are the files written, all of them or none
+    // (a pair of tables from two different runs would be worse than no pair).
+    TGravacaoConjunta saidas;
+    if (o.temperaturas) {
+        saidas.Acrescenta(*o.temperaturas, Tabela(o, a.Temperaturas, a.AtivosTermico, "°C", a.Dados.get()));
+    }
+    if (o.tensoes) saidas.Acrescenta(*o.tensoes, Tabela(o, a.Tensoes, a.Dados->NElemAtivos, "MPa", nullptr));
+    if (o.relatorio) saidas.Acrescenta(*o.relatorio, pdf, "Não foi possível salvar o relatório");
+    saidas.Conclui();
 
     for (const auto& m : mensagens) std::cout << m << '\n';
     std::cout << resumo << ex.Remocao;

@@ -289,7 +289,10 @@ void TfrmEntradaDados::CriaMenus() {
         }
     });
     if (ctx_.historico) {
-        connect(&ctx_.historico->Pilha(), &QUndoStack::indexChanged, this, [this] { AtualizaTitulo(); });
+        connect(&ctx_.historico->Pilha(), &QUndoStack::indexChanged, this, [this] {
+            AtualizaTitulo();
+            AtualizaRecuperacao();
+        });
     }
 
     connect(ReinicializarNorvik1DCE1, &QAction::triggered, this, [this] { ExecutaAcao(ctx_.msg, [&] { NovaAnalise(); }); });
@@ -497,6 +500,8 @@ void TfrmEntradaDados::closeEvent(QCloseEvent* evento) {
         }
     }
     evento->accept();
+    // A clean exit: nothing is left to recover.
+    if (recuperacao_) recuperacao_->Remove();
     if (encerraPrograma) encerraPrograma();
 }
 
@@ -588,6 +593,76 @@ bool TfrmEntradaDados::SalvaEm(QString caminho) {
     MarcaProblemaSalvo();
     MostraArquivo(QStringLiteral("Projeto salvo: "), caminho);
     return true;
+}
+
+void TfrmEntradaDados::UsaRecuperacao(std::unique_ptr<CopiaRecuperacao> copia) {
+    recuperacao_ = std::move(copia);
+    relogioRecuperacao_.stop();
+    relogioRecuperacao_.disconnect();
+    if (!recuperacao_) return;
+    // Changes that no dialog confirms (the element count) are caught by the minute.
+    relogioRecuperacao_.setInterval(60 * 1000);
+    connect(&relogioRecuperacao_, &QTimer::timeout, this, [this] { AtualizaRecuperacao(); });
+    relogioRecuperacao_.start();
+    AtualizaRecuperacao();
+}
+
+void TfrmEntradaDados::AtualizaRecuperacao() {
+    if (!recuperacao_) return;
+    if (!ProblemaMudou()) {
+        recuperacao_->Remove();
+        return;
+    }
+    auto copia = std::make_unique<TDadosModelo>(ctx_.dados);
+    copia->NElemCamada = spNelem->value();
+    std::string texto;
+    try {
+        texto = Projeto::Conteudo(*copia);
+    } catch (const ErroEntrada&) {
+        return;  // a value that is not finite: the earlier copy stays
+    }
+    recuperacao_->Grava(texto, caminhoProjeto_);
+}
+
+bool TfrmEntradaDados::OfereceRecuperacao() {
+    if (!recuperacao_) return false;
+    for (const CopiaRecuperacao::Orfa& orfa : recuperacao_->Orfas()) {
+        const QString nome =
+            orfa.origem.isEmpty() ? QStringLiteral("um projeto sem nome") : QFileInfo(orfa.origem).fileName();
+        const QString hora = orfa.gravada.toLocalTime().toString(QStringLiteral("HH:mm"));
+        if (!ctx_.msg.confirma(
+                QStringLiteral("Foi encontrada uma cópia de recuperação de %1 de %2. Restaurar?").arg(nome, hora))) {
+            recuperacao_->Descarta(orfa);
+            continue;
+        }
+        // A copy this program cannot read is reported and not offered again.
+        const bool restaurado = ExecutaAcao(ctx_.msg, [&] { RestauraCopia(orfa); });
+        recuperacao_->Descarta(orfa);
+        if (restaurado) return true;
+    }
+    return false;
+}
+
+void TfrmEntradaDados::RestauraCopia(const CopiaRecuperacao::Orfa& orfa) {
+    TDadosModelo& d = ctx_.dados;
+    Projeto::LeRascunho(orfa.projeto, d);
+    DescartaResultados(Descarte::Problema);
+    if (ctx_.janelas.frmTabelaMembro) ctx_.janelas.frmTabelaMembro->hide();
+    spNelem->setValue(d.NElemCamada >= 1 ? d.NElemCamada : 1);
+    if (ctx_.historico) ctx_.historico->Limpa();
+    MostraProblema(true);
+    // The initial conditions were confirmed when the copy has a time step.
+    btnRUN->setEnabled(d.PassoTempo >= 1);
+    caminhoProjeto_ = orfa.origem;
+    nomeProjeto_ = orfa.origem.isEmpty() ? QString() : QFileInfo(orfa.origem).fileName();
+    // Not what any file holds: unsaved until saved.
+    impressaoSalva_.clear();
+    painel0_->setText(QStringLiteral("Projeto recuperado: ") +
+                      (nomeProjeto_.isEmpty() ? QStringLiteral("sem nome") : nomeProjeto_));
+    painel0_->setToolTip(orfa.origem);
+    AtualizaTitulo();
+    // The restored problem is this program's to keep now.
+    AtualizaRecuperacao();
 }
 
 void TfrmEntradaDados::LembraRecente(const QString& caminho) {

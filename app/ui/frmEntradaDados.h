@@ -7,9 +7,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "app/ui/CopiaRecuperacao.h"
 #include "core/ui/Contexto.h"
 #include "core/ui/Gauge.h"
 #include "core/ui/Programa.h"
@@ -77,6 +80,19 @@ public:
     QAction* VisualizarResultados1;
     QAction* Programa1;
 
+    // Keeps a recovery copy of the problem while it has unsaved changes: after every
+    // confirmed change and every minute; removed when saved and on a clean exit. The
+    // program gives one in the user's data folder; tests give theirs or none.
+    void UsaRecuperacao(std::unique_ptr<CopiaRecuperacao> copia);
+    // At start-up: offers each copy left by a program that did not end cleanly, newest
+    // first; "Sim" loads it as an unsaved problem of its file, "Não" deletes it. True
+    // when one was restored.
+    bool OfereceRecuperacao();
+    // Writes the copy when the problem has unsaved changes and removes it otherwise (the
+    // minute's timer and every change of the history call it).
+    void AtualizaRecuperacao();
+    CopiaRecuperacao* Recuperacao() const { return recuperacao_.get(); }
+
 protected:
     void closeEvent(QCloseEvent* evento) override;
 
@@ -99,7 +115,9 @@ private:
     void MarcaProblemaSalvo() {
         impressaoSalva_ = ImpressaoProblema();
         AtualizaTitulo();
+        AtualizaRecuperacao();
     }
+    void RestauraCopia(const CopiaRecuperacao::Orfa& orfa);
     void MostraArquivo(const QString& rotulo, const QString& caminho);
     // The one place where results stop being current. A thermal run (and "Nova
     // Análise") discards what was computed from the earlier run: the temperature
@@ -114,4 +132,6 @@ private:
     std::string impressaoSalva_;
     QLabel* painel0_;
     QLabel* painel1_;
+    std::unique_ptr<CopiaRecuperacao> recuperacao_;
+    QTimer relogioRecuperacao_;
 };
