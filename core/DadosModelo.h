@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/DadosMistura.h"
 #include "core/DadosObra.h"
 #include "core/TabelaHoraria.h"
 
@@ -197,4 +198,8 @@ struct TDadosModelo {
 
     // Site measurements kept with the project ("Medições..."); no part of any run.
     std::vector<TSensor> Medicoes;
+
+    // The mix of each layer that was given one ("Dosagem..."): what its heat
+    // parameters were computed from. No part of any run.
+    TDosagens Dosagens;
 };

@@ -18,6 +18,7 @@
 #include "core/Erros.h"
 #include "core/Membro.h"
 #include "core/NumeroJson.h"
+#include "core/ProjetoMistura.h"
 #include "core/ProjetoObra.h"
 #include "core/Validacao.h"
 
@@ -113,6 +114,7 @@ constexpr const char* ListaCamadas = "Camadas";
 constexpr const char* ListaCalor = "CalorCamadas";
 constexpr const char* ListaSuperficie = "Superficie";
 constexpr const char* ListaMedicoes = "Medicoes";
+constexpr const char* ListaDosagens = "Dosagens";
 constexpr std::size_t MaxSensores = 1000;
 constexpr std::size_t MaxLeituras = 1000000;
 
@@ -571,6 +573,12 @@ std::string Conteudo(const TDadosModelo& d) {
         }
         AcrescentaLista(s, ListaMedicoes, itens, primeiro);
     }
+    // Likewise the mixes: only a project with one has the key.
+    if (!d.Dosagens.empty()) {
+        itens.clear();
+        for (const Json& o : ProjetoMistura::ParaJson(d.Dosagens)) itens.push_back(o);
+        AcrescentaLista(s, ListaDosagens, itens, primeiro);
+    }
     s += "\n}\n";
     return s;
 }
@@ -651,6 +659,12 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
             }
         } else if (chave == ListaMedicoes) {
             LeMedicoes(valor, novo->Medicoes);
+        } else if (chave == ListaDosagens) {
+            try {
+                ProjetoMistura::Le(valor, novo->Dosagens);
+            } catch (const ErroEntrada& e) {
+                Recusa(e.what());
+            }
         } else {
             Recusa("chave desconhecida " + Aspas(chave));
         }
@@ -685,6 +699,7 @@ void CopiaProblema(const TDadosModelo& origem, TDadosModelo& destino) {
     destino.Superficie = origem.Superficie;
     destino.Obra = origem.Obra;
     destino.Medicoes = origem.Medicoes;
+    destino.Dosagens = origem.Dosagens;
 }
 
 void Le(const std::string& caminho, TDadosModelo& dados) {
