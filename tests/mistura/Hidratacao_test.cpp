@@ -1,7 +1,6 @@
 // The heat parameters from the mix. No published worked example with these models'
 // inputs and outputs was at hand, so the references are worked by hand from the
-// equations (Schindler and Folliard, ACI Materials Journal 2005) outside the program;
-// the ultimate degree of hydration at w/c 0,40 and 0,60 is the published range.
+// equations (Schindler and Folliard, ACI Materials Journal 2005) outside the program.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -64,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoMistura{"CP V-ARI", 30, 0, 0, 481.773830, 0.832795, 44.232184, 0.338790, 55148.33},
                     CasoMistura{"CP V-ARI", 0, 25, 12, 422.007675, 0.867795, 30.519099, 0.411365, 40191.81}));
 
-// The published range: w/c 0,40 to 0,60 gives αu from 0,69 to 0,78 for a plain cement.
+// The correlation's range for a plain cement: w/c 0,40 to 0,60 gives αu from 0,69 to 0,78.
 TEST(CalorDaMistura, AlfaUDaRelacaoAguaCimento) {
     EXPECT_NEAR(Hidratacao::Calcula(Mistura("CP I", 0, 0, 0, 0.40)).AlfaU, 0.694276, 5e-7);
     EXPECT_NEAR(Hidratacao::Calcula(Mistura("CP I", 0, 0, 0, 0.60)).AlfaU, 0.779093, 5e-7);
