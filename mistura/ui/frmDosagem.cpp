@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <string>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -303,6 +304,9 @@ void TfrmDosagem::Ok() {
     TDadosModelo& dados = ctx_.dados;
     const bool feito = ExecutaAcao(ctx_.msg, [&] {
         LacoCamadas::VerificaCapacidade(camada_);
+        if (camada_ > dados.NCamadas)
+            throw ErroEntrada("Dosagem: a camada " + std::to_string(camada_) + " não faz parte do membro, que tem " +
+                              std::to_string(dados.NCamadas) + " camadas");
         const TDosagem d = Le();
         const Hidratacao::TParametros p = Hidratacao::Calcula(d);
         AlteraProblema(ctx_, NomeCamada(QStringLiteral("Dosagem"), camada_), [&] {

@@ -111,6 +111,14 @@ TEST_F(Dosagem, ReabreAvisaERecusa) {
     Clica(f(), "btnOk");
     EXPECT_EQ(msg.erros.size(), 2);
     EXPECT_EQ(d.Dosagens, copia.Dosagens);
+
+    // A layer past the member is not written.
+    f()->hide();
+    f()->Abre(3, nullptr, {});
+    Clica(f(), "btnOk");
+    EXPECT_EQ(msg.erros.size(), 3);
+    EXPECT_NE(msg.erros.back().indexOf("camada 3"), -1);
+    EXPECT_EQ(d.Dosagens, copia.Dosagens);
 }
 
 // A cement of the user's is saved beside the projects and offered the next time.
