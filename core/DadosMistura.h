@@ -34,3 +34,11 @@ struct TDosagem {
 
 // The mixes of the layers that have one, by layer number (1-based).
 using TDosagens = std::map<int, TDosagem>;
+
+// Autogenous shrinkage of a layer in the stress analysis, by EN 1992-1-1 (3.1.4(6))
+// from the characteristic strength.
+struct TRetracaoAutogena {
+    double Fck = 0.0;  // MPa
+    bool operator==(const TRetracaoAutogena&) const = default;
+};
+using TRetracoesAutogenas = std::map<int, TRetracaoAutogena>;

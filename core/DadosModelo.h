@@ -202,4 +202,6 @@ struct TDadosModelo {
     // The mix of each layer that was given one ("Dosagem..."): what its heat
     // parameters were computed from. No part of any run.
     TDosagens Dosagens;
+    // The layers whose stresses include the autogenous shrinkage, by layer number.
+    TRetracoesAutogenas RetracaoAutogena;
 };

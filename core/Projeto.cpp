@@ -115,6 +115,7 @@ constexpr const char* ListaCalor = "CalorCamadas";
 constexpr const char* ListaSuperficie = "Superficie";
 constexpr const char* ListaMedicoes = "Medicoes";
 constexpr const char* ListaDosagens = "Dosagens";
+constexpr const char* ListaRetracao = "RetracaoAutogena";
 constexpr std::size_t MaxSensores = 1000;
 constexpr std::size_t MaxLeituras = 1000000;
 
@@ -579,6 +580,11 @@ std::string Conteudo(const TDadosModelo& d) {
         for (const Json& o : ProjetoMistura::ParaJson(d.Dosagens)) itens.push_back(o);
         AcrescentaLista(s, ListaDosagens, itens, primeiro);
     }
+    if (!d.RetracaoAutogena.empty()) {
+        itens.clear();
+        for (const Json& o : ProjetoMistura::ParaJson(d.RetracaoAutogena)) itens.push_back(o);
+        AcrescentaLista(s, ListaRetracao, itens, primeiro);
+    }
     s += "\n}\n";
     return s;
 }
@@ -665,6 +671,12 @@ void LeTexto(const std::string& texto, TDadosModelo& dados) {
             } catch (const ErroEntrada& e) {
                 Recusa(e.what());
             }
+        } else if (chave == ListaRetracao) {
+            try {
+                ProjetoMistura::Le(valor, novo->RetracaoAutogena);
+            } catch (const ErroEntrada& e) {
+                Recusa(e.what());
+            }
         } else {
             Recusa("chave desconhecida " + Aspas(chave));
         }
@@ -700,6 +712,7 @@ void CopiaProblema(const TDadosModelo& origem, TDadosModelo& destino) {
     destino.Obra = origem.Obra;
     destino.Medicoes = origem.Medicoes;
     destino.Dosagens = origem.Dosagens;
+    destino.RetracaoAutogena = origem.RetracaoAutogena;
 }
 
 void Le(const std::string& caminho, TDadosModelo& dados) {

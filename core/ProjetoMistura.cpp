@@ -159,4 +159,51 @@ void Le(const Json& j, TDosagens& dosagens) {
     dosagens = std::move(novas);
 }
 
+Json ParaJson(const TRetracoesAutogenas& retracoes) {
+    Json lista = Json::array();
+    for (const auto& [camada, r] : retracoes) {
+        Json o = Json::object();
+        o["Camada"] = camada;
+        o["Modelo"] = "EN1992";
+        o["Fck"] = NumeroJson(r.Fck);
+        lista.push_back(std::move(o));
+    }
+    return lista;
+}
+
+void Le(const Json& j, TRetracoesAutogenas& retracoes) {
+    const std::string nome = "RetracaoAutogena";
+    if (!j.is_array()) Recusa(nome, "deve ser uma lista [ ... ]");
+    if (j.size() > static_cast<std::size_t>(MaxCamadas)) Recusa(nome, "tem mais camadas que o máximo");
+    TRetracoesAutogenas novas;
+    for (std::size_t i = 0; i < j.size(); ++i) {
+        const std::string onde = nome + "[" + std::to_string(i) + "]";
+        TRetracaoAutogena r;
+        int camada = 0;
+        LeObjeto(j[i], onde, {"Camada", "Modelo", "Fck"}, [&](const std::string& k, const Json& v) {
+            if (k == "Camada") {
+                if (!v.is_number_integer() || v.get<std::int64_t>() < 1 || v.get<std::int64_t>() > MaxCamadas)
+                    Recusa(onde + ".Camada", "deve ser um número inteiro de 1 a " + std::to_string(MaxCamadas));
+                camada = static_cast<int>(v.get<std::int64_t>());
+                return true;
+            }
+            if (k == "Modelo") {
+                if (!v.is_string() || v.get<std::string>() != "EN1992") Recusa(onde + ".Modelo", "deve ser \"EN1992\"");
+                return true;
+            }
+            if (k == "Fck") {
+                r.Fck = Numero(v, onde + ".Fck");
+                if (r.Fck < 12.0 || r.Fck > 90.0) Recusa(onde + ".Fck", "deve ficar entre 12 e 90 MPa");
+                return true;
+            }
+            return false;
+        });
+        if (novas.count(camada)) Recusa(onde + ".Camada", "a camada " + std::to_string(camada) + " já tem retração");
+        if (!novas.empty() && camada < novas.rbegin()->first)
+            Recusa(onde + ".Camada", "as camadas devem vir em ordem crescente");
+        novas.emplace(camada, r);
+    }
+    retracoes = std::move(novas);
+}
+
 }  // namespace ProjetoMistura

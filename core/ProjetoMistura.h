@@ -18,4 +18,9 @@ TCimento LeCimento(const nlohmann::ordered_json& j, const std::string& onde);
 nlohmann::ordered_json ParaJson(const TDosagens& dosagens);
 void Le(const nlohmann::ordered_json& j, TDosagens& dosagens);
 
+// [{"Camada": 1, "Modelo": "EN1992", "Fck": 30}, ...] in increasing layer; fck of the
+// classes of the standard, 12 to 90 MPa.
+nlohmann::ordered_json ParaJson(const TRetracoesAutogenas& retracoes);
+void Le(const nlohmann::ordered_json& j, TRetracoesAutogenas& retracoes);
+
 }  // namespace ProjetoMistura

@@ -56,6 +56,22 @@ TEST(ProjetoDosagens, VoltaIgualETextoEstavel) {
     EXPECT_EQ(copia->Dosagens, d->Dosagens);
 }
 
+TEST(ProjetoRetracao, VoltaIgualEChaveSoComRetracao) {
+    Json j = Json::parse(Base);
+    j["RetracaoAutogena"] = Json::parse(R"([{"Camada": 1, "Modelo": "EN1992", "Fck": 35.5}, {"Camada": 2, "Modelo": "EN1992", "Fck": 50}])");
+    auto d = std::make_unique<TDadosModelo>();
+    Projeto::LeTexto(j.dump(), *d);
+    ASSERT_EQ(d->RetracaoAutogena.size(), 2u);
+    EXPECT_EQ(d->RetracaoAutogena.at(1).Fck, 35.5);
+    const std::string texto = Projeto::Conteudo(*d);
+    auto outra = std::make_unique<TDadosModelo>();
+    Projeto::LeTexto(texto, *outra);
+    EXPECT_EQ(outra->RetracaoAutogena, d->RetracaoAutogena);
+    EXPECT_EQ(Projeto::Conteudo(*outra), texto);
+    d->RetracaoAutogena.clear();
+    EXPECT_EQ(Projeto::Conteudo(*d).find("RetracaoAutogena"), std::string::npos);
+}
+
 struct CasoRecusa {
     const char* nome;
     void (*altera)(Json&);
@@ -97,7 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRecusa{"PercentualNegativo", [](Json& j) { j["Dosagens"][0]["Cimento"]["MgO"] = -1; }, "Cimento.MgO"},
         CasoRecusa{"AdicoesDemais", [](Json& j) { j["Dosagens"][0]["Escoria"] = 90; }, "passam de 100"},
         CasoRecusa{"AglomeranteZero", [](Json& j) { j["Dosagens"][1]["Aglomerante"] = 0; }, "Dosagens[1].Aglomerante"},
-        CasoRecusa{"NomeNumero", [](Json& j) { j["Dosagens"][0]["Cimento"]["Nome"] = 3; }, "Cimento.Nome"}),
+        CasoRecusa{"NomeNumero", [](Json& j) { j["Dosagens"][0]["Cimento"]["Nome"] = 3; }, "Cimento.Nome"},
+        CasoRecusa{"RetracaoFckBaixo",
+                   [](Json& j) { j["RetracaoAutogena"] = Json::parse(R"([{"Camada": 1, "Modelo": "EN1992", "Fck": 10}])"); },
+                   "RetracaoAutogena[0].Fck"},
+        CasoRecusa{"RetracaoOutroModelo",
+                   [](Json& j) { j["RetracaoAutogena"] = Json::parse(R"([{"Camada": 1, "Modelo": "MC2010", "Fck": 30}])"); },
+                   "RetracaoAutogena[0].Modelo"},
+        CasoRecusa{"RetracaoSemFck",
+                   [](Json& j) { j["RetracaoAutogena"] = Json::parse(R"([{"Camada": 1, "Modelo": "EN1992"}])"); },
+                   "\"Fck\""}),
     [](const testing::TestParamInfo<CasoRecusa>& i) { return std::string(i.param.nome); });
 
 }  // namespace
