@@ -431,4 +431,35 @@ void AcrescentaComparacao(TRelatorio& r, const TComparacaoProjetos& c) {
     r.AcrescentaSecao(std::move(s));
 }
 
+void AcrescentaVerificacao(TRelatorio& r, const VerificacaoRelatorio& v, const TAvisoFormulacao& aviso) {
+    std::size_t numeradas = r.Secoes.size();
+    if (!r.Secoes.empty() && r.Secoes.back().Titulo == TRelatorio::TituloConclusao) --numeradas;
+    TSecaoRelatorio s;
+    s.Titulo = Inteiro(static_cast<long long>(numeradas + 1)) + ". " + TituloVerificacao;
+    s.Paragrafo(std::string("Os números deste relatório são da formulação ") +
+                (v.Consistente ? "consistente" : "clássica") +
+                ". O problema foi refeito com o dobro de elementos por camada, com o passo de tempo dividido "
+                "(a formulação consistente com o dobro de subpassos) e na formulação " +
+                (v.Consistente ? "clássica" : "consistente") + "; índice de fissuração pela Tração Simples.");
+    TTabelaRelatorio tab;
+    tab.Cabecalho = {"Verificação", "Grandeza", "Original", "Alterado", "Variação"};
+    for (const auto& l : v.Linhas) tab.Linhas.push_back({l.begin(), l.end()});
+    if (!tab.Linhas.empty()) s.Tabela("Malha, passo de tempo e formulação", std::move(tab));
+    for (const auto& n : v.Notas) s.Paragrafo(n);
+    if (!v.Veredito.empty()) s.Paragrafo(v.Veredito);
+    r.AcrescentaSecao(std::move(s));
+    if (aviso.Vazio() || r.Secoes.empty() || r.Secoes.back().Titulo != TRelatorio::TituloConclusao) return;
+    std::string texto = aviso.Texto();
+    if (!texto.empty() && texto.back() == '\n') texto.pop_back();
+    std::replace(texto.begin(), texto.end(), '\n', ' ');
+    r.Secoes.back().Paragrafo("Atenção: " + texto);
+}
+
+TAvisoFormulacao AvisoFormulacao(const TRelatorio& r, const TDadosModelo& problema, const LimitesRelatorio& limites,
+                                 Progresso& progresso) {
+    if (r.Resumo.Vazio) return {};
+    return TAvisoFormulacao::Calcula(problema, r.Resumo, r.ComIndice ? &r.Indice : nullptr, limites.Diferenca,
+                                     progresso);
+}
+
 }  // namespace Relatorio

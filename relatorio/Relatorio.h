@@ -1,15 +1,18 @@
 #pragma once
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/DadosModelo.h"
 #include "core/Historico.h"
+#include "core/Progresso.h"
 #include "results/ComparacaoProjetos.h"
 #include "results/Cores.h"
 #include "results/CurvasTemperatura.h"
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
+#include "analise/AvisoFormulacao.h"
 
 // The thermal-control report as content: every text, table, curve and colour band of
 // the document, built from one run's state and tables with the same routines the
@@ -130,5 +133,26 @@ TRelatorio Monta(const TDadosModelo& dados, const HistoricoNumerico& temperatura
 // informs; it passes or fails nothing.
 void AcrescentaComparacao(TRelatorio& relatorio, const TComparacaoProjetos& comparacao);
 inline constexpr const char* TituloComparacao = "Comparação com outro projeto";
+
+// The verification of the report's run, as the verification gives it: the rows of its
+// mesh, time-step and formulation checks (check, quantity, original, changed, change),
+// what could not be run, and the verdict sentence.
+struct VerificacaoRelatorio {
+    bool Consistente = false;  // the formulation of the report's run
+    std::vector<std::array<std::string, 5>> Linhas;
+    std::vector<std::string> Notas;
+    std::string Veredito;
+};
+
+// A section, numbered after the last one, with the verification; and, when the consistent
+// formulation changes a verdict of the report (`aviso`), that warning in the conclusion.
+void AcrescentaVerificacao(TRelatorio& relatorio, const VerificacaoRelatorio& verificacao,
+                           const TAvisoFormulacao& aviso);
+inline constexpr const char* TituloVerificacao = "Verificação";
+
+// The report's own verdicts against the consistent formulation: the problem the report
+// describes run once more (nothing for a consistent run).
+TAvisoFormulacao AvisoFormulacao(const TRelatorio& relatorio, const TDadosModelo& problema,
+                                 const LimitesRelatorio& limites, Progresso& progresso);
 
 }  // namespace Relatorio

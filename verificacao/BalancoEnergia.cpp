@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/Erros.h"
 #include "core/Func.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
@@ -77,7 +78,49 @@ void TBalancoEnergia::Resolvido(const TDadosModelo& d, const TTrabalhoTermico& w
     if (PrescritaSup(d)) Extremidades += ReacaoLinha(d, w, n, n, w.HSup);
 }
 
+void TBalancoEnergia::SomaModelo(const TDadosModelo& d, const TTrabalhoTermico& w) {
+    const double horas = TFunc::HorasDoPasso(d);
+    const double dt = d.DtExplicito + d.DtImplicito;
+    const auto media = [](const double* t, std::size_t i) { return 0.5 * (t[i] + t[i + 1]); };
+    double q = 0.0;
+    for (int e = 1; e <= d.NElemAtivos; ++e) {
+        const std::size_t i = I(e);
+        const int camada = w.CamadaElemento[i];
+        const double h = d.Elementos[i].Espessura;
+        if (!Maturidade::Ativa(d, camada)) {
+            const double x = Membro::Idade(d, camada, d.Tempo);
+            q += h * TFunc::CalorMedioPasso(d, w.SI, camada, x - horas, x) * dt;
+            continue;
+        }
+        const TCalorInterno& c = d.CalorCamadas[I(camada)];
+        // The age the temperatures imply: the factor at the element's mean temperature
+        // halfway through the step (what the time-accurate step converges to).
+        const double tMeio = 0.5 * (media(w.TAnterior.data(), i) + media(d.Temperaturas.data(), i));
+        const double te0 = idade_[i];
+        const double te1 = te0 + horas * Maturidade::FatorArrhenius(c.EnergiaAtivacao, c.TRef, tMeio);
+        idade_[i] = te1;
+        if (d.CalorDiscreto) {
+            TCurvaAmostra& a = amostra_[I(camada)];
+            if (a.Idade.empty()) {
+                const TCamada& m = w.SI.Camadas[I(camada)];
+                a = Maturidade::CurvaAmostra(c, w.SI.Calor[I(camada)].FatorTabela, m.Ro * m.CalorEsp, true);
+            }
+            q += h * (Maturidade::CalorAmostra(a, te1) - Maturidade::CalorAmostra(a, te0));
+        } else {
+            q += h * (Maturidade::CalorCurva(c, te1) - Maturidade::CalorCurva(c, te0));
+        }
+    }
+    HidratacaoModelo += q;
+}
+
 void TBalancoEnergia::Passo(const TDadosModelo& d, const TTrabalhoTermico& w) {
+    if (ModeloDisponivel) {
+        try {
+            SomaModelo(d, w);
+        } catch (const ErroCalculo&) {
+            ModeloDisponivel = false;  // the run itself decides what a failing model means
+        }
+    }
     const int n = Membro::NosAtivos(d);
     // The start of the step: what was placed since the last one.
     const double inicio = Conteudo(w.C, w.TAnterior.data(), n);
@@ -97,29 +140,48 @@ void TBalancoEnergia::Passo(const TDadosModelo& d, const TTrabalhoTermico& w) {
 
     conteudoAnterior_ = Conteudo(C, d.Temperaturas.data(), n);
     ConteudoFinal = conteudoAnterior_;
+    Altura = 0.0;
+    for (int e = 1; e <= d.NElemAtivos; ++e) Altura += d.Elementos[I(e)].Espessura;
     ++Passos;
 }
 
 double TBalancoEnergia::ResiduoPercentual() const {
-    const double base = BaseLiberado() ? Hidratacao + Radiacao : std::fabs(Conveccao) + std::fabs(Extremidades);
+    const double base =
+        BaseLiberado() ? HidratacaoModelo + Radiacao : std::fabs(Conveccao) + std::fabs(Extremidades);
     if (!(base > 0.0)) return 0.0;
-    return 100.0 * Residuo() / base;
+    return 100.0 * ResiduoModelo() / base;
 }
 
 std::string TBalancoEnergia::Texto() const {
     std::string s = "Balanço de energia da execução (MJ por m² de seção; positivo = entra no membro)\n";
     if (Passos == 0) return s + "  Nenhum passo calculado.\n";
+    if (!ModeloDisponivel) {
+        s += "  O modelo de calor não pôde ser avaliado em algum passo; o balanço é o dos passos.\n";
+    }
+    const bool modelo = ModeloDisponivel;
     s += "  Calor liberado pela hidratação ........... " + MJ(Hidratacao) + "\n";
+    if (modelo)
+        s += "  Calor do modelo nas mesmas idades ........ " + MJ(HidratacaoModelo) + "\n";
     s += "  Calor da radiação nas faces .............. " + MJ(Radiacao) + "\n";
     s += "  Trocado por convecção nas faces .......... " + MJ(Conveccao) + "\n";
     s += "  Trocado pelas extremidades prescritas .... " + MJ(Extremidades) + "\n";
-    s += "  Soma das entradas ........................ " + MJ(Entradas()) + "\n";
+    s += "  Soma das entradas" + std::string(modelo ? " (calor do modelo) ...... " : " ........................") +
+         MJ(modelo ? EntradasModelo() : Entradas()) + "\n";
     s += "  Calor armazenado no membro ............... " + MJ(Armazenado()) + "\n";
     s += "    (conteúdo final " + Verificacao::Fixo(ConteudoFinal / 1e6, 0, 3) +
          " menos o trazido pelo concreto lançado " + Verificacao::Fixo(Trazido / 1e6, 0, 3) + ")\n";
-    s += "  Resíduo (armazenado menos entradas) ...... " + MJ(Residuo()) + " = " +
-         Verificacao::Fixo(ResiduoPercentual(), 0, 4) + " % do calor " +
-         (BaseLiberado() ? "liberado" : "trocado") + "\n";
+    if (modelo) {
+        s += "  Resíduo (armazenado menos entradas) ...... " + MJ(ResiduoModelo()) + " = " +
+             Verificacao::Fixo(ResiduoPercentual(), 0, 4) + " % do calor " +
+             (BaseLiberado() ? "liberado" : "trocado") + " (" + Verificacao::Fixo(ResiduoPorVolume() / 1e6, 0, 3) +
+             " MJ/m³ do membro)\n";
+        // What the steps released beyond the model (or short of it) is part of the residual.
+        if (std::fabs(Perdido()) > 1e-6 * (std::fabs(HidratacaoModelo) + 1.0))
+            s += "    dos quais a diferença entre o calor dos passos e o do modelo " +
+                 Verificacao::Fixo(-Perdido() / 1e6, 0, 3) + " MJ/m²\n";
+    } else {
+        s += "  Resíduo (armazenado menos entradas) ...... " + MJ(Residuo()) + "\n";
+    }
     if (std::fabs(Junta) > 1e-9 * (std::fabs(Trazido) + 1.0))
         s += "    dos quais no nó da junta ao lançar as camadas " + Verificacao::Fixo(Junta / 1e6, 0, 3) +
              " MJ/m²\n";

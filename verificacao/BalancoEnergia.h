@@ -1,7 +1,9 @@
 #pragma once
+#include <array>
 #include <string>
 
 #include "core/DadosModelo.h"
+#include "core/Maturidade.h"
 #include "core/Processo.h"
 
 struct TTrabalhoTermico;
@@ -16,6 +18,13 @@ struct TTrabalhoTermico;
 // placement the content grows by what the new lift brings, ρ·c·h·T_inicial; what the
 // shared node's new temperature adds or takes beyond that is reported apart and is part
 // of the residual. The run is not changed in any way.
+//
+// The heat the steps released is also set against what the heat model releases over
+// the equivalent ages the computed temperatures imply: the curve or the table over the
+// ages of the lifts, the maturity law over ages grown at the Arrhenius factor of the
+// mean temperature of each element over each step. A formulation that loses heat (a
+// rate taken at the start of a long step, an age that lags its temperature) shows it
+// in the residual, which is measured against the model.
 namespace Verificacao {
 // Numeros::FormataFixo without the sign of a value that prints as zero ("-0,0000"
 // would read as a loss).
@@ -35,21 +44,38 @@ public:
     double Trazido = 0.0;       // ρ·c·h·T_inicial of every lift at its placement
     double Junta = 0.0;         // content change at the placements beyond what the lifts brought
     double ConteudoFinal = 0.0; // 1ᵀ·C·T at the end of the last step
+    double HidratacaoModelo = 0.0;  // what the heat model releases over the same ages
+    bool ModeloDisponivel = true;   // false when the model could not be evaluated at some step
+    double Altura = 0.0;            // m, of the member at the end (the residual per m³)
 
     // Content at the end less what the lifts brought: the heat the member stored.
     double Armazenado() const { return ConteudoFinal - Trazido; }
     // What came in through the sources and the boundaries.
     double Entradas() const { return Hidratacao + Radiacao + Conveccao + Extremidades; }
+    // The closure of the steps' own arithmetic: zero when the solver conserves what
+    // the steps put in.
     double Residuo() const { return Armazenado() - Entradas(); }
-    // The residual over the heat released (hydration and radiation) when there is any,
-    // over the heat exchanged otherwise; 0 when nothing moved.
+    // What came in with the hydration heat the model releases.
+    double EntradasModelo() const { return HidratacaoModelo + Radiacao + Conveccao + Extremidades; }
+    // Heat the model releases that the steps did not (positive when they lost heat).
+    double Perdido() const { return HidratacaoModelo - Hidratacao; }
+    // Stored less what the model puts in: the closure and what the steps lost.
+    double ResiduoModelo() const { return Armazenado() - EntradasModelo(); }
+    // The same per m³ of the member.
+    double ResiduoPorVolume() const { return Altura > 0.0 ? ResiduoModelo() / Altura : 0.0; }
+    // ResiduoModelo over the heat released by the model and the radiation when there is
+    // any, over the heat exchanged otherwise; 0 when nothing moved.
     double ResiduoPercentual() const;
-    bool BaseLiberado() const { return Hidratacao + Radiacao > 0.0; }
+    bool BaseLiberado() const { return HidratacaoModelo + Radiacao > 0.0; }
 
     // The balance as the verification report prints it (UTF-8, "\n").
     std::string Texto() const;
 
 private:
+    void SomaModelo(const TDadosModelo& dados, const TTrabalhoTermico& trabalho);
+
+    std::array<double, MaxElementos + 1> idade_{};  // equivalent age of each maturity element, h
+    std::array<TCurvaAmostra, MaxCamadas + 1> amostra_{};
     double tResolvidaInf_ = 0.0;
     double tResolvidaSup_ = 0.0;
     double conteudoAnterior_ = 0.0;

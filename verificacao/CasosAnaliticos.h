@@ -63,6 +63,8 @@ Adiabatico BlocoMaturidade(TFormulacao formulacao, int passo, int subpassos = 1,
 // ---- Energy balance of a block of two 1 m lifts placed 48 h apart (hydration curve,
 // top face 10 W/(m²·°C) to a 20 °C ambient, insulated bottom, 168 h). ----
 TBalancoEnergia BalancoDuasCamadas(TFormulacao formulacao, int elementos);
+// The balance of the adiabatic maturity block at 35 °C over 24 h, steps of `passo` hours.
+TBalancoEnergia BalancoMaturidade(TFormulacao formulacao, int passo);
 
 // docs/verificacao.md, UTF-8 with "\n".
 std::string Documento();

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <chrono>
 #include <exception>
+#include <fstream>
+#include <iterator>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -16,11 +18,13 @@
 #include "core/Projeto.h"
 #include "core/Validacao.h"
 #include "estudos/Calibracao.h"
+#include "obra/ClimaHorario.h"
 #include "estudos/Estudo.h"
 #include "estudos/RodaEstudo.h"
 #include "estudos/RemocaoSegura.h"
 #include "results/Medicoes.h"
 #include "stress/ProcTensional.h"
+#include "analise/AvisoFormulacao.h"
 #include "verificacao/Verificacao.h"
 
 namespace Lote {
@@ -64,7 +68,52 @@ Analise ExecutaComparado(const std::string& caminho, const OpcoesAnalise& opcoes
     return outro;
 }
 
+// "AAAA-MM-DD HH:MM": the local date and whole hour of the analysis' hour 0.
+TClimaHorario::Inicio LeOrigemClima(const std::string& texto, int fuso) {
+    const auto digitos = [&](std::size_t de, std::size_t n) {
+        for (std::size_t k = de; k < de + n; ++k)
+            if (k >= texto.size() || texto[k] < '0' || texto[k] > '9') return false;
+        return true;
+    };
+    const bool forma = texto.size() == 16 && digitos(0, 4) && texto[4] == '-' && digitos(5, 2) && texto[7] == '-' &&
+                       digitos(8, 2) && texto[10] == ' ' && digitos(11, 2) && texto[13] == ':' && digitos(14, 2);
+    if (!forma)
+        throw ErroEntrada("--origem-clima deve ser seguida da data e da hora local da hora 0 como \"AAAA-MM-DD HH:MM\", "
+                          "não \"" + texto + "\"");
+    const int hora = std::stoi(texto.substr(11, 2));
+    if (hora > 23 || texto.substr(14, 2) != "00")
+        throw ErroEntrada("--origem-clima: a hora 0 da análise é uma hora cheia, de 00:00 a 23:00, não \"" +
+                          texto.substr(11) + "\"");
+    return TClimaHorario::LeData(texto.substr(8, 2) + "/" + texto.substr(5, 2) + "/" + texto.substr(0, 4), hora, fuso);
+}
+
 }  // namespace
+
+void AplicaClima(const Opcoes& o, TDadosModelo& dados) {
+    if (!o.clima) return;
+    const std::string& caminho = *o.clima;
+    std::ifstream f(caminho, std::ios::binary);
+    if (!f) throw ErroEntrada("não foi possível abrir o arquivo de clima \"" + caminho + "\"");
+    const std::string texto{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    TClimaHorario clima;
+    const bool estacao = TClimaHorario::PareceInmet(texto);
+    if (estacao && !o.origemClima)
+        throw ErroEntrada("o arquivo de clima \"" + caminho +
+                          "\" é de estação automática: dê a data e a hora local da hora 0 da análise com "
+                          "--origem-clima \"AAAA-MM-DD HH:MM\" (e o fuso da estação com --fuso, padrão -3)");
+    if (!estacao && (o.origemClima || o.fuso))
+        throw ErroEntrada("--origem-clima e --fuso valem só para o CSV de estação automática; \"" + caminho +
+                          "\" está no formato próprio (hora;temperatura;...), contado da hora 0 da análise");
+    const TClimaHorario::Inicio inicio = estacao ? LeOrigemClima(*o.origemClima, o.fuso.value_or(-3))
+                                                 : TClimaHorario::Inicio{};
+    try {
+        clima = estacao ? TClimaHorario::LeInmet(texto, inicio) : TClimaHorario::LeCsv(texto);
+    } catch (const ErroEntrada& e) {
+        throw ErroEntrada("o arquivo de clima \"" + caminho + "\": " + e.what());
+    }
+    clima.Aplica(dados.Obra);
+    dados.Obra.ClimaArquivo = true;
+}
 
 std::string ComLinha(const std::string& texto) {
     std::string s;
@@ -77,6 +126,7 @@ std::string ComLinha(const std::string& texto) {
 ExecucaoLote ExecutaProjeto(const Opcoes& o) {
     auto lido = std::make_unique<TDadosModelo>();
     Projeto::Le(o.projeto, *lido);
+    AplicaClima(o, *lido);
     // Unusual values run, but the engineer hears of them.
     for (const std::string& a : Validacao::ValidaProblema(*lido).Avisos) std::cerr << "norvik1d-lote: aviso: " << a << '\n';
     // The refusals in the order the user meets them: the stress inputs, then the strengths.
@@ -106,6 +156,13 @@ ExecucaoLote ExecutaProjeto(const Opcoes& o) {
     }
     // The problem read is handed over: no copy of its tables.
     r.Principal = Analise::Executa(std::move(lido), principal, semJanela);
+    if (o.resumo && r.Principal.Resumo) {
+        const Analise& a = r.Principal;
+        r.AvisoFormulacao = ComLinha(TAvisoFormulacao::Calcula(*a.Dados, *a.Resumo, a.Indice ? &*a.Indice : nullptr,
+                                                               o.limiteDiferenca.value_or(LimiteDiferenca), semJanela)
+                                         .Texto());
+        if (r.AvisoFormulacao == "\n") r.AvisoFormulacao.clear();
+    }
     if (paraVerificar) r.Verificacao = ComLinha(TVerificacao::Executa(*paraVerificar, opcoes.Tensoes, semJanela).Texto());
     if (o.compara) r.Comparado = ExecutaComparado(*o.compara, opcoes, semJanela);
     return r;
@@ -162,6 +219,7 @@ int ExecutaEstudo(const Opcoes& o) {
 int ExecutaCalibracao(const Opcoes& o) {
     auto dados = std::make_unique<TDadosModelo>();
     Projeto::Le(o.projeto, *dados);
+    AplicaClima(o, *dados);
     if (o.medicoes) dados->Medicoes = Medicoes::LeArquivo(*o.medicoes, o.origem.value_or(""));
     if (dados->Medicoes.empty())
         throw ErroEntrada("o projeto não tem medições: dê o arquivo dos sensores com --medicoes");

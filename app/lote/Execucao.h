@@ -13,16 +13,22 @@ namespace Lote {
 inline constexpr double LimiteTemperatura = 70.0;
 inline constexpr double LimiteIndice = 1.0;
 inline constexpr TCurvaTracao CurvaIndice = TCurvaTracao::Simples;
+inline constexpr double LimiteDiferenca = 20.0;
 
 struct ExecucaoLote {
     Analise Principal;                 // the project, with the summaries of --resumo
     std::optional<Analise> Comparado;  // the other project of --compara
     std::string Remocao;               // the text of --remocao-segura
     std::string Verificacao;           // the text of --verifica
+    std::string AvisoFormulacao;       // with --resumo: the verdict the consistent formulation changes
 };
 
 // A blank line, then `texto`: how the summaries follow one another on the output.
 std::string ComLinha(const std::string& texto);
+
+// --clima: the weather file read into the problem to run (the project file is not
+// changed), as the boundary-conditions dialog reads it; ErroEntrada naming the file.
+void AplicaClima(const Opcoes& o, TDadosModelo& dados);
 
 // Runs the project of `o` (its outputs already checked by VerificaSaidas).
 ExecucaoLote ExecutaProjeto(const Opcoes& o);

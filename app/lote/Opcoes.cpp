@@ -13,6 +13,7 @@ const char* const Uso =
     "                   [--formulacao consistente|classica] [--formato texto|csv]\n"
     "                   [--relatorio ARQUIVO.pdf [--compara OUTRO]] [--limite-temperatura °C]\n"
     "                   [--limite-diferenca °C] [--verifica] [--remocao-segura CAMADA [--protecao N]]\n"
+    "                   [--clima ARQUIVO [--origem-clima \"AAAA-MM-DD HH:MM\" --fuso H]]\n"
     "  Lê o arquivo de projeto PROJETO (.n1d.json), executa a análise térmica e, com\n"
     "  --tensoes, a análise de tensões; grava cada tabela no caminho dado, no leiaute\n"
     "  de \"Salvar Tudo\" ou, com --formato csv, como planilha (; entre campos, vírgula\n"
@@ -28,12 +29,19 @@ const char* const Uso =
     "  sai por último, ou a N de --protecao) que mantém o índice de fissuração (Tração\n"
     "  Simples) ≥ 1,0 dali ao fim da análise.\n"
     "  Com --verifica, escreve também a verificação: o problema refeito com o dobro\n"
-    "  de elementos por camada (e, com --tensoes, a maior tração) e o balanço de energia.\n"
+    "  de elementos por camada, com o passo de tempo dividido e na outra formulação (e,\n"
+    "  com --tensoes, a maior tração e o menor índice), o que muda o resultado e o\n"
+    "  balanço de energia. Com --resumo na formulação clássica, avisa quando a\n"
+    "  consistente muda o veredito.\n"
+    "  --clima usa na execução o arquivo de clima horário (o CSV próprio ou o CSV de\n"
+    "  estação automática, como no diálogo), sem alterar o arquivo de projeto; o da\n"
+    "  estação pede --origem-clima, a data e a hora local da hora 0 da análise, e\n"
+    "  --fuso, o fuso da estação em horas (padrão -3, horário de Brasília).\n"
     "       norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv\n"
     "  Roda os casos do estudo de cronograma ESTUDO em todos os núcleos e grava uma\n"
     "  linha por caso em RESULTADO.csv.\n"
     "       norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...]\n"
-    "                     [--ate HORA]\n"
+    "                     [--ate HORA] [--clima ARQUIVO [--origem-clima \"AAAA-MM-DD HH:MM\" --fuso H]]\n"
     "  Ajusta os parâmetros (E, CE, n, b, Tr, Topo, TLanc) às medições do arquivo (ou às do\n"
     "  projeto) até a hora dada (a última leitura, sem --ate) e imprime o relatório.\n"
     "  Sai com 0 em sucesso e 2 em entrada recusada ou falha.\n";
@@ -92,6 +100,21 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
         } else if (a == "--protecao") {
             o.protecao = InteiroDaOpcao(args, i, a);
             if (o.protecao < 1) throw ErroEntrada("--protecao deve ser seguida de um número a partir de 1");
+        } else if (a == "--fuso") {
+            if (o.fuso) throw ErroEntrada("a opção --fuso foi dada mais de uma vez");
+            if (i + 1 >= args.size()) throw ErroEntrada("falta o fuso em horas depois de --fuso");
+            try {
+                o.fuso = Numeros::TextoParaInteiro(args[++i]);
+            } catch (const ErroConversao&) {
+                throw ErroEntrada("--fuso deve ser seguida do fuso da estação em horas inteiras (−3 para o horário "
+                                  "de Brasília), não \"" + args[i] + "\"");
+            }
+            if (*o.fuso < -12 || *o.fuso > 14) throw ErroEntrada("--fuso deve ficar entre -12 e 14 horas");
+        } else if (a == "--origem-clima") {
+            if (o.origemClima) throw ErroEntrada("a opção --origem-clima foi dada mais de uma vez");
+            if (i + 1 >= args.size() || args[i + 1].empty())
+                throw ErroEntrada("falta a data e a hora local da hora 0 (\"AAAA-MM-DD HH:MM\") depois de --origem-clima");
+            o.origemClima = args[++i];
         } else if (a == "--formato") {
             const std::string valor = i + 1 < args.size() ? args[++i] : std::string();
             if (valor == "csv") o.csv = true;
@@ -104,7 +127,7 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             destino = LeLimite(a, args[++i]);
         } else if (a == "--temperaturas" || a == "--tensoes" || a == "--relatorio" || a == "--estudo" ||
                    a == "--saida" || a == "--medicoes" || a == "--origem" || a == "--calibra" || a == "--ate" ||
-                   a == "--compara") {
+                   a == "--compara" || a == "--clima") {
             auto& destino = a == "--temperaturas" ? o.temperaturas
                             : a == "--tensoes"    ? o.tensoes
                             : a == "--relatorio"  ? o.relatorio
@@ -114,6 +137,7 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
                             : a == "--origem"     ? o.origem
                             : a == "--calibra"    ? o.calibra
                             : a == "--compara"    ? o.compara
+                            : a == "--clima"      ? o.clima
                                                   : o.ate;
             if (destino) throw ErroEntrada("a opção " + a + " foi dada mais de uma vez");
             if (i + 1 >= args.size() || args[i + 1].empty()) {
@@ -129,11 +153,12 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
         }
     }
     if (o.compara && !o.relatorio) throw ErroEntrada("--compara só vale com --relatorio");
+    if ((o.origemClima || o.fuso) && !o.clima) throw ErroEntrada("--origem-clima e --fuso só valem com --clima");
     if (o.estudo || o.saida) {
         if (!o.estudo) throw ErroEntrada("--saida só vale com --estudo");
         if (!o.saida) throw ErroEntrada("falta --saida RESULTADO.csv para o estudo");
         if (!o.projeto.empty() || o.temperaturas || o.tensoes || o.resumo || o.formulacao || o.relatorio ||
-            o.verifica || o.remocaoSegura || o.csv || o.limiteTemperatura || o.limiteDiferenca)
+            o.verifica || o.remocaoSegura || o.csv || o.limiteTemperatura || o.limiteDiferenca || o.clima)
             throw ErroEntrada("--estudo não se combina com um arquivo de projeto nem com as outras opções");
         if (MesmoArquivo(*o.estudo, *o.saida))
             throw ErroEntrada("o resultado \"" + *o.saida + "\" sobrescreveria o próprio estudo");

@@ -32,6 +32,11 @@ struct Opcoes {
     std::optional<std::string> origem;
     std::optional<std::string> calibra;
     std::optional<std::string> ate;
+    // A weather file for the run (the project file is not changed): ours, or a station's
+    // read from the local date and hour of hour 0 in its time zone.
+    std::optional<std::string> clima;
+    std::optional<std::string> origemClima;  // "AAAA-MM-DD HH:MM" as typed
+    std::optional<int> fuso;
 };
 
 // Reads the arguments (without the program's name); a refused combination raises ErroEntrada.

@@ -1,7 +1,9 @@
 #include "app/lote/Saidas.h"
 
+#include <exception>
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include <QApplication>
 
 #include "relatorio/ui/DesenhoRelatorio.h"
+#include "verificacao/Verificacao.h"
 #endif
 
 namespace Lote {
@@ -42,6 +45,19 @@ std::string Pdf(const Opcoes& o, const ExecucaoLote& ex) {
              outro.ComTensoes ? &outro.Tensoes : nullptr});
         Relatorio::AcrescentaComparacao(relatorio, c);
     }
+    Progresso semJanela;
+    // A verification that cannot run is a note of the report, not its failure.
+    Relatorio::VerificacaoRelatorio verificacao{a.Dados->Formulacao == TFormulacao::Consistente, {}, {}, {}};
+    try {
+        const TVerificacao v = TVerificacao::Executa(*a.Dados, a.ComTensoes, semJanela);
+        verificacao = {verificacao.Consistente, v.Linhas(), v.Notas(), v.Veredito()};
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        verificacao.Notas.push_back(std::string("A verificação não pôde ser feita: ") + e.what());
+    }
+    Relatorio::AcrescentaVerificacao(relatorio, verificacao,
+                                     Relatorio::AvisoFormulacao(relatorio, *a.Dados, limites, semJanela));
     // The charts are widgets: an application without a display draws them.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
@@ -82,6 +98,7 @@ void Grava(const Opcoes& o, const ExecucaoLote& ex) {
     std::string resumo;
     if (a.Resumo) resumo += ComLinha(a.Resumo->Texto(false));
     if (a.Indice) resumo += ComLinha(a.Indice->Texto(false));
+    resumo += ex.AvisoFormulacao;
     resumo += ex.Verificacao;
 
     // The report's pages are drawn in memory before any file is written.

@@ -5,8 +5,10 @@
 //                 [--formulacao consistente|classica] [--formato texto|csv]
 //                 [--relatorio ARQUIVO.pdf [--compara OUTRO]] [--limite-temperatura °C]
 //                 [--limite-diferenca °C] [--verifica] [--remocao-segura CAMADA [--protecao N]]
+//                 [--clima ARQUIVO [--origem-clima "AAAA-MM-DD HH:MM" --fuso H]]
 //   norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv
 //   norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...] [--ate HORA]
+//                 [--clima ARQUIVO [--origem-clima "AAAA-MM-DD HH:MM" --fuso H]]
 //
 // Exit 0 on success (the run's messages on standard output), 2 on refused input or
 // a failed run (the message on standard error; no output file half-written).

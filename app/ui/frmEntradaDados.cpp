@@ -320,6 +320,13 @@ void TfrmEntradaDados::CondicoesContorno() {
     });
 }
 
+void TfrmEntradaDados::ExecutaConsistente() {
+    if (ctx_.dados.Formulacao != TFormulacao::Consistente)
+        AlteraProblema(ctx_, QStringLiteral("Formulação consistente"),
+                       [this] { ctx_.dados.Formulacao = TFormulacao::Consistente; });
+    Executa();
+}
+
 void TfrmEntradaDados::Executa() {
     TDadosModelo& d = ctx_.dados;
     Janelas& j = ctx_.janelas;

@@ -33,6 +33,7 @@ public:
     void MostraProblema(bool novoProjeto);
     // Any "Insere" of the initial conditions enables the run.
     void HabilitaExecucao() override;
+    void ExecutaConsistente() override;
     int ElementosPorCamada() const override;
     // Text of panel 0 or 1 of the status bar.
     QLabel* Painel(int i) const { return i == 0 ? painel0_ : painel1_; }

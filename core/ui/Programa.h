@@ -21,4 +21,7 @@ public:
     virtual void HabilitaExecucao() = 0;
     // Elements per layer as the main window shows it now.
     virtual int ElementosPorCamada() const = 0;
+    // The problem passes to the consistent formulation (one change of the history) and
+    // the thermal analysis runs again.
+    virtual void ExecutaConsistente() {}
 };

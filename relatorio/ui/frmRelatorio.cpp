@@ -1,10 +1,13 @@
 #include "relatorio/ui/frmRelatorio.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <exception>
+#include <new>
 
 #include "analise/Analise.h"
 #include "core/Numeros.h"
@@ -14,6 +17,7 @@
 #include "core/ui/Programa.h"
 #include "core/ui/SalvaComTipo.h"
 #include "relatorio/ui/DesenhoRelatorio.h"
+#include "verificacao/Verificacao.h"
 #include "results/ComparacaoProjetos.h"
 #include "core/ui/ComparacaoGrafico.h"
 
@@ -141,6 +145,24 @@ void TfrmRelatorio::Gerar() {
              outro->ComTensoes ? &outro->Tensoes : nullptr});
         Relatorio::AcrescentaComparacao(relatorio, c);
     }
+    // The verification's runs: milliseconds for the thermal ones, longer with stresses.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct Restaura {
+        ~Restaura() { QApplication::restoreOverrideCursor(); }
+    } restaura;
+    Progresso semJanela;
+    // A verification that cannot run is a note of the report, not its failure.
+    Relatorio::VerificacaoRelatorio verificacao{ctx_.dados.Formulacao == TFormulacao::Consistente, {}, {}, {}};
+    try {
+        const TVerificacao v = TVerificacao::Executa(ctx_.dados, tensoes != nullptr, semJanela);
+        verificacao = {verificacao.Consistente, v.Linhas(), v.Notas(), v.Veredito()};
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        verificacao.Notas.push_back(std::string("A verificação não pôde ser feita: ") + e.what());
+    }
+    Relatorio::AcrescentaVerificacao(relatorio, verificacao,
+                                     Relatorio::AvisoFormulacao(relatorio, ctx_.dados, limites, semJanela));
     static const std::vector<SalvaComTipo::Tipo> pdf{{QStringLiteral("Documento PDF"), QStringLiteral("pdf")}};
     const auto escolha = SalvaComTipo::Pergunta(ctx_.arquivos, pdf, SalvaComTipo::PrimeiroTipo::AnexaSeFaltar);
     if (!escolha) return;

@@ -1,5 +1,7 @@
 #include "results/ui/frmResumoTermico.h"
 
+#include "core/ui/AvisoFormulacao.h"
+
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -59,6 +61,8 @@ TfrmResumoTermico::TfrmResumoTermico(Contexto& ctx, QWidget* parent) : QWidget(p
     colunaResultados->addWidget(lblMaxima);
     colunaResultados->addWidget(lblDiferenca);
     colunaResultados->addWidget(lblLimite);
+    avisoFormulacao = new TAvisoFormulacaoUi(ctx_, gbxResultados);
+    colunaResultados->addWidget(avisoFormulacao);
 
     auto* lblEdLimite = new QLabel(QStringLiteral("Temperatura limite [°C]:"), this);
     edLimite = new QLineEdit(QStringLiteral("70"), this);
@@ -181,6 +185,18 @@ bool TfrmResumoTermico::Calcula() {
         const double limite = Numeros::TextoParaReal(edLimite->text().toStdString());
         resumo_ = TResumoTermico::Calcula(ctx_.dados, ctx_.analise.Temperaturas, limite);
         Mostra();
+        // With a stress run, its index (Tração Simples, limit 1) is part of the verdict.
+        std::optional<TIndiceFissuracao> indice;
+        const HistoricoNumerico& t = ctx_.analise.Tensoes;
+        if (t.Linhas() >= 2 && t.Colunas() >= 2 && t.TemCabecalho() &&
+            TIndiceFissuracao::ResistenciasDefinidas(ctx_.dados, TCurvaTracao::Simples)) {
+            try {
+                indice = TIndiceFissuracao::Calcula(ctx_.dados, t, TCurvaTracao::Simples, 1.0);
+            } catch (const std::exception&) {
+                indice.reset();  // the index window says why
+            }
+        }
+        avisoFormulacao->Confere(resumo_, indice ? &*indice : nullptr);
     });
 }
 
@@ -191,6 +207,7 @@ void TfrmResumoTermico::Mostra() {
     lblRemocao->clear();
     sgdHoras->setRowCount(0);
     sgdCamadas->setRowCount(0);
+    avisoFormulacao->Mostra({});
     if (r.Vazio) {
         lblMaxima->setText(QStringLiteral("A tabela de temperaturas não tem linhas calculadas."));
         lblDiferenca->clear();

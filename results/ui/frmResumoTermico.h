@@ -13,6 +13,7 @@
 #include "results/ResumoTermico.h"
 
 class TPainelGrafico;
+class TAvisoFormulacaoUi;
 
 // "Resumo Térmico": the figures of a thermal-control plan for the last complete run
 // (peak, largest core-to-top difference of each lift while it is the top lift with the
@@ -42,6 +43,8 @@ public:
     QLabel* lblMaxima;
     QLabel* lblDiferenca;
     QLabel* lblLimite;
+    // The classic verdict the consistent formulation changes, with its re-run button.
+    TAvisoFormulacaoUi* avisoFormulacao;
     QTableWidget* sgdCamadas;  // one row per lift: its largest difference while on top
     QTableWidget* sgdHoras;
     TPainelGrafico* cGraficoDiferenca;

@@ -1,5 +1,7 @@
 #include "stress/ui/frmIndiceFissuracao.h"
 
+#include "core/ui/AvisoFormulacao.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -74,6 +76,8 @@ TfrmIndiceFissuracao::TfrmIndiceFissuracao(Contexto& ctx, QWidget* parent) : QWi
     colunaResultados->addWidget(lblCritico);
     colunaResultados->addWidget(lblAbaixo);
     colunaResultados->addWidget(lblFundacao);
+    avisoFormulacao = new TAvisoFormulacaoUi(ctx_, gbxResultados);
+    colunaResultados->addWidget(avisoFormulacao);
     colunaResultados->addWidget(lblInfo);
 
     sgdIndices = new QTableWidget(0, 7, this);
@@ -159,6 +163,8 @@ bool TfrmIndiceFissuracao::Calcula() {
         indice_ = TIndiceFissuracao::Calcula(ctx_.dados, ctx_.analise.Tensoes, CurvaEscolhida(), limite);
         calculado_ = true;
         Mostra();
+        avisoFormulacao->Confere(TResumoTermico::Calcula(ctx_.dados, ctx_.analise.Temperaturas, 70.0), &indice_,
+                                 false);
     });
 }
 

@@ -12,6 +12,7 @@
 #include "stress/IndiceFissuracao.h"
 
 class TPainelGrafico;
+class TAvisoFormulacaoUi;
 
 // "Índice de Fissuração": per node, the minimum of I = f(idade)/|σ| over the hours in
 // tension with its hour and probability of cracking, and the lift whose strength judges
@@ -41,6 +42,8 @@ public:
     QLabel* lblCritico;
     QLabel* lblAbaixo;
     QLabel* lblFundacao;  // the soil's nodes left out, with "Fundação"
+    // The classic index the consistent formulation puts on the other side of the limit.
+    TAvisoFormulacaoUi* avisoFormulacao;
     QTableWidget* sgdIndices;
     QSpinBox* spseNo;
     QPushButton* btnVisualizar;

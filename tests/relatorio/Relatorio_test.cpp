@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "PastaTemporaria.h"
@@ -241,5 +242,70 @@ INSTANTIATE_TEST_SUITE_P(
         // The schedule's day counts from 1, as typed in the placement dialog: hour 127 is day 6 at 7 h.
         CasoDescricao{"radier-verao-mantas.n1d.json", "127 (dia 6, 7 h)", "(dia 5, 7 h)"},
         CasoDescricao{"bloco-fundacao-3-camadas.n1d.json", "8 (dia 1, 8 h)", "(dia 0,"}));
+
+// The report's verification: its section before the conclusion, stating the formulation
+// of the report's numbers; the warning in the conclusion only when the consistent
+// formulation changes one of the report's verdicts (the raft example with its stresses:
+// the peak crosses 70 °C and the joint node's index 1,0); none for a consistent run.
+struct CasoVerificacaoRelatorio {
+    const char* nome;
+    const char* arquivo;
+    bool tensoes;
+    std::optional<TFormulacao> formulacao;
+    double limiteTemperatura;
+    std::vector<std::string> aviso;  // in the conclusion's warning; none: no warning
+};
+class VerificacaoNoRelatorio : public ::testing::TestWithParam<CasoVerificacaoRelatorio> {};
+
+TEST_P(VerificacaoNoRelatorio, SecaoEAvisoNaConclusao) {
+    const CasoVerificacaoRelatorio& c = GetParam();
+    Progresso semJanela;
+    OpcoesAnalise o;
+    o.Tensoes = c.tensoes;
+    o.Formulacao = c.formulacao;
+    const Analise ex = Analise::ExecutaArquivo(Exemplos + c.arquivo, o, semJanela);
+    LimitesRelatorio limites;
+    limites.Temperatura = c.limiteTemperatura;
+    TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, c.tensoes ? &ex.Tensoes : nullptr, limites, "p");
+    const std::size_t antes = r.Secoes.size();
+    Relatorio::VerificacaoRelatorio v;
+    v.Consistente = ex.Dados->Formulacao == TFormulacao::Consistente;
+    v.Linhas = {{"Malha: 5 → 10 el/cam", "Temperatura máxima (°C)", "68,95", "69,56", "+0,61"}};
+    v.Veredito = "Conclusão: muda o resultado a formulação.";
+    Relatorio::AcrescentaVerificacao(r, v, Relatorio::AvisoFormulacao(r, *ex.Dados, limites, semJanela));
+    ASSERT_EQ(r.Secoes.size(), antes + 1);
+    const TSecaoRelatorio& secao = r.Secoes[antes - 1];
+    EXPECT_EQ(secao.Titulo, std::to_string(antes) + ". " + Relatorio::TituloVerificacao);
+    ASSERT_FALSE(secao.Blocos.empty());
+    EXPECT_NE(secao.Blocos[0].Texto.find(v.Consistente ? "são da formulação consistente" : "são da formulação clássica"),
+              std::string::npos);
+    ASSERT_EQ(Blocos(secao, TBlocoRelatorio::Especie::Tabela).size(), 1u);
+    EXPECT_EQ(secao.Blocos.back().Texto, v.Veredito);
+
+    const TSecaoRelatorio& conclusao = r.Secoes.back();
+    ASSERT_EQ(conclusao.Titulo, TRelatorio::TituloConclusao);
+    const std::string ultimo = conclusao.Blocos.back().Texto;
+    if (c.aviso.empty()) {
+        EXPECT_EQ(ultimo.find("Atenção"), std::string::npos) << ultimo;
+        return;
+    }
+    EXPECT_EQ(ultimo.rfind("Atenção: ", 0), 0u) << ultimo;
+    for (const auto& t : c.aviso) EXPECT_NE(ultimo.find(t), std::string::npos) << t << "\n" << ultimo;
+    EXPECT_EQ(ultimo.find('\n'), std::string::npos);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Casos, VerificacaoNoRelatorio,
+    ::testing::Values(
+        CasoVerificacaoRelatorio{"RadierClassico", "radier-verao-mantas.n1d.json", true, std::nullopt, 70.0,
+                                 {"A temperatura máxima (68,95 °C no Nó 9) é da formulação clássica",
+                                  "O menor índice (0,625 no Nó 6, junta da camada 2) é da formulação clássica; na "
+                                  "consistente é 1,41",
+                                  "Confira na formulação consistente."}},
+        CasoVerificacaoRelatorio{"RadierSemTensoes", "radier-verao-mantas.n1d.json", false, std::nullopt, 70.0,
+                                 {"A temperatura máxima (68,95 °C no Nó 9)"}},
+        CasoVerificacaoRelatorio{"RadierLimite75", "radier-verao-mantas.n1d.json", false, std::nullopt, 75.0, {}},
+        CasoVerificacaoRelatorio{"RadierConsistente", "radier-verao-mantas.n1d.json", true, TFormulacao::Consistente,
+                                 70.0, {}}),
+    [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

@@ -134,4 +134,75 @@ INSTANTIATE_TEST_SUITE_P(Casos, Balanco,
                                                                                          : "_Classica");
                          });
 
+// The heat the steps released against what the model releases over the same ages: a
+// formulation that loses heat shows it as a residual, one that keeps it closes. The
+// adiabatic block of 1 m (330 kg/m³, 107 cal/g, αu 0,75, τ 20 h, β 0,9, 40 kJ/mol), the
+// hydration curve and the hourly table.
+enum class Calor { Maturidade, Curva, Tabela };
+struct CasoModelo {
+    const char* nome;
+    Calor calor;
+    TFormulacao formulacao;
+    int passo;
+    int subpassos;
+    double t0;
+    double minimo;  // |residual| in % of the heat released, at least
+    double maximo;  // and at most
+};
+class BalancoModelo : public ::testing::TestWithParam<CasoModelo> {};
+
+TEST_P(BalancoModelo, ResiduoMedeOCalorPerdido) {
+    const CasoModelo& c = GetParam();
+    auto d = teste::Membro(1, 3, 0, 0, 24);
+    d->Formulacao = c.formulacao;
+    d->PassoTempo = c.passo;
+    d->SubpassosPorPasso = c.subpassos;
+    d->Camadas[1].TInicial = c.t0;
+    TCalorInterno& q = d->CalorCamadas[1];
+    if (c.calor == Calor::Maturidade) {
+        q = TCalorInterno{};
+        q.Maturidade = true;
+        q.C = 330.0;
+        q.E = 107.0;
+    } else if (c.calor == Calor::Curva) {
+        teste::CurvaHidratacao(*d);
+    } else {
+        q.Constante = false;
+        d->CalorDiscreto = true;
+        for (int h = 1; h <= 60; ++h) q.Tabela[h] = 2500.0 * std::exp(-h / 15.0) * (h % 3 + 1);
+    }
+    TBalancoEnergia b;
+    TabelaTexto t;
+    teste::Gravador p;
+    ASSERT_TRUE(TProcesso::ProcessaTransiente(*d, t, p, nullptr, &b).Completo);
+    ASSERT_TRUE(b.ModeloDisponivel);
+    // The steps' own arithmetic closes whatever the formulation loses.
+    EXPECT_LT(std::fabs(b.Residuo()), 1e-9 * (b.Hidratacao + RhoC));
+    const double perc = std::fabs(b.ResiduoPercentual());
+    EXPECT_GE(perc, c.minimo) << b.Texto();
+    EXPECT_LE(perc, c.maximo) << b.Texto();
+    // What the steps lost is the residual of an adiabatic block, per m² and per m³ of its 1 m.
+    EXPECT_NEAR(b.ResiduoModelo(), -b.Perdido(), 1e-9 * (b.Hidratacao + RhoC));
+    EXPECT_NEAR(b.ResiduoPorVolume(), b.ResiduoModelo(), 1e-9 * std::fabs(b.ResiduoModelo()) + 1e-6);
+    const std::string texto = b.Texto();
+    EXPECT_NE(texto.find("Calor do modelo nas mesmas idades"), std::string::npos);
+    EXPECT_EQ(texto.find("0,0000 %") == std::string::npos, c.minimo > 0.0) << texto;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Casos, BalancoModelo,
+    ::testing::Values(
+        // The classic age grows at the temperature the step starts from: heat lost, more at 4 h and at 35 °C.
+        CasoModelo{"MaturidadeClassica4h35", Calor::Maturidade, TFormulacao::Classica, 4, 1, 35.0, 1.0, 100.0},
+        CasoModelo{"MaturidadeClassica1h35", Calor::Maturidade, TFormulacao::Classica, 1, 1, 35.0, 0.2, 100.0},
+        CasoModelo{"MaturidadeClassica1h20", Calor::Maturidade, TFormulacao::Classica, 1, 1, 20.0, 0.5, 100.0},
+        // The consistent step iterates its age to the mean temperature: nothing lost.
+        CasoModelo{"MaturidadeConsistente4h35", Calor::Maturidade, TFormulacao::Consistente, 4, 1, 35.0, 0.0, 1e-6},
+        CasoModelo{"MaturidadeConsistente4h4Sub35", Calor::Maturidade, TFormulacao::Consistente, 4, 4, 35.0, 0.0, 1e-6},
+        // The classic rate taken at the start of a 3 h step misses two thirds of the table's hours.
+        CasoModelo{"TabelaClassica3h", Calor::Tabela, TFormulacao::Classica, 3, 1, 20.0, 30.0, 100.0},
+        CasoModelo{"TabelaConsistente3h", Calor::Tabela, TFormulacao::Consistente, 3, 1, 20.0, 0.0, 1e-6},
+        CasoModelo{"CurvaClassica4h", Calor::Curva, TFormulacao::Classica, 4, 1, 20.0, 3.0, 100.0},
+        CasoModelo{"CurvaConsistente4h", Calor::Curva, TFormulacao::Consistente, 4, 1, 20.0, 0.0, 1e-6}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "core/MembroTeste.h"
 
@@ -90,5 +92,77 @@ TEST_P(Dependencia, FraseDaMalha) {
 INSTANTIATE_TEST_SUITE_P(Formulacoes, Dependencia,
                          ::testing::Values(CasoDependencia{TFormulacao::Classica, true},
                                            CasoDependencia{TFormulacao::Consistente, false}));
+
+// Which of mesh, step and formulation the verdict sentence names, on members whose
+// answer is known: an adiabatic maturity block on 4 h steps (the classic age lags its
+// temperature by degrees), a cooling slab with a constant source (both formulations
+// compute the same), the slab with both faces prescribed (the classic overwrite).
+struct CasoVeredito {
+    const char* nome;
+    std::function<void(TDadosModelo&)> prepara;  // on one 1 m lift of 3 elements, 24 h
+    bool malha, passo, formulacao;
+    bool perdeCalor;  // the balance shows heat lost against the model
+};
+class Veredito : public ::testing::TestWithParam<CasoVeredito> {};
+
+TEST_P(Veredito, FraseNomeiaOQueMuda) {
+    const CasoVeredito& c = GetParam();
+    auto d = teste::Membro(1, 3, 0, 0, 24);
+    c.prepara(*d);
+    teste::Gravador p;
+    const TVerificacao v = TVerificacao::Executa(*d, false, p);
+    const std::string texto = v.Texto();
+    EXPECT_EQ(v.DependeDaMalha(), c.malha) << texto;
+    EXPECT_EQ(v.DependeDoPasso(), c.passo) << texto;
+    EXPECT_EQ(v.DependeDaFormulacao(), c.formulacao) << texto;
+    EXPECT_TRUE(v.ErroPasso.empty() && v.ErroOutra.empty()) << texto;
+    EXPECT_EQ(v.Passo.Formulacao, TFormulacao::Consistente);
+    EXPECT_EQ(v.Passo.Subpassos, 2 * std::max(1, d->SubpassosPorPasso));
+    EXPECT_NE(v.Outra.Formulacao, d->Formulacao);
+    const std::string veredito = v.Veredito();
+    EXPECT_TRUE(Contem(texto, veredito));
+    if (!c.malha && !c.passo && !c.formulacao) {
+        EXPECT_TRUE(Contem(veredito, "nem a malha, nem o passo de tempo, nem a formulação mudam")) << veredito;
+    } else {
+        EXPECT_EQ(Contem(veredito, "a malha"), c.malha) << veredito;
+        EXPECT_EQ(Contem(veredito, "o passo de tempo"), c.passo) << veredito;
+        EXPECT_EQ(Contem(veredito, "a formulação"), c.formulacao) << veredito;
+    }
+    EXPECT_EQ(std::fabs(v.Balanco.ResiduoPercentual()) > 0.5, c.perdeCalor) << texto;
+    // The report's rows: the three checks, peak first.
+    const auto linhas = v.Linhas();
+    ASSERT_FALSE(linhas.empty());
+    EXPECT_TRUE(Contem(linhas.back()[0], "Formulação"));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Veredito,
+    ::testing::Values(
+        CasoVeredito{"MaturidadeClassica4h",
+                     [](TDadosModelo& d) {
+                         d.PassoTempo = 4;
+                         d.Camadas[1].TInicial = 35.0;
+                         d.CalorCamadas[1] = TCalorInterno{};
+                         d.CalorCamadas[1].Maturidade = true;
+                         d.CalorCamadas[1].C = 330.0;
+                         d.CalorCamadas[1].E = 107.0;
+                     },
+                     false, false, true, true},
+        CasoVeredito{"TudoConcorda",
+                     [](TDadosModelo& d) {
+                         d.Camadas[1].TInicial = 40.0;
+                         d.CalorCamadas[1].F = 200.0;
+                         d.BetaSup = 10.0 * 3600.0;
+                     },
+                     false, false, false, false},
+        CasoVeredito{"FacesPrescritasClassica",
+                     [](TDadosModelo& d) {
+                         d.Camadas[1].Espessura = 2.0;
+                         d.CalorCamadas[1].F = 100.0;
+                         d.TempoTotal = 3000;
+                         d.TPrescInfAtiva = d.TPrescSupAtiva = true;
+                         d.TPrescInf = d.TPrescSup = 20.0;
+                     },
+                     true, false, true, false}),
+    [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

@@ -39,7 +39,8 @@ TfrmVerificacao::TfrmVerificacao(Contexto& ctx, QWidget* parent) : QWidget(paren
     memRelatorio->setReadOnly(true);
     memRelatorio->setLineWrapMode(QPlainTextEdit::NoWrap);
     memRelatorio->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    memRelatorio->setToolTip(QStringLiteral("O problema atual refeito com o dobro de elementos por camada\n"
+    memRelatorio->setToolTip(QStringLiteral("O problema atual refeito com o dobro de elementos por camada, com o\n"
+                                            "passo de tempo dividido e na outra formulação, o que muda o resultado\n"
                                             "e o balanço de energia da sua análise térmica"));
 
     auto* raiz = new QVBoxLayout(this);
@@ -75,8 +76,8 @@ void TfrmVerificacao::Abre() {
     memRelatorio->clear();
     auto saida = std::make_shared<Saida>();
     saida_ = saida;
-    lblSituacao->setText(QStringLiteral("Calculando: o problema atual com o dobro de elementos por camada e o "
-                                        "balanço de energia…"));
+    lblSituacao->setText(QStringLiteral("Calculando: o problema atual com o dobro de elementos por camada, com o "
+                                        "passo dividido e na outra formulação, e o balanço de energia…"));
     thread_ = QThread::create([saida, copia, tensoes] {
         try {
             Progresso semJanela;

@@ -10,8 +10,9 @@
 
 class QThread;
 
-// "Verificação": the current problem run again with twice the elements per layer and
-// the energy balance of its run, as a text report. The runs go on in the background on
+// "Verificação": the current problem run again with twice the elements per layer, with
+// the time step refined and in the other formulation, and the energy balance of its run,
+// as a text report. The runs go on in the background on
 // a copy of the problem; the report replaces "Calculando…" when they end.
 class TfrmVerificacao : public QWidget, public JanelaAbre {
     Q_OBJECT
