@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/ContornoObra.h"
+#include "core/DadosMistura.h"
 #include "core/TabelaHoraria.h"
 
 // Capacities of the analysis state.
@@ -198,4 +199,10 @@ struct TDadosModelo {
 
     // Site measurements kept with the project ("Medições..."); no part of any run.
     std::vector<TSensor> Medicoes;
+
+    // The mix of each layer that was given one ("Dosagem..."): what its heat
+    // parameters were computed from. No part of any run.
+    TDosagens Dosagens;
+    // The layers whose stresses include the autogenous shrinkage, by layer number.
+    TRetracoesAutogenas RetracaoAutogena;
 };

@@ -18,6 +18,7 @@
 #include "core/Erros.h"
 #include "core/Membro.h"
 #include "core/NumeroJson.h"
+#include "core/ProjetoMistura.h"
 #include "core/Validacao.h"
 
 namespace Projeto {
@@ -112,6 +113,8 @@ constexpr const char* ListaCamadas = "Camadas";
 constexpr const char* ListaCalor = "CalorCamadas";
 constexpr const char* ListaSuperficie = "Superficie";
 constexpr const char* ListaMedicoes = "Medicoes";
+constexpr const char* ListaDosagens = "Dosagens";
+constexpr const char* ListaRetracao = "RetracaoAutogena";
 constexpr std::size_t MaxSensores = 1000;
 constexpr std::size_t MaxLeituras = 1000000;
 
@@ -578,6 +581,17 @@ std::string Conteudo(const TDadosModelo& d) {
         }
         AcrescentaLista(s, ListaMedicoes, itens, primeiro);
     }
+    // Likewise the mixes: only a project with one has the key.
+    if (!d.Dosagens.empty()) {
+        itens.clear();
+        for (const Json& o : ProjetoMistura::ParaJson(d.Dosagens)) itens.push_back(o);
+        AcrescentaLista(s, ListaDosagens, itens, primeiro);
+    }
+    if (!d.RetracaoAutogena.empty()) {
+        itens.clear();
+        for (const Json& o : ProjetoMistura::ParaJson(d.RetracaoAutogena)) itens.push_back(o);
+        AcrescentaLista(s, ListaRetracao, itens, primeiro);
+    }
     s += "\n}\n";
     return s;
 }
@@ -662,6 +676,18 @@ void LeTextoCom(const std::string& texto, TDadosModelo& dados, bool completo) {
             }
         } else if (chave == ListaMedicoes) {
             LeMedicoes(valor, novo->Medicoes);
+        } else if (chave == ListaDosagens) {
+            try {
+                ProjetoMistura::Le(valor, novo->Dosagens);
+            } catch (const ErroEntrada& e) {
+                Recusa(e.what());
+            }
+        } else if (chave == ListaRetracao) {
+            try {
+                ProjetoMistura::Le(valor, novo->RetracaoAutogena);
+            } catch (const ErroEntrada& e) {
+                Recusa(e.what());
+            }
         } else {
             Recusa("chave desconhecida " + Aspas(chave));
         }
@@ -711,6 +737,8 @@ void CopiaProblema(const TDadosModelo& origem, TDadosModelo& destino) {
     destino.Superficie = origem.Superficie;
     destino.Obra = origem.Obra;
     destino.Medicoes = origem.Medicoes;
+    destino.Dosagens = origem.Dosagens;
+    destino.RetracaoAutogena = origem.RetracaoAutogena;
 }
 
 void Le(const std::string& caminho, TDadosModelo& dados) {

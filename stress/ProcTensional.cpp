@@ -13,6 +13,7 @@
 #include "stress/Funcao.h"
 #include "stress/MatrizFluencia.h"
 #include "stress/Restricao.h"
+#include "stress/RetracaoAutogena.h"
 #include "stress/Superposicao.h"
 
 namespace {
@@ -250,10 +251,19 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Hist
     };
     std::vector<double> restricao(static_cast<std::size_t>(nos) + 1, 1.0);
     for (int n = 1; n <= nos; ++n) restricao[static_cast<std::size_t>(n)] = CoefRestricaoNo(d, n);
-    // ε = α·(T − T0)·restraint, for node n.
-    auto deformacao = [&](int n, double T) {
+    // The autogenous strain of each node of a layer that has it, hour by hour of its age.
+    std::vector<std::vector<double>> autogena(static_cast<std::size_t>(nos) + 1);
+    if (!d.RetracaoAutogena.empty()) {
+        for (int n = 1; n <= nos; ++n)
+            autogena[static_cast<std::size_t>(n)] = RetracaoAutogena::Historia(
+                d, CamadaDoNo(d, n), horasNo[static_cast<std::size_t>(n)], [&](int k) { return temperatura(n, k); });
+    }
+    // ε = (α·(T − T0) − εca)·restraint, for node n at age k + 1 hours.
+    auto deformacao = [&](int n, int k, double T) {
         const TCamada& c = d.Camadas[CamadaDoNo(d, n)];
         double e = c.Alfa * (T - c.TInicial);
+        const auto& a = autogena[static_cast<std::size_t>(n)];
+        if (!a.empty()) e = e - a[static_cast<std::size_t>(k)];
         if (d.RestricaoACI) e = e * restricao[static_cast<std::size_t>(n)];
         return e;
     };
@@ -273,7 +283,7 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Hist
             h.resize(static_cast<std::size_t>(Hn));
             for (int k = 0; k < Hn; ++k) h[static_cast<std::size_t>(k)] = temperatura(n, k);
         } else {
-            for (int k = 0; k < Hn; ++k) superposicao(n - 1, k) = deformacao(n, temperatura(n, k));
+            for (int k = 0; k < Hn; ++k) superposicao(n - 1, k) = deformacao(n, k, temperatura(n, k));
         }
     }
 
@@ -338,7 +348,7 @@ ResultadoTensional TProcTensional::ProcessaTensional(TDadosModelo& d, const Hist
             auto& h = historia[static_cast<std::size_t>(n)];
             const int Hn = static_cast<int>(h.size());
             std::vector<double> eps(static_cast<std::size_t>(Hn)), linha(static_cast<std::size_t>(Hn));
-            for (int k = 0; k < Hn; ++k) eps[static_cast<std::size_t>(k)] = deformacao(n, h[static_cast<std::size_t>(k)]);
+            for (int k = 0; k < Hn; ++k) eps[static_cast<std::size_t>(k)] = deformacao(n, k, h[static_cast<std::size_t>(k)]);
             std::vector<double> ds(static_cast<std::size_t>(Hn), 0.0);
             FalhaNo& falha = falhas[static_cast<std::size_t>(n)];
             for (int i = 0; i < Hn && falha.tipo == FalhaNo::Nenhuma; ++i) {

@@ -695,6 +695,10 @@ void TfrmEntradaDados::MontaRecentes() {
     }
 }
 
+QString TfrmEntradaDados::PastaProjeto() const {
+    return caminhoProjeto_.isEmpty() ? QString() : QFileInfo(caminhoProjeto_).absolutePath();
+}
+
 void TfrmEntradaDados::AtualizaTitulo() {
     const QString titulo = QStringLiteral("          Norvik - 1D");
     if (caminhoProjeto_.isEmpty()) {

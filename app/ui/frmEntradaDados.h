@@ -30,6 +30,7 @@ public:
     void EncerraPrograma() override { close(); }
     void MostraStatus(const QString& texto) override;
     QString NomeProjeto() const override { return nomeProjeto_; }
+    QString PastaProjeto() const override;
     // Every input dialog shows the problem as it is stored: after opening a project
     // (`novoProjeto`: the walks start again at layer 1), undo or redo.
     void MostraProblema(bool novoProjeto);

@@ -53,6 +53,15 @@ public:
     virtual void Grava(TDadosModelo& dados) = 0;
 };
 
+// A dialog shown at one layer from another subsystem's dialog: it closes when
+// `chamador` closes, and runs `confirmado` after it has written the problem, so the
+// caller shows what changed.
+class JanelaCamada {
+public:
+    virtual ~JanelaCamada() = default;
+    virtual void Abre(int camada, QWidget* chamador, std::function<void()> confirmado) = 0;
+};
+
 class TfrmEntradaDados;
 class TForm1;
 class TfrmGrafico;
@@ -101,6 +110,7 @@ class TfrmEstudo;
 class TfrmCalibracao;
 class TfrmProtecoes;
 class TGrupoClimaHorario;
+class TfrmDosagem;
 
 class Programa;
 
@@ -153,6 +163,7 @@ struct Janelas {
     TfrmRelatorio* frmRelatorio = nullptr;
     TfrmEstudo* frmEstudo = nullptr;
     TfrmCalibracao* frmCalibracao = nullptr;
+    TfrmDosagem* frmDosagem = nullptr;
     // Parts of the boundary-conditions dialog (its children, not top-level windows).
     TfrmProtecoes* frmProtecoes = nullptr;
     TGrupoClimaHorario* gbxClimaHorario = nullptr;
@@ -168,6 +179,7 @@ struct Janelas {
     JanelaAbre* indiceFissuracao = nullptr;
     JanelaEstado* protecoes = nullptr;
     GrupoClima* climaHorario = nullptr;
+    JanelaCamada* dosagem = nullptr;
 };
 
 // What the charts of other windows read of the report window: its limits, or the

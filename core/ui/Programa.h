@@ -15,6 +15,8 @@ public:
     virtual void MostraStatus(const QString& texto) = 0;
     // Name of the project file last opened or saved (no folder); empty while there is none.
     virtual QString NomeProjeto() const { return QString(); }
+    // Folder of that file; empty while there is none.
+    virtual QString PastaProjeto() const { return QString(); }
     // The member's data changed in a dialog: a run may start.
     virtual void HabilitaExecucao() = 0;
     // Elements per layer as the main window shows it now.

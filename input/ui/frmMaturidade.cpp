@@ -8,6 +8,7 @@
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/HistoricoProblema.h"
+#include "core/ui/Janelas.h"
 #include <QEvent>
 #include "input/UnidadesEntrada.h"
 
@@ -31,6 +32,7 @@ TfrmMaturidade::TfrmMaturidade(Contexto& ctx, QWidget* parent)
       btnOk(new QPushButton(QStringLiteral("Ok"), this)),
       btnPadroes(new QPushButton(QStringLiteral("Padrões"), this)),
       btnCancelar(new QPushButton(QStringLiteral("Cancelar"), this)),
+      btnDosagem(new QPushButton(QStringLiteral("Dosagem..."), this)),
       ctx_(ctx),
       laco_(lbNCamada) {
     setObjectName(QStringLiteral("frmMaturidade"));
@@ -45,6 +47,8 @@ TfrmMaturidade::TfrmMaturidade(Contexto& ctx, QWidget* parent)
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnPadroes->setObjectName(QStringLiteral("btnPadroes"));
     btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
+    btnDosagem->setObjectName(QStringLiteral("btnDosagem"));
+    btnDosagem->setToolTip(QStringLiteral("Calcula αu, τ, β e Ea da camada a partir do cimento e da dosagem"));
     btnPadroes->setToolTip(QStringLiteral("Cimento Portland sem adições: αu 0,75, τ 20 h, β 0,9, "
                                           "Ea 40 000 J/mol, TRef 21,1 °C"));
 
@@ -68,6 +72,7 @@ TfrmMaturidade::TfrmMaturidade(Contexto& ctx, QWidget* parent)
     layArrhenius->addWidget(edTRef, 1, 1);
 
     auto* botoes = new QHBoxLayout;
+    botoes->addWidget(btnDosagem);
     botoes->addStretch();
     botoes->addWidget(btnOk);
     botoes->addWidget(btnPadroes);
@@ -97,6 +102,11 @@ TfrmMaturidade::TfrmMaturidade(Contexto& ctx, QWidget* parent)
     connect(btnCancelar, &QPushButton::clicked, this, [this] {
         laco_.Reinicia();
         hide();
+    });
+    connect(btnDosagem, &QPushButton::clicked, this, [this] {
+        ExecutaAcao(ctx_.msg, [this] {
+            if (ctx_.janelas.dosagem) ctx_.janelas.dosagem->Abre(laco_.Atual(), this, [this] { laco_.Atualiza(); });
+        });
     });
 }
 
@@ -176,6 +186,7 @@ void TfrmMaturidade::MostraCalorTotal() {
 
 void TfrmMaturidade::Habilita() {
     const bool marcado = chkMaturidade->isChecked();
+    btnDosagem->setEnabled(ctx_.janelas.dosagem != nullptr);
     gbxCurva->setEnabled(marcado && !ctx_.dados.CalorDiscreto);
     gbxArrhenius->setEnabled(marcado);
 }

@@ -39,6 +39,7 @@ public:
     QPushButton* btnOk;
     QPushButton* btnPadroes;
     QPushButton* btnCancelar;
+    QPushButton* btnDosagem;  // the heat parameters from the mix, for the layer shown
 
 protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;

@@ -30,6 +30,7 @@
 #include "stress/ui/frmFluencia.h"
 #include "stress/ui/frmFluenciaACI.h"
 #include "stress/ui/frmNBR6118.h"
+#include "stress/ui/frmRetracaoAutogena.h"
 #include "stress/ui/frmTracaoFlexao.h"
 
 using namespace Formulario;
@@ -54,6 +55,13 @@ TfrmTensional::TfrmTensional(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     l1->addWidget(btnFluencia);
     l1->addWidget(btnCoefRestr);
     l1->addWidget(btnTracaoFlexao);
+    {
+        QPushButton* retracao = Botao(this, "btnRetracaoAutogena", QStringLiteral("Retração Autógena"),
+                                      QStringLiteral("Retração autógena por camada (EN 1992-1-1)"));
+        l1->addWidget(retracao);
+        auto* dialogo = new TfrmRetracaoAutogena(ctx_, this);
+        connect(retracao, &QPushButton::clicked, this, [dialogo] { dialogo->Abre(); });
+    }
 
     btnRun = Botao(this, "btnRun", QStringLiteral("Run"));
     btnGrafico = Botao(this, "btnGrafico", QStringLiteral("Gráfico"));

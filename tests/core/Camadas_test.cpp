@@ -1,6 +1,6 @@
 // The layering of the source folders, checked on every #include of the tree.
 //
-//   core (pure) < input, obra, stress < results < analise < relatorio, estudos, verificacao
+//   core (pure) < input, obra, stress, mistura < results < analise < relatorio, estudos, verificacao
 //   < core/ui < the subsystems' ui/ < app/ui < the programs (app, app/lote, verificacao/gera)
 //
 // A pure folder includes only pure folders of a lower level, and never Qt. A subsystem's
@@ -44,6 +44,7 @@ const std::vector<Pasta>& Pastas() {
         {"input", 1, Tipo::Puro},
         {"obra", 1, Tipo::Puro},
         {"stress", 1, Tipo::Puro},
+        {"mistura", 1, Tipo::Puro},
         {"results", 2, Tipo::Puro},
         {"analise", 3, Tipo::Puro},
         {"relatorio", 4, Tipo::Puro},
@@ -58,6 +59,7 @@ const std::vector<Pasta>& Pastas() {
         {"relatorio/ui", 6, Tipo::Janelas},
         {"estudos/ui", 6, Tipo::Janelas},
         {"verificacao/ui", 6, Tipo::Janelas},
+        {"mistura/ui", 6, Tipo::Janelas},
         {"app/ui", 7, Tipo::Registro},
         {"app", 8, Tipo::Programa},
         {"app/lote", 8, Tipo::Programa},
@@ -231,6 +233,9 @@ INSTANTIATE_TEST_SUITE_P(Tabela, RegraCamadas,
                                          CasoRegra{"results", "stress", true},
                                          CasoRegra{"stress", "results", false},
                                          CasoRegra{"stress", "obra", false},
+                                         CasoRegra{"mistura", "core", true},
+                                         CasoRegra{"mistura", "input", false},
+                                         CasoRegra{"input/ui", "mistura/ui", false},
                                          CasoRegra{"core", "obra", false},
                                          CasoRegra{"obra", "results", false},
                                          CasoRegra{"analise", "results", true},
