@@ -98,6 +98,7 @@ class TfrmVerificacao;
 class TfrmTabelaMembro;
 class TfrmRelatorio;
 class TfrmEstudo;
+class TfrmTemperaturaMistura;
 class TfrmCalibracao;
 class TfrmProtecoes;
 class TGrupoClimaHorario;
@@ -152,6 +153,7 @@ struct Janelas {
     TfrmTabelaMembro* frmTabelaMembro = nullptr;
     TfrmRelatorio* frmRelatorio = nullptr;
     TfrmEstudo* frmEstudo = nullptr;
+    TfrmTemperaturaMistura* frmTemperaturaMistura = nullptr;
     TfrmCalibracao* frmCalibracao = nullptr;
     // Parts of the boundary-conditions dialog (its children, not top-level windows).
     TfrmProtecoes* frmProtecoes = nullptr;
