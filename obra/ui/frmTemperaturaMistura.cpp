@@ -129,7 +129,7 @@ void TfrmTemperaturaMistura::ListaCamadas() {
     const TDadosModelo& d = ctx_.dados;
     lstCamadas->clear();
     for (int c = 1; c <= d.NCamadas; ++c) {
-        auto* item = new QListWidgetItem(QStringLiteral("Camada %1 (hoje %2 °C)")
+        auto* item = new QListWidgetItem(QStringLiteral("Camada %1 (guardada: %2 °C)")
                                              .arg(c)
                                              .arg(Fixo(d.Camadas[static_cast<std::size_t>(c)].TInicial)),
                                          lstCamadas);
@@ -182,9 +182,11 @@ void TfrmTemperaturaMistura::CalculaGelo() {
 void TfrmTemperaturaMistura::UsaGelo() {
     if (geloAchado_ < 0.0) return;
     // The water and the ice together stay what they were.
+    // Weighed to the hundredth of a kilogram, as the label shows it.
     const double total = Real(campos[Agua][0]) + Real(campos[Gelo][0]);
-    campos[Agua][0]->setText(CamposNumericos::Geral(total - geloAchado_));
-    campos[Gelo][0]->setText(CamposNumericos::Geral(geloAchado_));
+    const double gelo = Numeros::ArredondaFixo(geloAchado_, 2);
+    campos[Agua][0]->setText(CamposNumericos::Geral(Numeros::ArredondaFixo(total - gelo, 2)));
+    campos[Gelo][0]->setText(CamposNumericos::Geral(gelo));
     btnUsarGelo->setEnabled(false);
     Calcula();
 }

@@ -63,14 +63,14 @@ TEST_F(TemperaturaMisturaJanela, GeloParaOAlvoAplicadoAsCamadasDeConcretoEDesfei
     Clica(f(), "btnGelo");
     ASSERT_TRUE(f()->btnUsarGelo->isEnabled()) << f()->lbGelo->text().toStdString();
     Clica(f(), "btnUsarGelo");
-    const double gelo = TemperaturaMistura::GeloParaAlvo(Padrao(160, 0), 24).Massa;
+    const double gelo = Numeros::ArredondaFixo(TemperaturaMistura::GeloParaAlvo(Padrao(160, 0), 24).Massa, 2);
     EXPECT_EQ(Campo(f(), "ed5_0")->text(), CamposNumericos::Geral(gelo));
     EXPECT_TRUE(f()->lbTemperatura->text().contains(QStringLiteral("24,00"))) << f()->lbTemperatura->text().toStdString();
     EXPECT_FALSE(app.historico().Pilha().canUndo());
 
     Clica(f(), "btnAplicar");
     ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
-    const double aplicada = TemperaturaMistura::Temperatura(Padrao(160 - gelo, gelo));
+    const double aplicada = TemperaturaMistura::Temperatura(Padrao(Numeros::ArredondaFixo(160 - gelo, 2), gelo));
     for (int c = 1; c <= d.NCamadas; ++c) {
         const double esperado = Membro::CamadaDaFundacao(d, c) ? antes[static_cast<std::size_t>(c - 1)] : aplicada;
         EXPECT_EQ(d.Camadas[static_cast<std::size_t>(c)].TInicial, esperado) << c;
