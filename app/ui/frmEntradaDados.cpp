@@ -49,6 +49,7 @@
 #include "results/ResumoTermico.h"
 #include "verificacao/ui/frmVerificacao.h"
 #include "estudos/ui/frmEstudo.h"
+#include "obra/ui/frmTemperaturaMistura.h"
 #include "results/ui/frmSalvarNo.h"
 #include "results/ui/frmTemperaturaNo.h"
 #include "stress/ui/frmTensional.h"
@@ -269,6 +270,13 @@ void TfrmEntradaDados::CriaMenus() {
     estudo->setObjectName(QStringLiteral("EstudoCronograma1"));
     connect(estudo, &QAction::triggered, this, [this] {
         if (ctx_.janelas.frmEstudo) ctx_.janelas.frmEstudo->Abre();
+    });
+    QMenu* obra = menuBar()->addMenu(QStringLiteral("Obra"));
+    obra->setObjectName(QStringLiteral("Obra"));
+    QAction* mistura = obra->addAction(QStringLiteral("Temperatura de Lançamento pela Mistura..."));
+    mistura->setObjectName(QStringLiteral("TemperaturaMistura1"));
+    connect(mistura, &QAction::triggered, this, [this] {
+        if (ctx_.janelas.frmTemperaturaMistura) ctx_.janelas.frmTemperaturaMistura->Abre();
     });
     QMenu* info = menuBar()->addMenu(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("Info"));
@@ -722,6 +730,7 @@ void TfrmEntradaDados::MostraProblema(bool novoProjeto) {
     j.frmCoefConv->MostraEstado();
     j.frmCondCont->MostraEstado();
     j.frmTensional->MostraEstado();
+    if (j.frmTemperaturaMistura) j.frmTemperaturaMistura->MostraEstado();
 }
 
 void TfrmEntradaDados::MostraStatus(const QString& texto) {

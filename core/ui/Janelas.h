@@ -107,6 +107,7 @@ class TfrmVerificacao;
 class TfrmTabelaMembro;
 class TfrmRelatorio;
 class TfrmEstudo;
+class TfrmTemperaturaMistura;
 class TfrmCalibracao;
 class TfrmProtecoes;
 class TGrupoClimaHorario;
@@ -162,6 +163,7 @@ struct Janelas {
     TfrmTabelaMembro* frmTabelaMembro = nullptr;
     TfrmRelatorio* frmRelatorio = nullptr;
     TfrmEstudo* frmEstudo = nullptr;
+    TfrmTemperaturaMistura* frmTemperaturaMistura = nullptr;
     TfrmCalibracao* frmCalibracao = nullptr;
     TfrmDosagem* frmDosagem = nullptr;
     // Parts of the boundary-conditions dialog (its children, not top-level windows).

@@ -1,0 +1,53 @@
+#pragma once
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+
+#include "core/ui/Contexto.h"
+#include "obra/TemperaturaMistura.h"
+
+// "Temperatura de Lançamento pela Mistura": the placed concrete's temperature from the
+// masses and temperatures of its constituents, the ice that reaches a chosen one, and
+// "Aplicar", which writes the result as the placing temperature of the layers checked
+// (one change of the history). The mix itself is a worksheet of this window, not part
+// of the problem.
+class TfrmTemperaturaMistura : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmTemperaturaMistura(Contexto& ctx, QWidget* parent = nullptr);
+    // Lists the layers of the stored member (the concrete ones checked) and shows it.
+    void Abre();
+    // After a project is opened or a change undone: the layers as stored.
+    void MostraEstado() { ListaCamadas(); }
+
+    // Rows: cement, sand, two coarse aggregates, water, ice; columns: mass,
+    // temperature, specific heat, free moisture (aggregates only).
+    static constexpr int Linhas = 6;
+    std::array<std::array<QLineEdit*, 4>, Linhas> campos{};
+    QLineEdit* edCalorFusao;
+    QLineEdit* edGanho;
+    QLineEdit* edAlvo;
+    QLabel* lbTemperatura;
+    QLabel* lbGelo;
+    QListWidget* lstCamadas;
+    QPushButton* btnCalcular;
+    QPushButton* btnGelo;
+    QPushButton* btnUsarGelo;
+    QPushButton* btnAplicar;
+    QPushButton* btnFechar;
+
+private:
+    // The layers of the stored member, with their placing temperatures.
+    void ListaCamadas();
+    TemperaturaMistura::Mistura Le() const;
+    void Calcula();
+    void CalculaGelo();
+    void UsaGelo();
+    void Aplica();
+
+    Contexto& ctx_;
+    double geloAchado_ = -1.0;
+};
