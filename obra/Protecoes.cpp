@@ -46,7 +46,7 @@ double RetiradaPadrao(double horaCamada, double horaProxima) { return horaProxim
 
 double HorasDescobertas(const TDadosModelo& d, int camada) {
     if (camada < 1 || camada >= d.NCamadas || camada >= MaxCamadas) return 0.0;
-    const std::vector<TProtecao>* lista = DoTopo(d.Obra, camada);
+    const std::vector<TProtecao>* lista = DoTopo(ObraDe(d), camada);
     if (!lista) return 0.0;
     const int ultima = UltimaARetirar(*lista);
     if (ultima < 0) return 0.0;

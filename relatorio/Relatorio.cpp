@@ -136,7 +136,7 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
         // With curing the run takes each lift's coefficients from the curing table, never
         // the constant ones nor the wind.
         s.Paragrafo(std::string("Coeficientes de convecção da cura de cada camada (tabela abaixo)") +
-                    (d.Obra.ClimaArquivo && !d.Obra.Vento.empty() ? "; o vento do arquivo não os altera." : "."));
+                    (ObraDe(d).ClimaArquivo && !ObraDe(d).Vento.empty() ? "; o vento do arquivo não os altera." : "."));
     } else if (d.CoefConvConstante) {
         s.Paragrafo("Coeficientes de convecção constantes: inferior " + FormataGeral(si.BetaInf / 3600.0) +
                     " W/(m²·°C), superior " + FormataGeral(si.BetaSup / 3600.0) + " W/(m²·°C).");

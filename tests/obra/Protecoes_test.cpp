@@ -181,7 +181,7 @@ TEST_P(TopoDescoberto, HorasEAviso) {
     d->Camadas[1].HoraConcretagem = 7;
     d->Camadas[2].HoraConcretagem = 127;
     d->Camadas[3].HoraConcretagem = 300;
-    Protecoes::DoTopo(d->Obra, 1) = c.topo1;
+    Protecoes::DoTopo(ObraEditavel(*d), 1) = c.topo1;
     EXPECT_DOUBLE_EQ(Protecoes::HorasDescobertas(*d, 1), c.horas);
     const auto avisos = Protecoes::AvisosTopoDescoberto(*d);
     ASSERT_EQ(avisos.size(), c.avisa ? 1u : 0u);

@@ -313,6 +313,7 @@ INSTANTIATE_TEST_SUITE_P(
 #include <functional>
 
 #include "core/Projeto.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -356,10 +357,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoContorno{"curaSemClima",
                      [](TDadosModelo& d) {
                          d.CuraAtiva = true;
-                         d.Obra.ClimaArquivo = false;
+                         ObraEditavel(d).ClimaArquivo = false;
                      },
                      "Coeficientes de convecção da cura de cada camada (tabela abaixo).", "vento do arquivo"},
-        CasoContorno{"constantesSemClima", [](TDadosModelo& d) { d.Obra.ClimaArquivo = false; },
+        CasoContorno{"constantesSemClima", [](TDadosModelo& d) { ObraEditavel(d).ClimaArquivo = false; },
                      "Coeficientes de convecção constantes: inferior 2 W/(m²·°C), superior 15 W/(m²·°C).",
                      "pela fórmula do CEB"},
         // The blanket off at 120 h: one hour bare before lift 2 covers the top at 128 h.

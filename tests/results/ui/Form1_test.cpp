@@ -23,7 +23,7 @@ TEST_F(Form1Teste, SalvarTudoGravaOsBytesDoEscritorComTxtDobrado) {
     EXPECT_EQ(arquivos.filtros, QStringList{"Arquivo Texto|*.txt|Planilha CSV|*.csv|Todos Arquivos|*.*"});
     EXPECT_FALSE(QFile::exists(Caminho("planilha.txt")));
     const std::string sete(7, ' ');
-    std::string esperado = "\r\nt[h]   " + std::string("    Nó 1      ") + "    Nó 2      " + "    Nó 3      ";
+    std::string esperado = "\r\nt[h]       Nó 1          Nó 2          Nó 3      ";
     for (int h = 1; h <= 3; ++h) {
         esperado += "\r\n" + std::to_string(h) + sete;
         for (int n = 1; n <= 3; ++n) esperado += Numeros::FormataFixo(Temperatura(n, h), 7, 2) + sete;
