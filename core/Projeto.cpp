@@ -707,7 +707,7 @@ void LeTextoCom(const std::string& texto, TDadosModelo& dados, bool completo) {
     // layers' values are the dialogs' and are refused by the run.
     {
         Validacao::Resultado v;
-        if (novo->Obra) novo->Obra->Valida(v);
+        if (novo->Obra) novo->Obra->Valida(*novo, v);
         Validacao::ValidaSensores(*novo, v);
         if (!v.Valido()) Recusa(v.Erros.front());
     }

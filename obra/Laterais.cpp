@@ -1,0 +1,142 @@
+#include "obra/Laterais.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "core/Erros.h"
+#include "core/Membro.h"
+#include "core/Numeros.h"
+#include "core/Validacao.h"
+#include "core/ValoresSI.h"
+#include "obra/CondicoesObra.h"
+
+namespace Laterais {
+
+namespace {
+
+std::string Numero(double v) { return Numeros::FormataGeral(v); }
+
+// β for a given U: the one place of the rule.
+double Beta(const TDadosObra& o, double U) { return U * AreaPorVolume(o); }
+
+}  // namespace
+
+bool Finita(const TDadosObra& o) { return o.ComprimentoPlanta > 0.0 || o.LarguraPlanta > 0.0; }
+
+double AreaPorVolume(const TDadosObra& o) {
+    double a = 0.0;
+    if (o.ComprimentoPlanta > 0.0) a += 2.0 / o.ComprimentoPlanta;
+    if (o.LarguraPlanta > 0.0) a += 2.0 / o.LarguraPlanta;
+    return a;
+}
+
+std::vector<TProtecao>& Do(TDadosObra& o, int camada) {
+    if (camada < 1 || camada > MaxCamadas) {
+        throw ErroEntrada("A camada " + Numeros::FormataInteiro(camada) + " não existe (1 a " +
+                          Numeros::FormataInteiro(MaxCamadas) + ").");
+    }
+    if (o.ProtecoesLaterais.size() <= static_cast<std::size_t>(camada))
+        o.ProtecoesLaterais.resize(static_cast<std::size_t>(camada + 1));
+    return o.ProtecoesLaterais[static_cast<std::size_t>(camada)];
+}
+
+const std::vector<TProtecao>* Do(const TDadosObra& o, int camada) {
+    if (camada < 1 || o.ProtecoesLaterais.size() <= static_cast<std::size_t>(camada)) return nullptr;
+    return &o.ProtecoesLaterais[static_cast<std::size_t>(camada)];
+}
+
+double Coeficiente(const TDadosObra& o, int camada, double idade) {
+    const std::vector<TProtecao>* lista = Do(o, camada);
+    const double R = lista ? CondicoesObra::Resistencia(*lista, idade) : 0.0;
+    // CoefProtegido works in the stored form h·3600.
+    return CondicoesObra::CoefProtegido(o.CoefLateral * 3600.0, R) / 3600.0;
+}
+
+double Perda(const TDadosModelo& d, double t, int camada) {
+    if (Membro::CamadaDaFundacao(d, camada)) return 0.0;
+    const TDadosObra& o = ObraDe(d);
+    return Beta(o, Coeficiente(o, camada, Membro::Idade(d, camada, t)));
+}
+
+double MeiaLargura(const TDadosObra& o) {
+    const double a = o.ComprimentoPlanta, b = o.LarguraPlanta;
+    if (a > 0.0 && b > 0.0) return 0.5 * std::min(a, b);
+    return 0.5 * std::max(a, b);
+}
+
+namespace {
+
+double BiotCom(const TDadosModelo& d, const TValoresSI& si, int camada) {
+    const TDadosObra& o = ObraDe(d);
+    if (!Finita(o) || Membro::CamadaDaFundacao(d, camada)) return 0.0;
+    const double k = si.Camadas[static_cast<std::size_t>(camada)].K;
+    if (!(k > 0.0)) return 0.0;
+    // U changes only where a protection goes on or comes off: the largest of those
+    // hours within the analysis.
+    const double fim = d.TempoTotal - d.Camadas[static_cast<std::size_t>(camada)].HoraConcretagem;
+    double U = Coeficiente(o, camada, 0.0);
+    if (const std::vector<TProtecao>* lista = Do(o, camada)) {
+        for (const TProtecao& p : *lista) {
+            for (double idade : {p.HoraColocacao, p.HoraRetirada})
+                if (idade >= 0.0 && idade <= fim) U = std::max(U, Coeficiente(o, camada, idade));
+        }
+    }
+    return U * MeiaLargura(o) / k;
+}
+
+std::unique_ptr<TValoresSI> SI(const TDadosModelo& d) {
+    auto si = std::make_unique<TValoresSI>();
+    TValoresSI::Deriva(d, *si);
+    return si;
+}
+
+}  // namespace
+
+double Biot(const TDadosModelo& d, int camada) { return BiotCom(d, *SI(d), camada); }
+
+std::vector<std::string> AvisosBiot(const TDadosModelo& d) {
+    std::vector<std::string> avisos;
+    if (!Finita(ObraDe(d))) return avisos;
+    const auto si = SI(d);
+    for (int L = Membro::PrimeiraCamadaDeConcreto(d); L <= d.NCamadas && L <= MaxCamadas; ++L) {
+        const double bi = BiotCom(d, *si, L);
+        if (bi >= BiotLimite)
+            avisos.push_back("A camada " + Numeros::FormataInteiro(L) + " tem número de Biot em planta " +
+                             Numeros::FormataFixo(bi, 0, 2) + " (a partir de " + Numeros::FormataFixo(BiotLimite, 0, 1) +
+                             " a perda lateral concentrada é imprecisa): a diferença de temperatura entre o núcleo e "
+                             "as laterais não é representada.");
+    }
+    return avisos;
+}
+
+std::string Problema(const TDadosModelo& d) {
+    const TDadosObra& o = ObraDe(d);
+    for (const auto& [v, nome] : {std::pair{o.ComprimentoPlanta, "O comprimento"}, std::pair{o.LarguraPlanta, "A largura"}}) {
+        if (!std::isfinite(v) || v < 0.0)
+            return std::string(nome) + " em planta deve ser positivo, ou zero para extenso nessa direção (é " + Numero(v) +
+                   ").";
+    }
+    if (!Finita(o)) return {};
+    if (!std::isfinite(o.CoefLateral) || o.CoefLateral < 0.0)
+        return "O coeficiente de troca de calor das laterais não pode ser negativo (é " + Numero(o.CoefLateral) + ").";
+    for (std::size_t L = 1; L < o.ProtecoesLaterais.size(); ++L) {
+        const std::string face = "das laterais da camada " + Numeros::FormataInteiro(static_cast<long long>(L));
+        if (std::string p = CondicoesObra::ProblemaProtecoes(o.ProtecoesLaterais[L], face); !p.empty()) return p;
+    }
+    return {};
+}
+
+void Valida(const TDadosModelo& d, Validacao::Resultado& r) {
+    if (!Problema(d).empty()) return;  // refused before any run, with its own message
+    for (std::string& a : AvisosBiot(d)) r.Avisos.push_back(std::move(a));
+}
+
+std::string Descricao(const TDadosObra& o) {
+    if (!Finita(o)) return "Membro extenso em planta (sem perda pelas laterais)";
+    const auto dim = [](double v) { return v > 0.0 ? Numero(v) : std::string("extenso"); };
+    return "Bloco de " + dim(o.ComprimentoPlanta) + " × " + dim(o.LarguraPlanta) +
+           " m em planta, coeficiente das laterais descobertas h = " + Numero(o.CoefLateral) + " W/(m²·°C)";
+}
+
+}  // namespace Laterais
