@@ -14,6 +14,7 @@ struct TProtecao {
     double R = 0.0;              // m²·°C/W
     double HoraColocacao = 0.0;  // h after placement
     double HoraRetirada = 0.0;   // h after placement
+    bool operator==(const TProtecao&) const = default;
 };
 
 // The site as it is: the hourly weather of a file and the protections of the faces.

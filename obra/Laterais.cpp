@@ -67,8 +67,7 @@ double MeiaLargura(const TDadosObra& o) {
 
 namespace {
 
-double BiotCom(const TDadosModelo& d, const TValoresSI& si, int camada) {
-    const TDadosObra& o = ObraDe(d);
+double BiotCom(const TDadosModelo& d, const TDadosObra& o, const TValoresSI& si, int camada) {
     if (!Finita(o) || Membro::CamadaDaFundacao(d, camada)) return 0.0;
     const double k = si.Camadas[static_cast<std::size_t>(camada)].K;
     if (!(k > 0.0)) return 0.0;
@@ -93,21 +92,36 @@ std::unique_ptr<TValoresSI> SI(const TDadosModelo& d) {
 
 }  // namespace
 
-double Biot(const TDadosModelo& d, int camada) { return BiotCom(d, *SI(d), camada); }
+double Biot(const TDadosModelo& d, int camada) { return BiotCom(d, ObraDe(d), *SI(d), camada); }
 
-std::vector<std::string> AvisosBiot(const TDadosModelo& d) {
-    std::vector<std::string> avisos;
-    if (!Finita(ObraDe(d))) return avisos;
+std::vector<double> BiotPorCamada(const TDadosModelo& d, const TDadosObra& o) {
+    std::vector<double> bi(static_cast<std::size_t>(std::clamp(d.NCamadas, 0, MaxCamadas) + 1), 0.0);
+    if (!Finita(o)) return bi;
     const auto si = SI(d);
-    for (int L = Membro::PrimeiraCamadaDeConcreto(d); L <= d.NCamadas && L <= MaxCamadas; ++L) {
-        const double bi = BiotCom(d, *si, L);
-        if (bi >= BiotLimite)
-            avisos.push_back("A camada " + Numeros::FormataInteiro(L) + " tem número de Biot em planta " +
-                             Numeros::FormataFixo(bi, 0, 2) + " (a partir de " + Numeros::FormataFixo(BiotLimite, 0, 1) +
-                             " a perda lateral concentrada é imprecisa): a diferença de temperatura entre o núcleo e "
-                             "as laterais não é representada.");
+    for (int L = 1; L < static_cast<int>(bi.size()); ++L) bi[static_cast<std::size_t>(L)] = BiotCom(d, o, *si, L);
+    return bi;
+}
+
+std::string AvisoBiot(const TDadosModelo& d) { return AvisoBiot(d, ObraDe(d)); }
+
+std::string AvisoBiot(const TDadosModelo& d, const TDadosObra& o) {
+    const std::vector<double> biot = BiotPorCamada(d, o);
+    std::vector<int> camadas;
+    double maior = 0.0;
+    for (int L = 1; L < static_cast<int>(biot.size()); ++L) {
+        const double bi = biot[static_cast<std::size_t>(L)];
+        if (bi >= BiotLimite) camadas.push_back(L);
+        maior = std::max(maior, bi);
     }
-    return avisos;
+    if (camadas.empty()) return {};
+    std::string quais;
+    for (std::size_t i = 0; i < camadas.size(); ++i)
+        quais += (i == 0 ? "" : i + 1 == camadas.size() ? " e " : ", ") + Numeros::FormataInteiro(camadas[i]);
+    const bool uma = camadas.size() == 1;
+    return std::string(uma ? "A camada " : "As camadas ") + quais + (uma ? " tem" : " têm") +
+           " número de Biot em planta de até " + Numeros::FormataFixo(maior, 0, 2) + ", a partir de " + Numeros::FormataFixo(BiotLimite, 0, 1) +
+           ": a perda lateral concentrada é imprecisa e a diferença de temperatura entre o núcleo e as laterais não "
+           "é representada.";
 }
 
 std::string Problema(const TDadosModelo& d) {
@@ -129,7 +143,7 @@ std::string Problema(const TDadosModelo& d) {
 
 void Valida(const TDadosModelo& d, Validacao::Resultado& r) {
     if (!Problema(d).empty()) return;  // refused before any run, with its own message
-    for (std::string& a : AvisosBiot(d)) r.Avisos.push_back(std::move(a));
+    if (std::string a = AvisoBiot(d); !a.empty()) r.Avisos.push_back(std::move(a));
 }
 
 std::string Descricao(const TDadosObra& o) {

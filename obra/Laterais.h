@@ -46,8 +46,13 @@ double MeiaLargura(const TDadosObra& obra);
 // lowest side resistance it has); 0 for the soil and the member of unlimited plan.
 double Biot(const TDadosModelo& dados, int camada);
 
-// One sentence per concrete lift whose Biot number reaches BiotLimite.
-std::vector<std::string> AvisosBiot(const TDadosModelo& dados);
+// The same for every lift of `dados` (index L, slot 0 unused) under the sides `obra`
+// (a dialog's data not yet stored).
+std::vector<double> BiotPorCamada(const TDadosModelo& dados, const TDadosObra& obra);
+
+// One sentence naming the lifts whose Biot number reaches BiotLimite, or empty.
+std::string AvisoBiot(const TDadosModelo& dados);
+std::string AvisoBiot(const TDadosModelo& dados, const TDadosObra& obra);
 
 // Why the plan data cannot be analysed, or empty.
 std::string Problema(const TDadosModelo& dados);

@@ -50,6 +50,7 @@
 #include "verificacao/ui/frmVerificacao.h"
 #include "estudos/ui/frmEstudo.h"
 #include "obra/ui/frmTemperaturaMistura.h"
+#include "obra/ui/frmLaterais.h"
 #include "results/ui/frmSalvarNo.h"
 #include "results/ui/frmTemperaturaNo.h"
 #include "stress/ui/frmTensional.h"
@@ -277,6 +278,11 @@ void TfrmEntradaDados::CriaMenus() {
     mistura->setObjectName(QStringLiteral("TemperaturaMistura1"));
     connect(mistura, &QAction::triggered, this, [this] {
         if (ctx_.janelas.frmTemperaturaMistura) ctx_.janelas.frmTemperaturaMistura->Abre();
+    });
+    QAction* laterais = obra->addAction(QStringLiteral("Dimensões em Planta..."));
+    laterais->setObjectName(QStringLiteral("DimensoesPlanta1"));
+    connect(laterais, &QAction::triggered, this, [this] {
+        if (ctx_.janelas.frmLaterais) ctx_.janelas.frmLaterais->Abre();
     });
     QMenu* info = menuBar()->addMenu(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("Info"));
@@ -731,6 +737,7 @@ void TfrmEntradaDados::MostraProblema(bool novoProjeto) {
     j.frmCondCont->MostraEstado();
     j.frmTensional->MostraEstado();
     if (j.frmTemperaturaMistura) j.frmTemperaturaMistura->MostraEstado();
+    if (j.frmLaterais) j.frmLaterais->MostraEstado();
 }
 
 void TfrmEntradaDados::MostraStatus(const QString& texto) {

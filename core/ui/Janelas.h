@@ -110,6 +110,7 @@ class TfrmEstudo;
 class TfrmTemperaturaMistura;
 class TfrmCalibracao;
 class TfrmProtecoes;
+class TfrmLaterais;
 class TGrupoClimaHorario;
 class TfrmDosagem;
 
@@ -166,6 +167,7 @@ struct Janelas {
     TfrmTemperaturaMistura* frmTemperaturaMistura = nullptr;
     TfrmCalibracao* frmCalibracao = nullptr;
     TfrmDosagem* frmDosagem = nullptr;
+    TfrmLaterais* frmLaterais = nullptr;
     // Parts of the boundary-conditions dialog (its children, not top-level windows).
     TfrmProtecoes* frmProtecoes = nullptr;
     TGrupoClimaHorario* gbxClimaHorario = nullptr;
