@@ -10,6 +10,7 @@
 #include "core/Validacao.h"
 #include "core/ValoresSI.h"
 #include "obra/CondicoesObra.h"
+#include "obra/Protecoes.h"
 
 namespace Laterais {
 
@@ -148,9 +149,35 @@ void Valida(const TDadosModelo& d, Validacao::Resultado& r) {
 
 std::string Descricao(const TDadosObra& o) {
     if (!Finita(o)) return "Membro extenso em planta (sem perda pelas laterais)";
-    const auto dim = [](double v) { return v > 0.0 ? Numero(v) : std::string("extenso"); };
-    return "Bloco de " + dim(o.ComprimentoPlanta) + " × " + dim(o.LarguraPlanta) +
-           " m em planta, coeficiente das laterais descobertas h = " + Numero(o.CoefLateral) + " W/(m²·°C)";
+    const double a = o.ComprimentoPlanta, b = o.LarguraPlanta;
+    const std::string planta = a > 0.0 && b > 0.0
+                                   ? "Bloco de " + Numero(a) + " × " + Numero(b) + " m em planta"
+                                   : "Membro extenso numa direção e de " + Numero(std::max(a, b)) + " m na outra";
+    return planta + ", coeficiente das laterais descobertas h = " + Numero(o.CoefLateral) + " W/(m²·°C)";
+}
+
+std::string Resumo(const TDadosModelo& d) {
+    const TDadosObra& o = ObraDe(d);
+    if (!Finita(o)) return {};
+    static const std::vector<TProtecao> nenhuma;
+    const auto lista = [&](int L) -> const std::vector<TProtecao>& {
+        const std::vector<TProtecao>* l = Do(o, L);
+        return l ? *l : nenhuma;
+    };
+    std::string grupos;
+    const int primeira = Membro::PrimeiraCamadaDeConcreto(d);
+    for (int L = primeira; L <= d.NCamadas && L <= MaxCamadas;) {
+        int fim = L;
+        while (fim + 1 <= d.NCamadas && fim + 1 <= MaxCamadas && lista(fim + 1) == lista(L)) ++fim;
+        std::string protecoes;
+        for (const TProtecao& p : lista(L)) protecoes += (protecoes.empty() ? "" : "; ") + Protecoes::Descricao(p);
+        grupos += std::string(grupos.empty() ? "" : "; ") +
+                  (fim == L ? "camada " + Numeros::FormataInteiro(L)
+                            : "camadas " + Numeros::FormataInteiro(L) + " a " + Numeros::FormataInteiro(fim)) +
+                  ": " + (protecoes.empty() ? std::string("descobertas") : protecoes);
+        L = fim + 1;
+    }
+    return Descricao(o) + (grupos.empty() ? "" : "; laterais: " + grupos) + ".";
 }
 
 }  // namespace Laterais

@@ -60,8 +60,13 @@ std::string Problema(const TDadosModelo& dados);
 // Warnings (Biot) appended to `r`; the impossible values are Problema's.
 void Valida(const TDadosModelo& dados, Validacao::Resultado& r);
 
-// "Bloco de 3 × 3 m em planta, h lateral = 10 W/(m²·°C)", or "Membro extenso em
-// planta (sem perda pelas laterais)".
+// "Bloco de 3 × 3 m em planta, coeficiente das laterais descobertas h = 10 W/(m²·°C)",
+// or "Membro extenso em planta (sem perda pelas laterais)".
 std::string Descricao(const TDadosObra& obra);
+
+// The plan size and the side protections in one sentence, lifts with the same list
+// together: "Bloco de 3 × 3 m em planta, …; laterais: camadas 1 a 2: Fôrma …". Empty
+// for the member of unlimited plan.
+std::string Resumo(const TDadosModelo& dados);
 
 }  // namespace Laterais

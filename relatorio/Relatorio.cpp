@@ -9,6 +9,7 @@
 #include "core/ValoresSI.h"
 #include "stress/ProcTensional.h"
 #include "obra/DadosObra.h"
+#include "obra/Laterais.h"
 
 using Numeros::FormataFixo;
 using Numeros::FormataGeral;
@@ -125,6 +126,10 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
             s.Paragrafo("Proteção do topo da camada " + Inteiro(L) + " (horas desde o seu lançamento): " +
                         Protecoes(lista) + ".");
     }
+    // The sides of a block of finite plan size, lumped over its plan section.
+    if (const std::string laterais = Laterais::Resumo(d); !laterais.empty())
+        s.Paragrafo("Dimensões em planta. " + laterais +
+                    " Cada m³ de concreto perde U·(2/Lx + 2/Ly)·(T − T_ar) pelas laterais, U = 1/(1/h + R).");
     s.Paragrafo(d.TPrescInfAtiva ? "Face inferior com temperatura prescrita de " + FormataGeral(d.TPrescInf) + " °C."
                                  : "Face inferior com troca de calor por convecção.");
     s.Paragrafo(d.TPrescSupAtiva ? "Face superior com temperatura prescrita de " + FormataGeral(d.TPrescSup) + " °C."

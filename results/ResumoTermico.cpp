@@ -6,6 +6,7 @@
 #include "core/Cp1252.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
+#include "obra/Laterais.h"
 #include "obra/Protecoes.h"
 
 using Numeros::FormataFixo;
@@ -30,6 +31,8 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const HistoricoNum
     TResumoTermico r;
     r.Limite = limite;
     r.Avisos = Protecoes::AvisosTopoDescoberto(d);
+    r.Laterais = ::Laterais::Resumo(d);
+    if (std::string a = ::Laterais::AvisoBiot(d); !a.empty()) r.Avisos.push_back(std::move(a));
     const int colunas = tabela.Colunas();
     r.HorasAcima.assign(static_cast<std::size_t>(std::max(colunas, 1)), 0.0);
     if (colunas < 2 || d.NElemCamada < 1 || d.NCamadas < 1) return r;
@@ -120,6 +123,7 @@ std::string TResumoTermico::Texto(bool comDiferencaPorHora) const {
         s += "Nó com mais horas a " + limite + " °C ou acima: Nó " + FormataInteiro(NoPior) + ", " +
              FormataGeral(HorasPior) + " horas.\n";
     }
+    if (!Laterais.empty()) s += Laterais + "\n";
     for (const std::string& a : Avisos) s += a + "\n";
     if (!Camadas.empty()) {
         s += "\nDiferença entre o ponto mais quente e a face superior de cada camada, enquanto é a do topo:\n"

@@ -16,6 +16,7 @@
 #include "core/Projeto.h"
 #include "core/Validacao.h"
 #include "obra/DadosObra.h"
+#include "analise/Analise.h"
 
 namespace {
 
@@ -297,5 +298,57 @@ TEST(Laterais, ProtecaoLateralInvalidaRecusadaNaExecucao) {
         EXPECT_NE(std::string(e.what()).find("das laterais da camada 1"), std::string::npos) << e.what();
     }
 }
+
+struct CasoResumo {
+    const char* nome;
+    double lx, ly;
+    bool fundacao;
+    std::vector<std::vector<Protecao>> protecoes;  // of lifts 1, 2, 3
+    const char* esperado;                          // empty: no line
+};
+
+class ResumoLaterais : public testing::TestWithParam<CasoResumo> {};
+
+// The line of the thermal summary and the report: lifts with the same list together,
+// the soil of a foundation left out, nothing for the member of unlimited plan.
+TEST_P(ResumoLaterais, LinhaDoResumoTermico) {
+    const CasoResumo& c = GetParam();
+    auto d = teste::Membro(3, 2, 0, 24, 96);
+    d->Fundacao = c.fundacao;
+    TDadosObra& o = ObraEditavel(*d);
+    o.ComprimentoPlanta = c.lx;
+    o.LarguraPlanta = c.ly;
+    for (std::size_t L = 0; L < c.protecoes.size(); ++L)
+        for (const Protecao& p : c.protecoes[L])
+            Laterais::Do(o, static_cast<int>(L + 1)).push_back({"Fôrma", p.R, p.colocacao, p.retirada});
+    EXPECT_EQ(Laterais::Resumo(*d), c.esperado);
+    Progresso nada;
+    OpcoesAnalise opcoes;
+    opcoes.LimiteResumo = 70.0;
+    const std::string texto = Analise::Executa(*d, opcoes, nada).Resumo.value().Texto();
+    if (*c.esperado) {
+        EXPECT_NE(texto.find(std::string(c.esperado) + "\n"), std::string::npos) << texto;
+    } else {
+        EXPECT_EQ(texto.find("laterais"), std::string::npos) << texto;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Laterais, ResumoLaterais,
+    testing::Values(
+        CasoResumo{"MembroExtenso", 0.0, 0.0, false, {{{0.15, 0.0, 72.0}}}, ""},
+        CasoResumo{"DescobertoEmTodas", 3.0, 3.0, false, {},
+                   "Bloco de 3 × 3 m em planta, coeficiente das laterais descobertas h = 10 W/(m²·°C); "
+                   "laterais: camadas 1 a 3: descobertas."},
+        CasoResumo{"MesmaFormaNasTres", 3.0, 2.5, false,
+                   {{{0.15, 0.0, 72.0}}, {{0.15, 0.0, 72.0}}, {{0.15, 0.0, 72.0}}},
+                   "Bloco de 3 × 2,5 m em planta, coeficiente das laterais descobertas h = 10 W/(m²·°C); laterais: "
+                   "camadas 1 a 3: Fôrma: R = 0,15 m²·°C/W, da hora 0 à hora 72 após o lançamento."},
+        CasoResumo{"SoloEUmaCamadaDiferente", 0.0, 4.0, true,
+                   {{{0.15, 0.0, 72.0}}, {{0.15, 0.0, 72.0}}, {{0.15, 0.0, 48.0}}},
+                   "Membro extenso numa direção e de 4 m na outra, coeficiente das laterais descobertas h = 10 W/(m²·°C); "
+                   "laterais: camada 2: Fôrma: R = 0,15 m²·°C/W, da hora 0 à hora 72 após o lançamento; camada 3: "
+                   "Fôrma: R = 0,15 m²·°C/W, da hora 0 à hora 48 após o lançamento."}),
+    [](const auto& i) { return std::string(i.param.nome); });
 
 }  // namespace
