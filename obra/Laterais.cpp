@@ -120,9 +120,9 @@ std::string AvisoBiot(const TDadosModelo& d, const TDadosObra& o) {
         quais += (i == 0 ? "" : i + 1 == camadas.size() ? " e " : ", ") + Numeros::FormataInteiro(camadas[i]);
     const bool uma = camadas.size() == 1;
     return std::string(uma ? "A camada " : "As camadas ") + quais + (uma ? " tem" : " têm") +
-           " número de Biot em planta de até " + Numeros::FormataFixo(maior, 0, 2) + ", a partir de " + Numeros::FormataFixo(BiotLimite, 0, 1) +
-           ": a perda lateral concentrada é imprecisa e a diferença de temperatura entre o núcleo e as laterais não "
-           "é representada.";
+           " número de Biot em planta de até " + Numeros::FormataFixo(maior, 0, 2) +
+           " (a perda lateral concentrada só é precisa abaixo de " + Numeros::FormataFixo(BiotLimite, 0, 1) +
+           "): a diferença de temperatura entre o núcleo e as laterais não é representada.";
 }
 
 std::string Problema(const TDadosModelo& d) {

@@ -12,6 +12,7 @@
 
 #include "core/Erros.h"
 #include "core/MembroTeste.h"
+#include "core/Numeros.h"
 #include "core/Processo.h"
 #include "core/Projeto.h"
 #include "core/Validacao.h"
@@ -350,5 +351,25 @@ INSTANTIATE_TEST_SUITE_P(
                    "laterais: camada 2: Fôrma: R = 0,15 m²·°C/W, da hora 0 à hora 72 após o lançamento; camada 3: "
                    "Fôrma: R = 0,15 m²·°C/W, da hora 0 à hora 48 após o lançamento."}),
     [](const auto& i) { return std::string(i.param.nome); });
+
+// The bundled block with its side forms stripped at 72 h, with and without the side loss:
+// the figures its line in the README gives.
+TEST(Laterais, ExemploDoBlocoComEsemPerdaLateral) {
+    auto d = std::make_unique<TDadosModelo>();
+    Projeto::Le(std::string(NORVIK_FONTES) + "/exemplos/bloco-3x3-duas-camadas-formas-laterais.n1d.json", *d);
+    ASSERT_TRUE(d->Obra.TemLaterais());
+    auto extenso = std::make_unique<TDadosModelo>(*d);
+    ObraEditavel(*extenso).ComprimentoPlanta = ObraEditavel(*extenso).LarguraPlanta = 0.0;
+    OpcoesAnalise opcoes;
+    opcoes.LimiteResumo = 70.0;
+    Progresso nada;
+    const TResumoTermico com = Analise::Executa(*d, opcoes, nada).Resumo.value();
+    const TResumoTermico sem = Analise::Executa(*extenso, opcoes, nada).Resumo.value();
+    EXPECT_EQ(Numeros::FormataFixo(com.TMaxima, 0, 2), "47,58");
+    EXPECT_EQ(Numeros::FormataFixo(com.DifMaxima, 0, 2), "15,98");
+    EXPECT_EQ(Numeros::FormataFixo(sem.TMaxima, 0, 2), "57,53");
+    EXPECT_EQ(Numeros::FormataFixo(sem.DifMaxima, 0, 2), "24,08");
+    EXPECT_NEAR(Laterais::Biot(*d, 2), 10.0 * 1.5 / 2.4, 1e-12);
+}
 
 }  // namespace
