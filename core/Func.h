@@ -37,6 +37,11 @@ struct TTrabalhoTermico {
     double HSup = 0.0;
     double TAmb = 0.0;
     double SolTopo = 0.0;  // W/m² of sun the top face absorbs this step (weather file only)
+    // Long-wave exchange with the sky this step (TContornoObra::FluxoCeuTopo): the flux
+    // reaching the concrete besides HSup's, W/m², and the balance's split of the top.
+    double CeuTopo = 0.0;
+    double FracaoCeu = 0.0;
+    double CeuAr = 0.0;
     TEstadoMaturidade Maturidade;  // equivalent ages of the elements whose heat follows them
 };
 
@@ -128,6 +133,8 @@ public:
 
     // Daily sinusoid: M + A·sin(2π·(t + 12 − c − d) / (2·(24 − d))).
     static double TemperaturaAmbiente(const TDadosModelo& dados, double t);
+    // The air at t as the run takes it: the weather file, the constant or the daily cycle.
+    static double TemperaturaAr(const TDadosModelo& dados, double t);
 
     // Day = Trunc(t/24 + 1); hour = Round((t/24 + 1 − day)·24), halves to even.
     static TDiaHora DiaHora(double t);

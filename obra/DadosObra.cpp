@@ -16,11 +16,17 @@ double TDadosObra::TemperaturaAr(double t) const { return CondicoesObra::Tempera
 
 void TDadosObra::AplicaCoeficientes(const TDadosModelo& dados, double t, int L, TCoeficientes& h) const {
     CondicoesObra::AplicaVento(*this, dados.CuraAtiva, t, h);
+    CondicoesObra::AplicaCeu(dados, t, h);
     CondicoesObra::AplicaProtecoes(dados, t, L, h);
 }
 
 double TDadosObra::FluxoSolarTopo(const TDadosModelo& dados, double t, int L, double hProtegido) const {
     return CondicoesObra::FluxoSolarTopo(dados, t, L, hProtegido);
+}
+
+double TDadosObra::FluxoCeuTopo(const TDadosModelo& dados, double t, int L, double hProtegido, double& fracao,
+                                double& arCeu) const {
+    return CondicoesObra::FluxoCeuTopo(dados, t, L, hProtegido, fracao, arCeu);
 }
 
 std::string TDadosObra::Problema(const TDadosModelo& dados) const { return CondicoesObra::Problema(dados); }

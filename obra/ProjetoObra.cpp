@@ -86,6 +86,7 @@ std::vector<TProtecao> LeLista(const Json& v, const std::string& onde) {
 
 bool TemDados(const TDadosObra& o) {
     if (o.ClimaArquivo || !o.Temperatura.empty() || !o.ProtecoesBase.empty() || o.Absortividade != 0.65) return true;
+    if (o.CeuAtivo || o.Emissividade != 0.9 || !o.PontoOrvalho.empty()) return true;
     for (const auto& l : o.ProtecoesTopo) {
         if (!l.empty()) return true;
     }
@@ -100,6 +101,10 @@ Json ParaJson(const TDadosObra& o) {
     j["Temperatura"] = Serie(o.Temperatura);
     j["Vento"] = Serie(o.Vento);
     j["Radiacao"] = Serie(o.Radiacao);
+    // Written only when used, so that files without them stay as they were.
+    if (!o.PontoOrvalho.empty()) j["PontoOrvalho"] = Serie(o.PontoOrvalho);
+    if (o.CeuAtivo) j["CeuAtivo"] = true;
+    if (o.Emissividade != 0.9) j["Emissividade"] = o.Emissividade;
     // Element 0 for layer 1; the list stops after the last lift with protections.
     std::size_t ultima = o.ProtecoesTopo.size();
     while (ultima > 1 && o.ProtecoesTopo[ultima - 1].empty()) --ultima;
@@ -129,6 +134,14 @@ void Le(const Json& j, TDadosObra& o) {
             novo.Vento = LeSerie(v, k);
         } else if (k == "Radiacao") {
             novo.Radiacao = LeSerie(v, k);
+        } else if (k == "PontoOrvalho") {
+            novo.PontoOrvalho = LeSerie(v, k);
+        } else if (k == "CeuAtivo") {
+            if (!v.is_boolean()) Recusa(k, "deve ser true ou false");
+            novo.CeuAtivo = v.get<bool>();
+        } else if (k == "Emissividade") {
+            novo.Emissividade = Numero(v, k);
+            if (novo.Emissividade < 0.0 || novo.Emissividade > 1.0) Recusa(k, "deve estar entre 0 e 1");
         } else if (k == "ProtecoesTopo") {
             if (!v.is_array()) Recusa(k, "deve ser uma lista, elemento 0 para a camada 1");
             if (v.size() > static_cast<std::size_t>(MaxCamadas)) Recusa(k, "tem mais camadas que o máximo");
@@ -144,8 +157,9 @@ void Le(const Json& j, TDadosObra& o) {
         }
     }
     const auto outra = [&](const std::vector<double>& s) { return !s.empty() && s.size() != novo.Temperatura.size(); };
-    if (outra(novo.Vento) || outra(novo.Radiacao)) {
-        throw ErroEntrada("\"Obra\": \"Vento\" e \"Radiacao\" devem ter uma hora para cada hora de \"Temperatura\"");
+    if (outra(novo.Vento) || outra(novo.Radiacao) || outra(novo.PontoOrvalho)) {
+        throw ErroEntrada("\"Obra\": \"Vento\", \"Radiacao\" e \"PontoOrvalho\" devem ter uma hora para cada hora de "
+                          "\"Temperatura\"");
     }
     o = std::move(novo);
 }
