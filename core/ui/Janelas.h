@@ -182,6 +182,7 @@ struct Janelas {
     JanelaAbre* eixoTensional = nullptr;
     JanelaAbre* indiceFissuracao = nullptr;
     JanelaEstado* protecoes = nullptr;
+    JanelaEstado* laterais = nullptr;
     GrupoClima* climaHorario = nullptr;
     JanelaCamada* dosagem = nullptr;
 };

@@ -46,6 +46,7 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
       btnOk(new QPushButton(QStringLiteral("Ok"))),
       btnCancelar(new QPushButton(QStringLiteral("Cancelar"))),
       btnProtecoes(new QPushButton(QStringLiteral("Proteções das Faces..."))),
+      btnLaterais(new QPushButton(QStringLiteral("Dimensões em Planta..."))),
       ctx_(ctx),
       clima_(ctx.janelas.climaHorario) {
     setObjectName(QStringLiteral("frmCondCont"));
@@ -56,6 +57,7 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
     btnProtecoes->setObjectName(QStringLiteral("btnProtecoes"));
+    btnLaterais->setObjectName(QStringLiteral("btnLaterais"));
 
     auto* gbxRadiacao = new QGroupBox(QStringLiteral("Fluxo Constante de Radição "));
     auto* radiacao = new QHBoxLayout(gbxRadiacao);
@@ -86,6 +88,7 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
 
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(btnProtecoes);
+    botoes->addWidget(btnLaterais);
     botoes->addStretch();
     botoes->addWidget(btnOk);
     botoes->addWidget(btnCancelar);
@@ -120,6 +123,9 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     if (clima_) clima_->AoEscolher([this](bool arquivo) { ClimaArquivo(arquivo); });
     connect(btnProtecoes, &QPushButton::clicked, this, [this] {
         if (ctx_.janelas.protecoes) ctx_.janelas.protecoes->Abre();
+    });
+    connect(btnLaterais, &QPushButton::clicked, this, [this] {
+        if (ctx_.janelas.laterais) ctx_.janelas.laterais->Abre();
     });
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { FechaSequencia(); });

@@ -11,6 +11,7 @@
 #include "core/ui/HistoricoProblema.h"
 #include "input/ui/DialogosCamadasTeste.h"
 #include "app/ui/frmEntradaDados.h"
+#include "input/ui/frmCondCont.h"
 #include "obra/Laterais.h"
 #include "obra/Protecoes.h"
 #include "obra/ui/frmLaterais.h"
@@ -37,6 +38,14 @@ protected:
         return -1;
     }
 };
+
+// Reached from the boundary conditions too, beside the faces' protections.
+TEST_F(LateraisJanela, AbertaTambemDasCondicoesDeContorno) {
+    f()->close();
+    j.frmCondCont->Abre();
+    Clica(j.frmCondCont, "btnLaterais");
+    EXPECT_TRUE(f()->isVisible());
+}
 
 TEST_F(LateraisJanela, FormasNasLateraisGuardadasComoUmaAlteracaoEDesfeitas) {
     ASSERT_GE(d.NCamadas, 2);
