@@ -349,6 +349,7 @@ void MontaSistemaCom(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, dou
         throw ErroCalculo("a temperatura ambiente não tem valor finito (verifique as horas da máxima e da mínima)");
     }
     TFunc::AplicaConveccao(dados, trabalho, t, L, n);
+    if (trabalho.Resfriamento) trabalho.Resfriamento->Aplica(dados, trabalho, t, L);
 
     for (int ii = 1; ii <= n; ++ii) {
         const auto i = static_cast<std::size_t>(ii);

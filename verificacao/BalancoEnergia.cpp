@@ -46,7 +46,10 @@ double ReacaoLinha(const TDadosModelo& d, const TTrabalhoTermico& w, int p, int 
     double q = p == n ? FluxoTopo(d, w) : FluxoBase(d);
     if (p > 1) q += 0.5 * w.FElemento[I(p - 1)] * d.Elementos[I(p - 1)].Espessura;
     if (p <= m) q += 0.5 * w.FElemento[I(p)] * d.Elementos[I(p)].Espessura;
-    return r - (dtE + dtI) * q - H * (w.TAmb - T[p]);
+    const double reacao = r - (dtE + dtI) * q - H * (w.TAmb - T[p]);
+    // The pipes' sink on the row is part of what the system kept, not of the reaction.
+    if (!w.Resfriamento) return reacao;
+    return reacao + (w.ResfriamentoDiag[I(p)] * T[p] - w.ResfriamentoCarga[I(p)]);
 }
 
 std::string MJ(double joules) { return Verificacao::Fixo(joules / 1e6, 12, 3); }
@@ -76,6 +79,12 @@ void TBalancoEnergia::Resolvido(const TDadosModelo& d, const TTrabalhoTermico& w
     Conveccao += w.HInf * (w.TAmb - tResolvidaInf_) + w.HSup * (w.TAmb - tResolvidaSup_);
     if (PrescritaInf(d)) Extremidades += ReacaoLinha(d, w, 1, n, w.HInf);
     if (PrescritaSup(d)) Extremidades += ReacaoLinha(d, w, n, n, w.HSup);
+    if (w.Resfriamento) {
+        ComSerpentinas = true;
+        // Every node the water cools, a prescribed end included: its reaction closes its row with the sink.
+        for (int i = 1; i <= n; ++i)
+            Serpentinas -= w.ResfriamentoDiag[I(i)] * d.Temperaturas[I(i)] - w.ResfriamentoCarga[I(i)];
+    }
 }
 
 void TBalancoEnergia::SomaModelo(const TDadosModelo& d, const TTrabalhoTermico& w) {
@@ -165,6 +174,7 @@ std::string TBalancoEnergia::Texto() const {
     s += "  Calor da radiação nas faces .............. " + MJ(Radiacao) + "\n";
     s += "  Trocado por convecção nas faces .......... " + MJ(Conveccao) + "\n";
     s += "  Trocado pelas extremidades prescritas .... " + MJ(Extremidades) + "\n";
+    if (ComSerpentinas) s += "  Retirado pela água das serpentinas ....... " + MJ(Serpentinas) + "\n";
     s += "  Soma das entradas" + std::string(modelo ? " (calor do modelo) ...... " : " ........................") +
          MJ(modelo ? EntradasModelo() : Entradas()) + "\n";
     s += "  Calor armazenado no membro ............... " + MJ(Armazenado()) + "\n";
