@@ -112,6 +112,8 @@ class TfrmCalibracao;
 class TfrmProtecoes;
 class TGrupoClimaHorario;
 class TfrmDosagem;
+class TfrmSerpentinas;
+class TfrmResultadoSerpentinas;
 
 class Programa;
 
@@ -166,6 +168,8 @@ struct Janelas {
     TfrmTemperaturaMistura* frmTemperaturaMistura = nullptr;
     TfrmCalibracao* frmCalibracao = nullptr;
     TfrmDosagem* frmDosagem = nullptr;
+    TfrmSerpentinas* frmSerpentinas = nullptr;
+    TfrmResultadoSerpentinas* frmResultadoSerpentinas = nullptr;
     // Parts of the boundary-conditions dialog (its children, not top-level windows).
     TfrmProtecoes* frmProtecoes = nullptr;
     TGrupoClimaHorario* gbxClimaHorario = nullptr;
@@ -182,6 +186,9 @@ struct Janelas {
     JanelaEstado* protecoes = nullptr;
     GrupoClima* climaHorario = nullptr;
     JanelaCamada* dosagem = nullptr;
+    // The cooling pipes' dialog (from the boundary-conditions dialog) and their results.
+    JanelaEstado* serpentinas = nullptr;
+    JanelaAbre* resultadoSerpentinas = nullptr;
 };
 
 // What the charts of other windows read of the report window: its limits, or the

@@ -84,8 +84,11 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     ambiente->addWidget(lbTAmbConst, 3, 0);
     ambiente->addWidget(edTAmbConst, 3, 1);
 
+    btnSerpentinas = new QPushButton(QStringLiteral("Serpentinas de Resfriamento..."));
+    btnSerpentinas->setObjectName(QStringLiteral("btnSerpentinas"));
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(btnProtecoes);
+    botoes->addWidget(btnSerpentinas);
     botoes->addStretch();
     botoes->addWidget(btnOk);
     botoes->addWidget(btnCancelar);
@@ -120,6 +123,9 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     if (clima_) clima_->AoEscolher([this](bool arquivo) { ClimaArquivo(arquivo); });
     connect(btnProtecoes, &QPushButton::clicked, this, [this] {
         if (ctx_.janelas.protecoes) ctx_.janelas.protecoes->Abre();
+    });
+    connect(btnSerpentinas, &QPushButton::clicked, this, [this] {
+        if (ctx_.janelas.serpentinas) ctx_.janelas.serpentinas->Abre();
     });
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { FechaSequencia(); });

@@ -40,6 +40,7 @@ public:
     QPushButton* btnCancelar;
     // The site: the protections of the faces (their dialog, through the registry).
     QPushButton* btnProtecoes;
+    QPushButton* btnSerpentinas = nullptr;
 
 private:
     // The ambient fields and the constant flux follow the file choice.
