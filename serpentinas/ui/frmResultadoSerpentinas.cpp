@@ -147,9 +147,15 @@ void TfrmResultadoSerpentinas::Grafico() {
             serie->attachAxis(eixoX);
             serie->attachAxis(eixoY);
         }
-        if (!r->Horas.empty()) eixoX->setRange(r->Horas.front(), r->Horas.back());
+        if (!r->Horas.empty()) {
+            eixoX->setRange(r->Horas.front(), r->Horas.back());
+            eixoX->applyNiceNumbers();
+        }
     }
-    if (yMin <= yMax) eixoY->setRange(std::floor(yMin) - (yMin == yMax ? 1 : 0), std::ceil(yMax) + (yMin == yMax ? 1 : 0));
+    if (yMin <= yMax) {
+        eixoY->setRange(std::floor(yMin) - (yMin == yMax ? 1 : 0), std::ceil(yMax) + (yMin == yMax ? 1 : 0));
+        eixoY->applyNiceNumbers();
+    }
     // The locale's decimal mark is not the program's: whole numbers on the axes.
     eixoY->setLabelFormat(QStringLiteral("%.0f"));
     QChart* antigo = grafico->chart();

@@ -12,7 +12,9 @@
 #include "core/Func.h"
 #include "core/MembroTeste.h"
 #include "core/Processo.h"
+#include "core/Numeros.h"
 #include "core/Projeto.h"
+#include "results/ResumoTermico.h"
 #include "serpentinas/DadosSerpentinas.h"
 #include "verificacao/BalancoEnergia.h"
 
@@ -286,6 +288,33 @@ TEST(Serpentinas, ForaDaCamadaRecusadoNaExecucao) {
         } catch (const ErroEntrada& e) {
             EXPECT_NE(std::string(e.what()).find(trecho), std::string::npos) << e.what();
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The dam section of the examples, with its pipes and without them: the figures the
+// README gives.
+TEST(Serpentinas, ExemploDaBarragemComESemSerpentinas) {
+    struct Caso {
+        bool tubos;
+        const char* maxima;
+        const char* diferenca;
+    };
+    for (const Caso& c : {Caso{true, "48,43", "19,82"}, Caso{false, "53,04", "24,36"}}) {
+        TDadosModelo d;
+        Projeto::Le(NORVIK_FONTES "/exemplos/secao-barragem-15-camadas-serpentinas.n1d.json", d);
+        ASSERT_TRUE(SerpentinasDe(d).EmUso());
+        if (!c.tubos) d.Resfriamento.Define(nullptr);
+        HistoricoNumerico h;
+        teste::Gravador g;
+        ASSERT_TRUE(TProcesso::ProcessaTransiente(d, h, g).Completo);
+        const TResumoTermico r = TResumoTermico::Calcula(d, h, 70.0);
+        EXPECT_EQ(Numeros::FormataFixo(r.TMaxima, 0, 2), c.maxima) << c.tubos;
+        EXPECT_EQ(Numeros::FormataFixo(r.DifMaxima, 0, 2), c.diferenca) << c.tubos;
+        EXPECT_EQ(r.Serpentinas.empty(), !c.tubos);
     }
 }
 

@@ -2,6 +2,8 @@
 // in one lift with the steel preset, "Ok" as one change, undo; the run and the window of
 // the water and the heat with its CSV.
 #include <QAction>
+#include <QDir>
+#include <QPixmap>
 #include <QComboBox>
 #include <QFile>
 #include <QTableWidget>
@@ -119,6 +121,30 @@ TEST_F(SerpentinasJanela, ExecucaoMostraAguaECalorESalvaCsv) {
     const QString texto = QString::fromUtf8(arquivo.readAll());
     EXPECT_TRUE(texto.contains(QStringLiteral("Hora (h);Saída da água camada"))) << texto.left(200).toStdString();
     EXPECT_EQ(texto.count(QStringLiteral("\r\n")), static_cast<int>(res.Horas.size()) + 1);
+}
+
+// Pictures of the dialog and of the results window for looking them over; written only
+// when NORVIK_CAPTURAS names a folder.
+TEST_F(SerpentinasJanela, Capturas) {
+    const QString pasta = qEnvironmentVariable("NORVIK_CAPTURAS");
+    if (pasta.isEmpty()) GTEST_SKIP() << "NORVIK_CAPTURAS não definida";
+    QDir().mkpath(pasta);
+    EntraCamada2();
+    f()->chkGatilho->setChecked(true);
+    f()->resize(f()->sizeHint());
+    QTest::qWait(50);
+    EXPECT_TRUE(f()->grab().save(pasta + QStringLiteral("/serpentinas-dialogo.png")));
+    Clica(f(), "btnTodas");
+    Clica(f(), "btnOk");
+    j.frmCondCont->close();
+    Clica(j.frmEntradaDados, "btnRUN");
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    j.frmResultadoSerpentinas->Abre();
+    QTest::qWait(50);
+    EXPECT_TRUE(j.frmResultadoSerpentinas->grab().save(pasta + QStringLiteral("/serpentinas-resultados.png")));
+    j.frmResultadoSerpentinas->cbGrandeza->setCurrentIndex(1);
+    QTest::qWait(50);
+    EXPECT_TRUE(j.frmResultadoSerpentinas->grab().save(pasta + QStringLiteral("/serpentinas-calor.png")));
 }
 
 }  // namespace
