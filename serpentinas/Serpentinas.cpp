@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 #include "core/Erros.h"
 #include "core/Func.h"
@@ -203,6 +204,103 @@ double AguaDoLaco(const std::vector<TCilindro::Resposta>& seg, double compriment
         t += q * dx / mc;
     }
     return t;
+}
+
+namespace {
+
+// Upper case, the accented letters (bytes beyond ASCII) left out, blanks trimmed.
+std::string Normaliza(const std::string& s) {
+    std::string r;
+    for (unsigned char ch : s)
+        if (ch < 0x80 && ch != ' ' && ch != '\t' && ch != '"') r += static_cast<char>(std::toupper(ch));
+    return r;
+}
+
+std::vector<std::string> Celulas(const std::string& linha, char separador) {
+    std::vector<std::string> c(1);
+    for (char ch : linha) {
+        if (ch == separador) c.emplace_back();
+        else c.back() += ch;
+    }
+    for (auto& x : c) {
+        const auto i = x.find_first_not_of(" \t\"");
+        const auto f = x.find_last_not_of(" \t\"");
+        x = i == std::string::npos ? std::string() : x.substr(i, f - i + 1);
+    }
+    return c;
+}
+
+[[noreturn]] void RecusaSerie(const std::string& motivo) {
+    throw ErroEntrada("Série da água das serpentinas: " + motivo);
+}
+
+}  // namespace
+
+std::vector<double> LeSerieCsv(const std::string& texto, const std::string& coluna) {
+    std::vector<std::string> linhas;
+    std::string atual;
+    std::size_t inicio = texto.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
+    for (std::size_t i = inicio; i < texto.size(); ++i) {
+        const char ch = texto[i];
+        if (ch == '\n') {
+            linhas.push_back(atual);
+            atual.clear();
+        } else if (ch != '\r') {
+            atual += ch;
+        }
+    }
+    if (!atual.empty()) linhas.push_back(atual);
+    if (linhas.empty()) RecusaSerie("o arquivo está vazio.");
+    const char sep = linhas[0].find(';') != std::string::npos ? ';' : ',';
+    const auto cab = Celulas(linhas[0], sep);
+    const std::string alvo = Normaliza(coluna);
+    int col = -1;
+    for (std::size_t i = 0; i < cab.size(); ++i)
+        if (!alvo.empty() && Normaliza(cab[i]) == alvo) col = static_cast<int>(i);
+    if (cab.empty() || Normaliza(cab[0]) != "HORA")
+        RecusaSerie("a primeira linha deve ser o cabeçalho, começando por \"hora\".");
+    if (col < 1) RecusaSerie("o cabeçalho não tem a coluna \"" + coluna + "\".");
+    std::vector<std::optional<double>> valores;
+    long long anterior = -1;
+    for (std::size_t l = 1; l < linhas.size(); ++l) {
+        if (linhas[l].find_first_not_of(" \t;,") == std::string::npos) continue;
+        const auto c = Celulas(linhas[l], sep);
+        const std::string onde = "a linha " + Numeros::FormataInteiro(static_cast<long long>(l + 1));
+        const auto numero = [&](std::string t) -> std::optional<double> {
+            if (t.empty()) return std::nullopt;
+            for (char& ch : t)
+                if (ch == '.') ch = ',';
+            try {
+                return Numeros::TextoParaReal(t);
+            } catch (const ErroConversao&) {
+                RecusaSerie(onde + " tem \"" + t + "\", que não é um número.");
+            }
+        };
+        const auto h = numero(c[0]);
+        if (!h || !(*h >= 0.0 && *h <= 1e6) || *h != std::trunc(*h) || static_cast<long long>(*h) <= anterior)
+            RecusaSerie(onde + " não começa por uma hora inteira depois da anterior.");
+        anterior = static_cast<long long>(*h);
+        valores.resize(static_cast<std::size_t>(anterior) + 1);
+        valores.back() = numero(static_cast<std::size_t>(col) < c.size() ? c[static_cast<std::size_t>(col)] : "");
+    }
+    if (valores.empty() || !valores.front())
+        RecusaSerie("a coluna \"" + coluna + "\" deve ter valor na hora 0.");
+    while (!valores.back()) valores.pop_back();
+    std::vector<double> serie(valores.size());
+    std::size_t ultimo = 0;
+    for (std::size_t k = 0; k < valores.size(); ++k) {
+        if (!valores[k]) continue;
+        if (k - ultimo - 1 > static_cast<std::size_t>(MaxLacunaAgua) && k > ultimo + 1)
+            RecusaSerie("faltam as horas " + Numeros::FormataInteiro(static_cast<long long>(ultimo + 1)) + " a " +
+                        Numeros::FormataInteiro(static_cast<long long>(k - 1)) + ", mais de " +
+                        Numeros::FormataInteiro(MaxLacunaAgua) + " horas seguidas.");
+        serie[k] = *valores[k];
+        for (std::size_t j = ultimo + 1; j < k; ++j)
+            serie[j] = serie[ultimo] + (serie[k] - serie[ultimo]) * static_cast<double>(j - ultimo) /
+                                           static_cast<double>(k - ultimo);
+        ultimo = k;
+    }
+    return serie;
 }
 
 }  // namespace Serpentinas

@@ -111,4 +111,13 @@ TLaco Laco(const std::vector<TCilindro::Resposta>& segmentos, double comprimento
 double AguaDoLaco(const std::vector<TCilindro::Resposta>& segmentos, double comprimento, double mc, double tEntrada,
                   double dt, double tMedia, std::vector<double>& drives);
 
+// The inlet water from a column of an hourly CSV (the weather file with a column
+// "agua", or a file of its own): a header line whose first cell is "hora" and which names
+// the column, then one line per hour counted from hour 0, ';' separators (',' when the
+// header has none), decimal comma or point. Missing hours and empty cells of up to
+// MaxLacunaAgua hours are filled linearly; longer gaps, a first hour other than 0, a
+// missing column or a value that is not a number are refused with ErroEntrada.
+inline constexpr int MaxLacunaAgua = 6;
+std::vector<double> LeSerieCsv(const std::string& texto, const std::string& coluna);
+
 }  // namespace Serpentinas

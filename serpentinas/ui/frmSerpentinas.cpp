@@ -1,5 +1,7 @@
 #include "serpentinas/ui/frmSerpentinas.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -93,6 +95,17 @@ TfrmSerpentinas::TfrmSerpentinas(Contexto& ctx, QWidget* parent) : QWidget(paren
     edTEntrada = NovoCampo(this, "edTEntrada", QStringLiteral("15"));
     chkSerie = new QCheckBox(QStringLiteral("Temperatura de entrada da série horária"), this);
     chkSerie->setObjectName(QStringLiteral("chkSerie"));
+    edColuna = NovoCampo(this, "edColuna", QStringLiteral("agua"));
+    btnSerie = new QPushButton(QStringLiteral("Ler Série Horária..."), this);
+    btnSerie->setObjectName(QStringLiteral("btnSerie"));
+    btnSerie->setToolTip(QStringLiteral("Lê a coluna indicada de um CSV horário (hora;…), como o arquivo de clima"));
+    lbSerie = new QLabel(this);
+    lbSerie->setObjectName(QStringLiteral("lbSerie"));
+    lbSerie->setWordWrap(true);
+    auto* linhaSerie = new QHBoxLayout;
+    linhaSerie->addWidget(new QLabel(QStringLiteral("Coluna")));
+    linhaSerie->addWidget(edColuna);
+    linhaSerie->addWidget(btnSerie);
     lbEscoamento = new QLabel(this);
     lbEscoamento->setObjectName(QStringLiteral("lbEscoamento"));
     lbEscoamento->setWordWrap(true);
@@ -101,6 +114,8 @@ TfrmSerpentinas::TfrmSerpentinas(Contexto& ctx, QWidget* parent) : QWidget(paren
     f3->addRow(QStringLiteral("Vazão em cada laço (L/min)"), edVazao);
     f3->addRow(QStringLiteral("Temperatura de entrada (°C)"), edTEntrada);
     f3->addRow(chkSerie);
+    f3->addRow(linhaSerie);
+    f3->addRow(lbSerie);
     f3->addRow(lbEscoamento);
 
     edInicio = NovoCampo(this, "edInicio", QStringLiteral("0"));
@@ -158,6 +173,7 @@ TfrmSerpentinas::TfrmSerpentinas(Contexto& ctx, QWidget* parent) : QWidget(paren
     });
     for (QLineEdit* e : {edDiametro, edParede, edVazao})
         connect(e, &QLineEdit::textChanged, this, [this] { Escoamento(); });
+    connect(btnSerie, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [&] { LeSerie(); }); });
     connect(btnTodas, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [&] { AplicaATodas(); }); });
     connect(btnOk, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [&] { Ok(); }); });
     connect(btnCancelar, &QPushButton::clicked, this, &QWidget::close);
@@ -179,10 +195,9 @@ void TfrmSerpentinas::Abre() {
     cbCamada->clear();
     for (int L = 1; L <= d.NCamadas; ++L) cbCamada->addItem(QStringLiteral("%1").arg(L));
     mostrando_ = false;
-    chkSerie->setEnabled(!s.SerieEntrada.empty());
-    chkSerie->setToolTip(s.SerieEntrada.empty()
-                             ? QStringLiteral("Nenhuma série horária lida (chave SerieEntrada do projeto)")
-                             : QString::fromStdString("Série: " + s.OrigemSerie));
+    serie_ = s.SerieEntrada;
+    origemSerie_ = s.OrigemSerie;
+    MostraSerie();
     const int L = primeira ? primeira : Membro::PrimeiraCamadaDeConcreto(d);
     if (d.NCamadas >= 1) {
         mostrando_ = true;
@@ -279,8 +294,10 @@ void TfrmSerpentinas::Ok() {
         TDadosModelo& d = ctx_.dados;
         bool alguma = false;
         for (const auto& c : novas) alguma = alguma || !c.Alturas.empty();
-        if (!alguma && !d.Resfriamento) return;
+        if (!alguma && serie_.empty() && !d.Resfriamento) return;
         TDadosSerpentinas& s = SerpentinasEditavel(d);
+        s.SerieEntrada = serie_;
+        s.OrigemSerie = origemSerie_;
         // A lift without rows keeps nothing else: the file lists only what runs.
         for (auto& c : novas)
             if (c.Alturas.empty()) c = TSerpentinasCamada{};
@@ -321,15 +338,35 @@ void TfrmSerpentinas::Escoamento() {
 void TfrmSerpentinas::Habilita() {
     const bool tem = chkTem->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{edAlturas, edEspacamento, edComprimento, cbTubo, edVazao,
-                                                      edInicio, edFim, chkGatilho})
+                                                      edInicio, edFim, chkGatilho, edColuna, btnSerie})
         w->setEnabled(tem);
     const bool outro = cbTubo->currentIndex() >= static_cast<int>(Serpentinas::Predefinicoes().size());
     for (QWidget* w : std::initializer_list<QWidget*>{edDiametro, edParede, edCondutividade}) w->setEnabled(tem && outro);
     edTEntrada->setEnabled(tem && !chkSerie->isChecked());
-    chkSerie->setEnabled(tem && !SerpentinasDe(ctx_.dados).SerieEntrada.empty());
+    chkSerie->setEnabled(tem && !serie_.empty());
     edLiga->setEnabled(tem && chkGatilho->isChecked());
     edDesliga->setEnabled(tem && chkGatilho->isChecked());
     btnTodas->setEnabled(tem);
+}
+
+void TfrmSerpentinas::LeSerie() {
+    const auto nome = ctx_.arquivos.abrir(QStringLiteral("CSV horário|*.csv|Todos|*.*"));
+    if (!nome) return;
+    QFile arquivo(*nome);
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw std::runtime_error("Não foi possível abrir \"" + nome->toStdString() + "\".");
+    const std::string coluna = edColuna->text().trimmed().toStdString();
+    serie_ = Serpentinas::LeSerieCsv(arquivo.readAll().toStdString(), coluna);
+    origemSerie_ = QFileInfo(*nome).fileName().toStdString() + ", coluna " + coluna + ", horas 0 a " +
+                   std::to_string(serie_.size() - 1);
+    MostraSerie();
+    chkSerie->setChecked(true);
+    Habilita();
+}
+
+void TfrmSerpentinas::MostraSerie() {
+    lbSerie->setText(serie_.empty() ? QStringLiteral("Nenhuma série horária da água lida.")
+                                    : QStringLiteral("Série: %1.").arg(QString::fromStdString(origemSerie_)));
 }
 
 void TfrmSerpentinas::Predefinicao(int i) {

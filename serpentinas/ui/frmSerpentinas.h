@@ -35,6 +35,9 @@ public:
     QLineEdit* edVazao;
     QLineEdit* edTEntrada;
     QCheckBox* chkSerie;
+    QLineEdit* edColuna;     // of the hourly file
+    QPushButton* btnSerie;
+    QLabel* lbSerie;
     QLineEdit* edInicio;
     QLineEdit* edFim;
     QCheckBox* chkGatilho;
@@ -53,9 +56,13 @@ private:
     void Escoamento();
     void Habilita();
     void Predefinicao(int i);
+    void LeSerie();
+    void MostraSerie();
 
     Contexto& ctx_;
     std::vector<TSerpentinasCamada> rascunho_;  // lift L at L
+    std::vector<double> serie_;                 // the inlet series, written at "Ok"
+    std::string origemSerie_;
     int camada_ = 0;
     bool mostrando_ = false;
 };

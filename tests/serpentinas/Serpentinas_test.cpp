@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "core/Erros.h"
 #include "core/Func.h"
 #include "core/MembroTeste.h"
 #include "core/Processo.h"
+#include "obra/ClimaHorario.h"
 #include "serpentinas/DadosSerpentinas.h"
 #include "serpentinas/Serpentinas.h"
 #include "verificacao/BalancoEnergia.h"
@@ -209,4 +211,61 @@ INSTANTIATE_TEST_SUITE_P(Serpentinas, CilindroAxissimetrico,
                                          CasoCilindro{"AcoComFonte", Aco(), 3.0, 40.0}),
                          [](const auto& i) { return std::string(i.param.nome); });
 
+}  // namespace
+
+namespace {
+
+// ---- The inlet water from a column of an hourly file. ----
+
+struct CasoSerie {
+    const char* nome;
+    const char* texto;
+    const char* coluna;
+    std::vector<double> esperado;  // empty: refused
+    const char* trecho;            // of the refusal
+};
+
+class SerieAgua : public testing::TestWithParam<CasoSerie> {};
+
+TEST_P(SerieAgua, LeOuRecusa) {
+    const CasoSerie& c = GetParam();
+    if (c.esperado.empty()) {
+        try {
+            Serpentinas::LeSerieCsv(c.texto, c.coluna);
+            FAIL() << "aceitou";
+        } catch (const ErroEntrada& e) {
+            EXPECT_NE(std::string(e.what()).find(c.trecho), std::string::npos) << e.what();
+        }
+        return;
+    }
+    const std::vector<double> s = Serpentinas::LeSerieCsv(c.texto, c.coluna);
+    ASSERT_EQ(s.size(), c.esperado.size());
+    for (std::size_t k = 0; k < s.size(); ++k) EXPECT_NEAR(s[k], c.esperado[k], 1e-12) << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Serpentinas, SerieAgua,
+    testing::Values(
+        CasoSerie{"ColunaDoClima", "hora;temperatura;agua\r\n0;23,3;16,5\r\n1;22,3;16,25\r\n", "agua", {16.5, 16.25}, ""},
+        CasoSerie{"AcentoEPonto", "\xEF\xBB\xBFHora,Água\n0,15.5\n1,15.0\n", "água", {15.5, 15.0}, ""},
+        CasoSerie{"LacunaPreenchida", "hora;rio\n0;10\n1;\n3;13\n4;14\n", "rio", {10, 11, 12, 13, 14}, ""},
+        CasoSerie{"FimVazioCortado", "hora;rio\n0;10\n1;11\n2;\n", "rio", {10, 11}, ""},
+        CasoSerie{"SemColuna", "hora;temperatura\n0;20\n", "agua", {}, "não tem a coluna \"agua\""},
+        CasoSerie{"SemHora", "tempo;agua\n0;20\n", "agua", {}, "começando por \"hora\""},
+        CasoSerie{"NaoComecaEmZero", "hora;agua\n2;20\n", "agua", {}, "valor na hora 0"},
+        CasoSerie{"LacunaLonga", "hora;agua\n0;20\n8;21\n", "agua", {}, "faltam as horas 1 a 7"},
+        CasoSerie{"HoraRepetida", "hora;agua\n0;20\n0;21\n", "agua", {}, "linha 3 não começa por uma hora inteira"},
+        CasoSerie{"Texto", "hora;agua\n0;vinte\n", "agua", {}, "\"vinte\", que não é um número"}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+}  // namespace
+
+namespace {
+// The weather file may carry the river water beside the air: the weather reader passes it by.
+TEST(Serpentinas, ClimaComColunaDaAgua) {
+    const std::string texto = "hora;temperatura;vento;agua\n0;23,3;1,1;16\n1;22,3;1,3;16,5\n";
+    const TClimaHorario c = TClimaHorario::LeCsv(texto);
+    EXPECT_EQ(c.Temperatura, (std::vector<double>{23.3, 22.3}));
+    EXPECT_EQ(Serpentinas::LeSerieCsv(texto, "agua"), (std::vector<double>{16.0, 16.5}));
+}
 }  // namespace

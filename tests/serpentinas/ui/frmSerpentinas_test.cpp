@@ -123,6 +123,33 @@ TEST_F(SerpentinasJanela, ExecucaoMostraAguaECalorESalvaCsv) {
     EXPECT_EQ(texto.count(QStringLiteral("\r\n")), static_cast<int>(res.Horas.size()) + 1);
 }
 
+// The river water from a column of an hourly file: read, chosen for the lift, kept at "Ok".
+TEST_F(SerpentinasJanela, SerieHorariaDaAguaLidaEGuardada) {
+    PastaTemporaria pasta;
+    GravaArquivo(pasta / "clima.csv", "hora;temperatura;agua\n0;25;16\n1;24;16,5\n2;23;17\n");
+    EntraCamada2();
+    EXPECT_FALSE(f()->chkSerie->isEnabled());
+    arquivos.caminhos.push_back(QString::fromStdString(pasta / "clima.csv"));
+    Clica(f(), "btnSerie");
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    EXPECT_TRUE(f()->chkSerie->isChecked());
+    EXPECT_FALSE(f()->edTEntrada->isEnabled());
+    EXPECT_TRUE(f()->lbSerie->text().contains(QStringLiteral("clima.csv, coluna agua, horas 0 a 2")));
+    Clica(f(), "btnOk");
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    EXPECT_EQ(SerpentinasDe(d).SerieEntrada, (std::vector<double>{16.0, 16.5, 17.0}));
+    ASSERT_NE(SerpentinasDe(d).DaCamada(2), nullptr);
+    EXPECT_TRUE(SerpentinasDe(d).DaCamada(2)->EntradaDaSerie);
+    // A column the file lacks is refused and the series kept.
+    Clica(j.frmCondCont, "btnSerpentinas");
+    Digita(f(), "edColuna", "rio");
+    arquivos.caminhos.push_back(QString::fromStdString(pasta / "clima.csv"));
+    Clica(f(), "btnSerie");
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros.front().contains(QStringLiteral("não tem a coluna \"rio\""))) << msg.erros.front().toStdString();
+    EXPECT_TRUE(f()->lbSerie->text().contains(QStringLiteral("clima.csv")));
+}
+
 // Pictures of the dialog and of the results window for looking them over; written only
 // when NORVIK_CAPTURAS names a folder.
 TEST_F(SerpentinasJanela, Capturas) {
