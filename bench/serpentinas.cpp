@@ -1,6 +1,6 @@
 // The cooling pipes' cost per step: the typical member and the member at the capacity
 // of the state with one pipe row in every lift (six loop segments of a 24-node cylinder,
-// eight substeps each), beside the same runs without pipes.
+// four substeps each), beside the same runs without pipes.
 #include <benchmark/benchmark.h>
 
 #include "core/Historico.h"

@@ -86,7 +86,11 @@ public:
             const TSerpentinasCamada& c = *lift.Dados;
             if (!lift.Iniciada) Inicia(lift, w.SI.Camadas[I(lift.L)]);
             const double idade = Membro::Idade(dados, lift.L, meio);
-            lift.Ligada = c.HoraInicio <= idade && idade < c.HoraFim && (!c.PorTemperatura || lift.Gatilho);
+            // Before the start the concrete has never seen the water and after the end it
+            // never will again: nothing to compute.
+            lift.Parada = idade < c.HoraInicio || idade >= c.HoraFim;
+            lift.Ligada = !lift.Parada && (!c.PorTemperatura || lift.Gatilho);
+            if (lift.Parada) continue;
             const double rAgua = Serpentinas::ResistenciaAguaParede(c.Tubo, c.Vazao);
             lift.TEntrada = dono_.Entrada(c, t);
             const double mc = Serpentinas::VazaoMassica(c.Vazao) * Serpentinas::CalorEspecificoAgua;
@@ -112,7 +116,10 @@ public:
         TResultadosSerpentinas& r = dono_.Resultados;
         for (std::size_t k = 0; k < lifts_.size(); ++k) {
             Lift& lift = lifts_[k];
-            if (lift.Iniciada) {
+            if (lift.Iniciada && lift.Parada) {
+                lift.Saida = std::numeric_limits<double>::quiet_NaN();
+                lift.Duracao += dt;
+            } else if (lift.Iniciada) {
                 const TSerpentinasCamada& c = *lift.Dados;
                 const double mc = Serpentinas::VazaoMassica(c.Vazao) * Serpentinas::CalorEspecificoAgua;
                 double maisQuente = -std::numeric_limits<double>::infinity();
@@ -163,6 +170,7 @@ private:
         std::vector<Linha> Linhas;
         bool Iniciada = false;
         bool Ligada = false;
+        bool Parada = false;  // outside the hours of operation
         bool Gatilho = false;
         double TEntrada = 0.0;
         double Saida = 0.0;
@@ -223,9 +231,8 @@ std::string TDadosSerpentinas::Problema(const TDadosModelo& d) const {
         const int L = static_cast<int>(k);
         const TSerpentinasCamada* c = DaCamada(L);
         if (!c) continue;
-        if (L > d.NCamadas)
-            return "Há serpentinas na camada " + Numeros::FormataInteiro(L) + ", mas o membro tem " +
-                   Numeros::FormataInteiro(d.NCamadas) + " camadas.";
+        // Lifts past the end of the member have none (as the protections of their tops).
+        if (L > d.NCamadas) break;
         if (Membro::CamadaDaFundacao(d, L))
             return "A camada 1 é a fundação (solo): não pode ter serpentinas de resfriamento.";
         const double h = d.Camadas[k].Espessura;

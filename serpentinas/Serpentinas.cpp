@@ -85,6 +85,11 @@ void TCilindro::Define(double a, double b, double k, double rhoC, int nos) {
     w_.assign(n, 0.0);
     wh_.assign(n, 0.0);
     w1_.assign(n, 0.0);
+    diag_.assign(n, 0.0);
+    mult_.assign(n, 0.0);
+    b_.assign(n, 0.0);
+    c_.assign(n, 0.0);
+    dtFator_ = -1.0;
 }
 
 TCilindro::Resposta TCilindro::Prepara(double dt, double rAgua, int subpassos) {
@@ -93,51 +98,60 @@ TCilindro::Resposta TCilindro::Prepara(double dt, double rAgua, int subpassos) {
     rAgua_ = agua ? rAgua : 0.0;
     dt_ = dt;
     // Substeps of (C/dts + conduction + 1/R at node 0)·w' = C/dts·w − E/R·e₀, for E = 0
-    // from the accepted state (wh) and for a unit drive from rest (w1): the Thomas
-    // algorithm with the elimination done once.
-    const double dts = dt / subpassos;
-    std::vector<double> diag(n, 0.0), mult(n, 0.0), b(n, 0.0), c(n, 0.0);
-    for (std::size_t i = 0; i < n; ++i) {
-        c[i] = area_[i] / dts;
-        diag[i] = c[i] + (i > 0 ? cond_[i - 1] : 0.0) + (i + 1 < n ? cond_[i] : 0.0);
+    // from the accepted state (wh) and for a unit drive from rest (w1), by the Thomas
+    // algorithm. The elimination and the unit response depend only on the step, the
+    // water and the substeps: kept while they stay the same.
+    if (dt != dtFator_ || rAgua_ != rFator_ || subpassos != subFator_) {
+        dtFator_ = dt;
+        rFator_ = rAgua_;
+        subFator_ = subpassos;
+        const double dts = dt / subpassos;
+        for (std::size_t i = 0; i < n; ++i) {
+            c_[i] = area_[i] / dts;
+            diag_[i] = c_[i] + (i > 0 ? cond_[i - 1] : 0.0) + (i + 1 < n ? cond_[i] : 0.0);
+        }
+        if (agua) diag_[0] += 1.0 / rAgua_;
+        for (std::size_t i = 1; i < n; ++i) {
+            mult_[i] = -cond_[i - 1] / diag_[i - 1];
+            diag_[i] += mult_[i] * cond_[i - 1];
+        }
+        for (std::size_t i = 0; i < n; ++i) diag_[i] = 1.0 / diag_[i];  // kept inverted
+        std::fill(w1_.begin(), w1_.end(), 0.0);
+        if (agua)
+            for (int s = 0; s < subpassos; ++s) Resolve(w1_, -1.0 / rAgua_);
+        m1_ = Media(w1_);
     }
-    if (agua) diag[0] += 1.0 / rAgua_;
-    for (std::size_t i = 1; i < n; ++i) {
-        mult[i] = -cond_[i - 1] / diag[i - 1];
-        diag[i] -= mult[i] * -cond_[i - 1];
-    }
-    const auto resolve = [&](std::vector<double>& w, double fonte) {
-        for (std::size_t i = 0; i < n; ++i) b[i] = c[i] * w[i];
-        b[0] += fonte;
-        for (std::size_t i = 1; i < n; ++i) b[i] -= mult[i] * b[i - 1];
-        w[n - 1] = b[n - 1] / diag[n - 1];
-        for (std::size_t i = n - 1; i-- > 0;) w[i] = (b[i] + cond_[i] * w[i + 1]) / diag[i];
-    };
     wh_ = w_;
-    std::fill(w1_.begin(), w1_.end(), 0.0);
-    for (int s = 0; s < subpassos; ++s) {
-        resolve(wh_, 0.0);
-        if (agua) resolve(w1_, -1.0 / rAgua_);
-    }
+    for (int s = 0; s < subpassos; ++s) Resolve(wh_, 0.0);
     m0_ = Media(w_);
+    mh_ = Media(wh_);
     Resposta r;
     r.M0 = m0_;
     r.C = capacidade_;
     if (!agua) return r;
     // What the cylinder loses is what the water takes: q = −C·(mean(w') − mean(w))/dt,
     // with w' = wh + E·w1.
-    r.G = -capacidade_ * Media(w1_) / dt;
-    r.Q = -capacidade_ * (Media(wh_) - m0_) / dt;
+    r.G = -capacidade_ * m1_ / dt;
+    r.Q = -capacidade_ * (mh_ - m0_) / dt;
     return r;
+}
+
+void TCilindro::Resolve(std::vector<double>& w, double fonte) {
+    const std::size_t n = w.size();
+    for (std::size_t i = 0; i < n; ++i) b_[i] = c_[i] * w[i];
+    b_[0] += fonte;
+    for (std::size_t i = 1; i < n; ++i) b_[i] -= mult_[i] * b_[i - 1];
+    w[n - 1] = b_[n - 1] * diag_[n - 1];
+    for (std::size_t i = n - 1; i-- > 0;) w[i] = (b_[i] + cond_[i] * w[i + 1]) * diag_[i];
 }
 
 double TCilindro::Conclui(double drive) {
     if (!(rAgua_ > 0.0)) {
-        w_ = wh_;
+        w_.swap(wh_);
         return 0.0;
     }
     for (std::size_t i = 0; i < w_.size(); ++i) w_[i] = wh_[i] + drive * w1_[i];
-    return -capacidade_ * (Media(w_) - m0_) / dt_;
+    return -capacidade_ * (mh_ + drive * m1_ - m0_) / dt_;
 }
 
 double TCilindro::Media(const std::vector<double>& w) const {

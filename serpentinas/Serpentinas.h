@@ -63,7 +63,7 @@ public:
     static constexpr int NosPadrao = 24;
     // Substeps of the cylinder in each step of the member: the steep field next to the
     // pipe in the first hours of the water.
-    static constexpr int SubpassosPadrao = 8;
+    static constexpr int SubpassosPadrao = 4;
     void Define(double a, double b, double k, double rhoC, int nos = NosPadrao);
     bool Definido() const { return !r_.empty(); }
 
@@ -86,10 +86,15 @@ public:
 
 private:
     double Media(const std::vector<double>& w) const;
+    void Resolve(std::vector<double>& w, double fonte);
 
     std::vector<double> r_, area_, cond_, w_, wh_, w1_;  // area_: capacity of each volume, J/(m·°C)
     double capacidade_ = 0.0;
-    double rAgua_ = 0.0, dt_ = 0.0, m0_ = 0.0;
+    double rAgua_ = 0.0, dt_ = 0.0, m0_ = 0.0, mh_ = 0.0, m1_ = 0.0;
+    // The elimination of the last step's matrix and what it was made for.
+    std::vector<double> diag_, mult_, b_, c_;  // diag_ holds the pivots' inverses
+    double dtFator_ = -1.0, rFator_ = 0.0;
+    int subFator_ = 0;
 };
 
 // The loop of one row in a step, in segments of equal length, each with its own
