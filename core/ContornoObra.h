@@ -32,11 +32,18 @@ public:
     // Solar flux entering the top face of lift L at t, W/m²; `hProtegido` the top
     // coefficient under the protections, stored form.
     virtual double FluxoSolarTopo(const TDadosModelo& dados, double t, int L, double hProtegido) const = 0;
+    // The sides of a block of finite plan size lose heat: false for a member of unlimited
+    // plan, whose run never asks PerdaLateral.
+    virtual bool TemLaterais() const = 0;
+    // Volumetric loss coefficient β of lift `camada` through its sides at t, W/(m³·°C):
+    // each unit volume loses β·(T − T_ar). Asked once per lift and step.
+    virtual double PerdaLateral(const TDadosModelo& dados, double t, int camada) const = 0;
 
     // Why the site data cannot be analysed with `dados`, or empty.
     virtual std::string Problema(const TDadosModelo& dados) const = 0;
-    // Impossible and unusual values of the site data, appended to `r`.
-    virtual void Valida(Validacao::Resultado& r) const = 0;
+    // Impossible and unusual values of the site data, appended to `r`; `dados` for what
+    // depends on the member (the plan Biot number of each lift).
+    virtual void Valida(const TDadosModelo& dados, Validacao::Resultado& r) const = 0;
 
     // The project file's key "Obra": whether the site differs from the start-up value,
     // and its value.
@@ -64,6 +71,7 @@ public:
 
     bool UsaClimaArquivo() const { return p_ && p_->UsaClimaArquivo(); }
     bool EmUso() const { return p_ && p_->EmUso(); }
+    bool TemLaterais() const { return p_ && p_->TemLaterais(); }
 
 private:
     std::unique_ptr<TContornoObra> p_;

@@ -310,6 +310,34 @@ void TFunc::AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalh
     }
 }
 
+void TFunc::AplicaPerdaLateral(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t, int n) {
+    // Lumped rather than consistent: the diagonal term keeps the step's matrix an
+    // M-matrix, so a strong side loss over a long step cannot push a node below the
+    // air, and each node's loss G_i·(TAmb − T_i) is what the energy balance adds up.
+    // For a uniform temperature both give the same heat.
+    const double dt = dados.DtExplicito + dados.DtImplicito;
+    TVetorNos& G = trabalho.GLateral;
+    for (int i = 1; i <= n; ++i) G[static_cast<std::size_t>(i)] = 0.0;
+    int camadaAnterior = 0;
+    double beta = 0.0;
+    for (int e = 1; e < n; ++e) {
+        const auto i = static_cast<std::size_t>(e);
+        const int camada = trabalho.CamadaElemento[i];
+        if (camada != camadaAnterior) {
+            beta = dados.Obra->PerdaLateral(dados, t, camada);
+            camadaAnterior = camada;
+        }
+        const double g = 0.5 * dt * beta * dados.Elementos[i].Espessura;
+        G[i] += g;
+        G[i + 1] += g;
+    }
+    for (int ii = 1; ii <= n; ++ii) {
+        const auto i = static_cast<std::size_t>(ii);
+        trabalho.Sistema.Diag[i] += G[i];
+        trabalho.Carga[i] += G[i] * trabalho.TAmb;
+    }
+}
+
 namespace {
 
 // The system of a step over the load `carga` leaves in trabalho.Carga.
@@ -349,6 +377,8 @@ void MontaSistemaCom(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, dou
         throw ErroCalculo("a temperatura ambiente não tem valor finito (verifique as horas da máxima e da mínima)");
     }
     TFunc::AplicaConveccao(dados, trabalho, t, L, n);
+    trabalho.Lateral = dados.Obra.TemLaterais();
+    if (trabalho.Lateral) TFunc::AplicaPerdaLateral(dados, trabalho, t, n);
     if (trabalho.Resfriamento) trabalho.Resfriamento->Aplica(dados, trabalho, t, L);
 
     for (int ii = 1; ii <= n; ++ii) {

@@ -39,6 +39,11 @@ struct TTrabalhoTermico {
     double HSup = 0.0;
     double TAmb = 0.0;
     double SolTopo = 0.0;  // W/m² of sun the top face absorbs this step (weather file only)
+    // The sides of a block of finite plan size: whether this step lost heat through them
+    // and each node's side conductance for the step, Δt·β·(its share of the elements'
+    // length), J/(m²·°C). GLateral is written only when Lateral.
+    bool Lateral = false;
+    TVetorNos GLateral{};
     TEstadoMaturidade Maturidade;  // equivalent ages of the elements whose heat follows them
     // The cooling pipes of the run (none: null) and the sink they put at each node in
     // the step, removed heat = ResfriamentoDiag[i]·T_i − ResfriamentoCarga[i] (J/m²).
@@ -148,6 +153,12 @@ public:
 
     // Adds H (the coefficients of the step) at nodes 1 and n of the system and H·TAmb to the load.
     static void AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t, int L, int n);
+
+    // The loss through the sides of a block of finite plan size, implicit: each active
+    // element loses β·(T − TAmb) per unit volume, β the site's PerdaLateral of its lift
+    // (asked once per lift). Lumped, like the faces' H: node i gathers
+    // G_i = Δt·Σ β_e·h_e/2 of its elements, added to the diagonal, and G_i·TAmb to the load.
+    static void AplicaPerdaLateral(const TDadosModelo& dados, TTrabalhoTermico& trabalho, double t, int n);
 
     // Overwrites the prescribed end temperatures after the solve (the top one only
     // once every layer is placed).

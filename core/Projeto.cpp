@@ -715,7 +715,7 @@ void LeTextoCom(const std::string& texto, TDadosModelo& dados, bool completo) {
     // layers' values are the dialogs' and are refused by the run.
     {
         Validacao::Resultado v;
-        if (novo->Obra) novo->Obra->Valida(v);
+        if (novo->Obra) novo->Obra->Valida(*novo, v);
         if (novo->Resfriamento) novo->Resfriamento->Valida(v);
         Validacao::ValidaSensores(*novo, v);
         if (!v.Valido()) Recusa(v.Erros.front());

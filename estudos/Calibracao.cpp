@@ -20,6 +20,7 @@
 #include "analise/Analise.h"
 #include "results/Medicoes.h"
 #include "obra/DadosObra.h"
+#include "obra/Laterais.h"
 #include "serpentinas/DadosSerpentinas.h"
 
 namespace {
@@ -106,6 +107,9 @@ const std::vector<TParametroCalibracao> Tabela = {
      [](TDadosModelo& d, double v) {
          Concreto(d, [&](int L) { d.CalorCamadas[static_cast<std::size_t>(L)].EnergiaAtivacao = v; });
      }},
+    {"Lateral", "coeficiente das laterais descobertas", "W/(m²·°C)",
+     [](const TDadosModelo& d) { return ObraDe(d).CoefLateral; },
+     [](TDadosModelo& d, double v) { ObraEditavel(d).CoefLateral = v; }},
     {"TAgua", "temperatura de entrada da água das serpentinas", "°C", LeAgua, AplicaAgua},
 };
 
@@ -115,6 +119,7 @@ bool DoCalorFinal(int k) { return k == 0 || k == 1; }       // E, C·E
 bool DaMaturidade(int k) { return k >= 7 && k <= 10; }      // αu, τ, β, Ea
 bool DaCurvaDaMaturidade(int k) { return k >= 7 && k <= 9; }  // αu, τ, β
 constexpr int Topo = 5;
+constexpr int Lateral = 11;
 
 // Why parameter k cannot move the computed temperatures of this problem, when the
 // problem itself tells; empty otherwise.
@@ -122,6 +127,8 @@ std::string PorQueNaoInflui(const TDadosModelo& d, int k) {
     const bool maturidade = Maturidade::Ativa(d, Primeira(d));
     if (DaCurvaPorIdade(k) && maturidade) return "as camadas usam o calor pela maturidade";
     if (DaMaturidade(k) && !maturidade) return "as camadas não usam o calor pela maturidade";
+    if (k == Lateral && !Laterais::Finita(ObraDe(d)))
+        return "o membro é extenso em planta, sem laterais (Dimensões em Planta)";
     if (k == Topo && d.TPrescSupAtiva) return "a temperatura do topo é prescrita";
     if (Tabela[static_cast<std::size_t>(k)].Chave == "TAgua" && !SerpentinasDe(d).EmUso())
         return "o problema não tem serpentinas de resfriamento";

@@ -22,6 +22,7 @@
 #include "obra/Protecoes.h"
 #include "stress/IndiceFissuracao.h"
 #include "obra/DadosObra.h"
+#include "obra/Laterais.h"
 #include "serpentinas/DadosSerpentinas.h"
 
 namespace {
@@ -107,6 +108,14 @@ void AplicaAltura(TDadosModelo& d, double altura, const TEstudo& e) {
         } else if (serp.size() > Z(ultima) + 1) {
             serp.resize(Z(ultima) + 1);
         }
+    }
+    // So are the forms of its sides.
+    auto& laterais = ObraEditavel(d).ProtecoesLaterais;
+    if (Z(p) < laterais.size() && !laterais[Z(p)].empty()) {
+        laterais.resize(Z(ultima) + 1);
+        for (int L = p + 1; L <= ultima; ++L) laterais[Z(L)] = laterais[Z(p)];
+    } else if (laterais.size() > Z(ultima) + 1) {
+        laterais.resize(Z(ultima) + 1);
     }
     d.NCamadas = ultima;
     d.NCamadasMembro = ultima;
@@ -198,6 +207,34 @@ void AplicaLigadas(TDadosModelo& d, double ligadas, const TEstudo&) {
     if (ligadas == 0.0) d.Resfriamento.Define(nullptr);
 }
 
+bool TemFormaLateral(const TDadosModelo& d) {
+    if (!Laterais::Finita(ObraDe(d))) return false;
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L)
+        if (const auto* lista = Laterais::Do(ObraDe(d), L); lista && !lista->empty()) return true;
+    return false;
+}
+
+// Every lift with a protection on its sides takes off the one that comes off last at
+// `hora` after its own placement; lifts without side protections stay bare.
+void AplicaRetiradaLateral(TDadosModelo& d, double hora, const TEstudo&) {
+    if (!TemFormaLateral(d)) {
+        throw ErroEntrada("a hora de retirada da fôrma lateral só varia quando o projeto base é um bloco de dimensões "
+                          "finitas com proteções nas laterais (Dimensões em Planta)");
+    }
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L) {
+        const auto* lida = Laterais::Do(ObraDe(d), L);
+        if (!lida || lida->empty()) continue;
+        auto& lista = Laterais::Do(ObraEditavel(d), L);
+        TProtecao& p = lista[Z(UltimaRetirada(lista))];
+        if (hora < p.HoraColocacao) {
+            throw ErroEntrada("a proteção lateral \"" + p.Nome + "\" da camada " + Numeros::FormataInteiro(L) +
+                              " é colocada " + Num(p.HoraColocacao) + " h após o lançamento; não pode ser retirada " +
+                              Num(hora) + " h após ele");
+        }
+        p.HoraRetirada = hora;
+    }
+}
+
 const std::vector<TParametroEstudo> Tabela = {
     {"AlturaCamada", "Altura da camada", "m", false, 0.0, true, AplicaAltura},
     {"IntervaloLancamento", "Intervalo entre lançamentos", "h", true, 0.0, false, AplicaIntervalo},
@@ -206,6 +243,7 @@ const std::vector<TParametroEstudo> Tabela = {
     {"ConsumoCimento", "Consumo de cimento", "kg/m³", false, 0.0, false, AplicaConsumo},
     {"ElementosCamada", "Elementos por camada", "-", true, 1.0, false, AplicaElementos},
     {"HoraRetiradaProtecao", "Retirada da proteção do topo", "h", false, 0.0, false, AplicaRetirada},
+    {"HoraRetiradaFormaLateral", "Retirada da fôrma lateral", "h", false, 0.0, false, AplicaRetiradaLateral},
     {"TemperaturaAguaSerpentinas", "Temperatura da água das serpentinas", "°C", false, Validacao::TMinima, false,
      AplicaAgua, Validacao::TMaxima},
     {"EspacamentoSerpentinas", "Espaçamento das serpentinas", "m", false, 0.0, true, AplicaEspacamento},
@@ -281,6 +319,10 @@ void Valida(const TEstudo& e) {
         if (Tabela[Z(v.Parametro)].Aplica == AplicaRetirada && !TemProtecaoNoTopo(*e.Base))
             Recusa("\"HoraRetiradaProtecao\" precisa de um projeto base com proteções no topo das camadas; "
                    "o projeto não tem nenhuma");
+    for (const auto& v : e.Variacoes)
+        if (Tabela[Z(v.Parametro)].Aplica == AplicaRetiradaLateral && !TemFormaLateral(*e.Base))
+            Recusa("\"HoraRetiradaFormaLateral\" precisa de um projeto base com dimensões finitas em planta e "
+                   "proteções nas laterais; o projeto não tem nenhuma");
     if (e.Sorteados < 0) Recusa("o número de casos sorteados não pode ser negativo");
     if (Combinacoes(e) > MaxCasos && (e.Sorteados == 0 || e.Sorteados > MaxCasos)) {
         Recusa("o estudo tem mais de " + Numeros::FormataInteiro(MaxCasos) +

@@ -8,6 +8,7 @@
 #include "core/Erros.h"
 #include "core/Validacao.h"
 #include "obra/ClimaHorario.h"
+#include "obra/CondicoesObra.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
     const std::string texto(reinterpret_cast<const char*>(dados), tamanho);
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     TDadosObra obra;
     c.Aplica(obra);
     Validacao::Resultado r;
-    obra.Valida(r);
+    CondicoesObra::Valida(obra, r);
     if (!r.Valido()) std::abort();
     return 0;
 }

@@ -45,6 +45,10 @@ std::string ProblemaLista(const std::vector<TProtecao>& lista, const std::string
 
 }  // namespace
 
+std::string ProblemaProtecoes(const std::vector<TProtecao>& lista, const std::string& face) {
+    return ProblemaLista(lista, face);
+}
+
 bool EmUso(const TDadosObra& obra) {
     if (obra.ClimaArquivo || !obra.ProtecoesBase.empty()) return true;
     for (const auto& lista : obra.ProtecoesTopo) {

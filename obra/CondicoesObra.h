@@ -38,6 +38,9 @@ void AplicaProtecoes(const TDadosModelo& dados, double t, int L, TCoeficientes& 
 // fraction is 1 − hp·R; `hProtegido` in the stored form.
 double FluxoSolarTopo(const TDadosModelo& dados, double t, int L, double hProtegido);
 
+// Why a list of protections of a face ("da face inferior") cannot be used, or empty.
+std::string ProblemaProtecoes(const std::vector<TProtecao>& lista, const std::string& face);
+
 // Why the site data cannot be analysed up to `tempoTotal`, or empty.
 std::string Problema(const TDadosModelo& dados);
 

@@ -4,6 +4,7 @@
 
 #include "core/Func.h"
 #include "obra/CondicoesObra.h"
+#include "obra/Laterais.h"
 #include "obra/ProjetoObra.h"
 
 std::unique_ptr<TContornoObra> TDadosObra::Copia() const { return std::make_unique<TDadosObra>(*this); }
@@ -23,9 +24,21 @@ double TDadosObra::FluxoSolarTopo(const TDadosModelo& dados, double t, int L, do
     return CondicoesObra::FluxoSolarTopo(dados, t, L, hProtegido);
 }
 
-std::string TDadosObra::Problema(const TDadosModelo& dados) const { return CondicoesObra::Problema(dados); }
+bool TDadosObra::TemLaterais() const { return Laterais::Finita(*this); }
 
-void TDadosObra::Valida(Validacao::Resultado& r) const { CondicoesObra::Valida(*this, r); }
+double TDadosObra::PerdaLateral(const TDadosModelo& dados, double t, int camada) const {
+    return Laterais::Perda(dados, t, camada);
+}
+
+std::string TDadosObra::Problema(const TDadosModelo& dados) const {
+    if (std::string p = CondicoesObra::Problema(dados); !p.empty()) return p;
+    return Laterais::Problema(dados);
+}
+
+void TDadosObra::Valida(const TDadosModelo& dados, Validacao::Resultado& r) const {
+    CondicoesObra::Valida(*this, r);
+    Laterais::Valida(dados, r);
+}
 
 bool TDadosObra::TemDados() const { return ProjetoObra::TemDados(*this); }
 

@@ -14,6 +14,7 @@ struct TProtecao {
     double R = 0.0;              // m²·°C/W
     double HoraColocacao = 0.0;  // h after placement
     double HoraRetirada = 0.0;   // h after placement
+    bool operator==(const TProtecao&) const = default;
 };
 
 // The site as it is: the hourly weather of a file and the protections of the faces.
@@ -36,14 +37,25 @@ struct TDadosObra final : TContornoObra {
     std::vector<std::vector<TProtecao>> ProtecoesTopo;
     std::vector<TProtecao> ProtecoesBase;
 
+    // The sides of a block of finite plan size (obra/Laterais): plan length and width,
+    // zero for a direction without limit (both zero, the start-up value: the member of
+    // unlimited plan, no side loss); the coefficient of the bare sides; the protections
+    // of the sides of lift L at index L (slot 0 unused), hours after its placement.
+    double ComprimentoPlanta = 0.0;  // m
+    double LarguraPlanta = 0.0;      // m
+    double CoefLateral = 10.0;       // W/(m²·°C), bare vertical faces in light wind
+    std::vector<std::vector<TProtecao>> ProtecoesLaterais;
+
     std::unique_ptr<TContornoObra> Copia() const override;
     bool UsaClimaArquivo() const override;
     bool EmUso() const override;
     double TemperaturaAr(double t) const override;
     void AplicaCoeficientes(const TDadosModelo& dados, double t, int L, TCoeficientes& h) const override;
     double FluxoSolarTopo(const TDadosModelo& dados, double t, int L, double hProtegido) const override;
+    bool TemLaterais() const override;
+    double PerdaLateral(const TDadosModelo& dados, double t, int camada) const override;
     std::string Problema(const TDadosModelo& dados) const override;
-    void Valida(Validacao::Resultado& r) const override;
+    void Valida(const TDadosModelo& dados, Validacao::Resultado& r) const override;
     bool TemDados() const override;
     nlohmann::ordered_json ParaJson() const override;
 };

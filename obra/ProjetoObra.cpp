@@ -82,9 +82,70 @@ std::vector<TProtecao> LeLista(const Json& v, const std::string& onde) {
     return lista;
 }
 
+// The sides differ from the start-up value (the member of unlimited plan).
+bool TemLaterais(const TDadosObra& o) {
+    if (o.ComprimentoPlanta != 0.0 || o.LarguraPlanta != 0.0 || o.CoefLateral != TDadosObra{}.CoefLateral) return true;
+    for (const auto& l : o.ProtecoesLaterais) {
+        if (!l.empty()) return true;
+    }
+    return false;
+}
+
+// Per lift, element 0 for layer 1; the list stops after the last lift with protections.
+Json PorCamada(const std::vector<std::vector<TProtecao>>& listas) {
+    std::size_t ultima = listas.size();
+    while (ultima > 1 && listas[ultima - 1].empty()) --ultima;
+    Json a = Json::array();
+    for (std::size_t L = 1; L < ultima; ++L) a.push_back(Lista(listas[L]));
+    return a;
+}
+
+std::vector<std::vector<TProtecao>> LePorCamada(const Json& v, const std::string& onde) {
+    if (!v.is_array()) Recusa(onde, "deve ser uma lista, elemento 0 para a camada 1");
+    if (v.size() > static_cast<std::size_t>(MaxCamadas)) Recusa(onde, "tem mais camadas que o máximo");
+    std::vector<std::vector<TProtecao>> listas(v.size() + 1);
+    for (std::size_t i = 0; i < v.size(); ++i)
+        listas[i + 1] = LeLista(v[i], onde + "[" + std::to_string(i) + "] (camada " + std::to_string(i + 1) + ")");
+    return listas;
+}
+
+Json Laterais(const TDadosObra& o) {
+    Json j = Json::object();
+    j["Comprimento"] = o.ComprimentoPlanta;
+    j["Largura"] = o.LarguraPlanta;
+    j["Coeficiente"] = o.CoefLateral;
+    j["Protecoes"] = PorCamada(o.ProtecoesLaterais);
+    return j;
+}
+
+void LeLaterais(const Json& j, TDadosObra& o) {
+    const std::string onde = "Laterais";
+    if (!j.is_object()) Recusa(onde, "deve ser um objeto { ... }");
+    for (const auto& [k, v] : j.items()) {
+        const std::string chave = onde + "." + k;
+        const auto naoNegativo = [&] {
+            const double x = Numero(v, chave);
+            if (x < 0.0) Recusa(chave, "não pode ser negativo");
+            return x;
+        };
+        if (k == "Comprimento") {
+            o.ComprimentoPlanta = naoNegativo();
+        } else if (k == "Largura") {
+            o.LarguraPlanta = naoNegativo();
+        } else if (k == "Coeficiente") {
+            o.CoefLateral = naoNegativo();
+        } else if (k == "Protecoes") {
+            o.ProtecoesLaterais = LePorCamada(v, chave);
+        } else {
+            Recusa(onde, "chave desconhecida \"" + k + "\"");
+        }
+    }
+}
+
 }  // namespace
 
 bool TemDados(const TDadosObra& o) {
+    if (TemLaterais(o)) return true;
     if (o.ClimaArquivo || !o.Temperatura.empty() || !o.ProtecoesBase.empty() || o.Absortividade != 0.65) return true;
     for (const auto& l : o.ProtecoesTopo) {
         if (!l.empty()) return true;
@@ -100,13 +161,10 @@ Json ParaJson(const TDadosObra& o) {
     j["Temperatura"] = Serie(o.Temperatura);
     j["Vento"] = Serie(o.Vento);
     j["Radiacao"] = Serie(o.Radiacao);
-    // Element 0 for layer 1; the list stops after the last lift with protections.
-    std::size_t ultima = o.ProtecoesTopo.size();
-    while (ultima > 1 && o.ProtecoesTopo[ultima - 1].empty()) --ultima;
-    Json topo = Json::array();
-    for (std::size_t L = 1; L < ultima; ++L) topo.push_back(Lista(o.ProtecoesTopo[L]));
-    j["ProtecoesTopo"] = std::move(topo);
+    j["ProtecoesTopo"] = PorCamada(o.ProtecoesTopo);
     j["ProtecoesBase"] = Lista(o.ProtecoesBase);
+    // Written only when used, so that a project without it writes back as it was read.
+    if (TemLaterais(o)) j["Laterais"] = Laterais(o);
     return j;
 }
 
@@ -130,15 +188,11 @@ void Le(const Json& j, TDadosObra& o) {
         } else if (k == "Radiacao") {
             novo.Radiacao = LeSerie(v, k);
         } else if (k == "ProtecoesTopo") {
-            if (!v.is_array()) Recusa(k, "deve ser uma lista, elemento 0 para a camada 1");
-            if (v.size() > static_cast<std::size_t>(MaxCamadas)) Recusa(k, "tem mais camadas que o máximo");
-            novo.ProtecoesTopo.assign(v.size() + 1, {});
-            for (std::size_t i = 0; i < v.size(); ++i) {
-                novo.ProtecoesTopo[i + 1] = LeLista(v[i], k + "[" + std::to_string(i) + "] (camada " +
-                                                              std::to_string(i + 1) + ")");
-            }
+            novo.ProtecoesTopo = LePorCamada(v, k);
         } else if (k == "ProtecoesBase") {
             novo.ProtecoesBase = LeLista(v, k);
+        } else if (k == "Laterais") {
+            LeLaterais(v, novo);
         } else {
             throw ErroEntrada("\"Obra\": chave desconhecida \"" + k + "\"");
         }

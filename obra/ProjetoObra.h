@@ -4,8 +4,9 @@
 #include "obra/DadosObra.h"
 
 // The key "Obra" of the project file: the weather read from a file, hour by hour (its
-// contents, so that the project stays complete without the file), and the
-// protections of the faces. Absent, the problem has no site data.
+// contents, so that the project stays complete without the file), the protections of
+// the faces and, only when the block has a finite plan size, its sides ("Laterais").
+// Absent, the problem has no site data.
 namespace ProjetoObra {
 
 // The site data differs from the start-up value, so the project must carry it.

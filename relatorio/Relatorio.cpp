@@ -9,6 +9,7 @@
 #include "core/ValoresSI.h"
 #include "stress/ProcTensional.h"
 #include "obra/DadosObra.h"
+#include "obra/Laterais.h"
 #include "serpentinas/DadosSerpentinas.h"
 
 using Numeros::FormataFixo;
@@ -126,6 +127,10 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
             s.Paragrafo("Proteção do topo da camada " + Inteiro(L) + " (horas desde o seu lançamento): " +
                         Protecoes(lista) + ".");
     }
+    // The sides of a block of finite plan size, lumped over its plan section.
+    if (const std::string laterais = Laterais::Resumo(d); !laterais.empty())
+        s.Paragrafo("Dimensões em planta. " + laterais +
+                    " Cada m³ de concreto perde U·(2/Lx + 2/Ly)·(T − T_ar) pelas laterais, U = 1/(1/h + R).");
     for (int L = 1; L <= d.NCamadas; ++L) {
         const TSerpentinasCamada* c = SerpentinasDe(d).DaCamada(L);
         if (!c) continue;

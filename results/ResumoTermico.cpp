@@ -6,6 +6,7 @@
 #include "core/Cp1252.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
+#include "obra/Laterais.h"
 #include "obra/Protecoes.h"
 #include "serpentinas/DadosSerpentinas.h"
 
@@ -31,6 +32,8 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const HistoricoNum
     TResumoTermico r;
     r.Limite = limite;
     r.Avisos = Protecoes::AvisosTopoDescoberto(d);
+    r.Laterais = ::Laterais::Resumo(d);
+    if (std::string a = ::Laterais::AvisoBiot(d); !a.empty()) r.Avisos.push_back(std::move(a));
     r.Serpentinas = LinhaSerpentinas(SerpentinasDe(d).Resultados);
     const int colunas = tabela.Colunas();
     r.HorasAcima.assign(static_cast<std::size_t>(std::max(colunas, 1)), 0.0);
@@ -144,6 +147,7 @@ std::string TResumoTermico::Texto(bool comDiferencaPorHora) const {
         s += "Nó com mais horas a " + limite + " °C ou acima: Nó " + FormataInteiro(NoPior) + ", " +
              FormataGeral(HorasPior) + " horas.\n";
     }
+    if (!Laterais.empty()) s += Laterais + "\n";
     for (const std::string& a : Avisos) s += a + "\n";
     if (!Serpentinas.empty()) s += Serpentinas + "\n";
     if (!Camadas.empty()) {

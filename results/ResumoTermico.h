@@ -66,6 +66,9 @@ struct TResumoTermico {
     // What the figures owe to a protection removed an hour or less before the next
     // lift covers the top (one sentence per lift).
     std::vector<std::string> Avisos;
+    // The plan size and side protections of a block of finite plan size (empty for a
+    // member of unlimited plan, whose summary is as it always was).
+    std::string Laterais;
     // What the cooling pipes of the run removed, one line; empty without pipes.
     std::string Serpentinas;
 

@@ -46,10 +46,11 @@ double ReacaoLinha(const TDadosModelo& d, const TTrabalhoTermico& w, int p, int 
     double q = p == n ? FluxoTopo(d, w) : FluxoBase(d);
     if (p > 1) q += 0.5 * w.FElemento[I(p - 1)] * d.Elementos[I(p - 1)].Espessura;
     if (p <= m) q += 0.5 * w.FElemento[I(p)] * d.Elementos[I(p)].Espessura;
-    const double reacao = r - (dtE + dtI) * q - H * (w.TAmb - T[p]);
+    double reacao = r - (dtE + dtI) * q - H * (w.TAmb - T[p]);
+    if (w.Lateral) reacao -= w.GLateral[I(p)] * (w.TAmb - T[p]);
     // The pipes' sink on the row is part of what the system kept, not of the reaction.
-    if (!w.Resfriamento) return reacao;
-    return reacao + (w.ResfriamentoDiag[I(p)] * T[p] - w.ResfriamentoCarga[I(p)]);
+    if (w.Resfriamento) reacao += w.ResfriamentoDiag[I(p)] * T[p] - w.ResfriamentoCarga[I(p)];
+    return reacao;
 }
 
 std::string MJ(double joules) { return Verificacao::Fixo(joules / 1e6, 12, 3); }
@@ -77,6 +78,12 @@ void TBalancoEnergia::Resolvido(const TDadosModelo& d, const TTrabalhoTermico& w
     tResolvidaInf_ = d.Temperaturas[1];
     tResolvidaSup_ = d.Temperaturas[I(n)];
     Conveccao += w.HInf * (w.TAmb - tResolvidaInf_) + w.HSup * (w.TAmb - tResolvidaSup_);
+    if (w.Lateral) {
+        ComLaterais = true;
+        double g = 0.0;
+        for (int i = 1; i <= n; ++i) g += w.GLateral[I(i)] * (w.TAmb - d.Temperaturas[I(i)]);
+        Laterais += g;
+    }
     if (PrescritaInf(d)) Extremidades += ReacaoLinha(d, w, 1, n, w.HInf);
     if (PrescritaSup(d)) Extremidades += ReacaoLinha(d, w, n, n, w.HSup);
     if (w.Resfriamento) {
@@ -156,7 +163,7 @@ void TBalancoEnergia::Passo(const TDadosModelo& d, const TTrabalhoTermico& w) {
 
 double TBalancoEnergia::ResiduoPercentual() const {
     const double base =
-        BaseLiberado() ? HidratacaoModelo + Radiacao : std::fabs(Conveccao) + std::fabs(Extremidades);
+        BaseLiberado() ? HidratacaoModelo + Radiacao : std::fabs(Conveccao) + std::fabs(Laterais) + std::fabs(Extremidades);
     if (!(base > 0.0)) return 0.0;
     return 100.0 * ResiduoModelo() / base;
 }
@@ -173,6 +180,7 @@ std::string TBalancoEnergia::Texto() const {
         s += "  Calor do modelo nas mesmas idades ........ " + MJ(HidratacaoModelo) + "\n";
     s += "  Calor da radiação nas faces .............. " + MJ(Radiacao) + "\n";
     s += "  Trocado por convecção nas faces .......... " + MJ(Conveccao) + "\n";
+    if (ComLaterais) s += "  Trocado pelas laterais do bloco .......... " + MJ(Laterais) + "\n";
     s += "  Trocado pelas extremidades prescritas .... " + MJ(Extremidades) + "\n";
     if (ComSerpentinas) s += "  Retirado pela água das serpentinas ....... " + MJ(Serpentinas) + "\n";
     s += "  Soma das entradas" + std::string(modelo ? " (calor do modelo) ...... " : " ........................") +

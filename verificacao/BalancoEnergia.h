@@ -11,9 +11,11 @@ struct TTrabalhoTermico;
 // The energy balance of a thermal run, per m² of the member's cross-section (J/m²),
 // added up from the system each step solved. Summing the rows of the step equation,
 // K drops out (its rows sum to zero) and
-//   1ᵀ·C·(T − T_ant) = Δt·1ᵀ·F + Σ_faces H·(T_amb − T) − Σ_i (A_i·T_i − B_i) + reactions of the
-//   prescribed ends, the middle term the heat the cooling pipes' water takes,
-// the reaction of a prescribed node being what closes its own row (the consistent
+//   1ᵀ·C·(T − T_ant) = Δt·1ᵀ·F + Σ_faces H·(T_amb − T) + Σ_nodes G·(T_amb − T)
+//                      − Σ_i (A_i·T_i − B_i) + reactions of the prescribed ends,
+// G the side conductance of a block of finite plan size (zero for a member of unlimited
+// plan), A_i·T_i − B_i the heat the cooling pipes' water takes at node i (none without
+// pipes), the reaction of a prescribed node being what closes its own row (the consistent
 // formulation replaces that row by T = T_prescrita) plus, in the classic one, the heat
 // its overwrite after the solve puts in, C-row sum × (T_prescrita − T_resolvida). At a
 // placement the content grows by what the new lift brings, ρ·c·h·T_inicial; what the
@@ -42,6 +44,8 @@ public:
     double Radiacao = 0.0;      // Δt·QRadiacao on each end, or Δt·the sun on the top (weather file)
     double Conveccao = 0.0;     // Σ H·(T_amb − T), positive when the member gains heat
     double Extremidades = 0.0;  // reactions of the prescribed ends, positive when it gains
+    double Laterais = 0.0;      // Σ G·(T_amb − T) through the sides, positive when it gains
+    bool ComLaterais = false;   // some step lost heat through the sides
     double Serpentinas = 0.0;   // −Σ (A_i·T_i − B_i): what the cooling pipes' water took (≤ 0)
     bool ComSerpentinas = false;  // the run had cooling pipes
     double Trazido = 0.0;       // ρ·c·h·T_inicial of every lift at its placement
@@ -54,12 +58,14 @@ public:
     // Content at the end less what the lifts brought: the heat the member stored.
     double Armazenado() const { return ConteudoFinal - Trazido; }
     // What came in through the sources and the boundaries.
-    double Entradas() const { return Hidratacao + Radiacao + Conveccao + Extremidades + Serpentinas; }
+    double Entradas() const { return Hidratacao + Radiacao + Conveccao + Laterais + Extremidades + Serpentinas; }
     // The closure of the steps' own arithmetic: zero when the solver conserves what
     // the steps put in.
     double Residuo() const { return Armazenado() - Entradas(); }
     // What came in with the hydration heat the model releases.
-    double EntradasModelo() const { return HidratacaoModelo + Radiacao + Conveccao + Extremidades + Serpentinas; }
+    double EntradasModelo() const {
+        return HidratacaoModelo + Radiacao + Conveccao + Laterais + Extremidades + Serpentinas;
+    }
     // Heat the model releases that the steps did not (positive when they lost heat).
     double Perdido() const { return HidratacaoModelo - Hidratacao; }
     // Stored less what the model puts in: the closure and what the steps lost.

@@ -50,6 +50,7 @@
 #include "verificacao/ui/frmVerificacao.h"
 #include "estudos/ui/frmEstudo.h"
 #include "obra/ui/frmTemperaturaMistura.h"
+#include "obra/ui/frmLaterais.h"
 #include "results/ui/frmSalvarNo.h"
 #include "results/ui/frmTemperaturaNo.h"
 #include "stress/ui/frmTensional.h"
@@ -287,6 +288,11 @@ void TfrmEntradaDados::CriaMenus() {
     serpentinas->setObjectName(QStringLiteral("Serpentinas1"));
     connect(serpentinas, &QAction::triggered, this, [this] {
         if (ctx_.janelas.serpentinas) ctx_.janelas.serpentinas->Abre();
+    });
+    QAction* laterais = obra->addAction(QStringLiteral("Dimensões em Planta..."));
+    laterais->setObjectName(QStringLiteral("DimensoesPlanta1"));
+    connect(laterais, &QAction::triggered, this, [this] {
+        if (ctx_.janelas.frmLaterais) ctx_.janelas.frmLaterais->Abre();
     });
     QMenu* info = menuBar()->addMenu(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("Info"));
@@ -742,6 +748,7 @@ void TfrmEntradaDados::MostraProblema(bool novoProjeto) {
     j.frmTensional->MostraEstado();
     if (j.frmTemperaturaMistura) j.frmTemperaturaMistura->MostraEstado();
     if (j.serpentinas) j.serpentinas->MostraEstado();
+    if (j.frmLaterais) j.frmLaterais->MostraEstado();
 }
 
 void TfrmEntradaDados::MostraStatus(const QString& texto) {

@@ -110,6 +110,7 @@ class TfrmEstudo;
 class TfrmTemperaturaMistura;
 class TfrmCalibracao;
 class TfrmProtecoes;
+class TfrmLaterais;
 class TGrupoClimaHorario;
 class TfrmDosagem;
 class TfrmSerpentinas;
@@ -170,6 +171,7 @@ struct Janelas {
     TfrmDosagem* frmDosagem = nullptr;
     TfrmSerpentinas* frmSerpentinas = nullptr;
     TfrmResultadoSerpentinas* frmResultadoSerpentinas = nullptr;
+    TfrmLaterais* frmLaterais = nullptr;
     // Parts of the boundary-conditions dialog (its children, not top-level windows).
     TfrmProtecoes* frmProtecoes = nullptr;
     TGrupoClimaHorario* gbxClimaHorario = nullptr;

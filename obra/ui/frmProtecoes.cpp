@@ -14,12 +14,9 @@
 #include "core/ui/HistoricoProblema.h"
 #include "obra/Protecoes.h"
 #include "obra/DadosObra.h"
+#include "obra/ui/TabelaProtecoes.h"
 
 using CamposNumericos::Geral;
-
-namespace {
-enum Coluna { Nome, R, Colocacao, Retirada };
-}
 
 TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -43,14 +40,7 @@ TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
     btnRemover->setObjectName(QStringLiteral("btnRemover"));
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
-    sgdProtecoes->setHorizontalHeaderLabels({QStringLiteral("Nome"), QStringLiteral("R [m²·°C/W]"),
-                                             QStringLiteral("Colocação [h]"), QStringLiteral("Retirada [h]")});
-    sgdProtecoes->horizontalHeader()->setSectionResizeMode(Nome, QHeaderView::Stretch);
-    sgdProtecoes->setMinimumWidth(560);
-    cbxPredefinicoes->addItem(QStringLiteral("(digitada)"), 0.0);
-    for (const TPredefinicaoProtecao& p : Protecoes::Predefinicoes()) {
-        cbxPredefinicoes->addItem(QString::fromUtf8(p.Nome) + QStringLiteral(" — R = ") + Geral(p.R), p.R);
-    }
+    TabelaProtecoes::Prepara(sgdProtecoes, cbxPredefinicoes);
 
     auto* topo = new QHBoxLayout;
     topo->addWidget(new QLabel(QStringLiteral("Camada ->")));
@@ -75,17 +65,8 @@ TfrmProtecoes::TfrmProtecoes(Contexto& ctx, QWidget* parent)
         "A proteção está da hora de colocação (inclusive) à de retirada (exclusive), contadas do lançamento.")));
     principal->addLayout(botoes);
 
-    connect(btnAcrescentar, &QPushButton::clicked, this, [this] {
-        const int i = cbxPredefinicoes->currentIndex();
-        const int linha = sgdProtecoes->rowCount();
-        sgdProtecoes->insertRow(linha);
-        const QString nome = i > 0 ? QString::fromUtf8(Protecoes::Predefinicoes()[static_cast<std::size_t>(i - 1)].Nome)
-                                   : QStringLiteral("Proteção");
-        sgdProtecoes->setItem(linha, Nome, new QTableWidgetItem(nome));
-        sgdProtecoes->setItem(linha, R, new QTableWidgetItem(Geral(cbxPredefinicoes->currentData().toDouble())));
-        sgdProtecoes->setItem(linha, Colocacao, new QTableWidgetItem(QStringLiteral("0")));
-        sgdProtecoes->setItem(linha, Retirada, new QTableWidgetItem(Geral(RetiradaPadrao())));
-    });
+    connect(btnAcrescentar, &QPushButton::clicked, this,
+            [this] { TabelaProtecoes::Acrescenta(sgdProtecoes, cbxPredefinicoes, RetiradaPadrao()); });
     connect(btnRemover, &QPushButton::clicked, this, [this] {
         const int linha = sgdProtecoes->currentRow();
         if (linha >= 0) sgdProtecoes->removeRow(linha);
@@ -140,17 +121,7 @@ double TfrmProtecoes::RetiradaPadrao() const {
     return 72.0;
 }
 
-void TfrmProtecoes::Mostra(const std::vector<TProtecao>& lista) {
-    sgdProtecoes->setRowCount(0);
-    for (const TProtecao& p : lista) {
-        const int linha = sgdProtecoes->rowCount();
-        sgdProtecoes->insertRow(linha);
-        sgdProtecoes->setItem(linha, Nome, new QTableWidgetItem(QString::fromStdString(p.Nome)));
-        sgdProtecoes->setItem(linha, R, new QTableWidgetItem(Geral(p.R)));
-        sgdProtecoes->setItem(linha, Colocacao, new QTableWidgetItem(Geral(p.HoraColocacao)));
-        sgdProtecoes->setItem(linha, Retirada, new QTableWidgetItem(Geral(p.HoraRetirada)));
-    }
-}
+void TfrmProtecoes::Mostra(const std::vector<TProtecao>& lista) { TabelaProtecoes::Mostra(sgdProtecoes, lista); }
 
 void TfrmProtecoes::MostraEstado() {
     if (chkBase->isChecked()) {
@@ -160,35 +131,7 @@ void TfrmProtecoes::MostraEstado() {
     }
 }
 
-std::vector<TProtecao> TfrmProtecoes::Le() const {
-    std::vector<TProtecao> lista;
-    for (int l = 0; l < sgdProtecoes->rowCount(); ++l) {
-        auto celula = [&](int c) {
-            const QTableWidgetItem* item = sgdProtecoes->item(l, c);
-            return item ? item->text().trimmed().toStdString() : std::string();
-        };
-        const std::string onde = "Linha " + Numeros::FormataInteiro(l + 1) + " das proteções: ";
-        auto numero = [&](int c, const char* nome) {
-            try {
-                return Numeros::TextoParaReal(celula(c));
-            } catch (const ErroConversao& e) {
-                throw ErroEntrada(onde + nome + ": " + e.what());
-            }
-        };
-        TProtecao p;
-        p.Nome = celula(Nome);
-        p.R = numero(R, "R");
-        p.HoraColocacao = numero(Colocacao, "colocação");
-        p.HoraRetirada = numero(Retirada, "retirada");
-        if (p.R < 0.0) throw ErroEntrada(onde + "a resistência R não pode ser negativa.");
-        if (p.HoraColocacao < 0.0) throw ErroEntrada(onde + "a hora de colocação não pode ser negativa.");
-        if (p.HoraRetirada < p.HoraColocacao) {
-            throw ErroEntrada(onde + "a retirada vem antes da colocação.");
-        }
-        lista.push_back(std::move(p));
-    }
-    return lista;
-}
+std::vector<TProtecao> TfrmProtecoes::Le() const { return TabelaProtecoes::Le(sgdProtecoes); }
 
 void TfrmProtecoes::Ok() {
     ExecutaAcao(ctx_.msg, [&] {

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -183,8 +184,13 @@ TEST(ValidaProblema, RecusaDaExecucaoNaoTocaATabela) {
     EXPECT_FALSE(d->TermicoCompleto);
 }
 
-// No shipped example is refused or warned about.
+// No shipped example is refused or warned about, but the block of finite plan size
+// whose side forms come off: that its bare sides make the lumped side loss inaccurate
+// is what the example shows, and its one warning says so.
 TEST(ValidaProblema, ExemplosPassam) {
+    const std::map<std::string, std::string> avisoEsperado = {
+        {"bloco-3x3-duas-camadas-formas-laterais.n1d.json",
+         "As camadas 1 e 2 têm número de Biot em planta de até 6,25"}};
     int lidos = 0;
     for (const auto& f : std::filesystem::directory_iterator(std::string(NORVIK_FONTES) + "/exemplos")) {
         if (f.path().string().find(".n1d.json") == std::string::npos) continue;
@@ -192,7 +198,13 @@ TEST(ValidaProblema, ExemplosPassam) {
         Projeto::Le(f.path().string(), *d);
         const auto r = Validacao::ValidaProblema(*d);
         EXPECT_TRUE(r.Valido()) << f.path() << ": " << r.Erros.front();
-        EXPECT_TRUE(r.Avisos.empty()) << f.path() << ": " << r.Avisos.front();
+        const auto esperado = avisoEsperado.find(f.path().filename().string());
+        if (esperado == avisoEsperado.end()) {
+            EXPECT_TRUE(r.Avisos.empty()) << f.path() << ": " << r.Avisos.front();
+        } else {
+            ASSERT_EQ(r.Avisos.size(), 1u) << f.path();
+            EXPECT_EQ(r.Avisos.front().rfind(esperado->second, 0), 0u) << r.Avisos.front();
+        }
         ++lidos;
     }
     EXPECT_GE(lidos, 8);

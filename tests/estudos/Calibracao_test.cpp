@@ -75,6 +75,15 @@ void ComVento(TDadosModelo& d) {
     ObraEditavel(d).Vento.assign(horas, 3.0);
 }
 
+// The wall as a 4 × 6 m block whose sides, in forms until 48 h, then bare, lose heat.
+void ComLaterais(TDadosModelo& d) {
+    TDadosObra& o = ObraEditavel(d);
+    o.ComprimentoPlanta = 4.0;
+    o.LarguraPlanta = 6.0;
+    o.CoefLateral = 10.0;
+    o.ProtecoesLaterais.assign(static_cast<std::size_t>(d.NCamadas + 1), {{"forma", 0.15, 0.0, 48.0}});
+}
+
 struct Caso {
     const char* nome;
     const char* parametros;
@@ -110,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
     Parametros, CalibracaoConhecida,
     ::testing::Values(Caso{"CalorELancamento", "E,n,TLanc", {80, 0.45, 20}, {68, 0.55, 23}},
                       Caso{"CEETopo", "CE,b,Topo", {320 * 80, 7, 54000}, {320 * 70, 6, 40000}},
-                      Caso{"Maturidade", "alfaU,tau,Ea", {0.75, 20, 40000}, {0.65, 26, 32000}, ComMaturidade}),
+                      Caso{"Maturidade", "alfaU,tau,Ea", {0.75, 20, 40000}, {0.65, 26, 32000}, ComMaturidade},
+                      Caso{"LateraisELancamento", "Lateral,TLanc", {10, 20}, {3, 23}, ComLaterais}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 struct Recusa {
@@ -145,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                              ComMaturidade},
                       Recusa{"TauSemMaturidade", "E,tau", "tau não influi: as camadas não usam o calor pela maturidade"},
                       Recusa{"EaSemMaturidade", "Ea", "Ea não influi: as camadas não usam o calor pela maturidade"},
+                      Recusa{"LateralSemLaterais", "E,Lateral", "Lateral não influi: o membro é extenso em planta"},
                       Recusa{"TopoComVento", "E,Topo",
                              "Topo não influi: o vento do arquivo de clima define o coeficiente do topo", ComVento}),
     [](const auto& info) { return std::string(info.param.nome); });

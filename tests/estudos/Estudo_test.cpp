@@ -249,6 +249,34 @@ TEST(Estudo, CamadasRefeitasLevamAsMantasDaPrimeira) {
     }
 }
 
+// The side forms' removal varied on the mat made a 3 × 3 m block: each lift's side form
+// that comes off last is edited by hand in the project file, and the single runs print
+// what the study's rows hold; a lift without side forms stays bare.
+TEST(Estudo, RetiradaDaFormaLateralConfereComExecucoesIsoladas) {
+    PastaTemporaria pasta;
+    Json base = Radier();
+    const Json forma = {{"Nome", "Fôrma"}, {"R", 0.15}, {"HoraColocacao", 0}, {"HoraRetirada", 200}};
+    const Json manta = {{"Nome", "Manta"}, {"R", 0.625}, {"HoraColocacao", 0}, {"HoraRetirada", 24}};
+    base["Obra"]["Laterais"] = {{"Comprimento", 3}, {"Largura", 3}, {"Coeficiente", 10},
+                                {"Protecoes", Json::array({Json::array({manta, forma}), Json::array()})}};
+    const TEstudo estudo = EstudoDe(base, R"("HoraRetiradaFormaLateral": [48, 168])", pasta);
+    const bool tensoes = Estudo::ComTensoes(*estudo.Base);
+    const auto linhas = Linhas(RodaEstudo::Csv(estudo, RodaEstudo::Roda(estudo)));
+    ASSERT_EQ(linhas.size(), 3u);
+    EXPECT_EQ(linhas[0][0], "Retirada da fôrma lateral (h)");
+    EXPECT_NE(std::vector<std::string>(linhas[1].begin() + 1, linhas[1].end()),
+              std::vector<std::string>(linhas[2].begin() + 1, linhas[2].end()));
+    for (std::size_t r = 1; r < linhas.size(); ++r) {
+        SCOPED_TRACE(r);
+        Json caso = base;
+        caso["Obra"]["Laterais"]["Protecoes"][0][1]["HoraRetirada"] = std::stod(linhas[r][0]);
+        const auto figuras = FigurasIsoladas(pasta, caso, tensoes);
+        EXPECT_EQ(std::vector<std::string>(linhas[r].begin() + 1, linhas[r].begin() + 1 + static_cast<long>(figuras.size())),
+                  figuras);
+        EXPECT_EQ(linhas[r].back(), "");
+    }
+}
+
 // A blanket placed later than the removal asked for: that case is a row with the message.
 TEST(Estudo, RetiradaAntesDaColocacaoRecusaOCaso) {
     PastaTemporaria pasta;
@@ -401,6 +429,8 @@ const EstudoRuim Ruins[] = {
                    "inteiro não negativo"},
         EstudoRuim{"RetiradaSemProtecoes", "{" CAB R"("parametros": {"HoraRetiradaProtecao": [48]}})",
                    "precisa de um projeto base com proteções no topo"},
+        EstudoRuim{"RetiradaLateralSemLaterais", "{" CAB R"("parametros": {"HoraRetiradaFormaLateral": [48]}})",
+                   "precisa de um projeto base com dimensões finitas em planta"},
         // As strict as the project file, with the place of the refusal, in Portuguese.
         EstudoRuim{"ChaveRepetida",
                    "{" CAB R"("parametros": {"TemperaturaLancamento": [20]},

@@ -201,6 +201,27 @@ TEST(ExtensaoDoRelatorio, SecaoAcrescentadaAntesDaConclusao) {
     EXPECT_EQ(r.Secoes.back().Titulo, TRelatorio::TituloConclusao);
 }
 
+// The plan size and the side forms in the data, and the Biot warning in the thermal
+// results, only for a block of finite plan size.
+TEST(LateraisNoRelatorio, SoNoBlocoDeDimensoesFinitas) {
+    for (const char* arquivo : {"bloco-3x3-duas-camadas-formas-laterais.n1d.json", "bloco-fundacao-3-camadas.n1d.json"}) {
+        SCOPED_TRACE(arquivo);
+        const bool bloco = std::string(arquivo).find("laterais") != std::string::npos;
+        const Analise ex = Executa(Exemplos + arquivo);
+        const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, nullptr, {}, arquivo);
+        int planta = 0, biot = 0;
+        for (const auto& secao : r.Secoes)
+            for (const TBlocoRelatorio* b : Blocos(secao, TBlocoRelatorio::Especie::Paragrafo)) {
+                if (b->Texto.rfind("Dimensões em planta. Bloco de 3 × 3 m em planta", 0) == 0 &&
+                    b->Texto.find("camadas 1 a 2: Fôrma de compensado 18 mm") != std::string::npos)
+                    ++planta;
+                if (b->Texto.find("núcleo e as laterais não é representada") != std::string::npos) ++biot;
+            }
+        EXPECT_EQ(planta, bloco ? 1 : 0);
+        EXPECT_EQ(biot, bloco ? 1 : 0);
+    }
+}
+
 TEST(LimitesDoRelatorio, NaoNumericoRecusado) {
     const Analise ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");
     for (const double ruim : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {

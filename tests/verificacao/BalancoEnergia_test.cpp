@@ -89,6 +89,27 @@ const CasoBalanco Casos[] = {
          d.TPrescInf = 15.0;
      },
      800.0 * (60 + 36) * 3600.0, 0.0, false},
+    // The sides of a 2 × 3 m block, their form stripped at 30 h, and a prescribed bottom
+    // whose reaction must count the side loss of its own node.
+    {"LateraisDoBloco",
+     [](TDadosModelo& d) {
+         d.Camadas[1].TInicial = 35.0;
+         d.CalorCamadas[1].F = 400.0;
+         TDadosObra& o = ObraEditavel(d);
+         o.ComprimentoPlanta = 2.0;
+         o.LarguraPlanta = 3.0;
+         o.ProtecoesLaterais = {{}, {{"forma", 0.15, 0.0, 30.0}}};
+     },
+     400.0 * 60 * 3600.0, 0.0, true},
+    {"LateraisComFacesPrescritas",
+     [](TDadosModelo& d) {
+         d.Camadas[1].TInicial = 35.0;
+         d.BetaSup = 10.0 * 3600.0;
+         d.TPrescInfAtiva = true;
+         d.TPrescInf = 15.0;
+         ObraEditavel(d).LarguraPlanta = 1.5;
+     },
+     0.0, 0.0, true},
 };
 
 class Balanco : public ::testing::TestWithParam<std::tuple<CasoBalanco, TFormulacao>> {};
@@ -111,7 +132,13 @@ TEST_P(Balanco, FechaComOQueSeSabeDoMembro) {
     for (int i = 1; i <= d->NElemAtivos + 1; ++i) ASSERT_EQ(d->Temperaturas[i], semObservador->Temperaturas[i]);
 
     const double escala = std::fabs(b.Hidratacao) + std::fabs(b.Radiacao) + std::fabs(b.Conveccao) +
-                          std::fabs(b.Extremidades) + RhoC;
+                          std::fabs(b.Laterais) + std::fabs(b.Extremidades) + RhoC;
+    // Only a block of finite plan size loses heat by the sides, and it does.
+    EXPECT_EQ(b.ComLaterais, d->Obra.TemLaterais());
+    EXPECT_EQ(b.Texto().find("laterais do bloco") != std::string::npos, b.ComLaterais);
+    if (b.ComLaterais) {
+        EXPECT_LT(b.Laterais, -0.01 * escala);
+    }
     EXPECT_NEAR(b.Armazenado(), ArmazenadoIndependente(*d), 1e-10 * escala);
     if (!std::isnan(caso.hidratacao)) {
         EXPECT_NEAR(b.Hidratacao, caso.hidratacao, 1e-12 * escala);
