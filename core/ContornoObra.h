@@ -38,6 +38,14 @@ public:
     // Volumetric loss coefficient β of lift `camada` through its sides at t, W/(m³·°C):
     // each unit volume loses β·(T − T_ar). Asked once per lift and step.
     virtual double PerdaLateral(const TDadosModelo& dados, double t, int camada) const = 0;
+    // Long-wave exchange of the top face of lift L with the sky at t, linearised: the
+    // coefficient h_r joins the top coefficient (AplicaCoeficientes) and this returns
+    // the rest, the flux h_r·(T_céu − T_ar) reaching the concrete through the
+    // protections, W/m² (negative: a loss). For the energy balance, the face's radiation
+    // is `fracao` (h_r/(h + h_r)) of what crosses the top plus `arCeu`, W/m², the exchange
+    // between air and sky at the outer face. All zero when the exchange is off.
+    virtual double FluxoCeuTopo(const TDadosModelo& dados, double t, int L, double hProtegido, double& fracao,
+                                double& arCeu) const = 0;
 
     // Why the site data cannot be analysed with `dados`, or empty.
     virtual std::string Problema(const TDadosModelo& dados) const = 0;

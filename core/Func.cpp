@@ -258,6 +258,12 @@ double TFunc::TemperaturaAmbiente(const TDadosModelo& dados, double t) {
     return M + A * std::sin(2.0 * std::numbers::pi * (t + 12.0 - c - d) / (2.0 * (24.0 - d)));
 }
 
+double TFunc::TemperaturaAr(const TDadosModelo& dados, double t) {
+    return dados.Obra.UsaClimaArquivo() ? dados.Obra->TemperaturaAr(t)
+           : dados.TAmbConstante        ? dados.TAmbConst
+                                        : TemperaturaAmbiente(dados, t);
+}
+
 TDiaHora TFunc::DiaHora(double t) {
     TDiaHora r;
     r.Dia = Numeros::Trunc(t / 24.0 + 1.0);
@@ -307,6 +313,13 @@ void TFunc::AplicaConveccao(const TDadosModelo& dados, TTrabalhoTermico& trabalh
     if (dados.Obra.UsaClimaArquivo()) {
         trabalho.SolTopo = dados.Obra->FluxoSolarTopo(dados, t, L, porHora.HSup);
         trabalho.Carga[fim] += (dados.DtExplicito + dados.DtImplicito) * trabalho.SolTopo;
+    }
+    trabalho.CeuTopo = 0.0;
+    trabalho.FracaoCeu = 0.0;
+    trabalho.CeuAr = 0.0;
+    if (dados.Obra.EmUso()) {
+        trabalho.CeuTopo = dados.Obra->FluxoCeuTopo(dados, t, L, porHora.HSup, trabalho.FracaoCeu, trabalho.CeuAr);
+        if (trabalho.CeuTopo != 0.0) trabalho.Carga[fim] += (dados.DtExplicito + dados.DtImplicito) * trabalho.CeuTopo;
     }
 }
 
@@ -371,8 +384,7 @@ void MontaSistemaCom(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, dou
         trabalho.Carga[i] = (dtE + dtI) * trabalho.Carga[i] + s;
     }
 
-    trabalho.TAmb = dados.Obra.UsaClimaArquivo() ? dados.Obra->TemperaturaAr(t)
-                    : dados.TAmbConstante ? dados.TAmbConst : TFunc::TemperaturaAmbiente(dados, t);
+    trabalho.TAmb = TFunc::TemperaturaAr(dados, t);
     if (!std::isfinite(trabalho.TAmb)) {
         throw ErroCalculo("a temperatura ambiente não tem valor finito (verifique as horas da máxima e da mínima)");
     }

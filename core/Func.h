@@ -44,6 +44,11 @@ struct TTrabalhoTermico {
     // length), J/(m²·°C). GLateral is written only when Lateral.
     bool Lateral = false;
     TVetorNos GLateral{};
+    // Long-wave exchange with the sky this step (TContornoObra::FluxoCeuTopo): the flux
+    // reaching the concrete besides HSup's, W/m², and the balance's split of the top.
+    double CeuTopo = 0.0;
+    double FracaoCeu = 0.0;
+    double CeuAr = 0.0;
     TEstadoMaturidade Maturidade;  // equivalent ages of the elements whose heat follows them
     // The cooling pipes of the run (none: null) and the sink they put at each node in
     // the step, removed heat = ResfriamentoDiag[i]·T_i − ResfriamentoCarga[i] (J/m²).
@@ -140,6 +145,8 @@ public:
 
     // Daily sinusoid: M + A·sin(2π·(t + 12 − c − d) / (2·(24 − d))).
     static double TemperaturaAmbiente(const TDadosModelo& dados, double t);
+    // The air at t as the run takes it: the weather file, the constant or the daily cycle.
+    static double TemperaturaAr(const TDadosModelo& dados, double t);
 
     // Day = Trunc(t/24 + 1); hour = Round((t/24 + 1 − day)·24), halves to even.
     static TDiaHora DiaHora(double t);

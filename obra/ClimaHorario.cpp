@@ -187,6 +187,26 @@ TClimaHorario Monta(const Serie& temp, const Serie* vento, const Serie* rad, con
     return c;
 }
 
+// A dew point outside the range of any air is a lost reading, a gap.
+std::optional<double> Orvalho(std::optional<double> v) {
+    if (v && !(*v >= Validacao::TMinima && *v <= Validacao::TMaxima)) return std::nullopt;
+    return v;
+}
+
+// The dew point, when the file gives it, over the hours the other series cover. It only
+// refines the sky's emissivity: a column with a long gap, or shorter than the others,
+// is left out (the sky then from the air alone) instead of refusing the file.
+void AcrescentaOrvalho(TClimaHorario& c, Serie orvalho, const std::function<std::string(int)>& hora) {
+    const int ultima = c.UltimaHora();
+    if (Ultima(orvalho) < ultima) return;
+    orvalho.resize(static_cast<std::size_t>(ultima + 1));
+    try {
+        c.PontoOrvalho = Preenche(orvalho, ultima, "ponto de orvalho", hora);
+    } catch (const ErroEntrada&) {
+        c.PontoOrvalho.clear();
+    }
+}
+
 // Days since 1970-01-01 of a civil date (proleptic Gregorian).
 long long DiasCivis(int a, int m, int d) {
     a -= m <= 2;
@@ -274,7 +294,7 @@ TClimaHorario TClimaHorario::LeCsv(const std::string& texto) {
     const auto linhas = Linhas(texto);
     if (linhas.empty()) throw ErroEntrada("Arquivo de clima vazio.");
     const auto cab = Celulas(linhas[0]);
-    int cHora = -1, cTemp = -1, cVento = -1, cRad = -1;
+    int cHora = -1, cTemp = -1, cVento = -1, cRad = -1, cOrv = -1;
     for (std::size_t i = 0; i < cab.size(); ++i) {
         const std::string n = Normaliza(cab[i]);
         const int ii = static_cast<int>(i);
@@ -282,6 +302,7 @@ TClimaHorario TClimaHorario::LeCsv(const std::string& texto) {
         else if (n == "TEMPERATURA") cTemp = ii;
         else if (n == "VENTO") cVento = ii;
         else if (n == "RADIACAO" || n == "RADIAO") cRad = ii;
+        else if (n == "ORVALHO") cOrv = ii;
         // The river water of the cooling pipes, read by their dialog.
         else if (n == "AGUA" || n == "GUA") continue;
         else if (!n.empty()) throw ErroEntrada("Arquivo de clima: coluna desconhecida \"" + cab[i] + "\" no cabeçalho.");
@@ -290,7 +311,7 @@ TClimaHorario TClimaHorario::LeCsv(const std::string& texto) {
         throw ErroEntrada("Arquivo de clima: a primeira linha deve ser o cabeçalho hora;temperatura;vento;radiacao "
                           "(vento e radiação opcionais).");
     }
-    Serie temp, vento, rad;
+    Serie temp, vento, rad, orvalho;
     int horaAnterior = -1;
     for (std::size_t l = 1; l < linhas.size(); ++l) {
         if (linhas[l].find_first_not_of(" \t;") == std::string::npos) continue;
@@ -311,9 +332,11 @@ TClimaHorario TClimaHorario::LeCsv(const std::string& texto) {
         Guarda(temp, k, Confere(Valor(celula(cTemp), onde), "temperatura do ar", onde));
         if (cVento >= 0) Guarda(vento, k, Confere(Valor(celula(cVento), onde), "velocidade do vento", onde));
         if (cRad >= 0) Guarda(rad, k, Confere(Valor(celula(cRad), onde), "radiação", onde));
+        if (cOrv >= 0) Guarda(orvalho, k, Orvalho(Valor(celula(cOrv), onde)));
     }
     TClimaHorario c = Monta(temp, cVento >= 0 ? &vento : nullptr, cRad >= 0 ? &rad : nullptr,
                             [](int k) { return Inteiro(k); });
+    if (cOrv >= 0) AcrescentaOrvalho(c, std::move(orvalho), [](int k) { return Inteiro(k); });
     c.Origem = "CSV horário, horas 0 a " + Inteiro(c.UltimaHora());
     return c;
 }
@@ -365,7 +388,7 @@ TClimaHorario TClimaHorario::LeInmet(const std::string& texto, const Inicio& ini
                           "BULBO SECO, HORARIA (°C);…).");
     }
     const auto cab = Celulas(linhas[lCab]);
-    int cHora = -1, cTemp = -1, cVento = -1, cRad = -1;
+    int cHora = -1, cTemp = -1, cVento = -1, cRad = -1, cOrv = -1;
     for (std::size_t i = 0; i < cab.size(); ++i) {
         const std::string n = Normaliza(cab[i]);
         const int ii = static_cast<int>(i);
@@ -373,11 +396,12 @@ TClimaHorario TClimaHorario::LeInmet(const std::string& texto, const Inicio& ini
         else if (n.find("BULBO SECO") != std::string::npos) cTemp = ii;
         else if (n.find("VENTO") != std::string::npos && n.find("VELOCIDADE") != std::string::npos) cVento = ii;
         else if (n.find("RADIA") != std::string::npos && n.find("GLOBAL") != std::string::npos) cRad = ii;
+        else if (n.find("PONTO DE ORVALHO") != std::string::npos) cOrv = ii;
     }
     if (cHora < 0) throw ErroEntrada("Arquivo de clima: o cabeçalho da estação não tem a coluna da hora UTC.");
 
     const long long inicioUtc = DiasCivis(inicio.Ano, inicio.Mes, inicio.Dia) * 24 + inicio.HoraLocal - inicio.FusoHoras;
-    Serie temp, vento, rad;
+    Serie temp, vento, rad, orvalho;
     std::vector<char> radPerdida;  // hours whose radiation reads −9999
     long long anterior = -1;
     for (std::size_t l = lCab + 1; l < linhas.size(); ++l) {
@@ -398,6 +422,7 @@ TClimaHorario TClimaHorario::LeInmet(const std::string& texto, const Inicio& ini
         const int kk = static_cast<int>(k);
         Guarda(temp, kk, Confere(Valor(celula(cTemp), onde), "temperatura do ar", onde));
         if (cVento >= 0) Guarda(vento, kk, Confere(Valor(celula(cVento), onde), "velocidade do vento", onde));
+        if (cOrv >= 0) Guarda(orvalho, kk, Orvalho(Valor(celula(cOrv), onde)));
         if (cRad >= 0) {
             // kJ/m² in the hour → mean W/m²; slightly negative readings (the sensor's
             // offset in the dark) are no sun. An empty cell is left to NoiteSemSol (night or a
@@ -420,6 +445,7 @@ TClimaHorario TClimaHorario::LeInmet(const std::string& texto, const Inicio& ini
     }
     const auto nome = [&](int k) { return Inteiro(k) + " (" + DataHoraUtc(k + inicioUtc) + ")"; };
     TClimaHorario r = Monta(temp, cVento >= 0 ? &vento : nullptr, cRad >= 0 ? &rad : nullptr, nome);
+    if (cOrv >= 0) AcrescentaOrvalho(r, std::move(orvalho), nome);
     r.Origem = "Estação automática, hora 0 em " + DataHoraUtc(inicioUtc) + ", horas 0 a " + Inteiro(r.UltimaHora());
     return r;
 }
@@ -429,5 +455,6 @@ void TClimaHorario::Aplica(TDadosObra& obra) const {
     obra.Temperatura = Temperatura;
     obra.Vento = Vento;
     obra.Radiacao = Radiacao;
+    obra.PontoOrvalho = PontoOrvalho;
     obra.OrigemClima = Origem;
 }

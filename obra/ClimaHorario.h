@@ -13,6 +13,7 @@ struct TClimaHorario {
     std::vector<double> Temperatura;  // °C
     std::vector<double> Vento;        // m/s; empty when the file has no wind
     std::vector<double> Radiacao;     // W/m²; empty when the file has no radiation
+    std::vector<double> PontoOrvalho; // °C; empty when the file has none (or a long gap in it)
     std::string Origem;               // what was read, in a line
 
     static constexpr int MaxLacuna = 6;
@@ -20,7 +21,7 @@ struct TClimaHorario {
     // Last hour covered (the file's length on the analysis clock).
     int UltimaHora() const { return static_cast<int>(Temperatura.size()) - 1; }
 
-    // Our CSV: a header line naming the columns hora;temperatura[;vento][;radiacao]
+    // Our CSV: a header line naming the columns hora;temperatura[;vento][;radiacao][;orvalho]
     // (any order after hora, "radiação" also), then one line per hour counted from
     // hour 0 of day 1; decimal comma or point; an empty cell or a missing hour is a gap.
     static TClimaHorario LeCsv(const std::string& texto);

@@ -1,5 +1,6 @@
 #include "obra/CondicoesObra.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Func.h"
@@ -27,6 +28,17 @@ double Interpola(const std::vector<double>& serie, double t) {
 
 std::string Numero(double v) { return Numeros::FormataGeral(v); }
 
+constexpr double Kelvin = 273.15;
+constexpr double StefanBoltzmann = 5.670374419e-8;  // W/(m²·K⁴)
+
+// Fraction of a flux at the outer face of the top's protections that reaches the
+// concrete: 1 − hp·R (1/(1 + h·R)), none through an infinite R.
+double ParcelaProtegida(double R, double hp) {
+    if (!(R > 0.0)) return 1.0;
+    if (std::isinf(R)) return 0.0;
+    return 1.0 - hp * R / 3600.0;
+}
+
 std::string ProblemaLista(const std::vector<TProtecao>& lista, const std::string& face) {
     for (std::size_t i = 0; i < lista.size(); ++i) {
         const TProtecao& p = lista[i];
@@ -50,7 +62,7 @@ std::string ProblemaProtecoes(const std::vector<TProtecao>& lista, const std::st
 }
 
 bool EmUso(const TDadosObra& obra) {
-    if (obra.ClimaArquivo || !obra.ProtecoesBase.empty()) return true;
+    if (obra.ClimaArquivo || obra.CeuAtivo || !obra.ProtecoesBase.empty()) return true;
     for (const auto& lista : obra.ProtecoesTopo) {
         if (!lista.empty()) return true;
     }
@@ -95,10 +107,55 @@ double FluxoSolarTopo(const TDadosModelo& dados, double t, int L, double hp) {
     const TDadosObra& obra = ObraDe(dados);
     if (!obra.ClimaArquivo || obra.Radiacao.empty()) return 0.0;
     const double absorvido = obra.Absortividade * Interpola(obra.Radiacao, t);
-    const double R = ResistenciaTopo(obra, L, Membro::Idade(dados, L, t));
-    if (!(R > 0.0)) return absorvido;
-    if (std::isinf(R)) return 0.0;
-    return absorvido * (1.0 - hp * R / 3600.0);
+    return absorvido * ParcelaProtegida(ResistenciaTopo(obra, L, Membro::Idade(dados, L, t)), hp);
+}
+
+double TemperaturaCeu(double tAr, const double* tOrvalho) {
+    const double ar = tAr + Kelvin;
+    if (tOrvalho) {
+        const double x = *tOrvalho / 100.0;
+        const double eCeu = std::clamp(0.711 + 0.56 * x + 0.73 * x * x, 0.0, 1.0);
+        return ar * std::sqrt(std::sqrt(eCeu)) - Kelvin;
+    }
+    return 0.0552 * ar * std::sqrt(ar) - Kelvin;
+}
+
+TTrocaCeu TrocaCeu(const TDadosModelo& dados, double t) {
+    const TDadosObra& obra = ObraDe(dados);
+    TTrocaCeu r;
+    if (!obra.CeuAtivo) return r;
+    r.TAr = TFunc::TemperaturaAr(dados, t);
+    double orvalho = 0.0;
+    const bool temOrvalho = obra.ClimaArquivo && !obra.PontoOrvalho.empty();
+    if (temOrvalho) orvalho = Interpola(obra.PontoOrvalho, t);
+    r.TCeu = TemperaturaCeu(r.TAr, temOrvalho ? &orvalho : nullptr);
+    double face = r.TAr;
+    const double topo = dados.Temperaturas[static_cast<std::size_t>(Membro::NosAtivos(dados))];
+    if (std::isfinite(topo) && topo > -100.0 && topo < 200.0) face = topo;
+    const double s = face + Kelvin;
+    const double c = r.TCeu + Kelvin;
+    r.H = obra.Emissividade * StefanBoltzmann * (s * s + c * c) * (s + c);
+    return r;
+}
+
+void AplicaCeu(const TDadosModelo& dados, double t, TCoeficientes& h) {
+    if (!ObraDe(dados).CeuAtivo) return;
+    h.HSup += TrocaCeu(dados, t).H * 3600.0;
+}
+
+double FluxoCeuTopo(const TDadosModelo& dados, double t, int L, double hp, double& fracao, double& arCeu) {
+    fracao = 0.0;
+    arCeu = 0.0;
+    const TDadosObra& obra = ObraDe(dados);
+    if (!obra.CeuAtivo) return 0.0;
+    const TTrocaCeu troca = TrocaCeu(dados, t);
+    const double parcela = ParcelaProtegida(ResistenciaTopo(obra, L, Membro::Idade(dados, L, t)), hp);
+    // hp = parcela·h', h' the top coefficient with H and without the protections.
+    if (hp > 0.0) {
+        fracao = troca.H * 3600.0 * parcela / hp;
+        arCeu = (1.0 - fracao) * troca.H * (troca.TCeu - troca.TAr);
+    }
+    return parcela * troca.H * (troca.TCeu - troca.TAr);
 }
 
 std::string Problema(const TDadosModelo& d) {
@@ -114,12 +171,15 @@ std::string Problema(const TDadosModelo& d) {
                    Numero(d.TempoTotal) + ". Use um arquivo que cubra toda a análise ou reduza o tempo total.";
         }
         const auto curta = [&](const std::vector<double>& s) { return !s.empty() && s.size() != obra.Temperatura.size(); };
-        if (curta(obra.Vento) || curta(obra.Radiacao)) {
+        if (curta(obra.Vento) || curta(obra.Radiacao) || curta(obra.PontoOrvalho)) {
             return "O arquivo de clima não tem o mesmo número de horas de temperatura, vento e radiação.";
         }
         if (!std::isfinite(obra.Absortividade) || obra.Absortividade < 0.0 || obra.Absortividade > 1.0) {
             return "A absortividade solar do topo deve estar entre 0 e 1 (é " + Numero(obra.Absortividade) + ").";
         }
+    }
+    if (obra.CeuAtivo && (!std::isfinite(obra.Emissividade) || obra.Emissividade < 0.0 || obra.Emissividade > 1.0)) {
+        return "A emissividade do topo para a radiação ao céu deve estar entre 0 e 1 (é " + Numero(obra.Emissividade) + ").";
     }
     if (std::string p = ProblemaLista(obra.ProtecoesBase, "da face inferior"); !p.empty()) return p;
     for (std::size_t L = 1; L < obra.ProtecoesTopo.size(); ++L) {
@@ -142,6 +202,7 @@ void Valida(const TDadosObra& o, Validacao::Resultado& r) {
     };
     const auto negativo = [](double v) { return !(v >= 0.0) || !std::isfinite(v); };
     serie(o.Temperatura, Validacao::ForaDaFaixa, "temperatura do ar", Validacao::FaixaTemperatura());
+    serie(o.PontoOrvalho, Validacao::ForaDaFaixa, "ponto de orvalho", Validacao::FaixaTemperatura());
     serie(o.Vento, negativo, "velocidade do vento", "o vento não pode ser negativo");
     serie(o.Radiacao, negativo, "radiação solar", "a radiação não pode ser negativa");
     for (std::size_t k = 0; k < o.Vento.size(); ++k) {

@@ -11,7 +11,8 @@ struct TCoeficientes;
 // resistances in m²·°C/W. A problem without site data never reaches these functions.
 namespace CondicoesObra {
 
-// The site data changes the run: a weather file in use or some protection listed.
+// The site data changes the run: a weather file in use, the sky exchange on or some
+// protection listed.
 bool EmUso(const TDadosObra& obra);
 
 // Air temperature of the file at t (h, absolute clock), linear between whole hours.
@@ -40,6 +41,27 @@ double FluxoSolarTopo(const TDadosModelo& dados, double t, int L, double hProteg
 
 // Why a list of protections of a face ("da face inferior") cannot be used, or empty.
 std::string ProblemaProtecoes(const std::vector<TProtecao>& lista, const std::string& face);
+
+// Long-wave exchange of the top face with the sky (docs/modelos.md, "Radiação para o
+// céu"). The sky temperature, °C, from the air: Berdahl–Martin's clear-sky emissivity
+// when the dew point is known, Swinbank's formula otherwise.
+double TemperaturaCeu(double tAr, const double* tOrvalho);
+// The exchange of the top face at t, linearised about the face's temperature:
+// H = εσ(Ts² + Tc²)(Ts + Tc) in W/(m²·°C), Ts the top node's temperature of the step
+// before (exact in the steady state, where no heat crosses a protection).
+struct TTrocaCeu {
+    double H = 0.0;     // W/(m²·°C)
+    double TCeu = 0.0;  // °C
+    double TAr = 0.0;   // °C
+};
+TTrocaCeu TrocaCeu(const TDadosModelo& dados, double t);
+// H joins the top coefficient before the protections (they act in series with it).
+void AplicaCeu(const TDadosModelo& dados, double t, TCoeficientes& h);
+// What the top coefficient leaves out: H·(Tc − Tar) through the protections, W/m²; the
+// same share as the sun's. For the balance: `fracao` = H/(h + H), the radiation's part
+// of what crosses the top, and `arCeu` = h·H/(h + H)·(Tc − Tar), W/m², what air and sky
+// exchange through the outer face (left out under an infinite R, which the member never sees).
+double FluxoCeuTopo(const TDadosModelo& dados, double t, int L, double hProtegido, double& fracao, double& arCeu);
 
 // Why the site data cannot be analysed up to `tempoTotal`, or empty.
 std::string Problema(const TDadosModelo& dados);

@@ -17,6 +17,7 @@ double TDadosObra::TemperaturaAr(double t) const { return CondicoesObra::Tempera
 
 void TDadosObra::AplicaCoeficientes(const TDadosModelo& dados, double t, int L, TCoeficientes& h) const {
     CondicoesObra::AplicaVento(*this, dados.CuraAtiva, t, h);
+    CondicoesObra::AplicaCeu(dados, t, h);
     CondicoesObra::AplicaProtecoes(dados, t, L, h);
 }
 
@@ -25,6 +26,12 @@ double TDadosObra::FluxoSolarTopo(const TDadosModelo& dados, double t, int L, do
 }
 
 bool TDadosObra::TemLaterais() const { return Laterais::Finita(*this); }
+
+double TDadosObra::FluxoCeuTopo(const TDadosModelo& dados, double t, int L, double hProtegido, double& fracao,
+                                double& arCeu) const {
+    return CondicoesObra::FluxoCeuTopo(dados, t, L, hProtegido, fracao, arCeu);
+}
+
 
 double TDadosObra::PerdaLateral(const TDadosModelo& dados, double t, int camada) const {
     return Laterais::Perda(dados, t, camada);

@@ -31,6 +31,13 @@ struct TDadosObra final : TContornoObra {
     std::vector<double> Vento;        // m/s
     std::vector<double> Radiacao;     // global on a horizontal surface, W/m²
     double Absortividade = 0.65;      // of the top face for the solar radiation
+    // Dew point of each hour, °C, when the file gives it (the sky's emissivity).
+    std::vector<double> PontoOrvalho;
+
+    // Long-wave exchange of the top face with the sky. Off in problems saved before it
+    // existed; reading a weather file turns it on.
+    bool CeuAtivo = false;
+    double Emissividade = 0.9;  // of the concrete (or the protection's outer face)
 
     // Protections of the top face of lift L at index L (slot 0 unused; lifts past the
     // end have none); ProtecoesBase those of the bottom face of the stack.
@@ -54,6 +61,8 @@ struct TDadosObra final : TContornoObra {
     double FluxoSolarTopo(const TDadosModelo& dados, double t, int L, double hProtegido) const override;
     bool TemLaterais() const override;
     double PerdaLateral(const TDadosModelo& dados, double t, int camada) const override;
+    double FluxoCeuTopo(const TDadosModelo& dados, double t, int L, double hProtegido, double& fracao,
+                        double& arCeu) const override;
     std::string Problema(const TDadosModelo& dados) const override;
     void Valida(const TDadosModelo& dados, Validacao::Resultado& r) const override;
     bool TemDados() const override;

@@ -147,6 +147,7 @@ void LeLaterais(const Json& j, TDadosObra& o) {
 bool TemDados(const TDadosObra& o) {
     if (TemLaterais(o)) return true;
     if (o.ClimaArquivo || !o.Temperatura.empty() || !o.ProtecoesBase.empty() || o.Absortividade != 0.65) return true;
+    if (o.CeuAtivo || o.Emissividade != 0.9 || !o.PontoOrvalho.empty()) return true;
     for (const auto& l : o.ProtecoesTopo) {
         if (!l.empty()) return true;
     }
@@ -161,6 +162,10 @@ Json ParaJson(const TDadosObra& o) {
     j["Temperatura"] = Serie(o.Temperatura);
     j["Vento"] = Serie(o.Vento);
     j["Radiacao"] = Serie(o.Radiacao);
+    // Written only when used, so that files without them stay as they were.
+    if (!o.PontoOrvalho.empty()) j["PontoOrvalho"] = Serie(o.PontoOrvalho);
+    if (o.CeuAtivo) j["CeuAtivo"] = true;
+    if (o.Emissividade != 0.9) j["Emissividade"] = o.Emissividade;
     j["ProtecoesTopo"] = PorCamada(o.ProtecoesTopo);
     j["ProtecoesBase"] = Lista(o.ProtecoesBase);
     // Written only when used, so that a project without it writes back as it was read.
@@ -187,6 +192,14 @@ void Le(const Json& j, TDadosObra& o) {
             novo.Vento = LeSerie(v, k);
         } else if (k == "Radiacao") {
             novo.Radiacao = LeSerie(v, k);
+        } else if (k == "PontoOrvalho") {
+            novo.PontoOrvalho = LeSerie(v, k);
+        } else if (k == "CeuAtivo") {
+            if (!v.is_boolean()) Recusa(k, "deve ser true ou false");
+            novo.CeuAtivo = v.get<bool>();
+        } else if (k == "Emissividade") {
+            novo.Emissividade = Numero(v, k);
+            if (novo.Emissividade < 0.0 || novo.Emissividade > 1.0) Recusa(k, "deve estar entre 0 e 1");
         } else if (k == "ProtecoesTopo") {
             novo.ProtecoesTopo = LePorCamada(v, k);
         } else if (k == "ProtecoesBase") {
@@ -198,8 +211,9 @@ void Le(const Json& j, TDadosObra& o) {
         }
     }
     const auto outra = [&](const std::vector<double>& s) { return !s.empty() && s.size() != novo.Temperatura.size(); };
-    if (outra(novo.Vento) || outra(novo.Radiacao)) {
-        throw ErroEntrada("\"Obra\": \"Vento\" e \"Radiacao\" devem ter uma hora para cada hora de \"Temperatura\"");
+    if (outra(novo.Vento) || outra(novo.Radiacao) || outra(novo.PontoOrvalho)) {
+        throw ErroEntrada("\"Obra\": \"Vento\", \"Radiacao\" e \"PontoOrvalho\" devem ter uma hora para cada hora de "
+                          "\"Temperatura\"");
     }
     o = std::move(novo);
 }

@@ -117,6 +117,15 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
         ambiente += "; radiação absorvida de " + FormataGeral(d.QRadiacao) + " W/m² nas faces.";
     }
     s.Paragrafo("Condições de contorno. " + ambiente);
+    if (ObraDe(d).CeuAtivo) {
+        const TDadosObra& o = ObraDe(d);
+        const bool orvalho = o.ClimaArquivo && !o.PontoOrvalho.empty();
+        s.Paragrafo("Radiação de onda longa do topo para o céu, com emissividade " + FormataGeral(o.Emissividade) +
+                    "; temperatura do céu limpo " +
+                    (orvalho ? "pela emissividade de Berdahl e Martin com o ponto de orvalho do arquivo."
+                             : "pela fórmula de Swinbank, da temperatura do ar.") +
+                    " Sob uma proteção, a troca atua na face externa, em série com a resistência.");
+    }
     // Protections of the faces, with their hours counted from the lift's placement.
     if (!ObraDe(d).ProtecoesBase.empty())
         s.Paragrafo("Proteção da face inferior (horas desde o lançamento da camada 1): " +

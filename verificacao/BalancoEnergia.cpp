@@ -43,7 +43,7 @@ double ReacaoLinha(const TDadosModelo& d, const TTrabalhoTermico& w, int p, int 
     if (p < n) r += termo(w.C.Sup[I(p)], w.K.Sup[I(p)], p + 1);
     // The node's load: half of each adjacent element's heat and the face's radiation.
     const int m = n - 1;
-    double q = p == n ? FluxoTopo(d, w) : FluxoBase(d);
+    double q = p == n ? FluxoTopo(d, w) + w.CeuTopo : FluxoBase(d);
     if (p > 1) q += 0.5 * w.FElemento[I(p - 1)] * d.Elementos[I(p - 1)].Espessura;
     if (p <= m) q += 0.5 * w.FElemento[I(p)] * d.Elementos[I(p)].Espessura;
     double reacao = r - (dtE + dtI) * q - H * (w.TAmb - T[p]);
@@ -77,7 +77,14 @@ void TBalancoEnergia::Resolvido(const TDadosModelo& d, const TTrabalhoTermico& w
     Radiacao += dt * (FluxoBase(d) + FluxoTopo(d, w));
     tResolvidaInf_ = d.Temperaturas[1];
     tResolvidaSup_ = d.Temperaturas[I(n)];
-    Conveccao += w.HInf * (w.TAmb - tResolvidaInf_) + w.HSup * (w.TAmb - tResolvidaSup_);
+    if (w.FracaoCeu != 0.0 || w.CeuTopo != 0.0) {
+        // What crosses the top divides at the outer face between the air and the sky.
+        const double topo = w.HSup * (w.TAmb - tResolvidaSup_) + dt * w.CeuTopo;
+        Ceu += w.FracaoCeu * topo + dt * w.CeuAr;
+        Conveccao += w.HInf * (w.TAmb - tResolvidaInf_) + (1.0 - w.FracaoCeu) * topo - dt * w.CeuAr;
+    } else {
+        Conveccao += w.HInf * (w.TAmb - tResolvidaInf_) + w.HSup * (w.TAmb - tResolvidaSup_);
+    }
     if (w.Lateral) {
         ComLaterais = true;
         double g = 0.0;
@@ -181,6 +188,7 @@ std::string TBalancoEnergia::Texto() const {
     s += "  Calor da radiação nas faces .............. " + MJ(Radiacao) + "\n";
     s += "  Trocado por convecção nas faces .......... " + MJ(Conveccao) + "\n";
     if (ComLaterais) s += "  Trocado pelas laterais do bloco .......... " + MJ(Laterais) + "\n";
+    if (Ceu != 0.0) s += "  Trocado por radiação com o céu (topo) .... " + MJ(Ceu) + "\n";
     s += "  Trocado pelas extremidades prescritas .... " + MJ(Extremidades) + "\n";
     if (ComSerpentinas) s += "  Retirado pela água das serpentinas ....... " + MJ(Serpentinas) + "\n";
     s += "  Soma das entradas" + std::string(modelo ? " (calor do modelo) ...... " : " ........................") +

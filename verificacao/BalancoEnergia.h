@@ -43,6 +43,7 @@ public:
     double Hidratacao = 0.0;    // Δt·Σ F_e·h_e
     double Radiacao = 0.0;      // Δt·QRadiacao on each end, or Δt·the sun on the top (weather file)
     double Conveccao = 0.0;     // Σ H·(T_amb − T), positive when the member gains heat
+    double Ceu = 0.0;           // long-wave exchange of the top with the sky (negative: lost)
     double Extremidades = 0.0;  // reactions of the prescribed ends, positive when it gains
     double Laterais = 0.0;      // Σ G·(T_amb − T) through the sides, positive when it gains
     bool ComLaterais = false;   // some step lost heat through the sides
@@ -58,13 +59,15 @@ public:
     // Content at the end less what the lifts brought: the heat the member stored.
     double Armazenado() const { return ConteudoFinal - Trazido; }
     // What came in through the sources and the boundaries.
-    double Entradas() const { return Hidratacao + Radiacao + Conveccao + Laterais + Extremidades + Serpentinas; }
+    double Entradas() const {
+        return Hidratacao + Radiacao + Conveccao + Ceu + Laterais + Extremidades + Serpentinas;
+    }
     // The closure of the steps' own arithmetic: zero when the solver conserves what
     // the steps put in.
     double Residuo() const { return Armazenado() - Entradas(); }
     // What came in with the hydration heat the model releases.
     double EntradasModelo() const {
-        return HidratacaoModelo + Radiacao + Conveccao + Laterais + Extremidades + Serpentinas;
+        return HidratacaoModelo + Radiacao + Conveccao + Ceu + Laterais + Extremidades + Serpentinas;
     }
     // Heat the model releases that the steps did not (positive when they lost heat).
     double Perdido() const { return HidratacaoModelo - Hidratacao; }

@@ -20,6 +20,7 @@ QString Descreve(const TClimaHorario& c) {
     QString s = QString::fromStdString(c.Origem);
     if (!c.Vento.empty()) s += QStringLiteral("; com vento");
     if (!c.Radiacao.empty()) s += QStringLiteral("; com radiação");
+    if (!c.PontoOrvalho.empty()) s += QStringLiteral("; com ponto de orvalho");
     return s;
 }
 
@@ -34,6 +35,8 @@ TGrupoClimaHorario::TGrupoClimaHorario(Contexto& ctx, QWidget* parent)
       edHoraInicio(CamposNumericos::NovoCampo(nullptr, "edHoraInicio", QStringLiteral("0"))),
       edFuso(CamposNumericos::NovoCampo(nullptr, "edFuso", QStringLiteral("-3"))),
       edAbsortividade(CamposNumericos::NovoCampo(nullptr, "edAbsortividade", QStringLiteral("0,65"))),
+      chkCeu(new QCheckBox(QStringLiteral("Radiação do topo para o céu"))),
+      edEmissividade(CamposNumericos::NovoCampo(nullptr, "edEmissividade", QStringLiteral("0,9"))),
       ctx_(ctx) {
     setObjectName(QStringLiteral("gbxClimaHorario"));
     chkArquivoHorario->setObjectName(QStringLiteral("chkArquivoHorario"));
@@ -52,6 +55,14 @@ TGrupoClimaHorario::TGrupoClimaHorario(Contexto& ctx, QWidget* parent)
     g->addWidget(edFuso, 3, 1);
     g->addWidget(new QLabel(QStringLiteral("Absortividade solar do topo")), 3, 2);
     g->addWidget(edAbsortividade, 3, 3);
+    chkCeu->setObjectName(QStringLiteral("chkCeu"));
+    chkCeu->setToolTip(QStringLiteral("Perda de onda longa do topo para o céu noturno e diurno; o céu pela umidade do "
+                                      "arquivo (ponto de orvalho) ou, sem ela, pela temperatura do ar."));
+    g->addWidget(chkCeu, 4, 0, 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("Emissividade do topo")), 4, 2);
+    g->addWidget(edEmissividade, 4, 3);
+    edEmissividade->setEnabled(false);
+    connect(chkCeu, &QCheckBox::toggled, edEmissividade, &QWidget::setEnabled);
     setToolTip(QStringLiteral("CSV próprio: hora;temperatura;vento;radiacao (horas desde a hora 0 do dia 1).\n"
                               "CSV de estação automática: a data e a hora local da hora 0 da análise e o fuso."));
     connect(chkArquivoHorario, &QCheckBox::toggled, this, [this](bool m) { emit escolhido(m); });
@@ -74,6 +85,8 @@ void TGrupoClimaHorario::LeArquivo() {
     }
     lido_ = std::move(c);
     lbClima->setText(Descreve(*lido_) + QStringLiteral(" (a gravar no \"Ok\")"));
+    // With a weather file the sky exchange is on unless the engineer unticks it.
+    chkCeu->setChecked(true);
 }
 
 // A station's file keeps its hour 0 in UTC: the local date and hour it was read
@@ -103,6 +116,7 @@ void TGrupoClimaHorario::MostraEstado() {
         c.Temperatura = o.Temperatura;
         c.Vento = o.Vento;
         c.Radiacao = o.Radiacao;
+        c.PontoOrvalho = o.PontoOrvalho;
         c.Origem = o.OrigemClima;
         lido_ = std::move(c);
         lbClima->setText(Descreve(*lido_));
@@ -111,6 +125,9 @@ void TGrupoClimaHorario::MostraEstado() {
         lbClima->setText(QStringLiteral("Nenhum arquivo lido."));
     }
     edAbsortividade->setText(Geral(o.Absortividade));
+    chkCeu->setChecked(o.CeuAtivo);
+    edEmissividade->setText(Geral(o.Emissividade));
+    edEmissividade->setEnabled(o.CeuAtivo);
     chkArquivoHorario->setChecked(o.ClimaArquivo);
     emit escolhido(o.ClimaArquivo);
 }
@@ -121,6 +138,11 @@ void TGrupoClimaHorario::Grava(TDadosModelo& d) {
     if (!(absortividade >= 0.0 && absortividade <= 1.0)) {
         throw ErroEntrada("A absortividade solar do topo deve estar entre 0 e 1.");
     }
+    const bool ceu = chkCeu->isChecked();
+    const double emissividade = ceu ? CamposNumericos::Real(edEmissividade) : ObraDe(d).Emissividade;
+    if (!(emissividade >= 0.0 && emissividade <= 1.0)) {
+        throw ErroEntrada("A emissividade do topo deve estar entre 0 e 1.");
+    }
     if (arquivo && !lido_) {
         throw ErroEntrada("Escolheu-se o ambiente \"Arquivo Horário\", mas nenhum arquivo de clima foi lido. Use "
                           "\"Ler Arquivo...\".");
@@ -128,5 +150,10 @@ void TGrupoClimaHorario::Grava(TDadosModelo& d) {
     ObraEditavel(d).Absortividade = absortividade;
     if (lido_) lido_->Aplica(ObraEditavel(d));
     ObraEditavel(d).ClimaArquivo = arquivo;
+    // A problem that never had the exchange keeps no site data for it.
+    if (ceu || ObraDe(d).CeuAtivo) {
+        ObraEditavel(d).CeuAtivo = ceu;
+        ObraEditavel(d).Emissividade = emissividade;
+    }
     lbClima->setText(lido_ ? Descreve(*lido_) : QStringLiteral("Nenhum arquivo lido."));
 }

@@ -12,7 +12,8 @@
 
 // The third choice of the ambient, "Arquivo Horário", in the boundary-conditions
 // dialog: the file read (ours or a station's), the local date and hour of the
-// analysis clock's hour 0 for a station file, and the absorptivity of the top face.
+// analysis clock's hour 0 for a station file, the absorptivity of the top face and
+// its long-wave exchange with the sky (which also works without a file).
 // What is read waits here and goes to the state only at the dialog's "Ok".
 class TGrupoClimaHorario : public QGroupBox, public GrupoClima {
     Q_OBJECT
@@ -36,6 +37,8 @@ public:
     QLineEdit* edHoraInicio;
     QLineEdit* edFuso;
     QLineEdit* edAbsortividade;
+    QCheckBox* chkCeu;
+    QLineEdit* edEmissividade;
 
 signals:
     void escolhido(bool arquivo);

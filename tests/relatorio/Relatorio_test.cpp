@@ -388,7 +388,23 @@ INSTANTIATE_TEST_SUITE_P(
         CasoContorno{"descobertoUmaHora", [](TDadosModelo&) {},
                      "O topo da camada 1 fica descoberto por 1 h entre a retirada da sua proteção e a cobertura "
                      "pela camada 2.",
-                     ""}),
+                     ""},
+        // The sky's exchange says which sky it used; off, it is not claimed.
+        CasoContorno{"semCeu", [](TDadosModelo&) {}, "Condições de contorno.", "para o céu"},
+        CasoContorno{"ceuDoAr", [](TDadosModelo& d) { ObraEditavel(d).CeuAtivo = true; },
+                     "Radiação de onda longa do topo para o céu, com emissividade 0,9; temperatura do céu limpo pela "
+                     "fórmula de Swinbank",
+                     "Berdahl"},
+        CasoContorno{"ceuDoOrvalho",
+                     [](TDadosModelo& d) {
+                         TDadosObra& o = ObraEditavel(d);
+                         o.CeuAtivo = true;
+                         o.Emissividade = 0.85;
+                         o.PontoOrvalho.assign(o.Temperatura.size(), 15.0);
+                     },
+                     "com emissividade 0,85; temperatura do céu limpo pela emissividade de Berdahl e Martin com o "
+                     "ponto de orvalho do arquivo.",
+                     "Swinbank"}),
     [](const ::testing::TestParamInfo<CasoContorno>& i) { return std::string(i.param.nome); });
 
 }  // namespace

@@ -75,6 +75,35 @@ const CasoBalanco Casos[] = {
          ObraEditavel(d).Radiacao.assign(80, 400.0);
      },
      0.0, 0.65 * 400.0 * 60 * 3600.0, true},
+    // The sky's exchange through a blanket taken off at 30 h, and with the file's sun.
+    {"CeuSobMantaRetirada",
+     [](TDadosModelo& d) {
+         d.Camadas[1].TInicial = 40.0;
+         d.BetaSup = 12.0 * 3600.0;
+         ObraEditavel(d).CeuAtivo = true;
+         ObraEditavel(d).ProtecoesTopo.assign(2, {});
+         ObraEditavel(d).ProtecoesTopo[1].push_back({"manta", 0.625, 0.0, 30.0});
+     },
+     0.0, 0.0, true},
+    {"CeuComTopoPrescrito",
+     [](TDadosModelo& d) {
+         ObraEditavel(d).CeuAtivo = true;
+         d.Camadas[1].TInicial = 35.0;
+         d.TPrescSupAtiva = true;
+         d.TPrescSup = 25.0;
+     },
+     0.0, 0.0, true},
+    {"CeuComSolDoArquivo",
+     [](TDadosModelo& d) {
+         ObraEditavel(d).ClimaArquivo = true;
+         ObraEditavel(d).CeuAtivo = true;
+         ObraEditavel(d).Temperatura.assign(80, 20.0);
+         ObraEditavel(d).Radiacao.assign(80, 400.0);
+         ObraEditavel(d).PontoOrvalho.assign(80, 8.0);
+         d.CalorCamadas[1].F = 300.0;
+         d.BetaSup = 10.0 * 3600.0;
+     },
+     300.0 * 60 * 3600.0, 0.65 * 400.0 * 60 * 3600.0, true},
     {"DuasCamadasComFundoPrescrito",
      [](TDadosModelo& d) {
          d.NCamadas = d.NCamadasMembro = 2;
@@ -131,7 +160,7 @@ TEST_P(Balanco, FechaComOQueSeSabeDoMembro) {
         for (int c = 0; c < t.Colunas(); ++c) ASSERT_EQ(t.Celula(c, l), t0.Celula(c, l)) << c << ", " << l;
     for (int i = 1; i <= d->NElemAtivos + 1; ++i) ASSERT_EQ(d->Temperaturas[i], semObservador->Temperaturas[i]);
 
-    const double escala = std::fabs(b.Hidratacao) + std::fabs(b.Radiacao) + std::fabs(b.Conveccao) +
+    const double escala = std::fabs(b.Hidratacao) + std::fabs(b.Radiacao) + std::fabs(b.Conveccao) + std::fabs(b.Ceu) +
                           std::fabs(b.Laterais) + std::fabs(b.Extremidades) + RhoC;
     // Only a block of finite plan size loses heat by the sides, and it does.
     EXPECT_EQ(b.ComLaterais, d->Obra.TemLaterais());

@@ -65,6 +65,48 @@ TEST_F(Canteiro, ArquivoHorarioDesabilitaOAmbienteEGravaOConteudoNoOk) {
     EXPECT_EQ(ObraDe(d).Temperatura.size(), 3u);
 }
 
+// The sky: off and untouched in a problem without it; reading a weather file ticks it;
+// the dialog shows what is stored and a bad emissivity stores nothing.
+TEST_F(Canteiro, RadiacaoParaOCeuLigadaAoLerOArquivo) {
+    f()->Abre();
+    auto* ceu = Filho<QCheckBox>(f(), "chkCeu");
+    EXPECT_FALSE(ceu->isChecked());
+    EXPECT_FALSE(Campo(f(), "edEmissividade")->isEnabled());
+    Clica(f(), "btnOk");
+    EXPECT_FALSE(ObraDe(d).CeuAtivo);
+
+    f()->Abre();
+    Marca(Filho<QCheckBox>(f(), "chkArquivoHorario"));
+    arquivos.caminhos.push_back(Arquivo("hora;temperatura;orvalho\n0;20;12\n1;21;12\n"));
+    Clica(f(), "btnLerClima");
+    EXPECT_TRUE(ceu->isChecked());
+    EXPECT_TRUE(Campo(f(), "edEmissividade")->isEnabled());
+    Digita(f(), "edEmissividade", "1,2");
+    Clica(f(), "btnOk");
+    ASSERT_EQ(msg.erros.size(), 1);
+    EXPECT_TRUE(msg.erros[0].contains(QStringLiteral("emissividade do topo deve estar entre 0 e 1")));
+    EXPECT_FALSE(ObraDe(d).CeuAtivo);
+    EXPECT_FALSE(ObraDe(d).ClimaArquivo);
+    Digita(f(), "edEmissividade", "0,85");
+    Clica(f(), "btnOk");
+    EXPECT_TRUE(ObraDe(d).CeuAtivo);
+    EXPECT_EQ(ObraDe(d).Emissividade, 0.85);
+    EXPECT_EQ(ObraDe(d).PontoOrvalho, (std::vector<double>{12.0, 12.0}));
+
+    // Reviewed with "Ok" it stays as stored, dew point included; unticked, it is off.
+    f()->Abre();
+    EXPECT_TRUE(ceu->isChecked());
+    EXPECT_EQ(Texto(f(), "edEmissividade"), QStringLiteral("0,85"));
+    Clica(f(), "btnOk");
+    EXPECT_TRUE(ObraDe(d).CeuAtivo);
+    EXPECT_EQ(ObraDe(d).PontoOrvalho.size(), 2u);
+    f()->Abre();
+    Marca(ceu);
+    Clica(f(), "btnOk");
+    EXPECT_FALSE(ObraDe(d).CeuAtivo);
+    EXPECT_EQ(ObraDe(d).Emissividade, 0.85);
+}
+
 TEST_F(Canteiro, ProtecoesPorCamadaComOLacoDeSempre) {
     d.NCamadas = 2;
     f()->Abre();
