@@ -43,6 +43,8 @@ Analise Analise::ExecutaArquivo(const std::string& caminho, const OpcoesAnalise&
 
 void Analise::ExecutaTensoes(const TDadosModelo& parametros, Progresso& progresso, int linhasExecucao) {
     auto dados = std::make_unique<TDadosModelo>(parametros);
+    // The cooling pipes that ran, with what they recorded: the temperatures are theirs.
+    if (Dados) dados->Resfriamento = Dados->Resfriamento;
     HistoricoNumerico tensoes;
     ResultadoTensional r;
     try {

@@ -6,6 +6,7 @@
 
 #include "core/ContornoObra.h"
 #include "core/DadosMistura.h"
+#include "core/Resfriamento.h"
 #include "core/TabelaHoraria.h"
 
 // Capacities of the analysis state.
@@ -128,6 +129,9 @@ struct TDadosModelo {
     // The site: hourly weather and protections of the faces (empty: none). Its data and
     // physics are obra/'s (ObraDe, ObraEditavel); the engine asks it through TContornoObra.
     TObraDoProblema Obra;
+    // The embedded cooling pipes (empty: none). Their data and physics are
+    // serpentinas/'s; the engine asks them through TContornoResfriamento.
+    TResfriamentoDoProblema Resfriamento;
 
     std::array<TCamada, MaxCamadas + 1> Camadas{};
     std::array<TCalorInterno, MaxCamadas + 1> CalorCamadas{};

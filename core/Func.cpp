@@ -391,6 +391,7 @@ void MontaSistemaCom(TDadosModelo& dados, TTrabalhoTermico& trabalho, int L, dou
     TFunc::AplicaConveccao(dados, trabalho, t, L, n);
     trabalho.Lateral = dados.Obra.TemLaterais();
     if (trabalho.Lateral) TFunc::AplicaPerdaLateral(dados, trabalho, t, n);
+    if (trabalho.Resfriamento) trabalho.Resfriamento->Aplica(dados, trabalho, t, L);
 
     for (int ii = 1; ii <= n; ++ii) {
         const auto i = static_cast<std::size_t>(ii);

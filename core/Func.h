@@ -1,10 +1,12 @@
 #pragma once
 #include <array>
+#include <memory>
 #include <string>
 
 #include "core/DadosModelo.h"
 #include "core/Maturidade.h"
 #include "core/Progresso.h"
+#include "core/Resfriamento.h"
 #include "core/ValoresSI.h"
 
 // A tridiagonal matrix over nodes 1..n: Inf[i] = A[i][i-1], Diag[i] = A[i][i],
@@ -48,6 +50,11 @@ struct TTrabalhoTermico {
     double FracaoCeu = 0.0;
     double CeuAr = 0.0;
     TEstadoMaturidade Maturidade;  // equivalent ages of the elements whose heat follows them
+    // The cooling pipes of the run (none: null) and the sink they put at each node in
+    // the step, removed heat = ResfriamentoDiag[i]·T_i − ResfriamentoCarga[i] (J/m²).
+    std::unique_ptr<TExecucaoResfriamento> Resfriamento;
+    TVetorNos ResfriamentoDiag{};
+    TVetorNos ResfriamentoCarga{};
 };
 
 struct TDiaHora {

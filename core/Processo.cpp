@@ -100,6 +100,9 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
     if (d.Obra) {
         if (const std::string p = d.Obra->Problema(d); !p.empty()) throw ErroEntrada(p);
     }
+    if (d.Resfriamento) {
+        if (const std::string p = d.Resfriamento->Problema(d); !p.empty()) throw ErroEntrada(p);
+    }
     // Physically impossible values would come out as results that look valid.
     if (const auto v = Validacao::ValidaProblema(d); !v.Valido()) {
         constexpr std::size_t MaxMostrados = 8;
@@ -183,6 +186,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, Historico
     ValidaEntrada(dados);
     auto trabalho = std::make_unique<TTrabalhoTermico>();
     TValoresSI::Deriva(dados, trabalho->SI);
+    if (dados.Resfriamento.EmUso()) trabalho->Resfriamento = dados.Resfriamento.Get()->Inicia(dados);
 
     const int ne = dados.NElemCamada;
     const int nos = static_cast<int>(Membro::NumeroNos(dados));
@@ -278,6 +282,7 @@ ResultadoTransiente TProcesso::ProcessaTransiente(TDadosModelo& dados, Historico
                                   e.what() + ".");
             }
             Maturidade::ConcluiPasso(dados, *trabalho);
+            if (trabalho->Resfriamento) trabalho->Resfriamento->ConcluiPasso(dados, *trabalho, s == subpassos);
             if (s < subpassos) {
                 dados.TMaxSolucao = tMaxAntes;
                 dados.NoTMax = noAntes;

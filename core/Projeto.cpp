@@ -562,6 +562,8 @@ std::string Conteudo(const TDadosModelo& d) {
 
     escalares(CamposContorno);
     if (d.Obra && d.Obra->TemDados()) AcrescentaChave(s, "Obra", d.Obra->ParaJson(), primeiro);
+    if (d.Resfriamento && d.Resfriamento->TemDados())
+        AcrescentaChave(s, "Serpentinas", d.Resfriamento->ParaJson(), primeiro);
     escalares(CamposTensoes);
     // Only a project with measurements has the key: every other file is as before.
     if (!d.Medicoes.empty()) {
@@ -674,6 +676,12 @@ void LeTextoCom(const std::string& texto, TDadosModelo& dados, bool completo) {
             } catch (const ErroEntrada& e) {
                 Recusa(e.what());
             }
+        } else if (chave == "Serpentinas" && LeitorResfriamento()) {
+            try {
+                novo->Resfriamento.Define(LeitorResfriamento()(valor));
+            } catch (const ErroEntrada& e) {
+                Recusa(e.what());
+            }
         } else if (chave == ListaMedicoes) {
             LeMedicoes(valor, novo->Medicoes);
         } else if (chave == ListaDosagens) {
@@ -708,6 +716,7 @@ void LeTextoCom(const std::string& texto, TDadosModelo& dados, bool completo) {
     {
         Validacao::Resultado v;
         if (novo->Obra) novo->Obra->Valida(*novo, v);
+        if (novo->Resfriamento) novo->Resfriamento->Valida(v);
         Validacao::ValidaSensores(*novo, v);
         if (!v.Valido()) Recusa(v.Erros.front());
     }
@@ -736,6 +745,7 @@ void CopiaProblema(const TDadosModelo& origem, TDadosModelo& destino) {
     destino.CalorCamadas = origem.CalorCamadas;
     destino.Superficie = origem.Superficie;
     destino.Obra = origem.Obra;
+    destino.Resfriamento = origem.Resfriamento;
     destino.Medicoes = origem.Medicoes;
     destino.Dosagens = origem.Dosagens;
     destino.RetracaoAutogena = origem.RetracaoAutogena;

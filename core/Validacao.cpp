@@ -98,6 +98,7 @@ Resultado ValidaProblema(const TDadosModelo& d) {
     if (d.TPrescInfAtiva) Temperatura(r, d.TPrescInf, "A temperatura prescrita na face inferior");
     if (d.TPrescSupAtiva) Temperatura(r, d.TPrescSup, "A temperatura prescrita na face superior");
     if (d.Obra) d.Obra->Valida(d, r);
+    if (d.Resfriamento) d.Resfriamento->Valida(r);
     ValidaSensores(d, r);
     return r;
 }

@@ -21,6 +21,7 @@
 #include "results/Medicoes.h"
 #include "obra/DadosObra.h"
 #include "obra/Laterais.h"
+#include "serpentinas/DadosSerpentinas.h"
 
 namespace {
 
@@ -62,6 +63,24 @@ void AplicaTopo(TDadosModelo& d, double v) {
     }
 }
 
+// The inlet water of the cooling pipes: that of the first lift with pipes; fitted, the
+// same constant inlet in every lift with pipes.
+double LeAgua(const TDadosModelo& d) {
+    const TDadosSerpentinas& s = SerpentinasDe(d);
+    for (int L = 1; L <= d.NCamadas; ++L)
+        if (const TSerpentinasCamada* c = s.DaCamada(L)) return c->TEntrada;
+    return 0.0;
+}
+
+void AplicaAgua(TDadosModelo& d, double v) {
+    if (!SerpentinasDe(d).EmUso()) throw ErroEntrada("o problema não tem serpentinas de resfriamento");
+    for (auto& c : SerpentinasEditavel(d).Camadas) {
+        if (c.Alturas.empty()) continue;
+        c.TEntrada = v;
+        c.EntradaDaSerie = false;
+    }
+}
+
 const std::vector<TParametroCalibracao> Tabela = {
     {"E", "E (calor final)", "cal/g", [](const TDadosModelo& d) { return Calor(d).E; },
      [](TDadosModelo& d, double v) { Concreto(d, [&](int L) { d.CalorCamadas[static_cast<std::size_t>(L)].E = v; }); }},
@@ -91,6 +110,7 @@ const std::vector<TParametroCalibracao> Tabela = {
     {"Lateral", "coeficiente das laterais descobertas", "W/(m²·°C)",
      [](const TDadosModelo& d) { return ObraDe(d).CoefLateral; },
      [](TDadosModelo& d, double v) { ObraEditavel(d).CoefLateral = v; }},
+    {"TAgua", "temperatura de entrada da água das serpentinas", "°C", LeAgua, AplicaAgua},
 };
 
 // Rows of the table by what they belong to.
@@ -110,6 +130,8 @@ std::string PorQueNaoInflui(const TDadosModelo& d, int k) {
     if (k == Lateral && !Laterais::Finita(ObraDe(d)))
         return "o membro é extenso em planta, sem laterais (Dimensões em Planta)";
     if (k == Topo && d.TPrescSupAtiva) return "a temperatura do topo é prescrita";
+    if (Tabela[static_cast<std::size_t>(k)].Chave == "TAgua" && !SerpentinasDe(d).EmUso())
+        return "o problema não tem serpentinas de resfriamento";
     if (k == Topo && ObraDe(d).ClimaArquivo && !ObraDe(d).Vento.empty() && !d.CuraAtiva)
         return "o vento do arquivo de clima define o coeficiente do topo";
     return {};

@@ -23,6 +23,7 @@
 #include "stress/IndiceFissuracao.h"
 #include "obra/DadosObra.h"
 #include "obra/Laterais.h"
+#include "serpentinas/DadosSerpentinas.h"
 
 namespace {
 
@@ -96,6 +97,18 @@ void AplicaAltura(TDadosModelo& d, double altura, const TEstudo& e) {
     } else if (protecoes.size() > Z(ultima) + 1) {
         protecoes.resize(Z(ultima) + 1);
     }
+    // Likewise the cooling pipes of the first lift, at the same share of each lift's height.
+    if (SerpentinasDe(d).EmUso()) {
+        auto& serp = SerpentinasEditavel(d).Camadas;
+        if (Z(p) < serp.size() && !serp[Z(p)].Alturas.empty()) {
+            TSerpentinasCamada c = serp[Z(p)];
+            for (double& z : c.Alturas) z *= espessura / camada.Espessura;
+            serp.resize(Z(ultima) + 1);
+            for (int L = p; L <= ultima; ++L) serp[Z(L)] = c;
+        } else if (serp.size() > Z(ultima) + 1) {
+            serp.resize(Z(ultima) + 1);
+        }
+    }
     // So are the forms of its sides.
     auto& laterais = ObraEditavel(d).ProtecoesLaterais;
     if (Z(p) < laterais.size() && !laterais[Z(p)].empty()) {
@@ -168,6 +181,32 @@ void AplicaRetirada(TDadosModelo& d, double hora, const TEstudo&) {
     }
 }
 
+// The lifts with cooling pipes; the base must have some.
+template <class F>
+void ComSerpentinas(TDadosModelo& d, const char* parametro, F f) {
+    if (!SerpentinasDe(d).EmUso())
+        throw ErroEntrada(std::string(parametro) + " só varia quando o projeto base tem serpentinas de resfriamento");
+    for (auto& c : SerpentinasEditavel(d).Camadas)
+        if (!c.Alturas.empty()) f(c);
+}
+
+void AplicaAgua(TDadosModelo& d, double t, const TEstudo&) {
+    ComSerpentinas(d, "a temperatura de entrada da água", [&](TSerpentinasCamada& c) {
+        c.TEntrada = t;
+        c.EntradaDaSerie = false;
+    });
+}
+
+void AplicaEspacamento(TDadosModelo& d, double s, const TEstudo&) {
+    ComSerpentinas(d, "o espaçamento das serpentinas", [&](TSerpentinasCamada& c) { c.Espacamento = s; });
+}
+
+// 0: the case without the pipes of the base; 1: with them.
+void AplicaLigadas(TDadosModelo& d, double ligadas, const TEstudo&) {
+    ComSerpentinas(d, "o uso das serpentinas", [](TSerpentinasCamada&) {});
+    if (ligadas == 0.0) d.Resfriamento.Define(nullptr);
+}
+
 bool TemFormaLateral(const TDadosModelo& d) {
     if (!Laterais::Finita(ObraDe(d))) return false;
     for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L)
@@ -205,6 +244,10 @@ const std::vector<TParametroEstudo> Tabela = {
     {"ElementosCamada", "Elementos por camada", "-", true, 1.0, false, AplicaElementos},
     {"HoraRetiradaProtecao", "Retirada da proteção do topo", "h", false, 0.0, false, AplicaRetirada},
     {"HoraRetiradaFormaLateral", "Retirada da fôrma lateral", "h", false, 0.0, false, AplicaRetiradaLateral},
+    {"TemperaturaAguaSerpentinas", "Temperatura da água das serpentinas", "°C", false, Validacao::TMinima, false,
+     AplicaAgua, Validacao::TMaxima},
+    {"EspacamentoSerpentinas", "Espaçamento das serpentinas", "m", false, 0.0, true, AplicaEspacamento},
+    {"SerpentinasLigadas", "Serpentinas (0 sem, 1 com)", "-", true, 0.0, false, AplicaLigadas, 1.0},
 };
 
 [[noreturn]] void Recusa(const std::string& m) { throw ErroEntrada("Estudo inválido: " + m); }

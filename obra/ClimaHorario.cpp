@@ -303,6 +303,8 @@ TClimaHorario TClimaHorario::LeCsv(const std::string& texto) {
         else if (n == "VENTO") cVento = ii;
         else if (n == "RADIACAO" || n == "RADIAO") cRad = ii;
         else if (n == "ORVALHO") cOrv = ii;
+        // The river water of the cooling pipes, read by their dialog.
+        else if (n == "AGUA" || n == "GUA") continue;
         else if (!n.empty()) throw ErroEntrada("Arquivo de clima: coluna desconhecida \"" + cab[i] + "\" no cabeçalho.");
     }
     if (cHora != 0 || cTemp < 0) {

@@ -10,6 +10,7 @@
 #include "stress/ProcTensional.h"
 #include "obra/DadosObra.h"
 #include "obra/Laterais.h"
+#include "serpentinas/DadosSerpentinas.h"
 
 using Numeros::FormataFixo;
 using Numeros::FormataGeral;
@@ -139,6 +140,23 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
     if (const std::string laterais = Laterais::Resumo(d); !laterais.empty())
         s.Paragrafo("Dimensões em planta. " + laterais +
                     " Cada m³ de concreto perde U·(2/Lx + 2/Ly)·(T − T_ar) pelas laterais, U = 1/(1/h + R).");
+    for (int L = 1; L <= d.NCamadas; ++L) {
+        const TSerpentinasCamada* c = SerpentinasDe(d).DaCamada(L);
+        if (!c) continue;
+        std::string alturas;
+        for (double z : c->Alturas) alturas += (alturas.empty() ? "" : "; ") + FormataGeral(z);
+        std::string entrada = c->EntradaDaSerie ? "da série horária" : FormataGeral(c->TEntrada) + " °C";
+        std::string operacao = "de " + FormataGeral(c->HoraInicio) + " a " + FormataGeral(c->HoraFim) +
+                               " h desde o lançamento";
+        if (c->PorTemperatura)
+            operacao += ", liga a " + FormataGeral(c->TLiga) + " °C e desliga a " + FormataGeral(c->TDesliga) + " °C";
+        s.Paragrafo("Serpentinas de resfriamento na camada " + Inteiro(L) + ": fileiras a " + alturas +
+                    " m da base, tubos a cada " + FormataGeral(c->Espacamento) + " m (diâmetro externo " +
+                    FormataGeral(c->Tubo.DiametroExterno * 1000.0) + " mm, parede de " +
+                    FormataGeral(c->Tubo.Espessura * 1000.0) + " mm com " + FormataGeral(c->Tubo.Condutividade) +
+                    " W/(m·°C)), laços de " + FormataGeral(c->Comprimento) + " m com " + FormataGeral(c->Vazao) +
+                    " L/min de água a " + entrada + ", " + operacao + ".");
+    }
     s.Paragrafo(d.TPrescInfAtiva ? "Face inferior com temperatura prescrita de " + FormataGeral(d.TPrescInf) + " °C."
                                  : "Face inferior com troca de calor por convecção.");
     s.Paragrafo(d.TPrescSupAtiva ? "Face superior com temperatura prescrita de " + FormataGeral(d.TPrescSup) + " °C."
@@ -275,13 +293,15 @@ double AlturaNo(const TDadosModelo& d, int no) {
 const char* Marca(bool passa) { return passa ? "passa" : "não passa"; }
 
 TRelatorio Monta(const TDadosModelo& d, const HistoricoNumerico& temperaturas, const HistoricoNumerico* tensoes,
-                 const LimitesRelatorio& limites, const std::string& projeto) {
+                 const LimitesRelatorio& limites, const std::string& projeto, const TResultadosSerpentinas* serpentinas) {
     if (!std::isfinite(limites.Temperatura) || !std::isfinite(limites.Diferenca) || !std::isfinite(limites.Indice))
         throw ErroEntrada("Os limites do relatório precisam ser números.");
     TRelatorio r;
     r.Titulo = "Norvik 1D — Relatório de Controle Térmico";
     r.Subtitulo = "Projeto: " + projeto;
     r.Resumo = TResumoTermico::Calcula(d, temperaturas, limites.Temperatura);
+    const TResultadosSerpentinas& agua = serpentinas ? *serpentinas : SerpentinasDe(d).Resultados;
+    r.Resumo.Serpentinas = TResumoTermico::LinhaSerpentinas(agua);
     const TResumoTermico& res = r.Resumo;
     r.Secoes.push_back(SecaoProblema(d));
 
@@ -316,6 +336,23 @@ TRelatorio Monta(const TDadosModelo& d, const HistoricoNumerico& temperaturas, c
     }
     termica.Paragrafo(res.LinhaDiferenca());
     for (const std::string& a : res.Avisos) termica.Paragrafo(a);
+    if (!res.Serpentinas.empty()) {
+        termica.Paragrafo(res.Serpentinas);
+        TTabelaRelatorio tab;
+        tab.Cabecalho = {"Camada", "Calor retirado [MJ/m²]", "Maior saída da água [°C]", "t [h]"};
+        for (std::size_t k = 0; k < agua.Camadas.size(); ++k) {
+            double maior = -1e300, hora = 0.0;
+            for (std::size_t s = 0; s < agua.Horas.size(); ++s)
+                if (agua.Saida[k][s] > maior) {
+                    maior = agua.Saida[k][s];
+                    hora = agua.Horas[s];
+                }
+            const bool correu = maior > -1e300;
+            tab.Linhas.push_back({Inteiro(agua.Camadas[k]), Fixo(agua.Total[k], 1), correu ? Fixo(maior, 2) : "—",
+                                  correu ? FormataGeral(hora) : "—"});
+        }
+        termica.Tabela("Água das serpentinas de resfriamento, por camada", std::move(tab));
+    }
     if (!res.Camadas.empty()) {
         TTabelaRelatorio dif;
         dif.Cabecalho = {"Camada", "Dif. máx. [°C]", "t [h]", "Nó quente", "Nó topo", "Limite [°C]", "Verificação"};

@@ -77,6 +77,8 @@ struct TBlocoRelatorio {
     TMapaRelatorio Mapa;
 };
 
+struct TResultadosSerpentinas;
+
 struct TSecaoRelatorio {
     std::string Titulo;
     std::vector<TBlocoRelatorio> Blocos;
@@ -124,9 +126,11 @@ const char* Marca(bool passa);
 // `tensoes` holds a stress run, of its stresses. `projeto` names the problem (the file).
 // Raises what the summaries raise (ErroConversao on an unreadable cell, ErroEntrada when
 // the strengths of the index were never given) and ErroEntrada when the limits are not
-// finite.
+// finite. `serpentinas`: what the cooling pipes of the run recorded, when `dados` is not
+// the copy that ran (which keeps them).
 TRelatorio Monta(const TDadosModelo& dados, const HistoricoNumerico& temperaturas, const HistoricoNumerico* tensoes,
-                 const LimitesRelatorio& limites, const std::string& projeto);
+                 const LimitesRelatorio& limites, const std::string& projeto,
+                 const TResultadosSerpentinas* serpentinas = nullptr);
 
 // The comparison of the report's run (A) with another project (B): a section numbered
 // after the last one, before the conclusion, with the rows of the comparison table. It

@@ -1,5 +1,6 @@
 #include "results/ExportaCsv.h"
 
+#include <cmath>
 #include <limits>
 
 #include "core/ArquivoAtomico.h"
@@ -8,6 +9,7 @@
 #include "core/Numeros.h"
 #include "results/ExportaTabela.h"
 #include "results/ResumoTermico.h"
+#include "serpentinas/DadosSerpentinas.h"
 #include "stress/IndiceFissuracao.h"
 
 using Numeros::FormataFixo;
@@ -146,3 +148,23 @@ std::string Indice(const TIndiceFissuracao& ind) {
 void Grava(const std::string& caminho, const std::string& conteudo) { TArquivoAtomico::Grava(caminho, conteudo); }
 
 }  // namespace ExportaCsv
+
+std::string ExportaCsv::Serpentinas(const TResultadosSerpentinas& r) {
+    std::string s(Bom);
+    s += "Hora (h)";
+    for (int L : r.Camadas) {
+        const std::string c = Numeros::FormataInteiro(L);
+        s += ";Saída da água camada " + c + " (°C);Calor retirado camada " + c + " (W/m²)";
+    }
+    s += "\r\n";
+    for (std::size_t k = 0; k < r.Horas.size(); ++k) {
+        s += Numeros::FormataGeral(r.Horas[k]);
+        for (std::size_t c = 0; c < r.Camadas.size(); ++c) {
+            s += ';';
+            if (!std::isnan(r.Saida[c][k])) s += Numeros::FormataFixo(r.Saida[c][k], 0, 2);
+            s += ';' + Numeros::FormataFixo(r.Calor[c][k], 0, 1);
+        }
+        s += "\r\n";
+    }
+    return s;
+}

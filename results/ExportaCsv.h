@@ -7,6 +7,7 @@
 
 struct TResumoTermico;
 struct TIndiceFissuracao;
+struct TResultadosSerpentinas;
 
 // Spreadsheets as a Brazilian spreadsheet reads them: fields separated by ";",
 // decimal comma, UTF-8 with a byte-order mark, lines ended by CR LF, a header row
@@ -30,6 +31,10 @@ std::string Nos(const TabelaTexto& tabela, const std::vector<int>& nos, const st
 std::string Resumo(const TResumoTermico& resumo);
 // The cracking index: one node per row.
 std::string Indice(const TIndiceFissuracao& indice);
+
+// The cooling pipes of a run: the hour, then for each lift with pipes the mean outlet
+// water (°C, empty while no water runs) and the heat removed (W per m² of plan).
+std::string Serpentinas(const TResultadosSerpentinas& r);
 
 // A field quoted when it holds a separator, a quote or a line break.
 std::string Campo(const std::string& texto);

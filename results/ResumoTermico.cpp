@@ -8,6 +8,7 @@
 #include "core/Numeros.h"
 #include "obra/Laterais.h"
 #include "obra/Protecoes.h"
+#include "serpentinas/DadosSerpentinas.h"
 
 using Numeros::FormataFixo;
 using Numeros::FormataGeral;
@@ -33,6 +34,7 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const HistoricoNum
     r.Avisos = Protecoes::AvisosTopoDescoberto(d);
     r.Laterais = ::Laterais::Resumo(d);
     if (std::string a = ::Laterais::AvisoBiot(d); !a.empty()) r.Avisos.push_back(std::move(a));
+    r.Serpentinas = LinhaSerpentinas(SerpentinasDe(d).Resultados);
     const int colunas = tabela.Colunas();
     r.HorasAcima.assign(static_cast<std::size_t>(std::max(colunas, 1)), 0.0);
     if (colunas < 2 || d.NElemCamada < 1 || d.NCamadas < 1) return r;
@@ -110,6 +112,28 @@ TResumoTermico TResumoTermico::Calcula(const TDadosModelo& d, const HistoricoNum
     return r;
 }
 
+std::string TResumoTermico::LinhaSerpentinas(const TResultadosSerpentinas& r) {
+    if (r.Vazio() || r.Camadas.empty()) return {};
+    double total = 0.0, saida = -1e300, hora = 0.0;
+    int camada = 0;
+    for (std::size_t k = 0; k < r.Camadas.size(); ++k) {
+        total += r.Total[k];
+        for (std::size_t s = 0; s < r.Horas.size(); ++s)
+            if (r.Saida[k][s] > saida) {
+                saida = r.Saida[k][s];
+                camada = r.Camadas[k];
+                hora = r.Horas[s];
+            }
+    }
+    std::string s = "Serpentinas de resfriamento em " + FormataInteiro(static_cast<long long>(r.Camadas.size())) +
+                    (r.Camadas.size() == 1 ? " camada" : " camadas") + ": a água retirou " + FormataFixo(total, 0, 1) +
+                    " MJ por m² de planta";
+    if (camada > 0)
+        s += "; a maior temperatura de saída foi " + Temperatura(saida) + " °C (camada " + FormataInteiro(camada) +
+             ", hora " + FormataGeral(hora) + ")";
+    return s + ".";
+}
+
 std::string TResumoTermico::Texto(bool comDiferencaPorHora) const {
     std::string s = "Resumo Térmico\n\n";
     if (Vazio) return s + "A tabela de temperaturas não tem linhas calculadas.\n";
@@ -125,6 +149,7 @@ std::string TResumoTermico::Texto(bool comDiferencaPorHora) const {
     }
     if (!Laterais.empty()) s += Laterais + "\n";
     for (const std::string& a : Avisos) s += a + "\n";
+    if (!Serpentinas.empty()) s += Serpentinas + "\n";
     if (!Camadas.empty()) {
         s += "\nDiferença entre o ponto mais quente e a face superior de cada camada, enquanto é a do topo:\n"
              " Camada  Dif.[°C]    t[h]  Nó quente  Nó topo\n";

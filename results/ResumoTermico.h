@@ -6,6 +6,8 @@
 #include "core/DadosModelo.h"
 #include "core/Historico.h"
 
+struct TResultadosSerpentinas;
+
 // Figures of a thermal-control plan read back from the temperature history (column 0
 // the hour, column n node n, "%7.2f" cells with the decimal comma): the peak, the
 // largest difference between the hottest point of a lift and its exposed top face while
@@ -67,6 +69,8 @@ struct TResumoTermico {
     // The plan size and side protections of a block of finite plan size (empty for a
     // member of unlimited plan, whose summary is as it always was).
     std::string Laterais;
+    // What the cooling pipes of the run removed, one line; empty without pipes.
+    std::string Serpentinas;
 
     // Reads `tabela` for the member described by `dados`. A cell that is not empty and
     // not a number raises ErroConversao quoting it; rows with an empty cell are skipped.
@@ -77,6 +81,8 @@ struct TResumoTermico {
     std::string Texto(bool comDiferencaPorHora = true) const;
     // The headline of the difference ("Maior diferença …" or why there is none), one line.
     std::string LinhaDiferenca() const;
+    // The line of the cooling pipes from what a run of them recorded (empty: none ran).
+    static std::string LinhaSerpentinas(const TResultadosSerpentinas& r);
     // What the figures mean, for the window's help (UTF-8, "\n").
     static std::string Definicao();
     // The file: Windows-1252, CR LF.

@@ -48,6 +48,8 @@ double ReacaoLinha(const TDadosModelo& d, const TTrabalhoTermico& w, int p, int 
     if (p <= m) q += 0.5 * w.FElemento[I(p)] * d.Elementos[I(p)].Espessura;
     double reacao = r - (dtE + dtI) * q - H * (w.TAmb - T[p]);
     if (w.Lateral) reacao -= w.GLateral[I(p)] * (w.TAmb - T[p]);
+    // The pipes' sink on the row is part of what the system kept, not of the reaction.
+    if (w.Resfriamento) reacao += w.ResfriamentoDiag[I(p)] * T[p] - w.ResfriamentoCarga[I(p)];
     return reacao;
 }
 
@@ -91,6 +93,12 @@ void TBalancoEnergia::Resolvido(const TDadosModelo& d, const TTrabalhoTermico& w
     }
     if (PrescritaInf(d)) Extremidades += ReacaoLinha(d, w, 1, n, w.HInf);
     if (PrescritaSup(d)) Extremidades += ReacaoLinha(d, w, n, n, w.HSup);
+    if (w.Resfriamento) {
+        ComSerpentinas = true;
+        // Every node the water cools, a prescribed end included: its reaction closes its row with the sink.
+        for (int i = 1; i <= n; ++i)
+            Serpentinas -= w.ResfriamentoDiag[I(i)] * d.Temperaturas[I(i)] - w.ResfriamentoCarga[I(i)];
+    }
 }
 
 void TBalancoEnergia::SomaModelo(const TDadosModelo& d, const TTrabalhoTermico& w) {
@@ -182,6 +190,7 @@ std::string TBalancoEnergia::Texto() const {
     if (ComLaterais) s += "  Trocado pelas laterais do bloco .......... " + MJ(Laterais) + "\n";
     if (Ceu != 0.0) s += "  Trocado por radiação com o céu (topo) .... " + MJ(Ceu) + "\n";
     s += "  Trocado pelas extremidades prescritas .... " + MJ(Extremidades) + "\n";
+    if (ComSerpentinas) s += "  Retirado pela água das serpentinas ....... " + MJ(Serpentinas) + "\n";
     s += "  Soma das entradas" + std::string(modelo ? " (calor do modelo) ...... " : " ........................") +
          MJ(modelo ? EntradasModelo() : Entradas()) + "\n";
     s += "  Calor armazenado no membro ............... " + MJ(Armazenado()) + "\n";

@@ -12,9 +12,10 @@ struct TTrabalhoTermico;
 // added up from the system each step solved. Summing the rows of the step equation,
 // K drops out (its rows sum to zero) and
 //   1ᵀ·C·(T − T_ant) = Δt·1ᵀ·F + Σ_faces H·(T_amb − T) + Σ_nodes G·(T_amb − T)
-//                      + reactions of the prescribed ends,
+//                      − Σ_i (A_i·T_i − B_i) + reactions of the prescribed ends,
 // G the side conductance of a block of finite plan size (zero for a member of unlimited
-// plan), the reaction of a prescribed node being what closes its own row (the consistent
+// plan), A_i·T_i − B_i the heat the cooling pipes' water takes at node i (none without
+// pipes), the reaction of a prescribed node being what closes its own row (the consistent
 // formulation replaces that row by T = T_prescrita) plus, in the classic one, the heat
 // its overwrite after the solve puts in, C-row sum × (T_prescrita − T_resolvida). At a
 // placement the content grows by what the new lift brings, ρ·c·h·T_inicial; what the
@@ -46,6 +47,8 @@ public:
     double Extremidades = 0.0;  // reactions of the prescribed ends, positive when it gains
     double Laterais = 0.0;      // Σ G·(T_amb − T) through the sides, positive when it gains
     bool ComLaterais = false;   // some step lost heat through the sides
+    double Serpentinas = 0.0;   // −Σ (A_i·T_i − B_i): what the cooling pipes' water took (≤ 0)
+    bool ComSerpentinas = false;  // the run had cooling pipes
     double Trazido = 0.0;       // ρ·c·h·T_inicial of every lift at its placement
     double Junta = 0.0;         // content change at the placements beyond what the lifts brought
     double ConteudoFinal = 0.0; // 1ᵀ·C·T at the end of the last step
@@ -56,12 +59,16 @@ public:
     // Content at the end less what the lifts brought: the heat the member stored.
     double Armazenado() const { return ConteudoFinal - Trazido; }
     // What came in through the sources and the boundaries.
-    double Entradas() const { return Hidratacao + Radiacao + Conveccao + Ceu + Laterais + Extremidades; }
+    double Entradas() const {
+        return Hidratacao + Radiacao + Conveccao + Ceu + Laterais + Extremidades + Serpentinas;
+    }
     // The closure of the steps' own arithmetic: zero when the solver conserves what
     // the steps put in.
     double Residuo() const { return Armazenado() - Entradas(); }
     // What came in with the hydration heat the model releases.
-    double EntradasModelo() const { return HidratacaoModelo + Radiacao + Conveccao + Ceu + Laterais + Extremidades; }
+    double EntradasModelo() const {
+        return HidratacaoModelo + Radiacao + Conveccao + Ceu + Laterais + Extremidades + Serpentinas;
+    }
     // Heat the model releases that the steps did not (positive when they lost heat).
     double Perdido() const { return HidratacaoModelo - Hidratacao; }
     // Stored less what the model puts in: the closure and what the steps lost.

@@ -272,12 +272,22 @@ void TfrmEntradaDados::CriaMenus() {
     connect(estudo, &QAction::triggered, this, [this] {
         if (ctx_.janelas.frmEstudo) ctx_.janelas.frmEstudo->Abre();
     });
+    QAction* aguaSerpentinas = resultados->addAction(QStringLiteral("Serpentinas: Água e Calor..."));
+    aguaSerpentinas->setObjectName(QStringLiteral("ResultadoSerpentinas1"));
+    connect(aguaSerpentinas, &QAction::triggered, this, [this] {
+        if (ctx_.janelas.resultadoSerpentinas) ctx_.janelas.resultadoSerpentinas->Abre();
+    });
     QMenu* obra = menuBar()->addMenu(QStringLiteral("Obra"));
     obra->setObjectName(QStringLiteral("Obra"));
     QAction* mistura = obra->addAction(QStringLiteral("Temperatura de Lançamento pela Mistura..."));
     mistura->setObjectName(QStringLiteral("TemperaturaMistura1"));
     connect(mistura, &QAction::triggered, this, [this] {
         if (ctx_.janelas.frmTemperaturaMistura) ctx_.janelas.frmTemperaturaMistura->Abre();
+    });
+    QAction* serpentinas = obra->addAction(QStringLiteral("Serpentinas de Resfriamento..."));
+    serpentinas->setObjectName(QStringLiteral("Serpentinas1"));
+    connect(serpentinas, &QAction::triggered, this, [this] {
+        if (ctx_.janelas.serpentinas) ctx_.janelas.serpentinas->Abre();
     });
     QAction* laterais = obra->addAction(QStringLiteral("Dimensões em Planta..."));
     laterais->setObjectName(QStringLiteral("DimensoesPlanta1"));
@@ -737,6 +747,7 @@ void TfrmEntradaDados::MostraProblema(bool novoProjeto) {
     j.frmCondCont->MostraEstado();
     j.frmTensional->MostraEstado();
     if (j.frmTemperaturaMistura) j.frmTemperaturaMistura->MostraEstado();
+    if (j.serpentinas) j.serpentinas->MostraEstado();
     if (j.frmLaterais) j.frmLaterais->MostraEstado();
 }
 

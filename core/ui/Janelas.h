@@ -113,6 +113,8 @@ class TfrmProtecoes;
 class TfrmLaterais;
 class TGrupoClimaHorario;
 class TfrmDosagem;
+class TfrmSerpentinas;
+class TfrmResultadoSerpentinas;
 
 class Programa;
 
@@ -167,6 +169,8 @@ struct Janelas {
     TfrmTemperaturaMistura* frmTemperaturaMistura = nullptr;
     TfrmCalibracao* frmCalibracao = nullptr;
     TfrmDosagem* frmDosagem = nullptr;
+    TfrmSerpentinas* frmSerpentinas = nullptr;
+    TfrmResultadoSerpentinas* frmResultadoSerpentinas = nullptr;
     TfrmLaterais* frmLaterais = nullptr;
     // Parts of the boundary-conditions dialog (its children, not top-level windows).
     TfrmProtecoes* frmProtecoes = nullptr;
@@ -185,6 +189,9 @@ struct Janelas {
     JanelaEstado* laterais = nullptr;
     GrupoClima* climaHorario = nullptr;
     JanelaCamada* dosagem = nullptr;
+    // The cooling pipes' dialog (from the boundary-conditions dialog) and their results.
+    JanelaEstado* serpentinas = nullptr;
+    JanelaAbre* resultadoSerpentinas = nullptr;
 };
 
 // What the charts of other windows read of the report window: its limits, or the

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "core/ui/ExecutaAcao.h"
+#include "serpentinas/DadosSerpentinas.h"
 #include "core/ui/ArquivoFigura.h"
 
 namespace {
@@ -106,6 +107,10 @@ void TPainelMalha::DesenhaMalha() {
     nCamadas_ = d.NCamadas;
     nElemAtivos_ = d.NElemAtivos;
     elementos_ = d.Elementos;
+    fileiras_.clear();
+    for (int L = 1; L <= d.NCamadas; ++L)
+        if (const TSerpentinasCamada* c = SerpentinasDe(d).DaCamada(L))
+            for (double z : c->Alturas) fileiras_.emplace_back(L, z);
     desenhada_ = true;
     PintaMalha();
     PintaLegenda();
@@ -180,6 +185,15 @@ void TPainelMalha::PintaMalha() {
                     }
                     if (e == total) TextoOpaco(p, g.xNo, linhaNoTopo, QString::number(e + 1), Qt::black, fundo);
                 }
+            }
+            // The cooling pipes in section: a blue dot at each row's height, in the lifts drawn.
+            p.setPen(QPen(QColor(0, 70, 200), 1));
+            p.setBrush(QColor(60, 140, 255));
+            for (const auto& [L, z] : fileiras_) {
+                const int primeiro = (L - 1) * nElemCamada_ + 1;
+                if (primeiro > ultimo) continue;
+                const int y = Y(elementos_[static_cast<std::size_t>(primeiro)].XIni + z);
+                p.drawEllipse(QPoint((g.x1 + g.x2) / 2, y), 3, 3);
             }
         }
     }

@@ -2,6 +2,8 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class QAction;
 
@@ -51,4 +53,6 @@ private:
     int nCamadas_ = 0;
     int nElemAtivos_ = 0;
     std::array<TCamada, MaxElementos + 1> elementos_{};
+    // The cooling pipe rows: lift and height above its bottom (m).
+    std::vector<std::pair<int, double>> fileiras_;
 };

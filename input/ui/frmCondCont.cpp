@@ -86,9 +86,12 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     ambiente->addWidget(lbTAmbConst, 3, 0);
     ambiente->addWidget(edTAmbConst, 3, 1);
 
+    btnSerpentinas = new QPushButton(QStringLiteral("Serpentinas de Resfriamento..."));
+    btnSerpentinas->setObjectName(QStringLiteral("btnSerpentinas"));
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(btnProtecoes);
     botoes->addWidget(btnLaterais);
+    botoes->addWidget(btnSerpentinas);
     botoes->addStretch();
     botoes->addWidget(btnOk);
     botoes->addWidget(btnCancelar);
@@ -126,6 +129,9 @@ TfrmCondCont::TfrmCondCont(Contexto& ctx, QWidget* parent)
     });
     connect(btnLaterais, &QPushButton::clicked, this, [this] {
         if (ctx_.janelas.laterais) ctx_.janelas.laterais->Abre();
+    });
+    connect(btnSerpentinas, &QPushButton::clicked, this, [this] {
+        if (ctx_.janelas.serpentinas) ctx_.janelas.serpentinas->Abre();
     });
     connect(btnOk, &QPushButton::clicked, this, [this] { Ok(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { FechaSequencia(); });

@@ -41,6 +41,7 @@ public:
     // The site: the protections of the faces (their dialog, through the registry).
     QPushButton* btnProtecoes;
     QPushButton* btnLaterais;
+    QPushButton* btnSerpentinas = nullptr;
 
 private:
     // The ambient fields and the constant flux follow the file choice.

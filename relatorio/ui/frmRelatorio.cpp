@@ -19,6 +19,7 @@
 #include "relatorio/ui/DesenhoRelatorio.h"
 #include "verificacao/Verificacao.h"
 #include "results/ComparacaoProjetos.h"
+#include "serpentinas/DadosSerpentinas.h"
 #include "core/ui/ComparacaoGrafico.h"
 
 namespace {
@@ -137,7 +138,10 @@ void TfrmRelatorio::Gerar() {
     const HistoricoNumerico* tensoes = Relatorio::TemTensoes(ctx_.analise.Tensoes) ? &ctx_.analise.Tensoes : nullptr;
     const QString projeto = ctx_.janelas.programa ? ctx_.janelas.programa->NomeProjeto() : QString();
     const std::string nome = projeto.isEmpty() ? std::string("(não salvo em arquivo)") : projeto.toStdString();
-    TRelatorio relatorio = Relatorio::Monta(ctx_.dados, ctx_.analise.Temperaturas, tensoes, limites, nome);
+    // The pipes' figures are those of the copy that ran.
+    const TResultadosSerpentinas* agua =
+        ctx_.analise.Dados ? &SerpentinasDe(*ctx_.analise.Dados).Resultados : nullptr;
+    TRelatorio relatorio = Relatorio::Monta(ctx_.dados, ctx_.analise.Temperaturas, tensoes, limites, nome, agua);
     if (const Analise* outro = comparacao->Resultado()) {
         const auto c = TComparacaoProjetos::Calcula(
             {nome, &ctx_.dados, &ctx_.analise.Temperaturas, tensoes},

@@ -19,6 +19,7 @@
 #include "results/DeltaTAdmissivel.h"
 #include "estudos/RemocaoSegura.h"
 #include "results/ExportaCsv.h"
+#include "serpentinas/DadosSerpentinas.h"
 #include "core/ui/PainelGrafico.h"
 
 #include <QChart>
@@ -190,6 +191,9 @@ bool TfrmResumoTermico::Calcula() {
     return ExecutaAcao(ctx_.msg, [this] {
         const double limite = Numeros::TextoParaReal(edLimite->text().toStdString());
         resumo_ = TResumoTermico::Calcula(ctx_.dados, ctx_.analise.Temperaturas, limite);
+        // The pipes' figures are those of the copy that ran.
+        if (ctx_.analise.Dados)
+            resumo_.Serpentinas = TResumoTermico::LinhaSerpentinas(SerpentinasDe(*ctx_.analise.Dados).Resultados);
         Mostra();
         // With a stress run, its index (Tração Simples, limit 1) is part of the verdict.
         std::optional<TIndiceFissuracao> indice;
@@ -215,6 +219,7 @@ void TfrmResumoTermico::Mostra() {
     sgdCamadas->setRowCount(0);
     QStringList avisos;
     for (const std::string& a : r.Avisos) avisos << Q(a);
+    if (!r.Serpentinas.empty()) avisos << Q(r.Serpentinas);
     lblDescoberto->setText(avisos.join(QLatin1Char('\n')));
     lblDescoberto->setVisible(!r.Vazio && !avisos.isEmpty());
     avisoFormulacao->Mostra({});
