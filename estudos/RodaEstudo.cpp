@@ -41,11 +41,24 @@ TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valore
 
 TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valores, std::unique_ptr<TDadosModelo>& area) {
     TResultadoCaso r;
+    try {
+        if (!area) area = std::make_unique<TDadosModelo>();
+        Estudo::MontaCaso(estudo, valores, *area);
+        r = RodaMontado(estudo, area);
+    } catch (const std::bad_alloc&) {
+        r.Erro = "memória insuficiente";
+    } catch (const std::exception& e) {
+        r.Erro = e.what();
+    }
     r.Valores = valores;
+    return r;
+}
+
+TResultadoCaso RodaMontado(const TEstudo& estudo, std::unique_ptr<TDadosModelo>& area) {
+    TResultadoCaso r;
     try {
         std::unique_ptr<TDadosModelo> dados = std::move(area);
-        if (!dados) dados = std::make_unique<TDadosModelo>();
-        Estudo::MontaCaso(estudo, valores, *dados);
+        if (!dados) throw ErroEntrada("falta o problema do caso");
         r.ComTensoes = Estudo::ComTensoes(*dados);
         OpcoesAnalise opcoes;
         opcoes.Tensoes = r.ComTensoes;
@@ -79,15 +92,11 @@ TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valore
     return r;
 }
 
-TResultadoEstudo Roda(const TEstudo& estudo, const OpcoesEstudo& opcoes) {
-    const std::vector<std::vector<double>> casos = Estudo::Casos(estudo);
-    TResultadoEstudo res;
-    res.ComTensoes = Estudo::ComTensoes(*estudo.Base);
-    res.Casos.resize(casos.size());
-    std::vector<char> feito(casos.size(), 0);
-
+std::vector<char> EmParalelo(std::size_t n, const OpcoesEstudo& opcoes,
+                             const std::function<void(std::size_t, std::unique_ptr<TDadosModelo>&)>& caso) {
+    std::vector<char> feito(n, 0);
     int threads = opcoes.Threads > 0 ? opcoes.Threads : static_cast<int>(std::thread::hardware_concurrency());
-    threads = std::clamp(threads, 1, static_cast<int>(std::max<std::size_t>(1, casos.size())));
+    threads = std::clamp(threads, 1, static_cast<int>(std::max<std::size_t>(1, n)));
     std::atomic<std::size_t> proximo{0};
     // Each worker takes the next case and writes only its own slot.
     // Each worker also keeps its own state from case to case, overwritten whole by the
@@ -97,8 +106,8 @@ TResultadoEstudo Roda(const TEstudo& estudo, const OpcoesEstudo& opcoes) {
         for (;;) {
             if (opcoes.Cancela && opcoes.Cancela->load()) return;
             const std::size_t i = proximo.fetch_add(1);
-            if (i >= casos.size()) return;
-            res.Casos[i] = RodaCaso(estudo, casos[i], area);
+            if (i >= n) return;
+            caso(i, area);
             feito[i] = 1;
             if (opcoes.Feitos) opcoes.Feitos->fetch_add(1);
         }
@@ -107,6 +116,17 @@ TResultadoEstudo Roda(const TEstudo& estudo, const OpcoesEstudo& opcoes) {
     for (int t = 1; t < threads; ++t) grupo.emplace_back(trabalha);
     trabalha();
     for (auto& t : grupo) t.join();
+    return feito;
+}
+
+TResultadoEstudo Roda(const TEstudo& estudo, const OpcoesEstudo& opcoes) {
+    const std::vector<std::vector<double>> casos = Estudo::Casos(estudo);
+    TResultadoEstudo res;
+    res.ComTensoes = Estudo::ComTensoes(*estudo.Base);
+    res.Casos.resize(casos.size());
+    const std::vector<char> feito = EmParalelo(casos.size(), opcoes, [&](std::size_t i, std::unique_ptr<TDadosModelo>& area) {
+        res.Casos[i] = RodaCaso(estudo, casos[i], area);
+    });
 
     if (std::find(feito.begin(), feito.end(), 0) != feito.end()) {
         res.Cancelado = true;

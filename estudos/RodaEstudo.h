@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,15 @@ TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valore
 // The same in `area`, a state the caller keeps between its cases (allocated when empty).
 TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valores,
                         std::unique_ptr<TDadosModelo>& area);
+// The same on a problem the caller built in `area` (the study gives only its limits);
+// `area` keeps the problem's state after the run.
+TResultadoCaso RodaMontado(const TEstudo& estudo, std::unique_ptr<TDadosModelo>& area);
+
+// Runs `caso(i, area)` for i = 0 … n − 1 on the threads of `opcoes`, each thread with its
+// own state `area` from case to case; case i writes only what belongs to i. Which
+// cases ran: all of them unless `opcoes.Cancela` stopped the rest.
+std::vector<char> EmParalelo(std::size_t n, const OpcoesEstudo& opcoes,
+                             const std::function<void(std::size_t, std::unique_ptr<TDadosModelo>&)>& caso);
 
 TResultadoEstudo Roda(const TEstudo& estudo, const OpcoesEstudo& opcoes = {});
 

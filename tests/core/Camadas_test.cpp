@@ -1,6 +1,7 @@
 // The layering of the source folders, checked on every #include of the tree.
 //
 //   core (pure) < input, obra, stress, mistura < results < analise < relatorio, estudos, verificacao
+//   < incerteza
 //   < core/ui < the subsystems' ui/ < app/ui < the programs (app, app/lote, verificacao/gera)
 //
 // A pure folder includes only pure folders of a lower level, and never Qt. A subsystem's
@@ -51,6 +52,7 @@ const std::vector<Pasta>& Pastas() {
         {"relatorio", 4, Tipo::Puro},
         {"estudos", 4, Tipo::Puro},
         {"verificacao", 4, Tipo::Puro},
+        {"incerteza", 5, Tipo::Puro},
         {"core/ui", 5, Tipo::Janelas},
         {"input/ui", 6, Tipo::Janelas},
         {"obra/ui", 6, Tipo::Janelas},
@@ -62,6 +64,7 @@ const std::vector<Pasta>& Pastas() {
         {"verificacao/ui", 6, Tipo::Janelas},
         {"mistura/ui", 6, Tipo::Janelas},
         {"serpentinas/ui", 6, Tipo::Janelas},
+        {"incerteza/ui", 6, Tipo::Janelas},
         {"app/ui", 7, Tipo::Registro},
         {"app", 8, Tipo::Programa},
         {"app/lote", 8, Tipo::Programa},
@@ -244,6 +247,8 @@ INSTANTIATE_TEST_SUITE_P(Tabela, RegraCamadas,
                                          CasoRegra{"results", "analise", false},
                                          CasoRegra{"estudos", "analise", true},
                                          CasoRegra{"estudos", "relatorio", false},
+                                         CasoRegra{"incerteza", "estudos", true},
+                                         CasoRegra{"estudos", "incerteza", false},
                                          CasoRegra{"core", "core/ui", false},
                                          CasoRegra{"relatorio", "relatorio/ui", false},
                                          CasoRegra{"stress/ui", "core/ui", true},
