@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include "core/ArquivoAtomico.h"
 #include "core/Erros.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
@@ -23,6 +24,7 @@
 #include "estudos/Estudo.h"
 #include "estudos/RodaEstudo.h"
 #include "estudos/RemocaoSegura.h"
+#include "incerteza/Incerteza.h"
 #include "results/Medicoes.h"
 #include "stress/ProcTensional.h"
 #include "analise/AvisoFormulacao.h"
@@ -173,36 +175,51 @@ ExecucaoLote ExecutaProjeto(const Opcoes& o) {
     return r;
 }
 
+namespace {
+
+// `roda(opcoes)` with, on a terminal, the progress of its `total` cases rewritten on the
+// error output while another thread runs them.
+template <class F>
+auto ComProgresso(long long total, F roda) {
+    OpcoesEstudo opcoes;
+    if (!::isatty(STDERR_FILENO)) return roda(opcoes);
+    std::atomic<long long> feitos{0};
+    opcoes.Feitos = &feitos;
+    decltype(roda(opcoes)) r;
+    std::exception_ptr erro;
+    std::atomic<bool> terminou{false};
+    std::thread linha([&] {
+        try {
+            r = roda(opcoes);
+        } catch (...) {
+            erro = std::current_exception();
+        }
+        terminou = true;
+    });
+    const auto inicio = std::chrono::steady_clock::now();
+    while (!terminou) {
+        MostraProgresso(feitos.load(), total, inicio);
+        for (int i = 0; i < 10 && !terminou; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    linha.join();
+    MostraProgresso(feitos.load(), total, inicio);
+    std::cerr << '\n';
+    if (erro) std::rethrow_exception(erro);
+    return r;
+}
+
+std::string LinhaProbabilidade(const std::string& nome, const std::string& unidade, const TProbabilidade& p) {
+    return "P(" + nome + Numeros::FormataGeral(p.Limite) + unidade + ") = " + Numeros::FormataFixo(p.P, 0, 4) + " (IC 95 %: " +
+           Numeros::FormataFixo(p.Inferior, 0, 4) + " a " + Numeros::FormataFixo(p.Superior, 0, 4) + ")\n";
+}
+
+}  // namespace
+
 int ExecutaEstudo(const Opcoes& o) {
     const TEstudo estudo = Estudo::Le(*o.estudo);
-    TResultadoEstudo r;
-    if (::isatty(STDERR_FILENO)) {
-        std::atomic<long long> feitos{0};
-        const auto total = static_cast<long long>(Estudo::Casos(estudo).size());
-        OpcoesEstudo opcoes;
-        opcoes.Feitos = &feitos;
-        std::exception_ptr erro;
-        std::atomic<bool> terminou{false};
-        std::thread roda([&] {
-            try {
-                r = RodaEstudo::Roda(estudo, opcoes);
-            } catch (...) {
-                erro = std::current_exception();
-            }
-            terminou = true;
-        });
-        const auto inicio = std::chrono::steady_clock::now();
-        while (!terminou) {
-            MostraProgresso(feitos.load(), total, inicio);
-            for (int i = 0; i < 10 && !terminou; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        roda.join();
-        MostraProgresso(feitos.load(), total, inicio);
-        std::cerr << '\n';
-        if (erro) std::rethrow_exception(erro);
-    } else {
-        r = RodaEstudo::Roda(estudo);
-    }
+    const auto total = static_cast<long long>(Estudo::Casos(estudo).size());
+    const TResultadoEstudo r =
+        ComProgresso(total, [&](const OpcoesEstudo& opcoes) { return RodaEstudo::Roda(estudo, opcoes); });
     RodaEstudo::GravaCsv(*o.saida, estudo, r);
     long long falhas = 0, atendem = 0;
     for (const auto& c : r.Casos) {
@@ -218,6 +235,29 @@ int ExecutaEstudo(const Opcoes& o) {
         std::cerr << "norvik1d-lote: nenhum caso do estudo rodou; o primeiro disse: " << r.Casos.front().Erro << '\n';
         return 2;
     }
+    return 0;
+}
+
+int ExecutaIncerteza(const Opcoes& o) {
+    const TEstudoIncerteza estudo = Incerteza::Le(*o.incerteza);
+    // The folder of the result is checked before the samples run, not after.
+    TArquivoAtomico{*o.saida};
+    const TResultadoIncerteza r =
+        ComProgresso(estudo.Amostras, [&](const OpcoesEstudo& opcoes) { return Incerteza::Roda(estudo, opcoes); });
+    Incerteza::GravaCsv(*o.saida, estudo, r);
+    const TResumoIncerteza resumo = Incerteza::Resume(estudo, r.Linhas);
+    std::cout << Numeros::FormataInteiro(resumo.Amostras) << " amostras";
+    if (resumo.Falhas)
+        std::cout << "; " << Numeros::FormataInteiro(resumo.Falhas) << " não rodaram (veja a coluna Mensagem)";
+    std::cout << ".\n";
+    if (resumo.Falhas == resumo.Amostras) {
+        const std::string primeiro = r.Linhas.empty() ? std::string() : r.Linhas.front().Erro;
+        std::cerr << "norvik1d-lote: nenhuma amostra do estudo rodou; a primeira disse: " << primeiro << '\n';
+        return 2;
+    }
+    std::cout << LinhaProbabilidade("temperatura máxima > ", " °C", resumo.PicoAcima)
+              << LinhaProbabilidade("maior diferença > ", " °C", resumo.DiferencaAcima);
+    if (resumo.ComTensoes) std::cout << LinhaProbabilidade("menor índice < ", "", resumo.IndiceAbaixo);
     return 0;
 }
 

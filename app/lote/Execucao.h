@@ -35,6 +35,9 @@ ExecucaoLote ExecutaProjeto(const Opcoes& o);
 
 // --estudo: the cases on every core, the file written once all of them ran.
 int ExecutaEstudo(const Opcoes& o);
+// --incerteza: the samples on every core, the file written once all of them ran; the
+// probabilities on standard output.
+int ExecutaIncerteza(const Opcoes& o);
 // --calibra: the fit to the measurements; the report on standard output.
 int ExecutaCalibracao(const Opcoes& o);
 

@@ -40,6 +40,10 @@ const char* const Uso =
     "       norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv\n"
     "  Roda os casos do estudo de cronograma ESTUDO em todos os núcleos e grava uma\n"
     "  linha por caso em RESULTADO.csv.\n"
+    "       norvik1d-lote --incerteza ESTUDO --saida RESULTADO.csv\n"
+    "  Sorteia as amostras do estudo de incerteza ESTUDO, roda-as em todos os núcleos e\n"
+    "  grava uma linha por amostra e o resumo (média, desvio, quantis, probabilidades\n"
+    "  com intervalo de confiança de 95 % e correlações de Spearman) em RESULTADO.csv.\n"
     "       norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...]\n"
     "                     [--ate HORA] [--clima ARQUIVO [--origem-clima \"AAAA-MM-DD HH:MM\" --fuso H]]\n"
     "  Ajusta os parâmetros (E, CE, n, b, Tr, Topo, TLanc) às medições do arquivo (ou às do\n"
@@ -126,12 +130,13 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             if (i + 1 >= args.size()) throw ErroEntrada(a + " deve ser seguida de um número em °C");
             destino = LeLimite(a, args[++i]);
         } else if (a == "--temperaturas" || a == "--tensoes" || a == "--relatorio" || a == "--estudo" ||
-                   a == "--saida" || a == "--medicoes" || a == "--origem" || a == "--calibra" || a == "--ate" ||
+                   a == "--incerteza" || a == "--saida" || a == "--medicoes" || a == "--origem" || a == "--calibra" || a == "--ate" ||
                    a == "--compara" || a == "--clima") {
             auto& destino = a == "--temperaturas" ? o.temperaturas
                             : a == "--tensoes"    ? o.tensoes
                             : a == "--relatorio"  ? o.relatorio
                             : a == "--estudo"     ? o.estudo
+                            : a == "--incerteza"  ? o.incerteza
                             : a == "--saida"      ? o.saida
                             : a == "--medicoes"   ? o.medicoes
                             : a == "--origem"     ? o.origem
@@ -154,8 +159,19 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
     }
     if (o.compara && !o.relatorio) throw ErroEntrada("--compara só vale com --relatorio");
     if ((o.origemClima || o.fuso) && !o.clima) throw ErroEntrada("--origem-clima e --fuso só valem com --clima");
+    if (o.incerteza) {
+        if (!o.saida) throw ErroEntrada("falta --saida RESULTADO.csv para o estudo de incerteza");
+        if (o.estudo || !o.projeto.empty() || o.temperaturas || o.tensoes || o.resumo || o.formulacao ||
+            o.relatorio || o.verifica || o.remocaoSegura || o.csv || o.limiteTemperatura || o.limiteDiferenca ||
+            o.clima || o.medicoes || o.calibra || o.ate || o.origem)
+            throw ErroEntrada("--incerteza não se combina com um arquivo de projeto, com --estudo nem com as outras "
+                              "opções");
+        if (MesmoArquivo(*o.incerteza, *o.saida))
+            throw ErroEntrada("o resultado \"" + *o.saida + "\" sobrescreveria o próprio estudo de incerteza");
+        return o;
+    }
     if (o.estudo || o.saida) {
-        if (!o.estudo) throw ErroEntrada("--saida só vale com --estudo");
+        if (!o.estudo) throw ErroEntrada("--saida só vale com --estudo ou --incerteza");
         if (!o.saida) throw ErroEntrada("falta --saida RESULTADO.csv para o estudo");
         if (!o.projeto.empty() || o.temperaturas || o.tensoes || o.resumo || o.formulacao || o.relatorio ||
             o.verifica || o.remocaoSegura || o.csv || o.limiteTemperatura || o.limiteDiferenca || o.clima)

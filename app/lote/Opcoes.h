@@ -27,6 +27,7 @@ struct Opcoes {
     std::optional<double> limiteTemperatura;
     std::optional<double> limiteDiferenca;
     std::optional<std::string> estudo;
+    std::optional<std::string> incerteza;  // an uncertainty study
     std::optional<std::string> saida;
     std::optional<std::string> medicoes;
     std::optional<std::string> origem;

@@ -1,0 +1,97 @@
+// The batch tool's --incerteza: the file it writes is the uncertainty study's CSV of this
+// process, byte for byte, the probabilities go to the output, and a command line that
+// mixes it with anything else is refused before anything is written.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "RodaLote.h"
+#include "core/Numeros.h"
+#include "incerteza/Incerteza.h"
+
+namespace {
+
+const std::string Exemplo = std::string(NORVIK_FONTES) + "/exemplos/radier-verao-mantas-incerteza.json";
+
+// A smaller study on the same base: the example's inputs, fewer samples.
+std::string Pequeno(const PastaTemporaria& pasta) {
+    std::ifstream f(Exemplo);
+    std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    texto.replace(texto.find("\"amostras\": 500"), 15, "\"amostras\": 40");
+    texto.replace(texto.find("radier-verao-mantas.n1d.json"), 28,
+                  std::string(NORVIK_FONTES) + "/exemplos/radier-verao-mantas.n1d.json");
+    std::ofstream(pasta / "e.json") << texto;
+    return pasta / "e.json";
+}
+
+TEST(LoteIncerteza, GravaOMesmoCsvQueOProcesso) {
+    PastaTemporaria pasta;
+    const std::string estudo = Pequeno(pasta);
+    const Saida s = Roda(pasta, "--incerteza " + Q(estudo) + " --saida " + Q(pasta / "r.csv"));
+    ASSERT_EQ(s.codigo, 0) << s.err;
+    const TEstudoIncerteza e = Incerteza::Le(estudo);
+    const TResultadoIncerteza r = Incerteza::Roda(e);
+    EXPECT_EQ(LeArquivo(pasta / "r.csv"), Incerteza::Csv(e, r));
+    const TResumoIncerteza resumo = Incerteza::Resume(e, r.Linhas);
+    const auto p = [](double x) { return Numeros::FormataFixo(x, 0, 4); };
+    EXPECT_EQ(s.out, "40 amostras.\n"
+                     "P(temperatura máxima > 70 °C) = " + p(resumo.PicoAcima.P) + " (IC 95 %: " +
+                         p(resumo.PicoAcima.Inferior) + " a " + p(resumo.PicoAcima.Superior) + ")\n" +
+                         "P(maior diferença > 20 °C) = " + p(resumo.DiferencaAcima.P) + " (IC 95 %: " +
+                         p(resumo.DiferencaAcima.Inferior) + " a " + p(resumo.DiferencaAcima.Superior) + ")\n" +
+                         "P(menor índice < 1) = " + p(resumo.IndiceAbaixo.P) + " (IC 95 %: " +
+                         p(resumo.IndiceAbaixo.Inferior) + " a " + p(resumo.IndiceAbaixo.Superior) + ")\n");
+    EXPECT_EQ(pasta.QuantosArquivos(), 2);
+}
+
+// A sample the problem cannot take is a row with its message, not a failed study: of
+// eight strata of k in (−1, 3), the two below zero.
+TEST(LoteIncerteza, AmostrasRecusadasContadas) {
+    PastaTemporaria pasta;
+    std::ofstream(pasta / "e.json") << R"({"formato": "norvik-1d/incerteza", "projeto": ")" << NORVIK_FONTES
+                                    << R"(/exemplos/radier-verao-mantas.n1d.json", "entradas": {
+        "Condutividade": {"distribuicao": "uniforme", "min": -1, "max": 3}}, "amostragem": {"amostras": 8}})";
+    const Saida s = Roda(pasta, "--incerteza " + Q(pasta / "e.json") + " --saida " + Q(pasta / "r.csv"));
+    EXPECT_EQ(s.codigo, 0) << s.err;
+    EXPECT_EQ(s.out.substr(0, s.out.find('\n') + 1), "8 amostras; 2 não rodaram (veja a coluna Mensagem).\n");
+    const std::string csv = LeArquivo(pasta / "r.csv");
+    EXPECT_NE(csv.find("Sem resultado;2\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("; deve ser maior que 0\"\r\n"), std::string::npos);
+}
+
+struct Recusa {
+    const char* nome;
+    const char* args;  // {E} the example study, {S} an output in the folder
+    const char* mensagem;
+};
+
+class LoteIncertezaRecusa : public ::testing::TestWithParam<Recusa> {};
+
+TEST_P(LoteIncertezaRecusa, NadaEGravado) {
+    PastaTemporaria pasta;
+    std::string args = GetParam().args;
+    for (const auto& [marca, valor] : {std::pair<std::string, std::string>{"{E}", Q(Exemplo)}, {"{S}", Q(pasta / "r.csv")}}) {
+        for (std::size_t i; (i = args.find(marca)) != std::string::npos;) args.replace(i, marca.size(), valor);
+    }
+    const Saida s = Roda(pasta, args);
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_NE(s.err.find(GetParam().mensagem), std::string::npos) << s.err;
+    EXPECT_EQ(pasta.QuantosArquivos(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Linhas, LoteIncertezaRecusa,
+    ::testing::Values(Recusa{"SemSaida", "--incerteza {E}", "falta --saida RESULTADO.csv para o estudo de incerteza"},
+                      Recusa{"ComProjeto", "x.n1d.json --incerteza {E} --saida {S}", "--incerteza não se combina"},
+                      Recusa{"ComEstudo", "--estudo {E} --incerteza {E} --saida {S}", "--incerteza não se combina"},
+                      Recusa{"ComResumo", "--incerteza {E} --saida {S} --resumo", "--incerteza não se combina"},
+                      Recusa{"SobreOEstudo", "--incerteza {E} --saida {E}", "sobrescreveria o próprio estudo de incerteza"},
+                      Recusa{"PastaAusente", "--incerteza {E} --saida /nao/existe/r.csv", "/nao/existe/r.csv"},
+                      Recusa{"Ausente", "--incerteza nao-existe.json --saida {S}",
+                             "Não foi possível abrir o estudo de incerteza"},
+                      Recusa{"DuasVezes", "--incerteza {E} --incerteza {E} --saida {S}", "foi dada mais de uma vez"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
