@@ -71,4 +71,23 @@ double Spearman(const std::vector<double>& x, const std::vector<double>& y) {
     return sxy / std::sqrt(sxx * syy);
 }
 
+THistograma Histograma(const std::vector<double>& x, int classes) {
+    THistograma h;
+    if (x.empty() || classes < 1) return h;
+    const auto [menor, maior] = std::minmax_element(x.begin(), x.end());
+    if (!(*maior > *menor)) {
+        h.Inicio = *menor - 0.5;
+        h.Contagens.assign(1, static_cast<long long>(x.size()));
+        return h;
+    }
+    h.Inicio = *menor;
+    h.Largura = (*maior - *menor) / classes;
+    h.Contagens.assign(static_cast<std::size_t>(classes), 0);
+    for (double v : x) {
+        const auto k = static_cast<long long>(std::floor((v - h.Inicio) / h.Largura));
+        ++h.Contagens[static_cast<std::size_t>(std::clamp<long long>(k, 0, classes - 1))];
+    }
+    return h;
+}
+
 }  // namespace Estatistica

@@ -25,4 +25,12 @@ std::vector<double> Postos(const std::vector<double>& x);
 // variable does not vary.
 double Spearman(const std::vector<double>& x, const std::vector<double>& y);
 
+// Counts of the values in `classes` equal bins from the smallest to the largest (the
+// largest in the last bin); one bin of width 1 around a sample that does not vary.
+struct THistograma {
+    double Inicio = 0.0, Largura = 1.0;
+    std::vector<long long> Contagens;
+};
+THistograma Histograma(const std::vector<double>& x, int classes);
+
 }  // namespace Estatistica

@@ -70,6 +70,10 @@ void RegistraGuardas(Contexto& ctx) {
     TfrmEstudo* estudo = j.frmEstudo;
     G::Registra(ctx, estudo, [estudo] { return estudo->Origem(); },
                 {Acao(estudo, QStringLiteral("Salvar Resultados (CSV)..."))});
+    TfrmIncerteza* incerteza = j.frmIncerteza;
+    G::Registra(ctx, incerteza, [incerteza] { return incerteza->Origem(); },
+                {Acao(incerteza, QStringLiteral("Salvar Resultados (CSV)...")),
+                 Acao(incerteza, QStringLiteral("Salvar Figuras..."))});
     TfrmVerificacao* verificacao = j.frmVerificacao;
     G::Registra(ctx, verificacao, [verificacao] { return verificacao->Origem(); },
                 {Acao(verificacao, QStringLiteral("Salvar Relatório"))});

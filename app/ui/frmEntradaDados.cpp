@@ -49,6 +49,7 @@
 #include "results/ResumoTermico.h"
 #include "verificacao/ui/frmVerificacao.h"
 #include "estudos/ui/frmEstudo.h"
+#include "incerteza/ui/frmIncerteza.h"
 #include "obra/ui/frmTemperaturaMistura.h"
 #include "obra/ui/frmLaterais.h"
 #include "results/ui/frmSalvarNo.h"
@@ -271,6 +272,11 @@ void TfrmEntradaDados::CriaMenus() {
     estudo->setObjectName(QStringLiteral("EstudoCronograma1"));
     connect(estudo, &QAction::triggered, this, [this] {
         if (ctx_.janelas.frmEstudo) ctx_.janelas.frmEstudo->Abre();
+    });
+    QAction* incerteza = resultados->addAction(QStringLiteral("Estudo de Incerteza..."));
+    incerteza->setObjectName(QStringLiteral("EstudoIncerteza1"));
+    connect(incerteza, &QAction::triggered, this, [this] {
+        if (ctx_.janelas.frmIncerteza) ctx_.janelas.frmIncerteza->Abre();
     });
     QAction* aguaSerpentinas = resultados->addAction(QStringLiteral("Serpentinas: Água e Calor..."));
     aguaSerpentinas->setObjectName(QStringLiteral("ResultadoSerpentinas1"));

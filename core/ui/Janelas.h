@@ -107,6 +107,7 @@ class TfrmVerificacao;
 class TfrmTabelaMembro;
 class TfrmRelatorio;
 class TfrmEstudo;
+class TfrmIncerteza;
 class TfrmTemperaturaMistura;
 class TfrmCalibracao;
 class TfrmProtecoes;
@@ -166,6 +167,7 @@ struct Janelas {
     TfrmTabelaMembro* frmTabelaMembro = nullptr;
     TfrmRelatorio* frmRelatorio = nullptr;
     TfrmEstudo* frmEstudo = nullptr;
+    TfrmIncerteza* frmIncerteza = nullptr;
     TfrmTemperaturaMistura* frmTemperaturaMistura = nullptr;
     TfrmCalibracao* frmCalibracao = nullptr;
     TfrmDosagem* frmDosagem = nullptr;

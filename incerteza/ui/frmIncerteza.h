@@ -1,0 +1,101 @@
+#pragma once
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QWidget>
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "core/ui/Contexto.h"
+#include "core/ui/GuardaResultados.h"
+#include "incerteza/Incerteza.h"
+
+class QChart;
+class QChartView;
+
+// "Estudo de Incerteza": the uncertain inputs with their distributions, the sampling and
+// the limits edited; the samples run on every core in a thread of its own with a
+// progress bar that can be cancelled; the samples in a table, the summary, histograms of
+// the three outputs with their limits and a tornado of the rank correlations.
+class TfrmIncerteza : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmIncerteza(Contexto& ctx, QWidget* parent = nullptr);
+    ~TfrmIncerteza() override;
+
+    void Abre();
+    // The study as the fields give it; ErroConversao or ErroEntrada at the first bad field.
+    TEstudoIncerteza MontaEstudo() const;
+    bool Rodar();
+    void Cancela();
+    bool Rodando() const { return trabalho_.joinable(); }
+    void MostraEstudo(const TEstudoIncerteza& estudo);
+    void AbrirEstudo();
+    void SalvarEstudo();
+    void SalvarResultados();
+    void SalvarFiguras();
+    void DesenhaTornado();
+
+    const TResultadoIncerteza& Resultado() const { return resultado_; }
+    const TResumoIncerteza& Resumo() const { return resumo_; }
+    std::optional<OrigemResultados> Origem() const;
+    // Bars of the histogram of output k (0 peak, 1 difference, 2 index) as drawn.
+    int BarrasHistograma(int k) const;
+
+    QRadioButton* rbProblemaAtual;
+    QRadioButton* rbArquivo;
+    QLineEdit* edProjeto;
+    QPushButton* btnProjeto;
+    // Column 0 "Incerta" (checkable, with the name), 1 the distribution (a combo box),
+    // 2 its parameters, 3 the truncation "mín; máx".
+    QTableWidget* sgdEntradas;
+    QLineEdit* edAmostras;
+    QComboBox* cbMetodo;
+    QLineEdit* edSemente;
+    QLineEdit* edLimTemperatura;
+    QLineEdit* edLimDiferenca;
+    QLineEdit* edLimIndice;
+    QPushButton* btnRodar;
+    QPushButton* btnCancelar;
+    QProgressBar* pbEstudo;
+    QLabel* lblSituacao;
+    QLabel* lblProbabilidades;
+    QTableWidget* sgdAmostras;
+    QTableWidget* sgdResumo;
+    QChartView* cHistogramas[3];
+    QComboBox* cbSaidaTornado;
+    QChartView* cTornado;
+    QWidget* painelGraficos;
+
+private:
+    void Acompanha();
+    void Termina();
+    void MostraResultados();
+    void DesenhaHistograma(int k);
+    QComboBox* Distribuicao(int linha) const;
+
+    Contexto& ctx_;
+    QChart* histogramas_[3] = {};
+    QChart* tornado_ = nullptr;
+    int barras_[3] = {};
+    QTimer timer_;
+    std::thread trabalho_;
+    std::atomic<bool> cancela_{false};
+    std::atomic<long long> feitos_{0};
+    std::atomic<bool> pronto_{false};
+    long long total_ = 0;
+    struct Saida;
+    std::shared_ptr<Saida> saida_;
+    TEstudoIncerteza estudo_;
+    TResultadoIncerteza resultado_;
+    TResumoIncerteza resumo_;
+    std::optional<long> revisao_;
+};
