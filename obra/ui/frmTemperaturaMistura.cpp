@@ -1,6 +1,7 @@
 #include "obra/ui/frmTemperaturaMistura.h"
 
 #include <QGridLayout>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -178,7 +179,12 @@ void TfrmTemperaturaMistura::ListaCamadas() {
         // The foundation is not placed from a mixer.
         const bool fundacao = Membro::CamadaDaFundacao(d, c);
         item->setFlags(fundacao ? Qt::ItemIsUserCheckable : (Qt::ItemIsUserCheckable | Qt::ItemIsEnabled));
-        item->setCheckState(fundacao ? Qt::Unchecked : Qt::Checked);
+        // The lifts the kept mix was applied to, or every concrete lift.
+        const auto& guardadas = ObraDe(d).CamadasMistura;
+        const bool marcada = ObraDe(d).MisturaLancamento
+                                 ? std::find(guardadas.begin(), guardadas.end(), c) != guardadas.end()
+                                 : true;
+        item->setCheckState(!fundacao && marcada ? Qt::Checked : Qt::Unchecked);
     }
     btnAplicar->setEnabled(d.NCamadas > 0);
 }

@@ -126,13 +126,20 @@ TEST_F(TemperaturaMisturaJanela, ReabreComAMisturaGuardada) {
     for (int c = 1; c <= d.NCamadas; ++c)
         if (!Membro::CamadaDaFundacao(d, c)) marcadas.push_back(c);
     EXPECT_EQ(ObraDe(d).CamadasMistura, marcadas);
+    // Only the last lift this time: the list reopens with it alone checked.
+    for (int i = 0; i + 1 < f()->lstCamadas->count(); ++i) f()->lstCamadas->item(i)->setCheckState(Qt::Unchecked);
+    Clica(f(), "btnAplicar");
+    ASSERT_EQ(ObraDe(d).CamadasMistura, std::vector<int>{d.NCamadas});
 
     Digita(f(), "ed4_1", "30");
     f()->close();
     j.frmEntradaDados->findChild<QAction*>(QStringLiteral("TemperaturaMistura1"))->trigger();
     EXPECT_EQ(Campo(f(), "ed4_1")->text(), QStringLiteral("12,5"));
     EXPECT_EQ(Campo(f(), "ed1_3")->text(), QStringLiteral("3"));
+    for (int i = 0; i < f()->lstCamadas->count(); ++i)
+        EXPECT_EQ(f()->lstCamadas->item(i)->checkState() == Qt::Checked, i + 1 == d.NCamadas) << i;
 
+    app.historico().Pilha().undo();
     app.historico().Pilha().undo();
     EXPECT_FALSE(ObraDe(d).MisturaLancamento);
     EXPECT_EQ(Campo(f(), "ed4_1")->text(), QStringLiteral("25"));
