@@ -8,6 +8,8 @@
 #include <iterator>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -22,6 +24,7 @@
 #include "estudos/Calibracao.h"
 #include "obra/ClimaHorario.h"
 #include "estudos/Estudo.h"
+#include "estudos/Partes.h"
 #include "estudos/RodaEstudo.h"
 #include "estudos/RemocaoSegura.h"
 #include "incerteza/Incerteza.h"
@@ -180,8 +183,7 @@ namespace {
 // `roda(opcoes)` with, on a terminal, the progress of its `total` cases rewritten on the
 // error output while another thread runs them.
 template <class F>
-auto ComProgresso(long long total, F roda) {
-    OpcoesEstudo opcoes;
+auto ComProgresso(long long total, OpcoesEstudo opcoes, F roda) {
     if (!::isatty(STDERR_FILENO)) return roda(opcoes);
     std::atomic<long long> feitos{0};
     opcoes.Feitos = &feitos;
@@ -217,15 +219,32 @@ std::string LinhaProbabilidade(const std::string& nome, const std::string& unida
 
 int ExecutaEstudo(const Opcoes& o) {
     const TEstudo estudo = Estudo::Le(*o.estudo);
-    const auto total = static_cast<long long>(Estudo::Casos(estudo).size());
+    const long long todos = static_cast<long long>(Estudo::Casos(estudo).size());
+    OpcoesEstudo opcoes;
+    std::optional<Partes::TParte> parte;
+    if (o.parte) {
+        parte = Partes::Le(*o.parte);
+        const Partes::TFaixa f = Partes::Faixa(todos, *parte);
+        opcoes.Inicio = f.Inicio;
+        opcoes.Fim = f.Fim;
+    }
+    const long long total = parte ? opcoes.Fim - opcoes.Inicio : todos;
     const TResultadoEstudo r =
-        ComProgresso(total, [&](const OpcoesEstudo& opcoes) { return RodaEstudo::Roda(estudo, opcoes); });
-    RodaEstudo::GravaCsv(*o.saida, estudo, r);
+        ComProgresso(total, opcoes, [&](const OpcoesEstudo& op) { return RodaEstudo::Roda(estudo, op); });
+    if (parte) {
+        TArquivoAtomico::Grava(*o.saida, Partes::ArquivoDaParte(RodaEstudo::Csv(estudo, r), *parte, todos,
+                                                               Partes::Assinatura(Estudo::Texto(estudo))));
+    } else {
+        RodaEstudo::GravaCsv(*o.saida, estudo, r);
+    }
     long long falhas = 0, atendem = 0;
     for (const auto& c : r.Casos) {
         falhas += c.Ok ? 0 : 1;
         atendem += c.Ok && c.Atende ? 1 : 0;
     }
+    if (parte)
+        std::cout << "Parte " << parte->K << " de " << parte->N << " (casos " << Numeros::FormataInteiro(opcoes.Inicio + 1)
+                  << " a " << Numeros::FormataInteiro(opcoes.Fim) << " de " << Numeros::FormataInteiro(todos) << "): ";
     std::cout << Numeros::FormataInteiro(static_cast<long long>(r.Casos.size())) << " casos; "
               << Numeros::FormataInteiro(atendem) << " atendem aos limites";
     if (falhas) std::cout << "; " << Numeros::FormataInteiro(falhas) << " não rodaram (veja a coluna Mensagem)";
@@ -243,7 +262,7 @@ int ExecutaIncerteza(const Opcoes& o) {
     // The folder of the result is checked before the samples run, not after.
     TArquivoAtomico{*o.saida};
     const TResultadoIncerteza r =
-        ComProgresso(estudo.Amostras, [&](const OpcoesEstudo& opcoes) { return Incerteza::Roda(estudo, opcoes); });
+        ComProgresso(estudo.Amostras, {}, [&](const OpcoesEstudo& op) { return Incerteza::Roda(estudo, op); });
     Incerteza::GravaCsv(*o.saida, estudo, r);
     const TResumoIncerteza resumo = Incerteza::Resume(estudo, r.Linhas);
     std::cout << Numeros::FormataInteiro(resumo.Amostras) << " amostras";
@@ -258,6 +277,22 @@ int ExecutaIncerteza(const Opcoes& o) {
     std::cout << LinhaProbabilidade("temperatura máxima > ", " °C", resumo.PicoAcima)
               << LinhaProbabilidade("maior diferença > ", " °C", resumo.DiferencaAcima);
     if (resumo.ComTensoes) std::cout << LinhaProbabilidade("menor índice < ", "", resumo.IndiceAbaixo);
+    return 0;
+}
+
+int ExecutaJunta(const Opcoes& o) {
+    std::vector<Partes::TArquivoParte> partes;
+    for (const std::string& caminho : o.junta) {
+        std::ifstream f(caminho, std::ios::binary);
+        if (!f) throw ErroEntrada("Não foi possível abrir a parte \"" + caminho + "\"");
+        std::stringstream s;
+        s << f.rdbuf();
+        if (f.bad()) throw ErroEntrada("Não foi possível ler a parte \"" + caminho + "\"");
+        partes.push_back({caminho, s.str()});
+    }
+    TArquivoAtomico::Grava(*o.saida, Partes::Junta(partes));
+    std::cout << Numeros::FormataInteiro(static_cast<long long>(partes.size())) << " partes juntadas em \"" << *o.saida
+              << "\".\n";
     return 0;
 }
 
