@@ -90,4 +90,19 @@ THistograma Histograma(const std::vector<double>& x, int classes) {
     return h;
 }
 
+THistograma Histograma(const std::vector<double>& x) {
+    const int classes = std::clamp(static_cast<int>(std::ceil(std::sqrt(static_cast<double>(x.size())))), 5, 40);
+    return Histograma(x, classes);
+}
+
+std::vector<std::pair<double, double>> Contorno(const THistograma& h) {
+    std::vector<std::pair<double, double>> p;
+    for (std::size_t i = 0; i < h.Contagens.size(); ++i) {
+        const double a = h.Inicio + static_cast<double>(i) * h.Largura;
+        const auto n = static_cast<double>(h.Contagens[i]);
+        p.insert(p.end(), {{a, 0.0}, {a, n}, {a + h.Largura, n}, {a + h.Largura, 0.0}});
+    }
+    return p;
+}
+
 }  // namespace Estatistica

@@ -1,4 +1,5 @@
 #pragma once
+#include <utility>
 #include <vector>
 
 // The statistics of a sample of outputs.
@@ -32,5 +33,9 @@ struct THistograma {
     std::vector<long long> Contagens;
 };
 THistograma Histograma(const std::vector<double>& x, int classes);
+// The histogram of a sample of n values: √n bins, from 5 to 40.
+THistograma Histograma(const std::vector<double>& x);
+// The outline of its bars, (x, count) from the first bar's foot to the last one's.
+std::vector<std::pair<double, double>> Contorno(const THistograma& h);
 
 }  // namespace Estatistica

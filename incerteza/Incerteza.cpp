@@ -558,6 +558,17 @@ TResultadoIncerteza Roda(const TEstudoIncerteza& e, const OpcoesEstudo& opcoes) 
     return res;
 }
 
+std::vector<double> ValoresSaida(const std::vector<TLinhaIncerteza>& linhas, int k) {
+    std::vector<double> x;
+    for (const auto& l : linhas) {
+        if (!l.Ok) continue;
+        if (k == 0) x.push_back(l.TMaxima);
+        else if (k == 1) x.push_back(l.DifMaxima);
+        else if (l.ComIndice) x.push_back(l.IndiceMinimo);
+    }
+    return x;
+}
+
 TResumoIncerteza Resume(const TEstudoIncerteza& e, const std::vector<TLinhaIncerteza>& linhas) {
     TResumoIncerteza r;
     r.ComTensoes = e.Base && Estudo::ComTensoes(*e.Base);

@@ -118,6 +118,9 @@ TLinhaIncerteza RodaAmostra(const TEstudoIncerteza& estudo, long long amostra, c
                             std::unique_ptr<TDadosModelo>& area);
 TResultadoIncerteza Roda(const TEstudoIncerteza& estudo, const OpcoesEstudo& opcoes = {});
 
+// The values of output k (0 peak, 1 difference, 2 index) of the rows that have it.
+std::vector<double> ValoresSaida(const std::vector<TLinhaIncerteza>& linhas, int k);
+
 // The summary of the rows alone (those that ran), with the study's limits.
 TResumoIncerteza Resume(const TEstudoIncerteza& estudo, const std::vector<TLinhaIncerteza>& linhas);
 

@@ -28,6 +28,16 @@ public:
     virtual std::optional<double> LimiteDiferenca() const = 0;
 };
 
+// A window whose results the report can carry as a section of their own.
+struct TRelatorio;
+class JanelaSecaoRelatorio {
+public:
+    virtual ~JanelaSecaoRelatorio() = default;
+    // Adds its section to `relatorio`; false, adding nothing, when it has no results of
+    // the problem as it stands.
+    virtual bool AcrescentaAoRelatorio(TRelatorio& relatorio) const = 0;
+};
+
 // The table of the stress history, refreshed and hidden by the stress run.
 class JanelaTensoes : public JanelaAbre {
 public:
@@ -194,6 +204,8 @@ struct Janelas {
     // The cooling pipes' dialog (from the boundary-conditions dialog) and their results.
     JanelaEstado* serpentinas = nullptr;
     JanelaAbre* resultadoSerpentinas = nullptr;
+    // The uncertainty study, for the report.
+    JanelaSecaoRelatorio* incerteza = nullptr;
 };
 
 // What the charts of other windows read of the report window: its limits, or the

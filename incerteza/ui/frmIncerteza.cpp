@@ -33,6 +33,7 @@
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/HistoricoProblema.h"
 #include "incerteza/Estatistica.h"
+#include "incerteza/RelatorioIncerteza.h"
 
 struct TfrmIncerteza::Saida {
     TResultadoIncerteza resultado;
@@ -449,34 +450,26 @@ void TfrmIncerteza::MostraResultados() {
     DesenhaTornado();
 }
 
+bool TfrmIncerteza::AcrescentaAoRelatorio(TRelatorio& relatorio) const {
+    if (resultado_.Linhas.empty() || (revisao_ && *revisao_ != RevisaoAtual(ctx_))) return false;
+    Incerteza::AcrescentaAoRelatorio(relatorio, estudo_, resultado_,
+                                     revisao_ ? std::string("o problema atual") : "\"" + estudo_.Projeto + "\"");
+    return true;
+}
+
 int TfrmIncerteza::BarrasHistograma(int k) const { return barras_[k]; }
 
 void TfrmIncerteza::DesenhaHistograma(int k) {
     QChart* g = histogramas_[k];
     Limpa(g);
     barras_[k] = 0;
-    std::vector<double> x;
-    for (const auto& l : resultado_.Linhas) {
-        if (!l.Ok) continue;
-        if (k == 0) x.push_back(l.TMaxima);
-        else if (k == 1) x.push_back(l.DifMaxima);
-        else if (l.ComIndice) x.push_back(l.IndiceMinimo);
-    }
+    const std::vector<double> x = Incerteza::ValoresSaida(resultado_.Linhas, k);
     if (x.empty()) return;
-    const int classes = std::clamp(static_cast<int>(std::ceil(std::sqrt(static_cast<double>(x.size())))), 5, 40);
-    const Estatistica::THistograma h = Estatistica::Histograma(x, classes);
+    const Estatistica::THistograma h = Estatistica::Histograma(x);
     // The bars as one outline filled down to zero.
     auto* contorno = new QLineSeries;
-    long long maior = 0;
-    for (std::size_t i = 0; i < h.Contagens.size(); ++i) {
-        const double a = h.Inicio + static_cast<double>(i) * h.Largura;
-        const auto n = static_cast<double>(h.Contagens[i]);
-        contorno->append(a, 0.0);
-        contorno->append(a, n);
-        contorno->append(a + h.Largura, n);
-        contorno->append(a + h.Largura, 0.0);
-        maior = std::max(maior, h.Contagens[i]);
-    }
+    for (const auto& [a, n] : Estatistica::Contorno(h)) contorno->append(a, n);
+    const long long maior = *std::max_element(h.Contagens.begin(), h.Contagens.end());
     barras_[k] = static_cast<int>(h.Contagens.size());
     auto* barras = new QAreaSeries(contorno);
     contorno->setParent(barras);

@@ -16,6 +16,7 @@
 
 #include "core/ui/Contexto.h"
 #include "core/ui/GuardaResultados.h"
+#include "core/ui/Janelas.h"
 #include "incerteza/Incerteza.h"
 
 class QChart;
@@ -25,7 +26,7 @@ class QChartView;
 // the limits edited; the samples run on every core in a thread of its own with a
 // progress bar that can be cancelled; the samples in a table, the summary, histograms of
 // the three outputs with their limits and a tornado of the rank correlations.
-class TfrmIncerteza : public QWidget {
+class TfrmIncerteza : public QWidget, public JanelaSecaoRelatorio {
     Q_OBJECT
 public:
     explicit TfrmIncerteza(Contexto& ctx, QWidget* parent = nullptr);
@@ -47,6 +48,9 @@ public:
     const TResultadoIncerteza& Resultado() const { return resultado_; }
     const TResumoIncerteza& Resumo() const { return resumo_; }
     std::optional<OrigemResultados> Origem() const;
+    // The study's section of the report, when its results are of the problem as it stands
+    // (or of a base file).
+    bool AcrescentaAoRelatorio(TRelatorio& relatorio) const override;
     // Bars of the histogram of output k (0 peak, 1 difference, 2 index) as drawn.
     int BarrasHistograma(int k) const;
 

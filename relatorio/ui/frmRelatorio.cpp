@@ -67,6 +67,8 @@ TfrmRelatorio::TfrmRelatorio(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     };
     comparacao->aoConcluir = [this] { AtualizaComparacao(); };
     comparacao->aoFalhar = [this] { AtualizaComparacao(); };
+    cbIncerteza = new QCheckBox(QStringLiteral("Incluir o estudo de incerteza (da janela Estudo de Incerteza)"), this);
+    cbIncerteza->setObjectName(QStringLiteral("cbIncerteza"));
     btnGerar = new QPushButton(QStringLiteral("Gerar PDF..."), this);
     btnGerar->setObjectName(QStringLiteral("btnGerar"));
     btnFechar = new QPushButton(QStringLiteral("Fechar"), this);
@@ -91,6 +93,7 @@ TfrmRelatorio::TfrmRelatorio(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     raiz->addLayout(campos);
     raiz->addWidget(nota);
     raiz->addLayout(linhaComparacao);
+    raiz->addWidget(cbIncerteza);
     raiz->addLayout(botoes);
 
     connect(btnGerar, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Gerar(); }); });
@@ -148,6 +151,11 @@ void TfrmRelatorio::Gerar() {
             {comparacao->Nome().toStdString(), outro->Dados.get(), &outro->Temperaturas,
              outro->ComTensoes ? &outro->Tensoes : nullptr});
         Relatorio::AcrescentaComparacao(relatorio, c);
+    }
+    if (cbIncerteza->isChecked() && !(ctx_.janelas.incerteza && ctx_.janelas.incerteza->AcrescentaAoRelatorio(relatorio))) {
+        ctx_.msg.erro(QStringLiteral("O estudo de incerteza não tem resultados do problema atual: rode-o na janela "
+                                     "\"Estudo de Incerteza\", ou desmarque a opção."));
+        return;
     }
     // The verification's runs: milliseconds for the thermal ones, longer with stresses.
     QApplication::setOverrideCursor(Qt::WaitCursor);

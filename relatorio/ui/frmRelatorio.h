@@ -1,4 +1,5 @@
 #pragma once
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +44,8 @@ public:
     QPushButton* btnSemComparacao;  // drops it
     QLabel* lblComparacao;
     TComparacaoGrafico* comparacao;
+    // The section of the uncertainty study (its window's results), when checked.
+    QCheckBox* cbIncerteza;
     QPushButton* btnGerar;
     QPushButton* btnFechar;
 

@@ -211,3 +211,23 @@ TEST(Estatistica, QuantisInterpolados) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Estatistica, HistogramaContaCadaValorUmaVez) {
+    const std::vector<double> x{1, 2, 2, 3, 4, 10};
+    const auto h = Estatistica::Histograma(x, 3);
+    EXPECT_EQ(h.Inicio, 1.0);
+    EXPECT_EQ(h.Largura, 3.0);
+    EXPECT_EQ(h.Contagens, (std::vector<long long>{4, 1, 1}));  // [1, 4), [4, 7), [7, 10]
+    const auto contorno = Estatistica::Contorno(h);
+    ASSERT_EQ(contorno.size(), 12u);
+    EXPECT_EQ(contorno[1], (std::pair<double, double>{1.0, 4.0}));
+    EXPECT_EQ(contorno.back(), (std::pair<double, double>{10.0, 0.0}));
+    // A sample that does not vary: one bar around it.
+    const auto unica = Estatistica::Histograma(std::vector<double>(7, 2.5));
+    EXPECT_EQ(unica.Contagens, (std::vector<long long>{7}));
+    EXPECT_EQ(unica.Inicio, 2.0);
+}
+
+}  // namespace

@@ -14,6 +14,7 @@
 #include "estudos/RodaEstudo.h"
 #include "incerteza/Distribuicoes.h"
 #include "incerteza/Incerteza.h"
+#include "incerteza/RelatorioIncerteza.h"
 
 namespace {
 
@@ -382,6 +383,58 @@ TEST(Incerteza, ProjetoBaseAusente) {
         FAIL();
     } catch (const ErroEntrada& e) {
         EXPECT_THAT(e.what(), HasSubstr("Projeto base do estudo de incerteza"));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The report's section: numbered before the conclusion, its tables from the summary of
+// the rows, a histogram per output whose bars count every sample, the limit beside them.
+TEST(IncertezaRelatorio, SecaoAntesDaConclusao) {
+    const TEstudoIncerteza e = Estudo(ComTensoes(),
+                                      R"("TemperaturaLancamento": {"distribuicao": "normal", "media": 20, "desvio": 3},
+                                         "FatorRestricao": {"distribuicao": "uniforme", "min": 0.6, "max": 1})",
+                                      R"({"amostras": 30, "semente": 2})");
+    const TResultadoIncerteza r = Incerteza::Roda(e);
+    const TResumoIncerteza resumo = Incerteza::Resume(e, r.Linhas);
+    TRelatorio rel;
+    rel.Secoes.resize(3);
+    rel.Secoes[0].Titulo = "1. Problema";
+    rel.Secoes[1].Titulo = "2. Temperaturas";
+    rel.Secoes[2].Titulo = TRelatorio::TituloConclusao;
+    Incerteza::AcrescentaAoRelatorio(rel, e, r, "\"base.n1d.json\"");
+    ASSERT_EQ(rel.Secoes.size(), 4u);
+    const TSecaoRelatorio& s = rel.Secoes[2];
+    EXPECT_EQ(s.Titulo, "3. Estudo de incerteza");
+    EXPECT_EQ(rel.Secoes[3].Titulo, TRelatorio::TituloConclusao);
+    EXPECT_THAT(s.Blocos[0].Texto, HasSubstr("Projeto base: \"base.n1d.json\". 30 amostras (hipercubo latino, semente 2)"));
+
+    std::vector<const TBlocoRelatorio*> tabelas, graficos;
+    for (const auto& b : s.Blocos) {
+        if (b.Tipo == TBlocoRelatorio::Especie::Tabela) tabelas.push_back(&b);
+        if (b.Tipo == TBlocoRelatorio::Especie::Grafico) graficos.push_back(&b);
+    }
+    ASSERT_EQ(tabelas.size(), 4u);
+    EXPECT_EQ(tabelas[0]->Tabela.Linhas[0][1], "normal");
+    EXPECT_EQ(tabelas[0]->Tabela.Linhas[1][2], "de 0,6 a 1");
+    ASSERT_EQ(tabelas[2]->Tabela.Linhas.size(), 3u);
+    EXPECT_EQ(tabelas[2]->Tabela.Linhas[2][1], std::to_string(resumo.IndiceAbaixo.Casos) + " de 30");
+    EXPECT_EQ(tabelas[2]->Tabela.Linhas[2][2], Numeros::FormataFixo(resumo.IndiceAbaixo.P, 0, 3));
+    ASSERT_EQ(tabelas[3]->Tabela.Linhas.size(), 2u);
+    EXPECT_EQ(tabelas[3]->Tabela.Linhas[1][3], Numeros::FormataFixo(resumo.Spearman[2][1], 0, 3));
+
+    ASSERT_EQ(graficos.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto& curvas = graficos[k]->Grafico.Curvas;
+        ASSERT_EQ(curvas.size(), 2u);
+        double amostras = 0.0;
+        for (std::size_t i = 1; i < curvas[0].Pontos.size(); i += 4) amostras += curvas[0].Pontos[i].y;
+        EXPECT_EQ(amostras, static_cast<double>(resumo.Saidas[k].N)) << k;
+        const double limite = k == 0 ? 70.0 : k == 1 ? 20.0 : 1.0;
+        EXPECT_EQ(curvas[1].Pontos.front().x, limite);
+        EXPECT_EQ(curvas[1].Pontos.back().x, limite);
     }
 }
 

@@ -21,7 +21,9 @@
 #include "app/ui/frmEntradaDados.h"
 #include "core/Numeros.h"
 #include "core/Projeto.h"
+#include "core/ui/HistoricoProblema.h"
 #include "core/ui/Janelas.h"
+#include "relatorio/Relatorio.h"
 
 namespace {
 
@@ -143,6 +145,26 @@ TEST_F(IncertezaJanela, CancelarDeixaAsAmostrasFeitas) {
     EXPECT_TRUE(j->Resultado().Cancelado);
     EXPECT_TRUE(j->lblSituacao->text().startsWith(QStringLiteral("Cancelado: "))) << j->lblSituacao->text().toStdString();
     EXPECT_TRUE(j->btnRodar->isEnabled());
+}
+
+// The report takes the study's section only while its results are of the problem as it
+// stands: a change to the problem leaves them behind.
+TEST_F(IncertezaJanela, SecaoDoRelatorioSoDoProblemaAtual) {
+    TRelatorio relatorio;
+    EXPECT_FALSE(app->contexto().janelas.incerteza->AcrescentaAoRelatorio(relatorio));
+    Incerta("TemperaturaLancamento", 0, QStringLiteral("27; 1,5"));
+    j->edAmostras->setText(QStringLiteral("6"));
+    ASSERT_TRUE(j->Rodar());
+    Espera();
+    ASSERT_TRUE(app->contexto().janelas.incerteza->AcrescentaAoRelatorio(relatorio));
+    ASSERT_EQ(relatorio.Secoes.size(), 1u);
+    EXPECT_EQ(relatorio.Secoes[0].Titulo, "1. Estudo de incerteza");
+    EXPECT_NE(relatorio.Secoes[0].Blocos[0].Texto.find("Projeto base: o problema atual. 6 amostras"), std::string::npos);
+
+    AlteraProblema(app->contexto(), QStringLiteral("Temperatura"), [this] { app->dados().Camadas[1].TInicial = 25; });
+    TRelatorio depois;
+    EXPECT_FALSE(app->contexto().janelas.incerteza->AcrescentaAoRelatorio(depois));
+    EXPECT_TRUE(depois.Secoes.empty());
 }
 
 struct CampoRuim {
