@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -87,6 +88,23 @@ QChart* NovoGrafico(const QString& titulo) {
     g->setLocalizeNumbers(true);
     g->legend()->setAlignment(Qt::AlignBottom);
     return g;
+}
+
+// Whole ticks from 0 to past `maior`, at 1, 2 or 5 × 10^k, about five of them.
+void EixoContagens(QValueAxis* eixo, long long maior) {
+    const double alvo = std::max(1.0, static_cast<double>(maior) / 5.0);
+    const double potencia = std::pow(10.0, std::floor(std::log10(alvo)));
+    double passo = potencia;
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * potencia >= alvo) {
+            passo = m * potencia;
+            break;
+        }
+    eixo->setRange(0.0, passo * std::ceil((static_cast<double>(maior) + 0.5) / passo));
+    eixo->setTickType(QValueAxis::TicksDynamic);
+    eixo->setTickAnchor(0.0);
+    eixo->setTickInterval(passo);
+    eixo->setLabelFormat(QStringLiteral("%.0f"));
 }
 
 void Limpa(QChart* g) {
@@ -492,10 +510,12 @@ void TfrmIncerteza::DesenhaHistograma(int k) {
     const double topo = std::max(h.Inicio + h.Largura * static_cast<double>(h.Contagens.size()), limite);
     const double folga = 0.05 * (topo - menor > 0.0 ? topo - menor : 1.0);
     eixoX->setRange(menor - folga, topo + folga);
+    eixoX->applyNiceNumbers();
     eixoX->setTitleText(QString::fromUtf8(NomesSaidas[k]));
-    eixoX->setLabelFormat(QStringLiteral("%.2f"));
-    eixoY->setRange(0.0, static_cast<double>(maior) * 1.15);
-    eixoY->setLabelFormat(QStringLiteral("%.0f"));
+    const double passoX = (eixoX->max() - eixoX->min()) / std::max(1, eixoX->tickCount() - 1);
+    const int decimais = std::clamp(static_cast<int>(-std::floor(std::log10(passoX) + 1e-9)), 0, 6);
+    eixoX->setLabelFormat(QStringLiteral("%.%1f").arg(decimais));
+    EixoContagens(eixoY, maior);
     eixoY->setTitleText(QStringLiteral("Amostras"));
     g->addAxis(eixoX, Qt::AlignBottom);
     g->addAxis(eixoY, Qt::AlignLeft);
@@ -597,5 +617,7 @@ void TfrmIncerteza::SalvarFiguras() {
     if (resultado_.Linhas.empty()) throw ErroEntrada("Rode o estudo antes de salvar as figuras.");
     // The charts as they show: their tab brought to the front first.
     if (auto* abas = findChild<QTabWidget*>(QStringLiteral("abasResultados"))) abas->setCurrentWidget(painelGraficos);
+    // The charts lay out their axes on posted events: done before the picture is taken.
+    QCoreApplication::sendPostedEvents();
     ArquivoFigura::SalvaWidgetComo(ctx_.arquivos, painelGraficos);
 }
