@@ -60,6 +60,14 @@ private:
 
 namespace AjusteRapido {
 
+std::vector<int> Conhecidas() {
+    std::vector<int> r;
+    const auto& parametros = Estudo::Parametros();
+    for (std::size_t i = 0; i < parametros.size(); ++i)
+        if (FaixaDe(parametros[i].Chave)) r.push_back(static_cast<int>(i));
+    return r;
+}
+
 std::vector<TAlavanca> Alavancas(const TDadosModelo& d) {
     std::vector<TAlavanca> r;
     const auto& parametros = Estudo::Parametros();
@@ -81,8 +89,9 @@ std::vector<TAlavanca> Alavancas(const TDadosModelo& d) {
             const double total = Estudo::AlturaDeConcreto(d);
             const int porNos = (MaxNos - 1) / std::max(1, d.NElemCamada) - (primeira - 1);
             const int n = std::max(1, std::min({MaxCamadas - primeira + 1, porNos, static_cast<int>(total / 0.1)}));
-            a.Minimo = std::min(a.Atual, total / n);
-            a.Maximo = total;
+            for (int k = n; k >= 1; --k) a.Opcoes.push_back(total / k);
+            a.Minimo = std::min(a.Opcoes.front(), a.Atual);
+            a.Maximo = a.Opcoes.back();
             a.Passo = 0.0;
         } else if (f->Relativo) {
             a.Minimo = a.Atual > 0.0 ? a.Atual * f->Minimo : 0.0;

@@ -21,7 +21,13 @@ struct TAlavanca {
     double Minimo = 0.0;  // span of the slider
     double Maximo = 0.0;
     double Passo = 1.0;   // the slider's step; whole values for whole parameters
+    // The only values it takes, ascending, when not every step would do (the lift
+    // heights that divide the member's concrete); empty otherwise.
+    std::vector<double> Opcoes;
 };
+
+// Every row of the table the panel may offer, in the order of the table.
+std::vector<int> Conhecidas();
 
 // The levers the panel offers for this problem, in the order of the table: those the
 // problem has (the parameter's Cabe), the lift height and the interval only for a
