@@ -116,11 +116,10 @@ TfrmAjusteRapido::TfrmAjusteRapido(Contexto& ctx, QWidget* parent) : QWidget(par
     QFont negrito = lblAtende->font();
     negrito.setBold(true);
     lblAtende->setFont(negrito);
-    lblSituacao = new QLabel(gbxSaidas);
+    lblSituacao = new QLabel(this);
     lblSituacao->setObjectName(QStringLiteral("lblSituacao"));
-    lblSituacao->setWordWrap(true);
     auto* caixaSaidas = new QVBoxLayout(gbxSaidas);
-    for (QLabel* r : {lblTMaxima, lblDiferenca, lblIndice, lblAtende, lblSituacao}) caixaSaidas->addWidget(r);
+    for (QLabel* r : {lblTMaxima, lblDiferenca, lblIndice, lblAtende}) caixaSaidas->addWidget(r);
     caixaSaidas->addStretch(1);
 
     btnAplicar = new QPushButton(QStringLiteral("Aplicar ao problema"), this);
@@ -132,7 +131,7 @@ TfrmAjusteRapido::TfrmAjusteRapido(Contexto& ctx, QWidget* parent) : QWidget(par
     connect(btnAplicar, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [this] { Aplicar(); }); });
     connect(btnRestaurar, &QPushButton::clicked, this, [this] { Restaura(); });
     auto* botoes = new QHBoxLayout;
-    botoes->addStretch(1);
+    botoes->addWidget(lblSituacao, 1);
     botoes->addWidget(btnRestaurar);
     botoes->addWidget(btnAplicar);
 
@@ -143,14 +142,14 @@ TfrmAjusteRapido::TfrmAjusteRapido(Contexto& ctx, QWidget* parent) : QWidget(par
     cCurvas->setMinimumSize(560, 320);
 
     auto* topo = new QHBoxLayout;
-    topo->addWidget(gbxAlavancas, 3);
-    topo->addWidget(gbxSaidas, 2);
+    topo->addWidget(gbxAlavancas, 1);
+    topo->addWidget(gbxSaidas, 1);
     auto* raiz = new QVBoxLayout(this);
     raiz->setMenuBar(menu);
     raiz->addLayout(topo);
     raiz->addLayout(botoes);
     raiz->addWidget(cCurvas, 1);
-    resize(980, 720);
+    resize(1100, 740);
 
     // Another problem, a change of a dialog, undo or redo: the levers read it again.
     if (ctx_.historico) {
