@@ -554,7 +554,11 @@ bool Uniforme(const TDadosModelo& d) {
             m->Camadas[Z(L)].XIni = 0.0;
         }
     }
-    return Projeto::Conteudo(original) == Projeto::Conteudo(refeito);
+    try {
+        return Projeto::Conteudo(original) == Projeto::Conteudo(refeito);
+    } catch (const ErroEntrada&) {
+        return false;  // a value that is not finite: nothing to rebuild from
+    }
 }
 
 bool ComTensoes(const TDadosModelo& base) {

@@ -429,6 +429,10 @@ const EstudoRuim Ruins[] = {
                    "inteiro não negativo"},
         EstudoRuim{"RetiradaSemProtecoes", "{" CAB R"("parametros": {"HoraRetiradaProtecao": [48]}})",
                    "precisa de um projeto base com proteções no topo"},
+        EstudoRuim{"ResistenciaSemProtecoes", "{" CAB R"("parametros": {"ResistenciaProtecaoTopo": [0.5]}})",
+                   "precisa de um projeto base com proteções no topo"},
+        EstudoRuim{"VazaoNula", "{" CAB R"("parametros": {"VazaoAguaSerpentinas": [20, 0]}})",
+                   "VazaoAguaSerpentinas[1] vale 0; deve ser maior que 0"},
         EstudoRuim{"RetiradaLateralSemLaterais", "{" CAB R"("parametros": {"HoraRetiradaFormaLateral": [48]}})",
                    "precisa de um projeto base com dimensões finitas em planta"},
         // As strict as the project file, with the place of the refusal, in Portuguese.
