@@ -137,6 +137,19 @@ void AplicaTemperatura(TDadosModelo& d, double t, const TEstudo&) {
     for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L) d.Camadas[Z(L)].TInicial = t;
 }
 
+// The ice replaces as much mixing water in the mix the project keeps, and the lifts it
+// was applied to take the placing temperature it gives.
+void AplicaGelo(TDadosModelo& d, double gelo, const TEstudo&) {
+    const TDadosObra& obra = ObraDe(d);
+    if (!obra.MisturaLancamento) {
+        throw ErroEntrada("o teor de gelo só varia quando o projeto base guarda a mistura de lançamento (Temperatura "
+                          "de Lançamento pela Mistura, Aplicar)");
+    }
+    const double t = TemperaturaMistura::Temperatura(TemperaturaMistura::ComGelo(*obra.MisturaLancamento, gelo));
+    for (int L : obra.CamadasMistura)
+        if (L >= PrimeiraCamada(d) && L <= UltimaCamada(d)) d.Camadas[Z(L)].TInicial = t;
+}
+
 void AplicaConsumo(TDadosModelo& d, double c, const TEstudo&) {
     for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L) {
         TCalorInterno& calor = d.CalorCamadas[Z(L)];
@@ -334,6 +347,7 @@ const std::vector<TParametroEstudo> Tabela = {
      LeIntervalo, TemConcreto},
     {"TemperaturaLancamento", "Temperatura de lançamento", "°C", false, Validacao::TMinima, false, AplicaTemperatura,
      Validacao::TMaxima, LeTemperatura, TemConcreto},
+    {"TeorGelo", "Teor de gelo", "kg/m³", false, 0.0, false, AplicaGelo},
     {"ConsumoCimento", "Consumo de cimento", "kg/m³", false, 0.0, false, AplicaConsumo, SemMaximo, LeConsumo,
      SegueCurvaDeHidratacao},
     {"ElementosCamada", "Elementos por camada", "-", true, 1.0, false, AplicaElementos, SemMaximo, LeElementos},
@@ -430,6 +444,10 @@ void Valida(const TEstudo& e) {
         if (Tabela[Z(v.Parametro)].Aplica == AplicaRetiradaLateral && !TemFormaLateral(*e.Base))
             Recusa("\"HoraRetiradaFormaLateral\" precisa de um projeto base com dimensões finitas em planta e "
                    "proteções nas laterais; o projeto não tem nenhuma");
+    for (const auto& v : e.Variacoes)
+        if (Tabela[Z(v.Parametro)].Aplica == AplicaGelo && !ObraDe(*e.Base).MisturaLancamento)
+            Recusa("\"TeorGelo\" precisa de um projeto base que guarde a mistura de lançamento (Temperatura de "
+                   "Lançamento pela Mistura, Aplicar); o projeto não guarda nenhuma");
     if (e.Sorteados < 0) Recusa("o número de casos sorteados não pode ser negativo");
     if (Combinacoes(e) > MaxCasos && (e.Sorteados == 0 || e.Sorteados > MaxCasos)) {
         Recusa("o estudo tem mais de " + Numeros::FormataInteiro(MaxCasos) +
