@@ -85,8 +85,6 @@ TEST_P(Ensaio, NumerosSaoOsDeUmaExecucaoDoProblemaMudadoAMao) {
 }
 
 const CasoEnsaio Ensaios[] = {
-    {"TemperaturaDoMuro", "muro-10-camadas-cura.n1d.json", {{"TemperaturaLancamento", 14.5}},
-     [](TDadosModelo& d) { CadaCamada(d, [&](int L) { d.Camadas[L].TInicial = 14.5; }); }},
     {"ConsumoETemperatura", "muro-10-camadas-cura.n1d.json",
      {{"ConsumoCimento", 260}, {"TemperaturaLancamento", 25}},
      [](TDadosModelo& d) {
@@ -125,11 +123,6 @@ const CasoEnsaio Ensaios[] = {
      [](TDadosModelo& d) {
          for (auto& lista : ObraEditavel(d).ProtecoesTopo)
              if (!lista.empty()) lista[static_cast<std::size_t>(Protecoes::UltimaARetirar(lista))].R = 0.05;
-     }},
-    {"RetiradaDasMantas", "radier-verao-mantas.n1d.json", {{"HoraRetiradaProtecao", 200}},
-     [](TDadosModelo& d) {
-         for (auto& lista : ObraEditavel(d).ProtecoesTopo)
-             if (!lista.empty()) lista[static_cast<std::size_t>(Protecoes::UltimaARetirar(lista))].HoraRetirada = 200;
      }},
     {"FormaLateral", "bloco-3x3-duas-camadas-formas-laterais.n1d.json", {{"HoraRetiradaFormaLateral", 12}},
      [](TDadosModelo& d) {
@@ -227,15 +220,6 @@ TEST(AjusteRapido, CanceladoNaoDevolveNumeros) {
     EXPECT_TRUE(r.CurvaMaisQuente.empty());
     cancela = false;
     EXPECT_TRUE(AjusteRapido::Roda(e, &cancela).Ok);
-}
-
-TEST(AjusteRapido, ValorRecusadoDizPorque) {
-    const auto d = Le("muro-10-camadas-cura.n1d.json");
-    // 10 m of concrete do not divide into lifts of 3 m.
-    const TEstudo e = AjusteRapido::Ensaio(d, {{Parametro("AlturaCamada"), 3.0}}, 70, 20, 1);
-    const AjusteRapido::TResultado r = AjusteRapido::Roda(e);
-    EXPECT_FALSE(r.Ok);
-    EXPECT_NE(r.Erro.find("não se divide"), std::string::npos) << r.Erro;
 }
 
 TEST(AjusteRapido, AplicarDaOProblemaDoEnsaio) {
