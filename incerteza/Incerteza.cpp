@@ -19,7 +19,6 @@
 #include "core/ValoresSI.h"
 #include "incerteza/Estatistica.h"
 #include "obra/DadosObra.h"
-#include "obra/Protecoes.h"
 
 namespace {
 
@@ -40,6 +39,9 @@ void PeloEstudo(TDadosModelo& d, double v, const TEstudo& e, std::string_view ch
 }
 void AplicaTemperatura(TDadosModelo& d, double v, const TEstudo& e) { PeloEstudo(d, v, e, "TemperaturaLancamento"); }
 void AplicaConsumo(TDadosModelo& d, double v, const TEstudo& e) { PeloEstudo(d, v, e, "ConsumoCimento"); }
+void AplicaResistenciaProtecao(TDadosModelo& d, double v, const TEstudo& e) {
+    PeloEstudo(d, v, e, "ResistenciaProtecaoTopo");
+}
 
 // The air of the site shifted by `o`: the daily curve or constant, and the hourly
 // series of a weather file (its dew point with it, the humidity kept).
@@ -117,21 +119,6 @@ void AplicaEscalaTopo(TDadosModelo& d, double s, const TEstudo&) {
     }
 }
 
-// The protection of each lift's top that comes off last takes the resistance.
-void AplicaResistenciaProtecao(TDadosModelo& d, double r, const TEstudo&) {
-    bool alguma = false;
-    for (int L = Primeira(d); L <= Ultima(d) && Z(L) < ObraDe(d).ProtecoesTopo.size(); ++L) {
-        auto& lista = ObraEditavel(d).ProtecoesTopo[Z(L)];
-        const int i = Protecoes::UltimaARetirar(lista);
-        if (i < 0) continue;
-        lista[Z(i)].R = r;
-        alguma = true;
-    }
-    if (!alguma)
-        throw ErroEntrada("a resistência térmica da proteção só varia quando o projeto base tem proteções no topo "
-                          "das camadas (Proteções das faces)");
-}
-
 void ExigeTensoes(const TDadosModelo& d, const char* entrada) {
     if (!Estudo::ComTensoes(d))
         throw ErroEntrada(std::string(entrada) + " só varia quando o projeto base roda as tensões (modelo de fluência "
@@ -161,7 +148,7 @@ const std::vector<TEntradaIncerteza>& Tabela() {
         {"CalorEspecifico", "Calor específico c", "J/(kg·°C)", 0.0, true, 1e300, AplicaCalorEspecifico},
         {"CoefDilatacao", "Coeficiente de dilatação α", "10⁻⁶/°C", 0.0, false, 1e300, AplicaDilatacao},
         {"EscalaCoefTopo", "Escala do coeficiente do topo", "-", 0.0, false, 1e300, AplicaEscalaTopo},
-        {"ResistenciaProtecao", "Resistência térmica da proteção do topo", "m²·°C/W", 0.0, false, 1e300,
+        {"ResistenciaProtecaoTopo", "Resistência da proteção do topo", "m²·°C/W", 0.0, false, 1e300,
          AplicaResistenciaProtecao},
         {"EscalaResistencia", "Escala da resistência à tração", "-", 0.0, true, 1e300, AplicaEscalaResistencia},
         {"EscalaModulo", "Escala do módulo de elasticidade", "-", 0.0, true, 1e300, ChecaTensoes, true},

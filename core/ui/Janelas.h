@@ -126,6 +126,7 @@ class TGrupoClimaHorario;
 class TfrmDosagem;
 class TfrmSerpentinas;
 class TfrmResultadoSerpentinas;
+class TfrmAjusteRapido;
 
 class Programa;
 
@@ -184,6 +185,7 @@ struct Janelas {
     TfrmSerpentinas* frmSerpentinas = nullptr;
     TfrmResultadoSerpentinas* frmResultadoSerpentinas = nullptr;
     TfrmLaterais* frmLaterais = nullptr;
+    TfrmAjusteRapido* frmAjusteRapido = nullptr;
     // Parts of the boundary-conditions dialog (its children, not top-level windows).
     TfrmProtecoes* frmProtecoes = nullptr;
     TGrupoClimaHorario* gbxClimaHorario = nullptr;
@@ -206,6 +208,8 @@ struct Janelas {
     JanelaAbre* resultadoSerpentinas = nullptr;
     // The uncertainty study, for the report.
     JanelaSecaoRelatorio* incerteza = nullptr;
+    // The what-if panel, from the results window.
+    JanelaAbre* ajusteRapido = nullptr;
 };
 
 // What the charts of other windows read of the report window: its limits, or the
