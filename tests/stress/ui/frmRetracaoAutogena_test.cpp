@@ -76,6 +76,40 @@ INSTANTIATE_TEST_SUITE_P(Tabela, EscolhaRetracao,
                                            CasoEscolha{false, false, "42,5", 0}, CasoEscolha{true, true, "8", 1},
                                            CasoEscolha{false, true, "abc", 1}));
 
+// The model and the class of each layer go to the problem; the class only with the fib
+// model, and the window opens again on what was written.
+struct CasoModelo {
+    int modelo, classe;  // indices of the combo boxes
+    TModeloRetracao esperado;
+    TClasseCimento classeEsperada;
+};
+class ModeloRetracao : public RetracaoAutogenaJanela, public ::testing::WithParamInterface<CasoModelo> {};
+
+TEST_P(ModeloRetracao, GravaOModeloEAClasse) {
+    const CasoModelo& c = GetParam();
+    JanelasTeste::Clica(t, "btnRetracaoAutogena");
+    Marca(1, true, QStringLiteral("35"));
+    f()->ComboModelo(1)->setCurrentIndex(c.modelo);
+    EXPECT_EQ(f()->ComboClasse(1)->isEnabled(), c.modelo == 1);
+    f()->ComboClasse(1)->setCurrentIndex(c.classe);
+    JanelasTeste::Clica(f(), "btnOk");
+    ASSERT_TRUE(msg.erros.isEmpty());
+    ASSERT_EQ(d.RetracaoAutogena.count(2), 1u);
+    const TRetracaoAutogena& r = d.RetracaoAutogena.at(2);
+    EXPECT_EQ(r.Modelo, c.esperado);
+    EXPECT_EQ(r.Classe, c.classeEsperada);
+    f()->Abre();
+    EXPECT_EQ(f()->ComboModelo(1)->currentIndex(), c.modelo);
+    if (c.modelo == 1) {
+        EXPECT_EQ(f()->ComboClasse(1)->currentIndex(), c.classe);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabela, ModeloRetracao,
+                         ::testing::Values(CasoModelo{0, 5, TModeloRetracao::EN1992, TClasseCimento::C425N},
+                                           CasoModelo{1, 0, TModeloRetracao::FibMC2010, TClasseCimento::C325N},
+                                           CasoModelo{1, 5, TModeloRetracao::FibMC2010, TClasseCimento::C525R}));
+
 // Through the windows, the run is the engine's with the shrinkage.
 TEST_F(RetracaoAutogenaJanela, ORunIncluiARetracao) {
     JanelasTeste::Clica(t, "btnRetracaoAutogena");
