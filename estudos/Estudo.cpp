@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -19,6 +20,8 @@
 #include "core/NumeroJson.h"
 #include "core/Projeto.h"
 #include "core/Validacao.h"
+#include "mistura/Cimentos.h"
+#include "mistura/Hidratacao.h"
 #include "obra/Protecoes.h"
 #include "stress/IndiceFissuracao.h"
 #include "obra/DadosObra.h"
@@ -235,6 +238,37 @@ void AplicaRetiradaLateral(TDadosModelo& d, double hora, const TEstudo&) {
     }
 }
 
+// The layers of the member with a mix take the changed mix and the heat parameters
+// computed from it; the base must have one.
+void ComDosagens(TDadosModelo& d, const char* parametro, const std::function<void(TDosagem&)>& muda) {
+    if (Hidratacao::Recalcula(d, PrimeiraCamada(d), UltimaCamada(d), muda) == 0) {
+        throw ErroEntrada(std::string(parametro) +
+                          " só varia quando alguma camada do membro tem dosagem (Dosagem... do calor pela maturidade)");
+    }
+}
+
+// 1 = the first of the typical cements, in the order of the dosage dialog.
+void AplicaTipoCimento(TDadosModelo& d, double indice, const TEstudo&) {
+    const TCimento& c = Cimentos::Tipicos()[static_cast<std::size_t>(indice) - 1].Cimento;
+    ComDosagens(d, "o tipo de cimento", [&](TDosagem& m) { m.Cimento = c; });
+}
+
+void AplicaAglomerante(TDadosModelo& d, double kg, const TEstudo&) {
+    ComDosagens(d, "o consumo de aglomerante", [&](TDosagem& m) { m.Aglomerante = kg; });
+}
+
+void AplicaAguaAglomerante(TDadosModelo& d, double ac, const TEstudo&) {
+    ComDosagens(d, "a relação água/aglomerante", [&](TDosagem& m) { m.AguaAglomerante = ac; });
+}
+
+void AplicaEscoria(TDadosModelo& d, double pct, const TEstudo&) {
+    ComDosagens(d, "a escória", [&](TDosagem& m) { m.Escoria = pct; });
+}
+
+void AplicaPozolana(TDadosModelo& d, double pct, const TEstudo&) {
+    ComDosagens(d, "a pozolana", [&](TDosagem& m) { m.Pozolana = pct; });
+}
+
 const std::vector<TParametroEstudo> Tabela = {
     {"AlturaCamada", "Altura da camada", "m", false, 0.0, true, AplicaAltura},
     {"IntervaloLancamento", "Intervalo entre lançamentos", "h", true, 0.0, false, AplicaIntervalo},
@@ -248,6 +282,12 @@ const std::vector<TParametroEstudo> Tabela = {
      AplicaAgua, Validacao::TMaxima},
     {"EspacamentoSerpentinas", "Espaçamento das serpentinas", "m", false, 0.0, true, AplicaEspacamento},
     {"SerpentinasLigadas", "Serpentinas (0 sem, 1 com)", "-", true, 0.0, false, AplicaLigadas, 1.0},
+    {"TipoCimento", "Tipo de cimento", "nº do típico", true, 1.0, false, AplicaTipoCimento,
+     static_cast<double>(Cimentos::Tipicos().size())},
+    {"ConsumoAglomerante", "Consumo de aglomerante", "kg/m³", false, 0.0, true, AplicaAglomerante},
+    {"RelacaoAguaAglomerante", "Relação água/aglomerante", "-", false, 0.0, true, AplicaAguaAglomerante},
+    {"EscoriaAglomerante", "Escória no aglomerante", "%", false, 0.0, false, AplicaEscoria, 100.0},
+    {"PozolanaAglomerante", "Pozolana no aglomerante", "%", false, 0.0, false, AplicaPozolana, 100.0},
 };
 
 [[noreturn]] void Recusa(const std::string& m) { throw ErroEntrada("Estudo inválido: " + m); }
