@@ -140,6 +140,19 @@ void AplicaTemperatura(TDadosModelo& d, double t, const TEstudo&) {
     for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L) d.Camadas[Z(L)].TInicial = t;
 }
 
+// The ice replaces as much mixing water in the mix the project keeps, and the lifts it
+// was applied to take the placing temperature it gives.
+void AplicaGelo(TDadosModelo& d, double gelo, const TEstudo&) {
+    const TDadosObra& obra = ObraDe(d);
+    if (!obra.MisturaLancamento) {
+        throw ErroEntrada("o teor de gelo só varia quando o projeto base guarda a mistura de lançamento (Temperatura "
+                          "de Lançamento pela Mistura, Aplicar)");
+    }
+    const double t = TemperaturaMistura::Temperatura(TemperaturaMistura::ComGelo(*obra.MisturaLancamento, gelo));
+    for (int L : obra.CamadasMistura)
+        if (L >= PrimeiraCamada(d) && L <= UltimaCamada(d)) d.Camadas[Z(L)].TInicial = t;
+}
+
 void AplicaConsumo(TDadosModelo& d, double c, const TEstudo&) {
     for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L) {
         TCalorInterno& calor = d.CalorCamadas[Z(L)];
@@ -274,6 +287,7 @@ const std::vector<TParametroEstudo> Tabela = {
     {"IntervaloLancamento", "Intervalo entre lançamentos", "h", true, 0.0, false, AplicaIntervalo},
     {"TemperaturaLancamento", "Temperatura de lançamento", "°C", false, Validacao::TMinima, false, AplicaTemperatura,
      Validacao::TMaxima},
+    {"TeorGelo", "Teor de gelo", "kg/m³", false, 0.0, false, AplicaGelo},
     {"ConsumoCimento", "Consumo de cimento", "kg/m³", false, 0.0, false, AplicaConsumo},
     {"ElementosCamada", "Elementos por camada", "-", true, 1.0, false, AplicaElementos},
     {"HoraRetiradaProtecao", "Retirada da proteção do topo", "h", false, 0.0, false, AplicaRetirada},
@@ -363,6 +377,10 @@ void Valida(const TEstudo& e) {
         if (Tabela[Z(v.Parametro)].Aplica == AplicaRetiradaLateral && !TemFormaLateral(*e.Base))
             Recusa("\"HoraRetiradaFormaLateral\" precisa de um projeto base com dimensões finitas em planta e "
                    "proteções nas laterais; o projeto não tem nenhuma");
+    for (const auto& v : e.Variacoes)
+        if (Tabela[Z(v.Parametro)].Aplica == AplicaGelo && !ObraDe(*e.Base).MisturaLancamento)
+            Recusa("\"TeorGelo\" precisa de um projeto base que guarde a mistura de lançamento (Temperatura de "
+                   "Lançamento pela Mistura, Aplicar); o projeto não guarda nenhuma");
     if (e.Sorteados < 0) Recusa("o número de casos sorteados não pode ser negativo");
     if (Combinacoes(e) > MaxCasos && (e.Sorteados == 0 || e.Sorteados > MaxCasos)) {
         Recusa("o estudo tem mais de " + Numeros::FormataInteiro(MaxCasos) +

@@ -80,7 +80,12 @@ TResultadoCaso RodaCaso(const TEstudo& estudo, const std::vector<double>& valore
 }
 
 TResultadoEstudo Roda(const TEstudo& estudo, const OpcoesEstudo& opcoes) {
-    const std::vector<std::vector<double>> casos = Estudo::Casos(estudo);
+    std::vector<std::vector<double>> casos = Estudo::Casos(estudo);
+    const auto total = static_cast<long long>(casos.size());
+    const long long fim = opcoes.Fim < 0 ? total : std::min(opcoes.Fim, total);
+    const long long inicio = std::clamp(opcoes.Inicio, 0LL, fim);
+    casos.erase(casos.begin() + fim, casos.end());
+    casos.erase(casos.begin(), casos.begin() + inicio);
     TResultadoEstudo res;
     res.ComTensoes = Estudo::ComTensoes(*estudo.Base);
     res.Casos.resize(casos.size());

@@ -33,6 +33,9 @@ struct OpcoesEstudo {
     int Threads = 0;                               // 0: every core
     std::atomic<bool>* Cancela = nullptr;          // set by another thread to stop
     std::atomic<long long>* Feitos = nullptr;      // cases finished so far, for a progress bar
+    // Only the cases [Inicio, Fim) of the study's order (one share of it); Fim < 0: to the end.
+    long long Inicio = 0;
+    long long Fim = -1;
 };
 
 namespace RodaEstudo {

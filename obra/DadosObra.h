@@ -1,10 +1,12 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/ContornoObra.h"
 #include "core/DadosModelo.h"
+#include "obra/TemperaturaMistura.h"
 
 // A protection of a face (blanket, insulating board, form): its thermal resistance
 // and the hours, counted from the placement of its lift (of layer 1 for the bottom
@@ -52,6 +54,11 @@ struct TDadosObra final : TContornoObra {
     double LarguraPlanta = 0.0;      // m
     double CoefLateral = 10.0;       // W/(m²·°C), bare vertical faces in light wind
     std::vector<std::vector<TProtecao>> ProtecoesLaterais;
+
+    // The mix the placing temperature of some lifts was worked out from ("Temperatura de
+    // Lançamento pela Mistura"), and those lifts; none until one is applied.
+    std::optional<TemperaturaMistura::Mistura> MisturaLancamento;
+    std::vector<int> CamadasMistura;
 
     std::unique_ptr<TContornoObra> Copia() const override;
     bool UsaClimaArquivo() const override;

@@ -1,5 +1,6 @@
 #include "obra/ProjetoObra.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/DadosModelo.h"
@@ -142,10 +143,122 @@ void LeLaterais(const Json& j, TDadosObra& o) {
     }
 }
 
+Json Constituinte(const TemperaturaMistura::Constituinte& c) {
+    Json j = Json::object();
+    j["Massa"] = c.Massa;
+    j["Temperatura"] = c.Temperatura;
+    j["CalorEspecifico"] = c.CalorEspecifico;
+    return j;
+}
+
+Json Mistura(const TDadosObra& o) {
+    const TemperaturaMistura::Mistura& m = *o.MisturaLancamento;
+    Json j = Json::object();
+    j["Cimento"] = Constituinte(m.Cimento);
+    Json agregados = Json::array();
+    for (const auto& a : m.Agregados) {
+        Json x = Json::object();
+        x["Nome"] = a.Nome;
+        x["Massa"] = a.Massa;
+        x["Temperatura"] = a.Temperatura;
+        x["CalorEspecifico"] = a.CalorEspecifico;
+        x["Umidade"] = a.Umidade;
+        agregados.push_back(std::move(x));
+    }
+    j["Agregados"] = std::move(agregados);
+    j["Agua"] = Constituinte(m.Agua);
+    j["Gelo"] = Constituinte(m.Gelo);
+    j["CalorFusao"] = m.CalorFusao;
+    j["Ganho"] = m.Ganho;
+    Json camadas = Json::array();
+    for (int c : o.CamadasMistura) camadas.push_back(c);
+    j["Camadas"] = std::move(camadas);
+    return j;
+}
+
+// Every key of an object named, none unknown, each read by `le`.
+template <class F>
+void LeObjeto(const Json& j, const std::string& onde, std::initializer_list<const char*> chaves, F le) {
+    if (!j.is_object()) Recusa(onde, "deve ser um objeto { ... }");
+    for (const auto& [k, v] : j.items()) {
+        if (std::find_if(chaves.begin(), chaves.end(), [&](const char* c) { return k == c; }) == chaves.end())
+            Recusa(onde, "chave desconhecida \"" + k + "\"");
+        le(k, v, onde + "." + k);
+    }
+    for (const char* c : chaves) {
+        if (!j.contains(c)) Recusa(onde, std::string("falta a chave \"") + c + "\"");
+    }
+}
+
+TemperaturaMistura::Constituinte LeConstituinte(const Json& j, const std::string& onde) {
+    TemperaturaMistura::Constituinte c;
+    LeObjeto(j, onde, {"Massa", "Temperatura", "CalorEspecifico"}, [&](const std::string& k, const Json& v, const std::string& n) {
+        (k == "Massa" ? c.Massa : k == "Temperatura" ? c.Temperatura : c.CalorEspecifico) = Numero(v, n);
+    });
+    return c;
+}
+
+void LeMistura(const Json& j, TDadosObra& o) {
+    const std::string onde = "MisturaLancamento";
+    TemperaturaMistura::Mistura m;
+    std::vector<int> camadas;
+    LeObjeto(j, onde, {"Cimento", "Agregados", "Agua", "Gelo", "CalorFusao", "Ganho", "Camadas"},
+             [&](const std::string& k, const Json& v, const std::string& n) {
+                 if (k == "Cimento") {
+                     m.Cimento = LeConstituinte(v, n);
+                 } else if (k == "Agua") {
+                     m.Agua = LeConstituinte(v, n);
+                 } else if (k == "Gelo") {
+                     m.Gelo = LeConstituinte(v, n);
+                 } else if (k == "CalorFusao") {
+                     m.CalorFusao = Numero(v, n);
+                 } else if (k == "Ganho") {
+                     m.Ganho = Numero(v, n);
+                 } else if (k == "Agregados") {
+                     if (!v.is_array()) Recusa(n, "deve ser uma lista de agregados");
+                     for (std::size_t i = 0; i < v.size(); ++i) {
+                         TemperaturaMistura::Agregado a;
+                         const std::string item = n + "[" + std::to_string(i) + "]";
+                         LeObjeto(v[i], item, {"Nome", "Massa", "Temperatura", "CalorEspecifico", "Umidade"},
+                                  [&](const std::string& ka, const Json& va, const std::string& na) {
+                                      if (ka == "Nome") {
+                                          if (!va.is_string()) Recusa(na, "deve ser um texto");
+                                          a.Nome = va.get<std::string>();
+                                      } else {
+                                          (ka == "Massa"         ? a.Massa
+                                           : ka == "Temperatura" ? a.Temperatura
+                                           : ka == "Umidade"     ? a.Umidade
+                                                                 : a.CalorEspecifico) = Numero(va, na);
+                                      }
+                                  });
+                         m.Agregados.push_back(std::move(a));
+                     }
+                 } else {
+                     if (!v.is_array()) Recusa(n, "deve ser uma lista de camadas");
+                     for (std::size_t i = 0; i < v.size(); ++i) {
+                         const std::string item = n + "[" + std::to_string(i) + "]";
+                         if (!v[i].is_number_integer()) Recusa(item, "deve ser um número inteiro de camada");
+                         const long long c = v[i].get<long long>();
+                         if (c < 1 || c > MaxCamadas) Recusa(item, "não é uma camada do membro");
+                         if (!camadas.empty() && c <= camadas.back()) Recusa(n, "deve listar as camadas em ordem, sem repetir");
+                         camadas.push_back(static_cast<int>(c));
+                     }
+                 }
+             });
+    // The same checks as the worksheet's, so that a file cannot hold a mix it refuses.
+    try {
+        (void)TemperaturaMistura::Temperatura(m);
+    } catch (const ErroEntrada& e) {
+        Recusa(onde, e.what());
+    }
+    o.MisturaLancamento = std::move(m);
+    o.CamadasMistura = std::move(camadas);
+}
+
 }  // namespace
 
 bool TemDados(const TDadosObra& o) {
-    if (TemLaterais(o)) return true;
+    if (TemLaterais(o) || o.MisturaLancamento) return true;
     if (o.ClimaArquivo || !o.Temperatura.empty() || !o.ProtecoesBase.empty() || o.Absortividade != 0.65) return true;
     if (o.CeuAtivo || o.Emissividade != 0.9 || !o.PontoOrvalho.empty()) return true;
     for (const auto& l : o.ProtecoesTopo) {
@@ -170,6 +283,7 @@ Json ParaJson(const TDadosObra& o) {
     j["ProtecoesBase"] = Lista(o.ProtecoesBase);
     // Written only when used, so that a project without it writes back as it was read.
     if (TemLaterais(o)) j["Laterais"] = Laterais(o);
+    if (o.MisturaLancamento) j["MisturaLancamento"] = Mistura(o);
     return j;
 }
 
@@ -206,6 +320,8 @@ void Le(const Json& j, TDadosObra& o) {
             novo.ProtecoesBase = LeLista(v, k);
         } else if (k == "Laterais") {
             LeLaterais(v, novo);
+        } else if (k == "MisturaLancamento") {
+            LeMistura(v, novo);
         } else {
             throw ErroEntrada("\"Obra\": chave desconhecida \"" + k + "\"");
         }

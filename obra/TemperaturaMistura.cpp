@@ -108,4 +108,16 @@ GeloNecessario GeloParaAlvo(const Mistura& m, double alvo) {
     return r;
 }
 
+Mistura ComGelo(const Mistura& m, double gelo) {
+    const double total = m.Agua.Massa + m.Gelo.Massa;
+    if (!std::isfinite(gelo) || gelo < 0.0 || gelo > total) {
+        throw ErroEntrada("O gelo deve estar entre 0 e " + Num(total) + " kg/m³, a água e o gelo da mistura (lido " +
+                          Num(gelo) + ").");
+    }
+    Mistura r = m;
+    r.Gelo.Massa = gelo;
+    r.Agua.Massa = total - gelo;
+    return r;
+}
+
 }  // namespace TemperaturaMistura

@@ -13,6 +13,7 @@ struct Constituinte {
     double Massa = 0.0;          // kg/m³
     double Temperatura = 0.0;    // °C
     double CalorEspecifico = 0.0;
+    bool operator==(const Constituinte&) const = default;
 };
 
 struct Agregado {
@@ -21,6 +22,7 @@ struct Agregado {
     double Temperatura = 0.0;    // °C; the free water on it is at the same temperature
     double CalorEspecifico = 0.92;
     double Umidade = 0.0;        // free moisture, % of the dry mass
+    bool operator==(const Agregado&) const = default;
 };
 
 struct Mistura {
@@ -32,6 +34,7 @@ struct Mistura {
     // What mixing, hauling and placing add (heat of the drum, early hydration, sun):
     // found on site as the difference between placed and computed temperatures.
     double Ganho = 0.0;                   // °C
+    bool operator==(const Mistura&) const = default;
 };
 
 // The mix as placed: Σ m·c·T over the constituents, the ice's latent heat taken out,
@@ -49,5 +52,9 @@ struct GeloNecessario {
 // the placed concrete to `alvo`. Zero when the mix is already at or below it; not
 // possible when even all the mixing water as ice is not enough.
 GeloNecessario GeloParaAlvo(const Mistura& m, double alvo);
+
+// The mix with `gelo` kg/m³ of ice in place of as much mixing water (water and ice
+// together kept), as "Usar este Gelo" does. Refuses ice beyond the water and ice.
+Mistura ComGelo(const Mistura& m, double gelo);
 
 }  // namespace TemperaturaMistura

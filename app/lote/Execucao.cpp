@@ -8,11 +8,14 @@
 #include <iterator>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <thread>
 
 #include <unistd.h>
 
+#include "core/ArquivoAtomico.h"
 #include "core/Erros.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
@@ -21,6 +24,7 @@
 #include "estudos/Calibracao.h"
 #include "obra/ClimaHorario.h"
 #include "estudos/Estudo.h"
+#include "estudos/Partes.h"
 #include "estudos/RodaEstudo.h"
 #include "estudos/RemocaoSegura.h"
 #include "results/Medicoes.h"
@@ -176,11 +180,19 @@ ExecucaoLote ExecutaProjeto(const Opcoes& o) {
 
 int ExecutaEstudo(const Opcoes& o) {
     const TEstudo estudo = Estudo::Le(*o.estudo);
+    const long long todos = static_cast<long long>(Estudo::Casos(estudo).size());
+    OpcoesEstudo opcoes;
+    std::optional<Partes::TParte> parte;
+    if (o.parte) {
+        parte = Partes::Le(*o.parte);
+        const Partes::TFaixa f = Partes::Faixa(todos, *parte);
+        opcoes.Inicio = f.Inicio;
+        opcoes.Fim = f.Fim;
+    }
     TResultadoEstudo r;
     if (::isatty(STDERR_FILENO)) {
         std::atomic<long long> feitos{0};
-        const auto total = static_cast<long long>(Estudo::Casos(estudo).size());
-        OpcoesEstudo opcoes;
+        const long long total = parte ? opcoes.Fim - opcoes.Inicio : todos;
         opcoes.Feitos = &feitos;
         std::exception_ptr erro;
         std::atomic<bool> terminou{false};
@@ -202,14 +214,22 @@ int ExecutaEstudo(const Opcoes& o) {
         std::cerr << '\n';
         if (erro) std::rethrow_exception(erro);
     } else {
-        r = RodaEstudo::Roda(estudo);
+        r = RodaEstudo::Roda(estudo, opcoes);
     }
-    RodaEstudo::GravaCsv(*o.saida, estudo, r);
+    if (parte) {
+        TArquivoAtomico::Grava(*o.saida, Partes::ArquivoDaParte(RodaEstudo::Csv(estudo, r), *parte, todos,
+                                                               Partes::Assinatura(Estudo::Texto(estudo))));
+    } else {
+        RodaEstudo::GravaCsv(*o.saida, estudo, r);
+    }
     long long falhas = 0, atendem = 0;
     for (const auto& c : r.Casos) {
         falhas += c.Ok ? 0 : 1;
         atendem += c.Ok && c.Atende ? 1 : 0;
     }
+    if (parte)
+        std::cout << "Parte " << parte->K << " de " << parte->N << " (casos " << Numeros::FormataInteiro(opcoes.Inicio + 1)
+                  << " a " << Numeros::FormataInteiro(opcoes.Fim) << " de " << Numeros::FormataInteiro(todos) << "): ";
     std::cout << Numeros::FormataInteiro(static_cast<long long>(r.Casos.size())) << " casos; "
               << Numeros::FormataInteiro(atendem) << " atendem aos limites";
     if (falhas) std::cout << "; " << Numeros::FormataInteiro(falhas) << " não rodaram (veja a coluna Mensagem)";
@@ -219,6 +239,22 @@ int ExecutaEstudo(const Opcoes& o) {
         std::cerr << "norvik1d-lote: nenhum caso do estudo rodou; o primeiro disse: " << r.Casos.front().Erro << '\n';
         return 2;
     }
+    return 0;
+}
+
+int ExecutaJunta(const Opcoes& o) {
+    std::vector<Partes::TArquivoParte> partes;
+    for (const std::string& caminho : o.junta) {
+        std::ifstream f(caminho, std::ios::binary);
+        if (!f) throw ErroEntrada("Não foi possível abrir a parte \"" + caminho + "\"");
+        std::stringstream s;
+        s << f.rdbuf();
+        if (f.bad()) throw ErroEntrada("Não foi possível ler a parte \"" + caminho + "\"");
+        partes.push_back({caminho, s.str()});
+    }
+    TArquivoAtomico::Grava(*o.saida, Partes::Junta(partes));
+    std::cout << Numeros::FormataInteiro(static_cast<long long>(partes.size())) << " partes juntadas em \"" << *o.saida
+              << "\".\n";
     return 0;
 }
 

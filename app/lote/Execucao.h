@@ -33,8 +33,11 @@ void AplicaClima(const Opcoes& o, TDadosModelo& dados);
 // Runs the project of `o` (its outputs already checked by VerificaSaidas).
 ExecucaoLote ExecutaProjeto(const Opcoes& o);
 
-// --estudo: the cases on every core, the file written once all of them ran.
+// --estudo: the cases on every core (with --parte, those of the share), the file
+// written once all of them ran.
 int ExecutaEstudo(const Opcoes& o);
+// --junta: the shares' files merged into the single run's file.
+int ExecutaJunta(const Opcoes& o);
 // --calibra: the fit to the measurements; the report on standard output.
 int ExecutaCalibracao(const Opcoes& o);
 

@@ -5,6 +5,7 @@
 #include "core/ArquivoAtomico.h"
 #include "core/Erros.h"
 #include "core/Numeros.h"
+#include "estudos/Partes.h"
 
 namespace Lote {
 
@@ -37,9 +38,14 @@ const char* const Uso =
     "  estação automática, como no diálogo), sem alterar o arquivo de projeto; o da\n"
     "  estação pede --origem-clima, a data e a hora local da hora 0 da análise, e\n"
     "  --fuso, o fuso da estação em horas (padrão -3, horário de Brasília).\n"
-    "       norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv\n"
+    "       norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv [--parte K/N]\n"
     "  Roda os casos do estudo de cronograma ESTUDO em todos os núcleos e grava uma\n"
-    "  linha por caso em RESULTADO.csv.\n"
+    "  linha por caso em RESULTADO.csv. Com --parte, roda só a K-ésima de N partes\n"
+    "  contíguas dos casos (para um agendador de lotes ou o GNU parallel) e grava um\n"
+    "  arquivo de parte.\n"
+    "       norvik1d-lote --junta PARTE1.csv PARTE2.csv ... --saida RESULTADO.csv\n"
+    "  Junta os arquivos de todas as partes de um estudo no mesmo arquivo que uma\n"
+    "  execução única gravaria, byte a byte.\n"
     "       norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...]\n"
     "                     [--ate HORA] [--clima ARQUIVO [--origem-clima \"AAAA-MM-DD HH:MM\" --fuso H]]\n"
     "  Ajusta os parâmetros (E, CE, n, b, Tr, Topo, TLanc) às medições do arquivo (ou às do\n"
@@ -115,6 +121,15 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
             if (i + 1 >= args.size() || args[i + 1].empty())
                 throw ErroEntrada("falta a data e a hora local da hora 0 (\"AAAA-MM-DD HH:MM\") depois de --origem-clima");
             o.origemClima = args[++i];
+        } else if (a == "--parte") {
+            if (o.parte) throw ErroEntrada("a opção --parte foi dada mais de uma vez");
+            if (i + 1 >= args.size()) throw ErroEntrada("falta K/N depois de --parte");
+            o.parte = args[++i];
+            (void)Partes::Le(*o.parte);
+        } else if (a == "--junta") {
+            if (!o.junta.empty()) throw ErroEntrada("a opção --junta foi dada mais de uma vez");
+            while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) o.junta.push_back(args[++i]);
+            if (o.junta.empty()) throw ErroEntrada("falta o arquivo de ao menos uma parte depois de --junta");
         } else if (a == "--formato") {
             const std::string valor = i + 1 < args.size() ? args[++i] : std::string();
             if (valor == "csv") o.csv = true;
@@ -154,8 +169,20 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
     }
     if (o.compara && !o.relatorio) throw ErroEntrada("--compara só vale com --relatorio");
     if ((o.origemClima || o.fuso) && !o.clima) throw ErroEntrada("--origem-clima e --fuso só valem com --clima");
+    if (o.parte && !o.estudo) throw ErroEntrada("--parte só vale com --estudo");
+    if (!o.junta.empty()) {
+        if (!o.saida) throw ErroEntrada("falta --saida RESULTADO.csv para juntar as partes");
+        if (o.estudo || !o.projeto.empty() || o.temperaturas || o.tensoes || o.resumo || o.formulacao ||
+            o.relatorio || o.verifica || o.remocaoSegura || o.csv || o.limiteTemperatura || o.limiteDiferenca ||
+            o.clima || o.calibra || o.medicoes)
+            throw ErroEntrada("--junta não se combina com um estudo, um arquivo de projeto nem com as outras opções");
+        for (const std::string& p : o.junta)
+            if (MesmoArquivo(p, *o.saida))
+                throw ErroEntrada("o resultado \"" + *o.saida + "\" sobrescreveria a parte \"" + p + "\"");
+        return o;
+    }
     if (o.estudo || o.saida) {
-        if (!o.estudo) throw ErroEntrada("--saida só vale com --estudo");
+        if (!o.estudo) throw ErroEntrada("--saida só vale com --estudo ou --junta");
         if (!o.saida) throw ErroEntrada("falta --saida RESULTADO.csv para o estudo");
         if (!o.projeto.empty() || o.temperaturas || o.tensoes || o.resumo || o.formulacao || o.relatorio ||
             o.verifica || o.remocaoSegura || o.csv || o.limiteTemperatura || o.limiteDiferenca || o.clima)

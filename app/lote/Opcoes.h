@@ -27,6 +27,8 @@ struct Opcoes {
     std::optional<double> limiteTemperatura;
     std::optional<double> limiteDiferenca;
     std::optional<std::string> estudo;
+    std::optional<std::string> parte;   // "K/N" of --parte, checked when read
+    std::vector<std::string> junta;     // the shares' files of --junta
     std::optional<std::string> saida;
     std::optional<std::string> medicoes;
     std::optional<std::string> origem;

@@ -67,6 +67,7 @@ void RegistraGuardas(Contexto& ctx) {
                  Acao(j.frmIndiceFissuracao, QStringLiteral("Salvar Figura")),
                  j.frmIndiceFissuracao->avisoFormulacao->btnConsistente});
     G::Registra(ctx, j.frmRelatorio, completa, {j.frmRelatorio->btnGerar});
+    G::Registra(ctx, j.frmResultadoSerpentinas, termica, {j.frmResultadoSerpentinas->btnCsv});
     TfrmEstudo* estudo = j.frmEstudo;
     G::Registra(ctx, estudo, [estudo] { return estudo->Origem(); },
                 {Acao(estudo, QStringLiteral("Salvar Resultados (CSV)..."))});

@@ -50,6 +50,7 @@
 #include "verificacao/ui/frmVerificacao.h"
 #include "estudos/ui/frmEstudo.h"
 #include "obra/ui/frmTemperaturaMistura.h"
+#include "serpentinas/ui/frmResultadoSerpentinas.h"
 #include "obra/ui/frmLaterais.h"
 #include "results/ui/frmSalvarNo.h"
 #include "results/ui/frmTemperaturaNo.h"
@@ -465,7 +466,8 @@ void TfrmEntradaDados::DescartaResultados(Descarte alcance) {
     d.Temperaturas.fill(0.0);
     painel1_->clear();
     if (j.frmTensional) j.frmTensional->DescartaResultados();
-    for (QWidget* w : std::initializer_list<QWidget*>{j.frmResumoTermico, j.frmTemperaturaNo, j.frmSalvarNo})
+    for (QWidget* w : std::initializer_list<QWidget*>{j.frmResumoTermico, j.frmTemperaturaNo, j.frmSalvarNo,
+                                                      j.frmResultadoSerpentinas})
         if (w) w->hide();
     if (j.frmVerificacao) j.frmVerificacao->Descarta();
     // Curves and profiles were read from the table the run replaces: none is kept.

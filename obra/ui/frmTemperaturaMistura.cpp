@@ -1,6 +1,7 @@
 #include "obra/ui/frmTemperaturaMistura.h"
 
 #include <QGridLayout>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -9,6 +10,7 @@
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/HistoricoProblema.h"
+#include "obra/DadosObra.h"
 
 namespace {
 
@@ -35,6 +37,22 @@ constexpr LinhaPadrao Padroes[TfrmTemperaturaMistura::Linhas] = {
 constexpr int Cimento = 0, PrimeiroAgregado = 1, UltimoAgregado = 3, Agua = 4, Gelo = 5;
 
 QString Fixo(double v) { return QString::fromStdString(Numeros::FormataFixo(v, 0, 2)); }
+
+Mistura Padrao() {
+    Mistura m;
+    auto constituinte = [](const LinhaPadrao& p) {
+        return TemperaturaMistura::Constituinte{Numeros::TextoParaReal(p.massa), Numeros::TextoParaReal(p.temperatura),
+                                                Numeros::TextoParaReal(p.calor)};
+    };
+    m.Cimento = constituinte(Padroes[Cimento]);
+    for (int l = PrimeiroAgregado; l <= UltimoAgregado; ++l) {
+        const auto c = constituinte(Padroes[l]);
+        m.Agregados.push_back({Padroes[l].nome, c.Massa, c.Temperatura, c.CalorEspecifico, 0.0});
+    }
+    m.Agua = constituinte(Padroes[Agua]);
+    m.Gelo = constituinte(Padroes[Gelo]);
+    return m;
+}
 
 }  // namespace
 
@@ -114,15 +132,40 @@ TfrmTemperaturaMistura::TfrmTemperaturaMistura(Contexto& ctx, QWidget* parent)
     connect(btnUsarGelo, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [&] { UsaGelo(); }); });
     connect(btnAplicar, &QPushButton::clicked, this, [this] { ExecutaAcao(ctx_.msg, [&] { Aplica(); }); });
     connect(btnFechar, &QPushButton::clicked, this, &QWidget::close);
-    if (ctx_.historico) connect(ctx_.historico, &HistoricoProblema::Restaurado, this, [this] { ListaCamadas(); });
+    if (ctx_.historico) connect(ctx_.historico, &HistoricoProblema::Restaurado, this, [this] { MostraEstado(); });
 }
 
 void TfrmTemperaturaMistura::Abre() {
+    MostraEstado();
+    CamposNumericos::ApresentaJanela(this);
+}
+
+void TfrmTemperaturaMistura::MostraEstado() {
+    const TDadosObra& obra = ObraDe(ctx_.dados);
+    Mostra(obra.MisturaLancamento ? *obra.MisturaLancamento : Padrao());
     ListaCamadas();
     lbTemperatura->clear();
     lbGelo->clear();
+    geloAchado_ = -1.0;
     btnUsarGelo->setEnabled(false);
-    CamposNumericos::ApresentaJanela(this);
+}
+
+void TfrmTemperaturaMistura::Mostra(const Mistura& m) {
+    auto constituinte = [&](int l, const TemperaturaMistura::Constituinte& c) {
+        for (int k = 0; k < 3; ++k)
+            campos[l][k]->setText(CamposNumericos::Geral(k == 0 ? c.Massa : k == 1 ? c.Temperatura : c.CalorEspecifico));
+    };
+    constituinte(Cimento, m.Cimento);
+    for (int l = PrimeiroAgregado; l <= UltimoAgregado; ++l) {
+        const auto i = static_cast<std::size_t>(l - PrimeiroAgregado);
+        const TemperaturaMistura::Agregado a = i < m.Agregados.size() ? m.Agregados[i] : TemperaturaMistura::Agregado{};
+        constituinte(l, {a.Massa, a.Temperatura, a.CalorEspecifico});
+        campos[l][3]->setText(CamposNumericos::Geral(a.Umidade));
+    }
+    constituinte(Agua, m.Agua);
+    constituinte(Gelo, m.Gelo);
+    edCalorFusao->setText(CamposNumericos::Geral(m.CalorFusao));
+    edGanho->setText(CamposNumericos::Geral(m.Ganho));
 }
 
 void TfrmTemperaturaMistura::ListaCamadas() {
@@ -136,7 +179,12 @@ void TfrmTemperaturaMistura::ListaCamadas() {
         // The foundation is not placed from a mixer.
         const bool fundacao = Membro::CamadaDaFundacao(d, c);
         item->setFlags(fundacao ? Qt::ItemIsUserCheckable : (Qt::ItemIsUserCheckable | Qt::ItemIsEnabled));
-        item->setCheckState(fundacao ? Qt::Unchecked : Qt::Checked);
+        // The lifts the kept mix was applied to, or every concrete lift.
+        const auto& guardadas = ObraDe(d).CamadasMistura;
+        const bool marcada = ObraDe(d).MisturaLancamento
+                                 ? std::find(guardadas.begin(), guardadas.end(), c) != guardadas.end()
+                                 : true;
+        item->setCheckState(!fundacao && marcada ? Qt::Checked : Qt::Unchecked);
     }
     btnAplicar->setEnabled(d.NCamadas > 0);
 }
@@ -183,16 +231,16 @@ void TfrmTemperaturaMistura::UsaGelo() {
     if (geloAchado_ < 0.0) return;
     // The water and the ice together stay what they were.
     // Weighed to the hundredth of a kilogram, as the label shows it.
-    const double total = Real(campos[Agua][0]) + Real(campos[Gelo][0]);
-    const double gelo = Numeros::ArredondaFixo(geloAchado_, 2);
-    campos[Agua][0]->setText(CamposNumericos::Geral(Numeros::ArredondaFixo(total - gelo, 2)));
-    campos[Gelo][0]->setText(CamposNumericos::Geral(gelo));
+    const Mistura m = TemperaturaMistura::ComGelo(Le(), Numeros::ArredondaFixo(geloAchado_, 2));
+    campos[Agua][0]->setText(CamposNumericos::Geral(Numeros::ArredondaFixo(m.Agua.Massa, 2)));
+    campos[Gelo][0]->setText(CamposNumericos::Geral(m.Gelo.Massa));
     btnUsarGelo->setEnabled(false);
     Calcula();
 }
 
 void TfrmTemperaturaMistura::Aplica() {
-    const double t = TemperaturaMistura::Temperatura(Le());
+    const Mistura mistura = Le();
+    const double t = TemperaturaMistura::Temperatura(mistura);
     std::vector<int> camadas;
     for (int i = 0; i < lstCamadas->count(); ++i)
         if (lstCamadas->item(i)->checkState() == Qt::Checked) camadas.push_back(i + 1);
@@ -208,6 +256,9 @@ void TfrmTemperaturaMistura::Aplica() {
     }
     AlteraProblema(ctx_, QStringLiteral("Temperatura de Lançamento pela Mistura"), [&] {
         for (int c : camadas) d.Camadas[static_cast<std::size_t>(c)].TInicial = t;
+        TDadosObra& obra = ObraEditavel(d);
+        obra.MisturaLancamento = mistura;
+        obra.CamadasMistura = camadas;
     });
     lbTemperatura->setText(QStringLiteral("Temperatura do concreto lançado: %1 °C (aplicada a %2 camada%3)")
                                .arg(Fixo(t))

@@ -11,17 +11,17 @@
 
 // "Temperatura de Lançamento pela Mistura": the placed concrete's temperature from the
 // masses and temperatures of its constituents, the ice that reaches a chosen one, and
-// "Aplicar", which writes the result as the placing temperature of the layers checked
-// (one change of the history). The mix itself is a worksheet of this window, not part
-// of the problem.
+// "Aplicar", which writes the result as the placing temperature of the layers checked,
+// and keeps the mix and those layers in the problem (one change of the history). It
+// opens on the mix the problem keeps, or on a typical one when it keeps none.
 class TfrmTemperaturaMistura : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmTemperaturaMistura(Contexto& ctx, QWidget* parent = nullptr);
     // Lists the layers of the stored member (the concrete ones checked) and shows it.
     void Abre();
-    // After a project is opened or a change undone: the layers as stored.
-    void MostraEstado() { ListaCamadas(); }
+    // After a project is opened or a change undone: the mix and the layers as stored.
+    void MostraEstado();
 
     // Rows: cement, sand, two coarse aggregates, water, ice; columns: mass,
     // temperature, specific heat, free moisture (aggregates only).
@@ -42,6 +42,7 @@ public:
 private:
     // The layers of the stored member, with their placing temperatures.
     void ListaCamadas();
+    void Mostra(const TemperaturaMistura::Mistura& m);
     TemperaturaMistura::Mistura Le() const;
     void Calcula();
     void CalculaGelo();

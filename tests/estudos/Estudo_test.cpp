@@ -277,6 +277,50 @@ TEST(Estudo, RetiradaDaFormaLateralConfereComExecucoesIsoladas) {
     }
 }
 
+// The ice replaces as much water in the mix the project keeps; the lifts it was applied
+// to (not the others) take the temperature it gives, worked here by the ACI 305R balance
+// apart from the program, and a single run of that problem prints what the row holds.
+TEST(Estudo, TeorDeGeloDaMisturaGuardadaConfereComExecucoesIsoladas) {
+    PastaTemporaria pasta;
+    Json base = Radier();
+    Json mistura = {{"Cimento", {{"Massa", 330}, {"Temperatura", 40}, {"CalorEspecifico", 0.92}}},
+                    {"Agregados", Json::array({{{"Nome", "Brita"}, {"Massa", 1850}, {"Temperatura", 30},
+                                                {"CalorEspecifico", 0.92}, {"Umidade", 2}}})},
+                    {"Agua", {{"Massa", 160}, {"Temperatura", 20}, {"CalorEspecifico", 4.184}}},
+                    {"Gelo", {{"Massa", 0}, {"Temperatura", 0}, {"CalorEspecifico", 2.05}}},
+                    {"CalorFusao", 334},
+                    {"Ganho", 1},
+                    {"Camadas", {2}}};
+    base["Obra"]["MisturaLancamento"] = mistura;
+    const double tCamada1 = base["Camadas"][0]["TInicial"].get<double>();
+    const TEstudo estudo = EstudoDe(base, R"("TeorGelo": [0, 50])", pasta);
+    const bool tensoes = Estudo::ComTensoes(*estudo.Base);
+    const auto linhas = Linhas(RodaEstudo::Csv(estudo, RodaEstudo::Roda(estudo)));
+    ASSERT_EQ(linhas.size(), 3u);
+    EXPECT_EQ(linhas[0][0], "Teor de gelo (kg/m³)");
+    for (std::size_t r = 1; r < linhas.size(); ++r) {
+        SCOPED_TRACE(r);
+        const double gelo = r == 1 ? 0.0 : 50.0;
+        // Σ m·c·T with the aggregate's free water at its temperature, the ice's
+        // c·(0 − T) + L taken out, over Σ m·c with the melted ice as water, plus the gain.
+        const double agua = 160.0 - gelo, livre = 1850.0 * 0.02;
+        const double calor = 330 * 0.92 * 40 + (1850 * 0.92 + livre * 4.184) * 30 + agua * 4.184 * 20 - gelo * 334;
+        const double capacidade = 330 * 0.92 + 1850 * 0.92 + livre * 4.184 + 160.0 * 4.184;
+        const std::unique_ptr<TDadosModelo> caso = Estudo::MontaCaso(estudo, {gelo});
+        EXPECT_NEAR(caso->Camadas[2].TInicial, calor / capacidade + 1.0, 1e-12);
+        EXPECT_EQ(caso->Camadas[1].TInicial, tCamada1);
+        Json isolado = base;
+        isolado["Camadas"][1]["TInicial"] = caso->Camadas[2].TInicial;
+        const auto figuras = FigurasIsoladas(pasta, isolado, tensoes);
+        EXPECT_EQ(std::vector<std::string>(linhas[r].begin() + 1, linhas[r].begin() + 1 + static_cast<long>(figuras.size())),
+                  figuras);
+    }
+    EXPECT_NE(linhas[1][1], linhas[2][1]);
+    const TResultadoCaso demais = RodaEstudo::RodaCaso(estudo, {200});
+    EXPECT_FALSE(demais.Ok);
+    EXPECT_THAT(demais.Erro, HasSubstr("O gelo deve estar entre 0 e 160,00 kg/m³"));
+}
+
 // A blanket placed later than the removal asked for: that case is a row with the message.
 TEST(Estudo, RetiradaAntesDaColocacaoRecusaOCaso) {
     PastaTemporaria pasta;
@@ -429,6 +473,8 @@ const EstudoRuim Ruins[] = {
                    "inteiro não negativo"},
         EstudoRuim{"RetiradaSemProtecoes", "{" CAB R"("parametros": {"HoraRetiradaProtecao": [48]}})",
                    "precisa de um projeto base com proteções no topo"},
+        EstudoRuim{"GeloSemMistura", "{" CAB R"("parametros": {"TeorGelo": [20]}})",
+                   "\"TeorGelo\" precisa de um projeto base que guarde a mistura de lançamento"},
         EstudoRuim{"RetiradaLateralSemLaterais", "{" CAB R"("parametros": {"HoraRetiradaFormaLateral": [48]}})",
                    "precisa de um projeto base com dimensões finitas em planta"},
         // As strict as the project file, with the place of the refusal, in Portuguese.

@@ -4,9 +4,13 @@
 // latent heat 80 in the same unit).
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "core/Erros.h"
+#include "core/MembroTeste.h"
+#include "core/Projeto.h"
+#include "obra/DadosObra.h"
 #include "obra/TemperaturaMistura.h"
 
 namespace {
@@ -130,5 +134,79 @@ TEST(TemperaturaMistura, RecusaOImpossivelNomeandoOCampo) {
         }
     }
 }
+
+// The mix kept in the project with the lifts it was applied to: it reads back equal,
+// writes back byte for byte, and a file without it stays as it was.
+Mistura Tipica() {
+    Mistura m;
+    m.Cimento = {330, 40, 0.92};
+    m.Agregados = {{"Areia", 750, 30, 0.92, 4.5}, {"Brita 1", 500, 28, 0.92, 1}, {"Brita 2", 600, 28, 0.92, 0}};
+    m.Agua = {120.5, 25, 4.184};
+    m.Gelo = {39.5, -5, 2.05};
+    m.Ganho = 1.5;
+    return m;
+}
+
+TEST(TemperaturaMistura, MisturaGuardadaNoProjetoIdaEVolta) {
+    auto d = teste::Membro(3, 2, 0, 24, 96);
+    const std::string semMistura = Projeto::Texto(*d);
+    EXPECT_EQ(semMistura.find("MisturaLancamento"), std::string::npos);
+    TDadosObra& o = ObraEditavel(*d);
+    o.MisturaLancamento = Tipica();
+    o.CamadasMistura = {2, 3};
+    const std::string texto = Projeto::Texto(*d);
+    auto lido = std::make_unique<TDadosModelo>();
+    Projeto::LeTexto(texto, *lido);
+    ASSERT_TRUE(ObraDe(*lido).MisturaLancamento);
+    EXPECT_EQ(*ObraDe(*lido).MisturaLancamento, Tipica());
+    EXPECT_EQ(ObraDe(*lido).CamadasMistura, (std::vector<int>{2, 3}));
+    EXPECT_EQ(Projeto::Texto(*lido), texto);
+}
+
+TEST(TemperaturaMistura, ComGeloTrocaAguaPorGeloEMantemOTotal) {
+    const Mistura m = ComGelo(Tipica(), 60);
+    EXPECT_EQ(m.Gelo.Massa, 60);
+    EXPECT_EQ(m.Agua.Massa, 100);
+    EXPECT_THROW((void)ComGelo(Tipica(), 160.5), ErroEntrada);
+    EXPECT_THROW((void)ComGelo(Tipica(), -1), ErroEntrada);
+}
+
+struct MisturaRuim {
+    const char* nome;
+    void (*estraga)(nlohmann::ordered_json&);
+    const char* trecho;
+};
+
+class MisturaDoProjetoRecusada : public testing::TestWithParam<MisturaRuim> {};
+
+TEST_P(MisturaDoProjetoRecusada, NomeandoAChave) {
+    auto d = teste::Membro(3, 2, 0, 24, 96);
+    ObraEditavel(*d).MisturaLancamento = Tipica();
+    ObraEditavel(*d).CamadasMistura = {1, 2};
+    auto j = nlohmann::ordered_json::parse(Projeto::Texto(*d));
+    GetParam().estraga(j["Obra"]["MisturaLancamento"]);
+    auto lido = std::make_unique<TDadosModelo>();
+    try {
+        Projeto::LeTexto(j.dump(2), *lido);
+        ADD_FAILURE() << "aceitou";
+    } catch (const ErroEntrada& e) {
+        EXPECT_NE(std::string(e.what()).find(GetParam().trecho), std::string::npos) << e.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chaves, MisturaDoProjetoRecusada,
+    testing::Values(
+        MisturaRuim{"ChaveDesconhecida", [](auto& m) { m["Sal"] = 1; }, "MisturaLancamento: chave desconhecida \"Sal\""},
+        MisturaRuim{"FaltaGanho", [](auto& m) { m.erase("Ganho"); }, "MisturaLancamento: falta a chave \"Ganho\""},
+        MisturaRuim{"MassaTexto", [](auto& m) { m["Agua"]["Massa"] = "150"; }, "MisturaLancamento.Agua.Massa: deve ser um número"},
+        MisturaRuim{"AgregadoSemUmidade", [](auto& m) { m["Agregados"][1].erase("Umidade"); },
+                    "MisturaLancamento.Agregados[1]: falta a chave \"Umidade\""},
+        MisturaRuim{"GeloQuente", [](auto& m) { m["Gelo"]["Temperatura"] = 4; },
+                    "A temperatura do gelo deve estar entre -60 e 0 °C"},
+        MisturaRuim{"CamadaZero", [](auto& m) { m["Camadas"] = {0}; }, "Camadas[0]: não é uma camada do membro"},
+        MisturaRuim{"CamadaFracionaria", [](auto& m) { m["Camadas"] = {1.5}; }, "deve ser um número inteiro de camada"},
+        MisturaRuim{"CamadasRepetidas", [](auto& m) { m["Camadas"] = {2, 2}; }, "em ordem, sem repetir"}),
+    [](const auto& i) { return std::string(i.param.nome); });
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "core/Func.h"
 #include "core/MembroTeste.h"
 #include "core/Processo.h"
+#include "serpentinas/MediasMembro.h"
 #include "core/Numeros.h"
 #include "core/Projeto.h"
 #include "results/ResumoTermico.h"
@@ -105,18 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
                (std::get<1>(i.param) == TFormulacao::Classica ? "Classica" : "Consistente");
     });
 
-// The mean temperature of the member at the end of each step.
-struct Medias : ObservadorPasso {
-    std::vector<double> valores;
-    void Resolvido(const TDadosModelo&, const TTrabalhoTermico&) override {}
-    void Passo(const TDadosModelo& d, const TTrabalhoTermico&) override {
-        const int n = d.NElemAtivos + 1;
-        double s = 0;
-        for (int i = 1; i <= n; ++i) s += d.Temperaturas[i] * ((i == 1 || i == n) ? 0.5 : 1.0);
-        valores.push_back(s / (n - 1));
-    }
-};
-
 struct CasoGatilho {
     const char* nome;
     double liga, desliga, inicio, fim;
@@ -143,7 +132,7 @@ TEST_P(Gatilho, LigaEDesligaComHistereseDentroDasHoras) {
     auto& serp = SerpentinasEditavel(*d);
     serp.Camadas.resize(2);
     serp.Camadas[1] = s;
-    Medias m;
+    MediasMembro m;
     HistoricoNumerico h;
     teste::Gravador g;
     TProcesso::ProcessaTransiente(*d, h, g, nullptr, &m);

@@ -13,6 +13,7 @@
 #include "core/Func.h"
 #include "core/MembroTeste.h"
 #include "core/Processo.h"
+#include "serpentinas/MediasMembro.h"
 #include "obra/ClimaHorario.h"
 #include "serpentinas/DadosSerpentinas.h"
 #include "serpentinas/Serpentinas.h"
@@ -132,18 +133,6 @@ struct Referencia {
     }
 };
 
-// The mean temperature of the member at the end of each step, unrounded.
-struct Medias : ObservadorPasso {
-    std::vector<double> valores;
-    void Resolvido(const TDadosModelo&, const TTrabalhoTermico&) override {}
-    void Passo(const TDadosModelo& d, const TTrabalhoTermico&) override {
-        const int n = d.NElemAtivos + 1;
-        double s = 0;
-        for (int i = 1; i <= n; ++i) s += d.Temperaturas[i] * ((i == 1 || i == n) ? 0.5 : 1.0);
-        valores.push_back(s / (n - 1));
-    }
-};
-
 struct CasoCilindro {
     const char* nome;
     TTubo tubo;
@@ -182,7 +171,7 @@ TEST_P(CilindroAxissimetrico, TemperaturaMediaConfereComAReferencia) {
     constexpr int Horas = 336;
     const double t0 = 30.0, tEntrada = 12.0;
     auto d = Bloco(c, t0, tEntrada, Horas);
-    Medias medias;
+    MediasMembro medias;
     HistoricoNumerico h;
     teste::Gravador g;
     TProcesso::ProcessaTransiente(*d, h, g, nullptr, &medias);

@@ -11,6 +11,7 @@
 
 #include "FalsosQt.h"
 #include "app/ui/Aplicacao.h"
+#include "obra/ui/frmTemperaturaMistura.h"
 #include "app/ui/frmInformacoes.h"
 #include "app/ui/frmTelaApresentacao.h"
 #include "input/ui/frmCoefConv.h"
@@ -53,8 +54,9 @@ TEST(Capturas, JanelasDaEntradaEDaAbertura) {
     j.frmEntradaDados->pbarProcesso->setValue(40);
     j.frmCoefConv->Abre();
     j.frmCondCont->Abre();
-    QWidget* janelas[] = {j.frmEntradaDados, j.frmCoefConv, j.frmCondCont, j.frmCondInic, j.frmUnidades, j.frmInformacoes,
-                          j.frmTelaApresentacao};
+    j.frmTemperaturaMistura->Abre();
+    QWidget* janelas[] = {j.frmEntradaDados, j.frmCoefConv,        j.frmCondCont,          j.frmCondInic,
+                          j.frmUnidades,     j.frmInformacoes,     j.frmTelaApresentacao,  j.frmTemperaturaMistura};
     for (QWidget* w : janelas) {
         w->show();
         w->adjustSize();

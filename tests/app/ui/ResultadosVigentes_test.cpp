@@ -25,6 +25,7 @@
 #include "estudos/ui/frmCalibracao.h"
 #include "input/ui/frmCondCont.h"
 #include "relatorio/ui/frmRelatorio.h"
+#include "serpentinas/ui/frmResultadoSerpentinas.h"
 #include "results/Medicoes.h"
 #include "results/ui/Form1.h"
 #include "results/ui/frmCores.h"
@@ -77,10 +78,11 @@ protected:
         JanelasTeste::Clica(j.frmTensional, "btnGrafico");
         j.frmIndiceFissuracao->Abre();
         j.frmRelatorio->Abre();
+        j.frmResultadoSerpentinas->Abre();
         SemErros();
     }
     std::vector<QWidget*> Termicas() const {
-        return {j.Form1, j.frmGrafico, j.frmResultados, j.frmCores, j.frmResumoTermico};
+        return {j.Form1, j.frmGrafico, j.frmResultados, j.frmCores, j.frmResumoTermico, j.frmResultadoSerpentinas};
     }
     std::vector<QWidget*> DeTensoes() const {
         return {j.frmResultadoTensoes, j.frmGraficoTensional, j.frmIndiceFissuracao};

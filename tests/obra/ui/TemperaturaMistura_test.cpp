@@ -8,6 +8,7 @@
 #include "core/ui/HistoricoProblema.h"
 #include "input/ui/DialogosCamadasTeste.h"
 #include "app/ui/frmEntradaDados.h"
+#include "obra/DadosObra.h"
 #include "obra/TemperaturaMistura.h"
 #include "obra/ui/frmTemperaturaMistura.h"
 
@@ -108,6 +109,41 @@ TEST_F(TemperaturaMisturaJanela, EntradaRecusadaNaoGravaNada) {
     for (int c = 1; c <= d.NCamadas; ++c)
         EXPECT_EQ(d.Camadas[static_cast<std::size_t>(c)].TInicial, antes.Camadas[static_cast<std::size_t>(c)].TInicial);
     EXPECT_FALSE(app.historico().Pilha().canUndo());
+}
+
+// The window shows the mix the problem keeps, not what was last typed: the applied mix
+// comes back on reopening, an unapplied edit does not, and undo takes the mix away.
+TEST_F(TemperaturaMisturaJanela, ReabreComAMisturaGuardada) {
+    ASSERT_FALSE(ObraDe(d).MisturaLancamento);
+    Digita(f(), "ed4_1", "12,5");
+    Digita(f(), "ed1_3", "3");
+    Clica(f(), "btnAplicar");
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    ASSERT_TRUE(ObraDe(d).MisturaLancamento);
+    EXPECT_EQ(ObraDe(d).MisturaLancamento->Agua.Temperatura, 12.5);
+    EXPECT_EQ(ObraDe(d).MisturaLancamento->Agregados[0].Umidade, 3.0);
+    std::vector<int> marcadas;
+    for (int c = 1; c <= d.NCamadas; ++c)
+        if (!Membro::CamadaDaFundacao(d, c)) marcadas.push_back(c);
+    EXPECT_EQ(ObraDe(d).CamadasMistura, marcadas);
+    // Only the last lift this time: the list reopens with it alone checked.
+    for (int i = 0; i + 1 < f()->lstCamadas->count(); ++i) f()->lstCamadas->item(i)->setCheckState(Qt::Unchecked);
+    Clica(f(), "btnAplicar");
+    ASSERT_EQ(ObraDe(d).CamadasMistura, std::vector<int>{d.NCamadas});
+
+    Digita(f(), "ed4_1", "30");
+    f()->close();
+    j.frmEntradaDados->findChild<QAction*>(QStringLiteral("TemperaturaMistura1"))->trigger();
+    EXPECT_EQ(Campo(f(), "ed4_1")->text(), QStringLiteral("12,5"));
+    EXPECT_EQ(Campo(f(), "ed1_3")->text(), QStringLiteral("3"));
+    for (int i = 0; i < f()->lstCamadas->count(); ++i)
+        EXPECT_EQ(f()->lstCamadas->item(i)->checkState() == Qt::Checked, i + 1 == d.NCamadas) << i;
+
+    app.historico().Pilha().undo();
+    app.historico().Pilha().undo();
+    EXPECT_FALSE(ObraDe(d).MisturaLancamento);
+    EXPECT_EQ(Campo(f(), "ed4_1")->text(), QStringLiteral("25"));
+    EXPECT_EQ(Campo(f(), "ed1_3")->text(), QStringLiteral("0"));
 }
 
 }  // namespace
