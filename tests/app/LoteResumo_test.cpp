@@ -77,7 +77,8 @@ TEST(LoteResumo, ComTensoesImprimeTambemOIndiceDeFissuracao) {
 TEST(LoteResumo, ComRetracaoAutogenaAParcelaDelaNaMaiorTracao) {
     PastaTemporaria pasta;
     std::string texto = Projeto(true);
-    texto.insert(texto.size() - 1, R"(, "RetracaoAutogena": [{"Camada": 2, "Modelo": "fibMC2010", "Fck": 40, "ClasseCimento": "42.5R"}])");
+    texto.insert(texto.size() - 1, R"(, "RetracaoAutogena": [{"Camada": 1, "Modelo": "EN1992", "Fck": 50}, )"
+                                   R"({"Camada": 2, "Modelo": "fibMC2010", "Fck": 40, "ClasseCimento": "42.5R"}])");
     GravaArquivo(pasta / "p.n1d.json", texto);
     GravaArquivo(pasta / "sem.n1d.json", Projeto(true));
     const Saida s = Roda(pasta, Q(pasta / "p.n1d.json") + " --tensoes " + Q(pasta / "s.txt") + " --resumo");
