@@ -120,6 +120,16 @@ void AplicaAltura(TDadosModelo& d, double altura, const TEstudo& e) {
     } else if (laterais.size() > Z(ultima) + 1) {
         laterais.resize(Z(ultima) + 1);
     }
+    // The mix, the autogenous shrinkage and the aggregate of the first lift go with it.
+    const auto copiaDaPrimeira = [&](auto& porCamada) {
+        const auto primeira = porCamada.find(p);
+        for (auto i = porCamada.upper_bound(p); i != porCamada.end();) i = porCamada.erase(i);
+        if (primeira == porCamada.end()) return;
+        for (int L = p + 1; L <= ultima; ++L) porCamada[L] = primeira->second;
+    };
+    copiaDaPrimeira(d.Dosagens);
+    copiaDaPrimeira(d.RetracaoAutogena);
+    copiaDaPrimeira(d.Agregados);
     d.NCamadas = ultima;
     d.NCamadasMembro = ultima;
 }

@@ -266,6 +266,7 @@ void TfrmMembro::Conclui(int n) {
                        [&] {
                            d.NCamadas = n;
                            d.NCamadasMembro = n;
+                           d.Agregados.erase(d.Agregados.upper_bound(n), d.Agregados.end());
                        });
     } else {
         AlteraProblema(ctx_, NomeCamada(QStringLiteral("Inserir Camada"), n), [&] { d.NCamadasMembro = n; });

@@ -118,6 +118,31 @@ TEST(ParametroDaDosagem, SemDosagemOuMisturaImpossivelRecusaOCaso) {
     EXPECT_TRUE(ok.Ok) << ok.Erro;
 }
 
+// Lifts rebuilt for another height are copies of the first: they take its mix (so the mix
+// parameters reach every lift), its autogenous shrinkage and its aggregate; what the
+// other lifts of the base had goes with them.
+TEST(ParametroDaDosagem, CamadasRefeitasLevamADosagemDaPrimeira) {
+    Json base = MuroComDosagem(false);
+    base["Dosagens"] = Json::array({Dosagem(1), Dosagem(7)});
+    base["RetracaoAutogena"] = Json::parse(R"([{"Camada": 1, "Modelo": "EN1992", "Fck": 30}, {"Camada": 9, "Modelo": "EN1992", "Fck": 50}])");
+    base["Agregados"] = Json::parse(R"([{"Camada": 1, "Agregado": "Basalto"}])");
+    PastaTemporaria pasta;
+    std::ofstream(pasta / "base.n1d.json") << base.dump();
+    const TEstudo e = Estudo::LeTexto(R"({"formato": "norvik-1d/estudo", "versao": 1, "projeto": "base.n1d.json",
+                                         "AlturaTotal": 10, "parametros": {"AlturaCamada": [2], "TipoCimento": [6]}})",
+                                      pasta.Caminho().string());
+    const auto caso = Estudo::MontaCaso(e, {2, 6});
+    ASSERT_EQ(caso->NCamadas, 5);
+    ASSERT_EQ(caso->Dosagens.size(), 5u);
+    ASSERT_EQ(caso->RetracaoAutogena.size(), 5u);
+    ASSERT_EQ(caso->Agregados.size(), 5u);
+    for (int L = 1; L <= 5; ++L) {
+        EXPECT_NEAR(caso->CalorCamadas[static_cast<std::size_t>(L)].AlfaU, 0.922795, 5e-7) << L;
+        EXPECT_EQ(caso->RetracaoAutogena.at(L).Fck, 30.0) << L;
+        EXPECT_EQ(caso->Agregados.at(L), TAgregado::Basalto) << L;
+    }
+}
+
 // The cement index is a whole number within the presets.
 TEST(ParametroDaDosagem, IndiceDoCimentoNosTipicos) {
     PastaTemporaria pasta;
