@@ -11,6 +11,7 @@
 #include "TabelaNumerica.h"
 #include "app/ui/Aplicacao.h"
 #include "stress/ProcTensional.h"
+#include "stress/RetracaoAutogena.h"
 #include "stress/ui/MembroTensional.h"
 #include "stress/ui/frmTensional.h"
 
@@ -134,6 +135,15 @@ TEST_F(RetracaoAutogenaJanela, ORunIncluiARetracao) {
             difere = difere || sem.Celula(c, r) != esperada.Celula(c, r);
         }
     EXPECT_TRUE(difere);
+    // The message of the run ends with the shrinkage's share of the largest tension.
+    auto semCopia = std::make_unique<TDadosModelo>(d);
+    semCopia->RetracaoAutogena.clear();
+    TabelaTexto descarte;
+    TProcTensional::ProcessaTensional(*semCopia, app.contexto().temperaturas, descarte, p);
+    ASSERT_FALSE(msg.informacoes.isEmpty());
+    const std::string linha = RetracaoAutogena::LinhaParcela(d.TracaoMaxima, semCopia->TracaoMaxima,
+                                                             semCopia->NoTracaoMaxima, semCopia->HoraTracaoMaxima);
+    EXPECT_EQ(msg.informacoes.last().toStdString(), TProcTensional::MensagemTracao(d) + "\n\n" + linha);
 }
 
 }  // namespace
