@@ -292,26 +292,157 @@ void AplicaPozolana(TDadosModelo& d, double pct, const TEstudo&) {
     ComDosagens(d, "a pozolana", [&](TDosagem& m) { m.Pozolana = pct; });
 }
 
+// The protection of every lift's top face that comes off last takes this R.
+void AplicaResistenciaTopo(TDadosModelo& d, double r, const TEstudo&) {
+    if (!TemProtecaoNoTopo(d)) {
+        throw ErroEntrada("a resistência da proteção do topo só varia quando o projeto base tem proteções no topo "
+                          "das camadas (Proteções das faces)");
+    }
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d) && Z(L) < ObraDe(d).ProtecoesTopo.size(); ++L) {
+        auto& lista = ObraEditavel(d).ProtecoesTopo[Z(L)];
+        if (const int i = UltimaRetirada(lista); i >= 0) lista[Z(i)].R = r;
+    }
+}
+
+void AplicaVazao(TDadosModelo& d, double q, const TEstudo&) {
+    ComSerpentinas(d, "a vazão da água das serpentinas", [&](TSerpentinasCamada& c) { c.Vazao = q; });
+}
+
+// ---- The values as the problem has them. ----
+
+double LeAltura(const TDadosModelo& d) { return d.Camadas[Z(PrimeiraCamada(d))].Espessura; }
+
+double LeIntervalo(const TDadosModelo& d) {
+    const int p = PrimeiraCamada(d);
+    return UltimaCamada(d) > p ? d.Camadas[Z(p + 1)].HoraConcretagem - d.Camadas[Z(p)].HoraConcretagem : 0.0;
+}
+
+double LeTemperatura(const TDadosModelo& d) { return d.Camadas[Z(PrimeiraCamada(d))].TInicial; }
+double LeConsumo(const TDadosModelo& d) { return d.CalorCamadas[Z(PrimeiraCamada(d))].C; }
+double LeElementos(const TDadosModelo& d) { return d.NElemCamada; }
+
+// The protection whose removal the schedule decides, of the first lift that has one.
+const TProtecao* PrimeiraDoTopo(const TDadosModelo& d) {
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d) && Z(L) < ObraDe(d).ProtecoesTopo.size(); ++L) {
+        const auto& lista = ObraDe(d).ProtecoesTopo[Z(L)];
+        if (const int i = UltimaRetirada(lista); i >= 0) return &lista[Z(i)];
+    }
+    return nullptr;
+}
+
+double LeRetirada(const TDadosModelo& d) {
+    const TProtecao* p = PrimeiraDoTopo(d);
+    return p ? p->HoraRetirada : 0.0;
+}
+
+double LeResistenciaTopo(const TDadosModelo& d) {
+    const TProtecao* p = PrimeiraDoTopo(d);
+    return p ? p->R : 0.0;
+}
+
+double LeRetiradaLateral(const TDadosModelo& d) {
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L)
+        if (const auto* lista = Laterais::Do(ObraDe(d), L); lista && !lista->empty())
+            return (*lista)[Z(UltimaRetirada(*lista))].HoraRetirada;
+    return 0.0;
+}
+
+const TSerpentinasCamada* PrimeiraSerpentina(const TDadosModelo& d) {
+    for (const auto& c : SerpentinasDe(d).Camadas)
+        if (!c.Alturas.empty()) return &c;
+    return nullptr;
+}
+
+double LeAgua(const TDadosModelo& d) {
+    const auto* c = PrimeiraSerpentina(d);
+    return c ? c->TEntrada : 0.0;
+}
+
+double LeEspacamento(const TDadosModelo& d) {
+    const auto* c = PrimeiraSerpentina(d);
+    return c ? c->Espacamento : 0.0;
+}
+
+double LeVazao(const TDadosModelo& d) {
+    const auto* c = PrimeiraSerpentina(d);
+    return c ? c->Vazao : 0.0;
+}
+
+double LeLigadas(const TDadosModelo& d) { return SerpentinasDe(d).EmUso() ? 1.0 : 0.0; }
+
+// ---- What a problem must have for a parameter to change anything. ----
+
+bool TemSerpentinas(const TDadosModelo& d) { return SerpentinasDe(d).EmUso(); }
+
+bool SegueCurvaDeHidratacao(const TDadosModelo& d) {
+    if (d.CalorDiscreto || UltimaCamada(d) < PrimeiraCamada(d)) return false;
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L)
+        if (d.CalorCamadas[Z(L)].Constante) return false;
+    return true;
+}
+
+bool TemConcreto(const TDadosModelo& d) { return UltimaCamada(d) >= PrimeiraCamada(d); }
+
+constexpr double SemMaximo = 1e300;
+
+// The mix of the first concrete lift that has one (nullptr: none).
+const TDosagem* PrimeiraDosagem(const TDadosModelo& d) {
+    for (const auto& [camada, dosagem] : d.Dosagens)
+        if (camada >= PrimeiraCamada(d) && camada <= UltimaCamada(d)) return &dosagem;
+    return nullptr;
+}
+
+bool TemDosagem(const TDadosModelo& d) { return PrimeiraDosagem(d) != nullptr; }
+
+// The number of the typical cement the mix has (0: none of them).
+double LeTipoCimento(const TDadosModelo& d) {
+    const TDosagem* m = PrimeiraDosagem(d);
+    const auto& tipicos = Cimentos::Tipicos();
+    for (std::size_t i = 0; m && i < tipicos.size(); ++i)
+        if (tipicos[i].Cimento == m->Cimento) return static_cast<double>(i + 1);
+    return 0.0;
+}
+
+template <double TDosagem::*Campo>
+double LeDaDosagem(const TDadosModelo& d) {
+    const TDosagem* m = PrimeiraDosagem(d);
+    return m ? m->*Campo : 0.0;
+}
+
 const std::vector<TParametroEstudo> Tabela = {
-    {"AlturaCamada", "Altura da camada", "m", false, 0.0, true, AplicaAltura},
-    {"IntervaloLancamento", "Intervalo entre lançamentos", "h", true, 0.0, false, AplicaIntervalo},
+    {"AlturaCamada", "Altura da camada", "m", false, 0.0, true, AplicaAltura, SemMaximo, LeAltura, TemConcreto},
+    {"IntervaloLancamento", "Intervalo entre lançamentos", "h", true, 0.0, false, AplicaIntervalo, SemMaximo,
+     LeIntervalo, TemConcreto},
     {"TemperaturaLancamento", "Temperatura de lançamento", "°C", false, Validacao::TMinima, false, AplicaTemperatura,
-     Validacao::TMaxima},
+     Validacao::TMaxima, LeTemperatura, TemConcreto},
     {"TeorGelo", "Teor de gelo", "kg/m³", false, 0.0, false, AplicaGelo},
-    {"ConsumoCimento", "Consumo de cimento", "kg/m³", false, 0.0, false, AplicaConsumo},
-    {"ElementosCamada", "Elementos por camada", "-", true, 1.0, false, AplicaElementos},
-    {"HoraRetiradaProtecao", "Retirada da proteção do topo", "h", false, 0.0, false, AplicaRetirada},
-    {"HoraRetiradaFormaLateral", "Retirada da fôrma lateral", "h", false, 0.0, false, AplicaRetiradaLateral},
+    {"ConsumoCimento", "Consumo de cimento", "kg/m³", false, 0.0, false, AplicaConsumo, SemMaximo, LeConsumo,
+     SegueCurvaDeHidratacao},
+    {"ElementosCamada", "Elementos por camada", "-", true, 1.0, false, AplicaElementos, SemMaximo, LeElementos},
+    {"HoraRetiradaProtecao", "Retirada da proteção do topo", "h", false, 0.0, false, AplicaRetirada, SemMaximo,
+     LeRetirada, TemProtecaoNoTopo},
+    {"HoraRetiradaFormaLateral", "Retirada da fôrma lateral", "h", false, 0.0, false, AplicaRetiradaLateral,
+     SemMaximo, LeRetiradaLateral, TemFormaLateral},
     {"TemperaturaAguaSerpentinas", "Temperatura da água das serpentinas", "°C", false, Validacao::TMinima, false,
-     AplicaAgua, Validacao::TMaxima},
-    {"EspacamentoSerpentinas", "Espaçamento das serpentinas", "m", false, 0.0, true, AplicaEspacamento},
-    {"SerpentinasLigadas", "Serpentinas (0 sem, 1 com)", "-", true, 0.0, false, AplicaLigadas, 1.0},
+     AplicaAgua, Validacao::TMaxima, LeAgua, TemSerpentinas},
+    {"EspacamentoSerpentinas", "Espaçamento das serpentinas", "m", false, 0.0, true, AplicaEspacamento, SemMaximo,
+     LeEspacamento, TemSerpentinas},
+    {"SerpentinasLigadas", "Serpentinas (0 sem, 1 com)", "-", true, 0.0, false, AplicaLigadas, 1.0, LeLigadas,
+     TemSerpentinas},
+    {"ResistenciaProtecaoTopo", "Resistência da proteção do topo", "m²·°C/W", false, 0.0, false,
+     AplicaResistenciaTopo, SemMaximo, LeResistenciaTopo, TemProtecaoNoTopo},
+    {"VazaoAguaSerpentinas", "Vazão da água das serpentinas", "L/min", false, 0.0, true, AplicaVazao, SemMaximo,
+     LeVazao, TemSerpentinas},
     {"TipoCimento", "Tipo de cimento", "nº do típico", true, 1.0, false, AplicaTipoCimento,
-     static_cast<double>(Cimentos::Tipicos().size())},
-    {"ConsumoAglomerante", "Consumo de aglomerante", "kg/m³", false, 0.0, true, AplicaAglomerante},
-    {"RelacaoAguaAglomerante", "Relação água/aglomerante", "-", false, 0.0, true, AplicaAguaAglomerante},
-    {"EscoriaAglomerante", "Escória no aglomerante", "%", false, 0.0, false, AplicaEscoria, 100.0},
-    {"PozolanaAglomerante", "Pozolana no aglomerante", "%", false, 0.0, false, AplicaPozolana, 100.0},
+     static_cast<double>(Cimentos::Tipicos().size()), LeTipoCimento, TemDosagem},
+    {"ConsumoAglomerante", "Consumo de aglomerante", "kg/m³", false, 0.0, true, AplicaAglomerante, SemMaximo,
+     LeDaDosagem<&TDosagem::Aglomerante>, TemDosagem},
+    {"RelacaoAguaAglomerante", "Relação água/aglomerante", "-", false, 0.0, true, AplicaAguaAglomerante, SemMaximo,
+     LeDaDosagem<&TDosagem::AguaAglomerante>, TemDosagem},
+    {"EscoriaAglomerante", "Escória no aglomerante", "%", false, 0.0, false, AplicaEscoria, 100.0,
+     LeDaDosagem<&TDosagem::Escoria>, TemDosagem},
+    {"PozolanaAglomerante", "Pozolana no aglomerante", "%", false, 0.0, false, AplicaPozolana, 100.0,
+     LeDaDosagem<&TDosagem::Pozolana>, TemDosagem},
 };
 
 [[noreturn]] void Recusa(const std::string& m) { throw ErroEntrada("Estudo inválido: " + m); }
@@ -384,6 +515,10 @@ void Valida(const TEstudo& e) {
             Recusa("\"HoraRetiradaProtecao\" precisa de um projeto base com proteções no topo das camadas; "
                    "o projeto não tem nenhuma");
     for (const auto& v : e.Variacoes)
+        if (Tabela[Z(v.Parametro)].Aplica == AplicaResistenciaTopo && !TemProtecaoNoTopo(*e.Base))
+            Recusa("\"ResistenciaProtecaoTopo\" precisa de um projeto base com proteções no topo das camadas; "
+                   "o projeto não tem nenhuma");
+    for (const auto& v : e.Variacoes)
         if (Tabela[Z(v.Parametro)].Aplica == AplicaRetiradaLateral && !TemFormaLateral(*e.Base))
             Recusa("\"HoraRetiradaFormaLateral\" precisa de um projeto base com dimensões finitas em planta e "
                    "proteções nas laterais; o projeto não tem nenhuma");
@@ -454,6 +589,10 @@ std::unique_ptr<TDadosModelo> MontaCaso(const TEstudo& e, const std::vector<doub
 
 void MontaCaso(const TEstudo& e, const std::vector<double>& valores, TDadosModelo& caso) {
     caso = *e.Base;
+    AplicaValores(e, valores, caso);
+}
+
+void AplicaValores(const TEstudo& e, const std::vector<double>& valores, TDadosModelo& caso) {
     TDadosModelo* d = &caso;
     const int ultimaBase = UltimaHora(*d);
     // In the order of the table, whatever the order of the study.
@@ -475,6 +614,46 @@ void MontaCaso(const TEstudo& e, const std::vector<double>& valores, TDadosModel
         throw ErroEntrada("o caso dura " + Num(duracao) + " horas (da hora " +
                           Numeros::FormataInteiro(d->Camadas[1].HoraConcretagem) + " à hora " + Num(d->TempoTotal) +
                           "), acima do máximo de " + Numeros::FormataInteiro(MaxHoras));
+    }
+}
+
+double AlturaDeConcreto(const TDadosModelo& d) {
+    double h = 0.0;
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L) h += d.Camadas[Z(L)].Espessura;
+    return h;
+}
+
+bool Uniforme(const TDadosModelo& d) {
+    const int p = PrimeiraCamada(d);
+    const int ultima = UltimaCamada(d);
+    if (ultima < p) return false;
+    const double espessura = d.Camadas[Z(p)].Espessura;
+    for (int L = p + 1; L <= ultima; ++L)
+        if (d.Camadas[Z(L)].Espessura != espessura) return false;
+    // The member rebuilt from its first lift at its own height and interval must be the
+    // member itself. Only the coordinates may differ in their last digits (a sum against
+    // a product): both sides are compared with the first lift's thickness and no coordinates.
+    TEstudo e;
+    e.AlturaTotal = espessura * static_cast<double>(ultima - p + 1);
+    TDadosModelo refeito = d;
+    try {
+        AplicaAltura(refeito, espessura, e);
+        AplicaIntervalo(refeito, LeIntervalo(d), e);
+    } catch (const ErroEntrada&) {
+        return false;
+    }
+    if (UltimaCamada(refeito) != ultima) return false;
+    TDadosModelo original = d;
+    for (TDadosModelo* m : {&original, &refeito}) {
+        for (int L = p; L <= ultima; ++L) {
+            m->Camadas[Z(L)].Espessura = espessura;
+            m->Camadas[Z(L)].XIni = 0.0;
+        }
+    }
+    try {
+        return Projeto::Conteudo(original) == Projeto::Conteudo(refeito);
+    } catch (const ErroEntrada&) {
+        return false;  // a value that is not finite: nothing to rebuild from
     }
 }
 

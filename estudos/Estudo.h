@@ -25,6 +25,10 @@ struct TParametroEstudo {
     // Applies `valor` to the case; ErroEntrada when the base cannot take it.
     void (*Aplica)(TDadosModelo& caso, double valor, const TEstudo& estudo) = nullptr;
     double Maximo = 1e300;     // largest value accepted
+    // The value as the problem has it now (of the first concrete lift that has the item).
+    double (*Le)(const TDadosModelo& problema) = nullptr;
+    // Whether the problem has what the parameter changes (nullptr: every problem).
+    bool (*Cabe)(const TDadosModelo& problema) = nullptr;
 
     std::string Cabecalho() const;  // "Altura da camada (m)"
 };
@@ -82,6 +86,17 @@ std::vector<std::vector<double>> Casos(const TEstudo& estudo);
 std::unique_ptr<TDadosModelo> MontaCaso(const TEstudo& estudo, const std::vector<double>& valores);
 // The same into `caso`, every field of it overwritten by the base's first.
 void MontaCaso(const TEstudo& estudo, const std::vector<double>& valores, TDadosModelo& caso);
+
+// Every value applied to `caso`, which already holds the base (MontaCaso without the
+// copy): what writes chosen values into a problem itself.
+void AplicaValores(const TEstudo& estudo, const std::vector<double>& valores, TDadosModelo& caso);
+
+// A member whose concrete lifts are all the first one (thickness, material, heat, curing,
+// protections, pipes) placed at one interval: the member the lift height and the
+// interval rebuild without losing anything of it.
+bool Uniforme(const TDadosModelo& problema);
+// m of concrete of the member (the lifts above the foundation).
+double AlturaDeConcreto(const TDadosModelo& problema);
 
 // Whether the cases of this base also run the stress analysis: it has a creep model and
 // the simple tensile strength curve.

@@ -115,6 +115,7 @@ class TGrupoClimaHorario;
 class TfrmDosagem;
 class TfrmSerpentinas;
 class TfrmResultadoSerpentinas;
+class TfrmAjusteRapido;
 
 class Programa;
 
@@ -172,6 +173,7 @@ struct Janelas {
     TfrmSerpentinas* frmSerpentinas = nullptr;
     TfrmResultadoSerpentinas* frmResultadoSerpentinas = nullptr;
     TfrmLaterais* frmLaterais = nullptr;
+    TfrmAjusteRapido* frmAjusteRapido = nullptr;
     // Parts of the boundary-conditions dialog (its children, not top-level windows).
     TfrmProtecoes* frmProtecoes = nullptr;
     TGrupoClimaHorario* gbxClimaHorario = nullptr;
@@ -192,6 +194,8 @@ struct Janelas {
     // The cooling pipes' dialog (from the boundary-conditions dialog) and their results.
     JanelaEstado* serpentinas = nullptr;
     JanelaAbre* resultadoSerpentinas = nullptr;
+    // The what-if panel, from the results window.
+    JanelaAbre* ajusteRapido = nullptr;
 };
 
 // What the charts of other windows read of the report window: its limits, or the

@@ -41,6 +41,13 @@ TfrmResultados::TfrmResultados(Contexto& ctx, QWidget* parent) : QWidget(parent)
         connect(resumo, &QAction::triggered, this, [this] {
             Navegacao::AbreResumoTermico(ctx_);
         });
+        AjusteRapido1 = resultados->addAction(QStringLiteral("Ajuste Rápido..."));
+        AjusteRapido1->setObjectName(QStringLiteral("AjusteRapido1"));
+        connect(AjusteRapido1, &QAction::triggered, this, [this] {
+            ExecutaAcao(ctx_.msg, [this] {
+                if (ctx_.janelas.ajusteRapido) ctx_.janelas.ajusteRapido->Abre();
+            });
+        });
         Relatorio1 = resultados->addAction(QStringLiteral("Relatório..."));
         connect(Relatorio1, &QAction::triggered, this, [this] {
             if (ctx_.janelas.relatorio) ctx_.janelas.relatorio->Abre();

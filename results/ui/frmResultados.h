@@ -34,6 +34,7 @@ public:
     QAction* Eixo1;
     QAction* Verificacao1;  // "Verificação" > the mesh refinement and the energy balance
     QAction* Relatorio1;  // the thermal-control report
+    QAction* AjusteRapido1;  // the what-if panel: the plan's levers run on a copy of the problem
 
 private:
     void Sair();

@@ -14,6 +14,7 @@
 #include "obra/ui/frmTemperaturaMistura.h"
 #include "app/ui/frmInformacoes.h"
 #include "app/ui/frmTelaApresentacao.h"
+#include "estudos/ui/frmAjusteRapido.h"
 #include "input/ui/frmCoefConv.h"
 #include "input/ui/frmCondCont.h"
 #include "input/ui/frmCondInic.h"
@@ -165,6 +166,24 @@ TEST(Capturas, GuiaRapido) {
     j.frmRelatorio->btnGerar->click();
     EXPECT_TRUE(QFile::exists(pasta + QStringLiteral("/grafico.svg")));
     EXPECT_TRUE(QFile::exists(pasta + QStringLiteral("/relatorio.pdf")));
+    EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+}
+
+// The what-if panel on the summer mat, a lever moved and its trial shown.
+TEST(Capturas, AjusteRapido) {
+    const QString pasta = qEnvironmentVariable("NORVIK_CAPTURAS");
+    if (pasta.isEmpty()) GTEST_SKIP() << "NORVIK_CAPTURAS não definida";
+    QDir().mkpath(pasta);
+    MensagensFalsas msg;
+    DialogosArquivoFalsos arquivos;
+    Aplicacao app(msg, arquivos);
+    Janelas& j = app.janelas();
+    j.frmEntradaDados->AbreArquivo(QStringLiteral(NORVIK_FONTES "/exemplos/radier-verao-mantas.n1d.json"));
+    j.frmResultados->AjusteRapido1->trigger();
+    TfrmAjusteRapido* a = j.frmAjusteRapido;
+    a->DefineValor(Estudo::IndiceParametro("TemperaturaLancamento"), 22);
+    ASSERT_TRUE(QTest::qWaitFor([a] { return !a->Calculando(); }, 60000));
+    EXPECT_TRUE(Grava(a, pasta, "ajuste-rapido"));
     EXPECT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
 }
 
