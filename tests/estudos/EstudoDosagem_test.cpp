@@ -81,8 +81,11 @@ TEST_P(ParametroDaDosagem, SoAsCamadasComDosagem) {
         EXPECT_EQ(q.EnergiaAtivacao, esperado.EnergiaAtivacao) << L;
         EXPECT_EQ(q.E, esperado.E) << L;
     }
-    // The base is untouched.
+    // The base is untouched; the case reads back the value it was given.
     EXPECT_EQ(e.Base->Dosagens.at(3).AguaAglomerante, 0.5);
+    const TParametroEstudo& p = Estudo::Parametros()[static_cast<std::size_t>(Estudo::IndiceParametro(c.chave))];
+    EXPECT_EQ(p.Le(*caso), c.valor);
+    EXPECT_TRUE(p.Cabe(*e.Base));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,6 +108,7 @@ TEST(ParametroDaDosagem, SemDosagemOuMisturaImpossivelRecusaOCaso) {
     const TResultadoCaso r = RodaEstudo::RodaCaso(sem, {0.45});
     EXPECT_FALSE(r.Ok);
     EXPECT_THAT(r.Erro, HasSubstr("só varia quando alguma camada do membro tem dosagem"));
+    EXPECT_FALSE(Estudo::Parametros()[static_cast<std::size_t>(Estudo::IndiceParametro("TipoCimento"))].Cabe(*sem.Base));
 
     PastaTemporaria outra;
     const TEstudo e = EstudoDe(MuroComDosagem(), R"("EscoriaAglomerante": [60], "PozolanaAglomerante": [45])", outra);
