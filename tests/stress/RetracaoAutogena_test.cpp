@@ -56,9 +56,6 @@ TEST_P(DeformacaoFib, DoModelCode) {
     // Half the last of the seven digits given.
     EXPECT_NEAR(RetracaoAutogena::FinalFib(c.fck + 8.0, c.classe), c.final, 5e-7 * c.final);
     EXPECT_NEAR(RetracaoAutogena::Deformacao(r, c.dias), c.esperado, 5e-7 * c.esperado);
-    // The European model of the same layer is not the fib one.
-    r.Modelo = TModeloRetracao::EN1992;
-    EXPECT_EQ(RetracaoAutogena::Deformacao(r, c.dias), RetracaoAutogena::Deformacao(c.fck, c.dias));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabela, DeformacaoFib,
