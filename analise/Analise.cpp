@@ -28,6 +28,7 @@ Analise Analise::Executa(std::unique_ptr<TDadosModelo> dados, const OpcoesAnalis
         a.MensagemTensoes =
             TProcTensional::ProcessaTensional(*dados, a.Temperaturas, a.Tensoes, progresso, opcoes.LinhasTensoes).Mensagem;
         a.ComTensoes = true;
+        if (opcoes.ParcelaAutogena) a.SemAutogena = SemRetracaoAutogena(*dados, a.Temperaturas, opcoes.LinhasTensoes);
         if (opcoes.Indice)
             a.Indice = TIndiceFissuracao::Calcula(*dados, a.Tensoes, opcoes.Indice->Curva, opcoes.Indice->Limite);
     }
@@ -68,6 +69,17 @@ void Analise::ExecutaTensoes(const TDadosModelo& parametros, Progresso& progress
     ComTensoes = r.Completo;
     Indice.reset();
     Dados = std::move(dados);
+}
+
+std::optional<TracaoMaximaRun> Analise::SemRetracaoAutogena(const TDadosModelo& problema,
+                                                             const HistoricoNumerico& temperaturas, int linhasExecucao) {
+    if (problema.RetracaoAutogena.empty()) return std::nullopt;
+    auto copia = std::make_unique<TDadosModelo>(problema);
+    copia->RetracaoAutogena.clear();
+    HistoricoNumerico tensoes;
+    Progresso silencioso;  // the run the user asked for already showed its progress
+    TProcTensional::ProcessaTensional(*copia, temperaturas, tensoes, silencioso, linhasExecucao);
+    return TracaoMaximaRun{copia->TracaoMaxima, copia->NoTracaoMaxima, copia->HoraTracaoMaxima};
 }
 
 void Analise::CopiaResultadosTermicos(const TDadosModelo& de, TDadosModelo& para) {

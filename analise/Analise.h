@@ -29,9 +29,20 @@ struct OpcoesAnalise {
         double Limite = 1.0;
     };
     std::optional<ParametrosIndice> Indice;
+    // With Tensoes and a layer with autogenous shrinkage: the stress run once more with
+    // the shrinkage off (Analise::SemAutogena), so that its share of the largest tension shows.
+    bool ParcelaAutogena = false;
     // The revision of the problem the run is made from (the windows' history counts
     // them); the result carries it.
     long Revisao = 0;
+};
+
+// The largest tension of a stress run: TracaoMaxima ≤ 0 (MPa, compression positive as
+// the run writes it; 0 when nothing pulls), its node and hour.
+struct TracaoMaximaRun {
+    double Tracao = 0.0;
+    int No = 0;
+    int Hora = 0;
 };
 
 // One analysis of a problem, as numbers: the histories exactly as their tables print
@@ -49,6 +60,7 @@ struct Analise {
     std::string MensagemTensoes;           // the message of the largest tension
     std::optional<TResumoTermico> Resumo;
     std::optional<TIndiceFissuracao> Indice;
+    std::optional<TracaoMaximaRun> SemAutogena;  // OpcoesAnalise::ParcelaAutogena, when some layer has it
     long Revisao = 0;                      // of the problem it was run from (OpcoesAnalise::Revisao)
 
     // Runs a copy of `problema`, which is never changed. With Tensoes, refuses before
@@ -66,6 +78,13 @@ struct Analise {
     // a copy of it becomes Dados. A failed stress run (ErroCalculo) keeps the nodes it
     // wrote in Tensoes; a refused one (ErroEntrada) leaves this analysis as it was.
     void ExecutaTensoes(const TDadosModelo& parametros, Progresso& progresso, int linhasExecucao = 0);
+
+    // The largest tension of the stress run of `problema` on `temperaturas` with the
+    // autogenous shrinkage of every layer off; nothing when no layer has it. `problema`
+    // is not changed.
+    static std::optional<TracaoMaximaRun> SemRetracaoAutogena(const TDadosModelo& problema,
+                                                              const HistoricoNumerico& temperaturas,
+                                                              int linhasExecucao = 0);
 
     // The fields a thermal run writes into its problem (the element table, the state of
     // the member at its end, the maximum, the colour scale, TermicoCompleto), copied from `de` into `para`;

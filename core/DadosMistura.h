@@ -35,10 +35,22 @@ struct TDosagem {
 // The mixes of the layers that have one, by layer number (1-based).
 using TDosagens = std::map<int, TDosagem>;
 
-// Autogenous shrinkage of a layer in the stress analysis, by EN 1992-1-1 (3.1.4(6))
-// from the characteristic strength.
+// Autogenous shrinkage of a layer in the stress analysis: by EN 1992-1-1 (3.1.4(6)) from
+// the characteristic strength, or by fib Model Code 2010 (basic shrinkage) from the mean
+// strength fcm = fck + 8 MPa and the strength class of the cement.
+enum class TModeloRetracao { EN1992, FibMC2010 };
+enum class TClasseCimento { C325N, C325R, C425N, C425R, C525N, C525R };
 struct TRetracaoAutogena {
     double Fck = 0.0;  // MPa
+    TModeloRetracao Modelo = TModeloRetracao::EN1992;
+    TClasseCimento Classe = TClasseCimento::C425N;  // read by fib Model Code 2010 only
     bool operator==(const TRetracaoAutogena&) const = default;
 };
 using TRetracoesAutogenas = std::map<int, TRetracaoAutogena>;
+
+// The coarse aggregate of a layer, which sets the thermal properties of its concrete
+// (the layer dialog and the member table fill them from mistura/Agregados). "Outro"
+// (no table value) is the absence of a choice.
+enum class TAgregado { Outro, Basalto, Granito, Gnaisse, Quartzito, Calcario, Arenito };
+// The layers with an aggregate chosen, by layer number (1-based).
+using TAgregados = std::map<int, TAgregado>;

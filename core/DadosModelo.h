@@ -209,4 +209,6 @@ struct TDadosModelo {
     TDosagens Dosagens;
     // The layers whose stresses include the autogenous shrinkage, by layer number.
     TRetracoesAutogenas RetracaoAutogena;
+    // The coarse aggregate of the layers that have one chosen (key "Agregados").
+    TAgregados Agregados;
 };

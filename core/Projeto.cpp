@@ -115,6 +115,7 @@ constexpr const char* ListaSuperficie = "Superficie";
 constexpr const char* ListaMedicoes = "Medicoes";
 constexpr const char* ListaDosagens = "Dosagens";
 constexpr const char* ListaRetracao = "RetracaoAutogena";
+constexpr const char* ListaAgregados = "Agregados";
 constexpr std::size_t MaxSensores = 1000;
 constexpr std::size_t MaxLeituras = 1000000;
 
@@ -594,6 +595,11 @@ std::string Conteudo(const TDadosModelo& d) {
         for (const Json& o : ProjetoMistura::ParaJson(d.RetracaoAutogena)) itens.push_back(o);
         AcrescentaLista(s, ListaRetracao, itens, primeiro);
     }
+    if (!d.Agregados.empty()) {
+        itens.clear();
+        for (const Json& o : ProjetoMistura::ParaJson(d.Agregados)) itens.push_back(o);
+        AcrescentaLista(s, ListaAgregados, itens, primeiro);
+    }
     s += "\n}\n";
     return s;
 }
@@ -696,6 +702,12 @@ void LeTextoCom(const std::string& texto, TDadosModelo& dados, bool completo) {
             } catch (const ErroEntrada& e) {
                 Recusa(e.what());
             }
+        } else if (chave == ListaAgregados) {
+            try {
+                ProjetoMistura::Le(valor, novo->Agregados);
+            } catch (const ErroEntrada& e) {
+                Recusa(e.what());
+            }
         } else {
             Recusa("chave desconhecida " + Aspas(chave));
         }
@@ -749,6 +761,7 @@ void CopiaProblema(const TDadosModelo& origem, TDadosModelo& destino) {
     destino.Medicoes = origem.Medicoes;
     destino.Dosagens = origem.Dosagens;
     destino.RetracaoAutogena = origem.RetracaoAutogena;
+    destino.Agregados = origem.Agregados;
 }
 
 void Le(const std::string& caminho, TDadosModelo& dados) {

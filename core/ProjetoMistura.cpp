@@ -73,6 +73,37 @@ void LeObjeto(const Json& o, const std::string& onde, const std::vector<std::str
         if (!vistas.count(k)) Recusa(onde, "falta a chave \"" + k + "\"");
 }
 
+// The names of the shrinkage models and cement classes in the file.
+constexpr const char* NomeEN = "EN1992";
+constexpr const char* NomeFib = "fibMC2010";
+struct NomeClasse {
+    const char* nome;
+    TClasseCimento classe;
+};
+constexpr NomeClasse NomesClasses[] = {{"32.5N", TClasseCimento::C325N}, {"32.5R", TClasseCimento::C325R},
+                                       {"42.5N", TClasseCimento::C425N}, {"42.5R", TClasseCimento::C425R},
+                                       {"52.5N", TClasseCimento::C525N}, {"52.5R", TClasseCimento::C525R}};
+
+struct NomeDoAgregado {
+    const char* nome;
+    TAgregado agregado;
+};
+constexpr NomeDoAgregado NomesAgregados[] = {{"Basalto", TAgregado::Basalto},     {"Granito", TAgregado::Granito},
+                                             {"Gnaisse", TAgregado::Gnaisse},     {"Quartzito", TAgregado::Quartzito},
+                                             {"Calcario", TAgregado::Calcario},   {"Arenito", TAgregado::Arenito}};
+
+int LeCamada(const Json& v, const std::string& onde) {
+    if (!v.is_number_integer() || v.get<std::int64_t>() < 1 || v.get<std::int64_t>() > MaxCamadas)
+        Recusa(onde, "deve ser um número inteiro de 1 a " + std::to_string(MaxCamadas));
+    return static_cast<int>(v.get<std::int64_t>());
+}
+
+const char* TextoClasse(TClasseCimento c) {
+    for (const auto& n : NomesClasses)
+        if (n.classe == c) return n.nome;
+    return "";
+}
+
 }  // namespace
 
 Json CimentoParaJson(const TCimento& c) {
@@ -164,8 +195,9 @@ Json ParaJson(const TRetracoesAutogenas& retracoes) {
     for (const auto& [camada, r] : retracoes) {
         Json o = Json::object();
         o["Camada"] = camada;
-        o["Modelo"] = "EN1992";
+        o["Modelo"] = r.Modelo == TModeloRetracao::FibMC2010 ? NomeFib : NomeEN;
         o["Fck"] = NumeroJson(r.Fck);
+        if (r.Modelo == TModeloRetracao::FibMC2010) o["ClasseCimento"] = TextoClasse(r.Classe);
         lista.push_back(std::move(o));
     }
     return lista;
@@ -180,6 +212,7 @@ void Le(const Json& j, TRetracoesAutogenas& retracoes) {
         const std::string onde = nome + "[" + std::to_string(i) + "]";
         TRetracaoAutogena r;
         int camada = 0;
+        bool temClasse = false;
         LeObjeto(j[i], onde, {"Camada", "Modelo", "Fck"}, [&](const std::string& k, const Json& v) {
             if (k == "Camada") {
                 if (!v.is_number_integer() || v.get<std::int64_t>() < 1 || v.get<std::int64_t>() > MaxCamadas)
@@ -188,7 +221,23 @@ void Le(const Json& j, TRetracoesAutogenas& retracoes) {
                 return true;
             }
             if (k == "Modelo") {
-                if (!v.is_string() || v.get<std::string>() != "EN1992") Recusa(onde + ".Modelo", "deve ser \"EN1992\"");
+                const std::string m = v.is_string() ? v.get<std::string>() : "";
+                if (m == NomeEN) r.Modelo = TModeloRetracao::EN1992;
+                else if (m == NomeFib) r.Modelo = TModeloRetracao::FibMC2010;
+                else Recusa(onde + ".Modelo", std::string("deve ser \"") + NomeEN + "\" ou \"" + NomeFib + "\"");
+                return true;
+            }
+            if (k == "ClasseCimento") {
+                const std::string c = v.is_string() ? v.get<std::string>() : "";
+                bool achou = false;
+                for (const auto& n : NomesClasses) {
+                    if (c == n.nome) {
+                        r.Classe = n.classe;
+                        achou = true;
+                    }
+                }
+                if (!achou) Recusa(onde + ".ClasseCimento", "deve ser 32.5N, 32.5R, 42.5N, 42.5R, 52.5N ou 52.5R");
+                temClasse = true;
                 return true;
             }
             if (k == "Fck") {
@@ -198,12 +247,65 @@ void Le(const Json& j, TRetracoesAutogenas& retracoes) {
             }
             return false;
         });
+        // The class belongs to the fib model alone: required by it, refused with the other.
+        if (r.Modelo == TModeloRetracao::FibMC2010 && !temClasse) Recusa(onde, "falta a chave \"ClasseCimento\"");
+        if (r.Modelo != TModeloRetracao::FibMC2010 && temClasse)
+            Recusa(onde + ".ClasseCimento", "só o modelo \"fibMC2010\" tem classe do cimento");
         if (novas.count(camada)) Recusa(onde + ".Camada", "a camada " + std::to_string(camada) + " já tem retração");
         if (!novas.empty() && camada < novas.rbegin()->first)
             Recusa(onde + ".Camada", "as camadas devem vir em ordem crescente");
         novas.emplace(camada, r);
     }
     retracoes = std::move(novas);
+}
+
+const char* NomeAgregado(TAgregado a) {
+    for (const auto& n : NomesAgregados)
+        if (n.agregado == a) return n.nome;
+    return "Outro";
+}
+
+Json ParaJson(const TAgregados& agregados) {
+    Json lista = Json::array();
+    for (const auto& [camada, a] : agregados) {
+        Json o = Json::object();
+        o["Camada"] = camada;
+        o["Agregado"] = NomeAgregado(a);
+        lista.push_back(std::move(o));
+    }
+    return lista;
+}
+
+void Le(const Json& j, TAgregados& agregados) {
+    const std::string nome = "Agregados";
+    if (!j.is_array()) Recusa(nome, "deve ser uma lista [ ... ]");
+    if (j.size() > static_cast<std::size_t>(MaxCamadas)) Recusa(nome, "tem mais camadas que o máximo");
+    TAgregados novos;
+    for (std::size_t i = 0; i < j.size(); ++i) {
+        const std::string onde = nome + "[" + std::to_string(i) + "]";
+        int camada = 0;
+        TAgregado agregado = TAgregado::Outro;
+        LeObjeto(j[i], onde, {"Camada", "Agregado"}, [&](const std::string& k, const Json& v) {
+            if (k == "Camada") {
+                camada = LeCamada(v, onde + ".Camada");
+                return true;
+            }
+            if (k == "Agregado") {
+                const std::string a = v.is_string() ? v.get<std::string>() : "";
+                for (const auto& n : NomesAgregados)
+                    if (a == n.nome) agregado = n.agregado;
+                if (agregado == TAgregado::Outro)
+                    Recusa(onde + ".Agregado", "deve ser Basalto, Granito, Gnaisse, Quartzito, Calcario ou Arenito");
+                return true;
+            }
+            return false;
+        });
+        if (novos.count(camada)) Recusa(onde + ".Camada", "a camada " + std::to_string(camada) + " já tem agregado");
+        if (!novos.empty() && camada < novos.rbegin()->first)
+            Recusa(onde + ".Camada", "as camadas devem vir em ordem crescente");
+        novos.emplace(camada, agregado);
+    }
+    agregados = std::move(novos);
 }
 
 }  // namespace ProjetoMistura

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -19,6 +20,8 @@
 #include "core/NumeroJson.h"
 #include "core/Projeto.h"
 #include "core/Validacao.h"
+#include "mistura/Cimentos.h"
+#include "mistura/Hidratacao.h"
 #include "obra/Protecoes.h"
 #include "stress/IndiceFissuracao.h"
 #include "obra/DadosObra.h"
@@ -117,6 +120,16 @@ void AplicaAltura(TDadosModelo& d, double altura, const TEstudo& e) {
     } else if (laterais.size() > Z(ultima) + 1) {
         laterais.resize(Z(ultima) + 1);
     }
+    // The mix, the autogenous shrinkage and the aggregate of the first lift go with it.
+    const auto copiaDaPrimeira = [&](auto& porCamada) {
+        const auto primeira = porCamada.find(p);
+        for (auto i = porCamada.upper_bound(p); i != porCamada.end();) i = porCamada.erase(i);
+        if (primeira == porCamada.end()) return;
+        for (int L = p + 1; L <= ultima; ++L) porCamada[L] = primeira->second;
+    };
+    copiaDaPrimeira(d.Dosagens);
+    copiaDaPrimeira(d.RetracaoAutogena);
+    copiaDaPrimeira(d.Agregados);
     d.NCamadas = ultima;
     d.NCamadasMembro = ultima;
 }
@@ -248,6 +261,37 @@ void AplicaRetiradaLateral(TDadosModelo& d, double hora, const TEstudo&) {
     }
 }
 
+// The layers of the member with a mix take the changed mix and the heat parameters
+// computed from it; the base must have one.
+void ComDosagens(TDadosModelo& d, const char* parametro, const std::function<void(TDosagem&)>& muda) {
+    if (Hidratacao::Recalcula(d, PrimeiraCamada(d), UltimaCamada(d), muda) == 0) {
+        throw ErroEntrada(std::string(parametro) +
+                          " só varia quando alguma camada do membro tem dosagem (Dosagem... do calor pela maturidade)");
+    }
+}
+
+// 1 = the first of the typical cements, in the order of the dosage dialog.
+void AplicaTipoCimento(TDadosModelo& d, double indice, const TEstudo&) {
+    const TCimento& c = Cimentos::Tipicos()[static_cast<std::size_t>(indice) - 1].Cimento;
+    ComDosagens(d, "o tipo de cimento", [&](TDosagem& m) { m.Cimento = c; });
+}
+
+void AplicaAglomerante(TDadosModelo& d, double kg, const TEstudo&) {
+    ComDosagens(d, "o consumo de aglomerante", [&](TDosagem& m) { m.Aglomerante = kg; });
+}
+
+void AplicaAguaAglomerante(TDadosModelo& d, double ac, const TEstudo&) {
+    ComDosagens(d, "a relação água/aglomerante", [&](TDosagem& m) { m.AguaAglomerante = ac; });
+}
+
+void AplicaEscoria(TDadosModelo& d, double pct, const TEstudo&) {
+    ComDosagens(d, "a escória", [&](TDosagem& m) { m.Escoria = pct; });
+}
+
+void AplicaPozolana(TDadosModelo& d, double pct, const TEstudo&) {
+    ComDosagens(d, "a pozolana", [&](TDosagem& m) { m.Pozolana = pct; });
+}
+
 // The protection of every lift's top face that comes off last takes this R.
 void AplicaResistenciaTopo(TDadosModelo& d, double r, const TEstudo&) {
     if (!TemProtecaoNoTopo(d)) {
@@ -341,6 +385,30 @@ bool TemConcreto(const TDadosModelo& d) { return UltimaCamada(d) >= PrimeiraCama
 
 constexpr double SemMaximo = 1e300;
 
+// The mix of the first concrete lift that has one (nullptr: none).
+const TDosagem* PrimeiraDosagem(const TDadosModelo& d) {
+    for (const auto& [camada, dosagem] : d.Dosagens)
+        if (camada >= PrimeiraCamada(d) && camada <= UltimaCamada(d)) return &dosagem;
+    return nullptr;
+}
+
+bool TemDosagem(const TDadosModelo& d) { return PrimeiraDosagem(d) != nullptr; }
+
+// The number of the typical cement the mix has (0: none of them).
+double LeTipoCimento(const TDadosModelo& d) {
+    const TDosagem* m = PrimeiraDosagem(d);
+    const auto& tipicos = Cimentos::Tipicos();
+    for (std::size_t i = 0; m && i < tipicos.size(); ++i)
+        if (tipicos[i].Cimento == m->Cimento) return static_cast<double>(i + 1);
+    return 0.0;
+}
+
+template <double TDosagem::*Campo>
+double LeDaDosagem(const TDadosModelo& d) {
+    const TDosagem* m = PrimeiraDosagem(d);
+    return m ? m->*Campo : 0.0;
+}
+
 const std::vector<TParametroEstudo> Tabela = {
     {"AlturaCamada", "Altura da camada", "m", false, 0.0, true, AplicaAltura, SemMaximo, LeAltura, TemConcreto},
     {"IntervaloLancamento", "Intervalo entre lançamentos", "h", true, 0.0, false, AplicaIntervalo, SemMaximo,
@@ -365,6 +433,16 @@ const std::vector<TParametroEstudo> Tabela = {
      AplicaResistenciaTopo, SemMaximo, LeResistenciaTopo, TemProtecaoNoTopo},
     {"VazaoAguaSerpentinas", "Vazão da água das serpentinas", "L/min", false, 0.0, true, AplicaVazao, SemMaximo,
      LeVazao, TemSerpentinas},
+    {"TipoCimento", "Tipo de cimento", "nº do típico", true, 1.0, false, AplicaTipoCimento,
+     static_cast<double>(Cimentos::Tipicos().size()), LeTipoCimento, TemDosagem},
+    {"ConsumoAglomerante", "Consumo de aglomerante", "kg/m³", false, 0.0, true, AplicaAglomerante, SemMaximo,
+     LeDaDosagem<&TDosagem::Aglomerante>, TemDosagem},
+    {"RelacaoAguaAglomerante", "Relação água/aglomerante", "-", false, 0.0, true, AplicaAguaAglomerante, SemMaximo,
+     LeDaDosagem<&TDosagem::AguaAglomerante>, TemDosagem},
+    {"EscoriaAglomerante", "Escória no aglomerante", "%", false, 0.0, false, AplicaEscoria, 100.0,
+     LeDaDosagem<&TDosagem::Escoria>, TemDosagem},
+    {"PozolanaAglomerante", "Pozolana no aglomerante", "%", false, 0.0, false, AplicaPozolana, 100.0,
+     LeDaDosagem<&TDosagem::Pozolana>, TemDosagem},
 };
 
 [[noreturn]] void Recusa(const std::string& m) { throw ErroEntrada("Estudo inválido: " + m); }

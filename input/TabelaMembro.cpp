@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/Agregados.h"
 #include "core/Cp1252.h"
 #include "core/Erros.h"
 #include "core/Membro.h"
@@ -29,6 +30,7 @@ std::string Titulo(Coluna coluna, bool usuais) {
         case N: return "n";
         case B: return "b";
         case F: return usuais ? "f [cal/d.m^3]" : "f [W/m^3]";
+        case Agregado: return "Agregado";
         case NumColunas: break;
     }
     return {};
@@ -56,6 +58,8 @@ Linha LinhaDoEstado(const TDadosModelo& d, int L) {
     l[N] = g(q.N);
     l[B] = g(q.B);
     l[F] = g(UnidadesEntrada::TaxaConstanteDigitada(q.F, d.UnidadesUsuais));
+    const auto a = d.Agregados.find(L);
+    l[Agregado] = Agregados::Propriedades(a != d.Agregados.end() ? a->second : TAgregado::Outro).Nome;
     return l;
 }
 
@@ -124,6 +128,16 @@ Camada Converte(const Linha& l, int L, bool usuais, ErroCelula* erro) {
         k.N = real(N);
         k.B = real(B);
         k.F = UnidadesEntrada::TaxaConstanteArmazenada(real(F), usuais);
+        const std::string& agregado = l[Agregado];
+        if (!Vazio(agregado)) {
+            const auto a = Agregados::PeloNome(agregado);
+            if (!a) {
+                Recusa(L, Agregado, usuais,
+                       "'" + agregado + "' não é Basalto, Granito, Gnaisse, Quartzito, Calcário, Arenito nem Outro",
+                       erro);
+            }
+            k.Agregado = *a;
+        }
         return k;
     } catch (const ErroConversao& e) {
         Recusa(L, coluna, usuais, e.what(), erro);
@@ -184,6 +198,11 @@ void Aplica(TDadosModelo& d, const std::vector<Linha>& linhas, const std::vector
         q.B = k.B;
         d.Superficie[static_cast<std::size_t>(L)] = superficie[static_cast<std::size_t>(L)];
     }
+    d.Agregados.clear();
+    for (int L = 1; L <= n; ++L) {
+        const TAgregado a = camadas[static_cast<std::size_t>(L - 1)].Agregado;
+        if (a != TAgregado::Outro) d.Agregados[L] = a;
+    }
     for (int L = n + 1; L <= antes; ++L) {
         d.Camadas[static_cast<std::size_t>(L)] = TCamada{};
         d.CalorCamadas[static_cast<std::size_t>(L)] = TCalorInterno{};
@@ -192,6 +211,17 @@ void Aplica(TDadosModelo& d, const std::vector<Linha>& linhas, const std::vector
     d.NCamadas = n;
     d.NCamadasMembro = n;
     d.Fundacao = fundacao;
+}
+
+bool PreencheAgregado(Linha& linha, bool usuais) {
+    const auto a = Agregados::PeloNome(linha[Agregado]);
+    if (!a) return false;
+    const Agregados::TPropriedades& p = Agregados::Propriedades(*a);
+    if (!p.CalorEspCal && !p.AlfaMicro && !p.K) return false;
+    if (p.CalorEspCal) linha[CalorEspecifico] = Numeros::FormataGeral(usuais ? *p.CalorEspCal : *p.CalorEspJ);
+    if (p.AlfaMicro) linha[Dilatacao] = Numeros::FormataGeral(*p.AlfaMicro);
+    if (p.K) linha[Condutividade] = Numeros::FormataGeral(UnidadesEntrada::CondutividadeDigitada(*p.K, usuais));
+    return true;
 }
 
 std::vector<std::vector<std::string>> Colagem(std::string_view bruto) {

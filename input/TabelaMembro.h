@@ -13,7 +13,7 @@ namespace TabelaMembro {
 
 enum Coluna {
     Espessura, Condutividade, MassaEspecifica, CalorEspecifico, Dilatacao, Dia, Hora, TInicial,
-    Constante, C, E, Tr, N, B, F, NumColunas
+    Constante, C, E, Tr, N, B, F, Agregado, NumColunas
 };
 
 using Linha = std::array<std::string, NumColunas>;
@@ -31,6 +31,7 @@ struct Camada {
     std::int32_t HoraConcretagem = 0;
     bool Constante = false;
     double C = 0.0, E = 0.0, Tr = 0.0, N = 0.0, B = 0.0, F = 0.0;
+    TAgregado Agregado = TAgregado::Outro;  // empty cell or "Outro": none
 };
 
 // A cell that cannot be taken: the message is the dialog's, prefixed with the layer and column.
@@ -52,6 +53,11 @@ Camada Converte(const Linha& linha, int L, bool usuais, ErroCelula* erro = nullp
 // `elementosPorCamada` is the main window's count, for the node capacity.
 void Aplica(TDadosModelo& dados, const std::vector<Linha>& linhas, const std::vector<int>& origem, bool fundacao,
             int elementosPorCamada);
+
+// The row with the specific heat and the dilation of the aggregate named in its
+// Agregado cell, in the units of the unit system (`usuais`); false (the row unchanged)
+// when the cell names none with table values.
+bool PreencheAgregado(Linha& linha, bool usuais);
 
 // Rows pasted from a spreadsheet: lines split at line ends (CR LF or LF, a last empty
 // line dropped), cells at tabs, or at ';' in a text without tabs. The text in any of the

@@ -122,4 +122,26 @@ void Aplica(const TParametros& p, const TDosagem& d, bool tabelaCalorimetro, TCa
     c.Maturidade = true;
 }
 
+int Recalcula(TDadosModelo& dados, int primeira, int ultima, const std::function<void(TDosagem&)>& muda) {
+    std::vector<std::pair<int, TDosagem>> novas;
+    std::vector<TParametros> parametros;
+    for (const auto& [camada, dosagem] : dados.Dosagens) {
+        if (camada < primeira || camada > ultima) continue;
+        TDosagem d = dosagem;
+        muda(d);
+        try {
+            parametros.push_back(Calcula(d));
+        } catch (const ErroEntrada& e) {
+            throw ErroEntrada(std::string(e.what()) + " (camada " + std::to_string(camada) + ")");
+        }
+        novas.emplace_back(camada, d);
+    }
+    for (std::size_t i = 0; i < novas.size(); ++i) {
+        const auto& [camada, d] = novas[i];
+        dados.Dosagens[camada] = d;
+        Aplica(parametros[i], d, dados.CalorDiscreto, dados.CalorCamadas[static_cast<std::size_t>(camada)]);
+    }
+    return static_cast<int>(novas.size());
+}
+
 }  // namespace Hidratacao

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,5 +53,11 @@ std::vector<std::string> Avisos(const TDosagem& d);
 // reference temperature, and the maturity heat on. With the calorimeter table the
 // curve is the table's, and only the Arrhenius factor (Ea, TRef) is taken.
 void Aplica(const TParametros& p, const TDosagem& d, bool tabelaCalorimetro, TCalorInterno& c);
+
+// Each layer from `primeira` to `ultima` that has a mix: `muda` changes its mix, and the
+// layer keeps the changed mix with the heat parameters computed from it (Calcula, then
+// Aplica). All the mixes are computed before any layer is written, so a mix the formulas
+// refuse (ErroEntrada, naming the layer) changes nothing. Returns how many layers changed.
+int Recalcula(TDadosModelo& dados, int primeira, int ultima, const std::function<void(TDosagem&)>& muda);
 
 }  // namespace Hidratacao

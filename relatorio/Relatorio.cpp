@@ -7,7 +7,9 @@
 #include "core/Membro.h"
 #include "core/Numeros.h"
 #include "core/ValoresSI.h"
+#include "analise/Analise.h"
 #include "stress/ProcTensional.h"
+#include "stress/RetracaoAutogena.h"
 #include "obra/DadosObra.h"
 #include "obra/Laterais.h"
 #include "serpentinas/DadosSerpentinas.h"
@@ -407,6 +409,8 @@ TRelatorio Monta(const TDadosModelo& d, const HistoricoNumerico& temperaturas, c
         TSecaoRelatorio ten;
         ten.Titulo = "3. Resultados tensionais";
         ten.Paragrafo(TProcTensional::MensagemTracao(d));
+        if (const auto sem = Analise::SemRetracaoAutogena(d, temperaturas))
+            ten.Paragrafo(RetracaoAutogena::LinhaParcela(d.TracaoMaxima, sem->Tracao, sem->No, sem->Hora));
         if (!TIndiceFissuracao::ResistenciasDefinidas(d, limites.Curva)) {
             ten.Paragrafo(std::string("Índice de fissuração não calculado: a resistência à ") +
                           TIndiceFissuracao::NomeCurva(limites.Curva) + " não foi informada.");

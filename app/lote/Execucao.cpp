@@ -163,6 +163,7 @@ ExecucaoLote ExecutaProjeto(const Opcoes& o) {
     if (o.resumo) {
         principal.LimiteResumo = o.limiteTemperatura.value_or(LimiteTemperatura);
         if (o.tensoes) principal.Indice = OpcoesAnalise::ParametrosIndice{CurvaIndice, LimiteIndice};
+        principal.ParcelaAutogena = o.tensoes.has_value();
     }
     // The problem read is handed over: no copy of its tables.
     r.Principal = Analise::Executa(std::move(lido), principal, semJanela);

@@ -13,6 +13,7 @@
 #include "results/ComparacaoProjetos.h"
 #include "results/ExportaCsv.h"
 #include "results/ExportaTabela.h"
+#include "stress/RetracaoAutogena.h"
 
 #ifdef NORVIK_RELATORIO_PDF
 #include <QApplication>
@@ -98,6 +99,9 @@ void Grava(const Opcoes& o, const ExecucaoLote& ex) {
     std::string resumo;
     if (a.Resumo) resumo += ComLinha(a.Resumo->Texto(false));
     if (a.Indice) resumo += ComLinha(a.Indice->Texto(false));
+    if (a.SemAutogena)
+        resumo += ComLinha(RetracaoAutogena::LinhaParcela(a.Dados->TracaoMaxima, a.SemAutogena->Tracao,
+                                                          a.SemAutogena->No, a.SemAutogena->Hora));
     resumo += ex.AvisoFormulacao;
     resumo += ex.Verificacao;
 

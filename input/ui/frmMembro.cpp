@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/Agregados.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/HistoricoProblema.h"
 #include "input/UnidadesEntrada.h"
@@ -18,6 +19,7 @@ TfrmMembro::TfrmMembro(Contexto& ctx, QWidget* parent)
       edMembro(NovoCampo(this, "edMembro", QStringLiteral("1"))),
       edXini(NovoCampo(this, "edXini", QStringLiteral("0"))),
       edH(NovoCampo(this, "edH", QString())),
+      cbAgregado(new QComboBox(this)),
       edK(NovoCampo(this, "edK", QStringLiteral("2"))),
       edRo(NovoCampo(this, "edRo", QStringLiteral("2348"))),
       edCalorEsp(NovoCampo(this, "edCalorEsp", QStringLiteral("837"))),
@@ -43,6 +45,12 @@ TfrmMembro::TfrmMembro(Contexto& ctx, QWidget* parent)
     chkFormaDeslizante->setObjectName(QStringLiteral("chkFormaDeslizante"));
     gbxFormaDeslizante->setObjectName(QStringLiteral("gbxFormaDeslizante"));
     btnInserir->setObjectName(QStringLiteral("btnInserir"));
+    cbAgregado->setObjectName(QStringLiteral("cbAgregado"));
+    for (const auto& a : Agregados::Tabela()) cbAgregado->addItem(QString::fromUtf8(a.Nome), static_cast<int>(a.Agregado));
+    cbAgregado->setCurrentIndex(cbAgregado->count() - 1);  // "Outro"
+    cbAgregado->setToolTip(QStringLiteral(
+        "O agregado graúdo preenche o calor específico e a dilatação térmica com valores típicos do concreto "
+        "feito com ele (editáveis); a condutividade fica como está."));
     Button1->setObjectName(QStringLiteral("Button1"));
 
     edMembro->setReadOnly(true);
@@ -57,12 +65,13 @@ TfrmMembro::TfrmMembro(Contexto& ctx, QWidget* parent)
     struct Coluna {
         const char* rotulo;
         QWidget* unidade;
-        QLineEdit* campo;
+        QWidget* campo;
     };
     const Coluna colunas[] = {
         {"Camada", nullptr, edMembro},
         {"Y (Inicial)", new QLabel(QStringLiteral("[m]"), this), edXini},
         {"Espessura", new QLabel(QStringLiteral("[m]"), this), edH},
+        {"Agregado", nullptr, cbAgregado},
         {"Condutividade Térmica", lbUnidadeK, edK},
         {"Massa Específica", new QLabel(QStringLiteral("[Kg/m^3]"), this), edRo},
         {"Calor espec.", lbUnidadeCalorEsp, edCalorEsp},
@@ -112,6 +121,7 @@ TfrmMembro::TfrmMembro(Contexto& ctx, QWidget* parent)
 
     laco_.preenche = [this](int n) { PreencheCamada(n); };
     laco_.ultima = [this] { return ctx_.dados.NCamadas; };
+    connect(cbAgregado, &QComboBox::activated, this, [this] { EscolheAgregado(); });
     connect(btnInserir, &QPushButton::clicked, this, [this] { Inserir(); });
     connect(Button1, &QPushButton::clicked, this, [this] { Sair(); });
 }
@@ -154,6 +164,9 @@ void TfrmMembro::PreencheCamada(int n) {
         laco_.Exibe(edRo, Geral(c.Ro), c.Ro);
         laco_.Exibe(edCalorEsp, Geral(c.CalorEsp), c.CalorEsp);
         laco_.Exibe(edAlfa, Geral(alfa), c.Alfa);
+        const auto a = d.Agregados.find(abaixo);
+        const TAgregado agregado = a != d.Agregados.end() ? a->second : TAgregado::Outro;
+        cbAgregado->setCurrentIndex(cbAgregado->findData(static_cast<int>(agregado)));
     }
     if (n <= d.NCamadas) {
         const TCamada& c = d.Camadas[static_cast<std::size_t>(n)];
@@ -167,6 +180,16 @@ void TfrmMembro::PreencheCamada(int n) {
         edXini->setText(Geral(xIni));
     }
     edH->setEnabled(true);
+}
+
+// The typed fields take the aggregate's values in the units shown; "Outro" and a value
+// the table does not give leave the field as it is.
+void TfrmMembro::EscolheAgregado() {
+    const auto& p = Agregados::Propriedades(static_cast<TAgregado>(cbAgregado->currentData().toInt()));
+    const bool usuais = ctx_.dados.UnidadesUsuais;
+    if (p.CalorEspCal) edCalorEsp->setText(Geral(usuais ? *p.CalorEspCal : *p.CalorEspJ));
+    if (p.AlfaMicro) edAlfa->setText(Geral(*p.AlfaMicro));
+    if (p.K) edK->setText(Geral(UnidadesEntrada::CondutividadeDigitada(*p.K, usuais)));
 }
 
 void TfrmMembro::Inserir() {
@@ -187,8 +210,11 @@ void TfrmMembro::Inserir() {
             camada.Alfa = laco_.Valor(edAlfa, [](double v) { return UnidadesEntrada::DilatacaoArmazenada(v); });
             camada.Espessura = laco_.Valor(edH);
             const bool fundacao = ckbFundacao->isChecked();
+            const auto agregado = static_cast<TAgregado>(cbAgregado->currentData().toInt());
             AlteraProblema(ctx_, NomeCamada(QStringLiteral("Inserir Camada"), n), [&] {
                 if (fundacao) d.Fundacao = true;
+                if (agregado == TAgregado::Outro) d.Agregados.erase(n);
+                else d.Agregados[n] = agregado;
                 TCamada& c = d.Camadas[static_cast<std::size_t>(n)];
                 // The layers above keep their thicknesses and rest on this one.
                 double topo = camada.XIni + camada.Espessura;
@@ -240,6 +266,7 @@ void TfrmMembro::Conclui(int n) {
                        [&] {
                            d.NCamadas = n;
                            d.NCamadasMembro = n;
+                           d.Agregados.erase(d.Agregados.upper_bound(n), d.Agregados.end());
                        });
     } else {
         AlteraProblema(ctx_, NomeCamada(QStringLiteral("Inserir Camada"), n), [&] { d.NCamadasMembro = n; });

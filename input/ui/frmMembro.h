@@ -1,5 +1,6 @@
 #pragma once
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,9 @@ public:
     QLineEdit* edMembro;
     QLineEdit* edXini;
     QLineEdit* edH;
+    // The coarse aggregate: choosing one fills the specific heat and the dilation with
+    // its typical values (editable afterwards); "Inserir" keeps the choice with the layer.
+    QComboBox* cbAgregado;
     QLineEdit* edK;
     QLineEdit* edRo;
     QLineEdit* edCalorEsp;
@@ -45,6 +49,7 @@ private:
     void Inserir();
     void Sair();
     void PreencheCamada(int n);
+    void EscolheAgregado();
     // Ends the entry with layer n as the last one.
     void Conclui(int n);
 

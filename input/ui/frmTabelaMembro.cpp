@@ -51,7 +51,9 @@ TfrmTabelaMembro::TfrmTabelaMembro(Contexto& ctx, QWidget* parent) : QWidget(par
     btnCancelar = Botao(this, "btnCancelar", QStringLiteral("Cancelar"));
     btnAcrescentar->setToolTip(QStringLiteral("Acrescenta uma camada acima da selecionada, com as propriedades dela"));
     btnCancelar->setToolTip(QStringLiteral("Fecha sem alterar o problema"));
-    tbCamadas->setToolTip(QStringLiteral("Ctrl+V cola linhas de planilha (separadas por tabulação ou ';', vírgula decimal)"));
+    tbCamadas->setToolTip(QStringLiteral("Ctrl+V cola linhas de planilha (separadas por tabulação ou ';', vírgula decimal). "
+                                         "Na coluna Agregado, Basalto, Granito, Gnaisse, Quartzito, Calcário ou Arenito "
+                                         "preenchem o calor específico e a dilatação da linha; Outro deixa como estão."));
 
     auto* botoes = new QHBoxLayout;
     for (QPushButton* b : {btnAcrescentar, btnDuplicar, btnApagar}) botoes->addWidget(b);
@@ -72,6 +74,18 @@ TfrmTabelaMembro::TfrmTabelaMembro(Contexto& ctx, QWidget* parent) : QWidget(par
     connect(btnApagar, &QPushButton::clicked, this, acao(&TfrmTabelaMembro::Apaga));
     connect(btnOk, &QPushButton::clicked, this, acao(&TfrmTabelaMembro::Ok));
     connect(btnCancelar, &QPushButton::clicked, this, &QWidget::hide);
+    connect(tbCamadas, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) { AgregadoEditado(item); });
+}
+
+void TfrmTabelaMembro::AgregadoEditado(QTableWidgetItem* item) {
+    if (preenchendo_ || !item || item->column() != Agregado) return;
+    Linha l = LeLinha(item->row());
+    if (!PreencheAgregado(l, ctx_.dados.UnidadesUsuais)) return;
+    preenchendo_ = true;
+    for (const int c : {static_cast<int>(Condutividade), static_cast<int>(CalorEspecifico), static_cast<int>(Dilatacao)})
+        if (QTableWidgetItem* celula = tbCamadas->item(item->row(), c))
+            celula->setText(QString::fromStdString(l[static_cast<std::size_t>(c)]));
+    preenchendo_ = false;
 }
 
 void TfrmTabelaMembro::Abre() {
@@ -105,11 +119,14 @@ std::vector<Linha> TfrmTabelaMembro::LinhasDoEstado() const {
 }
 
 void TfrmTabelaMembro::PoeLinha(int linha, const Linha& valores, int origem) {
+    const bool antes = preenchendo_;
+    preenchendo_ = true;
     for (int c = 0; c < NumColunas; ++c) {
         auto* item = new QTableWidgetItem(QString::fromStdString(valores[static_cast<std::size_t>(c)]));
         if (c == 0) item->setData(PapelOrigem, origem);
         tbCamadas->setItem(linha, c, item);
     }
+    preenchendo_ = antes;
 }
 
 Linha TfrmTabelaMembro::LeLinha(int linha) const {
@@ -189,10 +206,13 @@ void TfrmTabelaMembro::Cola(const QString& texto) {
         tbCamadas->insertRow(nova);
         PoeLinha(nova, nova > 0 ? LeLinha(nova - 1) : Linha{}, 0);
     }
+    // Pasted rows keep the values they bring, with or without an aggregate.
+    preenchendo_ = true;
     for (std::size_t i = 0; i < linhas.size(); ++i)
         for (std::size_t k = 0; k < linhas[i].size() && coluna0 + static_cast<int>(k) < NumColunas; ++k)
             tbCamadas->item(linha0 + static_cast<int>(i), coluna0 + static_cast<int>(k))
                 ->setText(QString::fromStdString(linhas[i][k]));
+    preenchendo_ = false;
     Numera();
 }
 

@@ -43,6 +43,9 @@ private:
     void Apaga();
     void Ok();
     void Numera();
+    // A user's edit of an Agregado cell fills its row's specific heat and dilation.
+    void AgregadoEditado(QTableWidgetItem* item);
+    bool preenchendo_ = false;  // the window itself writing cells
 
     // The member as the grid was filled from it: a dialog that changed it since
     // would be overwritten unseen.

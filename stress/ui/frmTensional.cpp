@@ -30,6 +30,7 @@
 #include "stress/ui/frmFluencia.h"
 #include "stress/ui/frmFluenciaACI.h"
 #include "stress/ui/frmNBR6118.h"
+#include "stress/RetracaoAutogena.h"
 #include "stress/ui/frmRetracaoAutogena.h"
 #include "stress/ui/frmTracaoFlexao.h"
 
@@ -171,7 +172,12 @@ void TfrmTensional::btnRunClick() {
     progresso.Conclui();
     planilha->AtualizaTabela();
     if (!analise.ComTensoes) return;
-    ctx_.msg.informacao(QString::fromStdString(analise.MensagemTensoes));
+    std::string mensagem = analise.MensagemTensoes;
+    // With autogenous shrinkage, its share of the largest tension: the same stresses
+    // without it, on the same temperatures.
+    if (const auto sem = Analise::SemRetracaoAutogena(*analise.Dados, analise.Temperaturas))
+        mensagem += "\n\n" + RetracaoAutogena::LinhaParcela(analise.Dados->TracaoMaxima, sem->Tracao, sem->No, sem->Hora);
+    ctx_.msg.informacao(QString::fromStdString(mensagem));
     GroupBox2->setEnabled(true);
     btnResult->setEnabled(true);
 }

@@ -13,6 +13,7 @@
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
 #include "stress/ProcTensional.h"
+#include "stress/RetracaoAutogena.h"
 
 namespace {
 
@@ -69,6 +70,28 @@ TEST(LoteResumo, ComTensoesImprimeTambemOIndiceDeFissuracao) {
         TIndiceFissuracao::Calcula(*ref.dados, ref.tensoes, TCurvaTracao::Simples, 1.0).Texto(false);
     EXPECT_EQ(s.out, esperado);
     EXPECT_NE(s.out.find("Curva de resistência: Tração Simples"), std::string::npos);
+}
+
+// With autogenous shrinkage in a layer, after the index the line of its share in the
+// largest tension: the tension of the same project without the key, run apart.
+TEST(LoteResumo, ComRetracaoAutogenaAParcelaDelaNaMaiorTracao) {
+    PastaTemporaria pasta;
+    std::string texto = Projeto(true);
+    texto.insert(texto.size() - 1, R"(, "RetracaoAutogena": [{"Camada": 1, "Modelo": "EN1992", "Fck": 50}, )"
+                                   R"({"Camada": 2, "Modelo": "fibMC2010", "Fck": 40, "ClasseCimento": "42.5R"}])");
+    GravaArquivo(pasta / "p.n1d.json", texto);
+    GravaArquivo(pasta / "sem.n1d.json", Projeto(true));
+    const Saida s = Roda(pasta, Q(pasta / "p.n1d.json") + " --tensoes " + Q(pasta / "s.txt") + " --resumo");
+    ASSERT_EQ(s.codigo, 0) << s.err;
+    Referencia com(pasta / "p.n1d.json", true), sem(pasta / "sem.n1d.json", true);
+    const std::string linha = RetracaoAutogena::LinhaParcela(com.dados->TracaoMaxima, sem.dados->TracaoMaxima,
+                                                             sem.dados->NoTracaoMaxima, sem.dados->HoraTracaoMaxima);
+    const std::string indice = TIndiceFissuracao::Calcula(*com.dados, com.tensoes, TCurvaTracao::Simples, 1.0).Texto(false);
+    EXPECT_NE(s.out.find(indice + "\n" + linha), std::string::npos) << s.out;
+    EXPECT_NE(com.dados->TracaoMaxima, sem.dados->TracaoMaxima);
+    // Without the key the summary has no such line.
+    const Saida s2 = Roda(pasta, Q(pasta / "sem.n1d.json") + " --tensoes " + Q(pasta / "s2.txt") + " --resumo");
+    EXPECT_EQ(s2.out.find("Sem a retração autógena"), std::string::npos);
 }
 
 // The foundation example with layer 1 as soil without heat, the base held at 80 °C, a

@@ -72,6 +72,46 @@ TEST(ProjetoRetracao, VoltaIgualEChaveSoComRetracao) {
     EXPECT_EQ(Projeto::Conteudo(*d).find("RetracaoAutogena"), std::string::npos);
 }
 
+// The fib model keeps its cement class; the text reads back to the same bytes.
+TEST(ProjetoRetracao, ModeloFibComClasseVoltaIgual) {
+    Json j = Json::parse(Base);
+    j["RetracaoAutogena"] = Json::parse(
+        R"([{"Camada": 1, "Modelo": "EN1992", "Fck": 30}, {"Camada": 2, "Modelo": "fibMC2010", "Fck": 40, "ClasseCimento": "32.5N"}])");
+    auto d = std::make_unique<TDadosModelo>();
+    Projeto::LeTexto(j.dump(), *d);
+    ASSERT_EQ(d->RetracaoAutogena.size(), 2u);
+    EXPECT_EQ(d->RetracaoAutogena.at(1).Modelo, TModeloRetracao::EN1992);
+    EXPECT_EQ(d->RetracaoAutogena.at(2).Modelo, TModeloRetracao::FibMC2010);
+    EXPECT_EQ(d->RetracaoAutogena.at(2).Classe, TClasseCimento::C325N);
+    const std::string texto = Projeto::Conteudo(*d);
+    EXPECT_NE(texto.find("\"32.5N\""), std::string::npos);
+    auto outra = std::make_unique<TDadosModelo>();
+    Projeto::LeTexto(texto, *outra);
+    EXPECT_EQ(outra->RetracaoAutogena, d->RetracaoAutogena);
+    EXPECT_EQ(Projeto::Conteudo(*outra), texto);
+}
+
+// The aggregates of the layers: absent without one, back to the same bytes with.
+TEST(ProjetoAgregados, VoltaIgualEChaveSoComAgregado) {
+    Json j = Json::parse(Base);
+    j["Agregados"] = Json::parse(R"([{"Camada": 1, "Agregado": "Quartzito"}, {"Camada": 2, "Agregado": "Calcario"}])");
+    auto d = std::make_unique<TDadosModelo>();
+    Projeto::LeTexto(j.dump(), *d);
+    ASSERT_EQ(d->Agregados.size(), 2u);
+    EXPECT_EQ(d->Agregados.at(1), TAgregado::Quartzito);
+    EXPECT_EQ(d->Agregados.at(2), TAgregado::Calcario);
+    const std::string texto = Projeto::Conteudo(*d);
+    auto outra = std::make_unique<TDadosModelo>();
+    Projeto::LeTexto(texto, *outra);
+    EXPECT_EQ(outra->Agregados, d->Agregados);
+    EXPECT_EQ(Projeto::Conteudo(*outra), texto);
+    auto copia = std::make_unique<TDadosModelo>();
+    Projeto::CopiaProblema(*d, *copia);
+    EXPECT_EQ(copia->Agregados, d->Agregados);
+    d->Agregados.clear();
+    EXPECT_EQ(Projeto::Conteudo(*d).find("Agregados"), std::string::npos);
+}
+
 struct CasoRecusa {
     const char* nome;
     void (*altera)(Json&);
@@ -120,6 +160,35 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRecusa{"RetracaoOutroModelo",
                    [](Json& j) { j["RetracaoAutogena"] = Json::parse(R"([{"Camada": 1, "Modelo": "MC2010", "Fck": 30}])"); },
                    "RetracaoAutogena[0].Modelo"},
+        CasoRecusa{"RetracaoFibSemClasse",
+                   [](Json& j) { j["RetracaoAutogena"] = Json::parse(R"([{"Camada": 1, "Modelo": "fibMC2010", "Fck": 30}])"); },
+                   "\"ClasseCimento\""},
+        CasoRecusa{"RetracaoClasseNoEN",
+                   [](Json& j) {
+                       j["RetracaoAutogena"] =
+                           Json::parse(R"([{"Camada": 1, "Modelo": "EN1992", "Fck": 30, "ClasseCimento": "42.5N"}])");
+                   },
+                   "RetracaoAutogena[0].ClasseCimento"},
+        CasoRecusa{"RetracaoClasseDesconhecida",
+                   [](Json& j) {
+                       j["RetracaoAutogena"] =
+                           Json::parse(R"([{"Camada": 1, "Modelo": "fibMC2010", "Fck": 30, "ClasseCimento": "42,5 N"}])");
+                   },
+                   "RetracaoAutogena[0].ClasseCimento"},
+        CasoRecusa{"AgregadoOutro",
+                   [](Json& j) { j["Agregados"] = Json::parse(R"([{"Camada": 1, "Agregado": "Outro"}])"); },
+                   "Agregados[0].Agregado"},
+        CasoRecusa{"AgregadoComAcento",
+                   [](Json& j) { j["Agregados"] = Json::parse(R"([{"Camada": 1, "Agregado": "Calcário"}])"); },
+                   "Agregados[0].Agregado"},
+        CasoRecusa{"AgregadoRepetido",
+                   [](Json& j) {
+                       j["Agregados"] = Json::parse(R"([{"Camada": 1, "Agregado": "Basalto"}, {"Camada": 1, "Agregado": "Granito"}])");
+                   },
+                   "já tem agregado"},
+        CasoRecusa{"AgregadoChaveDesconhecida",
+                   [](Json& j) { j["Agregados"] = Json::parse(R"([{"Camada": 1, "Agregado": "Basalto", "K": 2}])"); },
+                   "\"K\""},
         CasoRecusa{"RetracaoSemFck",
                    [](Json& j) { j["RetracaoAutogena"] = Json::parse(R"([{"Camada": 1, "Modelo": "EN1992"}])"); },
                    "\"Fck\""}),

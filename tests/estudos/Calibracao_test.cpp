@@ -14,6 +14,8 @@
 #include "core/Erros.h"
 #include "core/Projeto.h"
 #include "analise/Analise.h"
+#include "mistura/Cimentos.h"
+#include "mistura/Hidratacao.h"
 #include "results/Medicoes.h"
 #include "obra/DadosObra.h"
 
@@ -122,6 +124,38 @@ INSTANTIATE_TEST_SUITE_P(
                       Caso{"Maturidade", "alfaU,tau,Ea", {0.75, 20, 40000}, {0.65, 26, 32000}, ComMaturidade},
                       Caso{"LateraisELancamento", "Lateral,TLanc", {10, 20}, {3, 23}, ComLaterais}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// A wall whose lifts take their heat from a CP III mix (the dosage dialog's parameters):
+// αu and Ea of the mix are fitted back from perturbed starting values, and the mix itself
+// stays with the layers.
+TEST(CalibracaoDaDosagem, AjustaAlfaUEEaDasCamadasDaMistura) {
+    TDosagem m;
+    m.Cimento = Cimentos::Tipico("CP III")->Cimento;
+    m.Aglomerante = 350.0;
+    m.AguaAglomerante = 0.5;
+    const Hidratacao::TParametros p = Hidratacao::Calcula(m);
+    auto d = ComMedicoes(168, [&](TDadosModelo& dados) {
+        for (int L = 1; L <= dados.NCamadas; ++L) {
+            dados.Dosagens[L] = m;
+            Hidratacao::Aplica(p, m, dados.CalorDiscreto, dados.CalorCamadas[static_cast<std::size_t>(L)]);
+        }
+    });
+    const std::vector<int> escolhidos = Calibracao::LeLista("alfaU,Ea");
+    Calibracao::Parametros()[static_cast<std::size_t>(escolhidos[0])].Aplica(*d, 0.85 * p.AlfaU);
+    Calibracao::Parametros()[static_cast<std::size_t>(escolhidos[1])].Aplica(*d, 0.8 * p.Ea);
+    const TResultadoCalibracao r = Calibracao::Ajusta(*d, escolhidos, 168);
+    SCOPED_TRACE(r.Texto());
+    EXPECT_TRUE(r.Convergiu);
+    EXPECT_NEAR(r.RMSDepois, 0.3, 0.05);
+    const double verdade[] = {p.AlfaU, p.Ea};
+    for (std::size_t k = 0; k < 2; ++k) {
+        EXPECT_GT(r.Valores[k].Incerteza, 0.0);
+        EXPECT_LT(std::fabs(r.Valores[k].Ajustado - verdade[k]), 2.0 * r.Valores[k].Incerteza) << k;
+    }
+    Calibracao::Aplica(*d, r);
+    EXPECT_EQ(d->Dosagens.at(2), m);
+    EXPECT_EQ(d->CalorCamadas[2].AlfaU, r.Valores[0].Ajustado);
+}
 
 struct Recusa {
     const char* nome;

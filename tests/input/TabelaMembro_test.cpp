@@ -64,11 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasoExcesso{"QuinzeCabem", Colunas(15), 0, ""},
                       CasoExcesso{"Dezessete", Colunas(17), 0,
                                   "A linha 1 da colagem tem 17 colunas, mas a partir da coluna \"Espessura [m]\" a tabela "
-                                  "tem só 15. Nada foi colado."},
+                                  "tem só 16. Nada foi colado."},
                       CasoExcesso{"DoisAPartirDaUltima", "1\t2\n", NumColunas - 1, "tem 2 colunas"},
                       CasoExcesso{"UmNaUltimaCabe", "1\n", NumColunas - 1, ""},
                       CasoExcesso{"TabulacaoFinalVaziaCabe", Colunas(16, ""), 0, ""},
-                      CasoExcesso{"SegundaLinhaLonga", "1\n" + Colunas(16), 0, "A linha 2 da colagem tem 16 colunas"}),
+                      CasoExcesso{"SegundaLinhaLonga", "1\n" + Colunas(17), 0, "A linha 2 da colagem tem 17 colunas"}),
     [](const auto& i) { return std::string(i.param.nome); });
 
 Linha Boa() { return {"1,5", "2,4", "2400", "950", "10,0", "2", "6", "22", "Não", "330", "80", "0", "0,45", "7", "0"}; }
@@ -107,6 +107,84 @@ TEST(TabelaMembroConverte, LinhaDoEstadoVoltaAoMesmoValor) {
     EXPECT_EQ(LinhaDoEstado(*d, 1)[Dia], "1");
     EXPECT_EQ(LinhaDoEstado(*d, 1)[Hora], "0");
 }
+
+// The aggregate cell: a name of the list (with or without the accent), empty or "Outro"
+// for none; anything else refused at that cell. Aplica keeps the choice of each row.
+struct CasoAgregado {
+    const char* nome;
+    const char* celula;
+    TAgregado esperado;
+    bool recusa;
+};
+class AgregadoDaTabela : public ::testing::TestWithParam<CasoAgregado> {};
+
+TEST_P(AgregadoDaTabela, ConverteEAplica) {
+    const CasoAgregado& c = GetParam();
+    Linha l = Boa();
+    l[Agregado] = c.celula;
+    if (c.recusa) {
+        ErroCelula erro{};
+        EXPECT_THROW(Converte(l, 2, false, &erro), ErroEntrada);
+        EXPECT_EQ(erro.Coluna, static_cast<int>(Agregado));
+        EXPECT_NE(erro.Mensagem.find("Camada 2, coluna \"Agregado\""), std::string::npos) << erro.Mensagem;
+        return;
+    }
+    EXPECT_EQ(Converte(l, 2, false).Agregado, c.esperado);
+    auto d = std::make_unique<TDadosModelo>();
+    d->Agregados[5] = TAgregado::Basalto;  // a layer the table no longer has
+    Aplica(*d, {Boa(), l}, {}, false, 1);
+    EXPECT_EQ(d->Agregados.count(5), 0u);
+    EXPECT_EQ(d->Agregados.count(1), 0u);
+    if (c.esperado == TAgregado::Outro) {
+        EXPECT_TRUE(d->Agregados.empty());
+    } else {
+        ASSERT_EQ(d->Agregados.count(2), 1u);
+        EXPECT_EQ(d->Agregados.at(2), c.esperado);
+        // The state shows it back with the window's name.
+        EXPECT_EQ(Converte(LinhaDoEstado(*d, 2), 2, false).Agregado, c.esperado);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, AgregadoDaTabela,
+    ::testing::Values(CasoAgregado{"Basalto", "Basalto", TAgregado::Basalto, false},
+                      CasoAgregado{"CalcarioComAcento", "Calcário", TAgregado::Calcario, false},
+                      CasoAgregado{"CalcarioSemAcento", "Calcario", TAgregado::Calcario, false},
+                      CasoAgregado{"Gnaisse", "Gnaisse", TAgregado::Gnaisse, false},
+                      CasoAgregado{"Outro", "Outro", TAgregado::Outro, false},
+                      CasoAgregado{"Vazio", "", TAgregado::Outro, false},
+                      CasoAgregado{"Desconhecido", "Xisto", TAgregado::Outro, true},
+                      CasoAgregado{"Minusculo", "basalto", TAgregado::Outro, true}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+// Naming an aggregate fills the row's specific heat (in the unit system's units) and
+// dilation; "Outro" or an unknown name leaves the row as it was.
+struct CasoPreenche {
+    const char* agregado;
+    bool usuais;
+    bool preenche;
+    const char* calor;
+    const char* dilatacao;
+};
+class PreencheAgregadoTabela : public ::testing::TestWithParam<CasoPreenche> {};
+
+TEST_P(PreencheAgregadoTabela, CalorEDilatacao) {
+    const CasoPreenche& c = GetParam();
+    Linha l = Boa();
+    l[Agregado] = c.agregado;
+    const Linha antes = l;
+    EXPECT_EQ(PreencheAgregado(l, c.usuais), c.preenche);
+    EXPECT_EQ(l[CalorEspecifico], c.calor);
+    EXPECT_EQ(l[Dilatacao], c.dilatacao);
+    EXPECT_EQ(l[Condutividade], antes[Condutividade]);  // no confirmed conductivity
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, PreencheAgregadoTabela,
+                         ::testing::Values(CasoPreenche{"Quartzito", false, true, "962,78", "11,88"},
+                                           CasoPreenche{"Basalto", true, true, "0,23", "8,64"},
+                                           CasoPreenche{"Calcário", false, true, "962,78", "6,84"},
+                                           CasoPreenche{"Outro", false, false, "950", "10,0"},
+                                           CasoPreenche{"Xisto", false, false, "950", "10,0"}));
 
 // Capacities and a bad row refuse everything: the state does not change.
 struct CasoRecusa {

@@ -14,6 +14,7 @@
 
 #include "PastaTemporaria.h"
 #include "core/Erros.h"
+#include "core/Numeros.h"
 #include "core/Progresso.h"
 #include "analise/Analise.h"
 
@@ -180,6 +181,54 @@ TEST(RelatorioTensional, IndiceENoCriticoOuAFaltaDasResistencias) {
         EXPECT_NE(r.TextoCorrido().find(ind.LinhaCritico()), std::string::npos);
     }
 }
+
+// With autogenous shrinkage the stress section gives, after the run's message, the largest
+// tension of the same problem run without it (the shrinkage's share); without shrinkage
+// the section is as before.
+struct CasoParcela {
+    const char* nome;
+    const char* retracao;  // the key's value, empty: none
+};
+class ParcelaAutogenaNoRelatorio : public ::testing::TestWithParam<CasoParcela> {};
+
+TEST_P(ParcelaAutogenaNoRelatorio, ComESemARetracao) {
+    const CasoParcela& c = GetParam();
+    std::string texto = ProjetoTensional(true);
+    if (*c.retracao) texto.insert(texto.size() - 1, std::string(R"(, "RetracaoAutogena": )") + c.retracao);
+    PastaTemporaria pasta;
+    GravaArquivo(pasta / "p.n1d.json", texto);
+    const Analise ex = Executa(pasta / "p.n1d.json", true);
+    const TRelatorio r = Relatorio::Monta(*ex.Dados, ex.Temperaturas, &ex.Tensoes, {}, "p");
+    const TSecaoRelatorio& ten = Secao(r, "3.");
+    ASSERT_GE(ten.Blocos.size(), 2u);
+    EXPECT_EQ(ten.Blocos[0].Texto, ex.MensagemTensoes);
+    const bool temLinha = ten.Blocos[1].Texto.rfind("Sem a retração autógena", 0) == 0;
+    if (!*c.retracao) {
+        EXPECT_FALSE(temLinha);
+        return;
+    }
+    ASSERT_TRUE(temLinha) << ten.Blocos[1].Texto;
+    // The reference: the same file with the key taken out, run from the start.
+    PastaTemporaria outra;
+    GravaArquivo(outra / "p.n1d.json", ProjetoTensional(true));
+    const Analise sem = Executa(outra / "p.n1d.json", true);
+    ASSERT_LT(ex.Dados->TracaoMaxima, sem.Dados->TracaoMaxima);  // the shrinkage pulls
+    const auto fixo = [](double v) { return Numeros::FormataFixo(v + 0.0, 0, 2); };
+    const std::string esperada = "Sem a retração autógena, a maior tração seria " + fixo(-sem.Dados->TracaoMaxima) +
+                                 " MPa (Nó " + std::to_string(sem.Dados->NoTracaoMaxima) + ", " +
+                                 std::to_string(sem.Dados->HoraTracaoMaxima) + " horas); a retração autógena responde por " +
+                                 fixo(sem.Dados->TracaoMaxima - ex.Dados->TracaoMaxima) + " MPa da maior tração (" +
+                                 fixo(-ex.Dados->TracaoMaxima) + " MPa).";
+    EXPECT_EQ(ten.Blocos[1].Texto, esperada);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabela, ParcelaAutogenaNoRelatorio,
+    ::testing::Values(CasoParcela{"SemRetracao", ""},
+                      CasoParcela{"EN1992", R"([{"Camada": 1, "Modelo": "EN1992", "Fck": 40}, {"Camada": 2, "Modelo": "EN1992", "Fck": 40}])"},
+                      CasoParcela{"Fib", R"([{"Camada": 1, "Modelo": "fibMC2010", "Fck": 50, "ClasseCimento": "32.5N"},
+                                                 {"Camada": 2, "Modelo": "fibMC2010", "Fck": 30, "ClasseCimento": "52.5R"}])"}),
+    [](const ::testing::TestParamInfo<CasoParcela>& i) { return std::string(i.param.nome); });
 
 TEST(RelatorioTensional, SemTabelaDeTensoesNaoHaSecao) {
     const Analise ex = Executa(Exemplos + "bloco-fundacao-3-camadas.n1d.json");

@@ -167,3 +167,48 @@ TEST_F(Membro, FormaDeslizanteDesabilitada) {
 }
 
 }  // namespace
+
+namespace {
+
+// Choosing the aggregate fills the specific heat (in the units shown) and the dilation,
+// the layer keeps the choice, the next layer starts with it, and "Outro" stores none.
+struct CasoAgregadoJanela {
+    bool usuais;
+    const char* agregado;
+    const char* calor;
+    const char* dilatacao;
+    bool guardado;
+};
+class AgregadoDaCamada : public DialogosCamadas, public ::testing::WithParamInterface<CasoAgregadoJanela> {};
+
+TEST_P(AgregadoDaCamada, PreencheEGuarda) {
+    const CasoAgregadoJanela& c = GetParam();
+    d.UnidadesUsuais = c.usuais;
+    TfrmMembro* f = j.frmMembro;
+    f->Abre();
+    const QString calorAntes = f->edCalorEsp->text();
+    const int i = f->cbAgregado->findText(QString::fromUtf8(c.agregado));
+    ASSERT_GE(i, 0);
+    f->cbAgregado->setCurrentIndex(i);
+    emit f->cbAgregado->activated(i);
+    EXPECT_EQ(Texto(f, "edCalorEsp"), c.guardado ? QString::fromUtf8(c.calor) : calorAntes);
+    if (c.guardado) {
+        EXPECT_EQ(f->edAlfa->text(), QString::fromUtf8(c.dilatacao));
+    }
+    Digita(f, "edH", QStringLiteral("1"));
+    Responde({true, true});
+    Clica(f, "btnInserir");
+    EXPECT_EQ(d.Agregados.count(1), c.guardado ? 1u : 0u);
+    if (c.guardado) {
+        EXPECT_EQ(f->cbAgregado->currentText(), QString::fromUtf8(c.agregado));  // layer 2 starts from layer 1
+        EXPECT_DOUBLE_EQ(d.Camadas[1].Alfa, QString::fromUtf8(c.dilatacao).replace(',', '.').toDouble() * 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabela, AgregadoDaCamada,
+                         ::testing::Values(CasoAgregadoJanela{false, "Quartzito", "962,78", "11,88", true},
+                                           CasoAgregadoJanela{true, "Basalto", "0,23", "8,64", true},
+                                           CasoAgregadoJanela{false, "Calcário", "962,78", "6,84", true},
+                                           CasoAgregadoJanela{false, "Outro", "", "10,0", false}));
+
+}  // namespace

@@ -207,3 +207,50 @@ TEST_F(TabelaMembroJanela, MudancaPorOutroDialogoRecusaOOk) {
 }
 
 }  // namespace
+
+namespace {
+
+// Typing an aggregate into the grid fills its row's specific heat and dilation; "Ok"
+// keeps the choice with the layer, and a paste keeps the values it brings.
+struct CasoAgregadoGrade {
+    const char* nome;
+    const char* agregado;
+    bool colar;  // through a paste of the row's last two cells instead of typing
+    const char* calor;
+    const char* dilatacao;
+    TAgregado guardado;
+};
+class AgregadoNaGrade : public TabelaMembroJanela, public ::testing::WithParamInterface<CasoAgregadoGrade> {};
+
+TEST_P(AgregadoNaGrade, PreencheAoDigitarEGuardaNoOk) {
+    const CasoAgregadoGrade& c = GetParam();
+    Projeto::Le(std::string(NORVIK_FONTES) + "/exemplos/bloco-fundacao-3-camadas.n1d.json", d);
+    t()->Abre();
+    if (c.colar) {
+        t()->tbCamadas->setCurrentCell(1, F);
+        t()->Cola(QStringLiteral("0\t") + QString::fromUtf8(c.agregado));
+    } else {
+        Celula(1, Agregado, QString::fromUtf8(c.agregado));
+    }
+    EXPECT_EQ(t()->tbCamadas->item(1, CalorEspecifico)->text(), QString::fromUtf8(c.calor));
+    EXPECT_EQ(t()->tbCamadas->item(1, Dilatacao)->text(), QString::fromUtf8(c.dilatacao));
+    EXPECT_EQ(t()->tbCamadas->item(0, Dilatacao)->text(), QStringLiteral("10"));  // the other rows untouched
+    Clica(t(), "btnOk");
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join("\n").toStdString();
+    if (c.guardado == TAgregado::Outro) {
+        EXPECT_TRUE(d.Agregados.empty());
+    } else {
+        ASSERT_EQ(d.Agregados.count(2), 1u);
+        EXPECT_EQ(d.Agregados.at(2), c.guardado);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, AgregadoNaGrade,
+    ::testing::Values(CasoAgregadoGrade{"Quartzito", "Quartzito", false, "962,78", "11,88", TAgregado::Quartzito},
+                      CasoAgregadoGrade{"Calcario", "Calcário", false, "962,78", "6,84", TAgregado::Calcario},
+                      CasoAgregadoGrade{"Outro", "Outro", false, "950", "10", TAgregado::Outro},
+                      CasoAgregadoGrade{"ColadoNaoPreenche", "Basalto", true, "950", "10", TAgregado::Basalto}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+}  // namespace

@@ -11,6 +11,7 @@
 #include "TabelaNumerica.h"
 #include "app/ui/Aplicacao.h"
 #include "stress/ProcTensional.h"
+#include "stress/RetracaoAutogena.h"
 #include "stress/ui/MembroTensional.h"
 #include "stress/ui/frmTensional.h"
 
@@ -76,6 +77,40 @@ INSTANTIATE_TEST_SUITE_P(Tabela, EscolhaRetracao,
                                            CasoEscolha{false, false, "42,5", 0}, CasoEscolha{true, true, "8", 1},
                                            CasoEscolha{false, true, "abc", 1}));
 
+// The model and the class of each layer go to the problem; the class only with the fib
+// model, and the window opens again on what was written.
+struct CasoModelo {
+    int modelo, classe;  // indices of the combo boxes
+    TModeloRetracao esperado;
+    TClasseCimento classeEsperada;
+};
+class ModeloRetracao : public RetracaoAutogenaJanela, public ::testing::WithParamInterface<CasoModelo> {};
+
+TEST_P(ModeloRetracao, GravaOModeloEAClasse) {
+    const CasoModelo& c = GetParam();
+    JanelasTeste::Clica(t, "btnRetracaoAutogena");
+    Marca(1, true, QStringLiteral("35"));
+    f()->ComboModelo(1)->setCurrentIndex(c.modelo);
+    EXPECT_EQ(f()->ComboClasse(1)->isEnabled(), c.modelo == 1);
+    f()->ComboClasse(1)->setCurrentIndex(c.classe);
+    JanelasTeste::Clica(f(), "btnOk");
+    ASSERT_TRUE(msg.erros.isEmpty());
+    ASSERT_EQ(d.RetracaoAutogena.count(2), 1u);
+    const TRetracaoAutogena& r = d.RetracaoAutogena.at(2);
+    EXPECT_EQ(r.Modelo, c.esperado);
+    EXPECT_EQ(r.Classe, c.classeEsperada);
+    f()->Abre();
+    EXPECT_EQ(f()->ComboModelo(1)->currentIndex(), c.modelo);
+    if (c.modelo == 1) {
+        EXPECT_EQ(f()->ComboClasse(1)->currentIndex(), c.classe);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabela, ModeloRetracao,
+                         ::testing::Values(CasoModelo{0, 5, TModeloRetracao::EN1992, TClasseCimento::C425N},
+                                           CasoModelo{1, 0, TModeloRetracao::FibMC2010, TClasseCimento::C325N},
+                                           CasoModelo{1, 5, TModeloRetracao::FibMC2010, TClasseCimento::C525R}));
+
 // Through the windows, the run is the engine's with the shrinkage.
 TEST_F(RetracaoAutogenaJanela, ORunIncluiARetracao) {
     JanelasTeste::Clica(t, "btnRetracaoAutogena");
@@ -100,6 +135,15 @@ TEST_F(RetracaoAutogenaJanela, ORunIncluiARetracao) {
             difere = difere || sem.Celula(c, r) != esperada.Celula(c, r);
         }
     EXPECT_TRUE(difere);
+    // The message of the run ends with the shrinkage's share of the largest tension.
+    auto semCopia = std::make_unique<TDadosModelo>(d);
+    semCopia->RetracaoAutogena.clear();
+    TabelaTexto descarte;
+    TProcTensional::ProcessaTensional(*semCopia, app.contexto().temperaturas, descarte, p);
+    ASSERT_FALSE(msg.informacoes.isEmpty());
+    const std::string linha = RetracaoAutogena::LinhaParcela(d.TracaoMaxima, semCopia->TracaoMaxima,
+                                                             semCopia->NoTracaoMaxima, semCopia->HoraTracaoMaxima);
+    EXPECT_EQ(msg.informacoes.last().toStdString(), TProcTensional::MensagemTracao(d) + "\n\n" + linha);
 }
 
 }  // namespace
