@@ -39,6 +39,7 @@ void PeloEstudo(TDadosModelo& d, double v, const TEstudo& e, std::string_view ch
 }
 void AplicaTemperatura(TDadosModelo& d, double v, const TEstudo& e) { PeloEstudo(d, v, e, "TemperaturaLancamento"); }
 void AplicaConsumo(TDadosModelo& d, double v, const TEstudo& e) { PeloEstudo(d, v, e, "ConsumoCimento"); }
+void AplicaAglomerante(TDadosModelo& d, double v, const TEstudo& e) { PeloEstudo(d, v, e, "ConsumoAglomerante"); }
 void AplicaResistenciaProtecao(TDadosModelo& d, double v, const TEstudo& e) {
     PeloEstudo(d, v, e, "ResistenciaProtecaoTopo");
 }
@@ -140,6 +141,7 @@ const std::vector<TEntradaIncerteza>& Tabela() {
          AplicaTemperatura},
         {"DesvioAmbiente", "Desvio da temperatura ambiente", "°C", -1e300, false, 1e300, AplicaDesvioAmbiente},
         {"ConsumoCimento", "Consumo de cimento", "kg/m³", 0.0, false, 1e300, AplicaConsumo},
+        {"ConsumoAglomerante", "Consumo de aglomerante", "kg/m³", 0.0, true, 1e300, AplicaAglomerante},
         {"EscalaCalor", "Escala do calor de hidratação", "-", 0.0, false, 1e300, AplicaEscalaCalor},
         {"AlfaU", "Grau de hidratação final αu", "-", 0.0, true, 1.0, AplicaAlfaU},
         {"Tau", "Tempo característico τ", "h", 0.0, true, 1e300, AplicaTau},

@@ -355,6 +355,8 @@ const Ruim Ruins[] = {
      "só varia quando o calor das camadas segue a curva de hidratação pela maturidade"},
     {"semTensoes", Arquivo(R"("EscalaModulo": {"distribuicao": "normal", "media": 1, "desvio": 0.1})"),
      "só varia quando o projeto base roda as tensões"},
+    {"semDosagem", Arquivo(R"("ConsumoAglomerante": {"distribuicao": "normal", "media": 350, "desvio": 10})"),
+     "o consumo de aglomerante"},
     {"semProtecao", Arquivo(R"("ResistenciaProtecaoTopo": {"distribuicao": "uniforme", "min": 0.1, "max": 0.3})"),
      "proteções no topo"},
 };
