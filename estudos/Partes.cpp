@@ -26,15 +26,18 @@ std::optional<long long> LeInteiro(std::string_view t) {
 // What the share's line says.
 struct TLinha {
     TParte Parte;
+    TTipoEstudo Tipo = TTipoEstudo::Cronograma;
     long long Inicio = 0, Fim = 0, Total = 0;
     std::uint64_t Assinatura = 0;
 };
 
-std::string Linha(TParte p, TFaixa f, long long total, std::uint64_t assinatura) {
+std::string_view Palavra(TTipoEstudo t) { return t == TTipoEstudo::Incerteza ? "amostras" : "casos"; }
+
+std::string Linha(TParte p, TFaixa f, long long total, std::uint64_t assinatura, TTipoEstudo tipo) {
     char hex[17];
     std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(assinatura));
     // Cases numbered from 1 for the reader; the numbers are plain digits, read back below.
-    return std::string(Prefixo) + std::to_string(p.K) + " de " + std::to_string(p.N) + ", casos " +
+    return std::string(Prefixo) + std::to_string(p.K) + " de " + std::to_string(p.N) + ", " + std::string(Palavra(tipo)) + " " +
            std::to_string(f.Inicio + 1) + " a " + std::to_string(f.Fim) + " de " + std::to_string(total) +
            ", estudo " + hex + "\r\n";
 }
@@ -45,8 +48,9 @@ std::optional<TLinha> LeLinha(std::string_view l) {
     std::vector<std::string_view> pedacos;
     for (std::size_t i; (i = l.find(' ')) != std::string_view::npos; l.remove_prefix(i + 1)) pedacos.push_back(l.substr(0, i));
     pedacos.push_back(l);
-    // K de N, casos A a B de T, estudo H
-    if (pedacos.size() != 11 || pedacos[1] != "de" || pedacos[2].back() != ',' || pedacos[3] != "casos" ||
+    // K de N, casos A a B de T, estudo H (amostras for an uncertainty study)
+    if (pedacos.size() != 11 || pedacos[1] != "de" || pedacos[2].back() != ',' ||
+        (pedacos[3] != Palavra(TTipoEstudo::Cronograma) && pedacos[3] != Palavra(TTipoEstudo::Incerteza)) ||
         pedacos[5] != "a" || pedacos[7] != "de" || pedacos[8].back() != ',' || pedacos[9] != "estudo" ||
         pedacos[10].size() != 16)
         return std::nullopt;
@@ -57,6 +61,7 @@ std::optional<TLinha> LeLinha(std::string_view l) {
     if (!k || !n || !a || !b || !t || *n < 1 || *n > MaxPartes || *k < 1 || *k > *n) return std::nullopt;
     TLinha r;
     r.Parte = {static_cast<int>(*k), static_cast<int>(*n)};
+    r.Tipo = pedacos[3] == Palavra(TTipoEstudo::Incerteza) ? TTipoEstudo::Incerteza : TTipoEstudo::Cronograma;
     r.Inicio = *a - 1;
     r.Fim = *b;
     r.Total = *t;
@@ -104,12 +109,13 @@ std::uint64_t Assinatura(std::string_view texto) {
     return h;
 }
 
-std::string ArquivoDaParte(const std::string& completo, TParte p, long long total, std::uint64_t assinatura) {
+std::string ArquivoDaParte(const std::string& completo, TParte p, long long total, std::uint64_t assinatura,
+                           TTipoEstudo tipo) {
     const std::size_t inicio = completo.compare(0, Bom.size(), Bom) == 0 ? Bom.size() : 0;
-    return completo.substr(0, inicio) + Linha(p, Faixa(total, p), total, assinatura) + completo.substr(inicio);
+    return completo.substr(0, inicio) + Linha(p, Faixa(total, p), total, assinatura, tipo) + completo.substr(inicio);
 }
 
-std::string Junta(const std::vector<TArquivoParte>& partes) {
+TJuncao Junta(const std::vector<TArquivoParte>& partes) {
     if (partes.empty()) throw ErroEntrada("--junta precisa dos arquivos das partes");
     struct Lida {
         const TArquivoParte* Arquivo;
@@ -147,7 +153,7 @@ std::string Junta(const std::vector<TArquivoParte>& partes) {
             throw ErroEntrada("\"" + l.Arquivo->Nome + "\" e \"" + primeira.Arquivo->Nome + "\": " + motivo);
         };
         if (l.Linha.Assinatura != primeira.Linha.Assinatura || l.Linha.Total != primeira.Linha.Total ||
-            l.Cabecalho != primeira.Cabecalho)
+            l.Linha.Tipo != primeira.Linha.Tipo || l.Cabecalho != primeira.Cabecalho)
             recusa("são partes de estudos diferentes");
         if (l.Linha.Parte.N != primeira.Linha.Parte.N)
             recusa("são partes de divisões diferentes (em " + std::to_string(l.Linha.Parte.N) + " e em " +
@@ -171,9 +177,12 @@ std::string Junta(const std::vector<TArquivoParte>& partes) {
     if (quantas)
         throw ErroEntrada("falta" + std::string(quantas > 1 ? "m as partes " : " a parte ") + faltam +
                           (quantas > 10 ? " e outras" : "") + " de " + std::to_string(n));
-    std::string r = Bom;
-    r += primeira.Cabecalho;
-    for (int k = 1; k <= n; ++k) r += porParte[static_cast<std::size_t>(k)]->Corpo;
+    TJuncao r;
+    r.Assinatura = primeira.Linha.Assinatura;
+    r.Tipo = primeira.Linha.Tipo;
+    r.Conteudo = Bom;
+    r.Conteudo += primeira.Cabecalho;
+    for (int k = 1; k <= n; ++k) r.Conteudo += porParte[static_cast<std::size_t>(k)]->Corpo;
     return r;
 }
 

@@ -32,17 +32,27 @@ TFaixa Faixa(long long total, TParte p);
 // different studies are not merged.
 std::uint64_t Assinatura(std::string_view texto);
 
+// What kind of study the shares are of: its cases, or the samples of an uncertainty
+// study (whose summary the merge makes again from the rows).
+enum class TTipoEstudo { Cronograma, Incerteza };
+
 // The file of a share from the single run's file of its cases (UTF-8 BOM, header line,
 // one record per case, CR LF): the share's line goes after the BOM.
-std::string ArquivoDaParte(const std::string& completo, TParte p, long long total, std::uint64_t assinatura);
+std::string ArquivoDaParte(const std::string& completo, TParte p, long long total, std::uint64_t assinatura,
+                           TTipoEstudo tipo = TTipoEstudo::Cronograma);
 
 struct TArquivoParte {
     std::string Nome;      // for the messages
     std::string Conteudo;  // as read
 };
-// The single run's file from the files of every share, given in any order. ErroEntrada,
+struct TJuncao {
+    std::string Conteudo;  // BOM, the header, every row in the study's order
+    std::uint64_t Assinatura = 0;
+    TTipoEstudo Tipo = TTipoEstudo::Cronograma;
+};
+// The single run's rows from the files of every share, given in any order. ErroEntrada,
 // naming the file, for a file that is not a share, shares of different studies or of
 // another split, a share missing or given twice, or a share whose rows are not all there.
-std::string Junta(const std::vector<TArquivoParte>& partes);
+TJuncao Junta(const std::vector<TArquivoParte>& partes);
 
 }  // namespace Partes

@@ -9,6 +9,7 @@
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/Processo.h"
+#include "estudos/PlanilhaCsv.h"
 #include "analise/Analise.h"
 #include "results/ResumoTermico.h"
 #include "stress/IndiceFissuracao.h"
@@ -19,16 +20,6 @@ constexpr TCurvaTracao Curva = TCurvaTracao::Simples;
 
 std::string Fixo(double v, int decimais) { return Numeros::FormataFixo(v + 0.0, 0, decimais); }
 
-// A cell with the separator, a quote or a line break goes between quotes.
-std::string CelulaCsv(const std::string& s) {
-    if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
-    std::string r = "\"";
-    for (char c : s) {
-        if (c == '"') r += '"';
-        r += c;
-    }
-    return r + "\"";
-}
 
 }  // namespace
 
@@ -180,15 +171,8 @@ std::vector<std::string> Celulas(const TEstudo&, const TResultadoCaso& caso, boo
 
 std::string Csv(const TEstudo& estudo, const TResultadoEstudo& resultado) {
     std::string s = "\xEF\xBB\xBF";
-    const auto linha = [&](const std::vector<std::string>& celulas) {
-        for (std::size_t i = 0; i < celulas.size(); ++i) {
-            if (i) s += ';';
-            s += CelulaCsv(celulas[i]);
-        }
-        s += "\r\n";
-    };
-    linha(Colunas(estudo, resultado.ComTensoes));
-    for (const auto& caso : resultado.Casos) linha(Celulas(estudo, caso, resultado.ComTensoes));
+    PlanilhaCsv::Linha(s, Colunas(estudo, resultado.ComTensoes));
+    for (const auto& caso : resultado.Casos) PlanilhaCsv::Linha(s, Celulas(estudo, caso, resultado.ComTensoes));
     return s;
 }
 

@@ -17,6 +17,7 @@
 #include "core/Projeto.h"
 #include "core/Validacao.h"
 #include "core/ValoresSI.h"
+#include "estudos/PlanilhaCsv.h"
 #include "incerteza/Estatistica.h"
 #include "obra/DadosObra.h"
 
@@ -301,24 +302,7 @@ double ComoImpresso(double v) { return Numeros::TextoParaReal(Numeros::FormataGe
 
 std::string Fixo(double v, int decimais) { return std::isfinite(v) ? Numeros::FormataFixo(v + 0.0, 0, decimais) : ""; }
 
-// A cell with the separator, a quote or a line break goes between quotes.
-std::string CelulaCsv(const std::string& s) {
-    if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
-    std::string r = "\"";
-    for (char c : s) {
-        if (c == '"') r += '"';
-        r += c;
-    }
-    return r + "\"";
-}
-
-void Linha(std::string& s, const std::vector<std::string>& celulas) {
-    for (std::size_t i = 0; i < celulas.size(); ++i) {
-        if (i) s += ';';
-        s += CelulaCsv(celulas[i]);
-    }
-    s += "\r\n";
-}
+using PlanilhaCsv::Linha;
 
 constexpr int DecimaisTemperatura = 2;
 constexpr int DecimaisIndice = 4;
@@ -532,15 +516,21 @@ TResultadoIncerteza Roda(const TEstudoIncerteza& e, const OpcoesEstudo& opcoes) 
     const std::vector<std::vector<double>> valores = Valores(e);
     TResultadoIncerteza res;
     res.ComTensoes = Estudo::ComTensoes(*e.Base);
-    res.Linhas.resize(valores.size());
+    // Every sample is drawn, so that a share's samples are those of the whole study.
+    const auto total = static_cast<long long>(valores.size());
+    const long long fim = opcoes.Fim < 0 ? total : std::min(opcoes.Fim, total);
+    const long long inicio = std::clamp(opcoes.Inicio, 0LL, fim);
+    const auto n = static_cast<std::size_t>(fim - inicio);
+    res.Linhas.resize(n);
     const std::vector<char> feito =
-        RodaEstudo::EmParalelo(valores.size(), opcoes, [&](std::size_t i, std::unique_ptr<TDadosModelo>& area) {
-            res.Linhas[i] = RodaAmostra(e, static_cast<long long>(i) + 1, valores[i], area);
+        RodaEstudo::EmParalelo(n, opcoes, [&](std::size_t i, std::unique_ptr<TDadosModelo>& area) {
+            const auto j = static_cast<std::size_t>(inicio) + i;
+            res.Linhas[i] = RodaAmostra(e, static_cast<long long>(j) + 1, valores[j], area);
         });
     if (std::find(feito.begin(), feito.end(), 0) != feito.end()) {
         res.Cancelado = true;
         std::vector<TLinhaIncerteza> feitas;
-        for (std::size_t i = 0; i < valores.size(); ++i)
+        for (std::size_t i = 0; i < n; ++i)
             if (feito[i]) feitas.push_back(std::move(res.Linhas[i]));
         res.Linhas = std::move(feitas);
     }
@@ -671,13 +661,61 @@ std::string CsvResumo(const TEstudoIncerteza& e, const TResumoIncerteza& r) {
     return s;
 }
 
-std::string Csv(const TEstudoIncerteza& e, const TResultadoIncerteza& resultado) {
+std::string CsvAmostras(const TEstudoIncerteza& e, const TResultadoIncerteza& resultado) {
     std::string s = "\xEF\xBB\xBF";
     Linha(s, Colunas(e, resultado.ComTensoes));
     for (const auto& l : resultado.Linhas) Linha(s, Celulas(l, resultado.ComTensoes));
+    return s;
+}
+
+std::string Csv(const TEstudoIncerteza& e, const TResultadoIncerteza& resultado) {
+    std::string s = CsvAmostras(e, resultado);
     s += "\r\n";
     s += CsvResumo(e, Resume(e, resultado.Linhas));
     return s;
+}
+
+TResultadoIncerteza LeAmostras(const TEstudoIncerteza& e, const std::string& texto) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string_view t = texto.compare(0, bom.size(), bom) == 0 ? std::string_view(texto).substr(bom.size())
+                                                                      : std::string_view(texto);
+    const auto registros = PlanilhaCsv::Registros(t);
+    TResultadoIncerteza r;
+    r.ComTensoes = e.Base && Estudo::ComTensoes(*e.Base);
+    if (registros.empty() || registros.front() != Colunas(e, r.ComTensoes))
+        throw ErroEntrada("as colunas das amostras não são as deste estudo de incerteza");
+    const std::size_t entradas = e.Entradas.size();
+    for (std::size_t i = 1; i < registros.size(); ++i) {
+        const auto& c = registros[i];
+        const auto recusa = [&](const std::string& motivo) {
+            throw ErroEntrada("a amostra da linha " + std::to_string(i + 1) + " " + motivo);
+        };
+        if (c.size() != registros.front().size()) recusa("não tem as colunas do cabeçalho");
+        TLinhaIncerteza l;
+        try {
+            l.Amostra = Numeros::TextoParaInteiro(c[0]);
+            for (std::size_t j = 0; j < entradas; ++j) l.Valores.push_back(Numeros::TextoParaReal(c[1 + j]));
+            std::size_t k = 1 + entradas;
+            l.Ok = !c[k].empty();
+            if (l.Ok) {
+                l.TMaxima = Numeros::TextoParaReal(c[k]);
+                l.DifMaxima = Numeros::TextoParaReal(c[k + 1]);
+                l.ComTensoes = r.ComTensoes;
+                if (r.ComTensoes) {
+                    l.TracaoMaxima = Numeros::TextoParaReal(c[k + 2]);
+                    l.ComIndice = !c[k + 3].empty();
+                    if (l.ComIndice) l.IndiceMinimo = Numeros::TextoParaReal(c[k + 3]);
+                }
+            }
+            l.Atende = c[c.size() - 2] == "Sim";
+            l.Erro = c.back();
+        } catch (const ErroConversao& erro) {
+            recusa(std::string("tem um número ilegível: ") + erro.what());
+        }
+        if (l.Amostra != static_cast<long long>(i)) recusa("está fora da ordem das amostras");
+        r.Linhas.push_back(std::move(l));
+    }
+    return r;
 }
 
 void GravaCsv(const std::string& caminho, const TEstudoIncerteza& e, const TResultadoIncerteza& resultado) {

@@ -130,6 +130,12 @@ std::vector<std::string> Colunas(const TEstudoIncerteza& estudo, bool comTensoes
 std::vector<std::string> Celulas(const TLinhaIncerteza& linha, bool comTensoes);
 std::string CsvResumo(const TEstudoIncerteza& estudo, const TResumoIncerteza& resumo);
 std::string Csv(const TEstudoIncerteza& estudo, const TResultadoIncerteza& resultado);
+// The rows alone (BOM, header, one row per sample), as a share of the study writes them.
+std::string CsvAmostras(const TEstudoIncerteza& estudo, const TResultadoIncerteza& resultado);
+// The rows of CsvAmostras read back, every sample from 1 in order, the numbers as the
+// cells print them: Csv of what it reads is the single run's file. ErroEntrada for
+// columns of another study, a sample out of order or a cell that is not a number.
+TResultadoIncerteza LeAmostras(const TEstudoIncerteza& estudo, const std::string& texto);
 void GravaCsv(const std::string& caminho, const TEstudoIncerteza& estudo, const TResultadoIncerteza& resultado);
 
 }  // namespace Incerteza

@@ -262,19 +262,39 @@ int ExecutaIncerteza(const Opcoes& o) {
     const TEstudoIncerteza estudo = Incerteza::Le(*o.incerteza);
     // The folder of the result is checked before the samples run, not after.
     TArquivoAtomico{*o.saida};
-    const TResultadoIncerteza r =
-        ComProgresso(estudo.Amostras, {}, [&](const OpcoesEstudo& op) { return Incerteza::Roda(estudo, op); });
-    Incerteza::GravaCsv(*o.saida, estudo, r);
+    OpcoesEstudo opcoes;
+    std::optional<Partes::TParte> parte;
+    if (o.parte) {
+        parte = Partes::Le(*o.parte);
+        const Partes::TFaixa f = Partes::Faixa(estudo.Amostras, *parte);
+        opcoes.Inicio = f.Inicio;
+        opcoes.Fim = f.Fim;
+    }
+    const TResultadoIncerteza r = ComProgresso(parte ? opcoes.Fim - opcoes.Inicio : estudo.Amostras, opcoes,
+                                               [&](const OpcoesEstudo& op) { return Incerteza::Roda(estudo, op); });
     const TResumoIncerteza resumo = Incerteza::Resume(estudo, r.Linhas);
+    if (parte) {
+        TArquivoAtomico::Grava(*o.saida, Partes::ArquivoDaParte(Incerteza::CsvAmostras(estudo, r), *parte,
+                                                               estudo.Amostras,
+                                                               Partes::Assinatura(Incerteza::Texto(estudo)),
+                                                               Partes::TTipoEstudo::Incerteza));
+        std::cout << "Parte " << parte->K << " de " << parte->N << " (amostras "
+                  << Numeros::FormataInteiro(opcoes.Inicio + 1) << " a " << Numeros::FormataInteiro(opcoes.Fim)
+                  << " de " << Numeros::FormataInteiro(estudo.Amostras) << "): ";
+    } else {
+        Incerteza::GravaCsv(*o.saida, estudo, r);
+    }
     std::cout << Numeros::FormataInteiro(resumo.Amostras) << " amostras";
     if (resumo.Falhas)
         std::cout << "; " << Numeros::FormataInteiro(resumo.Falhas) << " não rodaram (veja a coluna Mensagem)";
     std::cout << ".\n";
-    if (resumo.Falhas == resumo.Amostras) {
+    if (resumo.Amostras > 0 && resumo.Falhas == resumo.Amostras) {
         const std::string primeiro = r.Linhas.empty() ? std::string() : r.Linhas.front().Erro;
         std::cerr << "norvik1d-lote: nenhuma amostra do estudo rodou; a primeira disse: " << primeiro << '\n';
         return 2;
     }
+    // A share's probabilities are those of the whole study, made when the shares are merged.
+    if (parte) return 0;
     std::cout << LinhaProbabilidade("temperatura máxima > ", " °C", resumo.PicoAcima)
               << LinhaProbabilidade("maior diferença > ", " °C", resumo.DiferencaAcima);
     if (resumo.ComTensoes) std::cout << LinhaProbabilidade("menor índice < ", "", resumo.IndiceAbaixo);
@@ -291,7 +311,20 @@ int ExecutaJunta(const Opcoes& o) {
         if (f.bad()) throw ErroEntrada("Não foi possível ler a parte \"" + caminho + "\"");
         partes.push_back({caminho, s.str()});
     }
-    TArquivoAtomico::Grava(*o.saida, Partes::Junta(partes));
+    const Partes::TJuncao juncao = Partes::Junta(partes);
+    std::string conteudo = juncao.Conteudo;
+    if (juncao.Tipo == Partes::TTipoEstudo::Incerteza) {
+        if (!o.incerteza)
+            throw ErroEntrada("as partes são de um estudo de incerteza: dê também --incerteza ESTUDO, para refazer o "
+                              "resumo das amostras juntadas");
+        const TEstudoIncerteza estudo = Incerteza::Le(*o.incerteza);
+        if (Partes::Assinatura(Incerteza::Texto(estudo)) != juncao.Assinatura)
+            throw ErroEntrada("as partes não são do estudo de incerteza \"" + *o.incerteza + "\"");
+        conteudo = Incerteza::Csv(estudo, Incerteza::LeAmostras(estudo, conteudo));
+    } else if (o.incerteza) {
+        throw ErroEntrada("as partes são de um estudo de cronograma, não do estudo de incerteza \"" + *o.incerteza + "\"");
+    }
+    TArquivoAtomico::Grava(*o.saida, conteudo);
     std::cout << Numeros::FormataInteiro(static_cast<long long>(partes.size())) << " partes juntadas em \"" << *o.saida
               << "\".\n";
     return 0;

@@ -43,13 +43,15 @@ const char* const Uso =
     "  linha por caso em RESULTADO.csv. Com --parte, roda só a K-ésima de N partes\n"
     "  contíguas dos casos (para um agendador de lotes ou o GNU parallel) e grava um\n"
     "  arquivo de parte.\n"
-    "       norvik1d-lote --incerteza ESTUDO --saida RESULTADO.csv\n"
+    "       norvik1d-lote --incerteza ESTUDO --saida RESULTADO.csv [--parte K/N]\n"
     "  Sorteia as amostras do estudo de incerteza ESTUDO, roda-as em todos os núcleos e\n"
     "  grava uma linha por amostra e o resumo (média, desvio, quantis, probabilidades\n"
     "  com intervalo de confiança de 95 % e correlações de Spearman) em RESULTADO.csv.\n"
-    "       norvik1d-lote --junta PARTE1.csv PARTE2.csv ... --saida RESULTADO.csv\n"
+    "  Com --parte, roda só as amostras da parte e grava um arquivo de parte, sem resumo.\n"
+    "       norvik1d-lote --junta PARTE1.csv PARTE2.csv ... [--incerteza ESTUDO] --saida RESULTADO.csv\n"
     "  Junta os arquivos de todas as partes de um estudo no mesmo arquivo que uma\n"
-    "  execução única gravaria, byte a byte.\n"
+    "  execução única gravaria, byte a byte; as de um estudo de incerteza pedem o\n"
+    "  próprio estudo, para refazer o resumo das amostras juntadas.\n"
     "       norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...]\n"
     "                     [--ate HORA] [--clima ARQUIVO [--origem-clima \"AAAA-MM-DD HH:MM\" --fuso H]]\n"
     "  Ajusta os parâmetros (E, CE, n, b, Tr, Topo, TLanc) às medições do arquivo (ou às do\n"
@@ -174,12 +176,13 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
     }
     if (o.compara && !o.relatorio) throw ErroEntrada("--compara só vale com --relatorio");
     if ((o.origemClima || o.fuso) && !o.clima) throw ErroEntrada("--origem-clima e --fuso só valem com --clima");
-    if (o.parte && !o.estudo) throw ErroEntrada("--parte só vale com --estudo");
-    if (o.incerteza) {
+    if (o.parte && !o.estudo && !o.incerteza) throw ErroEntrada("--parte só vale com --estudo ou --incerteza");
+    if (o.parte && !o.junta.empty()) throw ErroEntrada("--parte não se combina com --junta");
+    if (o.incerteza && o.junta.empty()) {
         if (!o.saida) throw ErroEntrada("falta --saida RESULTADO.csv para o estudo de incerteza");
         if (o.estudo || !o.projeto.empty() || o.temperaturas || o.tensoes || o.resumo || o.formulacao ||
             o.relatorio || o.verifica || o.remocaoSegura || o.csv || o.limiteTemperatura || o.limiteDiferenca ||
-            o.clima || o.medicoes || o.calibra || o.ate || o.origem || !o.junta.empty())
+            o.clima || o.medicoes || o.calibra || o.ate || o.origem)
             throw ErroEntrada("--incerteza não se combina com um arquivo de projeto, com --estudo nem com as outras "
                               "opções");
         if (MesmoArquivo(*o.incerteza, *o.saida))
@@ -191,10 +194,13 @@ Opcoes LeOpcoes(const std::vector<std::string>& args) {
         if (o.estudo || !o.projeto.empty() || o.temperaturas || o.tensoes || o.resumo || o.formulacao ||
             o.relatorio || o.verifica || o.remocaoSegura || o.csv || o.limiteTemperatura || o.limiteDiferenca ||
             o.clima || o.calibra || o.medicoes)
-            throw ErroEntrada("--junta não se combina com um estudo, um arquivo de projeto nem com as outras opções");
+            throw ErroEntrada("--junta não se combina com --estudo, um arquivo de projeto nem com as outras opções "
+                              "(só com --incerteza, o estudo das partes de um estudo de incerteza)");
         for (const std::string& p : o.junta)
             if (MesmoArquivo(p, *o.saida))
                 throw ErroEntrada("o resultado \"" + *o.saida + "\" sobrescreveria a parte \"" + p + "\"");
+        if (o.incerteza && MesmoArquivo(*o.incerteza, *o.saida))
+            throw ErroEntrada("o resultado \"" + *o.saida + "\" sobrescreveria o próprio estudo de incerteza");
         return o;
     }
     if (o.estudo || o.saida) {

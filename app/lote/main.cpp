@@ -7,8 +7,8 @@
 //                 [--limite-diferenca °C] [--verifica] [--remocao-segura CAMADA [--protecao N]]
 //                 [--clima ARQUIVO [--origem-clima "AAAA-MM-DD HH:MM" --fuso H]]
 //   norvik1d-lote --estudo ESTUDO --saida RESULTADO.csv [--parte K/N]
-//   norvik1d-lote --incerteza ESTUDO --saida RESULTADO.csv
-//   norvik1d-lote --junta PARTE1.csv PARTE2.csv ... --saida RESULTADO.csv
+//   norvik1d-lote --incerteza ESTUDO --saida RESULTADO.csv [--parte K/N]
+//   norvik1d-lote --junta PARTE1.csv PARTE2.csv ... [--incerteza ESTUDO] --saida RESULTADO.csv
 //   norvik1d-lote PROJETO [--medicoes ARQUIVO [--origem DATA]] --calibra PARAM[,PARAM...] [--ate HORA]
 //                 [--clima ARQUIVO [--origem-clima "AAAA-MM-DD HH:MM" --fuso H]]
 //
@@ -36,8 +36,8 @@ constexpr int Falha = 2;
 
 int Executa(const Lote::Opcoes& o) {
     if (o.estudo) return Lote::ExecutaEstudo(o);
-    if (o.incerteza) return Lote::ExecutaIncerteza(o);
     if (!o.junta.empty()) return Lote::ExecutaJunta(o);
+    if (o.incerteza) return Lote::ExecutaIncerteza(o);
     if (o.calibra) return Lote::ExecutaCalibracao(o);
     Lote::VerificaSaidas(o);
     Lote::Grava(o, Lote::ExecutaProjeto(o));

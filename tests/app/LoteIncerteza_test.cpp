@@ -3,7 +3,9 @@
 // mixes it with anything else is refused before anything is written.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <iterator>
 #include <string>
 
@@ -44,6 +46,52 @@ TEST(LoteIncerteza, GravaOMesmoCsvQueOProcesso) {
                          "P(menor índice < 1) = " + p(resumo.IndiceAbaixo.P) + " (IC 95 %: " +
                          p(resumo.IndiceAbaixo.Inferior) + " a " + p(resumo.IndiceAbaixo.Superior) + ")\n");
     EXPECT_EQ(pasta.QuantosArquivos(), 2);
+}
+
+// The samples in shares, each its own process, merged with the study: the single run's
+// file, summary included, byte for byte; the merge refuses to go on without the study
+// or with another one.
+TEST(LoteIncerteza, PartesJuntadasComOEstudoDaoOArquivoDaExecucaoUnica) {
+    PastaTemporaria pasta;
+    const std::string estudo = Pequeno(pasta);
+    ASSERT_EQ(Roda(pasta, "--incerteza " + Q(estudo) + " --saida " + Q(pasta / "unico.csv")).codigo, 0);
+    const std::string unico = LeArquivo(pasta / "unico.csv");
+    for (int n : {1, 3}) {
+        SCOPED_TRACE(n);
+        std::ostringstream partes;
+        for (int k = 1; k <= n; ++k) {
+            std::ostringstream nome, kn, inicio;
+            nome << "p" << n << "-" << k << ".csv";
+            kn << k << "/" << n;
+            inicio << "Parte " << k << " de " << n << " (amostras ";
+            const Saida s =
+                Roda(pasta, "--incerteza " + Q(estudo) + " --saida " + Q(pasta / nome.str()) + " --parte " + kn.str());
+            ASSERT_EQ(s.codigo, 0) << s.err;
+            EXPECT_EQ(s.out.rfind(inicio.str(), 0), 0u) << s.out;
+            partes << " " << Q(pasta / nome.str());
+        }
+        std::ostringstream junto;
+        junto << "junto" << n << ".csv";
+        const Saida s =
+            Roda(pasta, "--junta" + partes.str() + " --incerteza " + Q(estudo) + " --saida " + Q(pasta / junto.str()));
+        ASSERT_EQ(s.codigo, 0) << s.err;
+        EXPECT_EQ(LeArquivo(pasta / junto.str()), unico);
+    }
+    const std::string partes = " " + Q(pasta / "p3-1.csv") + " " + Q(pasta / "p3-2.csv") + " " + Q(pasta / "p3-3.csv");
+    Saida s = Roda(pasta, "--junta" + partes + " --saida " + Q(pasta / "sem.csv"));
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_NE(s.err.find("dê também --incerteza ESTUDO"), std::string::npos) << s.err;
+    // The same inputs with one sample more: not this study's shares.
+    std::ofstream(pasta / "outro.json") << [&] {
+        std::string t = LeArquivo(estudo);
+        t.replace(t.find("\"amostras\": 40"), 14, "\"amostras\": 41");
+        return t;
+    }();
+    s = Roda(pasta, "--junta" + partes + " --incerteza " + Q(pasta / "outro.json") + " --saida " + Q(pasta / "outro.csv"));
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_NE(s.err.find("não são do estudo de incerteza"), std::string::npos) << s.err;
+    EXPECT_FALSE(std::filesystem::exists(pasta / "sem.csv"));
+    EXPECT_FALSE(std::filesystem::exists(pasta / "outro.csv"));
 }
 
 // A sample the problem cannot take is a row with its message, not a failed study: of
@@ -91,7 +139,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Recusa{"PastaAusente", "--incerteza {E} --saida /nao/existe/r.csv", "/nao/existe/r.csv"},
                       Recusa{"Ausente", "--incerteza nao-existe.json --saida {S}",
                              "Não foi possível abrir o estudo de incerteza"},
-                      Recusa{"DuasVezes", "--incerteza {E} --incerteza {E} --saida {S}", "foi dada mais de uma vez"}),
+                      Recusa{"DuasVezes", "--incerteza {E} --incerteza {E} --saida {S}", "foi dada mais de uma vez"},
+                      Recusa{"ParteInvalida", "--incerteza {E} --saida {S} --parte 3/2", "--parte deve ser K/N"},
+                      Recusa{"ParteComJunta", "--junta {S} --incerteza {E} --saida {S} --parte 1/2",
+                             "--parte não se combina com --junta"},
+                      Recusa{"JuntaSobreOEstudo", "--junta {S} --incerteza {E} --saida {E}",
+                             "sobrescreveria o próprio estudo de incerteza"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

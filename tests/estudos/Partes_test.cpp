@@ -67,14 +67,15 @@ std::string Completo(long long total, long long inicio = 0, long long fim = -1) 
     return s;
 }
 
-std::vector<TArquivoParte> Divide(long long total, int n, std::uint64_t assinatura = 42) {
+std::vector<TArquivoParte> Divide(long long total, int n, std::uint64_t assinatura = 42,
+                                  Partes::TTipoEstudo tipo = Partes::TTipoEstudo::Cronograma) {
     std::vector<TArquivoParte> r;
     for (int k = 1; k <= n; ++k) {
         const Partes::TFaixa f = Partes::Faixa(total, {k, n});
         std::string nome = std::to_string(k);
         nome.insert(0, 1, 'p').append(".csv");
         r.push_back({nome,
-                     Partes::ArquivoDaParte(Completo(total, f.Inicio, f.Fim), {k, n}, total, assinatura)});
+                     Partes::ArquivoDaParte(Completo(total, f.Inicio, f.Fim), {k, n}, total, assinatura, tipo)});
     }
     return r;
 }
@@ -84,9 +85,12 @@ TEST(Partes, JuntaDevolveOArquivoUnicoEmQualquerOrdem) {
         for (int n : {1, 2, 3, 7}) {
             SCOPED_TRACE(std::to_string(total) + " em " + std::to_string(n));
             auto partes = Divide(total, n);
-            EXPECT_EQ(Partes::Junta(partes), Completo(total));
+            EXPECT_EQ(Partes::Junta(partes).Conteudo, Completo(total));
+            EXPECT_EQ(Partes::Junta(partes).Assinatura, 42u);
+            EXPECT_EQ(Partes::Junta(Divide(total, n, 7, Partes::TTipoEstudo::Incerteza)).Tipo,
+                      Partes::TTipoEstudo::Incerteza);
             std::reverse(partes.begin(), partes.end());
-            EXPECT_EQ(Partes::Junta(partes), Completo(total));
+            EXPECT_EQ(Partes::Junta(partes).Conteudo, Completo(total));
         }
     }
 }
@@ -119,6 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
         Ruim{"ArquivoUnico", [](auto& p) { p[1].Conteudo = Completo(10); },
              "\"p2.csv\": não é o arquivo de uma parte de estudo"},
         Ruim{"OutroEstudo", [](auto& p) { p[2] = Divide(10, 3, 43)[2]; }, "são partes de estudos diferentes"},
+        Ruim{"AmostrasDeIncerteza", [](auto& p) { p[0] = Divide(10, 3, 42, Partes::TTipoEstudo::Incerteza)[0]; },
+             "são partes de estudos diferentes"},
         Ruim{"OutraDivisao", [](auto& p) { p[2] = Divide(10, 4)[3]; }, "divisões diferentes (em 4 e em 3 partes)"},
         Ruim{"Truncada", [](auto& p) { p[1].Conteudo.resize(p[1].Conteudo.size() - 5); },
              "\"p2.csv\": o arquivo termina no meio de uma linha"},

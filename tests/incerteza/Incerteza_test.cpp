@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <fstream>
 
@@ -275,6 +277,52 @@ TEST(Incerteza, ResumoSoDasLinhas) {
     const TResumoIncerteza s = Incerteza::Resume(e, r.Linhas);
     EXPECT_GT(s.Spearman[0][1], 0.0);
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF" "Amostra;Temperatura de lançamento (°C);Escala do calor de hidratação (-);", 0), 0u);
+}
+
+// The rows read back from their file give the single run's file again, the shares of
+// the samples run apart give the same rows, and what is not this study's rows is refused.
+TEST(Incerteza, AmostrasLidasDeVoltaEPartes) {
+    const TEstudoIncerteza e = Estudo(Adiabatico(),
+                                      R"("TemperaturaLancamento": {"distribuicao": "normal", "media": 20, "desvio": 2},
+                                         "Condutividade": {"distribuicao": "uniforme", "min": -0.5, "max": 3})",
+                                      R"({"amostras": 12, "semente": 5})");
+    const TResultadoIncerteza r = Incerteza::Roda(e);
+    ASSERT_TRUE(std::any_of(r.Linhas.begin(), r.Linhas.end(), [](const auto& l) { return !l.Ok; }));
+    const std::string amostras = Incerteza::CsvAmostras(e, r);
+    EXPECT_EQ(Incerteza::Csv(e, Incerteza::LeAmostras(e, amostras)), Incerteza::Csv(e, r));
+    std::string juntas = Incerteza::CsvAmostras(e, TResultadoIncerteza{{}, r.ComTensoes, false});
+    for (const auto& [inicio, fim] : {std::pair{0LL, 5LL}, {5LL, 5LL}, {5LL, 12LL}}) {
+        OpcoesEstudo op;
+        op.Inicio = inicio;
+        op.Fim = fim;
+        const std::string parte = Incerteza::CsvAmostras(e, Incerteza::Roda(e, op));
+        juntas += parte.substr(parte.find("\r\n") + 2);
+    }
+    EXPECT_EQ(juntas, amostras);
+
+    struct Caso {
+        const char* nome;
+        std::string texto;
+        const char* trecho;
+    };
+    const std::string cabecalho = amostras.substr(0, amostras.find("\r\n") + 2);
+    const std::string primeira = amostras.substr(cabecalho.size(), amostras.find("\r\n", cabecalho.size()) + 2 - cabecalho.size());
+    const Caso casos[] = {
+        {"OutroCabecalho", "\xEF\xBB\xBF" "Amostra;Outra\r\n", "as colunas das amostras não são as deste estudo"},
+        {"ForaDeOrdem", cabecalho + primeira + primeira, "a amostra da linha 3 está fora da ordem das amostras"},
+        {"ColunaAMais", cabecalho + primeira.substr(0, primeira.size() - 2) + ";x\r\n", "não tem as colunas do cabeçalho"},
+        {"NumeroIlegivel", cabecalho + "1;vinte" + primeira.substr(primeira.find(';', 2)), "tem um número ilegível"},
+        {"AspasAbertas", cabecalho + "1;\"20\r\n", "termina no meio de um registro"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        try {
+            (void)Incerteza::LeAmostras(e, c.texto);
+            ADD_FAILURE() << "leu";
+        } catch (const ErroEntrada& erro) {
+            EXPECT_NE(std::string(erro.what()).find(c.trecho), std::string::npos) << erro.what();
+        }
+    }
 }
 
 TEST(Incerteza, CancelarDevolveSoAsAmostrasQueRodaram) {
