@@ -163,11 +163,13 @@ TfrmIncerteza::TfrmIncerteza(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     sgdEntradas = new QTableWidget(static_cast<int>(entradas.size()), 4, this);
     sgdEntradas->setObjectName(QStringLiteral("sgdEntradas"));
     sgdEntradas->setHorizontalHeaderLabels({QStringLiteral("Incerta"), QStringLiteral("Distribuição"),
-                                            QStringLiteral("Parâmetros (separados por ;)"),
+                                            QStringLiteral("Parâmetros (a; b; …)"),
                                             QStringLiteral("Truncamento (mín.; máx.)")});
     sgdEntradas->verticalHeader()->setVisible(false);
-    sgdEntradas->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // Every heading whole; the parameters take what is left.
+    for (int c : {0, 1, 3}) sgdEntradas->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     sgdEntradas->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    sgdEntradas->horizontalHeader()->setMinimumSectionSize(90);
     for (int i = 0; i < static_cast<int>(entradas.size()); ++i) {
         auto* nome = new QTableWidgetItem(Q(entradas[static_cast<std::size_t>(i)].Cabecalho()));
         nome->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
@@ -184,6 +186,7 @@ TfrmIncerteza::TfrmIncerteza(Contexto& ctx, QWidget* parent) : QWidget(parent), 
                 [parametros](int d) { parametros->setToolTip(QString::fromUtf8(DicasParametros[std::clamp(d, 0, 3)])); });
     }
     sgdEntradas->setMinimumHeight(200);
+    sgdEntradas->setMinimumWidth(720);
 
     auto* grade = new QGridLayout;
     edAmostras = CamposNumericos::NovoCampo(this, "edAmostras", QStringLiteral("100"));
@@ -265,7 +268,7 @@ TfrmIncerteza::TfrmIncerteza(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     abas->addTab(sgdAmostras, QStringLiteral("Amostras"));
 
     auto* topo = new QHBoxLayout;
-    topo->addWidget(sgdEntradas, 1);
+    topo->addWidget(sgdEntradas, 3);
     topo->addLayout(grade);
 
     auto* raiz = new QVBoxLayout(this);

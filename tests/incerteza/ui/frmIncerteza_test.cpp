@@ -4,6 +4,7 @@
 #include "incerteza/ui/frmIncerteza.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -191,5 +192,21 @@ INSTANTIATE_TEST_SUITE_P(
                       CampoRuim{"ModaFora", "2; 4; 3", "", "a moda (4)"},
                       CampoRuim{"TruncamentoLongo", "2; 2,5; 3", "1; 2; 3", "Truncamento de Condutividade k"}),
     [](const auto& i) { return std::string(i.param.nome); });
+
+// The window after a run, for the README and for looking at it: only with NORVIK_CAPTURAS.
+TEST_F(IncertezaJanela, Captura) {
+    const QString pasta = qEnvironmentVariable("NORVIK_CAPTURAS");
+    if (pasta.isEmpty()) GTEST_SKIP() << "NORVIK_CAPTURAS não definida";
+    Incerta("TemperaturaLancamento", 0, QStringLiteral("27; 1,5"));
+    Incerta("EscalaCalor", 2, QStringLiteral("0,9; 1,1"));
+    Incerta("Condutividade", 3, QStringLiteral("2,1; 2,5; 2,9"));
+    j->edAmostras->setText(QStringLiteral("60"));
+    QTest::mouseClick(j->btnRodar, Qt::LeftButton);
+    Espera();
+    ASSERT_TRUE(msg.erros.isEmpty()) << msg.erros.join('\n').toStdString();
+    j->resize(1200, 860);
+    QApplication::processEvents();
+    EXPECT_TRUE(j->grab().save(pasta + QStringLiteral("/estudo-incerteza.png")));
+}
 
 }  // namespace
