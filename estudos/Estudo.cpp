@@ -747,27 +747,36 @@ TEstudo LeTexto(const std::string& texto, const std::string& pasta, std::shared_
         e.Base = std::move(base);
     } else {
         if (e.Projeto.empty()) Recusa("falta \"projeto\", o arquivo do projeto base");
-        std::filesystem::path caminho(e.Projeto);
-        if (caminho.is_relative() && !pasta.empty()) caminho = std::filesystem::path(pasta) / caminho;
-        auto lido = std::make_shared<TDadosModelo>();
-        try {
-            Projeto::Le(caminho.string(), *lido);
-        } catch (const ErroEntrada& erro) {
-            throw ErroEntrada("Projeto base do estudo: " + std::string(erro.what()));
-        }
-        e.Base = std::move(lido);
+        e.Base = ProjetoBase(e.Projeto, pasta, "estudo");
     }
     Valida(e);
     return e;
 }
 
 TEstudo Le(const std::string& caminho) {
+    return LeTexto(TextoDoArquivo(caminho, "estudo"), std::filesystem::path(caminho).parent_path().string());
+}
+
+std::string TextoDoArquivo(const std::string& caminho, const std::string& oque) {
     std::ifstream f(caminho, std::ios::binary);
-    if (!f) throw ErroEntrada("Não foi possível abrir o estudo \"" + caminho + "\"");
+    if (!f) throw ErroEntrada("Não foi possível abrir o " + oque + " \"" + caminho + "\"");
     std::ostringstream s;
     s << f.rdbuf();
-    if (f.bad()) throw ErroEntrada("Não foi possível ler o estudo \"" + caminho + "\"");
-    return LeTexto(s.str(), std::filesystem::path(caminho).parent_path().string());
+    if (f.bad()) throw ErroEntrada("Não foi possível ler o " + oque + " \"" + caminho + "\"");
+    return s.str();
+}
+
+std::shared_ptr<const TDadosModelo> ProjetoBase(const std::string& projeto, const std::string& pasta,
+                                                const std::string& oque) {
+    std::filesystem::path caminho(projeto);
+    if (caminho.is_relative() && !pasta.empty()) caminho = std::filesystem::path(pasta) / caminho;
+    auto lido = std::make_shared<TDadosModelo>();
+    try {
+        Projeto::Le(caminho.string(), *lido);
+    } catch (const ErroEntrada& erro) {
+        throw ErroEntrada("Projeto base do " + oque + ": " + std::string(erro.what()));
+    }
+    return lido;
 }
 
 std::string Texto(const TEstudo& e) {

@@ -68,6 +68,14 @@ TEstudo LeTexto(const std::string& texto, const std::string& pasta,
 std::string Texto(const TEstudo& estudo);
 void Grava(const std::string& caminho, const TEstudo& estudo);
 
+// What every kind of study file shares. `oque` names it in the messages ("estudo",
+// "estudo de incerteza"). The text of the file; ErroEntrada when it cannot be read.
+std::string TextoDoArquivo(const std::string& caminho, const std::string& oque);
+// The base project a study names, relative to the study's folder `pasta`; ErroEntrada
+// "Projeto base do <oque>: …" when it cannot be read.
+std::shared_ptr<const TDadosModelo> ProjetoBase(const std::string& projeto, const std::string& pasta,
+                                                const std::string& oque);
+
 // Checks what does not need a case: at least one parameter, no empty list, values in
 // range, "AlturaTotal" when the lift height varies, a base with concrete layers and
 // without impossible values (Validacao). ErroEntrada otherwise.

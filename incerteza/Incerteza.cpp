@@ -394,27 +394,15 @@ TEstudoIncerteza LeTexto(const std::string& texto, const std::string& pasta, std
         e.Base = std::move(base);
     } else {
         if (e.Projeto.empty()) Recusa("falta \"projeto\", o arquivo do projeto base");
-        std::filesystem::path caminho(e.Projeto);
-        if (caminho.is_relative() && !pasta.empty()) caminho = std::filesystem::path(pasta) / caminho;
-        auto lido = std::make_shared<TDadosModelo>();
-        try {
-            Projeto::Le(caminho.string(), *lido);
-        } catch (const ErroEntrada& erro) {
-            throw ErroEntrada("Projeto base do estudo de incerteza: " + std::string(erro.what()));
-        }
-        e.Base = std::move(lido);
+        e.Base = Estudo::ProjetoBase(e.Projeto, pasta, "estudo de incerteza");
     }
     Valida(e);
     return e;
 }
 
 TEstudoIncerteza Le(const std::string& caminho) {
-    std::ifstream f(caminho, std::ios::binary);
-    if (!f) throw ErroEntrada("Não foi possível abrir o estudo de incerteza \"" + caminho + "\"");
-    std::ostringstream s;
-    s << f.rdbuf();
-    if (f.bad()) throw ErroEntrada("Não foi possível ler o estudo de incerteza \"" + caminho + "\"");
-    return LeTexto(s.str(), std::filesystem::path(caminho).parent_path().string());
+    return LeTexto(Estudo::TextoDoArquivo(caminho, "estudo de incerteza"),
+                   std::filesystem::path(caminho).parent_path().string());
 }
 
 std::string Texto(const TEstudoIncerteza& e) {

@@ -28,11 +28,6 @@
 #include "core/ui/HistoricoProblema.h"
 #include "results/Cores.h"
 
-struct TfrmEstudo::Saida {
-    TResultadoEstudo resultado;
-    std::string erro;
-};
-
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -231,15 +226,10 @@ TfrmEstudo::TfrmEstudo(Contexto& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     raiz->addLayout(linhaRodar);
     raiz->addWidget(divisao, 1);
     resize(1150, 760);
-
-    timer_.setInterval(100);
-    connect(&timer_, &QTimer::timeout, this, [this] { Acompanha(); });
 }
 
-TfrmEstudo::~TfrmEstudo() {
-    cancela_ = true;
-    if (trabalho_.joinable()) trabalho_.join();
-}
+// The run on its thread is cancelled and waited for by trabalho_.
+TfrmEstudo::~TfrmEstudo() = default;
 
 void TfrmEstudo::Abre() { CamposNumericos::ApresentaJanela(this); }
 
@@ -288,10 +278,6 @@ bool TfrmEstudo::Rodar() {
     if (!ExecutaAcao(ctx_.msg, [&] { estudo = MontaEstudo(); })) return false;
     if (!ExecutaAcao(ctx_.msg, [&] { total_ = static_cast<long long>(Estudo::Casos(estudo).size()); })) return false;
 
-    cancela_ = false;
-    feitos_ = 0;
-    pronto_ = false;
-    saida_ = std::make_shared<Saida>();
     estudo_ = estudo;
     // The results shown belong to the study that ran: nothing of the last one stays.
     resultado_ = TResultadoEstudo{};
@@ -307,44 +293,34 @@ bool TfrmEstudo::Rodar() {
     btnRodar->setEnabled(false);
     btnCancelar->setEnabled(true);
 
-    trabalho_ = std::thread([this, estudo, saida = saida_] {
-        try {
+    auto saida = std::make_shared<TResultadoEstudo>();
+    trabalho_.Inicia(
+        [estudo, saida](std::atomic<bool>& cancela, std::atomic<long long>& feitos) {
             OpcoesEstudo op;
-            op.Cancela = &cancela_;
-            op.Feitos = &feitos_;
-            saida->resultado = RodaEstudo::Roda(estudo, op);
-        } catch (const std::exception& e) {
-            saida->erro = e.what();
-        }
-        pronto_ = true;
-    });
-    timer_.start();
+            op.Cancela = &cancela;
+            op.Feitos = &feitos;
+            *saida = RodaEstudo::Roda(estudo, op);
+        },
+        [this](long long feitos) { pbEstudo->setValue(static_cast<int>(std::min<long long>(feitos, 1 << 30))); },
+        [this, saida](const std::string& erro) { Termina(std::move(*saida), erro); });
     return true;
 }
 
 void TfrmEstudo::Cancela() {
     if (!Rodando()) return;
-    cancela_ = true;
+    trabalho_.Cancela();
     lblSituacao->setText(QStringLiteral("Cancelando..."));
 }
 
-void TfrmEstudo::Acompanha() {
-    pbEstudo->setValue(static_cast<int>(std::min<long long>(feitos_.load(), 1 << 30)));
-    if (pronto_) Termina();
-}
-
-void TfrmEstudo::Termina() {
-    timer_.stop();
-    trabalho_.join();
+void TfrmEstudo::Termina(TResultadoEstudo resultado, const std::string& erro) {
     btnRodar->setEnabled(true);
     btnCancelar->setEnabled(false);
-    const std::shared_ptr<Saida> saida = std::move(saida_);
-    if (!saida->erro.empty()) {
+    if (!erro.empty()) {
         lblSituacao->setText(QString());
-        ctx_.msg.erro(Q(saida->erro));
+        ctx_.msg.erro(Q(erro));
         return;
     }
-    resultado_ = std::move(saida->resultado);
+    resultado_ = std::move(resultado);
     if (auto* guarda = GuardaResultados::De(this)) guarda->Avalia();
     long long atendem = 0, falhas = 0;
     for (const auto& c : resultado_.Casos) {

@@ -6,16 +6,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QWidget>
-#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "core/ui/Contexto.h"
 #include "core/ui/GuardaResultados.h"
+#include "core/ui/TrabalhoEmFundo.h"
 #include "estudos/Estudo.h"
 #include "estudos/MapaCalor.h"
 #include "estudos/RodaEstudo.h"
@@ -40,7 +38,7 @@ public:
     // Starts the run (false when the study was refused); Cancela asks it to stop.
     bool Rodar();
     void Cancela();
-    bool Rodando() const { return trabalho_.joinable(); }
+    bool Rodando() const { return trabalho_.Rodando(); }
     // Shows a study in the fields (its base file chosen).
     void MostraEstudo(const TEstudo& estudo);
     void AbrirEstudo();
@@ -77,21 +75,14 @@ public:
     QChartView* cMapa;
 
 private:
-    void Acompanha();
-    void Termina();
+    void Termina(TResultadoEstudo resultado, const std::string& erro);
     void MostraCasos();
     void PreencheEscolhasMapa();
 
     Contexto& ctx_;
     QChart* grafico_ = nullptr;
-    QTimer timer_;
-    std::thread trabalho_;
-    std::atomic<bool> cancela_{false};
-    std::atomic<long long> feitos_{0};
-    std::atomic<bool> pronto_{false};
+    TrabalhoEmFundo trabalho_{this};
     long long total_ = 0;
-    struct Saida;
-    std::shared_ptr<Saida> saida_;
     TEstudo estudo_;             // of the results shown
     TResultadoEstudo resultado_;
     TMapaCalor mapa_;

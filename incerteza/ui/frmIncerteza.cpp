@@ -36,11 +36,6 @@
 #include "incerteza/Estatistica.h"
 #include "incerteza/RelatorioIncerteza.h"
 
-struct TfrmIncerteza::Saida {
-    TResultadoIncerteza resultado;
-    std::string erro;
-};
-
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -280,14 +275,10 @@ TfrmIncerteza::TfrmIncerteza(Contexto& ctx, QWidget* parent) : QWidget(parent), 
     raiz->addWidget(abas, 1);
     resize(1150, 860);
 
-    timer_.setInterval(100);
-    connect(&timer_, &QTimer::timeout, this, [this] { Acompanha(); });
 }
 
-TfrmIncerteza::~TfrmIncerteza() {
-    cancela_ = true;
-    if (trabalho_.joinable()) trabalho_.join();
-}
+// The run on its thread is cancelled and waited for by trabalho_.
+TfrmIncerteza::~TfrmIncerteza() = default;
 
 void TfrmIncerteza::Abre() { CamposNumericos::ApresentaJanela(this); }
 
@@ -351,10 +342,6 @@ bool TfrmIncerteza::Rodar() {
     TEstudoIncerteza estudo;
     if (!ExecutaAcao(ctx_.msg, [&] { estudo = MontaEstudo(); })) return false;
     total_ = estudo.Amostras;
-    cancela_ = false;
-    feitos_ = 0;
-    pronto_ = false;
-    saida_ = std::make_shared<Saida>();
     estudo_ = estudo;
     resultado_ = TResultadoIncerteza{};
     resumo_ = TResumoIncerteza{};
@@ -367,44 +354,34 @@ bool TfrmIncerteza::Rodar() {
     btnRodar->setEnabled(false);
     btnCancelar->setEnabled(true);
 
-    trabalho_ = std::thread([this, estudo, saida = saida_] {
-        try {
+    auto saida = std::make_shared<TResultadoIncerteza>();
+    trabalho_.Inicia(
+        [estudo, saida](std::atomic<bool>& cancela, std::atomic<long long>& feitos) {
             OpcoesEstudo op;
-            op.Cancela = &cancela_;
-            op.Feitos = &feitos_;
-            saida->resultado = Incerteza::Roda(estudo, op);
-        } catch (const std::exception& e) {
-            saida->erro = e.what();
-        }
-        pronto_ = true;
-    });
-    timer_.start();
+            op.Cancela = &cancela;
+            op.Feitos = &feitos;
+            *saida = Incerteza::Roda(estudo, op);
+        },
+        [this](long long feitos) { pbEstudo->setValue(static_cast<int>(std::min<long long>(feitos, 1 << 30))); },
+        [this, saida](const std::string& erro) { Termina(std::move(*saida), erro); });
     return true;
 }
 
 void TfrmIncerteza::Cancela() {
     if (!Rodando()) return;
-    cancela_ = true;
+    trabalho_.Cancela();
     lblSituacao->setText(QStringLiteral("Cancelando..."));
 }
 
-void TfrmIncerteza::Acompanha() {
-    pbEstudo->setValue(static_cast<int>(std::min<long long>(feitos_.load(), 1 << 30)));
-    if (pronto_) Termina();
-}
-
-void TfrmIncerteza::Termina() {
-    timer_.stop();
-    trabalho_.join();
+void TfrmIncerteza::Termina(TResultadoIncerteza resultado, const std::string& erro) {
     btnRodar->setEnabled(true);
     btnCancelar->setEnabled(false);
-    const std::shared_ptr<Saida> saida = std::move(saida_);
-    if (!saida->erro.empty()) {
+    if (!erro.empty()) {
         lblSituacao->setText(QString());
-        ctx_.msg.erro(Q(saida->erro));
+        ctx_.msg.erro(Q(erro));
         return;
     }
-    resultado_ = std::move(saida->resultado);
+    resultado_ = std::move(resultado);
     resumo_ = Incerteza::Resume(estudo_, resultado_.Linhas);
     if (auto* guarda = GuardaResultados::De(this)) guarda->Avalia();
     QString texto = QStringLiteral("%1 amostras").arg(resumo_.Amostras);

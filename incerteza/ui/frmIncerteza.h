@@ -6,17 +6,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QWidget>
-#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "core/ui/Contexto.h"
 #include "core/ui/GuardaResultados.h"
 #include "core/ui/Janelas.h"
+#include "core/ui/TrabalhoEmFundo.h"
 #include "incerteza/Incerteza.h"
 
 class QChart;
@@ -37,7 +35,7 @@ public:
     TEstudoIncerteza MontaEstudo() const;
     bool Rodar();
     void Cancela();
-    bool Rodando() const { return trabalho_.joinable(); }
+    bool Rodando() const { return trabalho_.Rodando(); }
     void MostraEstudo(const TEstudoIncerteza& estudo);
     void AbrirEstudo();
     void SalvarEstudo();
@@ -80,8 +78,7 @@ public:
     QWidget* painelGraficos;
 
 private:
-    void Acompanha();
-    void Termina();
+    void Termina(TResultadoIncerteza resultado, const std::string& erro);
     void MostraResultados();
     void DesenhaHistograma(int k);
     QComboBox* Distribuicao(int linha) const;
@@ -90,14 +87,8 @@ private:
     QChart* histogramas_[3] = {};
     QChart* tornado_ = nullptr;
     int barras_[3] = {};
-    QTimer timer_;
-    std::thread trabalho_;
-    std::atomic<bool> cancela_{false};
-    std::atomic<long long> feitos_{0};
-    std::atomic<bool> pronto_{false};
+    TrabalhoEmFundo trabalho_{this};
     long long total_ = 0;
-    struct Saida;
-    std::shared_ptr<Saida> saida_;
     TEstudoIncerteza estudo_;
     TResultadoIncerteza resultado_;
     TResumoIncerteza resumo_;
