@@ -77,25 +77,11 @@ TEST(LoteEstudo, TodosOsCasosFalhandoSaiCom2) {
     EXPECT_EQ(s.out, "2 casos; 0 atendem aos limites; 2 não rodaram (veja a coluna Mensagem).\n");
 }
 
-struct Recusa {
-    const char* nome;
-    const char* args;  // {E} the example study, {S} an output in the folder
-    const char* mensagem;
-};
+using Recusa = RecusaLote;
 
 class LoteEstudoRecusa : public ::testing::TestWithParam<Recusa> {};
 
-TEST_P(LoteEstudoRecusa, NadaEGravado) {
-    PastaTemporaria pasta;
-    std::string args = GetParam().args;
-    for (const auto& [marca, valor] : {std::pair<std::string, std::string>{"{E}", Q(Exemplo)}, {"{S}", Q(pasta / "r.csv")}}) {
-        for (std::size_t i; (i = args.find(marca)) != std::string::npos;) args.replace(i, marca.size(), valor);
-    }
-    const Saida s = Roda(pasta, args);
-    EXPECT_EQ(s.codigo, 2);
-    EXPECT_NE(s.err.find(GetParam().mensagem), std::string::npos) << s.err;
-    EXPECT_EQ(pasta.QuantosArquivos(), 0);
-}
+TEST_P(LoteEstudoRecusa, NadaEGravado) { ConfereRecusa(GetParam(), Exemplo); }
 
 INSTANTIATE_TEST_SUITE_P(
     Linhas, LoteEstudoRecusa,

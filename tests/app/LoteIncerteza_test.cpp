@@ -109,25 +109,11 @@ TEST(LoteIncerteza, AmostrasRecusadasContadas) {
     EXPECT_NE(csv.find("; deve ser maior que 0\"\r\n"), std::string::npos);
 }
 
-struct Recusa {
-    const char* nome;
-    const char* args;  // {E} the example study, {S} an output in the folder
-    const char* mensagem;
-};
+using Recusa = RecusaLote;
 
 class LoteIncertezaRecusa : public ::testing::TestWithParam<Recusa> {};
 
-TEST_P(LoteIncertezaRecusa, NadaEGravado) {
-    PastaTemporaria pasta;
-    std::string args = GetParam().args;
-    for (const auto& [marca, valor] : {std::pair<std::string, std::string>{"{E}", Q(Exemplo)}, {"{S}", Q(pasta / "r.csv")}}) {
-        for (std::size_t i; (i = args.find(marca)) != std::string::npos;) args.replace(i, marca.size(), valor);
-    }
-    const Saida s = Roda(pasta, args);
-    EXPECT_EQ(s.codigo, 2);
-    EXPECT_NE(s.err.find(GetParam().mensagem), std::string::npos) << s.err;
-    EXPECT_EQ(pasta.QuantosArquivos(), 0);
-}
+TEST_P(LoteIncertezaRecusa, NadaEGravado) { ConfereRecusa(GetParam(), Exemplo); }
 
 INSTANTIATE_TEST_SUITE_P(
     Linhas, LoteIncertezaRecusa,

@@ -2,6 +2,8 @@
 // Runs the built norvik1d-lote through the shell and collects what it said.
 #include <sys/wait.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -38,4 +40,25 @@ inline Saida Roda(const PastaTemporaria& pasta, const std::string& args, const s
     std::remove(out.c_str());
     std::remove(err.c_str());
     return s;
+}
+
+// A command line the tool must refuse, as a row of a table: in `args`, {E} stands for a
+// study file and {S} for an output in the test's folder.
+struct RecusaLote {
+    const char* nome;
+    const char* args;
+    const char* mensagem;
+};
+
+// Runs the row with `estudo` for {E}: exit 2, the message on standard error, nothing written.
+inline void ConfereRecusa(const RecusaLote& r, const std::string& estudo) {
+    PastaTemporaria pasta;
+    std::string args = r.args;
+    for (const auto& [marca, valor] : {std::pair<std::string, std::string>{"{E}", Q(estudo)}, {"{S}", Q(pasta / "r.csv")}}) {
+        for (std::size_t i; (i = args.find(marca)) != std::string::npos;) args.replace(i, marca.size(), valor);
+    }
+    const Saida s = Roda(pasta, args);
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_NE(s.err.find(r.mensagem), std::string::npos) << s.err;
+    EXPECT_EQ(pasta.QuantosArquivos(), 0);
 }
