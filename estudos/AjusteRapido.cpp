@@ -30,6 +30,7 @@ constexpr Faixa Faixas[] = {
     {"IntervaloLancamento", 0.0, 168.0, 1.0},
     {"TemperaturaLancamento", 5.0, 40.0, 0.5},
     {"ConsumoCimento", 0.5, 1.5, 5.0, true},
+    {"EscalaCalor", 0.5, 1.5, 0.01},
     {"HoraRetiradaProtecao", 0.0, 336.0, 1.0},
     {"HoraRetiradaFormaLateral", 0.0, 336.0, 1.0},
     {"TemperaturaAguaSerpentinas", 2.0, 35.0, 0.5},
@@ -56,6 +57,11 @@ private:
     const std::atomic<bool>* cancela_;
 };
 
+bool ConsumoVaria(const TDadosModelo& d) {
+    const TParametroEstudo& consumo = Estudo::Parametros()[Z(Estudo::IndiceParametro("ConsumoCimento"))];
+    return !consumo.Cabe || consumo.Cabe(d);
+}
+
 }  // namespace
 
 namespace AjusteRapido {
@@ -81,6 +87,8 @@ std::vector<TAlavanca> Alavancas(const TDadosModelo& d) {
         if (!f || (p.Cabe && !p.Cabe(d))) continue;
         const bool doCronograma = p.Chave == "AlturaCamada" || p.Chave == "IntervaloLancamento";
         if (doCronograma && !uniforme) continue;
+        // The heat as a whole only where the cement content cannot move it.
+        if (p.Chave == "EscalaCalor" && ConsumoVaria(d)) continue;
         TAlavanca a;
         a.Parametro = static_cast<int>(i);
         a.Atual = p.Le(d);

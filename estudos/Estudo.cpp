@@ -163,6 +163,21 @@ void AplicaGelo(TDadosModelo& d, double gelo, const TEstudo&) {
         if (L >= PrimeiraCamada(d) && L <= UltimaCamada(d)) d.Camadas[Z(L)].TInicial = t;
 }
 
+// Every concrete lift's heat multiplied by `s`: the constant rate, the hourly table, or
+// the curve's heat per gram of cement (both curves are proportional to it).
+void AplicaEscalaCalor(TDadosModelo& d, double s, const TEstudo&) {
+    for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L) {
+        TCalorInterno& c = d.CalorCamadas[Z(L)];
+        if (c.Constante) {
+            c.F *= s;
+        } else if (d.CalorDiscreto) {
+            for (std::size_t h = 1; h < c.Tabela.Guardadas(); ++h) c.Tabela[h] *= s;
+        } else {
+            c.E *= s;
+        }
+    }
+}
+
 void AplicaConsumo(TDadosModelo& d, double c, const TEstudo&) {
     for (int L = PrimeiraCamada(d); L <= UltimaCamada(d); ++L) {
         TCalorInterno& calor = d.CalorCamadas[Z(L)];
@@ -320,6 +335,8 @@ double LeIntervalo(const TDadosModelo& d) {
 double LeTemperatura(const TDadosModelo& d) { return d.Camadas[Z(PrimeiraCamada(d))].TInicial; }
 double LeConsumo(const TDadosModelo& d) { return d.CalorCamadas[Z(PrimeiraCamada(d))].C; }
 double LeElementos(const TDadosModelo& d) { return d.NElemCamada; }
+// A scale of the problem as it stands: 1 leaves it as it is.
+double LeEscala(const TDadosModelo&) { return 1.0; }
 
 // The protection whose removal the schedule decides, of the first lift that has one.
 const TProtecao* PrimeiraDoTopo(const TDadosModelo& d) {
@@ -418,6 +435,7 @@ const std::vector<TParametroEstudo> Tabela = {
     {"TeorGelo", "Teor de gelo", "kg/m³", false, 0.0, false, AplicaGelo},
     {"ConsumoCimento", "Consumo de cimento", "kg/m³", false, 0.0, false, AplicaConsumo, SemMaximo, LeConsumo,
      SegueCurvaDeHidratacao},
+    {"EscalaCalor", "Escala do calor de hidratação", "-", false, 0.0, false, AplicaEscalaCalor, SemMaximo, LeEscala},
     {"ElementosCamada", "Elementos por camada", "-", true, 1.0, false, AplicaElementos, SemMaximo, LeElementos},
     {"HoraRetiradaProtecao", "Retirada da proteção do topo", "h", false, 0.0, false, AplicaRetirada, SemMaximo,
      LeRetirada, TemProtecaoNoTopo},

@@ -58,20 +58,7 @@ void AplicaDesvioAmbiente(TDadosModelo& d, double o, const TEstudo&) {
     }
 }
 
-// Every concrete lift's heat multiplied by `s`: the constant rate, the hourly table, or
-// the curve's heat per gram of cement (both curves are proportional to it).
-void AplicaEscalaCalor(TDadosModelo& d, double s, const TEstudo&) {
-    for (int L = Primeira(d); L <= Ultima(d); ++L) {
-        TCalorInterno& c = d.CalorCamadas[Z(L)];
-        if (c.Constante) {
-            c.F *= s;
-        } else if (d.CalorDiscreto) {
-            for (std::size_t h = 1; h < c.Tabela.Guardadas(); ++h) c.Tabela[h] *= s;
-        } else {
-            c.E *= s;
-        }
-    }
-}
+void AplicaEscalaCalor(TDadosModelo& d, double v, const TEstudo& e) { PeloEstudo(d, v, e, "EscalaCalor"); }
 
 // The lifts whose heat follows the equivalent age; the base must have them all so.
 template <class F>

@@ -93,6 +93,14 @@ const CasoEnsaio Ensaios[] = {
              d.Camadas[L].TInicial = 25;
          });
      }},
+    // Hourly heat tables: the heat scale takes the place of the cement content.
+    {"EscalaDoCalorHorario", "secao-gravidade-40-camadas-adiabatico.n1d.json", {{"EscalaCalor", 0.8}},
+     [](TDadosModelo& d) {
+         CadaCamada(d, [&](int L) {
+             auto& t = d.CalorCamadas[L].Tabela;
+             for (std::size_t h = 1; h < t.Guardadas(); ++h) t[h] *= 0.8;
+         });
+     }},
     {"IntervaloDoMuro", "muro-10-camadas-cura.n1d.json", {{"IntervaloLancamento", 24}},
      [](TDadosModelo& d) {
          // Each lift a day after the one below; the hours after the last placement stay.
@@ -180,7 +188,7 @@ const CasoOferta Ofertas[] = {
      [](TDadosModelo& d) { d.Camadas[10].K = 1.9; }, {"TemperaturaLancamento", "ConsumoCimento"}},
     {"MuroComCalorConstante", "muro-10-camadas-cura.n1d.json",
      [](TDadosModelo& d) { d.CalorCamadas[3].Constante = true; },
-     {"TemperaturaLancamento"}},
+     {"TemperaturaLancamento", "EscalaCalor"}},
     // Its two lifts keep different blankets: not a member rebuilt from its first lift.
     {"RadierComMantas", "radier-verao-mantas.n1d.json", nullptr,
      {"TemperaturaLancamento", "ConsumoCimento", "HoraRetiradaProtecao", "ResistenciaProtecaoTopo"}},
