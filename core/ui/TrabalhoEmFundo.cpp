@@ -1,7 +1,15 @@
 #include "core/ui/TrabalhoEmFundo.h"
 
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
 #include <exception>
 #include <new>
+
+namespace {
+int Barra(long long n) { return static_cast<int>(std::min<long long>(n, 1 << 30)); }
+}  // namespace
 
 TrabalhoEmFundo::TrabalhoEmFundo(QObject* dono) : QObject(dono) {
     timer_.setInterval(100);
@@ -37,8 +45,34 @@ bool TrabalhoEmFundo::Inicia(Tarefa tarefa, std::function<void(long long)> progr
     return true;
 }
 
+bool TrabalhoEmFundo::Inicia(Tarefa tarefa, long long total, const QString& rodando,
+                             std::function<void(const std::string&)> fim) {
+    if (Rodando()) return false;
+    const Controles c = controles_;
+    if (c.Barra) {
+        c.Barra->setRange(0, Barra(total));
+        c.Barra->setValue(0);
+    }
+    if (c.Situacao) c.Situacao->setText(rodando);
+    if (c.Rodar) c.Rodar->setEnabled(false);
+    if (c.Cancelar) c.Cancelar->setEnabled(true);
+    return Inicia(
+        std::move(tarefa),
+        [c](long long feitos) {
+            if (c.Barra) c.Barra->setValue(Barra(feitos));
+        },
+        [c, fim = std::move(fim)](const std::string& erro) {
+            if (c.Rodar) c.Rodar->setEnabled(true);
+            if (c.Cancelar) c.Cancelar->setEnabled(false);
+            if (!erro.empty() && c.Situacao) c.Situacao->setText(QString());
+            if (fim) fim(erro);
+        });
+}
+
 void TrabalhoEmFundo::Cancela() {
-    if (Rodando()) cancela_ = true;
+    if (!Rodando()) return;
+    cancela_ = true;
+    if (controles_.Situacao) controles_.Situacao->setText(QStringLiteral("Cancelando..."));
 }
 
 void TrabalhoEmFundo::Acompanha() {

@@ -6,6 +6,10 @@
 #include <string>
 #include <thread>
 
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
 // A long computation of a window (a study's cases) on a thread of its own. The window
 // stays responsive: the computation reads the cancel flag and counts what it finished;
 // a timer reports that count and, once, the end, both on the window's thread. Going
@@ -19,11 +23,24 @@ public:
     explicit TrabalhoEmFundo(QObject* dono);
     ~TrabalhoEmFundo() override;
 
+    // The window's controls of the run, kept in step with it: "Rodar" off and
+    // "Cancelar" on while it runs, the bar counting to the total, the situation line.
+    struct Controles {
+        QPushButton* Rodar = nullptr;
+        QPushButton* Cancelar = nullptr;
+        QProgressBar* Barra = nullptr;
+        QLabel* Situacao = nullptr;
+    };
+    void Liga(Controles c) { controles_ = c; }
+
     // Starts `tarefa` unless one is running (false then). `progresso(feitos)` every tenth
     // of a second and `fim(erro)` once at the end (the message of what the computation
     // raised, empty when it ended), both on the window's thread.
     bool Inicia(Tarefa tarefa, std::function<void(long long feitos)> progresso,
                 std::function<void(const std::string& erro)> fim);
+    // The same with the controls: `total` for the bar, `rodando` for the situation line;
+    // an error also clears that line (the window says it). `fim` as above.
+    bool Inicia(Tarefa tarefa, long long total, const QString& rodando, std::function<void(const std::string& erro)> fim);
     // Asks the computation to stop; its end still comes through `fim`.
     void Cancela();
     bool Rodando() const { return linha_.joinable(); }
@@ -39,4 +56,5 @@ private:
     std::string erro_;
     std::function<void(long long)> progresso_;
     std::function<void(const std::string&)> fim_;
+    Controles controles_;
 };

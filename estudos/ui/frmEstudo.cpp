@@ -287,13 +287,9 @@ bool TfrmEstudo::Rodar() {
     sgdCasos->clear();
     sgdCasos->setRowCount(0);
     grafico_->removeAllSeries();
-    pbEstudo->setRange(0, static_cast<int>(std::min<long long>(total_, 1 << 30)));
-    pbEstudo->setValue(0);
-    lblSituacao->setText(QStringLiteral("Rodando %1 casos...").arg(total_));
-    btnRodar->setEnabled(false);
-    btnCancelar->setEnabled(true);
 
     auto saida = std::make_shared<TResultadoEstudo>();
+    trabalho_.Liga({btnRodar, btnCancelar, pbEstudo, lblSituacao});
     trabalho_.Inicia(
         [estudo, saida](std::atomic<bool>& cancela, std::atomic<long long>& feitos) {
             OpcoesEstudo op;
@@ -301,22 +297,15 @@ bool TfrmEstudo::Rodar() {
             op.Feitos = &feitos;
             *saida = RodaEstudo::Roda(estudo, op);
         },
-        [this](long long feitos) { pbEstudo->setValue(static_cast<int>(std::min<long long>(feitos, 1 << 30))); },
+        total_, QStringLiteral("Rodando %1 casos...").arg(total_),
         [this, saida](const std::string& erro) { Termina(std::move(*saida), erro); });
     return true;
 }
 
-void TfrmEstudo::Cancela() {
-    if (!Rodando()) return;
-    trabalho_.Cancela();
-    lblSituacao->setText(QStringLiteral("Cancelando..."));
-}
+void TfrmEstudo::Cancela() { trabalho_.Cancela(); }
 
 void TfrmEstudo::Termina(TResultadoEstudo resultado, const std::string& erro) {
-    btnRodar->setEnabled(true);
-    btnCancelar->setEnabled(false);
     if (!erro.empty()) {
-        lblSituacao->setText(QString());
         ctx_.msg.erro(Q(erro));
         return;
     }

@@ -348,13 +348,9 @@ bool TfrmIncerteza::Rodar() {
     revisao_ = rbArquivo->isChecked() ? std::nullopt : std::optional<long>(RevisaoAtual(ctx_));
     if (auto* guarda = GuardaResultados::De(this)) guarda->Avalia();
     MostraResultados();
-    pbEstudo->setRange(0, static_cast<int>(std::min<long long>(total_, 1 << 30)));
-    pbEstudo->setValue(0);
-    lblSituacao->setText(QStringLiteral("Rodando %1 amostras...").arg(total_));
-    btnRodar->setEnabled(false);
-    btnCancelar->setEnabled(true);
 
     auto saida = std::make_shared<TResultadoIncerteza>();
+    trabalho_.Liga({btnRodar, btnCancelar, pbEstudo, lblSituacao});
     trabalho_.Inicia(
         [estudo, saida](std::atomic<bool>& cancela, std::atomic<long long>& feitos) {
             OpcoesEstudo op;
@@ -362,22 +358,15 @@ bool TfrmIncerteza::Rodar() {
             op.Feitos = &feitos;
             *saida = Incerteza::Roda(estudo, op);
         },
-        [this](long long feitos) { pbEstudo->setValue(static_cast<int>(std::min<long long>(feitos, 1 << 30))); },
+        total_, QStringLiteral("Rodando %1 amostras...").arg(total_),
         [this, saida](const std::string& erro) { Termina(std::move(*saida), erro); });
     return true;
 }
 
-void TfrmIncerteza::Cancela() {
-    if (!Rodando()) return;
-    trabalho_.Cancela();
-    lblSituacao->setText(QStringLiteral("Cancelando..."));
-}
+void TfrmIncerteza::Cancela() { trabalho_.Cancela(); }
 
 void TfrmIncerteza::Termina(TResultadoIncerteza resultado, const std::string& erro) {
-    btnRodar->setEnabled(true);
-    btnCancelar->setEnabled(false);
     if (!erro.empty()) {
-        lblSituacao->setText(QString());
         ctx_.msg.erro(Q(erro));
         return;
     }
