@@ -11,7 +11,7 @@ Analise Analise::Executa(const TDadosModelo& problema, const OpcoesAnalise& opco
 Analise Analise::Executa(std::unique_ptr<TDadosModelo> dados, const OpcoesAnalise& opcoes, Progresso& progresso) {
     Analise a;
     a.Revisao = opcoes.Revisao;
-    if (opcoes.Formulacao) dados->Formulacao = *opcoes.Formulacao;
+    if (opcoes.Formulacao) DefineFormulacao(*dados, *opcoes.Formulacao);
     if (opcoes.Tensoes) TProcTensional::ValidaParametros(*dados);
 
     // As the run command does: the member starts with the elements of its first layer.

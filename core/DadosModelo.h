@@ -126,6 +126,10 @@ struct TDadosModelo {
     // The consistent formulation divides each step into this many substeps (the
     // history keeps one row per step); the classic ignores it.
     std::int32_t SubpassosPorPasso = 1;
+    // In the consistent formulation, the conductivity of each element whose heat follows
+    // the equivalent-age curve falls as it hydrates, k(α) = K·(1,33 − 0,33·α) (Schindler
+    // 2002), with the layer's K that of the hardened concrete; off, K stays constant.
+    bool CondutividadeHidratacao = false;
     // The site: hourly weather and protections of the faces (empty: none). Its data and
     // physics are obra/'s (ObraDe, ObraEditavel); the engine asks it through TContornoObra.
     TObraDoProblema Obra;
@@ -212,3 +216,10 @@ struct TDadosModelo {
     // The coarse aggregate of the layers that have one chosen (key "Agregados").
     TAgregados Agregados;
 };
+
+// Runs `d` in formulation `f`: the classic one has no conductivity that follows the
+// hydration, so choosing it also drops that.
+inline void DefineFormulacao(TDadosModelo& d, TFormulacao f) {
+    d.Formulacao = f;
+    if (f != TFormulacao::Consistente) d.CondutividadeHidratacao = false;
+}

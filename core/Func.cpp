@@ -417,6 +417,8 @@ void TFunc::MontaSistemaConsistente(TDadosModelo& dados, TTrabalhoTermico& traba
         });
         Maturidade::TaxasElementos(dados, trabalho);
         DistribuiCarga(dados, trabalho);
+        // After DistribuiPropriedades copied the layers' K, before the matrices use it.
+        Maturidade::CondutividadeElementos(dados, trabalho);
     });
     ImpoeTemperaturasPrescritas(dados, trabalho, L, Membro::NosAtivos(dados));
 }

@@ -36,6 +36,24 @@ double CalorCurva(const TCalorInterno& c, double te) {
     return c.C * c.E * JoulesPorKcal * c.AlfaU * std::exp(-std::pow(c.Tau / te, c.BetaHid));
 }
 
+double GrauHidratacao(const TCalorInterno& c, double te) {
+    if (!(te > 0.0)) return 0.0;
+    return c.AlfaU * std::exp(-std::pow(c.Tau / te, c.BetaHid));
+}
+
+double FatorCondutividade(const TCalorInterno& c, double te) { return 1.33 - 0.33 * GrauHidratacao(c, te); }
+
+void CondutividadeElementos(TDadosModelo& dados, const TTrabalhoTermico& trabalho) {
+    if (!dados.CondutividadeHidratacao) return;
+    for (int e = 1; e <= dados.NElemAtivos; ++e) {
+        const auto i = static_cast<std::size_t>(e);
+        const int camada = trabalho.CamadaElemento[i];
+        if (!Ativa(dados, camada)) continue;
+        dados.Elementos[i].K *=
+            FatorCondutividade(dados.CalorCamadas[static_cast<std::size_t>(camada)], trabalho.Maturidade.Idade[i]);
+    }
+}
+
 TCurvaAmostra CurvaAmostra(const TCalorInterno& c, double fatorTabela, double rhoC, bool media) {
     TCurvaAmostra curva;
     curva.Idade.assign(MaxHoras + 1, 0.0);
@@ -93,6 +111,10 @@ void ValidaEntrada(const TDadosModelo& d) {
             throw ErroEntrada(camada + "mas a temperatura de referência (" + Geral(c.TRef) +
                               " °C) deve ficar acima do zero absoluto.");
         }
+        if (d.CondutividadeHidratacao && d.CalorDiscreto) {
+            throw ErroEntrada(camada + "e a condutividade que segue a hidratação pede o grau de hidratação da curva "
+                                       "(αu, τ, β), que as tabelas horárias não dão: desligue uma das duas.");
+        }
         if (d.CalorDiscreto) {
             const TCamada& m = d.Camadas[static_cast<std::size_t>(L)];
             if (!(m.Ro * m.CalorEsp > 0.0) || !std::isfinite(m.Ro * m.CalorEsp)) {
@@ -114,6 +136,10 @@ void ValidaEntrada(const TDadosModelo& d) {
         if (!std::isfinite(c.AlfaU) || c.AlfaU < 0.0) {
             throw ErroEntrada(camada + "mas o grau de hidratação final αu (" + Geral(c.AlfaU) +
                               ") deve ser um número de 0 para cima.");
+        }
+        if (d.CondutividadeHidratacao && c.AlfaU > 1.0) {
+            throw ErroEntrada(camada + "a condutividade segue a hidratação, e o grau de hidratação final αu (" +
+                              Geral(c.AlfaU) + ") não pode passar de 1.");
         }
         if (!std::isfinite(c.C * c.E * JoulesPorKcal * c.AlfaU)) {
             throw ErroEntrada(camada + "mas o calor final C·E·αu não é um número finito.");

@@ -52,6 +52,15 @@ TCurvaAmostra CurvaAmostra(const TCalorInterno& c, double fatorTabela, double rh
 // Heat at equivalent age te, linear within each hour of the table, constant after its end.
 double CalorAmostra(const TCurvaAmostra& curva, double te);
 
+// Degree of hydration at equivalent age te on the heat curve, α = αu·exp(−(τ/te)^β),
+// zero at te ≤ 0; and the factor on the hardened concrete's conductivity at that
+// degree, 1,33 − 0,33·α (Schindler 2002).
+double GrauHidratacao(const TCalorInterno& c, double te);
+double FatorCondutividade(const TCalorInterno& c, double te);
+// With dados.CondutividadeHidratacao, multiplies the conductivity of every active
+// element of a maturity layer by FatorCondutividade at the age the element starts the
+// step from (fixed over the step's corrections); other elements keep the layer's.
+void CondutividadeElementos(TDadosModelo& dados, const TTrabalhoTermico& trabalho);
 // The layer's heat follows its equivalent age (not a constant rate).
 bool Ativa(const TDadosModelo& dados, int camada);
 

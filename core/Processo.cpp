@@ -84,6 +84,9 @@ void TProcesso::ValidaEntrada(const TDadosModelo& d) {
         throw ErroEntrada("O número de subpassos por passo deve ficar entre 1 e " + Inteiro(MaxSubpassos) + " (é " +
                           Inteiro(d.SubpassosPorPasso) + ").");
     }
+    if (d.CondutividadeHidratacao && d.Formulacao != TFormulacao::Consistente) {
+        throw ErroEntrada("A condutividade que segue a hidratação só vale na formulação consistente.");
+    }
     if (!std::isfinite(d.TempoTotal)) {
         throw ErroEntrada("O tempo total da análise não é um número finito.");
     }

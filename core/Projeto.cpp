@@ -51,6 +51,8 @@ constexpr auto CamposProblema = std::make_tuple(
 
 // Written only when it differs from 1, so a file without substeps is saved as before.
 constexpr auto CamposSubpassos = std::make_tuple(C("SubpassosPorPasso", &D::SubpassosPorPasso));
+// Written only when on, so a file without it is saved as before.
+constexpr auto CamposCondutividade = std::make_tuple(C("CondutividadeHidratacao", &D::CondutividadeHidratacao));
 
 // Boundary conditions and the stress data, after the layer lists.
 constexpr auto CamposContorno = std::make_tuple(
@@ -533,6 +535,7 @@ std::string Conteudo(const TDadosModelo& d) {
     };
     escalares(CamposProblema);
     if (d.SubpassosPorPasso != 1) escalares(CamposSubpassos);
+    if (d.CondutividadeHidratacao) escalares(CamposCondutividade);
 
     std::vector<Json> itens;
     const int nCamadas = RegistrosUsados(d.Camadas, d.NCamadas,
@@ -639,6 +642,7 @@ void LeTextoCom(const std::string& texto, TDadosModelo& dados, bool completo) {
     for (const auto& [chave, valor] : j.items()) {
         if (chave == "formato" || chave == "versao") continue;
         if (LeCampoDoTopo(CamposProblema, chave, valor, *novo) || LeCampoDoTopo(CamposSubpassos, chave, valor, *novo) ||
+            LeCampoDoTopo(CamposCondutividade, chave, valor, *novo) ||
             LeCampoDoTopo(CamposContorno, chave, valor, *novo) ||
             LeCampoDoTopo(CamposTensoes, chave, valor, *novo)) {
             temMembro = temMembro || chave == "NCamadasMembro";
@@ -751,6 +755,7 @@ void LeRascunho(const std::string& texto, TDadosModelo& dados) { LeTextoCom(text
 void CopiaProblema(const TDadosModelo& origem, TDadosModelo& destino) {
     CopiaCampos(CamposProblema, origem, destino);
     CopiaCampos(CamposSubpassos, origem, destino);
+    CopiaCampos(CamposCondutividade, origem, destino);
     CopiaCampos(CamposContorno, origem, destino);
     CopiaCampos(CamposTensoes, origem, destino);
     destino.Camadas = origem.Camadas;

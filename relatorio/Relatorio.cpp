@@ -75,7 +75,11 @@ TSecaoRelatorio SecaoProblema(const TDadosModelo& d) {
                      ? " em " + Inteiro(d.SubpassosPorPasso) + " subpassos"
                      : "") +
                 ", tempo total de " +
-                FormataGeral(d.TempoTotal) + " h.");
+                FormataGeral(d.TempoTotal) + " h." +
+                (d.CondutividadeHidratacao
+                     ? " Nas camadas com calor pela maturidade, a condutividade segue a hidratação: k(α) = k·(1,33 − "
+                       "0,33·α) (Schindler 2002), com k o do concreto endurecido."
+                     : ""));
 
     TTabelaRelatorio camadas;
     camadas.Cabecalho = {"Camada", "Espessura [m]", "Base y [m]", "K [W/(m·°C)]", "ρ [kg/m³]", "c [J/(kg·°C)]",

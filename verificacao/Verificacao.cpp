@@ -34,7 +34,7 @@ Figuras Roda(const TDadosModelo& origem, const Variante& v, bool tensoes, Observ
              Progresso& progresso) {
     auto dados = std::make_unique<TDadosModelo>(origem);
     dados->NElemCamada = v.Elementos;
-    dados->Formulacao = v.Formulacao;
+    DefineFormulacao(*dados, v.Formulacao);
     dados->SubpassosPorPasso = v.Subpassos;
     // Nothing of an earlier stress run may pass for this one's.
     dados->TracaoMaxima = 0.0;

@@ -149,7 +149,7 @@ ExecucaoLote ExecutaProjeto(const Opcoes& o) {
     opcoes.Tensoes = o.tensoes.has_value();
     // The search runs its own analyses on the problem as read, before anything is written.
     if (o.remocaoSegura) {
-        if (o.formulacao) lido->Formulacao = *o.formulacao;
+        if (o.formulacao) DefineFormulacao(*lido, *o.formulacao);
         r.Remocao = ComLinha(
             TRemocaoSegura::Busca(*lido, *o.remocaoSegura, o.protecao, LimiteIndice, CurvaIndice, semJanela).Texto());
     }
@@ -157,7 +157,7 @@ ExecucaoLote ExecutaProjeto(const Opcoes& o) {
     std::unique_ptr<TDadosModelo> paraVerificar;
     if (o.verifica) {
         paraVerificar = std::make_unique<TDadosModelo>(*lido);
-        if (o.formulacao) paraVerificar->Formulacao = *o.formulacao;
+        if (o.formulacao) DefineFormulacao(*paraVerificar, *o.formulacao);
     }
     OpcoesAnalise principal = opcoes;
     if (o.resumo) {

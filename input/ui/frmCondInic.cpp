@@ -36,6 +36,7 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
       rbClassica(new QRadioButton(QStringLiteral("Clássica"), this)),
       rbConsistente(new QRadioButton(QStringLiteral("Consistente (converge com a malha)"), this)),
       edSubpassos(NovoCampo(this, "edSubpassos", QStringLiteral("1"))),
+      chkCondutividade(new QCheckBox(QStringLiteral("Condutividade segue a hidratação (Schindler 2002)"), this)),
       btnOk(new QPushButton(QStringLiteral("Insere"), this)),
       btnCancelar(new QPushButton(QStringLiteral("Cancela"), this)),
       ctx_(ctx),
@@ -81,9 +82,15 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
     laySubpassos->addWidget(new QLabel(QStringLiteral("Subpassos por passo"), gbxFormulacao));
     laySubpassos->addWidget(edSubpassos);
     layFormulacao->addLayout(laySubpassos);
-    // Only the consistent formulation divides its steps.
+    chkCondutividade->setObjectName(QStringLiteral("chkCondutividade"));
+    chkCondutividade->setToolTip(QStringLiteral(
+        "Nas camadas com calor pela maturidade, k(α) = k·(1,33 − 0,33·α), com k o do concreto endurecido"));
+    layFormulacao->addWidget(chkCondutividade);
+    // Only the consistent formulation divides its steps or lets k follow the hydration.
     edSubpassos->setEnabled(false);
+    chkCondutividade->setEnabled(false);
     connect(rbConsistente, &QRadioButton::toggled, edSubpassos, &QLineEdit::setEnabled);
+    connect(rbConsistente, &QRadioButton::toggled, chkCondutividade, &QCheckBox::setEnabled);
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
@@ -113,6 +120,7 @@ void TfrmCondInic::Abre() {
         if (d.PassoTempo > 0) edStep->setText(QString::number(d.PassoTempo));
         (d.Formulacao == TFormulacao::Consistente ? rbConsistente : rbClassica)->setChecked(true);
         edSubpassos->setText(QString::number(d.SubpassosPorPasso));
+        chkCondutividade->setChecked(d.CondutividadeHidratacao);
     }
     laco_.VaiPara(1);
     CamposNumericos::ApresentaJanela(this);
@@ -167,7 +175,8 @@ void TfrmCondInic::Insere() {
         AlteraProblema(ctx_, NomeCamada(QStringLiteral("Condições Iniciais"), n), [&] {
             d.TempoTotal = laco_.Valor(edT0);
             d.PassoTempo = Inteiro(edStep);
-            d.Formulacao = rbConsistente->isChecked() ? TFormulacao::Consistente : TFormulacao::Classica;
+            d.CondutividadeHidratacao = chkCondutividade->isChecked();
+            DefineFormulacao(d, rbConsistente->isChecked() ? TFormulacao::Consistente : TFormulacao::Classica);
             if (!edSubpassos->text().trimmed().isEmpty()) {
                 const long long subpassos = Inteiro(edSubpassos);
                 if (subpassos < 1 || subpassos > MaxSubpassos) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +31,7 @@ public:
     QRadioButton* rbConsistente;
     // Substeps of each step, consistent formulation only (1 by default).
     QLineEdit* edSubpassos;
+    QCheckBox* chkCondutividade;
     QPushButton* btnOk;
     QPushButton* btnCancelar;
 

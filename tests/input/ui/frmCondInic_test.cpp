@@ -174,4 +174,33 @@ TEST_F(CondInic, SubpassosSoNaConsistente) {
     EXPECT_EQ(msg.erros.back(), "O número de subpassos por passo deve ficar entre 1 e 60.");
 }
 
+// The conductivity that follows the hydration belongs to the consistent formulation:
+// open only with it, stored at the end of the pass, shown as stored, and dropped when
+// the classic formulation is chosen.
+TEST_F(CondInic, CondutividadeSoNaConsistente) {
+    d.NCamadas = 1;
+    f()->Abre();
+    EXPECT_FALSE(f()->chkCondutividade->isEnabled());
+    Marca(f()->rbConsistente);
+    EXPECT_TRUE(f()->chkCondutividade->isEnabled());
+    f()->chkCondutividade->setChecked(true);
+    Responde({true});
+    Insere("1", "6", "20", "72");
+    EXPECT_TRUE(d.CondutividadeHidratacao);
+
+    d.CondutividadeHidratacao = false;  // as an opened project leaves it
+    f()->MostraEstado();
+    f()->Abre();
+    EXPECT_FALSE(f()->chkCondutividade->isChecked());
+    d.CondutividadeHidratacao = true;
+    f()->MostraEstado();
+    f()->Abre();
+    EXPECT_TRUE(f()->chkCondutividade->isChecked());
+    Marca(f()->rbClassica);
+    EXPECT_FALSE(f()->chkCondutividade->isEnabled());
+    Insere("1", "6", "20", "72");
+    EXPECT_EQ(d.Formulacao, TFormulacao::Classica);
+    EXPECT_FALSE(d.CondutividadeHidratacao);
+}
+
 }  // namespace
