@@ -10,8 +10,12 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
+#include "core/GravacaoConjunta.h"
+#include "core/Historico.h"
 #include "core/Progresso.h"
 #include "analise/Analise.h"
 #include "results/ExportaTabela.h"
@@ -38,8 +42,16 @@ void Lote(benchmark::State& state, const char* projeto, bool tensoes) {
         try {
             Analise ex = Analise::ExecutaArquivo(arquivo, opcoes, semJanela);
             if (!ex.Termico.Completo) state.SkipWithError("rodada incompleta");
-            ExportaTabela::Grava(temperaturas, ex.Temperaturas.Texto(), ex.AtivosTermico);
-            if (tensoes) ExportaTabela::Grava(tabelaTensoes, ex.Tensoes.Texto(), ex.Dados->NElemAtivos);
+            // As the tool writes them: together, a block of rows at a time.
+            TGravacaoConjunta saidas;
+            const auto tabela = [&](const std::string& caminho, const HistoricoNumerico& numeros, int ativos) {
+                saidas.AcrescentaPorPartes(caminho, [&](const std::function<void(std::string_view)>& escreve) {
+                    ExportaTabela::Escreve(numeros, ativos, escreve);
+                });
+            };
+            tabela(temperaturas, ex.Temperaturas, ex.AtivosTermico);
+            if (tensoes) tabela(tabelaTensoes, ex.Tensoes, ex.Dados->NElemAtivos);
+            saidas.Conclui();
         } catch (const std::exception& e) {
             state.SkipWithError(e.what());
             break;

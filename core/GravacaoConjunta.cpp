@@ -50,12 +50,23 @@ void TGravacaoConjunta::Acrescenta(const std::string& caminho, std::string_view 
 
 void TGravacaoConjunta::Acrescenta(const std::string& caminho, std::string_view conteudo,
                                    const std::string& mensagemErro) {
+    Prepara(caminho, mensagemErro, [&](TArquivoAtomico& arquivo) { arquivo.Escreve(conteudo); });
+}
+
+void TGravacaoConjunta::AcrescentaPorPartes(
+    const std::string& caminho, const std::function<void(const std::function<void(std::string_view)>&)>& produz) {
+    Prepara(caminho, TArquivoAtomico::MensagemPadrao,
+            [&](TArquivoAtomico& arquivo) { produz([&](std::string_view pedaco) { arquivo.Escreve(pedaco); }); });
+}
+
+void TGravacaoConjunta::Prepara(const std::string& caminho, const std::string& mensagemErro,
+                                const std::function<void(TArquivoAtomico&)>& escreve) {
     Arquivo a;
     a.caminho = caminho;
     a.mensagemErro = mensagemErro;
     try {
         TArquivoAtomico arquivo(caminho, mensagemErro);
-        arquivo.Escreve(conteudo);
+        escreve(arquivo);
         a.temporario = arquivo.Fecha();
     } catch (...) {
         Desfaz();

@@ -1,7 +1,10 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class TArquivoAtomico;
 
 // Files that belong together (the tables and the report of one run) written all or
 // none. Each is first written whole to a temporary file beside its target, flushed to
@@ -20,6 +23,10 @@ public:
     // Writes the temporary file of `caminho` now; the target is untouched until Conclui.
     void Acrescenta(const std::string& caminho, std::string_view conteudo, const std::string& mensagemErro);
     void Acrescenta(const std::string& caminho, std::string_view conteudo);
+    // The same with the content handed over in pieces: `escreve(pedaco)` writes each
+    // piece as `escreve` is given it by `produz`.
+    void AcrescentaPorPartes(const std::string& caminho,
+                             const std::function<void(const std::function<void(std::string_view)>&)>& produz);
     // Replaces every target, or none.
     void Conclui();
 
@@ -31,6 +38,9 @@ private:
         std::string anterior;  // the earlier file under its hidden name; empty: there was none
         bool trocado = false;  // the target holds the new content
     };
+    // Writes the temporary file of `caminho` by `escreve`; on failure, undoes the set.
+    void Prepara(const std::string& caminho, const std::string& mensagemErro,
+                 const std::function<void(TArquivoAtomico&)>& escreve);
     // Puts back every target replaced so far and removes what is left beside them.
     void Desfaz() noexcept;
 

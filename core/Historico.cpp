@@ -99,20 +99,25 @@ std::string HistoricoNumerico::TextoCelula(int coluna, int linha) const {
     throw ErroConversao("'" + TextoCelula(coluna, linha) + "' não é um valor de ponto flutuante válido");
 }
 
-void HistoricoNumerico::EscreveTexto(TabelaTexto& tabela) const {
-    tabela.Redimensiona(colunas_, linhas_);
+void HistoricoNumerico::EscreveTexto(TabelaTexto& tabela) const { EscreveTexto(tabela, 0, linhas_); }
+
+void HistoricoNumerico::EscreveTexto(TabelaTexto& tabela, int primeira, int linhas) const {
+    primeira = std::clamp(primeira, 0, linhas_);
+    linhas = std::clamp(linhas, 0, linhas_ - primeira);
+    tabela.Redimensiona(colunas_, linhas);
     tabela.Limpa();
-    if (linhas_ == 0) return;
-    if (cabecalho_) {
+    if (linhas == 0) return;
+    if (cabecalho_ && primeira == 0) {
         tabela.Celula(0, 0) = "  Tempo[h]";
         for (int c = 1; c < colunas_; ++c) tabela.Celula(c, 0) = "    Nó " + Numeros::FormataInteiro(c);
     }
-    for (int r = 1; r < linhas_; ++r) {
+    for (int r = std::max(primeira, 1); r < primeira + linhas; ++r) {
+        const int destino = r - primeira;
         for (int c = 0; c < colunas_; ++c) {
             if (Vazia(c, r)) continue;
             const double v = Decodifica(Bruto(Indice(c, r)));
-            if (c == 0) tabela.Define(0, r, Numeros::FormataInteiro(static_cast<long long>(v)));
-            else tabela.DefineFixo(c, r, v, Largura, decimais_);
+            if (c == 0) tabela.Define(0, destino, Numeros::FormataInteiro(static_cast<long long>(v)));
+            else tabela.DefineFixo(c, destino, v, Largura, decimais_);
         }
     }
 }

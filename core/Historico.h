@@ -66,6 +66,9 @@ public:
     TabelaTexto Texto() const;
     // Writes the text of the whole history into `tabela` (resized to this table).
     void EscreveTexto(TabelaTexto& tabela) const;
+    // The same for rows primeira .. primeira + linhas − 1 only, into a `tabela` of that many
+    // rows (its row 0 is row `primeira`): a long table written a block at a time.
+    void EscreveTexto(TabelaTexto& tabela, int primeira, int linhas) const;
 
     // Reads a table that exists only as text (one typed or kept by hand): each cell
     // that converts becomes its number, the others stay empty.

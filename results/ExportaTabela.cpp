@@ -4,6 +4,7 @@
 
 #include "core/ArquivoAtomico.h"
 #include "core/Cp1252.h"
+#include "core/Historico.h"
 
 namespace ExportaTabela {
 
@@ -11,18 +12,22 @@ namespace {
 
 constexpr std::string_view CantoCabecalho = "t[h]   ";
 
-void AcrescentaLinha(std::string& destino, const TabelaTexto& tabela, int linha, int colunas) {
+// Row `linha` of `tabela`, which is row `linhaArquivo` of the file (row 0: the header).
+void AcrescentaLinha(std::string& destino, const TabelaTexto& tabela, int linha, int linhaArquivo, int colunas) {
     destino.append("\r\n");
     for (int c = 0; c < colunas; ++c) {
-        if (linha == 0 && c == 0) {
+        if (linhaArquivo == 0 && c == 0) {
             destino.append(CantoCabecalho);
             continue;
         }
         Cp1252::Acrescenta(destino, tabela.Celula(c, linha));
-        const std::size_t brancos = linha > 0 ? 7 : (c <= 8 ? 6 : 5);
+        const std::size_t brancos = linhaArquivo > 0 ? 7 : (c <= 8 ? 6 : 5);
         destino.append(brancos, ' ');
     }
 }
+
+// Rows of the history turned into text at a time: about 0,5 MB of bytes at capacity.
+constexpr int LinhasPorBloco = 64;
 
 }  // namespace
 
@@ -33,8 +38,20 @@ int ColunasExportadas(const TabelaTexto& tabela, int nElemAtivos) {
 std::string Bytes(const TabelaTexto& tabela, int nElemAtivos) {
     const int colunas = ColunasExportadas(tabela, nElemAtivos);
     std::string s;
-    for (int r = 0; r < tabela.Linhas(); ++r) AcrescentaLinha(s, tabela, r, colunas);
+    for (int r = 0; r < tabela.Linhas(); ++r) AcrescentaLinha(s, tabela, r, r, colunas);
     return s;
+}
+
+void Escreve(const HistoricoNumerico& numeros, int nElemAtivos, const std::function<void(std::string_view)>& escreve) {
+    TabelaTexto bloco;
+    std::string bytes;
+    for (int primeira = 0; primeira < numeros.Linhas(); primeira += LinhasPorBloco) {
+        numeros.EscreveTexto(bloco, primeira, LinhasPorBloco);
+        const int colunas = ColunasExportadas(bloco, nElemAtivos);
+        bytes.clear();
+        for (int r = 0; r < bloco.Linhas(); ++r) AcrescentaLinha(bytes, bloco, r, primeira + r, colunas);
+        escreve(bytes);
+    }
 }
 
 void Grava(const std::string& caminho, const TabelaTexto& tabela, int nElemAtivos,
@@ -44,7 +61,7 @@ void Grava(const std::string& caminho, const TabelaTexto& tabela, int nElemAtivo
     std::string linha;
     for (int r = 0; r < tabela.Linhas(); ++r) {
         linha.clear();
-        AcrescentaLinha(linha, tabela, r, colunas);
+        AcrescentaLinha(linha, tabela, r, r, colunas);
         arquivo.Escreve(linha);
         if (aCadaLinha) aCadaLinha(r + 1);
     }

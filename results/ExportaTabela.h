@@ -1,8 +1,11 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/TabelaTexto.h"
+
+class HistoricoNumerico;
 
 // The whole-table export of the temperature and stress tables ("Salvar Tudo"):
 // Windows-1252 text; every row preceded by CR LF, so the file starts with an empty
@@ -17,6 +20,9 @@ int ColunasExportadas(const TabelaTexto& tabela, int nElemAtivos);
 
 // The bytes of the file.
 std::string Bytes(const TabelaTexto& tabela, int nElemAtivos);
+// The bytes of Bytes(numeros.Texto(), nElemAtivos), handed to `escreve` a block of rows
+// at a time: a long history is written without its whole text in memory.
+void Escreve(const HistoricoNumerico& numeros, int nElemAtivos, const std::function<void(std::string_view)>& escreve);
 
 // Writes the file at exactly `caminho` (the caller chose the name), atomically:
 // a failure of the disk raises ErroEntrada("Não foi possível salvar o arquivo")

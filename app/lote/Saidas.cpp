@@ -74,13 +74,19 @@ std::string Pdf(const Opcoes& o, const ExecucaoLote& ex) {
 }
 #endif
 
-// The bytes of a history table in the format asked for, made from the numbers;
+// A history table in the format asked for, made from the numbers, into the set of files;
 // `membro` (the temperatures') leaves the spreadsheet's cells of nodes not yet placed empty.
-std::string Tabela(const Opcoes& o, const HistoricoNumerico& numeros, int nElemAtivos, const char* unidade,
-                   const TDadosModelo* membro) {
-    const TabelaTexto texto = numeros.Texto();
-    if (o.csv) return ExportaCsv::Tabela(texto, nElemAtivos, unidade, membro);
-    return ExportaTabela::Bytes(texto, nElemAtivos);
+// The text table goes to its file a block of rows at a time, never whole in memory.
+void AcrescentaTabela(TGravacaoConjunta& saidas, const std::string& caminho, const Opcoes& o,
+                      const HistoricoNumerico& numeros, int nElemAtivos, const char* unidade,
+                      const TDadosModelo* membro) {
+    if (o.csv) {
+        saidas.Acrescenta(caminho, ExportaCsv::Tabela(numeros.Texto(), nElemAtivos, unidade, membro));
+        return;
+    }
+    saidas.AcrescentaPorPartes(caminho, [&](const std::function<void(std::string_view)>& escreve) {
+        ExportaTabela::Escreve(numeros, nElemAtivos, escreve);
+    });
 }
 
 }  // namespace
@@ -114,10 +120,8 @@ void Grava(const Opcoes& o, const ExecucaoLote& ex) {
     // Every analysis succeeded: only now are the files written, all of them or none
     // (a pair of tables from two different runs would be worse than no pair).
     TGravacaoConjunta saidas;
-    if (o.temperaturas) {
-        saidas.Acrescenta(*o.temperaturas, Tabela(o, a.Temperaturas, a.AtivosTermico, "°C", a.Dados.get()));
-    }
-    if (o.tensoes) saidas.Acrescenta(*o.tensoes, Tabela(o, a.Tensoes, a.Dados->NElemAtivos, "MPa", nullptr));
+    if (o.temperaturas) AcrescentaTabela(saidas, *o.temperaturas, o, a.Temperaturas, a.AtivosTermico, "°C", a.Dados.get());
+    if (o.tensoes) AcrescentaTabela(saidas, *o.tensoes, o, a.Tensoes, a.Dados->NElemAtivos, "MPa", nullptr);
     if (o.relatorio) saidas.Acrescenta(*o.relatorio, pdf, "Não foi possível salvar o relatório");
     saidas.Conclui();
 

@@ -7,6 +7,7 @@
 
 #include "PastaTemporaria.h"
 #include "core/Erros.h"
+#include "core/Historico.h"
 #include "core/Numeros.h"
 
 namespace {
@@ -138,6 +139,33 @@ TEST(ExportaTabela, PastaInexistenteNaoCriaNada) {
         FAIL();
     } catch (const ErroEntrada& e) {
         EXPECT_NE(std::string(e.what()).find("a pasta não existe"), std::string::npos) << e.what();
+    }
+}
+
+// Written a block of rows at a time from the numbers, the file is the one made from the
+// whole text: row counts around the block size, with and without the header, cells left
+// empty, fewer nodes placed than the table holds.
+TEST(ExportaTabela, PorBlocosIgualAoTextoInteiro) {
+    for (const int linhas : {0, 1, 2, 63, 64, 65, 128, 129, 300}) {
+        for (const bool cabecalho : {true, false}) {
+            HistoricoNumerico h(5, linhas, 4);
+            if (cabecalho) h.EscreveCabecalho();
+            for (int r = 1; r < linhas; ++r) {
+                h.Define(0, r, 6 + r);
+                for (int c = 1; c < 5; ++c)
+                    if ((r + c) % 7 != 0) h.Define(c, r, Numeros::ArredondaFixo(-1.5 + 0.0137 * r * c, 4));
+            }
+            for (const int ativos : {2, 4}) {
+                std::string porBlocos;
+                int pedacos = 0;
+                ExportaTabela::Escreve(h, ativos, [&](std::string_view b) {
+                    porBlocos.append(b);
+                    ++pedacos;
+                });
+                EXPECT_EQ(porBlocos, ExportaTabela::Bytes(h.Texto(), ativos)) << linhas << ' ' << cabecalho << ' ' << ativos;
+                EXPECT_EQ(pedacos, (linhas + 63) / 64) << linhas;
+            }
+        }
     }
 }
 
