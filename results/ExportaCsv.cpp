@@ -1,10 +1,12 @@
 #include "results/ExportaCsv.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "core/ArquivoAtomico.h"
 #include "core/Erros.h"
+#include "core/Historico.h"
 #include "core/Membro.h"
 #include "core/Numeros.h"
 #include "results/ExportaTabela.h"
@@ -61,20 +63,50 @@ std::string Campo(const std::string& texto) {
     return q + '"';
 }
 
-std::string Tabela(const TabelaTexto& tabela, int nElemAtivos, const std::string& unidade, const TDadosModelo* membro) {
+namespace {
+
+// The rows of `tabela` that are rows primeira, primeira + 1, … of the history (row 0,
+// the header, gives the spreadsheet's own header instead).
+void AcrescentaLinhas(std::string& s, const TabelaTexto& tabela, int primeira, int nElemAtivos,
+                      const std::string& unidade, const TDadosModelo* membro) {
     const int colunas = ExportaTabela::ColunasExportadas(tabela, nElemAtivos);
-    std::string s(Bom);
-    std::vector<std::string> campos{"t [h]"};
-    for (int c = 1; c < colunas; ++c) campos.push_back(CabecalhoNo(c, unidade));
-    Linha(s, campos);
-    for (int r = 1; r < tabela.Linhas(); ++r) {
+    std::vector<std::string> campos;
+    if (primeira == 0) {
+        s += Bom;
+        campos.push_back("t [h]");
+        for (int c = 1; c < colunas; ++c) campos.push_back(CabecalhoNo(c, unidade));
+        Linha(s, campos);
+    }
+    for (int r = std::max(1 - primeira, 0); r < tabela.Linhas(); ++r) {
         if (SemBrancos(tabela.Celula(0, r)).empty()) continue;
         campos.clear();
-        const int ultimo = UltimoColocado(membro, r);
+        const int ultimo = UltimoColocado(membro, primeira + r);
         for (int c = 0; c < colunas; ++c) campos.push_back(c <= ultimo ? SemBrancos(tabela.Celula(c, r)) : std::string());
         Linha(s, campos);
     }
+}
+
+constexpr int LinhasPorBloco = 64;
+
+}  // namespace
+
+std::string Tabela(const TabelaTexto& tabela, int nElemAtivos, const std::string& unidade, const TDadosModelo* membro) {
+    std::string s;
+    AcrescentaLinhas(s, tabela, 0, nElemAtivos, unidade, membro);
     return s;
+}
+
+void Escreve(const HistoricoNumerico& numeros, int nElemAtivos, const std::string& unidade, const TDadosModelo* membro,
+             const std::function<void(std::string_view)>& escreve) {
+    TabelaTexto bloco;
+    std::string s;
+    // A history without rows still gives the spreadsheet's header.
+    for (int primeira = 0; primeira == 0 || primeira < numeros.Linhas(); primeira += LinhasPorBloco) {
+        numeros.EscreveTexto(bloco, primeira, LinhasPorBloco);
+        s.clear();
+        AcrescentaLinhas(s, bloco, primeira, nElemAtivos, unidade, membro);
+        escreve(s);
+    }
 }
 
 std::string Nos(const TabelaTexto& tabela, const std::vector<int>& nos, const std::string& unidade,

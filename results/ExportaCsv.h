@@ -1,9 +1,13 @@
 #pragma once
+#include <functional>
+#include <string_view>
 #include <string>
 #include <vector>
 
 #include "core/DadosModelo.h"
 #include "core/TabelaTexto.h"
+
+class HistoricoNumerico;
 
 struct TResumoTermico;
 struct TIndiceFissuracao;
@@ -24,6 +28,9 @@ inline constexpr std::string_view Bom = "\xEF\xBB\xBF";
 // fills with zeros or an earlier run's values, are left empty.
 std::string Tabela(const TabelaTexto& tabela, int nElemAtivos, const std::string& unidade,
                    const TDadosModelo* membro = nullptr);
+// The bytes of Tabela(numeros.Texto(), …), handed to `escreve` a block of rows at a time.
+void Escreve(const HistoricoNumerico& numeros, int nElemAtivos, const std::string& unidade, const TDadosModelo* membro,
+             const std::function<void(std::string_view)>& escreve);
 // The chosen nodes side by side, in the list's order; `membro` as above.
 std::string Nos(const TabelaTexto& tabela, const std::vector<int>& nos, const std::string& unidade,
                 const TDadosModelo* membro = nullptr);

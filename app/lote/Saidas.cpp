@@ -76,16 +76,13 @@ std::string Pdf(const Opcoes& o, const ExecucaoLote& ex) {
 
 // A history table in the format asked for, made from the numbers, into the set of files;
 // `membro` (the temperatures') leaves the spreadsheet's cells of nodes not yet placed empty.
-// The text table goes to its file a block of rows at a time, never whole in memory.
+// The table goes to its file a block of rows at a time, never whole in memory.
 void AcrescentaTabela(TGravacaoConjunta& saidas, const std::string& caminho, const Opcoes& o,
                       const HistoricoNumerico& numeros, int nElemAtivos, const char* unidade,
                       const TDadosModelo* membro) {
-    if (o.csv) {
-        saidas.Acrescenta(caminho, ExportaCsv::Tabela(numeros.Texto(), nElemAtivos, unidade, membro));
-        return;
-    }
     saidas.AcrescentaPorPartes(caminho, [&](const std::function<void(std::string_view)>& escreve) {
-        ExportaTabela::Escreve(numeros, nElemAtivos, escreve);
+        if (o.csv) ExportaCsv::Escreve(numeros, nElemAtivos, unidade, membro, escreve);
+        else ExportaTabela::Escreve(numeros, nElemAtivos, escreve);
     });
 }
 

@@ -12,6 +12,8 @@
 
 #include "PastaTemporaria.h"
 #include "core/Erros.h"
+#include "core/Historico.h"
+#include "core/Numeros.h"
 #include "core/Progresso.h"
 #include "analise/Analise.h"
 #include "results/ResumoTermico.h"
@@ -206,6 +208,32 @@ TEST(PlanilhaDoIndice, UmaLinhaPorNo) {
     EXPECT_EQ(l[1], "1;1;;;;;;sem tração");
     EXPECT_EQ(l[3].substr(0, 4), "3;1;");
     EXPECT_NE(l[3].find("abaixo do limite"), std::string::npos);
+}
+
+// Written a block of rows at a time from the numbers, the spreadsheet is the one made from
+// the whole text: a member whose second layer is placed at hour 100, so the empty cells
+// of its nodes end inside a block; rows left unreached; no rows at all.
+TEST(PlanilhaDoHistorico, PorBlocosIgualAoTextoInteiro) {
+    TDadosModelo d;
+    d.NCamadas = d.NCamadasMembro = 2;
+    d.NElemCamada = 2;
+    d.PassoTempo = 1;
+    d.TempoTotal = 300;
+    d.Camadas[1].HoraConcretagem = 1;
+    d.Camadas[2].HoraConcretagem = 100;
+    for (const int linhas : {0, 1, 64, 65, 250, 300}) {
+        HistoricoNumerico h(6, linhas, 2);
+        if (linhas > 0) h.EscreveCabecalho();
+        for (int r = 1; r < std::min(linhas, 240); ++r) {
+            h.Define(0, r, 1 + r);
+            for (int n = 1; n <= 5; ++n) h.Define(n, r, Numeros::ArredondaFixo(20.0 + 0.37 * n + 0.011 * r, 2));
+        }
+        for (const TDadosModelo* membro : {static_cast<const TDadosModelo*>(&d), static_cast<const TDadosModelo*>(nullptr)}) {
+            std::string porBlocos;
+            ExportaCsv::Escreve(h, 4, "°C", membro, [&](std::string_view b) { porBlocos.append(b); });
+            EXPECT_EQ(porBlocos, ExportaCsv::Tabela(h.Texto(), 4, "°C", membro)) << linhas << ' ' << (membro != nullptr);
+        }
+    }
 }
 
 }  // namespace
