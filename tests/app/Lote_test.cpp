@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Exemplos, LoteExemplo,
                          ::testing::Values("bloco-fundacao-3-camadas", "bloco-fundacao-3-camadas-unidades-usuais",
                                            "bloco-fundacao-3-camadas-consistente",
                                            "bloco-fundacao-3-camadas-consistente-maturidade",
+                                           "bloco-fundacao-3-camadas-condutividade-hidratacao",
                                            "muro-10-camadas-cura", "muro-10-camadas-cura-consistente",
                                            "secao-gravidade-40-camadas-adiabatico"),
                          [](const auto& info) {

@@ -308,6 +308,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDescricao{"radier-verao-mantas.n1d.json", "Manta de lã mineral 25 mm (segunda) (R = 0,625 m²·°C/W) das 0 às 168 h",
                       "Coeficientes de convecção constantes"},
         CasoDescricao{"bloco-fundacao-3-camadas-consistente-maturidade.n1d.json", "pela maturidade", "curva de Calmon"},
+        CasoDescricao{"bloco-fundacao-3-camadas-consistente-maturidade.n1d.json", "pela maturidade",
+                      "a condutividade segue a hidratação"},
+        CasoDescricao{"bloco-fundacao-3-camadas-condutividade-hidratacao.n1d.json",
+                      "a condutividade segue a hidratação: k(α) = k·(1,33 − 0,33·α) (Schindler 2002)", "curva de Calmon"},
         CasoDescricao{"bloco-fundacao-3-camadas.n1d.json", "curva de Calmon", "maturidade"},
         // The schedule's day counts from 1, as typed in the placement dialog: hour 127 is day 6 at 7 h.
         CasoDescricao{"radier-verao-mantas.n1d.json", "127 (dia 6, 7 h)", "(dia 5, 7 h)"},

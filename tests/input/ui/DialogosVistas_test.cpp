@@ -149,6 +149,7 @@ std::vector<CasoVista> Casos() {
     std::vector<CasoVista> casos;
     for (const char* exemplo : {"bloco-fundacao-3-camadas.n1d.json", "bloco-fundacao-3-camadas-unidades-usuais.n1d.json",
                                 "bloco-fundacao-3-camadas-consistente-maturidade.n1d.json",
+                                "bloco-fundacao-3-camadas-condutividade-hidratacao.n1d.json",
                                 "muro-10-camadas-cura.n1d.json", "radier-verao-mantas.n1d.json",
                                 "secao-gravidade-40-camadas-adiabatico.n1d.json"}) {
         for (const char* dialogo : {"Membro", "CalorInterno", "Maturidade", "CondInic", "Contorno", "Protecoes"})
