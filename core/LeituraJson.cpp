@@ -157,4 +157,23 @@ std::string OndeChave(const std::string& texto, const std::vector<std::string>& 
     return r;
 }
 
+void LeArquivo(const std::string& texto, const std::string& prefixo, const std::string& formato,
+               const std::function<bool(const nlohmann::ordered_json&, std::vector<std::string>&)>& leChaves) {
+    nlohmann::ordered_json j;
+    try {
+        j = Analisa(texto);
+    } catch (const ErroEntrada& erro) {
+        throw ErroEntrada(prefixo + erro.what());
+    }
+    if (!j.is_object()) throw ErroEntrada(prefixo + "o arquivo deve conter um objeto { ... }");
+    std::vector<std::string> lendo;
+    bool temFormato = false;
+    try {
+        temFormato = leChaves(j, lendo);
+    } catch (const ErroEntrada& erro) {
+        throw ErroEntrada(erro.what() + OndeChave(texto, lendo));
+    }
+    if (!temFormato) throw ErroEntrada(prefixo + "falta \"formato\": \"" + formato + "\"");
+}
+
 }  // namespace LeituraJson

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -19,5 +20,12 @@ nlohmann::ordered_json Analisa(const std::string& texto);
 // Where the key at `caminho` (the keys from the top object down) is written:
 // " (linha L, coluna C)", or empty when it is not found.
 std::string OndeChave(const std::string& texto, const std::vector<std::string>& caminho);
+
+// A file of one kind: `texto` parsed, a top object required, its keys read by
+// `leChaves(objeto, lendo)`, which keeps in `lendo` the keys it is reading (so that its
+// refusal names where they stand) and returns whether "formato" was given, which is
+// required. The refusals made here start with `prefixo` ("Estudo inválido: ").
+void LeArquivo(const std::string& texto, const std::string& prefixo, const std::string& formato,
+               const std::function<bool(const nlohmann::ordered_json&, std::vector<std::string>&)>& leChaves);
 
 }  // namespace LeituraJson

@@ -463,7 +463,8 @@ const std::vector<TParametroEstudo> Tabela = {
      LeDaDosagem<&TDosagem::Pozolana>, TemDosagem},
 };
 
-[[noreturn]] void Recusa(const std::string& m) { throw ErroEntrada("Estudo inválido: " + m); }
+constexpr const char* PrefixoRecusa = "Estudo inválido: ";
+[[noreturn]] void Recusa(const std::string& m) { throw ErroEntrada(PrefixoRecusa + m); }
 
 double LeNumero(const Json& j, const std::string& chave) {
     if (!j.is_number()) Recusa("a chave \"" + chave + "\" deve ser um número");
@@ -743,30 +744,15 @@ void LeChaves(const Json& j, TEstudo& e, bool& temFormato, std::vector<std::stri
 }  // namespace
 
 TEstudo LeTexto(const std::string& texto, const std::string& pasta, std::shared_ptr<const TDadosModelo> base) {
-    Json j;
-    try {
-        j = LeituraJson::Analisa(texto);
-    } catch (const ErroEntrada& erro) {
-        Recusa(erro.what());
-    }
-    if (!j.is_object()) Recusa("o arquivo deve conter um objeto { ... }");
     TEstudo e;
-    bool temFormato = false;
-    std::vector<std::string> lendo;
-    try {
+    LeituraJson::LeArquivo(texto, PrefixoRecusa, Formato, [&](const Json& j, std::vector<std::string>& lendo) {
+        bool temFormato = false;
         LeChaves(j, e, temFormato, lendo);
-    } catch (const ErroEntrada& erro) {
-        throw ErroEntrada(erro.what() + LeituraJson::OndeChave(texto, lendo));
-    }
-    if (!temFormato) Recusa("falta \"formato\": \"" + std::string(Formato) + "\"");
+        return temFormato;
+    });
     std::sort(e.Variacoes.begin(), e.Variacoes.end(),
               [](const TVariacao& a, const TVariacao& b) { return a.Parametro < b.Parametro; });
-    if (base) {
-        e.Base = std::move(base);
-    } else {
-        if (e.Projeto.empty()) Recusa("falta \"projeto\", o arquivo do projeto base");
-        e.Base = ProjetoBase(e.Projeto, pasta, "estudo");
-    }
+    e.Base = BaseDoEstudo(std::move(base), e.Projeto, pasta, "estudo", PrefixoRecusa);
     Valida(e);
     return e;
 }
@@ -784,17 +770,29 @@ std::string TextoDoArquivo(const std::string& caminho, const std::string& oque) 
     return s.str();
 }
 
-std::shared_ptr<const TDadosModelo> ProjetoBase(const std::string& projeto, const std::string& pasta,
-                                                const std::string& oque) {
+std::string CaminhoDoProjeto(const std::string& projeto, const std::string& pasta) {
     std::filesystem::path caminho(projeto);
     if (caminho.is_relative() && !pasta.empty()) caminho = std::filesystem::path(pasta) / caminho;
+    return caminho.string();
+}
+
+std::shared_ptr<const TDadosModelo> ProjetoBase(const std::string& projeto, const std::string& pasta,
+                                                const std::string& oque) {
     auto lido = std::make_shared<TDadosModelo>();
     try {
-        Projeto::Le(caminho.string(), *lido);
+        Projeto::Le(CaminhoDoProjeto(projeto, pasta), *lido);
     } catch (const ErroEntrada& erro) {
         throw ErroEntrada("Projeto base do " + oque + ": " + std::string(erro.what()));
     }
     return lido;
+}
+
+std::shared_ptr<const TDadosModelo> BaseDoEstudo(std::shared_ptr<const TDadosModelo> base, const std::string& projeto,
+                                                 const std::string& pasta, const std::string& oque,
+                                                 const std::string& prefixo) {
+    if (base) return base;
+    if (projeto.empty()) throw ErroEntrada(prefixo + "falta \"projeto\", o arquivo do projeto base");
+    return ProjetoBase(projeto, pasta, oque);
 }
 
 std::string Texto(const TEstudo& e) {

@@ -71,10 +71,18 @@ void Grava(const std::string& caminho, const TEstudo& estudo);
 // What every kind of study file shares. `oque` names it in the messages ("estudo",
 // "estudo de incerteza"). The text of the file; ErroEntrada when it cannot be read.
 std::string TextoDoArquivo(const std::string& caminho, const std::string& oque);
+// The file of the base project a study names: relative to the study's folder `pasta`.
+std::string CaminhoDoProjeto(const std::string& projeto, const std::string& pasta);
 // The base project a study names, relative to the study's folder `pasta`; ErroEntrada
 // "Projeto base do <oque>: …" when it cannot be read.
 std::shared_ptr<const TDadosModelo> ProjetoBase(const std::string& projeto, const std::string& pasta,
                                                 const std::string& oque);
+// The base of a study file being read: `base` when the caller has it, else the project
+// its "projeto" names; a file without "projeto" is refused, the refusal starting with
+// `prefixo`.
+std::shared_ptr<const TDadosModelo> BaseDoEstudo(std::shared_ptr<const TDadosModelo> base, const std::string& projeto,
+                                                 const std::string& pasta, const std::string& oque,
+                                                 const std::string& prefixo);
 
 // Checks what does not need a case: at least one parameter, no empty list, values in
 // range, "AlturaTotal" when the lift height varies, a base with concrete layers and

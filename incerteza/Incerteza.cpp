@@ -147,7 +147,8 @@ const std::vector<TEntradaIncerteza>& Tabela() {
     return tabela;
 }
 
-[[noreturn]] void Recusa(const std::string& m) { throw ErroEntrada("Estudo de incerteza inválido: " + m); }
+constexpr const char* PrefixoRecusa = "Estudo de incerteza inválido: ";
+[[noreturn]] void Recusa(const std::string& m) { throw ErroEntrada(PrefixoRecusa + m); }
 
 double LeNumero(const Json& j, const std::string& onde) {
     if (!j.is_number()) Recusa("\"" + onde + "\" deve ser um número");
@@ -359,30 +360,15 @@ void Valida(const TEstudoIncerteza& e) {
 }
 
 TEstudoIncerteza LeTexto(const std::string& texto, const std::string& pasta, std::shared_ptr<const TDadosModelo> base) {
-    Json j;
-    try {
-        j = LeituraJson::Analisa(texto);
-    } catch (const ErroEntrada& erro) {
-        Recusa(erro.what());
-    }
-    if (!j.is_object()) Recusa("o arquivo deve conter um objeto { ... }");
     TEstudoIncerteza e;
-    bool temFormato = false;
-    std::vector<std::string> lendo;
-    try {
+    LeituraJson::LeArquivo(texto, PrefixoRecusa, Formato, [&](const Json& j, std::vector<std::string>& lendo) {
+        bool temFormato = false;
         LeChaves(j, e, temFormato, lendo);
-    } catch (const ErroEntrada& erro) {
-        throw ErroEntrada(erro.what() + LeituraJson::OndeChave(texto, lendo));
-    }
-    if (!temFormato) Recusa("falta \"formato\": \"" + std::string(Formato) + "\"");
+        return temFormato;
+    });
     std::sort(e.Entradas.begin(), e.Entradas.end(),
               [](const TIncerta& a, const TIncerta& b) { return a.Entrada < b.Entrada; });
-    if (base) {
-        e.Base = std::move(base);
-    } else {
-        if (e.Projeto.empty()) Recusa("falta \"projeto\", o arquivo do projeto base");
-        e.Base = Estudo::ProjetoBase(e.Projeto, pasta, "estudo de incerteza");
-    }
+    e.Base = Estudo::BaseDoEstudo(std::move(base), e.Projeto, pasta, "estudo de incerteza", PrefixoRecusa);
     Valida(e);
     return e;
 }

@@ -24,6 +24,13 @@ std::optional<Escolha> Pergunta(DialogosArquivo& arquivos, const std::vector<Tip
     return Escolha{QFile::encodeName(caminho).toStdString(), tipo};
 }
 
+std::optional<std::string> PerguntaPlanilha(DialogosArquivo& arquivos) {
+    const auto escolha = Pergunta(arquivos, {{QStringLiteral("Planilha CSV"), QStringLiteral("csv")}},
+                                  PrimeiroTipo::AnexaSeFaltar);
+    if (!escolha) return std::nullopt;
+    return escolha->Caminho;
+}
+
 const std::vector<Tipo>& TiposTabela() {
     static const std::vector<Tipo> tipos{{QStringLiteral("Arquivo Texto"), QStringLiteral("txt")},
                                          {QStringLiteral("Planilha CSV"), QStringLiteral("csv")}};

@@ -35,6 +35,9 @@ QString Filtro(const std::vector<Tipo>& tipos);
 std::optional<Escolha> Pergunta(DialogosArquivo& arquivos, const std::vector<Tipo>& tipos,
                                 PrimeiroTipo primeiro = PrimeiroTipo::SempreAnexa);
 
+// A spreadsheet alone (a study's results): ".csv" appended unless the name has it.
+std::optional<std::string> PerguntaPlanilha(DialogosArquivo& arquivos);
+
 // The types of the tables: the text of the program, then the spreadsheet.
 const std::vector<Tipo>& TiposTabela();
 inline constexpr int TipoCsv = 1;

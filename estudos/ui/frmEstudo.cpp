@@ -23,6 +23,7 @@
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/Projeto.h"
+#include "core/ui/SalvaComTipo.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
 #include "core/ui/HistoricoProblema.h"
@@ -479,9 +480,7 @@ void TfrmEstudo::AbrirEstudo() {
     const TEstudo e = Estudo::Le(QFile::encodeName(*caminho).toStdString());
     MostraEstudo(e);
     // The base as the study names it, relative to the study's folder.
-    QString projeto = Q(e.Projeto);
-    if (QFileInfo(projeto).isRelative()) projeto = QFileInfo(*caminho).absoluteDir().filePath(projeto);
-    edProjeto->setText(projeto);
+    edProjeto->setText(Q(Estudo::CaminhoDoProjeto(e.Projeto, QFileInfo(*caminho).absolutePath().toStdString())));
     rbArquivo->setChecked(true);
 }
 
@@ -496,9 +495,7 @@ void TfrmEstudo::SalvarEstudo() {
 
 void TfrmEstudo::SalvarResultados() {
     if (resultado_.Casos.empty()) throw ErroEntrada("Rode o estudo antes de salvar os resultados.");
-    const auto caminho = ctx_.arquivos.salvar(QStringLiteral("Planilha CSV (*.csv)|*.csv"));
+    const auto caminho = SalvaComTipo::PerguntaPlanilha(ctx_.arquivos);
     if (!caminho) return;
-    QString c = *caminho;
-    if (!c.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) c += QStringLiteral(".csv");
-    RodaEstudo::GravaCsv(QFile::encodeName(c).toStdString(), estudo_, resultado_);
+    RodaEstudo::GravaCsv(*caminho, estudo_, resultado_);
 }

@@ -29,6 +29,7 @@
 #include "core/Erros.h"
 #include "core/Numeros.h"
 #include "core/Projeto.h"
+#include "core/ui/SalvaComTipo.h"
 #include "core/ui/ArquivoFigura.h"
 #include "core/ui/CamposNumericos.h"
 #include "core/ui/ExecutaAcao.h"
@@ -558,9 +559,7 @@ void TfrmIncerteza::AbrirEstudo() {
     if (!caminho) return;
     const TEstudoIncerteza e = Incerteza::Le(QFile::encodeName(*caminho).toStdString());
     MostraEstudo(e);
-    QString projeto = Q(e.Projeto);
-    if (QFileInfo(projeto).isRelative()) projeto = QFileInfo(*caminho).absoluteDir().filePath(projeto);
-    edProjeto->setText(projeto);
+    edProjeto->setText(Q(Estudo::CaminhoDoProjeto(e.Projeto, QFileInfo(*caminho).absolutePath().toStdString())));
     rbArquivo->setChecked(true);
 }
 
@@ -575,11 +574,9 @@ void TfrmIncerteza::SalvarEstudo() {
 
 void TfrmIncerteza::SalvarResultados() {
     if (resultado_.Linhas.empty()) throw ErroEntrada("Rode o estudo antes de salvar os resultados.");
-    const auto caminho = ctx_.arquivos.salvar(QStringLiteral("Planilha CSV (*.csv)|*.csv"));
+    const auto caminho = SalvaComTipo::PerguntaPlanilha(ctx_.arquivos);
     if (!caminho) return;
-    QString c = *caminho;
-    if (!c.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) c += QStringLiteral(".csv");
-    Incerteza::GravaCsv(QFile::encodeName(c).toStdString(), estudo_, resultado_);
+    Incerteza::GravaCsv(*caminho, estudo_, resultado_);
 }
 
 void TfrmIncerteza::SalvarFiguras() {
