@@ -111,17 +111,18 @@ TfrmCondInic::TfrmCondInic(Contexto& ctx, QWidget* parent)
     connect(btnCancelar, &QPushButton::clicked, this, [this] { hide(); });
 }
 
-// The pass starts at layer 1, with the analysis time and formulation as stored
-// (the texts stand until a first "Insere" stores them).
+// The pass starts at layer 1, with the formulation as stored and the analysis time as
+// stored once there is one (until then the suggested texts stand).
 void TfrmCondInic::Abre() {
     const TDadosModelo& d = ctx_.dados;
     if (d.TempoTotal > 0.0 || d.PassoTempo > 0) {
         laco_.Exibe(edT0, Geral(d.TempoTotal), d.TempoTotal);
         if (d.PassoTempo > 0) edStep->setText(QString::number(d.PassoTempo));
-        (d.Formulacao == TFormulacao::Consistente ? rbConsistente : rbClassica)->setChecked(true);
-        edSubpassos->setText(QString::number(d.SubpassosPorPasso));
-        chkCondutividade->setChecked(d.CondutividadeHidratacao);
     }
+    // The formulation always as stored: a new problem's is the classic one, not the last typed.
+    (d.Formulacao == TFormulacao::Consistente ? rbConsistente : rbClassica)->setChecked(true);
+    edSubpassos->setText(QString::number(d.SubpassosPorPasso));
+    chkCondutividade->setChecked(d.CondutividadeHidratacao);
     laco_.VaiPara(1);
     CamposNumericos::ApresentaJanela(this);
 }

@@ -1,6 +1,7 @@
 #include "input/ui/frmCondInic.h"
 
 #include <QPushButton>
+#include <memory>
 
 #include "DialogosCamadasTeste.h"
 #include "app/ui/frmEntradaDados.h"
@@ -201,6 +202,17 @@ TEST_F(CondInic, CondutividadeSoNaConsistente) {
     Insere("1", "6", "20", "72");
     EXPECT_EQ(d.Formulacao, TFormulacao::Classica);
     EXPECT_FALSE(d.CondutividadeHidratacao);
+    // A new problem (nothing stored yet) shows its own formulation, not the last one typed.
+    d.Formulacao = TFormulacao::Consistente;
+    d.SubpassosPorPasso = 3;
+    d.CondutividadeHidratacao = true;
+    f()->Abre();
+    d = *std::make_unique<TDadosModelo>();
+    d.NCamadas = 1;
+    f()->Abre();
+    EXPECT_TRUE(f()->rbClassica->isChecked());
+    EXPECT_EQ(f()->edSubpassos->text(), "1");
+    EXPECT_FALSE(f()->chkCondutividade->isChecked());
 }
 
 }  // namespace
